@@ -1,0 +1,36 @@
+# The two commands a new user runs: `make run` and `make test`. Each installs
+# what it needs, builds and runs.
+
+.PHONY: run test install build-release build-test bench fuzz fuzz-replay clean
+
+DEMO := build/release/samples/demo.op6
+
+run: install build-release
+	./build/release/tools/opdump/opdump $(DEMO)
+
+test: install build-test
+	ctest --preset test
+
+install:
+	bash scripts/install-deps.sh
+
+build-release:
+	cmake --preset release >/dev/null
+	cmake --build --preset release
+
+build-test:
+	cmake --preset test >/dev/null
+	cmake --build --preset test
+
+bench: install
+	cmake --preset bench >/dev/null
+	cmake --build --preset bench
+	bash bench/run.sh build/bench
+
+fuzz:
+	bash scripts/install-deps.sh --fuzz
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz
+
+clean:
+	rm -rf build

@@ -1,0 +1,27 @@
+# Compiler launcher, warnings and sanitizers shared by every target.
+
+find_program(CCACHE_PROGRAM ccache)
+if(CCACHE_PROGRAM)
+  set(CMAKE_CXX_COMPILER_LAUNCHER "${CCACHE_PROGRAM}")
+endif()
+
+add_compile_options(-Wall -Wextra)
+if(TESSELLAR_WERROR)
+  add_compile_options(-Werror)
+endif()
+
+if(TESSELLAR_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# Adds a GoogleTest executable whose tests ctest discovers.
+function(tessellar_add_test name)
+  if(NOT TESSELLAR_TESTS)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
+endfunction()

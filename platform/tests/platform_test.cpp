@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <sstream>
+
+#include "platform/local_time.h"
+#include "platform/message_sink.h"
+#include "platform/native_path.h"
+#include "platform/temp_directory.h"
+
+namespace {
+
+// Sets or clears an environment variable for one test and restores it after.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old, had_ = true;
+        if (value) setenv(name, value, 1); else unsetenv(name);
+    }
+    ~ScopedEnv() {
+        if (had_) setenv(name_, old_.c_str(), 1); else unsetenv(name_);
+    }
+
+private:
+    const char* name_;
+    std::string old_;
+    bool had_ = false;
+};
+
+TEST(TempDirectory, PrefersTempThenTmpdirThenFixedFallback) {
+    {
+        ScopedEnv temp("TEMP", "/work/t1");
+        ScopedEnv tmpdir("TMPDIR", "/work/t2");
+        EXPECT_EQ(platform::TempDirectory(), "/work/t1");
+    }
+    {
+        ScopedEnv temp("TEMP", "");  // an empty TEMP names no directory
+        ScopedEnv tmpdir("TMPDIR", "/work/t2");
+        EXPECT_EQ(platform::TempDirectory(), "/work/t2");
+    }
+    {
+        ScopedEnv temp("TEMP", nullptr);
+        ScopedEnv tmpdir("TMPDIR", nullptr);
+        EXPECT_EQ(platform::TempDirectory(), "/tmp");
+    }
+}
+
+TEST(JoinPath, PutsExactlyOneSeparatorBetweenParts) {
+    EXPECT_EQ(platform::JoinPath("/a/b", "c.op6"), "/a/b/c.op6");
+    EXPECT_EQ(platform::JoinPath("/a/b/", "c.op6"), "/a/b/c.op6");
+    EXPECT_EQ(platform::JoinPath("/a/b", "/c.op6"), "/a/b/c.op6");
+    EXPECT_EQ(platform::JoinPath("/", "c"), "/c");
+    EXPECT_EQ(platform::JoinPath("", "c"), "c");
+}
+
+TEST(AscTime, MatchesTheClassicFormatIncludingTheLineEnd) {
+    const std::time_t when = 1796738650;  // a fixed moment; the local zone does not matter
+    std::tm parts{};
+    localtime_r(&when, &parts);
+    EXPECT_EQ(platform::AscTime(when), std::asctime(&parts));
+    EXPECT_EQ(platform::LocalAscTimeNow().back(), '\n');
+}
+
+TEST(MessageSinks, RecordAndStreamTextsInOrder) {
+    platform::RecordingMessageSink recorder;
+    recorder.ShowMessage("first");
+    recorder.WriteOutput("line 1\n");
+    recorder.ShowMessage("second");
+    EXPECT_EQ(recorder.Messages(), (std::vector<std::string>{"first", "second"}));
+    EXPECT_EQ(recorder.Output(), "line 1\n");
+
+    std::ostringstream boxes, output;
+    platform::StreamMessageSink stream(boxes, output);
+    stream.ShowMessage("box");
+    stream.WriteOutput("out\n");
+    EXPECT_EQ(boxes.str(), "box\n");
+    EXPECT_EQ(output.str(), "out\n");
+}
+
+}  // namespace

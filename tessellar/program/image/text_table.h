@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "platform/message_sink.h"
+#include "tessellar/program/image/program_image.h"
+
+namespace program {
+
+// Reads text number `number` cut to capacity - 1 characters into `text`.
+// Valid numbers run from 1 to the header's text count - 1; any other number
+// shows "Internal error: illegal text number", leaves `text` unchanged and
+// returns false.
+bool ReadText(const ProgramImage& image, int number, std::size_t capacity, std::string& text,
+              platform::MessageSink& sink);
+
+}  // namespace program
