@@ -18,7 +18,7 @@ Operand Text(std::string text, std::uint16_t declaredLength) {
   return operand;
 }
 
-Operand TextNumber(std::uint16_t number, std::uint16_t declaredLength) {
+Operand TextNumber(std::uint16_t number, std::optional<std::uint16_t> declaredLength) {
   Operand operand{.kind = OperandKind::TextNumber};
   operand.text.number = number;
   operand.declaredLength = declaredLength;

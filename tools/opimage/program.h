@@ -69,7 +69,9 @@ struct Operand {
 // Operand shorthands.
 Operand Text(std::string text);
 Operand Text(std::string text, std::uint16_t declaredLength);
-Operand TextNumber(std::uint16_t number, std::uint16_t declaredLength = 0);
+// A raw text number; the declared length defaults to the length of the text
+// of that number when it has one, else 0.
+Operand TextNumber(std::uint16_t number, std::optional<std::uint16_t> declaredLength = {});
 Operand Var(std::string name);
 Operand Var(std::string name, Operand subscript);
 Operand Literal(std::string bytes);
@@ -117,7 +119,7 @@ struct AcceptRecord {
   std::optional<std::string> picture{};  // none = offset 0 (default picture)
   bool pictureExpression = false;      // writes bit 23 instead of a string
   bool suppressed = false;             // byte 18 bit 5
-  std::uint16_t sizeWord = 10;
+  std::optional<std::uint16_t> sizeWord{};  // default: the variable's size word
   std::uint8_t displayWidth = 0;
   Operand help{};
   Operand title{};
@@ -178,8 +180,12 @@ struct ConfirmRecord {
   std::vector<StatementList> runLists{};  // up to four, at 15, 18, 21, 24
 };
 
-// One statement. The data written at offset 4 depends on which fields are
+// One statement. The record written at offset 4 depends on which record is
 // set, not on the op code, so a test can pair any op code with any record.
+// The op code decides only where lists go: op 34 puts the message parts at 9
+// (the prompt at 4, other ops put them at 4); op 49 puts first, alternatives
+// and further into a BranchRecord at 4; every other op writes first at 9,
+// alternatives (or, when there are none, second) at 12 and further at 15.
 struct Statement {
   std::uint8_t op = 0;
   // The record at offset 4 (ops 25, 26, 27, 31, 35, 60).
@@ -192,15 +198,13 @@ struct Statement {
   // Message part chain: at offset 4 for ops 32 and 33, at offset 9 for op 34.
   std::vector<Operand> messageParts{};
   Operand prompt{};  // op 34: the prompt operand at offset 4
-  // Sub-lists at 9 and 12 (ops 16, 17, 75 and unknown ops).
   StatementList first{};
   StatementList second{};
-  // Op 49 writes a BranchRecord holding first, alternatives and further;
-  // op 75 holds alternatives at 12 and further at 15 itself.
+  // BranchElement chains, one element per list.
   std::vector<StatementList> alternatives{};
   std::vector<StatementList> further{};
-  std::optional<std::uint16_t> length{};  // op 25: length field (default 88)
-  bool boxFlag = false;                 // op 31: byte 8 bit 0
+  std::optional<std::uint16_t> length{};  // field at 7 (default 88 with an accept record)
+  bool boxFlag = false;                   // byte 8 bit 0 (op 31)
 };
 
 // Statement shorthands.
