@@ -1,0 +1,5 @@
+#!/usr/bin/env bash
+# Runs every benchmark of a bench build; each prints its ratios at the end.
+set -euo pipefail
+build="${1:-build/bench}"
+"$build/bench/directory_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
