@@ -31,7 +31,7 @@ bool WriteFile(const Program& program, const std::filesystem::path& path, std::s
             static_cast<std::streamsize>(image.bytes.size()));
   out.close();
   if (!out) {
-    error = "cannot write " + path.string();
+    error = "cannot write the image";
     return false;
   }
   return true;
