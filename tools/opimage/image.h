@@ -42,6 +42,9 @@ struct Layout {
   std::map<std::string, std::uint16_t> textNumbers{};
   std::map<std::string, std::uint32_t> variables{};  // globals and Program::variables
   std::map<std::string, std::uint32_t> modes{};      // ModeRecords by name
+  // The program outgrew the format: offsets past 24 bits or more texts than
+  // 16-bit text numbers reach. Such an image is not faithful.
+  bool overflowed = false;
 };
 
 struct Image {
@@ -53,7 +56,8 @@ struct Image {
 // in the order they are met, the text table and its strings last.
 Image Write(const Program& program);
 
-// Writes the image to a file; false (with a reason in error) when that fails.
+// Writes the image to a file; false (with a reason in error) when that fails
+// or the image overflowed.
 bool WriteFile(const Program& program, const std::filesystem::path& path, std::string& error);
 bool WriteFile(const Program& program, const std::filesystem::path& path);
 

@@ -26,6 +26,10 @@ Image Write(const Program& program) { return ImageWriter(program).Run(); }
 
 bool WriteFile(const Program& program, const std::filesystem::path& path, std::string& error) {
   const Image image = Write(program);
+  if (image.layout.overflowed) {
+    error = "the program is too large for the compiled program format";
+    return false;
+  }
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(image.bytes.data()),
             static_cast<std::streamsize>(image.bytes.size()));
@@ -69,6 +73,7 @@ Image ImageWriter::Run() {
   buffer_.PutU32(33, forged.magic.value_or(kMagic));
   buffer_.PutU16(45, forged.textCount.value_or(static_cast<std::uint16_t>(texts_.size() + 1)));
   buffer_.PutU32(51, forged.totalSize.value_or(static_cast<std::uint32_t>(buffer_.size())));
+  layout_.overflowed = buffer_.size() > 0xFFFFFF || texts_.size() >= 0xFFFF;
   return Image{.bytes = buffer_.Take(), .layout = std::move(layout_)};
 }
 

@@ -182,10 +182,11 @@ struct ConfirmRecord {
 
 // One statement. The record written at offset 4 depends on which record is
 // set, not on the op code, so a test can pair any op code with any record.
-// The op code decides only where lists go: op 34 puts the message parts at 9
-// (the prompt at 4, other ops put them at 4); op 49 puts first, alternatives
-// and further into a BranchRecord at 4; every other op writes first at 9,
-// alternatives (or, when there are none, second) at 12 and further at 15.
+// The op code decides only where lists go: op 34 puts the prompt at 4 and
+// the message parts at 9 and has no sub-lists (other ops put the parts at
+// 4); op 49 puts first, alternatives and further into a BranchRecord at 4;
+// every other op writes first at 9, alternatives (or, when there are none,
+// second) at 12 and further at 15.
 struct Statement {
   std::uint8_t op = 0;
   // The record at offset 4 (ops 25, 26, 27, 31, 35, 60).

@@ -72,7 +72,7 @@ StatementLayout ImageWriter::WriteStatement(const Statement& statement, std::uin
     buffer_.PutInt24(branch + 12, WriteBranchChain(statement.alternatives, 6));
     buffer_.PutInt24(branch + 15, WriteBranchChain(statement.further, 6));
     layout.record = branch;
-  } else {
+  } else if (statement.op != kAcknowledgeOp) {  // whose parts hold offset 9
     buffer_.PutInt24(at + 9, WriteList(statement.first, &layout.first));
     if (!statement.alternatives.empty()) {
       buffer_.PutInt24(at + 12, WriteBranchChain(statement.alternatives, 6));
