@@ -1,5 +1,6 @@
 #include "tools/opimage/number_literal.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 
@@ -39,7 +40,8 @@ std::string EncodeNumber(double value, std::uint16_t sizeWord) {
     if (size == 4) return BigEndian(std::bit_cast<std::uint32_t>(static_cast<float>(value)), 4);
     return BigEndian(std::bit_cast<std::uint64_t>(value), 8);
   }
-  const double scaled = std::round(value * std::pow(10.0, DecimalPlaces(sizeWord)));
+  // Values beyond 64 bits are clamped; no storage size holds them anyway.
+  const double scaled = std::clamp(std::round(value * std::pow(10.0, DecimalPlaces(sizeWord))), -9.2e18, 9.2e18);
   return BigEndian(static_cast<std::uint64_t>(static_cast<std::int64_t>(scaled)), size, scaled < 0);
 }
 
