@@ -1,0 +1,26 @@
+#pragma once
+// The registry keys and value names Tessellar reads and writes.
+
+namespace shell::keys {
+
+// Current user.
+inline constexpr const char* kSettings = "SOFTWARE\\ORVALE\\Settings";
+inline constexpr const char* kFontNorm = "font_norm";
+inline constexpr const char* kColor = "SOFTWARE\\ORVALE\\Color";
+inline constexpr const char* kApplication = "SOFTWARE\\ORVALE\\Tessellar";
+inline constexpr const char* kLaunchMessage = "LaunchMessage";
+inline constexpr const char* kLaunchMessageOn = "YES";
+inline constexpr const char* kLaunchMessageOff = "NO";
+inline constexpr const char* kTriggerParameters = "SOFTWARE\\ORVALE\\TESSELLAR\\Trigger\\Parameters";
+
+// Local machine.
+inline constexpr const char* kEnvironment = "SOFTWARE\\ORVALE\\Environment";
+inline constexpr const char* kScfPath = "SCFPATH";
+inline constexpr const char* kExecutablePathPrefix = "SOFTWARE\\ORVALE\\TESSEL\\Path_";
+inline constexpr const char* kExecutablePathSuffix = "op6";
+inline constexpr const char* kMapping = "SOFTWARE\\ORVALE\\TESSEL\\Mapping";
+
+// Classes root.
+inline constexpr const char* kHelpControl = "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32";
+
+}  // namespace shell::keys
