@@ -9,14 +9,6 @@ namespace canvas {
 
 namespace {
 
-std::string LowerCased(std::string_view text) {
-    std::string lowered(text);
-    for (char& c : lowered) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return lowered;
-}
-
 // A symbol written n times: "c(n)" compact, n copies of c expanded.
 void AppendRepeated(std::string& picture, char symbol, std::size_t count, PictureForm form) {
     if (form == PictureForm::Compact) {
@@ -86,6 +78,14 @@ std::size_t DecimalMarker(std::string_view picture) {
 
 }  // namespace
 
+std::string LowerCasedPicture(std::string_view picture) {
+    std::string lowered(picture);
+    for (char& c : lowered) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return lowered;
+}
+
 std::string ExpandRepeatCounts(std::string_view picture) {
     if (picture.find('(') == std::string_view::npos) return std::string(picture);
     std::string expanded;
@@ -102,7 +102,7 @@ std::string ExpandRepeatCounts(std::string_view picture) {
 
 std::string PictureForField(char typeLetter, SizeWord size, std::string_view ownPicture,
                             PictureForm form) {
-    const std::string own = LowerCased(ownPicture);
+    const std::string own = LowerCasedPicture(ownPicture);
     const auto ownOr = [&own](std::string_view fallback) {
         return own.empty() ? std::string(fallback) : own;
     };

@@ -29,6 +29,10 @@ std::string DefaultPictureText(SizeWord size, char typeLetter);
 // count is kept as it stands.
 std::string ExpandRepeatCounts(std::string_view picture);
 
+// Pictures are read without regard to the case of A-Z (other bytes, such as
+// the pound signs, are kept as they are).
+std::string LowerCasedPicture(std::string_view picture);
+
 // Counts larger than this are not written out: no real picture comes near it,
 // and a typed count must not make the customiser allocate without bound.
 inline constexpr int kMaxRepeatCount = 65535;

@@ -17,7 +17,7 @@ constexpr std::size_t kTimeLength = 8;
 constexpr std::int64_t kSecondsPerDay = 86400;
 // Day numbers count from 1 January 1900; the last one shown is 31 December 9999.
 constexpr std::int64_t kDaysFrom1970To1900 = -25567;
-constexpr std::int64_t kLastDayNumber = 2958464;
+constexpr std::int64_t kLastDayNumber = 2958463;
 
 bool IsTextType(char typeLetter) { return typeLetter == kTextType || typeLetter == kStringType; }
 
