@@ -13,4 +13,194 @@ CScreenModel::CScreenModel(std::string name, int identifier, const program::Prog
       programModes_(programModes),
       kind_(kind) {}
 
+CScreenModel::~CScreenModel() { DestroyItems(); }
+
+void CScreenModel::SetReviewWord(std::uint16_t word) {
+    reviewWord_ = word;
+    review_ = word != 0;
+}
+
+CScreenWnd& CScreenModel::CreateFrame() { return frames_.Add(customFont_); }
+
+ItemList<CModeItem>& CScreenModel::Modes(ModeList list) {
+    return list == ModeList::Screen ? modes_ : programModeItems_;
+}
+
+const ItemList<CModeItem>& CScreenModel::Modes(ModeList list) const {
+    return list == ModeList::Screen ? modes_ : programModeItems_;
+}
+
+ItemList<CFieldEntry>& CScreenModel::Fields(FieldList list) {
+    switch (list) {
+        case FieldList::RecordSource: return recordSourceFields_;
+        case FieldList::ScreenLocal: return localFields_;
+        case FieldList::Program: break;
+    }
+    return programFields_;
+}
+
+const ItemList<CFieldEntry>& CScreenModel::Fields(FieldList list) const {
+    return const_cast<CScreenModel*>(this)->Fields(list);
+}
+
+CAcceptFld& CScreenModel::AddAccept() {
+    CAcceptFld& item = accepts_.Add();
+    item.font = ItemFont(customFont_);
+    return item;
+}
+
+CDispText& CScreenModel::AddDisplay() {
+    CDispText& item = displays_.Add();
+    item.font = ItemFont(customFont_);
+    return item;
+}
+
+COptionItem& CScreenModel::AddOption() {
+    COptionItem& item = options_.Add();
+    item.font = ItemFont(customFont_);
+    return item;
+}
+
+CBoxItem& CScreenModel::AddBox() {
+    CBoxItem& item = boxes_.Add();
+    item.font = ItemFont(customFont_);
+    return item;
+}
+
+CModeItem& CScreenModel::AddMode(ModePlacement* previous) {
+    if (previous != nullptr) {
+        const CModeItem* last = modes_.Last();
+        *previous = last == nullptr ? ModePlacement{} : ModePlacement{last->position, last->width};
+    }
+    CModeItem& item = modes_.Add();
+    item.font = ItemFont(customFont_);
+    return item;
+}
+
+CModeItem& CScreenModel::AddProgramMode() {
+    CModeItem& item = programModeItems_.Add();
+    item.font = ItemFont(customFont_);
+    return item;
+}
+
+CConfirmItem& CScreenModel::AddConfirm() { return confirms_.Add(); }
+
+CMessageItem& CScreenModel::AddMessage(MessageKind kind) { return messages_.Add(kind); }
+
+CFieldEntry& CScreenModel::AddFieldEntry(FieldList list, std::string_view name) {
+    return Fields(list).Add(name);
+}
+
+CFieldEntry& CScreenModel::FindOrAddFieldEntry(FieldList list, std::string_view name) {
+    if (CFieldEntry* found = FindFieldEntry(list, CutText(name, kFieldNameLength))) return *found;
+    return AddFieldEntry(list, name);
+}
+
+CReviewArea& CScreenModel::CreateReviewArea() {
+    auto unlink = [](CFieldItem& item) {
+        item.reviewArea = nullptr;
+        item.inReviewArea = false;
+        item.gridColumnKey = -1;
+    };
+    for (CAcceptFld& item : accepts_) unlink(item);
+    for (CDispText& item : displays_) unlink(item);
+    reviewArea_ = std::make_unique<CReviewArea>();
+    reviewArea_->font = ItemFont(customFont_);
+    return *reviewArea_;
+}
+
+void CScreenModel::SetAsideScreenModes() {
+    while (CModeItem* first = modes_.First()) setAsideModes_.Append(modes_.Take(first));
+}
+
+void CScreenModel::RegisterGridColumn(CFieldItem& item, std::string_view title) {
+    if (!reviewArea_) return;
+    item.gridColumnKey = item.compiled.column;
+    reviewArea_->AddGridColumn(item.gridColumnKey, item.width.Current(), title, &item);
+}
+
+void CScreenModel::UnregisterGridColumn(CFieldItem& item) {
+    if (!reviewArea_ || item.gridColumnKey == -1) return;
+    reviewArea_->RemoveGridColumn(item.gridColumnKey, &item);
+    item.gridColumnKey = -1;
+}
+
+void CScreenModel::PlaceGridItems() {
+    if (!reviewArea_) return;
+    auto place = [this](CFieldItem& item) {
+        if (item.gridColumnKey == -1) return;
+        const ColumnEntry* column = reviewArea_->columns.FindByKey(item.gridColumnKey);
+        if (column == nullptr) return;
+        CellPosition original = item.position.Original();
+        CellPosition current = item.position.Current();
+        original.column = column->position;
+        current.column = column->position;
+        item.position.SetOriginal(original);
+        item.position.SetCurrent(current);
+    };
+    for (CAcceptFld& item : accepts_) place(item);
+    for (CDispText& item : displays_) place(item);
+}
+
+CDispText* CScreenModel::FindDisplayByName(std::string_view name) const {
+    return displays_.FindIf([name](const CDispText& item) { return item.name == name; });
+}
+
+CDispText* CScreenModel::FindDisplayByOriginalText(std::string_view text) const {
+    return displays_.FindIf([text](const CDispText& item) { return item.text.Original() == text; });
+}
+
+CAcceptFld* CScreenModel::FindAcceptByName(std::string_view name) const {
+    return accepts_.FindIf([name](const CAcceptFld& item) { return item.name == name; });
+}
+
+COptionItem* CScreenModel::FindOptionByName(std::string_view name) const {
+    return options_.FindIf([name](const COptionItem& item) { return item.name == name; });
+}
+
+CModeItem* CScreenModel::FindModeByIdentifier(std::string_view identifier, ModeList list) const {
+    return Modes(list).FindIf([identifier](const CModeItem& item) {
+        return item.identification == IdentificationKind::Name && item.identifier == identifier;
+    });
+}
+
+CModeItem* CScreenModel::FindModeByOriginalLabel(std::string_view label, ModeList list) const {
+    return Modes(list).FindIf([label](const CModeItem& item) {
+        return item.identification == IdentificationKind::OriginalText && item.label.Original() == label;
+    });
+}
+
+CModeItem* CScreenModel::FindModeByPosition(CellPosition position, ModeList list) const {
+    return Modes(list).FindIf([position](const CModeItem& item) {
+        return item.identification == IdentificationKind::OriginalCoordinate && item.position == position;
+    });
+}
+
+CFieldEntry* CScreenModel::FindFieldEntry(FieldList list, std::string_view name) const {
+    return Fields(list).FindIf([name](const CFieldEntry& entry) { return entry.name == name; });
+}
+
+CConfirmItem* CScreenModel::FindConfirmByQuestion(std::string_view question) const {
+    return confirms_.FindIf([question](const CConfirmItem& item) { return item.question.Original() == question; });
+}
+
+void CScreenModel::DestroyItems() {
+    accepts_.Clear();
+    displays_.Clear();
+    options_.Clear();
+    boxes_.Clear();
+    modes_.Clear();
+    setAsideModes_.Clear();
+    programModeItems_.Clear();
+    confirms_.Clear();
+    messages_.Clear();
+    recordSourceFields_.Clear();
+    localFields_.Clear();
+    programFields_.Clear();
+    recordSourceCaption_.clear();
+    reviewArea_.reset();
+    frames_.Clear();
+    overridePath_.clear();
+}
+
 }  // namespace model

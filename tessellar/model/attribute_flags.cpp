@@ -1,0 +1,84 @@
+#include "tessellar/model/attribute_flags.h"
+
+#include <algorithm>
+#include <array>
+
+#include "tessellar/model/model_texts.h"
+
+namespace model {
+
+namespace {
+
+struct AttributeWord {
+    const char* word;
+    AttributeFlags flag;
+    bool AttributeRecord::*field;
+};
+
+// The order of the word text and of the property page record.
+constexpr std::array<AttributeWord, 12> kWords = {{
+    {texts::kBold, attribute::kBold, &AttributeRecord::bold},
+    {texts::kBackground, attribute::kBackground, &AttributeRecord::background},
+    {texts::kBlink, attribute::kBlink, &AttributeRecord::blink},
+    {texts::kUnderline, attribute::kUnderline, &AttributeRecord::underline},
+    {texts::kInverse, attribute::kInverse, &AttributeRecord::inverse},
+    {texts::kFixed, attribute::kFixed, &AttributeRecord::fixed},
+    {texts::kItalic, attribute::kItalic, &AttributeRecord::italic},
+    {texts::kLeft, attribute::kLeft, &AttributeRecord::left},
+    {texts::kCenter, attribute::kCenter, &AttributeRecord::center},
+    {texts::kRight, attribute::kRight, &AttributeRecord::right},
+    {texts::kSunken, attribute::kSunken, &AttributeRecord::sunken},
+    {texts::kBorder, attribute::kBorder, &AttributeRecord::border},
+}};
+
+AttributeFlags FlagOfWord(std::string_view item) {
+    if (item == texts::kPrompt) return attribute::kBackground;
+    for (const AttributeWord& word : kWords) {
+        if (item == word.word) return word.flag;
+    }
+    return 0;
+}
+
+}  // namespace
+
+std::string AttributesToText(AttributeFlags flags, bool prompt) {
+    std::string text;
+    auto append = [&text](const char* word) {
+        if (!text.empty()) text += texts::kAttributeSeparator;
+        text += word;
+    };
+    for (const AttributeWord& word : kWords) {
+        if (flags & word.flag) append(word.word);
+    }
+    if (prompt) append(texts::kPrompt);
+    return text;
+}
+
+AttributeFlags TextToAttributes(std::string_view text) {
+    const std::size_t end = std::min({text.find('\n'), text.find('\r'), text.find(texts::kAttributeComment)});
+    if (end != std::string_view::npos) text = text.substr(0, end);
+    AttributeFlags flags = 0;
+    while (true) {
+        const std::size_t comma = text.find(',');
+        flags |= FlagOfWord(text.substr(0, comma));
+        if (comma == std::string_view::npos) break;
+        text.remove_prefix(comma + 1);
+    }
+    return flags;
+}
+
+AttributeRecord AttributesToRecord(AttributeFlags flags) {
+    AttributeRecord record;
+    for (const AttributeWord& word : kWords) record.*word.field = (flags & word.flag) != 0;
+    return record;
+}
+
+AttributeFlags RecordToAttributes(const AttributeRecord& record) {
+    AttributeFlags flags = 0;
+    for (const AttributeWord& word : kWords) {
+        if (record.*word.field) flags |= word.flag;
+    }
+    return flags;
+}
+
+}  // namespace model

@@ -1,0 +1,100 @@
+#include "tessellar/model/column_list.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+
+#include "tessellar/model/text_capacity.h"
+
+namespace model {
+
+namespace {
+
+// Column arithmetic of a damaged program can run past any real screen; it
+// stops at the largest int instead of overflowing.
+int AddColumns(int column, int width) {
+    const std::int64_t sum = std::int64_t{column} + width;
+    return static_cast<int>(std::clamp<std::int64_t>(sum, INT_MIN, INT_MAX));
+}
+
+}  // namespace
+
+ColumnEntry& CColumnList::AddByKey(int key, int width, std::string_view title, CFieldItem* item) {
+    auto place = std::lower_bound(entries_.begin(), entries_.end(), key,
+                                  [](const ColumnEntry& entry, int value) { return entry.key < value; });
+    if (place != entries_.end() && place->key == key) {
+        ++place->useCount;
+        place->width = width;
+        return *place;
+    }
+    ColumnEntry entry{.key = key, .width = width, .title = CutText(title, kFieldNameLength), .item = item};
+    return *entries_.insert(place, std::move(entry));
+}
+
+bool CColumnList::RemoveByKey(int key, const CFieldItem* item) {
+    auto found = std::find_if(entries_.begin(), entries_.end(),
+                              [key](const ColumnEntry& entry) { return entry.key == key; });
+    if (found == entries_.end()) return false;
+    if (--found->useCount <= 0) {
+        entries_.erase(found);
+    } else if (item != nullptr && found->item == item) {
+        found->item = nullptr;
+    }
+    return true;
+}
+
+const ColumnEntry* CColumnList::FindByKey(int key) const {
+    for (const ColumnEntry& entry : entries_) {
+        if (entry.key == key) return &entry;
+    }
+    return nullptr;
+}
+
+void CColumnList::LayOut(int leftColumn) {
+    int position = leftColumn;
+    for (ColumnEntry& entry : entries_) {
+        entry.position = position;
+        position = AddColumns(position, entry.width);
+    }
+}
+
+int CColumnList::MapColumn(int compiledColumn, int leftColumn) const {
+    if (entries_.empty()) return leftColumn;
+    int column = entries_.front().position;
+    for (const ColumnEntry& entry : entries_) {
+        if (entry.key >= compiledColumn) break;
+        column = AddColumns(column, entry.width);
+    }
+    return column;
+}
+
+int CColumnList::EndColumn(int leftColumn) const {
+    if (entries_.empty()) return leftColumn;
+    return AddColumns(entries_.back().position, entries_.back().width);
+}
+
+ColumnEntry& CColumnList::AddByPosition(int position, int width, int key) {
+    auto place = std::upper_bound(entries_.begin(), entries_.end(), position,
+                                  [](int value, const ColumnEntry& entry) { return value < entry.position; });
+    ColumnEntry entry{.key = key, .position = position, .width = width, .useCount = 1, .title = {}, .item = nullptr};
+    return *entries_.insert(place, std::move(entry));
+}
+
+bool CColumnList::RemoveByPosition(int position) {
+    auto found = std::find_if(entries_.begin(), entries_.end(),
+                              [position](const ColumnEntry& entry) { return entry.position == position; });
+    if (found == entries_.end()) return false;
+    entries_.erase(found);
+    return true;
+}
+
+bool CColumnList::MovePosition(int position, int newPosition) {
+    for (ColumnEntry& entry : entries_) {
+        if (entry.position != position) continue;
+        entry.position = newPosition;
+        return true;
+    }
+    return false;
+}
+
+}  // namespace model
