@@ -69,8 +69,8 @@ struct Operand {
 // Operand shorthands.
 Operand Text(std::string text);
 Operand Text(std::string text, std::uint16_t declaredLength);
-// A raw text number; the declared length defaults to the length of the text
-// of that number when it has one, else 0.
+// A raw text number; the declared length defaults to the length of that
+// number's text when it is already numbered (Program::texts always are), else 0.
 Operand TextNumber(std::uint16_t number, std::optional<std::uint16_t> declaredLength = {});
 Operand Var(std::string name);
 Operand Var(std::string name, Operand subscript);
