@@ -1,0 +1,123 @@
+#include "promptsweep/directory_walk.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "platform/native_path.h"
+#include "promptsweep/format.h"
+#include "promptsweep/texts.h"
+
+namespace promptsweep {
+
+bool CheckDirectory(const std::string& directory, RunOutput& output) {
+    switch (InspectDirectory(directory)) {
+        case DirectoryState::Writable: return true;
+        case DirectoryState::NotWritable:
+            output.Console(Format(texts::kNoPermission, directory.c_str()));
+            return false;
+        case DirectoryState::Missing:
+            if (CreateDirectoryLevel(directory)) return true;
+            break;
+        case DirectoryState::NotADirectory: break;
+    }
+    output.Console(Format(texts::kUnableToCreateDirectory, directory.c_str()));
+    return false;
+}
+
+bool IsProgramName(const std::string& name) {
+    const std::string_view suffix = texts::kProgramPattern;
+    if (name.size() < suffix.size()) return false;
+    return std::equal(suffix.begin(), suffix.end(), name.end() - static_cast<std::ptrdiff_t>(suffix.size()),
+                      [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
+}
+
+DirectoryWalk::DirectoryWalk(const RunOptions& options, RunOutput& output, Visitor visitor)
+    : options_(options), output_(output), visitor_(std::move(visitor)), mirror_(options.outputDirectory) {
+    if (options_.outputDirectory != options_.startDirectory) {
+        outputIdentity_ = IdentifyDirectory(options_.outputDirectory);
+    }
+}
+
+void DirectoryWalk::Run() { Walk(options_.startDirectory, {}); }
+
+namespace {
+
+// Every entry of a directory that `wanted` accepts, in name order. An
+// enumeration that fails part way keeps what it had.
+template <typename Wanted>
+std::vector<std::string> EntryNames(const std::string& directory, Wanted wanted) {
+    std::vector<std::string> names;
+    std::error_code error;
+    std::filesystem::directory_iterator entries(directory, error);
+    for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
+        std::string name = entries->path().filename().string();
+        if (!name.empty() && wanted(*entries, name)) names.push_back(std::move(name));
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+}  // namespace
+
+std::vector<std::string> DirectoryWalk::ProgramNames(const std::string& directory) const {
+    return EntryNames(directory, [](const std::filesystem::directory_entry&, const std::string& name) {
+        return IsProgramName(name);
+    });
+}
+
+std::vector<std::string> DirectoryWalk::SubdirectoryNames(const std::string& directory) const {
+    return EntryNames(directory, [](const std::filesystem::directory_entry& entry, const std::string&) {
+        std::error_code error;
+        return entry.is_directory(error);
+    });
+}
+
+std::string DirectoryWalk::OutputLocation(const std::string& directory) const {
+    switch (options_.outputMode) {
+        case kReportOnly:
+        case kMirrorDirectories: return mirror_;
+        case kAllInOutputDirectory: return options_.outputDirectory;
+        default: return directory;
+    }
+}
+
+// True when the directory is one the walk is already inside (a link led
+// back to it), or, where mirror directories are made, the output directory
+// itself: walking it would mirror it into itself without end.
+bool DirectoryWalk::EntersLoop(const std::string& directory) {
+    const std::optional<DirectoryIdentity> identity = IdentifyDirectory(directory);
+    if (!identity) return false;
+    if (std::find(descent_.begin(), descent_.end(), *identity) != descent_.end()) return true;
+    return options_.MirrorsDirectories() && outputIdentity_ && *outputIdentity_ == *identity;
+}
+
+void DirectoryWalk::Walk(const std::string& directory, const std::string& relative) {
+    if (directory.empty()) return;
+    const std::optional<DirectoryIdentity> identity = IdentifyDirectory(directory);
+    if (identity) descent_.push_back(*identity);
+
+    for (const std::string& name : ProgramNames(directory)) {
+        ProgramFound program{JoinToolPath(directory, name), name, OutputLocation(directory)};
+        if (options_.verbose) output_.Progress(program.path);
+        visitor_(program);
+    }
+
+    if (options_.includeSubdirectories) {
+        for (const std::string& name : SubdirectoryNames(directory)) {
+            const std::string subdirectory = JoinToolPath(directory, name);
+            if (EntersLoop(subdirectory)) continue;
+            // The mirror keeps the whole path below the start directory, so
+            // that two sub-directories of one name never share a mirror.
+            const std::string mirrored =
+                relative.empty() ? name : relative + platform::kNativeSeparator + name;
+            if (options_.MirrorsDirectories()) {
+                mirror_ = JoinToolPath(options_.outputDirectory, mirrored);
+                if (!CheckDirectory(mirror_, output_)) mirror_ = options_.outputDirectory;
+            }
+            Walk(subdirectory, mirrored);
+        }
+    }
+    if (identity) descent_.pop_back();
+}
+
+}  // namespace promptsweep

@@ -1,0 +1,52 @@
+#pragma once
+// The walk over the start directory: every "*.op6" program of a directory in
+// name order, then its sub-directories, each with its mirror directory under
+// the output directory where the output mode asks for one.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "promptsweep/command_line.h"
+#include "promptsweep/file_operations.h"
+#include "promptsweep/run_output.h"
+
+namespace promptsweep {
+
+// Passes when the directory exists and is writable, or did not exist and
+// could be created (one level); otherwise prints why and fails.
+bool CheckDirectory(const std::string& directory, RunOutput& output);
+
+// True for names that the pattern "*.op6" matches (case-insensitively, as
+// the pattern matches on the file systems the programs come from).
+bool IsProgramName(const std::string& name);
+
+struct ProgramFound {
+    std::string path;              // directory, separator, name
+    std::string fileName;
+    std::string outputLocation;    // where its override file goes
+};
+
+class DirectoryWalk {
+public:
+    using Visitor = std::function<void(const ProgramFound&)>;
+    DirectoryWalk(const RunOptions& options, RunOutput& output, Visitor visitor);
+
+    void Run();
+
+private:
+    void Walk(const std::string& directory, const std::string& relative);
+    std::vector<std::string> ProgramNames(const std::string& directory) const;
+    std::vector<std::string> SubdirectoryNames(const std::string& directory) const;
+    bool EntersLoop(const std::string& directory);
+    std::string OutputLocation(const std::string& directory) const;
+
+    const RunOptions& options_;
+    RunOutput& output_;
+    Visitor visitor_;
+    std::string mirror_;
+    std::vector<DirectoryIdentity> descent_;
+    std::optional<DirectoryIdentity> outputIdentity_;
+};
+
+}  // namespace promptsweep

@@ -1,0 +1,49 @@
+#pragma once
+// The file system calls whose failures the tool reports, behind one
+// interface so that tests can make any one of them fail and check that no
+// user's file is lost.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace promptsweep {
+
+class FileOperations {
+public:
+    virtual ~FileOperations() = default;
+
+    // Reads a whole file; nothing when it cannot be opened or read.
+    virtual std::optional<std::string> ReadWhole(const std::string& path);
+    // Creates or empties a file; false when that fails.
+    virtual bool CreateEmpty(const std::string& path);
+    // Writes a whole file, flushed to the disk, in place of its content.
+    virtual bool WriteDurably(const std::string& path, std::string_view content);
+    virtual bool Remove(const std::string& path);
+    // Renames only when nothing exists at `to`, so an existing file there
+    // (one that could not be read, say) is never overwritten.
+    virtual bool RenameNoReplace(const std::string& from, const std::string& to);
+    // Puts `from` in the place of `to` in one step, giving it `to`'s
+    // permissions: at every moment `to` is either the old or the new file.
+    virtual bool ReplaceAtomically(const std::string& from, const std::string& to);
+    // Marked read-only: no write permission, whoever asks.
+    virtual bool IsReadOnly(const std::string& path);
+};
+
+// The directory checks of the run.
+enum class DirectoryState { Writable, NotWritable, Missing, NotADirectory };
+DirectoryState InspectDirectory(const std::string& path);
+// Creates one directory level; false when that fails.
+bool CreateDirectoryLevel(const std::string& path);
+
+// What identifies a directory whatever path leads to it, so that a walk can
+// tell when a link has led it back to where it already is.
+struct DirectoryIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    bool operator==(const DirectoryIdentity&) const = default;
+};
+std::optional<DirectoryIdentity> IdentifyDirectory(const std::string& path);
+
+}  // namespace promptsweep

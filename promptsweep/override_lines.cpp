@@ -1,0 +1,62 @@
+#include "promptsweep/override_lines.h"
+
+#include <array>
+
+namespace promptsweep {
+
+std::string_view TrimLine(std::string_view line) {
+    auto isSpace = [](char c) { return static_cast<unsigned char>(c) <= 32; };
+    while (!line.empty() && isSpace(line.front())) line.remove_prefix(1);
+    while (!line.empty() && isSpace(line.back())) line.remove_suffix(1);
+    return line;
+}
+
+std::string_view FirstWord(std::string_view line) {
+    return line.substr(0, line.find_first_of(" \t\r\n"));
+}
+
+bool IsSectionLine(std::string_view trimmed) {
+    const std::string_view word = FirstWord(trimmed);
+    return word == "screen" || word == "menu" || word == "procedure";
+}
+
+bool IsItemKeywordLine(std::string_view trimmed) {
+    static constexpr std::array<std::string_view, 9> kKeywords = {
+        "display", "accept", "window", "mode", "option", "box", "confirm", "message", "trigger"};
+    for (const std::string_view keyword : kKeywords) {
+        if (trimmed == keyword) return true;
+    }
+    return false;
+}
+
+bool IsIdentificationLine(std::string_view trimmed) {
+    const std::string_view word = FirstWord(trimmed);
+    return word == "orig_text" || word == "name";
+}
+
+bool IsCoordinateLine(std::string_view trimmed) {
+    const std::string_view word = FirstWord(trimmed);
+    return word == "orig_coordinate" || word == "orig_coordinates";
+}
+
+ValueLine ValueLineKind(std::string_view trimmed) {
+    const std::string_view word = FirstWord(trimmed);
+    if (word == "text") return ValueLine::Text;
+    if (word == "title") return ValueLine::Title;
+    if (word == "helpline") return ValueLine::Helpline;
+    return ValueLine::None;
+}
+
+std::vector<std::string_view> SplitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find('\n', start);
+        const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
+        lines.push_back(text.substr(start, next - start));
+        start = next;
+    }
+    return lines;
+}
+
+}  // namespace promptsweep

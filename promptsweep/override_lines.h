@@ -1,0 +1,35 @@
+#pragma once
+// Line helpers shared by the override writer and the merge: trimming, first
+// words, and the words that give a line its role.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace promptsweep {
+
+// Without leading and trailing characters of codes up to 32.
+std::string_view TrimLine(std::string_view line);
+
+// The text up to the first blank, tab or line end.
+std::string_view FirstWord(std::string_view line);
+
+// "screen", "menu" or "procedure" as the first word.
+bool IsSectionLine(std::string_view trimmed);
+
+// The whole trimmed line is one of the nine item keywords.
+bool IsItemKeywordLine(std::string_view trimmed);
+
+// Lines whose first word identifies an item ("orig_text", "name"), gives
+// its original position ("orig_coordinate", also spelled
+// "orig_coordinates"), or holds a value that replacements change.
+bool IsIdentificationLine(std::string_view trimmed);
+bool IsCoordinateLine(std::string_view trimmed);
+enum class ValueLine { None, Text, Title, Helpline };
+ValueLine ValueLineKind(std::string_view trimmed);
+
+// Splits text into lines, each keeping its line end; a last line without
+// one is kept as it is.
+std::vector<std::string_view> SplitLines(std::string_view text);
+
+}  // namespace promptsweep

@@ -1,0 +1,155 @@
+#include "promptsweep/program_output.h"
+
+#include <new>
+
+#include "platform/local_time.h"
+#include "promptsweep/format.h"
+#include "promptsweep/item_blocks.h"
+#include "promptsweep/merge_pass.h"
+#include "promptsweep/override_lines.h"
+#include "promptsweep/texts.h"
+
+namespace promptsweep {
+
+namespace {
+// The lines of a new content file before its program line.
+constexpr std::size_t kNewContentHeaderLines = 4;
+}  // namespace
+
+ProgramFiles ProgramFilesIn(const std::string& location, const std::string& programFileName) {
+    const std::string base = programFileName.substr(0, programFileName.find('.'));
+    ProgramFiles files;
+    files.overrideName = base + texts::kOverrideExtension;
+    files.newContent = JoinToolPath(location, base + texts::kNewContentExtension);
+    files.override = JoinToolPath(location, files.overrideName);
+    files.merge = JoinToolPath(location, base + texts::kMergeExtension);
+    return files;
+}
+
+ProgramOutput::ProgramOutput(const RunSettings& settings, RunOutput& output, FileOperations& files,
+                             std::string programPath, ProgramFiles programFiles)
+    : settings_(settings), output_(output), files_(files), programPath_(std::move(programPath)),
+      paths_(std::move(programFiles)) {}
+
+ProgramOutput::~ProgramOutput() = default;
+
+void ProgramOutput::EnsureNewContent() {
+    if (newContent_) return;
+    // Leftovers of an earlier run go first.
+    files_.Remove(paths_.newContent);
+    files_.Remove(paths_.merge);
+    newContent_.reset(std::fopen(paths_.newContent.c_str(), "ab"));
+    if (!newContent_) {
+        output_.Log(Format(texts::kCantOpenCreate, paths_.newContent.c_str()));
+        if (settings_.verbose) output_.Progress(Format(texts::kCantCreateNewContent, paths_.newContent.c_str()));
+        return;
+    }
+    Write(FormatNewContentHeader(settings_.userName, settings_.ascTime, programPath_));
+    if (settings_.verbose && firstPair_) output_.Progress(Format(texts::kOverrideFileLine, paths_.overrideName.c_str()));
+}
+
+void ProgramOutput::HandOver(const HandedItem& item) {
+    if (!newContent_) return;
+    const std::string block = FormatItemBlock(item, settings_.pairs);
+    if (block.empty()) return;
+    if (!sectionOpen_) {
+        Write(FormatSectionOpen(item.section));
+        sectionOpen_ = true;
+    }
+    Write(block);
+}
+
+void ProgramOutput::EndEntry() {
+    if (!sectionOpen_) return;
+    Write(FormatSectionClose());
+    sectionOpen_ = false;
+}
+
+void ProgramOutput::Write(const std::string& text) {
+    if (newContent_) std::fwrite(text.data(), 1, text.size(), newContent_.get());
+}
+
+bool ProgramOutput::Finish() {
+    newContent_.reset();
+    std::optional<std::string> existing = files_.ReadWhole(paths_.override);
+    if (!existing) return Create();
+    return Merge(*existing);
+}
+
+// No override file yet: the new content becomes it.
+bool ProgramOutput::Create() {
+    const std::optional<std::string> content = files_.ReadWhole(paths_.newContent);
+    if (!content) {
+        output_.Log(Format(texts::kCannotAppend, paths_.newContent.c_str(), texts::kRunLogName));
+        return false;
+    }
+    const std::vector<std::string_view> lines = SplitLines(*content);
+    for (std::size_t i = kNewContentHeaderLines; i < lines.size(); ++i) output_.Log(lines[i]);
+    if (!ReportOnly()) {
+        if (!files_.RenameNoReplace(paths_.newContent, paths_.override)) {
+            output_.Log(Format(texts::kCannotMergeCreate, paths_.override.c_str()));
+        }
+    } else if (!files_.Remove(paths_.newContent)) {
+        output_.Log(Format(texts::kCannotRemoveTemporary, paths_.newContent.c_str()));
+    }
+    return true;
+}
+
+// An override file exists: merge into a merge file beside it, which then
+// replaces it in one step. Until then the override file stays untouched.
+bool ProgramOutput::Merge(const std::string& existing) {
+    if (!files_.CreateEmpty(paths_.merge)) {
+        output_.Log(Format(texts::kCannotCreateMergeFile, paths_.merge.c_str()));
+        return false;
+    }
+    MergeResult result;
+    try {
+        const std::optional<std::string> content = files_.ReadWhole(paths_.newContent);
+        if (!content) {
+            output_.Log(Format(texts::kCannotOpenNewContent, paths_.newContent.c_str()));
+            return false;
+        }
+        const MergeSettings mergeSettings{
+            .newReplacesOld = !settings_.leaveOldReplacements,
+            .reportOnly = ReportOnly(),
+            .userName = settings_.userName,
+            .ascTime = platform::LocalAscTimeNow(),
+            .programPath = programPath_,
+        };
+        result = MergeOverrides(existing, *content, mergeSettings);
+    } catch (const std::bad_alloc&) {
+        output_.Log(Format(texts::kCannotAllocateMerge, paths_.override.c_str()));
+        return false;
+    }
+    output_.Log(result.log);
+    if (result.syntaxError) {
+        output_.Log(Format(texts::kSyntaxError, paths_.override.c_str()));
+        result.changesMade = false;
+    }
+
+    bool keepMerge = false;
+    if (result.changesMade && !ReportOnly()) {
+        if (!files_.WriteDurably(paths_.merge, result.merged)) {
+            output_.Log(Format(texts::kCannotCreateMergeFile, paths_.merge.c_str()));
+            return true;
+        }
+        if (files_.IsReadOnly(paths_.override)) {
+            output_.Log(Format(texts::kCannotRemoveOld, paths_.override.c_str()));
+            return true;
+        }
+        if (!files_.ReplaceAtomically(paths_.merge, paths_.override)) {
+            output_.Log(Format(texts::kCannotRename, paths_.override.c_str(), paths_.merge.c_str()));
+            return true;
+        }
+        keepMerge = true;  // it is the override file now
+    }
+    if (!keepMerge && !files_.Remove(paths_.merge)) {
+        output_.Log(Format(texts::kCannotRemoveTemporary, paths_.merge.c_str()));
+    }
+    if (!files_.Remove(paths_.newContent)) {
+        output_.Log(Format(texts::kCannotRemoveTemporary, paths_.newContent.c_str()));
+    }
+    return result.changesMade;
+}
+
+}  // namespace promptsweep
