@@ -2,7 +2,7 @@
 
 namespace shell {
 
-std::string FormatMessage(std::string_view format, std::string_view text) {
+std::string FormatWithText(std::string_view format, std::string_view text) {
     const std::size_t placeholder = format.find("%s");
     if (placeholder == std::string_view::npos) return std::string(format);
     std::string message(format.substr(0, placeholder));

@@ -6,6 +6,6 @@
 namespace shell {
 
 // The message with its one "%s" replaced by the text.
-std::string FormatMessage(std::string_view format, std::string_view text);
+std::string FormatWithText(std::string_view format, std::string_view text);
 
 }  // namespace shell

@@ -31,7 +31,7 @@ bool ChangeMapping(DirectoryMapping& mapping, MappingDirection direction, std::s
 
     std::error_code error;
     if (!std::filesystem::is_directory(mapping.clientPath, error)) {
-        messages.ShowMessage(FormatMessage(texts::kPathDoesNotExist, mapping.clientPath));
+        messages.ShowMessage(FormatWithText(texts::kPathDoesNotExist, mapping.clientPath));
     }
     return true;
 }

@@ -39,7 +39,7 @@ VerifyOutcome VerifyTriggerProgram(std::string_view typedPath, PathMapper& mappe
     const VerifyOutcome outcome = TryOpen(path);
     switch (outcome) {
         case VerifyOutcome::Verified: messages.ShowMessage(texts::kProgramVerified); break;
-        case VerifyOutcome::Missing: messages.ShowMessage(FormatMessage(texts::kProgramDoesNotExist, typed)); break;
+        case VerifyOutcome::Missing: messages.ShowMessage(FormatWithText(texts::kProgramDoesNotExist, typed)); break;
         case VerifyOutcome::Refused: messages.ShowMessage(texts::kProgramRefused); break;
         case VerifyOutcome::OtherError: break;
     }
