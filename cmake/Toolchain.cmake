@@ -25,3 +25,9 @@ function(tessellar_add_test name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
 endfunction()
+
+# Coverage feedback for libFuzzer must come from every library, not only the
+# fuzz target itself.
+if(TESSELLAR_LIBFUZZER)
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
