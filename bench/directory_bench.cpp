@@ -3,8 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <fstream>
-#include <iterator>
+#include <cstdio>
 #include <vector>
 
 #include "bench/ratio_reporter.h"
@@ -17,9 +16,18 @@ namespace {
 const char* const kProgram = TESSELLAR_BENCH_PROGRAM;
 
 void ReadFileBytes(benchmark::State& state) {
+    // The fastest plain way: one block of the file's size, one read.
     for (auto _ : state) {
-        std::ifstream in(kProgram, std::ios::binary);
-        std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::FILE* file = std::fopen(kProgram, "rb");
+        if (file == nullptr) {
+            state.SkipWithError("the generated program is missing");
+            return;
+        }
+        std::fseek(file, 0, SEEK_END);
+        std::vector<char> bytes(static_cast<std::size_t>(std::ftell(file)));
+        std::fseek(file, 0, SEEK_SET);
+        benchmark::DoNotOptimize(std::fread(bytes.data(), 1, bytes.size(), file));
+        std::fclose(file);
         benchmark::DoNotOptimize(bytes.data());
     }
 }

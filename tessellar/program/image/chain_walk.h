@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <unordered_set>
 
 #include "tessellar/program/image/program_image.h"
 
@@ -9,8 +8,9 @@ namespace program {
 
 // Steps through a singly linked chain of records whose "next" offset sits at
 // a fixed field. The walk ends at a next offset of 0, at an offset outside the
-// image, and at the first record met a second time: the compiler never writes
-// a loop, so only a damaged file can hold one, and it must not hang a reader.
+// image, and before the first record that would be met a second time: the
+// compiler never writes a loop, so only a damaged file holds one, and it must
+// neither hang a reader nor show a record twice.
 //
 //     for (ChainWalk walk(image, first, 33); std::uint32_t entry = walk.Next();) { ... }
 class ChainWalk {
@@ -21,10 +21,13 @@ public:
     std::uint32_t Next();
 
 private:
+    // The record after `record`; 0 (its own successor) once the chain ends.
+    std::uint32_t Follow(std::uint32_t record) const;
+
     const ProgramImage& image_;
-    std::uint32_t pending_;
     std::uint32_t nextField_;
-    std::unordered_set<std::uint32_t> visited_;
+    std::uint32_t pending_;
+    std::uint64_t remaining_;  // distinct records still to visit
 };
 
 }  // namespace program

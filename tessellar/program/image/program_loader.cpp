@@ -59,13 +59,22 @@ bool CheckHeader(const ProgramHeader& header, LoaderReport& report) {
     return false;
 }
 
-// Reads up to size bytes, growing the block as data arrives, so that a
-// damaged size field cannot make the loader reserve memory the file lacks.
-bool ReadWhole(std::FILE* file, std::uint32_t size, std::vector<std::uint8_t>& block) {
+// The file's length, or 0 when the system cannot tell (a pipe).
+std::size_t FileLength(std::FILE* file) {
+    if (std::fseek(file, 0, SEEK_END) != 0) return 0;
+    const long length = std::ftell(file);
+    return length > 0 ? static_cast<std::size_t>(length) : 0;
+}
+
+// Reads up to size bytes, never reserving more than the file holds (or more
+// than a chunk at a time when its length is unknown), so that a damaged size
+// field cannot make the loader claim memory the file lacks.
+bool ReadWhole(std::FILE* file, std::uint32_t size, std::size_t fileLength, std::vector<std::uint8_t>& block) {
     constexpr std::size_t kChunk = 1 << 20;
+    if (fileLength != 0 && fileLength < size) return false;
     std::size_t filled = 0;
     while (filled < size) {
-        const std::size_t want = std::min<std::size_t>(kChunk, size - filled);
+        const std::size_t want = std::min<std::size_t>(fileLength != 0 ? fileLength : kChunk, size - filled);
         block.resize(filled + want);
         const std::size_t got = std::fread(block.data() + filled, 1, want, file);
         filled += got;
@@ -94,13 +103,14 @@ std::optional<ProgramImage> LoadProgram(const std::string& path, platform::Messa
     const ProgramHeader header = ReadProgramHeader(ProgramImage(std::move(headerBytes)));
     if (!CheckHeader(header, report)) return std::nullopt;
 
+    const std::size_t fileLength = FileLength(file.get());
     if (std::fseek(file.get(), 0, SEEK_SET) != 0) {
         report.Say(texts::kErrorSeeking);
         return std::nullopt;
     }
     std::vector<std::uint8_t> block;
     try {
-        if (!ReadWhole(file.get(), header.totalSize, block)) {
+        if (!ReadWhole(file.get(), header.totalSize, fileLength, block)) {
             report.Say(texts::kErrorReadingHeaderInfo);
             return std::nullopt;
         }

@@ -107,5 +107,25 @@ TEST(ChainWalk, StopsAtZeroAtTheImageEndAndAtTheFirstRecordMetTwice) {
     EXPECT_EQ(outside.Next(), 0u);
 }
 
+TEST(ChainWalk, VisitsEveryRecordOfALoopOnceWhereverTheLoopCloses) {
+    auto walk = [](const ProgramImage& image, std::uint32_t first) {
+        std::vector<std::uint32_t> visited;
+        for (ChainWalk chain(image, first, 0); std::uint32_t record = chain.Next();) visited.push_back(record);
+        return visited;
+    };
+    // 3 -> 6 -> 9 -> 12 -> 6: a tail, then a loop of three.
+    EXPECT_EQ(walk(FromBytes({0, 0, 0, 0, 0, 6, 0, 0, 9, 0, 0, 12, 0, 0, 6}), 3),
+              (std::vector<std::uint32_t>{3, 6, 9, 12}));
+    // A record that names itself as its successor.
+    EXPECT_EQ(walk(FromBytes({0, 0, 0, 0, 0, 3}), 3), std::vector<std::uint32_t>{3});
+    // A long chain without a loop is walked to its end.
+    std::vector<std::uint8_t> bytes(3 * 1000, 0);
+    for (std::uint32_t record = 3; record + 3 < bytes.size(); record += 3) {
+        bytes[record + 1] = static_cast<std::uint8_t>((record + 3) >> 8);
+        bytes[record + 2] = static_cast<std::uint8_t>((record + 3) & 0xFF);
+    }
+    EXPECT_EQ(walk(FromBytes(bytes), 3).size(), 999u);
+}
+
 }  // namespace
 }  // namespace program
