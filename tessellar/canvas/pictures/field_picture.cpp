@@ -1,9 +1,9 @@
 #include "tessellar/canvas/pictures/field_picture.h"
 
 #include <cstddef>
-#include <optional>
 
 #include "tessellar/canvas/pictures/picture_texts.h"
+#include "tessellar/canvas/pictures/repeat_count.h"
 
 namespace canvas {
 
@@ -34,30 +34,11 @@ std::string PictureFromSize(SizeWord size, PictureForm form) {
     return picture;
 }
 
-// The count of a "(n)" group starting at text[open]: digits only, at least 1
-// and closed by ")"; the position after ")" is returned with it.
-struct RepeatGroup {
-    int count;
-    std::size_t end;
-};
-
-std::optional<RepeatGroup> ReadRepeatGroup(std::string_view text, std::size_t open) {
-    std::size_t i = open + 1;
-    long count = 0;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-        if (count <= kMaxRepeatCount) count = count * 10 + (text[i] - '0');
-        ++i;
-    }
-    if (i == open + 1 || i >= text.size() || text[i] != ')') return std::nullopt;
-    if (count < 1 || count > kMaxRepeatCount) return std::nullopt;
-    return RepeatGroup{static_cast<int>(count), i + 1};
-}
-
 void ExpandPart(std::string_view part, std::string& out) {
     std::size_t i = 0;
     while (i < part.size()) {
         if (part[i] == '(' && i > 0) {
-            const auto group = ReadRepeatGroup(part, i);
+            const auto group = ReadRepeatCount(part, i);
             // The character already written counts as the first copy.
             if (group && out.size() + static_cast<std::size_t>(group->count) <= kMaxExpandedLength) {
                 out.append(static_cast<std::size_t>(group->count - 1), part[i - 1]);

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "tessellar/canvas/pictures/repeat_count.h"
 #include "tessellar/canvas/pictures/size_word.h"
 
 namespace canvas {
@@ -33,9 +34,6 @@ std::string ExpandRepeatCounts(std::string_view picture);
 // the pound signs, are kept as they are).
 std::string LowerCasedPicture(std::string_view picture);
 
-// Counts larger than this are not written out: no real picture comes near it,
-// and a typed count must not make the customiser allocate without bound.
-inline constexpr int kMaxRepeatCount = 65535;
 // An expansion stops writing out groups once it reaches this length.
 inline constexpr std::size_t kMaxExpandedLength = 65536;
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <climits>
-#include <optional>
 #include <string>
 
 #include "tessellar/canvas/pictures/field_picture.h"
+#include "tessellar/canvas/pictures/repeat_count.h"
 
 namespace canvas {
 
@@ -49,12 +49,6 @@ public:
     }
 
 private:
-    // One kind of floating symbol: the first occurrence is the sign or the
-    // currency sign, each further one a digit position.
-    struct Floating {
-        bool seen = false;
-    };
-
     bool ReadAll() {
         if (!text_.empty() && text_[0] == '(') {
             parenthesesOpen_ = true;
@@ -150,22 +144,10 @@ private:
         const char c = text_[at_++];
         if (!ApplySymbol(c, 1)) return false;
         if (at_ >= text_.size() || text_[at_] != '(') return true;
-        const auto count = ReadCount();
+        const auto count = ReadRepeatCount(text_, at_);
         if (!count) return false;
-        return ApplySymbol(c, *count - 1);
-    }
-
-    std::optional<long long> ReadCount() {
-        std::size_t i = at_ + 1;
-        long long count = 0;
-        while (i < text_.size() && text_[i] >= '0' && text_[i] <= '9') {
-            if (count <= kMaxRepeatCount) count = count * 10 + (text_[i] - '0');
-            ++i;
-        }
-        if (i == at_ + 1 || i >= text_.size() || text_[i] != ')') return std::nullopt;
-        if (count < 1 || count > kMaxRepeatCount) return std::nullopt;
-        at_ = i + 1;
-        return count;
+        at_ = count->end;
+        return ApplySymbol(c, count->count - 1);
     }
 
     bool ApplySymbol(char c, long long count) {
@@ -185,7 +167,7 @@ private:
         case '-':
         case 's':
             signed_ = true;
-            return FloatingSymbol(sign_, mask::kSign, count);
+            return FloatingSymbol(signSeen_, mask::kSign, count);
         case '.': return DecimalPoint(mask::kDecimalPoint, count);
         case 'v':
         case 't': return DecimalPoint(mask::kImpliedDecimal, count);
@@ -195,7 +177,7 @@ private:
             return true;
         default: break;
         }
-        if (IsCurrency(c)) return FloatingSymbol(currency_, c, count);
+        if (IsCurrency(c)) return FloatingSymbol(currencySeen_, c, count);
         if (IsInsertion(c)) {
             classes_ |= kEditedNumeric;
             Emit(c == 'b' ? mask::kBlank : c, count);
@@ -211,11 +193,13 @@ private:
         return true;
     }
 
-    bool FloatingSymbol(Floating& kind, char maskLetter, long long count) {
+    // A sign or currency sign floats when repeated: its first occurrence is
+    // the sign, each further one a digit position.
+    bool FloatingSymbol(bool& seen, char maskLetter, long long count) {
         classes_ |= kEditedNumeric;
         long long digits = count;
-        if (!kind.seen) {
-            kind.seen = true;
+        if (!seen) {
+            seen = true;
             --digits;
         }
         (decimalSeen_ ? decimals_ : integerDigits_) += digits;
@@ -290,8 +274,8 @@ private:
     bool signed_ = false;
     bool parenthesesOpen_ = false;
     bool parenthesesClosed_ = false;
-    Floating sign_;
-    Floating currency_;
+    bool signSeen_ = false;
+    bool currencySeen_ = false;
     bool day_ = false, month_ = false, monthName_ = false, year_ = false;
     bool hour_ = false, second_ = false, amPm_ = false;
     bool credit_ = false;

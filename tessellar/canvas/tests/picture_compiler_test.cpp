@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "tessellar/canvas/pictures/field_picture.h"
 #include "tessellar/canvas/pictures/picture_compiler.h"
 
 namespace canvas {
@@ -58,6 +59,28 @@ TEST(PictureCompilerTest, ValidPictures) {
         EXPECT_EQ(compiled.typeWord, row.typeWord) << row.picture;
         EXPECT_EQ(compiled.displayLength, row.length) << row.picture;
         EXPECT_EQ(compiled.editMask, row.mask) << row.picture;
+    }
+}
+
+TEST(PictureCompilerTest, DefaultPicturesCompileToTheWidthTheirFieldsTake) {
+    const struct {
+        char type;
+        SizeWord size;
+        int width;
+    } rows[] = {
+        {'D', 0x2080, 11},
+        {'T', 0x2100, 8},
+        {'N', MakeNumericSize(kDisplayStorage, 5, 2, true), 9},
+        {'N', MakeNumericSize(kBinaryStorage, 4, 0, false), 4},
+        {'A', 20, 20},
+    };
+    for (const auto& row : rows) {
+        const std::string picture = DefaultPictureText(row.size, row.type);
+        const CompiledPicture compiled = CompilePicture(picture);
+        EXPECT_NE(compiled.status, PictureStatus::Invalid) << picture;
+        EXPECT_EQ(compiled.displayLength, row.width) << picture;
+        const std::string expanded = PictureForField(row.type, row.size, "", PictureForm::Expanded);
+        EXPECT_EQ(CompilePicture(expanded).displayLength, row.width) << expanded;
     }
 }
 
