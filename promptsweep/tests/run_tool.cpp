@@ -51,7 +51,14 @@ ToolRun RunTool(const std::vector<std::string>& arguments, const RunSettings& se
     return run;
 }
 
-bool CanTestPermissions() { return true; }
+bool CanTestPermissions() {
+    if (geteuid() != 0) return true;
+    static const bool canSwitch = [] {
+        const ToolRun run = RunTool({}, RunSettings{.workingDirectory = {}, .unprivileged = true});
+        return run.status == 1 && run.output.find("Usage: ") != std::string::npos;
+    }();
+    return canSwitch;
+}
 
 std::string ReadText(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -73,6 +80,18 @@ void WriteProgram(const opimage::Program& program, const std::filesystem::path& 
     std::filesystem::create_directories(path.parent_path());
     std::string error;
     if (!opimage::WriteFile(program, path, error)) throw std::runtime_error(error);
+}
+
+void OpenTree(const std::filesystem::path& root) {
+    namespace fs = std::filesystem;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        const bool directory = entry.is_directory() && !entry.is_symlink();
+        if (entry.is_symlink()) continue;
+        fs::permissions(entry.path(), directory ? fs::perms::all
+                                                : fs::perms::owner_read | fs::perms::owner_write |
+                                                      fs::perms::group_read | fs::perms::group_write |
+                                                      fs::perms::others_read | fs::perms::others_write);
+    }
 }
 
 OpenScratch::OpenScratch() {

@@ -38,6 +38,10 @@ std::string Masked(const std::string& text);
 // Writes a program image; the directory is created when missing.
 void WriteProgram(const opimage::Program& program, const std::filesystem::path& path);
 
+// Lets everyone read and write every directory and file under root, so that
+// an unprivileged run meets only the restrictions a test adds afterwards.
+void OpenTree(const std::filesystem::path& root);
+
 // A directory that the unprivileged user may write to, removed afterwards.
 class OpenScratch {
 public:
