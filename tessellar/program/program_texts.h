@@ -26,4 +26,22 @@ inline constexpr const char* kTypeDataGrid = "Data Grid";
 inline constexpr const char* kTypeMenu = "Menu";
 inline constexpr const char* kTypeProcedure = "Procedure";
 
+// Screen decoding.
+inline constexpr const char* kScreenNotFound = "Screen %s not found";
+inline constexpr const char* kAllowedPrefix = "Allowed - ";
+inline constexpr const char* kDisallowedPrefix = "Disallowed - ";
+inline constexpr const char* kRangeJoin = " -> ";
+inline constexpr const char* kValueSeparator = ", ";
+inline constexpr const char* kSubscriptedName = "%s[%d]";
+inline constexpr const char* kDefaultPicture = "x";
+inline constexpr const char* kListCaptionEnd = ":";
+inline constexpr char kModeOrderSeparator = ',';
+
+// Message texts of the entry.
+inline constexpr const char* kPromptPrefix = " prompt ";
+inline constexpr const char* kPrintPrefix = "print ";
+inline constexpr const char* kPrintAt = " @";
+inline constexpr const char* kPrintAtSeparator = ",";
+inline constexpr const char* kPrintInColumn = " in column ";
+
 }  // namespace program::texts

@@ -1,11 +1,13 @@
 // opdump: shows what the customiser sees in a compiled program.
 
-#include <cstring>
 #include <iostream>
+#include <optional>
 #include <string>
 
 #include "platform/message_sink.h"
 #include "tessellar/program/image/program_loader.h"
+#include "tessellar/program/screen_decoder.h"
+#include "tools/opdump/decoded_entry.h"
 #include "tools/opdump/directory_listing.h"
 
 #ifndef TESSELLAR_VERSION
@@ -16,20 +18,46 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage: opdump PROGRAM\n"
+    "       opdump PROGRAM -s NAME [-c MODES]\n"
+    "       opdump PROGRAM --all [-c MODES]\n"
     "\n"
-    "Lists the screens, data grids, procedures and menus of a compiled program\n"
-    "page by page, as the customiser's program browser shows them.\n"
+    "Without options, lists the screens, data grids, procedures and menus of a\n"
+    "compiled program page by page, as the customiser's program browser shows them.\n"
+    "\n"
+    "With -s or --all, decodes entries as the customiser does and prints each one:\n"
+    "its frame, origin, title, mode line and review area; every entry field,\n"
+    "display, option, box, mode and confirm prompt with the key an override\n"
+    "statement names it by, its compiled coordinate, its position relative to the\n"
+    "screen origin, width, texts, picture, attributes, colours and flags; then the\n"
+    "field lists and the message texts.\n"
     "\n"
     "Options:\n"
+    "  -s NAME      decode the screen, menu or procedure named NAME (exact case)\n"
+    "  --all        decode every listed entry, in directory order\n"
+    "  -c MODES     the mode order for the screen named with -s: its mode line shows\n"
+    "               these comma-separated modes, as the customiser's -c option does\n"
     "  --help       show this help and exit\n"
     "  --version    show the version and exit\n"
     "\n"
-    "Exit status: 0 on success, 1 when the program cannot be loaded, 2 on bad usage.\n";
+    "Exit status: 0 on success, 1 when the program cannot be loaded or has no\n"
+    "entry of that name, 2 on bad usage.\n";
+
+int Usage(const std::string& problem) {
+    std::cerr << "opdump: " << problem << "\n" << kUsage;
+    return 2;
+}
+
+struct Arguments {
+    std::string program;
+    std::optional<std::string> screen;
+    std::optional<std::string> modeOrder;
+    bool all = false;
+};
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string programPath;
+    Arguments arguments;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--help" || argument == "-h") {
@@ -40,24 +68,44 @@ int main(int argc, char** argv) {
             std::cout << "opdump " << TESSELLAR_VERSION << '\n';
             return 0;
         }
-        if (!argument.empty() && argument[0] == '-') {
-            std::cerr << "opdump: unknown option '" << argument << "'\n" << kUsage;
-            return 2;
+        if (argument == "-s" || argument == "-c") {
+            if (i + 1 >= argc) return Usage("option '" + argument + "' needs a value");
+            (argument == "-s" ? arguments.screen : arguments.modeOrder) = argv[++i];
+            continue;
         }
-        if (!programPath.empty()) {
-            std::cerr << "opdump: more than one program given\n" << kUsage;
-            return 2;
+        if (argument == "--all") {
+            arguments.all = true;
+            continue;
         }
-        programPath = argument;
+        if (!argument.empty() && argument[0] == '-') return Usage("unknown option '" + argument + "'");
+        if (!arguments.program.empty()) return Usage("more than one program given");
+        arguments.program = argument;
     }
-    if (programPath.empty()) {
+    if (arguments.program.empty()) {
         std::cerr << kUsage;
         return 2;
     }
+    if (arguments.all && arguments.screen) return Usage("-s and --all exclude each other");
+    if (arguments.modeOrder && !arguments.screen) return Usage("-c needs -s NAME");
 
     platform::StreamMessageSink sink(std::cerr, std::cerr);
-    const auto image = program::LoadProgram(programPath, sink);
+    const auto image = program::LoadProgram(arguments.program, sink);
     if (!image) return 1;
-    opdump::WriteDirectoryListing(*image, std::cout, sink);
+    if (!arguments.screen && !arguments.all) {
+        opdump::WriteDirectoryListing(*image, std::cout, sink);
+        return 0;
+    }
+
+    program::DecodeInputs inputs;
+    if (arguments.modeOrder) inputs.modeOrder = program::ApplicationModeOrder{*arguments.screen, *arguments.modeOrder};
+    if (arguments.all) {
+        opdump::WriteAllEntries(*image, std::cout, sink, inputs);
+        return 0;
+    }
+    if (opdump::WriteEntriesNamed(*image, *arguments.screen, std::cout, sink, inputs) == 0) {
+        std::cerr << "opdump: " << arguments.program << ": no screen, menu or procedure named '"
+                  << *arguments.screen << "'\n";
+        return 1;
+    }
     return 0;
 }

@@ -1,0 +1,127 @@
+#pragma once
+// The compiled statement record and the op codes the customiser reads.
+
+#include <cstdint>
+
+namespace program {
+
+namespace statement_field {
+inline constexpr std::uint32_t kNext = 0;
+inline constexpr std::uint32_t kOp = 3;
+inline constexpr std::uint32_t kData = 4;
+inline constexpr std::uint32_t kLength = 7;   // 16 bit: length of an accept record
+inline constexpr std::uint32_t kFlags = 8;    // bit 0: the box flag
+inline constexpr std::uint32_t kFirstList = 9;
+inline constexpr std::uint32_t kSecondList = 12;
+inline constexpr std::uint32_t kFurtherList = 15;
+}  // namespace statement_field
+
+namespace op {
+inline constexpr std::uint8_t kBlock = 16;
+inline constexpr std::uint8_t kTwoBranch = 17;
+inline constexpr std::uint8_t kAccept = 25;
+inline constexpr std::uint8_t kDisplay = 26;
+inline constexpr std::uint8_t kPrint = 27;
+inline constexpr std::uint8_t kBox = 31;
+inline constexpr std::uint8_t kMessage = 32;
+inline constexpr std::uint8_t kAbort = 33;
+inline constexpr std::uint8_t kAcknowledge = 34;
+inline constexpr std::uint8_t kOption = 35;
+inline constexpr std::uint8_t kMultiBranch = 49;
+inline constexpr std::uint8_t kConfirm = 60;
+inline constexpr std::uint8_t kLoop = 75;
+}  // namespace op
+
+// BranchRecord (op 49) and BranchElement fields.
+namespace branch_field {
+inline constexpr std::uint32_t kFirstList = 9;
+inline constexpr std::uint32_t kAlternatives = 12;
+inline constexpr std::uint32_t kFurther = 15;
+inline constexpr std::uint32_t kElementNext = 0;
+inline constexpr std::uint32_t kElementList = 6;
+}  // namespace branch_field
+
+namespace accept_field {
+inline constexpr std::size_t kRecordLength = 88;
+inline constexpr std::uint32_t kRow = 0;
+inline constexpr std::uint32_t kColumn = 3;
+inline constexpr std::uint32_t kVariable = 9;
+inline constexpr std::uint32_t kSubscript = 12;
+inline constexpr std::uint32_t kPicture = 15;
+inline constexpr std::uint32_t kFlags = 18;       // bit 5: suppressed in the program
+inline constexpr std::uint32_t kSizeWord = 22;
+inline constexpr std::uint32_t kDisplayWidth = 24;
+inline constexpr std::uint32_t kHelp = 26;
+inline constexpr std::uint32_t kTitle = 29;
+inline constexpr std::uint32_t kRunList = 35;
+inline constexpr std::uint32_t kAllowed = 38;
+inline constexpr std::uint32_t kRunChain = 44;    // elements: next at 0, list at 3
+inline constexpr std::uint32_t kDisallowed = 53;
+inline constexpr std::uint32_t kSecondRunList = 63;
+inline constexpr std::uint32_t kTag = 78;
+inline constexpr std::uint8_t kSuppressedBit = 0x20;
+inline constexpr std::uint32_t kRunElementList = 3;
+}  // namespace accept_field
+
+namespace value_field {
+inline constexpr std::uint32_t kNext = 0;
+inline constexpr std::uint32_t kValue = 3;
+inline constexpr std::uint32_t kRangeEnd = 6;
+}  // namespace value_field
+
+namespace display_field {
+inline constexpr std::size_t kShortLength = 18;
+inline constexpr std::size_t kLongLength = 38;
+inline constexpr std::uint32_t kRow = 0;
+inline constexpr std::uint32_t kColumn = 3;
+inline constexpr std::uint32_t kText = 6;
+inline constexpr std::uint32_t kPicture = 9;
+inline constexpr std::uint32_t kAttributes = 12;
+inline constexpr std::uint32_t kFormByte = 13;    // bit 0: the long form
+inline constexpr std::uint32_t kSizeWord = 14;
+inline constexpr std::uint32_t kType = 16;
+inline constexpr std::uint32_t kDisplayWidth = 17;
+inline constexpr std::uint32_t kScale = 18;
+inline constexpr std::uint32_t kTag = 27;
+inline constexpr std::uint32_t kColumnTitle = 29;
+}  // namespace display_field
+
+namespace box_field {
+inline constexpr std::uint32_t kTop = 0;
+inline constexpr std::uint32_t kLeft = 3;
+inline constexpr std::uint32_t kBottom = 6;
+inline constexpr std::uint32_t kRight = 9;
+inline constexpr std::uint32_t kTitle = 15;
+}  // namespace box_field
+
+namespace option_field {
+inline constexpr std::uint32_t kRow = 0;
+inline constexpr std::uint32_t kColumn = 3;
+inline constexpr std::uint32_t kText = 6;
+inline constexpr std::uint32_t kHelp = 9;
+inline constexpr std::uint32_t kFlags = 20;
+inline constexpr std::uint32_t kPictureNumber = 21;
+inline constexpr std::uint8_t kNoTextBit = 0x01;
+inline constexpr std::uint8_t kPictureBit = 0x10;
+}  // namespace option_field
+
+namespace confirm_field {
+inline constexpr std::uint32_t kRow = 0;
+inline constexpr std::uint32_t kColumn = 3;
+inline constexpr std::uint32_t kQuestion = 8;     // 16-bit text number
+inline constexpr std::uint32_t kDefaultAnswer = 11;
+inline constexpr std::uint32_t kRunLists[] = {15, 18, 21, 24};
+}  // namespace confirm_field
+
+namespace print_field {
+inline constexpr std::uint32_t kRow = 0;
+inline constexpr std::uint32_t kColumn = 3;
+inline constexpr std::uint32_t kValue = 6;
+}  // namespace print_field
+
+namespace message_part_field {
+inline constexpr std::uint32_t kNext = 0;
+inline constexpr std::uint32_t kText = 3;
+}  // namespace message_part_field
+
+}  // namespace program
