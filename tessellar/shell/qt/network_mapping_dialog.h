@@ -53,7 +53,8 @@ private:
     QPushButton* okButton_;
 };
 
-// The "ask the user" step of the path mapper, as this dialog.
+// The "ask the user" step of the path mapper, as this dialog. The registry
+// and the sink must outlive the prompt.
 MappingPrompt MakeNetworkMappingPrompt(QWidget* parent, RegistryAccess& registry, platform::MessageSink& messages,
                                        std::function<void(const QString& helpFile, int topic)> help = {});
 

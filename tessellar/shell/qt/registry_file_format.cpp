@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <optional>
+
 #include "tessellar/shell/qt/registry_names.h"
 
 namespace shell {
@@ -59,20 +61,23 @@ QString SectionFromGroup(const QString& group) {
 
 bool ReadRegistryFile(QIODevice& device, QSettings::SettingsMap& map) {
     const QStringList lines = QString::fromUtf8(device.readAll()).split(u'\n');
-    QString group;
+    // Nothing while a mistyped section line leaves the key unknown, so its
+    // values never land in the key above it.
+    std::optional<QString> group = QString();
     for (const QString& rawLine : lines) {
         const QString line = rawLine.trimmed();
         if (line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#')) continue;
         if (line.startsWith(u'[')) {
+            group.reset();
             if (line.endsWith(u']')) group = GroupFromSection(line.mid(1, line.size() - 2));
             continue;
         }
         const qsizetype equals = line.indexOf(u'=');
-        if (equals <= 0) continue;
+        if (!group || equals <= 0) continue;
         const QString name = line.left(equals).trimmed();
         if (name.isEmpty()) continue;
         const QString key = SettingsNameFromFile(name);
-        map.insert(group.isEmpty() ? key : group + u'/' + key, UnescapeComponent(line.mid(equals + 1).trimmed()));
+        map.insert(group->isEmpty() ? key : *group + u'/' + key, UnescapeComponent(line.mid(equals + 1).trimmed()));
     }
     return true;
 }

@@ -11,8 +11,9 @@
 // "@" is the key's default value. Lines starting with ";" or "#" are
 // comments. A character the line could not hold ("%", "=" in a name, a line
 // break, a blank at either end) is written as "%" and two hex digits. A line
-// that fits none of these is skipped, so one mistyped line never hides the
-// rest of the file.
+// that fits none of these is skipped, and so are the values under a section
+// line without its "]": one mistyped line neither hides the rest of the file
+// nor moves values into another key.
 
 #include <QIODevice>
 #include <QSettings>

@@ -90,6 +90,8 @@ void RegistryTest::HandEditedFileSetsTheScheme() {
               "dim=white\n"
               "this line is a slip\n"
               "reverse=black/aqua\n"
+              "[SOFTWARE\\ORVALE\\Settings\n"
+              "blink=red/red\n"
               "\n"
               "[SOFTWARE\\ORVALE\\Settings]\r\n"
               "font_norm=Courier New,16,700,0,49,0\r\n");
@@ -100,6 +102,7 @@ void RegistryTest::HandEditedFileSetsTheScheme() {
     QCOMPARE(scheme[SchemeEntry::Normal].background, kNavy);
     QCOMPARE(scheme[SchemeEntry::Dim].foreground, kWhite);
     QCOMPARE(scheme[SchemeEntry::Reverse].background, Rgb(0, 255, 255));
+    QCOMPARE(scheme[SchemeEntry::Blink].foreground, kWhite);  // under a broken section line
     const ScreenFont font = LoadScreenFont(registry);
     QCOMPARE(font.faceName, std::string("Courier New"));
     QCOMPARE(font.pitchAndFamily, 49);
