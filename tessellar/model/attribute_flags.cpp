@@ -55,8 +55,12 @@ std::string AttributesToText(AttributeFlags flags, bool prompt) {
 }
 
 AttributeFlags TextToAttributes(std::string_view text) {
-    const std::size_t end = std::min({text.find('\n'), text.find('\r'), text.find(texts::kAttributeComment)});
-    if (end != std::string_view::npos) text = text.substr(0, end);
+    text = text.substr(0, std::min(text.find('\n'), text.find('\r')));
+    if (const std::size_t comment = text.find(texts::kAttributeComment); comment != std::string_view::npos) {
+        // The blanks that set a comment off belong to the comment.
+        text = text.substr(0, comment);
+        while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    }
     AttributeFlags flags = 0;
     while (true) {
         const std::size_t comma = text.find(',');

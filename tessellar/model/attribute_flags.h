@@ -37,8 +37,8 @@ inline constexpr AttributeFlags kDataReview = 0x8000000;
 std::string AttributesToText(AttributeFlags flags, bool prompt);
 
 // Reads a word list back: items separated by ",", up to the end, a line end
-// or a "//" comment; each item compared exactly (no blanks trimmed), unknown
-// items ignored.
+// or a "//" comment (with the blanks before it); each item compared exactly
+// (no other blanks trimmed), unknown items ignored.
 AttributeFlags TextToAttributes(std::string_view text);
 
 // One yes/no per named flag, in the order the property pages show them.

@@ -32,9 +32,9 @@ ColumnEntry& CColumnList::AddByKey(int key, int width, std::string_view title, C
 }
 
 bool CColumnList::RemoveByKey(int key, const CFieldItem* item) {
-    auto found = std::find_if(entries_.begin(), entries_.end(),
-                              [key](const ColumnEntry& entry) { return entry.key == key; });
-    if (found == entries_.end()) return false;
+    auto found = std::lower_bound(entries_.begin(), entries_.end(), key,
+                                  [](const ColumnEntry& entry, int value) { return entry.key < value; });
+    if (found == entries_.end() || found->key != key) return false;
     if (--found->useCount <= 0) {
         entries_.erase(found);
     } else if (item != nullptr && found->item == item) {
@@ -44,10 +44,9 @@ bool CColumnList::RemoveByKey(int key, const CFieldItem* item) {
 }
 
 const ColumnEntry* CColumnList::FindByKey(int key) const {
-    for (const ColumnEntry& entry : entries_) {
-        if (entry.key == key) return &entry;
-    }
-    return nullptr;
+    auto found = std::lower_bound(entries_.begin(), entries_.end(), key,
+                                  [](const ColumnEntry& entry, int value) { return entry.key < value; });
+    return found != entries_.end() && found->key == key ? &*found : nullptr;
 }
 
 void CColumnList::LayOut(int leftColumn) {

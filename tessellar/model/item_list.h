@@ -74,6 +74,11 @@ public:
         return nullptr;
     }
     bool Remove(const Item* item) { return Take(item) != nullptr; }
+    // Moves every item, in order, to the end of another list.
+    void MoveAllTo(ItemList& other) {
+        for (auto& item : items_) other.items_.push_back(std::move(item));
+        items_.clear();
+    }
     // Deletes every item, first to last.
     void Clear() {
         for (auto& item : items_) item.reset();

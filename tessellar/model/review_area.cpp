@@ -5,11 +5,12 @@
 namespace model {
 
 const ColumnEntry& CReviewArea::AddGridColumn(int key, int width, std::string_view title, CFieldItem* item) {
-    columns.AddByKey(key, width, title, item);
+    return columns.AddByKey(key, width, title, item);
+}
+
+void CReviewArea::LayOutGrid() {
     columns.LayOut(leftColumn);
-    const ColumnEntry& added = *columns.FindByKey(key);
-    if (std::int64_t{added.position} + added.width - 1 > rightColumn) horizontalScroll = true;
-    return added;
+    if (!columns.Empty() && std::int64_t{columns.EndColumn(leftColumn)} - 1 > rightColumn) horizontalScroll = true;
 }
 
 bool CReviewArea::RemoveGridColumn(int key, const CFieldItem* item) {

@@ -31,10 +31,12 @@ public:
 
     bool IsDataGrid() const { return (flags & kDataGridFlag) != 0; }
 
-    // Data grid: registers an item's column and packs the columns again. A
-    // column that ends beyond the area's right column gives the grid a
-    // horizontal scroll bar.
+    // Data grid: registers an item's column; LayOutGrid then packs the
+    // columns again. Columns that end beyond the area's right column give
+    // the grid a horizontal scroll bar.
     const ColumnEntry& AddGridColumn(int key, int width, std::string_view title, CFieldItem* item);
+    void LayOutGrid();
+    // One item fewer uses the column; the columns are packed again.
     bool RemoveGridColumn(int key, const CFieldItem* item = nullptr);
     // The grid column of an item compiled at this column.
     int MapColumn(int compiledColumn) const { return columns.MapColumn(compiledColumn, leftColumn); }

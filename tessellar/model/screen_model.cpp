@@ -110,7 +110,7 @@ CReviewArea& CScreenModel::CreateReviewArea() {
 }
 
 void CScreenModel::SetAsideScreenModes() {
-    while (CModeItem* first = modes_.First()) setAsideModes_.Append(modes_.Take(first));
+    modes_.MoveAllTo(setAsideModes_);
 }
 
 void CScreenModel::RegisterGridColumn(CFieldItem& item, std::string_view title) {
@@ -127,6 +127,7 @@ void CScreenModel::UnregisterGridColumn(CFieldItem& item) {
 
 void CScreenModel::PlaceGridItems() {
     if (!reviewArea_) return;
+    reviewArea_->LayOutGrid();
     auto place = [this](CFieldItem& item) {
         if (item.gridColumnKey == -1) return;
         const ColumnEntry* column = reviewArea_->columns.FindByKey(item.gridColumnKey);

@@ -149,9 +149,10 @@ public:
     // Moves the modes of the mode line to the set-aside list.
     void SetAsideScreenModes();
 
-    // Data grid: registers the item's column (keyed by its compiled column)
-    // and packs the columns again; PlaceGridItems then moves every item of
-    // the grid to its column.
+    // Data grid: RegisterGridColumn gives the item a column keyed by its
+    // compiled column; PlaceGridItems packs the columns and moves every item
+    // of the grid to its column. Registering many items and placing them
+    // once costs the same as placing after each.
     void RegisterGridColumn(CFieldItem& item, std::string_view title);
     void UnregisterGridColumn(CFieldItem& item);
     void PlaceGridItems();
