@@ -1,8 +1,10 @@
 #include "tessellar/shell/mapping/path_mapper.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "tessellar/shell/mapping/directory_levels.h"
+#include "tessellar/shell/mapping/server_path.h"
 #include "tessellar/shell/settings/registry_keys.h"
 
 namespace shell {
@@ -18,7 +20,7 @@ std::string JoinClientPath(const std::string& clientPath, const std::string& rem
     return clientPath + (posix ? '/' : separator) + remainder;
 }
 
-// The runtime reads a server path that begins with "/" with "/" separators only.
+// A server path that begins with "/" is a Unix path: "/" separators only.
 void UseServerSeparators(std::string& path) {
     if (!path.empty() && path.front() == '/') std::replace(path.begin(), path.end(), '\\', '/');
 }
@@ -47,7 +49,7 @@ PathMapper::PathMapper(RegistryAccess& registry, MappingPrompt prompt)
     : registry_(registry), prompt_(std::move(prompt)) {}
 
 bool PathMapper::MapToClient(std::string& path, unsigned use) {
-    return MapByShares(path) || MapByDirectoriesOrAsk(path, use);
+    return IsServerPath(path) && (MapByShares(path) || MapByDirectoriesOrAsk(path, use));
 }
 
 std::optional<std::string> PathMapper::RegistryClientPath(std::string_view serverDirectory) const {
@@ -74,6 +76,7 @@ std::optional<std::string> PathMapper::Ask(MappingDirection direction, const std
 }
 
 bool PathMapper::MapByDirectoriesOrAsk(std::string& path, unsigned use) {
+    if (!IsServerPath(path)) return false;
     const std::vector<DirectoryLevel> levels = DirectoryLevels(path);
     if (levels.empty()) return false;
 

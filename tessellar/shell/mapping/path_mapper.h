@@ -34,8 +34,8 @@ public:
     const ShareMappings& Shares() const { return shares_; }
     DirectoryMappings& Directories() { return directories_; }
 
-    // The shares first, then the directory table or the user. On failure the
-    // path stays as it was.
+    // The shares first, then the directory table or the user. On failure, and
+    // for a path that is not a server path, the path stays as it was.
     bool MapToClient(std::string& path, unsigned use);
     bool MapByShares(std::string& path) const { return shares_.MapToClient(path); }
     // From the deepest directory upwards, the first one the registry (or an

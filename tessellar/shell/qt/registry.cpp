@@ -29,8 +29,6 @@ std::unique_ptr<QSettings> OpenStore(const RegistryLocations& locations, const Q
     return store;
 }
 
-bool Readable(const QSettings& store) { return store.status() == QSettings::NoError; }
-
 QString GroupOf(std::string_view key) { return SettingsGroupOf(platform::QStringFromCp1252(key)); }
 
 QString ValuePath(const QString& group, std::string_view name) {
@@ -105,7 +103,7 @@ Registry::Root& Registry::RootOf(RegistryRoot root) {
 
 bool Registry::KeyExists(const Root& root, const QString& group) const {
     for (QSettings* store : {root.writable.get(), root.fallback.get()}) {
-        if (store == nullptr || !Readable(*store)) continue;
+        if (store == nullptr) continue;
         store->beginGroup(group);
         const bool exists = !store->childKeys().isEmpty() || !store->childGroups().isEmpty();
         store->endGroup();
@@ -123,7 +121,7 @@ std::optional<std::vector<RegistryValue>> Registry::EnumerateValues(RegistryRoot
     std::vector<RegistryValue> values;
     std::set<QString> seen;  // a value of the overlay hides the machine-wide one
     for (QSettings* store : {root.writable.get(), root.fallback.get()}) {
-        if (store == nullptr || !Readable(*store)) continue;
+        if (store == nullptr) continue;
         store->beginGroup(group);
         for (const QString& settingsName : store->childKeys()) {
             if (!seen.insert(settingsName).second) continue;
@@ -139,7 +137,7 @@ std::optional<std::string> Registry::ReadString(RegistryRoot rootId, std::string
     const Root& root = RootOf(rootId);
     const QString path = ValuePath(GroupOf(key), name);
     for (QSettings* store : {root.writable.get(), root.fallback.get()}) {
-        if (store == nullptr || !Readable(*store)) continue;
+        if (store == nullptr) continue;
         const QVariant value = store->value(path);
         if (value.isValid()) return TextOf(value);
     }

@@ -7,7 +7,8 @@
 // the local machine's is a machine-wide file that a normal user cannot change,
 // read through the user's own overlay file, which takes every write. So a
 // user can still store path mappings, and an administrator can give every
-// user the same ones.
+// user the same ones. A file that cannot be read reads as empty, so its
+// settings keep their defaults.
 
 #include <QString>
 

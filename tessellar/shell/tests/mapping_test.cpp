@@ -112,9 +112,13 @@ TEST_F(PathMapperTest, RegistryMapsWithoutAsking) {
     EXPECT_TRUE(user.requests.empty());
 }
 
-TEST_F(PathMapperTest, SingleLevelPathsAreNeverMappedOrAsked) {
+TEST_F(PathMapperTest, ClientAndSingleLevelPathsAreNeverMappedOrAsked) {
     StoreMapping("/", "P:\\");
+    StoreMapping("C:\\progs", "P:\\");
+    StoreMapping("\\\\srv\\share", "P:\\");
     EXPECT_EQ(ToClient("/a.op6"), "/a.op6");
+    EXPECT_EQ(ToClient("C:\\progs\\a.op6"), "C:\\progs\\a.op6");
+    EXPECT_EQ(ToClient("\\\\srv\\share\\a.op6"), "\\\\srv\\share\\a.op6");
     EXPECT_TRUE(user.requests.empty());
 }
 
