@@ -1,0 +1,67 @@
+#include "tessellar/overrides/apply_statement.h"
+#include "tessellar/overrides/item_resolution.h"
+
+namespace overrides {
+
+namespace {
+
+using model::TriggerPoint;
+
+void SetTrigger(model::TriggerSlots& slots, TriggerPoint point, const TriggerOverride& trigger) {
+    slots.Set(point, trigger.run, trigger.type < 0 ? 0 : trigger.type);
+}
+
+// The display a `display` trigger belongs to: an added display, found by
+// the statement's tag and `coordinate`.
+model::CDispText* TriggerDisplay(model::CScreenModel& model, const OverrideStatement& statement) {
+    ItemIdentifier id = statement.identifier;
+    id.identificationKind = static_cast<int>(model::IdentificationKind::AddedDisplay);
+    id.row = statement.overrides.row;
+    id.column = statement.overrides.column;
+    return ResolveDisplay(model, id);
+}
+
+}  // namespace
+
+void ApplyTrigger(model::CScreenModel& model, const OverrideStatement& statement) {
+    const TriggerOverride& trigger = statement.trigger;
+    const auto point = static_cast<TriggerPoint>(trigger.point);
+    switch (point) {
+        case TriggerPoint::Option:
+        case TriggerPoint::BeforeOption:
+            if (model::COptionItem* option = ResolveOption(model, statement.identifier)) {
+                SetTrigger(option->triggers, point, trigger);
+            }
+            break;
+        case TriggerPoint::ScreenLoad:
+        case TriggerPoint::ScreenExit:
+            SetTrigger(model.ScreenTriggers(), point, trigger);
+            break;
+        case TriggerPoint::Confirmed:
+        case TriggerPoint::NotConfirmed:
+        case TriggerPoint::BeforeConfirm:
+        case TriggerPoint::ValidateMode:
+            for (model::ModeList list : {model::ModeList::Screen, model::ModeList::ProgramWide}) {
+                if (model::CModeItem* mode = ResolveMode(model, statement.identifier, list)) {
+                    SetTrigger(mode->triggers, point, trigger);
+                }
+            }
+            break;
+        case TriggerPoint::BeforeAccept:
+        case TriggerPoint::AfterAccept:
+        case TriggerPoint::OnHelp:
+            if (model::CAcceptFld* accept = ResolveAccept(model, statement.identifier)) {
+                SetTrigger(accept->triggers, point, trigger);
+            }
+            break;
+        case TriggerPoint::Display:
+            if (model::CDispText* display = TriggerDisplay(model, statement)) {
+                SetTrigger(display->triggers, point, trigger);
+            }
+            break;
+        case TriggerPoint::Mode:
+            break;  // a mode point sets nothing
+    }
+}
+
+}  // namespace overrides

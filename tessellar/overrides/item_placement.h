@@ -1,0 +1,34 @@
+#pragma once
+// Where statements put items: their compiled-style coordinates (counted
+// from 1, absolute) become positions relative to the screen origin, and
+// moving an entry field or a display into or out of the review area of a
+// data grid moves it between the screen and the grid.
+
+#include <cstdint>
+
+#include "tessellar/model/screen_model.h"
+
+namespace overrides {
+
+// Statement coordinates beyond what a compiled program can hold are held at
+// this size, so that no arithmetic on them overflows.
+inline constexpr int kLargestCell = 1 << 24;
+
+int ClampCell(std::int64_t value);
+
+// An absolute coordinate as a position relative to the screen origin (an
+// undecoded screen counts from 1, 1).
+model::CellPosition RelativePosition(const model::CScreenModel& model, int row, int column);
+
+// Sets the item's current position; on a data grid an item that comes into
+// the review area's rows joins the grid, one that leaves them leaves it.
+void MoveFieldItem(model::CScreenModel& model, model::CFieldItem& item, model::CellPosition relative);
+
+// A hidden entry field leaves the data grid; shown again, it returns.
+void TakeOutOfDataGrid(model::CScreenModel& model, model::CFieldItem& item);
+void ReturnToDataGrid(model::CScreenModel& model, model::CFieldItem& item);
+
+// After the frame changed size the review area spans it again.
+void FitReviewAreaToFrame(model::CScreenModel& model);
+
+}  // namespace overrides

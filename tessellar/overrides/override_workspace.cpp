@@ -1,0 +1,138 @@
+#include "tessellar/overrides/override_workspace.h"
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+#include <utility>
+
+#include "tessellar/overrides/override_texts.h"
+#include "tessellar/overrides/section_lines.h"
+#include "tessellar/shell/message_format.h"
+
+namespace overrides {
+
+namespace {
+
+constexpr std::size_t kCopyBlock = 512;
+
+enum class CopyResult { Copied, NoSource, Failed };
+
+// An override file whose own name ends in ".bck" would be its own working
+// copy, and truncating the copy would empty the user's file.
+bool SameFile(const std::string& first, const std::string& second) {
+    std::error_code error;
+    if (std::filesystem::equivalent(first, second, error)) return true;
+    return std::filesystem::path(first).lexically_normal() == std::filesystem::path(second).lexically_normal();
+}
+
+CopyResult CopyInBlocks(const std::string& from, const std::string& to) {
+    std::ifstream in(from, std::ios::binary);
+    if (!in) {
+        std::error_code error;
+        return std::filesystem::exists(from, error) ? CopyResult::Failed : CopyResult::NoSource;
+    }
+    std::ofstream out(to, std::ios::binary | std::ios::trunc);
+    if (!out) return CopyResult::Failed;
+    std::array<char, kCopyBlock> block;
+    while (in) {
+        in.read(block.data(), block.size());
+        out.write(block.data(), in.gcount());
+    }
+    out.flush();
+    if (in.bad() || !out) {
+        out.close();
+        std::error_code ignored;
+        std::filesystem::remove(to, ignored);
+        return CopyResult::Failed;
+    }
+    return CopyResult::Copied;
+}
+
+// Writes each section's body into its work file; a later section of the
+// same name starts the file again.
+class WorkFileWriter : public SectionVisitor {
+public:
+    WorkFileWriter(WorkFileDirectory& directory, SectionList& sections, platform::MessageSink& sink)
+        : directory_(directory), sections_(sections), sink_(sink) {}
+
+    void BeginSection(SectionKind kind, const std::string& name) override {
+        out_.close();
+        out_.clear();
+        const std::string path = directory_.FilePath(name, texts::kWorkFileExtension);
+        if (!path.empty()) out_.open(path, std::ios::binary | std::ios::trunc);
+        if (path.empty() || !out_) sink_.WriteOutput(texts::kOpenFailedOnTmpFile);
+        SectionEntry& entry = sections_.FindOrAdd(name);
+        entry.workFilePath = path;
+        entry.kind = kind;
+    }
+
+    void BodyLine(std::string_view line) override {
+        if (out_.is_open()) out_.write(line.data(), static_cast<std::streamsize>(line.size()));
+    }
+
+private:
+    WorkFileDirectory& directory_;
+    SectionList& sections_;
+    platform::MessageSink& sink_;
+    std::ofstream out_;
+};
+
+bool RemoveFile(const std::string& path) {
+    std::error_code error;
+    std::filesystem::remove(path, error);
+    return !error;
+}
+
+}  // namespace
+
+std::string WorkingCopyPathFor(const std::string& overrideFilePath) {
+    std::filesystem::path path(overrideFilePath);
+    path.replace_extension(texts::kWorkingCopyExtension);
+    return path.string();
+}
+
+OverrideWorkspace::OverrideWorkspace(std::string temporaryRoot) : workFiles_(std::move(temporaryRoot)) {}
+
+OverrideWorkspace::~OverrideWorkspace() {
+    platform::RecordingMessageSink ignored;
+    Close(ignored);
+}
+
+OpenResult OverrideWorkspace::Open(const std::string& overrideFilePath, platform::MessageSink& sink) {
+    overridePath_ = overrideFilePath;
+    workingCopyPath_ = WorkingCopyPathFor(overrideFilePath);
+    if (SameFile(overridePath_, workingCopyPath_)) {
+        workingCopyPath_.clear();
+        return OpenResult::CopyFailed;
+    }
+    switch (CopyInBlocks(overridePath_, workingCopyPath_)) {
+        case CopyResult::NoSource: return OpenResult::NoOverrideFile;
+        case CopyResult::Failed: return OpenResult::CopyFailed;
+        case CopyResult::Copied: break;
+    }
+    std::ifstream in(workingCopyPath_, std::ios::binary);
+    WorkFileWriter writer(workFiles_, sections_, sink);
+    SplitSections(in, writer);
+    return OpenResult::Opened;
+}
+
+void OverrideWorkspace::Close(platform::MessageSink& sink) {
+    for (const SectionEntry& entry : sections_.Entries()) {
+        if (entry.workFilePath.empty()) continue;
+        if (!RemoveFile(entry.workFilePath)) {
+            sink.ShowMessage(shell::FormatWithText(texts::kCouldNotDeleteFile, entry.workFilePath));
+        }
+    }
+    sections_.Clear();
+    if (!workingCopyPath_.empty()) RemoveFile(workingCopyPath_);
+    workingCopyPath_.clear();
+    overridePath_.clear();
+    workFiles_.RemoveIfEmpty();
+}
+
+void OverrideWorkspace::AttachWorkFile(model::CScreenModel& model) const {
+    model.SetOverridePath(sections_.WorkFileOf(model.Name()));
+}
+
+}  // namespace overrides

@@ -1,0 +1,59 @@
+#pragma once
+// The override file of an open program and what stands in for it while the
+// program is open: the working copy PATH.bck beside the file, and one work
+// file per section in this process's work file directory. Commands change
+// only the work files; closing deletes them and the working copy.
+
+#include <string>
+
+#include "platform/message_sink.h"
+#include "tessellar/model/screen_model.h"
+#include "tessellar/overrides/section_list.h"
+#include "tessellar/overrides/work_file_directory.h"
+
+namespace overrides {
+
+enum class OpenResult {
+    Opened,          // working copy made and split into work files
+    NoOverrideFile,  // no PATH.scf yet: no working copy, no sections
+    CopyFailed,      // the working copy could not be made: no sections
+};
+
+class OverrideWorkspace {
+public:
+    // temporaryRoot: TEMP, or what stands in for it.
+    explicit OverrideWorkspace(std::string temporaryRoot);
+    // Deletes whatever work files and working copy are left, silently.
+    ~OverrideWorkspace();
+    OverrideWorkspace(const OverrideWorkspace&) = delete;
+    OverrideWorkspace& operator=(const OverrideWorkspace&) = delete;
+
+    // Copies PATH.scf byte for byte to PATH.bck and splits the copy into
+    // one work file per section. A section that cannot get its work file
+    // says "open failed on tmp file" on the error output and loses its lines.
+    OpenResult Open(const std::string& overrideFilePath, platform::MessageSink& sink);
+
+    // Deletes every work file ("Could not delete file %s" for one that
+    // stays), empties the section list and deletes the working copy.
+    void Close(platform::MessageSink& sink);
+
+    const std::string& OverridePath() const { return overridePath_; }
+    const std::string& WorkingCopyPath() const { return workingCopyPath_; }
+    SectionList& Sections() { return sections_; }
+    const SectionList& Sections() const { return sections_; }
+    WorkFileDirectory& WorkFiles() { return workFiles_; }
+
+    // Gives an entry the work file of its section, or none.
+    void AttachWorkFile(model::CScreenModel& model) const;
+
+private:
+    WorkFileDirectory workFiles_;
+    SectionList sections_;
+    std::string overridePath_;
+    std::string workingCopyPath_;
+};
+
+// PATH.bck for PATH.scf (the extension replaced, or added when there is none).
+std::string WorkingCopyPathFor(const std::string& overrideFilePath);
+
+}  // namespace overrides

@@ -1,0 +1,311 @@
+#include "tessellar/overrides/statement_parser.h"
+
+#include <array>
+#include <string>
+
+#include "tessellar/model/text_capacity.h"
+#include "tessellar/overrides/line_split.h"
+#include "tessellar/overrides/override_texts.h"
+#include "tessellar/overrides/value_readers.h"
+
+namespace overrides {
+
+namespace {
+
+enum class Key {
+    Keyword,
+    TriggerPoint,
+    Tag,
+    Name,
+    OrigText,
+    OrigCoordinate,
+    Suppress,
+    Add,
+    Readonly,
+    Default,
+    Filter,
+    Allowed,
+    Disallowed,
+    Picture,
+    Coordinate,
+    WindowSize,
+    ColumnNumber,
+    Color,
+    Scale,
+    Attributes,
+    Text,
+    NewPromptText,
+    NewPromptCoord,
+    Helpline,
+    Title,
+    Run,
+    Type,
+    Unknown,
+};
+
+struct KeyEntry {
+    const char* word;
+    Key key;
+    StatementKind kind;  // for item keywords
+};
+
+// In the order keys are tried; the first match wins.
+constexpr std::array<KeyEntry, 35> kKeys = {{
+    {texts::kWindow, Key::Keyword, StatementKind::Window},
+    {texts::kBox, Key::Keyword, StatementKind::Box},
+    {texts::kDisplay, Key::Keyword, StatementKind::Display},
+    {texts::kAccept, Key::Keyword, StatementKind::Accept},
+    {texts::kOption, Key::Keyword, StatementKind::Option},
+    {texts::kMode, Key::Keyword, StatementKind::Mode},
+    {texts::kConfirm, Key::Keyword, StatementKind::Confirm},
+    {texts::kMessage, Key::Keyword, StatementKind::Message},
+    {texts::kTrigger, Key::Keyword, StatementKind::Trigger},
+    {texts::kTriggerPoint, Key::TriggerPoint, StatementKind::None},
+    {texts::kTag, Key::Tag, StatementKind::None},
+    {texts::kName, Key::Name, StatementKind::None},
+    {texts::kOrigText, Key::OrigText, StatementKind::None},
+    {texts::kOrigCoordinate, Key::OrigCoordinate, StatementKind::None},
+    {texts::kSuppress, Key::Suppress, StatementKind::None},
+    {texts::kAdd, Key::Add, StatementKind::None},
+    {texts::kReadonly, Key::Readonly, StatementKind::None},
+    {texts::kDefault, Key::Default, StatementKind::None},
+    {texts::kFilter, Key::Filter, StatementKind::None},
+    {texts::kAllowed, Key::Allowed, StatementKind::None},
+    {texts::kDisallowed, Key::Disallowed, StatementKind::None},
+    {texts::kPicture, Key::Picture, StatementKind::None},
+    {texts::kCoordinate, Key::Coordinate, StatementKind::None},
+    {texts::kWindowSize, Key::WindowSize, StatementKind::None},
+    {texts::kColumnNumber, Key::ColumnNumber, StatementKind::None},
+    {texts::kColor, Key::Color, StatementKind::None},
+    {texts::kScale, Key::Scale, StatementKind::None},
+    {texts::kAttributes, Key::Attributes, StatementKind::None},
+    {texts::kText, Key::Text, StatementKind::None},
+    {texts::kNewPromptText, Key::NewPromptText, StatementKind::None},
+    {texts::kNewPromptCoord, Key::NewPromptCoord, StatementKind::None},
+    {texts::kHelpline, Key::Helpline, StatementKind::None},
+    {texts::kTitle, Key::Title, StatementKind::None},
+    {texts::kRun, Key::Run, StatementKind::None},
+    {texts::kType, Key::Type, StatementKind::None},
+}};
+
+const KeyEntry* FindKey(std::string_view key) {
+    for (const KeyEntry& entry : kKeys) {
+        if (key == entry.word) return &entry;
+    }
+    return nullptr;
+}
+
+std::string Cut(std::string_view text, std::size_t length) { return model::CutText(text, length); }
+
+// The raw value unquoted and cut to a text field.
+std::string QuotedText(std::string_view rawLine, std::size_t length = kTextLength) {
+    return Cut(Unquote(RawValue(rawLine)), length);
+}
+
+void Identify(OverrideStatement& statement, int kind) {
+    statement.identifier.identificationKind = kind;
+    statement.overrides.hasExplicitIdentifier = true;
+}
+
+int Flag(std::string_view value) { return ReadBoolean(value) ? 1 : 0; }
+
+// Fills the statement from one key line that is not an item keyword.
+void FillStatement(Key key, std::string_view rawLine, const std::string& value, OverrideStatement& statement) {
+    ItemIdentifier& id = statement.identifier;
+    ItemOverrides& item = statement.overrides;
+    switch (key) {
+        case Key::TriggerPoint:
+            statement.trigger.point = TriggerPointCode(value);
+            break;
+        case Key::Tag:
+            Identify(statement, 3);
+            id.tag = ReadInteger(value);
+            break;
+        case Key::Name:
+            Identify(statement, 1);
+            id.text = QuotedText(rawLine);
+            break;
+        case Key::OrigText:
+            Identify(statement, 2);
+            id.text = QuotedText(rawLine);
+            break;
+        case Key::OrigCoordinate:
+            if (const auto pair = ReadPair(value)) {
+                Identify(statement, 4);
+                id.row = pair->first;
+                id.column = pair->second;
+            }
+            break;
+        case Key::Suppress:
+            item.suppressed = Flag(value);
+            break;
+        case Key::Add:
+            item.added = Flag(value);
+            break;
+        case Key::Readonly:
+            item.readOnly = Flag(value);
+            break;
+        case Key::Default: {
+            DefaultValue parsed = ReadDefault(value, RawValue(rawLine));
+            item.defaultKind = parsed.kind;
+            item.defaultText = Cut(parsed.text, kTextLength);
+            item.defaultGiven = true;
+            break;
+        }
+        case Key::Filter:
+            item.filter = Cut(RawValue(rawLine), kListLength);
+            item.filterGiven = true;
+            break;
+        case Key::Allowed:
+            item.allowed = Cut(RawValue(rawLine), kListLength);
+            item.allowedGiven = true;
+            break;
+        case Key::Disallowed:
+            item.disallowed = Cut(RawValue(rawLine), kListLength);
+            item.disallowedGiven = true;
+            break;
+        case Key::Picture:
+            item.picture = value;
+            item.pictureGiven = true;
+            break;
+        case Key::Coordinate:
+            if (const auto pair = ReadPair(value)) {
+                item.row = pair->first;
+                item.column = pair->second;
+                item.coordinateGiven = true;
+            }
+            break;
+        case Key::WindowSize:
+            if (const auto pair = ReadPair(value)) {
+                item.windowWidth = pair->first;
+                item.windowHeight = pair->second;
+                item.windowSizeGiven = true;
+            }
+            break;
+        case Key::ColumnNumber:
+            item.columnNumber = value;
+            item.columnNumberGiven = true;
+            break;
+        case Key::Color:
+            if (const auto pair = ReadColourPair(value)) {
+                item.colours = *pair;
+                item.colourGiven = true;
+            }
+            break;
+        case Key::Scale:
+            item.scale = ReadInteger(Unquote(RawValue(rawLine)));
+            break;
+        case Key::Attributes:
+            item.attributes = ReadAttributeList(Unquote(RawValue(rawLine)));
+            break;
+        case Key::Text:
+            item.text = QuotedText(rawLine);
+            item.textGiven = true;
+            break;
+        case Key::NewPromptText:
+            item.newPromptText = QuotedText(rawLine);
+            item.newPromptTextGiven = true;
+            break;
+        case Key::NewPromptCoord:
+            if (const auto pair = ReadPair(value)) {
+                item.newPromptRow = pair->first;
+                item.newPromptColumn = pair->second;
+                item.newPromptCoordinateGiven = true;
+            }
+            break;
+        case Key::Helpline: {
+            // Cut before unquoting: a quoted help line keeps 98 characters.
+            const std::string_view raw = RawValue(rawLine).substr(0, kHelplineRawLength);
+            item.helpline = Cut(Unquote(raw), kHelplineLength);
+            item.helplineGiven = true;
+            break;
+        }
+        case Key::Title:
+            item.title = QuotedText(rawLine);
+            item.titleGiven = true;
+            break;
+        case Key::Run:
+            statement.trigger.run = Cut(RawValue(rawLine), kListLength);
+            break;
+        case Key::Type:
+            statement.trigger.type = TriggerTypeCode(RawValue(rawLine));
+            break;
+        case Key::Keyword:
+        case Key::Unknown:
+            break;
+    }
+}
+
+struct ParsedLine {
+    const KeyEntry* entry = nullptr;
+    std::string key;
+};
+
+ParsedLine ParseInto(std::string_view rawLine, OverrideStatement& statement) {
+    SplitLineResult split = SplitLine(rawLine);
+    const KeyEntry* entry = FindKey(split.key);
+    if (entry != nullptr && entry->key != Key::Keyword) FillStatement(entry->key, rawLine, split.value, statement);
+    return {entry, std::move(split.key)};
+}
+
+}  // namespace
+
+std::optional<StatementKind> ParseStatementLine(std::string_view rawLine, OverrideStatement& statement) {
+    const ParsedLine parsed = ParseInto(rawLine, statement);
+    if (parsed.entry != nullptr && parsed.entry->key == Key::Keyword) return parsed.entry->kind;
+    return std::nullopt;
+}
+
+std::string_view SelectedKey(PropertySelector selector) {
+    switch (selector) {
+        case PropertySelector::Suppress:
+        case PropertySelector::Unsuppress: return texts::kSuppress;
+        case PropertySelector::Coordinate:
+        case PropertySelector::TriggerCoordinate: return texts::kCoordinate;
+        case PropertySelector::Text: return texts::kText;
+        case PropertySelector::Add: return texts::kAdd;
+        case PropertySelector::Helpline: return texts::kHelpline;
+        case PropertySelector::Readonly:
+        case PropertySelector::RecoverFromReadonly: return texts::kReadonly;
+        case PropertySelector::Default:
+        case PropertySelector::DefaultMode:
+        case PropertySelector::RemoveDefaultMode: return texts::kDefault;
+        case PropertySelector::Picture: return texts::kPicture;
+        case PropertySelector::Color: return texts::kColor;
+        case PropertySelector::Run: return texts::kRun;
+        case PropertySelector::Type: return texts::kType;
+        case PropertySelector::ColumnNumber: return texts::kColumnNumber;
+        case PropertySelector::Attributes: return texts::kAttributes;
+        case PropertySelector::Scale: return texts::kScale;
+        case PropertySelector::Title:
+        case PropertySelector::RemoveTitle: return texts::kTitle;
+        case PropertySelector::Allowed: return texts::kAllowed;
+        case PropertySelector::Disallowed: return texts::kDisallowed;
+        case PropertySelector::WindowSize: return texts::kWindowSize;
+        case PropertySelector::Filter:
+        case PropertySelector::RemoveFilter: return texts::kFilter;
+        case PropertySelector::WholeBlock: break;
+    }
+    return {};
+}
+
+bool ParseStatementLineForProperty(std::string_view rawLine, OverrideStatement& statement,
+                                   PropertySelector selector) {
+    const ParsedLine parsed = ParseInto(rawLine, statement);
+    if (parsed.entry == nullptr) return false;
+    if (parsed.entry->key == Key::Keyword) {
+        statement.Reset(parsed.entry->kind);
+        return false;
+    }
+    const std::string_view selected = SelectedKey(selector);
+    return !selected.empty() && parsed.key == selected;
+}
+
+std::string_view StatementKeyword(StatementKind kind) {
+    for (const KeyEntry& entry : kKeys) {
+        if (entry.key == Key::Keyword && entry.kind == kind) return entry.word;
+    }
+    return {};
+}
+
+}  // namespace overrides

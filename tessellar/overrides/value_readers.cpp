@@ -1,0 +1,119 @@
+#include "tessellar/overrides/value_readers.h"
+
+#include <array>
+#include <climits>
+#include <cstdint>
+#include <utility>
+
+#include "tessellar/overrides/line_split.h"
+#include "tessellar/overrides/override_texts.h"
+#include "tessellar/shell/settings/colour_pair.h"
+
+namespace overrides {
+
+namespace {
+
+bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+
+struct CodedWord {
+    const char* word;
+    int code;
+};
+
+constexpr std::array<CodedWord, 13> kTriggerPoints = {{
+    {texts::kPointOption, 5},
+    {texts::kPointMode, 6},
+    {texts::kPointScreenLoad, 7},
+    {texts::kPointScreenExit, 8},
+    {texts::kPointConfirmed, 9},
+    {texts::kPointNotConfirmed, 10},
+    {texts::kPointBeforeConfirm, 11},
+    {texts::kPointBeforeAccept, 12},
+    {texts::kPointAfterAccept, 13},
+    {texts::kPointBeforeOption, 14},
+    {texts::kPointValidateMode, 17},
+    {texts::kPointDisplay, 18},
+    {texts::kPointOnHelp, 26},
+}};
+
+constexpr std::array<CodedWord, 6> kTriggerTypes = {{
+    {texts::kTypeCommand, 1},
+    {texts::kTypeWindows, 2},
+    {texts::kTypeCommandWithStatus, 3},
+    {texts::kTypeWindowsWithStatus, 4},
+    {texts::kTypeOrvale, 5},
+    {texts::kTypeExportDataGrid, 6},
+}};
+
+template <std::size_t N>
+int CodeOf(const std::array<CodedWord, N>& table, std::string_view word, int none) {
+    for (const CodedWord& entry : table) {
+        if (word == entry.word) return entry.code;
+    }
+    return none;
+}
+
+template <std::size_t N>
+std::string_view WordOf(const std::array<CodedWord, N>& table, int code) {
+    for (const CodedWord& entry : table) {
+        if (entry.code == code) return entry.word;
+    }
+    return {};
+}
+
+}  // namespace
+
+int ReadInteger(std::string_view text) {
+    std::size_t at = 0;
+    while (at < text.size() && IsSpace(text[at])) ++at;
+    bool negative = false;
+    if (at < text.size() && (text[at] == '-' || text[at] == '+')) {
+        negative = text[at] == '-';
+        ++at;
+    }
+    std::int64_t value = 0;
+    for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
+        value = value * 10 + (text[at] - '0');
+        if (value > std::int64_t{INT_MAX} + 1) value = std::int64_t{INT_MAX} + 1;
+    }
+    if (negative) value = -value;
+    if (value > INT_MAX) value = INT_MAX;
+    return static_cast<int>(value);
+}
+
+std::optional<IntegerPair> ReadPair(std::string_view text) {
+    const std::size_t firstComma = text.find(',');
+    if (firstComma == std::string_view::npos) return std::nullopt;
+    const std::size_t lastComma = text.rfind(',');
+    return IntegerPair{ReadInteger(text.substr(0, firstComma)), ReadInteger(text.substr(lastComma + 1))};
+}
+
+bool ReadBoolean(std::string_view trimmedValue) { return trimmedValue == texts::kTrue; }
+
+std::optional<model::ColourPair> ReadColourPair(std::string_view trimmedValue) {
+    const auto pair = shell::ParseColourPair(trimmedValue);
+    if (!pair) return std::nullopt;
+    return model::ColourPair{pair->foreground, pair->background};
+}
+
+model::AttributeFlags ReadAttributeList(std::string_view value) { return model::TextToAttributes(value); }
+
+DefaultValue ReadDefault(std::string_view trimmedValue, std::string_view rawValue) {
+    if (!trimmedValue.empty() && trimmedValue.front() == '"') {
+        return {kDefaultLiteral, std::string(Unquote(rawValue))};
+    }
+    if (trimmedValue == texts::kToday || trimmedValue == texts::kLoginId) {
+        return {kDefaultSystemValue, std::string(trimmedValue)};
+    }
+    return {kDefaultFieldOrNumber, std::string(trimmedValue)};
+}
+
+int TriggerPointCode(std::string_view word) { return CodeOf(kTriggerPoints, LowerCased(word), -1); }
+
+std::string_view TriggerPointWord(int code) { return WordOf(kTriggerPoints, code); }
+
+int TriggerTypeCode(std::string_view rawValue) { return CodeOf(kTriggerTypes, rawValue, 0); }
+
+std::string_view TriggerTypeWord(int code) { return WordOf(kTriggerTypes, code); }
+
+}  // namespace overrides

@@ -1,0 +1,43 @@
+#pragma once
+// The directory of this process's work files. Work files are named after
+// their section alone (ZZZ_NAME.tmp and friends), so two customisers open at
+// once would overwrite each other's files in a shared TEMP; each process
+// keeps them in a directory of its own under TEMP instead.
+
+#include <string>
+#include <string_view>
+
+namespace overrides {
+
+class WorkFileDirectory {
+public:
+    // temporaryRoot: TEMP, or what stands in for it.
+    explicit WorkFileDirectory(std::string temporaryRoot);
+    ~WorkFileDirectory();
+    WorkFileDirectory(const WorkFileDirectory&) = delete;
+    WorkFileDirectory& operator=(const WorkFileDirectory&) = delete;
+
+    // Creates the directory, readable by this user only, on first use;
+    // false when it cannot be made.
+    bool Ensure();
+    // Empty until Ensure succeeded.
+    const std::string& Path() const { return path_; }
+
+    // ZZZ_NAME plus the extension (".tmp", ".tpp", ".sav", ".txt") inside
+    // the directory, which is made when needed; empty when it cannot be.
+    std::string FilePath(std::string_view sectionName, std::string_view extension);
+
+    // Removes the directory when nothing is left in it.
+    void RemoveIfEmpty();
+
+private:
+    std::string root_;
+    std::string path_;
+};
+
+// The file name of a section's work file. A section name is one word of a
+// user's file: characters that would reach outside the directory ("/",
+// "\"), control characters and "%" itself are written as "%XX".
+std::string WorkFileName(std::string_view sectionName, std::string_view extension);
+
+}  // namespace overrides
