@@ -75,15 +75,7 @@ NetworkMappingDialog::NetworkMappingDialog(const MappingRequest& request, Direct
     layout->addWidget(clientList_, 2, 1);
     layout->addLayout(buttons, 3, 0, 1, 2);
 
-    for (std::size_t row = 0; row < rows_.size(); ++row) {
-        serverList_->addItem(QString());
-        clientList_->addItem(QString());
-        FillRow(static_cast<int>(row));
-    }
-    const bool any = !rows_.empty();
-    mapButton_->setEnabled(any);
-    okButton_->setEnabled(any);
-    if (any) SelectRow(0);
+    FillLists();
 
     connect(serverList_, &QListWidget::currentRowChanged, this, &NetworkMappingDialog::SelectRow);
     connect(clientList_, &QListWidget::currentRowChanged, this, &NetworkMappingDialog::SelectRow);
@@ -94,6 +86,19 @@ NetworkMappingDialog::NetworkMappingDialog(const MappingRequest& request, Direct
     connect(help, &QPushButton::clicked, this, [this] {
         emit HelpRequested(QStringFromCp1252(texts::kMappingHelpFile), texts::kMappingHelpTopic);
     });
+}
+
+void NetworkMappingDialog::FillLists() {
+    for (std::size_t row = 0; row < rows_.size(); ++row) {
+        serverList_->addItem(QString());
+        clientList_->addItem(QString());
+        FillRow(static_cast<int>(row));
+    }
+    // Nothing to map or choose without entries.
+    const bool any = !rows_.empty();
+    mapButton_->setEnabled(any);
+    okButton_->setEnabled(any);
+    if (any) SelectRow(0);
 }
 
 void NetworkMappingDialog::FillRow(int row) {

@@ -37,6 +37,7 @@ public slots:
     void MapSelectedEntry();
 
 private:
+    void FillLists();
     void FillRow(int row);
     void SelectRow(int row);
     void Accept();
