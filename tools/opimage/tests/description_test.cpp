@@ -96,6 +96,9 @@ struct ErrorRow {
   const char* message;
 };
 
+// Test listings show the row's name instead of its bytes.
+void PrintTo(const ErrorRow& row, std::ostream* out) { *out << row.name; }
+
 class DescriptionErrors : public ::testing::TestWithParam<ErrorRow> {};
 
 TEST_P(DescriptionErrors, NameTheLineAndTheProblem) {

@@ -48,6 +48,9 @@ struct ForgedRow {
   std::uint32_t expected;
 };
 
+// Test listings show the row's name instead of its bytes.
+void PrintTo(const ForgedRow& row, std::ostream* out) { *out << row.name; }
+
 class ForgedHeader : public ::testing::TestWithParam<ForgedRow> {};
 
 // Each forged field reads back as given while the others keep their true values.
