@@ -41,6 +41,8 @@ void MoveFieldItem(model::CScreenModel& model, model::CFieldItem& item, model::C
         item.inReviewArea = false;
         item.reviewArea = nullptr;
     }
+    // Inside the grid the columns are packed: the grid decides the column.
+    if (item.gridColumnKey != -1) model.PlaceGridItems();
 }
 
 void TakeOutOfDataGrid(model::CScreenModel& model, model::CFieldItem& item) {

@@ -21,7 +21,8 @@ int ClampCell(std::int64_t value);
 model::CellPosition RelativePosition(const model::CScreenModel& model, int row, int column);
 
 // Sets the item's current position; on a data grid an item that comes into
-// the review area's rows joins the grid, one that leaves them leaves it.
+// the review area's rows joins the grid, one that leaves them leaves it, and
+// an item in the grid takes the column the grid gives it.
 void MoveFieldItem(model::CScreenModel& model, model::CFieldItem& item, model::CellPosition relative);
 
 // A hidden entry field leaves the data grid; shown again, it returns.

@@ -1,0 +1,188 @@
+// Opening an override file into work files, and closing it again.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+
+#include "platform/message_sink.h"
+#include "tessellar/overrides/override_workspace.h"
+#include "tessellar/overrides/section_lines.h"
+#include "testsupport/scratch_directory.h"
+
+namespace overrides {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string WriteText(const testsupport::ScratchDirectory& scratch, const char* name, const std::string& text) {
+    return scratch.Write(name, std::vector<std::uint8_t>(text.begin(), text.end()));
+}
+
+const char* const kFile =
+    "#ORVALE Screen Customiser File (Override statements only).\n"
+    "stray line before any section\n"
+    "screen CUSTOMER\n"
+    "\t{\n"
+    "\taccept\n"
+    "\t\t{\n"
+    "\t\tname = CUST-NO\n"
+    "\t\t}\n"
+    "\t}\n"
+    "# after the closing brace: still this section\n"
+    "menu MAIN-MENU\n"
+    "\t{\n"
+    "\toption\n"
+    "\t}\n";
+
+TEST(SectionLines, HeadersBracesAndBody) {
+    std::int64_t depth = 5;
+    SectionLine header = ClassifySectionLine("SCREEN Customer extra\n", depth);
+    EXPECT_EQ(header.type, SectionLineType::Header);
+    EXPECT_EQ(header.kind, SectionKind::Screen);
+    EXPECT_EQ(header.name, "Customer");
+    EXPECT_EQ(depth, 0);
+    EXPECT_EQ(ClassifySectionLine("\t{\n", depth).type, SectionLineType::SectionBrace);
+    EXPECT_EQ(ClassifySectionLine("\t\t{\n", depth).type, SectionLineType::Body);
+    EXPECT_EQ(ClassifySectionLine("\t\t}\n", depth).type, SectionLineType::Body);
+    EXPECT_EQ(ClassifySectionLine("\t}\n", depth).type, SectionLineType::SectionBrace);
+    EXPECT_EQ(ClassifySectionLine("procedure\n", depth).kind, SectionKind::Procedure);
+    EXPECT_EQ(ClassifySectionLine("screens X\n", depth).type, SectionLineType::Body);
+}
+
+TEST(Workspace, OpeningCopiesTheFileAndSplitsItIntoWorkFiles) {
+    testsupport::ScratchDirectory scratch;
+    const std::string scf = WriteText(scratch, "demo.scf", kFile);
+    OverrideWorkspace workspace(scratch.Path().string());
+    platform::RecordingMessageSink sink;
+    ASSERT_EQ(workspace.Open(scf, sink), OpenResult::Opened);
+
+    EXPECT_EQ(workspace.WorkingCopyPath(), (scratch.Path() / "demo.bck").string());
+    EXPECT_EQ(ReadFile(workspace.WorkingCopyPath()), kFile);
+    const auto& entries = workspace.Sections().Entries();
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].name, "CUSTOMER");
+    EXPECT_EQ(entries[0].kind, SectionKind::Screen);
+    EXPECT_EQ(entries[1].kind, SectionKind::Menu);
+    EXPECT_EQ(fs::path(entries[0].workFilePath).filename(), "ZZZ_CUSTOMER.tmp");
+    EXPECT_EQ(fs::path(entries[0].workFilePath).parent_path(), fs::path(workspace.WorkFiles().Path()));
+    EXPECT_EQ(fs::path(workspace.WorkFiles().Path()).parent_path(), scratch.Path());
+    EXPECT_EQ(ReadFile(entries[0].workFilePath),
+              "accept\n\t{\n\tname = CUST-NO\n\t}\n# after the closing brace: still this section\n");
+    EXPECT_EQ(ReadFile(entries[1].workFilePath), "option\n");
+    EXPECT_TRUE(sink.Output().empty());
+
+    model::CScreenModel model("CUSTOMER", 1, nullptr, 0, 0, model::ModelKind::Screen);
+    workspace.AttachWorkFile(model);
+    EXPECT_EQ(model.OverridePath(), entries[0].workFilePath);
+
+    workspace.Close(sink);
+    EXPECT_TRUE(workspace.Sections().Empty());
+    EXPECT_FALSE(fs::exists(scratch.Path() / "demo.bck"));
+    EXPECT_TRUE(fs::exists(scf));
+    EXPECT_EQ(std::distance(fs::directory_iterator(scratch.Path()), fs::directory_iterator()), 1);
+    EXPECT_TRUE(sink.Messages().empty());
+}
+
+TEST(Workspace, RepeatedNamesKeepTheLaterBodyAndScreenAndMenuShareOneFile) {
+    testsupport::ScratchDirectory scratch;
+    const std::string scf = WriteText(scratch, "p.scf",
+                                      "screen A\n\t{\n\tdisplay\n\t}\n"
+                                      "screen a\n\t{\n\tbox\n\t}\n"
+                                      "menu A\n\t{\n\toption\n\t}\n"
+                                      "screen A\n\t{\n\tmode\n\t}\n");
+    OverrideWorkspace workspace(scratch.Path().string());
+    platform::RecordingMessageSink sink;
+    ASSERT_EQ(workspace.Open(scf, sink), OpenResult::Opened);
+    const auto& entries = workspace.Sections().Entries();
+    ASSERT_EQ(entries.size(), 2u);  // names compare exactly: A and a
+    EXPECT_EQ(entries[0].name, "A");
+    EXPECT_EQ(entries[0].kind, SectionKind::Screen);
+    EXPECT_EQ(ReadFile(entries[0].workFilePath), "mode\n");
+    EXPECT_EQ(ReadFile(entries[1].workFilePath), "box\n");
+}
+
+TEST(Workspace, TwoWorkspacesNeverShareWorkFiles) {
+    testsupport::ScratchDirectory scratch;
+    const std::string scf = WriteText(scratch, "p.scf", "screen A\n\t{\n\tdisplay\n\t}\n");
+    const std::string other = WriteText(scratch, "q.scf", "screen A\n\t{\n\tbox\n\t}\n");
+    OverrideWorkspace first(scratch.Path().string());
+    OverrideWorkspace second(scratch.Path().string());
+    platform::RecordingMessageSink sink;
+    ASSERT_EQ(first.Open(scf, sink), OpenResult::Opened);
+    ASSERT_EQ(second.Open(other, sink), OpenResult::Opened);
+    EXPECT_NE(first.Sections().WorkFileOf("A"), second.Sections().WorkFileOf("A"));
+    EXPECT_EQ(ReadFile(first.Sections().WorkFileOf("A")), "display\n");
+    EXPECT_EQ(fs::status(first.WorkFiles().Path()).permissions() & fs::perms::all, fs::perms::owner_all);
+}
+
+TEST(Workspace, SectionNamesCannotReachOutsideTheWorkDirectory) {
+    EXPECT_EQ(WorkFileName("ORDER-LINES", ".tmp"), "ZZZ_ORDER-LINES.tmp");
+    EXPECT_EQ(WorkFileName("../../x%", ".tmp"), "ZZZ_..%2F..%2Fx%25.tmp");
+    EXPECT_EQ(WorkFileName("a\\b", ".sav"), "ZZZ_a%5Cb.sav");
+
+    testsupport::ScratchDirectory scratch;
+    const std::string scf = WriteText(scratch, "p.scf", "screen ../../escape\n\t{\n\tdisplay\n\t}\n");
+    OverrideWorkspace workspace(scratch.Path().string());
+    platform::RecordingMessageSink sink;
+    ASSERT_EQ(workspace.Open(scf, sink), OpenResult::Opened);
+    EXPECT_EQ(fs::path(workspace.Sections().WorkFileOf("../../escape")).parent_path(),
+              fs::path(workspace.WorkFiles().Path()));
+}
+
+TEST(Workspace, MissingUnreadableAndSelfNamedFiles) {
+    testsupport::ScratchDirectory scratch;
+    platform::RecordingMessageSink sink;
+    OverrideWorkspace workspace(scratch.Path().string());
+    EXPECT_EQ(workspace.Open((scratch.Path() / "none.scf").string(), sink), OpenResult::NoOverrideFile);
+    EXPECT_TRUE(workspace.Sections().Empty());
+    EXPECT_FALSE(fs::exists(scratch.Path() / "none.bck"));
+
+    // A file named like its own working copy is never truncated.
+    const std::string backup = WriteText(scratch, "keep.bck", kFile);
+    EXPECT_EQ(workspace.Open(backup, sink), OpenResult::CopyFailed);
+    EXPECT_EQ(ReadFile(backup), kFile);
+
+    // A directory where the file should be cannot be copied.
+    fs::create_directory(scratch.Path() / "dir.scf");
+    EXPECT_EQ(workspace.Open((scratch.Path() / "dir.scf").string(), sink), OpenResult::CopyFailed);
+    EXPECT_TRUE(workspace.Sections().Empty());
+}
+
+TEST(Workspace, WorkFilesThatCannotBeMadeLoseTheirLinesAndSaySo) {
+    testsupport::ScratchDirectory scratch;
+    const std::string scf = WriteText(scratch, "p.scf", "screen A\n\t{\n\tdisplay\n\t}\nscreen B\n\t{\n\t}\n");
+    OverrideWorkspace workspace((scratch.Path() / "no-such-temp").string());
+    platform::RecordingMessageSink sink;
+    ASSERT_EQ(workspace.Open(scf, sink), OpenResult::Opened);
+    EXPECT_EQ(sink.Output(), "open failed on tmp file\nopen failed on tmp file\n");
+    ASSERT_EQ(workspace.Sections().Entries().size(), 2u);
+    EXPECT_TRUE(workspace.Sections().WorkFileOf("A").empty());
+}
+
+TEST(Workspace, WorkFilesThatStayAreReportedAtClose) {
+    testsupport::ScratchDirectory scratch;
+    const std::string scf = WriteText(scratch, "p.scf", "screen A\n\t{\n\tdisplay\n\t}\n");
+    OverrideWorkspace workspace(scratch.Path().string());
+    platform::RecordingMessageSink sink;
+    ASSERT_EQ(workspace.Open(scf, sink), OpenResult::Opened);
+    const std::string workFile = workspace.Sections().WorkFileOf("A");
+    fs::remove(workFile);
+    fs::create_directory(workFile);
+    std::ofstream(fs::path(workFile) / "inside") << "x";  // a non-empty directory cannot be removed
+    workspace.Close(sink);
+    ASSERT_EQ(sink.Messages().size(), 1u);
+    EXPECT_EQ(sink.Messages()[0], "Could not delete file " + workFile);
+    EXPECT_TRUE(workspace.Sections().Empty());
+}
+
+}  // namespace
+}  // namespace overrides
