@@ -3,3 +3,4 @@
 set -euo pipefail
 build="${1:-build/bench}"
 "$build/bench/directory_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+"$build/bench/promptsweep_bench" --samples 5

@@ -40,36 +40,25 @@ DirectoryWalk::DirectoryWalk(const RunOptions& options, RunOutput& output, Visit
 
 void DirectoryWalk::Run() { Walk(options_.startDirectory, {}); }
 
-namespace {
-
-// Every entry of a directory that `wanted` accepts, in name order. An
-// enumeration that fails part way keeps what it had.
-template <typename Wanted>
-std::vector<std::string> EntryNames(const std::string& directory, Wanted wanted) {
-    std::vector<std::string> names;
+// The programs and sub-directories of a directory, each in name order. An
+// enumeration that fails part way keeps what it had. One pass serves both
+// lists: processing a directory's programs creates no directory in it.
+DirectoryWalk::Listing DirectoryWalk::List(const std::string& directory) const {
+    Listing listing;
     std::error_code error;
     std::filesystem::directory_iterator entries(directory, error);
     for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
         std::string name = entries->path().filename().string();
-        if (!name.empty() && wanted(*entries, name)) names.push_back(std::move(name));
+        if (name.empty()) continue;
+        if (IsProgramName(name)) listing.programs.push_back(name);
+        std::error_code typeError;
+        if (options_.includeSubdirectories && entries->is_directory(typeError)) {
+            listing.subdirectories.push_back(std::move(name));
+        }
     }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-}  // namespace
-
-std::vector<std::string> DirectoryWalk::ProgramNames(const std::string& directory) const {
-    return EntryNames(directory, [](const std::filesystem::directory_entry&, const std::string& name) {
-        return IsProgramName(name);
-    });
-}
-
-std::vector<std::string> DirectoryWalk::SubdirectoryNames(const std::string& directory) const {
-    return EntryNames(directory, [](const std::filesystem::directory_entry& entry, const std::string&) {
-        std::error_code error;
-        return entry.is_directory(error);
-    });
+    std::sort(listing.programs.begin(), listing.programs.end());
+    std::sort(listing.subdirectories.begin(), listing.subdirectories.end());
+    return listing;
 }
 
 std::string DirectoryWalk::OutputLocation(const std::string& directory) const {
@@ -96,14 +85,15 @@ void DirectoryWalk::Walk(const std::string& directory, const std::string& relati
     const std::optional<DirectoryIdentity> identity = IdentifyDirectory(directory);
     if (identity) descent_.push_back(*identity);
 
-    for (const std::string& name : ProgramNames(directory)) {
+    const Listing listing = List(directory);
+    for (const std::string& name : listing.programs) {
         ProgramFound program{JoinToolPath(directory, name), name, OutputLocation(directory)};
         if (options_.verbose) output_.Progress(program.path);
         visitor_(program);
     }
 
     if (options_.includeSubdirectories) {
-        for (const std::string& name : SubdirectoryNames(directory)) {
+        for (const std::string& name : listing.subdirectories) {
             const std::string subdirectory = JoinToolPath(directory, name);
             if (EntersLoop(subdirectory)) continue;
             // The mirror keeps the whole path below the start directory, so

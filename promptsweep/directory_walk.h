@@ -4,6 +4,7 @@
 // the output directory where the output mode asks for one.
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,8 +37,11 @@ public:
 
 private:
     void Walk(const std::string& directory, const std::string& relative);
-    std::vector<std::string> ProgramNames(const std::string& directory) const;
-    std::vector<std::string> SubdirectoryNames(const std::string& directory) const;
+    struct Listing {
+        std::vector<std::string> programs;
+        std::vector<std::string> subdirectories;
+    };
+    Listing List(const std::string& directory) const;
     bool EntersLoop(const std::string& directory);
     std::string OutputLocation(const std::string& directory) const;
 

@@ -8,10 +8,10 @@
 #include "promptsweep/directory_walk.h"
 #include "promptsweep/format.h"
 #include "promptsweep/program_output.h"
+#include "promptsweep/program_reading.h"
 #include "promptsweep/specification_list.h"
 #include "promptsweep/text_extraction.h"
 #include "promptsweep/texts.h"
-#include "tessellar/program/image/program_loader.h"
 
 namespace promptsweep {
 
@@ -134,8 +134,7 @@ private:
     void Process(const ProgramFound& program) {
         ++programCount_;
         ProgressSink loaderSink(output_, options_.verbose);
-        const std::optional<program::ProgramImage> image =
-            program::LoadProgram(program.path, loaderSink, program::LoaderFlavour::Batch);
+        const std::optional<program::ProgramImage> image = reader_.Read(program.path, loaderSink);
         if (!image) return;
 
         ProgramOutput programOutput(settings_, output_, files_, program.path,
@@ -162,6 +161,7 @@ private:
 
     RunOutput output_;
     FileOperations& files_;
+    ProgramReader reader_;
     RunOptions options_;
     RunSettings settings_;
     int programCount_ = 0;
