@@ -32,7 +32,6 @@ inline constexpr const char* kCantReadList = "Can't read specification list: %s\
 inline constexpr const char* kIncorrectSpecification = "Incorrect Specification: %s\n";
 inline constexpr const char* kListHasErrors = "Specification file has errors - Aborting\n";
 inline constexpr const char* kListFormatRequired = "Format required: \"Find String\" , \"Replace String\"\n";
-inline constexpr const char* kListCannotReallocate = "Specification file - Cannot re-allocate sufficient memory";
 inline constexpr const char* kNoPermission = "No permission to write to Directory: %s\n";
 inline constexpr const char* kUnableToCreateDirectory = "Unable to create or locate Directory: %s\n";
 inline constexpr const char* kCantCreateConsoleCopy = "Can't open/create:%s\n";

@@ -205,6 +205,26 @@ TEST_F(Merge, AReadOnlyOverrideFileIsKeptWithTheMergedResultBesideIt) {
     EXPECT_FALSE(fs::exists(start_ / "cust.new"));
 }
 
+// A temporary's name taken by a directory that cannot be removed: the
+// override file stays as it was and the log says which step failed.
+TEST_F(Merge, TemporariesThatCannotBeMadeLeaveTheOverrideFileAlone) {
+    fs::create_directories(start_.Path() / "cust.mrg" / "occupied");
+    RunTool({start_.Path().string(), "-R", "Customer", "Client", "-O", "1"});
+    EXPECT_EQ(ReadText(override_), ExistingOverrideFile());
+    EXPECT_NE(Log().find("***Cannot create temporary Merge File: " + (start_ / "cust.mrg") + "\n"), std::string::npos);
+    EXPECT_TRUE(fs::is_regular_file(start_.Path() / "cust.new"));  // it stays
+    fs::remove_all(start_.Path() / "cust.mrg");
+    fs::remove(start_.Path() / "cust.new");
+
+    fs::create_directories(start_.Path() / "cust.new" / "occupied");
+    const ToolRun run = RunTool({start_.Path().string(), "-R", "Customer", "Client", "-O", "1", "-V"});
+    EXPECT_EQ(ReadText(override_), ExistingOverrideFile());
+    const std::string newContent = start_ / "cust.new";
+    EXPECT_NE(run.output.find(program_ + " -> Cant create " + newContent + "\n"), std::string::npos);
+    EXPECT_NE(Log().find("Can't open/create: " + newContent + "\n"), std::string::npos);
+    EXPECT_NE(Log().find("***Cannot open new temp SCF File: " + newContent + "\n"), std::string::npos);
+}
+
 TEST_F(Merge, TheMergedFileKeepsTheOverrideFilesPermissions) {
     fs::permissions(override_, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     RunTool({start_.Path().string(), "-R", "Customer", "Client", "-O", "1"});

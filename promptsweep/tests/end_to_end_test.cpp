@@ -377,6 +377,32 @@ TEST(TermMatch, AFindStringOnlyInAnUnusedTextPassesThePretestButFindsNothing) {
     EXPECT_EQ(FilesUnder(start.Path()), (std::vector<std::string>{"p.op6", "promptsweeplog.txt", "scfconsole.tmp"}));
 }
 
+TEST(Items, ACompanionTextAloneHandsItsItemOver) {
+    OpenScratch start;
+    WriteProgram(CompanionProgram(), start.Path() / "p.op6");
+    RunTool({start.Path().string(), "-R", "Customer", "Client", "-O", "1"});
+    EXPECT_EQ(Masked(ReadText(start / "p.scf")),
+              NewContentHeader() + ProgramLine(start / "p.op6") +
+                  Lines({"screen companions", "\t{",
+                         "\tdisplay", "\t\t{", "\t\torig_text = \"Code:\"", "\t\torig_coordinate = 1,1",
+                         "\t\ttitle = \"Client\"", "\t\t}",
+                         "\taccept", "\t\t{", "\t\tname = code", "\t\torig_coordinate = 2,5", "\t\ttitle = \"Client\"",
+                         "\t\t}",
+                         // A short display after an entry field has no title.
+                         "\tdisplay", "\t\t{", "\t\torig_text = \"Customer Name\"", "\t\torig_coordinate = 3,1",
+                         "\t\ttext = \"Client Name\"", "\t\t}",
+                         // Items placed by expressions have no coordinate line.
+                         "\taccept", "\t\t{", "\t\tname = lines[3]", "\t\thelpline = \"Client line\"", "\t\t}",
+                         "\tdisplay", "\t\t{", "\t\torig_text = \"Customer total\"", "\t\ttext = \"Client total\"",
+                         "\t\t}",
+                         "\tbox", "\t\t{", "\t\torig_coordinate = ", "\t\ttitle = \"Client\"", "\t\t}",
+                         "\t}", "",
+                         // The option without a text is passed over.
+                         "menu m", "\t{",
+                         "\toption", "\t\t{", "\t\torig_text = \"Customer\"", "\t\ttext = \"Client\"", "\t\t}",
+                         "\t}", ""}));
+}
+
 TEST(Loading, AProgramThatFailsToLoadIsCountedAndSkipped) {
     OpenScratch start;
     WriteText(start / "a.op6", "too short");

@@ -71,3 +71,31 @@ inline opimage::Program DisplaysProgram(const std::vector<std::string>& displayT
 }
 
 }  // namespace promptsweep::testing
+
+namespace promptsweep::testing {
+
+// Items whose companion text alone holds "Customer" (a display's column
+// title, an entry field's title, a menu option's text), items placed by
+// expressions, a subscripted entry field, and a short display after an
+// entry field, which has no title.
+inline opimage::Program CompanionProgram() {
+    using namespace opimage;
+    Program program;
+    Entry screen{.kind = EntryKind::Screen, .name = "companions"};
+    screen.body = {
+        Display({.row = 1, .column = 1, .text = Text("Code:"), .longForm = true, .columnTitle = Text("Customer")}),
+        Accept({.row = 2, .column = 5, .variable = "code", .help = Text("Enter code"), .title = Text("Customer")}),
+        Display({.row = 3, .column = 1, .text = Text("Customer Name")}),
+        Accept({.row = kComputed | 4, .column = 5, .variable = "lines", .subscript = Subscript(3),
+                .help = Text("Customer line")}),
+        Display({.row = 5, .column = kComputed | 1, .text = Text("Customer total")}),
+        Box({.top = kComputed | 1, .left = 1, .title = Text("Customer")}),
+    };
+    Entry menu{.kind = EntryKind::Menu, .name = "m"};
+    menu.body = {Option({.row = 1, .column = 1, .text = Text("Customer"), .help = Text("Show")}),
+                 Option({.row = 2, .column = 1, .text = Text("Customer"), .noText = true})};
+    program.entries = {screen, menu};
+    return program;
+}
+
+}  // namespace promptsweep::testing
