@@ -9,6 +9,7 @@
 #include "tessellar/program/screen_decoder.h"
 #include "tools/opdump/decoded_entry.h"
 #include "tools/opdump/directory_listing.h"
+#include "tools/opdump/override_report.h"
 
 #ifndef TESSELLAR_VERSION
 #define TESSELLAR_VERSION "0"
@@ -18,7 +19,7 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage: opdump PROGRAM\n"
-    "       opdump PROGRAM -s NAME [-c MODES]\n"
+    "       opdump PROGRAM -s NAME [-c MODES] [--scf FILE]\n"
     "       opdump PROGRAM --all [-c MODES]\n"
     "\n"
     "Without options, lists the screens, data grids, procedures and menus of a\n"
@@ -34,6 +35,8 @@ constexpr const char* kUsage =
     "Options:\n"
     "  -s NAME      decode the screen, menu or procedure named NAME (exact case)\n"
     "  --all        decode every listed entry, in directory order\n"
+    "  --scf FILE   with -s: apply the entry's section of the override file FILE,\n"
+    "               then list what its statements changed and the items they added\n"
     "  -c MODES     the mode order for the screen named with -s: its mode line shows\n"
     "               these comma-separated modes, as the customiser's -c option does\n"
     "  --help       show this help and exit\n"
@@ -51,6 +54,7 @@ struct Arguments {
     std::string program;
     std::optional<std::string> screen;
     std::optional<std::string> modeOrder;
+    std::optional<std::string> overrideFile;
     bool all = false;
 };
 
@@ -73,6 +77,11 @@ int main(int argc, char** argv) {
             (argument == "-s" ? arguments.screen : arguments.modeOrder) = argv[++i];
             continue;
         }
+        if (argument == "--scf") {
+            if (i + 1 >= argc) return Usage("option '--scf' needs a value");
+            arguments.overrideFile = argv[++i];
+            continue;
+        }
         if (argument == "--all") {
             arguments.all = true;
             continue;
@@ -87,6 +96,7 @@ int main(int argc, char** argv) {
     }
     if (arguments.all && arguments.screen) return Usage("-s and --all exclude each other");
     if (arguments.modeOrder && !arguments.screen) return Usage("-c needs -s NAME");
+    if (arguments.overrideFile && !arguments.screen) return Usage("--scf needs -s NAME");
 
     platform::StreamMessageSink sink(std::cerr, std::cerr);
     const auto image = program::LoadProgram(arguments.program, sink);
@@ -100,6 +110,20 @@ int main(int argc, char** argv) {
     if (arguments.modeOrder) inputs.modeOrder = program::ApplicationModeOrder{*arguments.screen, *arguments.modeOrder};
     if (arguments.all) {
         opdump::WriteAllEntries(*image, std::cout, sink, inputs);
+        return 0;
+    }
+    if (arguments.overrideFile) {
+        const opdump::OverrideReport report = opdump::WriteEntriesWithOverrides(
+            *image, *arguments.screen, *arguments.overrideFile, std::cout, sink, inputs);
+        if (report.entries == 0) {
+            std::cerr << "opdump: " << arguments.program << ": no screen, menu or procedure named '"
+                      << *arguments.screen << "'\n";
+            return 1;
+        }
+        if (!report.overrideFileRead) {
+            std::cerr << "opdump: " << *arguments.overrideFile << ": cannot be read\n";
+            return 1;
+        }
         return 0;
     }
     if (opdump::WriteEntriesNamed(*image, *arguments.screen, std::cout, sink, inputs) == 0) {

@@ -1,0 +1,93 @@
+// The demo override file, opened into work files and applied to the decoded
+// demo program as the customiser does when the user selects each entry.
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "tessellar/overrides/apply_section.h"
+#include "tessellar/overrides/override_workspace.h"
+#include "tessellar/overrides/tests/decoded_program.h"
+#include "testsupport/scratch_directory.h"
+#include "tools/opdump/override_report.h"
+
+namespace overrides {
+namespace {
+
+class DemoOverrides : public ::testing::Test {
+protected:
+    void SetUp() override {
+        demo_ = testing::DecodedProgram::FromFile(TESSELLAR_DEMO_PROGRAM);
+        ASSERT_NE(demo_, nullptr);
+        ASSERT_EQ(workspace_.Open(TESSELLAR_DEMO_OVERRIDES, sink_), OpenResult::Opened);
+    }
+    void TearDown() override { workspace_.Close(sink_); }
+
+    // The entry decoded afresh with its section applied.
+    model::CScreenModel& Select(const char* name) {
+        model::CScreenModel& model = demo_->Entry(name);
+        workspace_.AttachWorkFile(model);
+        EXPECT_TRUE(ApplySection(model, sink_));
+        return model;
+    }
+
+    testsupport::ScratchDirectory scratch_;
+    OverrideWorkspace workspace_{scratch_.Path().string()};
+    std::unique_ptr<testing::DecodedProgram> demo_;
+    platform::RecordingMessageSink sink_;
+};
+
+TEST_F(DemoOverrides, EverySectionAppliesWithoutComplaint) {
+    ASSERT_EQ(workspace_.Sections().Entries().size(), 5u);
+    for (const SectionEntry& section : workspace_.Sections().Entries()) Select(section.name.c_str());
+    EXPECT_TRUE(sink_.Messages().empty());
+    EXPECT_TRUE(sink_.Output().empty());
+}
+
+TEST_F(DemoOverrides, CustomerScreenShowsTheUsersChanges) {
+    model::CScreenModel& screen = Select("CUSTOMER");
+    EXPECT_EQ(screen.Title().Current(), "Customer Accounts");
+    EXPECT_TRUE(screen.FindAcceptByName("CUST-PHONE")->suppressed.Current());
+    EXPECT_TRUE(screen.FindAcceptByName("CUST-STATUS")->readOnly.Current());
+    EXPECT_EQ(screen.FindAcceptByName("CUST-SINCE")->defaultKind.Current(), 2);
+    EXPECT_EQ(screen.FindDisplayByOriginalText("Balance:")->text.Current(), "Balance owed:");
+    EXPECT_EQ(screen.Displays().Size(), 17u);  // 13 compiled, 2 prompts and 2 fields added
+    EXPECT_EQ(screen.Boxes().Size(), 2u);
+    EXPECT_TRUE(screen.FindModeByIdentifier("FIND")->isDefault);
+    EXPECT_TRUE(screen.ScreenTriggers().Slot(model::TriggerPoint::ScreenLoad)->hasTrigger);
+    EXPECT_EQ(screen.Messages()[3].text.Current(), "The customer has been deleted");
+
+    // Selecting the entry again rebuilds it from the program first: nothing doubles.
+    EXPECT_EQ(Select("CUSTOMER").Displays().Size(), 17u);
+}
+
+TEST_F(DemoOverrides, EntriesWithoutASectionStayAsCompiled) {
+    model::CScreenModel& procedure = demo_->Entry("NIGHTLY-UPDATE");
+    workspace_.AttachWorkFile(procedure);
+    EXPECT_TRUE(procedure.OverridePath().empty());
+    EXPECT_FALSE(ApplySection(procedure, sink_));
+}
+
+TEST(DemoReport, OpdumpListsWhatTheOverrideFileChanged) {
+    platform::RecordingMessageSink sink;
+    auto image = program::LoadProgram(TESSELLAR_DEMO_PROGRAM, sink);
+    ASSERT_TRUE(image.has_value());
+    std::ostringstream out;
+    const opdump::OverrideReport report =
+        opdump::WriteEntriesWithOverrides(*image, "ORDER", TESSELLAR_DEMO_OVERRIDES, out, sink);
+    EXPECT_EQ(report.entries, 1);
+    EXPECT_TRUE(report.overrideFileRead);
+    const std::string text = out.str();
+    EXPECT_NE(text.find("text         \"Total (inc. VAT):\" (original: \"Order total:\")"), std::string::npos);
+    EXPECT_NE(text.find("overrides: " TESSELLAR_DEMO_OVERRIDES ", 8 statements\n"), std::string::npos);
+    EXPECT_NE(text.find("  mode 4: added, trigger confirmed, trigger before_confirm, trigger not_confirmed\n"),
+              std::string::npos);
+
+    std::ostringstream unread;
+    EXPECT_FALSE(opdump::WriteEntriesWithOverrides(*image, "ORDER", "/nonexistent.scf", unread, sink).overrideFileRead);
+    EXPECT_NE(unread.str().find("nothing applied"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace overrides
