@@ -92,7 +92,8 @@ std::optional<program::ProgramImage> ProgramReader::Read(const std::string& path
     }
     if (!firstRead_) firstRead_ = std::make_unique<char[]>(kFirstRead);
     const std::size_t got = file.ReadInto(firstRead_.get(), kFirstRead);
-    std::vector<std::uint8_t> bytes(firstRead_.get(), firstRead_.get() + got);
+    const auto* first = reinterpret_cast<const std::uint8_t*>(firstRead_.get());
+    std::vector<std::uint8_t> bytes(first, first + got);
     if (got == kFirstRead) {
         // A larger file: read on up to the size its header gives, a chunk at
         // a time, so a damaged size field cannot reserve memory the file lacks.

@@ -1,6 +1,7 @@
 #include "promptsweep/sweep.h"
 
 #include <new>
+#include <optional>
 
 #include "platform/local_time.h"
 #include "platform/user_identity.h"
@@ -137,19 +138,21 @@ private:
         const std::optional<program::ProgramImage> image = reader_.Read(program.path, loaderSink);
         if (!image) return;
 
-        ProgramOutput programOutput(settings_, output_, files_, program.path,
-                                    ProgramFilesIn(program.outputLocation, program.fileName));
+        // Made only for a program that gets as far as a visit.
+        std::optional<ProgramOutput> programOutput;
         const PairList& pairs = settings_.pairs;
         bool visited = false;
         for (std::size_t i = 0; i < pairs.size(); ++i) {
-            programOutput.SetFirstPair(i == 0);
             bool found = false;
             // A visit applies every pair, so once one has found nothing a
             // later one cannot find anything either.
             if (!visited && PretestFinds(*image, pairs[i].find)) {
                 visited = true;
-                found = VisitProgram(*image, pairs, programOutput);
-                if (found && programOutput.Finish()) ++createdCount_;
+                programOutput.emplace(settings_, output_, files_, program.path,
+                                      ProgramFilesIn(program.outputLocation, program.fileName));
+                programOutput->SetFirstPair(i == 0);
+                found = VisitProgram(*image, pairs, *programOutput);
+                if (found && programOutput->Finish()) ++createdCount_;
             }
             if (found) break;
             if (options_.verbose) {

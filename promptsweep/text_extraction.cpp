@@ -335,6 +335,10 @@ private:
 }  // namespace
 
 bool PretestFinds(const ProgramImage& image, std::string_view find) {
+    // A text can only hold the find string if the image does: most programs
+    // are done with one scan of their bytes.
+    const std::string_view bytes(reinterpret_cast<const char*>(image.Bytes().data()), image.Size());
+    if (find.empty() || bytes.find(find) == std::string_view::npos) return false;
     const std::uint16_t count = ReadU16(image, program::header_field::kTextCount);
     for (std::uint32_t number = 1; number < count; ++number) {
         if (HasTermMatch(TextView(image, TextOffset(image, number), kPretestCapacity), find)) return true;
