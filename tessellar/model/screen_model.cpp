@@ -126,7 +126,7 @@ void CScreenModel::UnregisterGridColumn(CFieldItem& item) {
 }
 
 void CScreenModel::PlaceGridItems() {
-    if (!reviewArea_) return;
+    if (!reviewArea_ || !reviewArea_->IsDataGrid()) return;
     reviewArea_->LayOutGrid();
     auto place = [this](CFieldItem& item) {
         if (item.gridColumnKey == -1) return;

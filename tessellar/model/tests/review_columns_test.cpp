@@ -84,6 +84,7 @@ TEST(ReviewColumns, TheModelPlacesGridItemsAtTheirColumns) {
     CScreenModel screen("GRID", 1, nullptr, 0, 0, ModelKind::Screen);
     screen.SetReviewWord(CReviewArea::kDataGridFlag);
     CReviewArea& area = screen.CreateReviewArea();
+    area.flags = CReviewArea::kDataGridFlag;
     area.rightColumn = 70;
     CAcceptFld& code = screen.AddAccept();
     code.compiled = {5, 30};
