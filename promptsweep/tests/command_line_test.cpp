@@ -10,7 +10,7 @@ CommandLine Parse(std::vector<std::string> arguments) {
     return ParseCommandLine(arguments);
 }
 
-TEST(CommandLine, DefaultsAndOptionWordsAnywhereFromTheThirdArgument) {
+TEST(SweepCommandLine, DefaultsAndOptionWordsAnywhereFromTheThirdArgument) {
     const CommandLine line = Parse({"C:/progs", "-R", "Customer", "Client", "-V", "-X"});
     ASSERT_FALSE(line.usageError);
     EXPECT_EQ(line.options.startDirectory, "C:/progs");
@@ -26,7 +26,7 @@ TEST(CommandLine, DefaultsAndOptionWordsAnywhereFromTheThirdArgument) {
     EXPECT_FALSE(list.options.leaveOldReplacements);
 }
 
-TEST(CommandLine, ModeAndDirectoryOfDashO) {
+TEST(SweepCommandLine, ModeAndDirectoryOfDashO) {
     EXPECT_EQ(Parse({"d", "-R", "a", "b", "-O", "2", "out"}).options.outputDirectory, "out");
     EXPECT_EQ(Parse({"d", "-R", "a", "b", "-O", "0", "out"}).options.outputDirectory, "out");
     EXPECT_EQ(Parse({"d", "-R", "a", "b", "-O", "1", "out"}).options.outputDirectory, "d");
@@ -43,7 +43,7 @@ TEST(CommandLine, ModeAndDirectoryOfDashO) {
     EXPECT_FALSE(modeWord.options.leaveOldReplacements);
 }
 
-TEST(CommandLine, UsageErrors) {
+TEST(SweepCommandLine, UsageErrors) {
     EXPECT_TRUE(Parse({"d", "-R"}).usageError);
     EXPECT_TRUE(Parse({"d", "-R", "a"}).usageError);
     EXPECT_TRUE(Parse({"d", "R", "a", "b"}).usageError);

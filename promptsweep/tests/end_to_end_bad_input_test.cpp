@@ -26,7 +26,7 @@ void MakeReadOnly(const fs::path& path) {
 #define REQUIRE_PERMISSIONS()                                                             \
     if (!CanTestPermissions()) GTEST_SKIP() << "permission bits do not bind for this user"
 
-TEST(Directories, AnUnwritableOutputDirectoryEndsTheRun) {
+TEST(SweepDirectories, AnUnwritableOutputDirectoryEndsTheRun) {
     REQUIRE_PERMISSIONS();
     OpenScratch scratch;
     const fs::path out = scratch.Path() / "out";
@@ -38,7 +38,7 @@ TEST(Directories, AnUnwritableOutputDirectoryEndsTheRun) {
     EXPECT_FALSE(fs::exists(scratch.Path() / "scfconsole.tmp"));
 }
 
-TEST(Directories, AnOutputDirectoryThatCannotBeCreatedEndsTheRun) {
+TEST(SweepDirectories, AnOutputDirectoryThatCannotBeCreatedEndsTheRun) {
     OpenScratch scratch;
     WriteText(scratch / "file", "not a directory");
     for (const std::string& out : {scratch / "missing/deeper", scratch / "file"}) {
@@ -49,7 +49,7 @@ TEST(Directories, AnOutputDirectoryThatCannotBeCreatedEndsTheRun) {
     EXPECT_FALSE(fs::exists(scratch.Path() / "missing"));
 }
 
-TEST(Directories, AnUnwritableMirrorDirectoryFallsBackToTheOutputDirectory) {
+TEST(SweepDirectories, AnUnwritableMirrorDirectoryFallsBackToTheOutputDirectory) {
     REQUIRE_PERMISSIONS();
     OpenScratch scratch;
     const fs::path start = scratch.Path() / "start";
@@ -71,7 +71,7 @@ TEST(Directories, AnUnwritableMirrorDirectoryFallsBackToTheOutputDirectory) {
     EXPECT_TRUE(fs::exists(out / "B" / "b.scf"));
 }
 
-TEST(Directories, AnUnreadableSubDirectoryIsPassedOverAndTheWalkGoesOn) {
+TEST(SweepDirectories, AnUnreadableSubDirectoryIsPassedOverAndTheWalkGoesOn) {
     REQUIRE_PERMISSIONS();
     OpenScratch start;
     WriteProgram(TitledProgram("a", "Customer"), start.Path() / "A" / "a.op6");
@@ -87,7 +87,7 @@ TEST(Directories, AnUnreadableSubDirectoryIsPassedOverAndTheWalkGoesOn) {
 }
 
 // Every matching text asks for the new content file again, and says so again.
-TEST(Directories, AnUnwritableProgramDirectoryIsReportedForEveryMatchingText) {
+TEST(SweepDirectories, AnUnwritableProgramDirectoryIsReportedForEveryMatchingText) {
     REQUIRE_PERMISSIONS();
     OpenScratch start;
     const fs::path directory = start.Path() / "locked";
@@ -110,7 +110,7 @@ TEST(Directories, AnUnwritableProgramDirectoryIsReportedForEveryMatchingText) {
     EXPECT_TRUE(fs::exists(start.Path() / "open" / "q.scf"));
 }
 
-TEST(Directories, WithoutAConsoleCopyTheRunGoesOnButWithoutARunLogItEnds) {
+TEST(SweepDirectories, WithoutAConsoleCopyTheRunGoesOnButWithoutARunLogItEnds) {
     REQUIRE_PERMISSIONS();
     OpenScratch scratch;
     const fs::path start = scratch.Path() / "start";
@@ -131,7 +131,7 @@ TEST(Directories, WithoutAConsoleCopyTheRunGoesOnButWithoutARunLogItEnds) {
 }
 
 // An override file that exists but cannot be read is never overwritten.
-TEST(Directories, AnUnreadableOverrideFileIsNotReplaced) {
+TEST(SweepDirectories, AnUnreadableOverrideFileIsNotReplaced) {
     REQUIRE_PERMISSIONS();
     OpenScratch start;
     WriteProgram(TitledProgram("s", "Customer"), start.Path() / "p.op6");
@@ -146,7 +146,7 @@ TEST(Directories, AnUnreadableOverrideFileIsNotReplaced) {
     EXPECT_TRUE(fs::exists(start / "p.new"));
 }
 
-TEST(DamagedPrograms, EveryTruncationAndForgedSizeIsSurvivedAndTheWalkGoesOn) {
+TEST(SweepDamagedPrograms, EveryTruncationAndForgedSizeIsSurvivedAndTheWalkGoesOn) {
     OpenScratch start;
     const std::vector<std::uint8_t> bytes = opimage::Write(CustomerProgram()).bytes;
     // Cut at a spread of lengths, with the size field saying the cut length
@@ -169,7 +169,7 @@ TEST(DamagedPrograms, EveryTruncationAndForgedSizeIsSurvivedAndTheWalkGoesOn) {
               std::string::npos);
 }
 
-TEST(DamagedPrograms, AStatementListThatLoopsBackEndsTheVisit) {
+TEST(SweepDamagedPrograms, AStatementListThatLoopsBackEndsTheVisit) {
     OpenScratch start;
     opimage::Image image = opimage::Write(DisplaysProgram({"Customer"}));
     // Point the display statement's next field at the statement itself.
@@ -186,7 +186,7 @@ TEST(DamagedPrograms, AStatementListThatLoopsBackEndsTheVisit) {
                          "\t\torig_coordinate = 1,1", "\t\ttext = \"Client\"", "\t\t}", "\t}", ""}));
 }
 
-TEST(LongPaths, PathsBeyond259CharactersAreWalkedAndMirroredWhole) {
+TEST(SweepLongPaths, PathsBeyond259CharactersAreWalkedAndMirroredWhole) {
     OpenScratch scratch;
     const fs::path start = scratch.Path() / "start";
     const fs::path out = scratch.Path() / "out";
@@ -204,7 +204,7 @@ TEST(LongPaths, PathsBeyond259CharactersAreWalkedAndMirroredWhole) {
                   Lines({"screen s", "\t{", "\twindow", "\t\t{", "\t\ttitle = \"Client\"", "\t\t}", "\t}", ""}));
 }
 
-TEST(LongPaths, AnOverlongArgumentStringIsCutTo259Characters) {
+TEST(SweepLongPaths, AnOverlongArgumentStringIsCutTo259Characters) {
     OpenScratch start;
     const std::string find(300, 'F');
     RunTool({start.Path().string(), "-R", find, "x"});
@@ -212,7 +212,7 @@ TEST(LongPaths, AnOverlongArgumentStringIsCutTo259Characters) {
               std::string::npos);
 }
 
-TEST(Links, ADirectoryLinkBackToAnAncestorIsNotFollowedAgain) {
+TEST(SweepLinks, ADirectoryLinkBackToAnAncestorIsNotFollowedAgain) {
     OpenScratch start;
     WriteProgram(TitledProgram("s", "Customer"), start.Path() / "A" / "p.op6");
     fs::create_directory_symlink(start.Path(), start.Path() / "A" / "loop");
@@ -221,7 +221,7 @@ TEST(Links, ADirectoryLinkBackToAnAncestorIsNotFollowedAgain) {
     EXPECT_NE(ReadText(start / "promptsweeplog.txt").find("# Summary - Checked 1 OP6 programs\n"), std::string::npos);
 }
 
-TEST(Links, AnOutputDirectoryInsideTheStartDirectoryIsNotMirroredIntoItself) {
+TEST(SweepLinks, AnOutputDirectoryInsideTheStartDirectoryIsNotMirroredIntoItself) {
     OpenScratch start;
     WriteProgram(TitledProgram("s", "Customer"), start.Path() / "A" / "p.op6");
     const fs::path out = start.Path() / "out";

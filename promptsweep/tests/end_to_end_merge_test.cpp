@@ -80,7 +80,7 @@ std::string AddedToScreen(const std::string& by) {
     return WindowItem(by) + ModeItems(by) + DisplayItem(by) + BoxConfirmMessageItems(by);
 }
 
-class Merge : public ::testing::Test {
+class SweepMerge : public ::testing::Test {
 protected:
     void SetUp() override {
         WriteProgram(CustomerProgram(), program_);
@@ -96,7 +96,7 @@ protected:
     const std::string override_ = start_ / "cust.scf";
 };
 
-TEST_F(Merge, ByDefaultOldValuesStayAndOnlyMissingItemsAndSectionsAreAdded) {
+TEST_F(SweepMerge, ByDefaultOldValuesStayAndOnlyMissingItemsAndSectionsAreAdded) {
     const ToolRun run = RunTool({start_.Path().string(), "-R", "Customer", "Client", "-O", "1"});
 
     EXPECT_EQ(run.status, 0);
@@ -122,7 +122,7 @@ TEST_F(Merge, ByDefaultOldValuesStayAndOnlyMissingItemsAndSectionsAreAdded) {
     EXPECT_FALSE(fs::exists(start_ / "cust.mrg"));
 }
 
-TEST_F(Merge, NewReplacesOldPutsTheGeneratedValuesInPlaceOfTheOldOnes) {
+TEST_F(SweepMerge, NewReplacesOldPutsTheGeneratedValuesInPlaceOfTheOldOnes) {
     const ToolRun run = RunTool({start_.Path().string(), "-R", "Customer", "Client", "-O", "1", "-N"});
 
     EXPECT_EQ(run.status, 0);
@@ -135,7 +135,7 @@ TEST_F(Merge, NewReplacesOldPutsTheGeneratedValuesInPlaceOfTheOldOnes) {
                          "\t}\n\n" + CustomerProcedureSection("Client") + RunLogSummary(1, 1));
 }
 
-TEST_F(Merge, NewReplacesOldDropsAValueLineTheNewItemLacks) {
+TEST_F(SweepMerge, NewReplacesOldDropsAValueLineTheNewItemLacks) {
     // The generated display block has a text and a title; a helpline that
     // only the old block had goes.
     WriteText(override_, Lines({"screen custmaint", "\t{", "\tdisplay", "\t\t{", "\t\ttitle = \"Old\"",
@@ -150,7 +150,7 @@ TEST_F(Merge, NewReplacesOldDropsAValueLineTheNewItemLacks) {
                   CustomerProcedureSection("Client"));
 }
 
-TEST_F(Merge, ReportOnlyLogsTheChangesAndLeavesTheFileAsItWas) {
+TEST_F(SweepMerge, ReportOnlyLogsTheChangesAndLeavesTheFileAsItWas) {
     const ToolRun run = RunTool({start_.Path().string(), "-R", "Customer", "Client"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(ReadText(override_), ExistingOverrideFile());
@@ -163,7 +163,7 @@ TEST_F(Merge, ReportOnlyLogsTheChangesAndLeavesTheFileAsItWas) {
     EXPECT_EQ(names, (std::vector<std::string>{"cust.op6", "cust.scf", "promptsweeplog.txt", "scfconsole.tmp"}));
 }
 
-TEST_F(Merge, ASyntaxErrorLeavesTheFileUntouchedAndKeepsWhatTheLogAlreadyHas) {
+TEST_F(SweepMerge, ASyntaxErrorLeavesTheFileUntouchedAndKeepsWhatTheLogAlreadyHas) {
     // The menu's brace stands on its header line.
     const std::string damaged = Lines({"screen custmaint", "\t{", "\t}", "menu mainmenu {", "\toption", "\t\t{",
                                        "\t\torig_text = \"Orders\"", "\t\t}", "\t}"});
@@ -179,7 +179,7 @@ TEST_F(Merge, ASyntaxErrorLeavesTheFileUntouchedAndKeepsWhatTheLogAlreadyHas) {
     EXPECT_FALSE(fs::exists(start_ / "cust.new"));
 }
 
-TEST_F(Merge, AnItemKeywordNotFollowedByABraceIsASyntaxErrorToo) {
+TEST_F(SweepMerge, AnItemKeywordNotFollowedByABraceIsASyntaxErrorToo) {
     const std::string damaged = Lines({"screen custmaint", "\t{", "\tdisplay", "\t\torig_text = \"x\"", "\t}"});
     WriteText(override_, damaged);
     RunTool({start_.Path().string(), "-R", "Customer", "Client", "-O", "1"});
@@ -187,7 +187,7 @@ TEST_F(Merge, AnItemKeywordNotFollowedByABraceIsASyntaxErrorToo) {
     EXPECT_NE(Log().find("\n*** Syntax Error in " + override_ + " - Merge cancelled\n\n"), std::string::npos);
 }
 
-TEST_F(Merge, AReadOnlyOverrideFileIsKeptWithTheMergedResultBesideIt) {
+TEST_F(SweepMerge, AReadOnlyOverrideFileIsKeptWithTheMergedResultBesideIt) {
     fs::permissions(override_, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     RunTool({start_.Path().string(), "-R", "Customer", "Client", "-O", "1"});
     EXPECT_EQ(ReadText(override_), ExistingOverrideFile());
@@ -207,7 +207,7 @@ TEST_F(Merge, AReadOnlyOverrideFileIsKeptWithTheMergedResultBesideIt) {
 
 // A temporary's name taken by a directory that cannot be removed: the
 // override file stays as it was and the log says which step failed.
-TEST_F(Merge, TemporariesThatCannotBeMadeLeaveTheOverrideFileAlone) {
+TEST_F(SweepMerge, TemporariesThatCannotBeMadeLeaveTheOverrideFileAlone) {
     fs::create_directories(start_.Path() / "cust.mrg" / "occupied");
     RunTool({start_.Path().string(), "-R", "Customer", "Client", "-O", "1"});
     EXPECT_EQ(ReadText(override_), ExistingOverrideFile());
@@ -225,7 +225,7 @@ TEST_F(Merge, TemporariesThatCannotBeMadeLeaveTheOverrideFileAlone) {
     EXPECT_NE(Log().find("***Cannot open new temp SCF File: " + newContent + "\n"), std::string::npos);
 }
 
-TEST_F(Merge, TheMergedFileKeepsTheOverrideFilesPermissions) {
+TEST_F(SweepMerge, TheMergedFileKeepsTheOverrideFilesPermissions) {
     fs::permissions(override_, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     RunTool({start_.Path().string(), "-R", "Customer", "Client", "-O", "1"});
     EXPECT_EQ(fs::status(override_).permissions(),

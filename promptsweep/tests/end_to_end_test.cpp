@@ -30,7 +30,7 @@ std::string Banner(const std::string& output, const std::string& log) {
 
 const char* const kFinished = "\n\nProcess Finished\n";
 
-TEST(Creation, ModeOneWritesTheOverrideFileBesideTheProgramAndTheSameContentIntoTheLog) {
+TEST(SweepCreation, ModeOneWritesTheOverrideFileBesideTheProgramAndTheSameContentIntoTheLog) {
     OpenScratch start;
     const std::string program = start / "cust.op6";
     WriteProgram(CustomerProgram(), program);
@@ -49,7 +49,7 @@ TEST(Creation, ModeOneWritesTheOverrideFileBesideTheProgramAndTheSameContentInto
               (std::vector<std::string>{"cust.op6", "cust.scf", "promptsweeplog.txt", "scfconsole.tmp"}));
 }
 
-TEST(Creation, QuietRunPrintsNothingAndLeavesTheConsoleCopyEmpty) {
+TEST(SweepCreation, QuietRunPrintsNothingAndLeavesTheConsoleCopyEmpty) {
     OpenScratch start;
     WriteProgram(CustomerProgram(), start.Path() / "cust.op6");
     const ToolRun run = RunTool({start.Path().string(), "-r", "Customer", "Client", "-o", "1"});
@@ -59,7 +59,7 @@ TEST(Creation, QuietRunPrintsNothingAndLeavesTheConsoleCopyEmpty) {
     EXPECT_TRUE(fs::exists(start / "cust.scf"));
 }
 
-TEST(ReportOnly, WritesOnlyTheLogAndConsoleCopyAndCreatesTheMirrorDirectories) {
+TEST(SweepReportOnly, WritesOnlyTheLogAndConsoleCopyAndCreatesTheMirrorDirectories) {
     OpenScratch scratch;
     const fs::path start = scratch.Path() / "start";
     const fs::path out = scratch.Path() / "out";
@@ -83,7 +83,7 @@ TEST(ReportOnly, WritesOnlyTheLogAndConsoleCopyAndCreatesTheMirrorDirectories) {
                   RunLogSummary(2, 2, true));
 }
 
-TEST(ReportOnly, WithoutMatchesTheSummaryHasNoCreatedLine) {
+TEST(SweepReportOnly, WithoutMatchesTheSummaryHasNoCreatedLine) {
     OpenScratch start;
     WriteProgram(CustomerProgram(), start.Path() / "cust.op6");
     const ToolRun run = RunTool({start.Path().string(), "-R", "Supplier", "Vendor", "-V"});
@@ -96,7 +96,7 @@ TEST(ReportOnly, WithoutMatchesTheSummaryHasNoCreatedLine) {
 
 // Two sub-directories of one name keep apart: the mirror holds the whole
 // path below the start directory.
-TEST(Mirror, ModeTwoMirrorsTheWholeRelativePath) {
+TEST(SweepMirror, ModeTwoMirrorsTheWholeRelativePath) {
     OpenScratch scratch;
     const fs::path start = scratch.Path() / "start";
     const fs::path out = scratch.Path() / "out";
@@ -124,7 +124,7 @@ TEST(Mirror, ModeTwoMirrorsTheWholeRelativePath) {
               std::string::npos);
 }
 
-TEST(Mirror, ModeThreePutsEveryOverrideFileInTheOutputDirectory) {
+TEST(SweepMirror, ModeThreePutsEveryOverrideFileInTheOutputDirectory) {
     OpenScratch scratch;
     const fs::path start = scratch.Path() / "start";
     const fs::path out = scratch.Path() / "out";
@@ -141,7 +141,7 @@ TEST(Mirror, ModeThreePutsEveryOverrideFileInTheOutputDirectory) {
               std::string::npos);
 }
 
-TEST(Walk, ProgramsComeInNameOrderBeforeSubDirectoriesAndOnlyOp6FilesCount) {
+TEST(SweepWalk, ProgramsComeInNameOrderBeforeSubDirectoriesAndOnlyOp6FilesCount) {
     OpenScratch start;
     for (const char* name : {"b.op6", "a.OP6", "c.op5", "d.op6.bak"}) {
         WriteProgram(TitledProgram("s", "Customer"), start.Path() / name);
@@ -157,7 +157,7 @@ TEST(Walk, ProgramsComeInNameOrderBeforeSubDirectoriesAndOnlyOp6FilesCount) {
     EXPECT_NE(ReadText(start / "promptsweeplog.txt").find("# Summary - Checked 4 OP6 programs\n"), std::string::npos);
 }
 
-TEST(Walk, ExcludingSubDirectoriesProcessesTheStartDirectoryOnly) {
+TEST(SweepWalk, ExcludingSubDirectoriesProcessesTheStartDirectoryOnly) {
     OpenScratch start;
     WriteProgram(TitledProgram("s", "Customer"), start.Path() / "top.op6");
     WriteProgram(TitledProgram("s", "Customer"), start.Path() / "sub" / "below.op6");
@@ -170,7 +170,7 @@ TEST(Walk, ExcludingSubDirectoriesProcessesTheStartDirectoryOnly) {
                   RunLogSummary(1, 0));
 }
 
-TEST(CommandLine, TooFewArgumentsAnUnknownSwitchOrAShortReplaceGiveTheUsage) {
+TEST(SweepCommandLine, TooFewArgumentsAnUnknownSwitchOrAShortReplaceGiveTheUsage) {
     const std::string usage =
         std::string("\nPROMPTSWEEP Ver 0.4.0\n\nUsage: ") + PROMPTSWEEP_BINARY +
         "\n start-dir [switches] {options}\n\nSwitches:-\n[-R \"Find String\",\"Replace String\" | -L file containing "
@@ -190,7 +190,7 @@ TEST(CommandLine, TooFewArgumentsAnUnknownSwitchOrAShortReplaceGiveTheUsage) {
     EXPECT_EQ(FilesUnder(start.Path()), std::vector<std::string>{});
 }
 
-TEST(CommandLine, OptionQuirksOfDashO) {
+TEST(SweepCommandLine, OptionQuirksOfDashO) {
     OpenScratch scratch;
     const fs::path start = scratch.Path() / "start";
     WriteProgram(TitledProgram("s", "Customer"), start / "p.op6");
@@ -230,7 +230,7 @@ TEST(CommandLine, OptionQuirksOfDashO) {
               std::string::npos);
 }
 
-TEST(RunLog, TwoRunsAppendTwoHeadersAndTwoSummaries) {
+TEST(SweepRunLog, TwoRunsAppendTwoHeadersAndTwoSummaries) {
     OpenScratch start;
     WriteProgram(TitledProgram("s", "Customer"), start.Path() / "p.op6");
     RunTool({start.Path().string(), "-R", "Customer", "Client"});
@@ -245,7 +245,7 @@ TEST(RunLog, TwoRunsAppendTwoHeadersAndTwoSummaries) {
                   ProgramLine(program) + section + RunLogSummary(1, 1, true));
 }
 
-TEST(ListFile, PairsAreChainedAndEachUnmatchedPairIsReported) {
+TEST(SweepListFile, PairsAreChainedAndEachUnmatchedPairIsReported) {
     OpenScratch start;
     WriteProgram(DisplaysProgram({"Alpha", "Beta"}), start.Path() / "p.op6");
     WriteProgram(DisplaysProgram({"Gamma"}), start.Path() / "q.op6");
@@ -271,7 +271,7 @@ TEST(ListFile, PairsAreChainedAndEachUnmatchedPairIsReported) {
               std::string::npos);
 }
 
-TEST(ListFile, FoundOnALaterPairNamesNoOverrideFileOnTheConsole) {
+TEST(SweepListFile, FoundOnALaterPairNamesNoOverrideFileOnTheConsole) {
     OpenScratch start;
     WriteProgram(DisplaysProgram({"Beta"}), start.Path() / "p.op6");
     const std::string list = start / "pairs.lst";
@@ -282,7 +282,7 @@ TEST(ListFile, FoundOnALaterPairNamesNoOverrideFileOnTheConsole) {
     EXPECT_TRUE(fs::exists(start / "p.scf"));
 }
 
-TEST(ListFile, AOneLineListIsLoggedAsASingleReplacement) {
+TEST(SweepListFile, AOneLineListIsLoggedAsASingleReplacement) {
     OpenScratch start;
     const std::string list = start / "one.lst";
     WriteText(list, "\"Customer\",\"Client\"");
@@ -292,7 +292,7 @@ TEST(ListFile, AOneLineListIsLoggedAsASingleReplacement) {
                   RunLogSummary(0, 0, true));
 }
 
-TEST(ListFile, FaultyListsEndTheRunBeforeAnythingIsWritten) {
+TEST(SweepListFile, FaultyListsEndTheRunBeforeAnythingIsWritten) {
     OpenScratch start;
     const std::string closing =
         "Specification file has errors - Aborting\nFormat required: \"Find String\" , \"Replace String\"\n";
@@ -330,7 +330,7 @@ TEST(ListFile, FaultyListsEndTheRunBeforeAnythingIsWritten) {
 }
 
 // Which texts count as holding the term "Customer".
-TEST(TermMatch, OnlyWholeTermsAtTheFirstOccurrenceMatch) {
+TEST(SweepTermMatch, OnlyWholeTermsAtTheFirstOccurrenceMatch) {
     OpenScratch start;
     WriteProgram(DisplaysProgram({"Customer Code", "Customers", "<Customer>", "Customer:", "(Customer)",
                                   "Cust.Customer", "Code Customer", "Customer Cust"}),
@@ -350,7 +350,7 @@ TEST(TermMatch, OnlyWholeTermsAtTheFirstOccurrenceMatch) {
 
 // "Cust" first occurs inside "Customer", so the text does not match; when
 // another pair hands it over, the replacement still reaches the later term.
-TEST(TermMatch, AFailedFirstOccurrenceHidesALaterTermButReplacementReachesIt) {
+TEST(SweepTermMatch, AFailedFirstOccurrenceHidesALaterTermButReplacementReachesIt) {
     OpenScratch start;
     WriteProgram(DisplaysProgram({"Customer Cust", "Name Customer Cust"}), start.Path() / "p.op6");
     const std::string list = start / "pairs.lst";
@@ -366,7 +366,7 @@ TEST(TermMatch, AFailedFirstOccurrenceHidesALaterTermButReplacementReachesIt) {
                          "\t\torig_coordinate = 2,1", "\t\ttext = \"Label Customer Cu\"", "\t\t}", "\t}", ""}));
 }
 
-TEST(TermMatch, AFindStringOnlyInAnUnusedTextPassesThePretestButFindsNothing) {
+TEST(SweepTermMatch, AFindStringOnlyInAnUnusedTextPassesThePretestButFindsNothing) {
     OpenScratch start;
     opimage::Program program = TitledProgram("s", "Orders");
     program.texts = {"Customer only in the table"};
@@ -377,7 +377,7 @@ TEST(TermMatch, AFindStringOnlyInAnUnusedTextPassesThePretestButFindsNothing) {
     EXPECT_EQ(FilesUnder(start.Path()), (std::vector<std::string>{"p.op6", "promptsweeplog.txt", "scfconsole.tmp"}));
 }
 
-TEST(Items, ACompanionTextAloneHandsItsItemOver) {
+TEST(SweepItems, ACompanionTextAloneHandsItsItemOver) {
     OpenScratch start;
     WriteProgram(CompanionProgram(), start.Path() / "p.op6");
     RunTool({start.Path().string(), "-R", "Customer", "Client", "-O", "1"});
@@ -403,7 +403,7 @@ TEST(Items, ACompanionTextAloneHandsItsItemOver) {
                          "\t}", ""}));
 }
 
-TEST(Loading, AProgramThatFailsToLoadIsCountedAndSkipped) {
+TEST(SweepLoading, AProgramThatFailsToLoadIsCountedAndSkipped) {
     OpenScratch start;
     WriteText(start / "a.op6", "too short");
     std::string wrongMagic(200, '\0');

@@ -91,7 +91,7 @@ std::string Read(const fs::path& path) {
 const std::string kMerged = kOld.substr(0, kOld.size() - 3) +
                             testing::Lines({"\twindow", "\t\t{", "\t\ttitle = \"Client\"", "\t\t}", "\t}"});
 
-TEST(ProgramOutput, AFailedReplaceKeepsTheOldFileAndLeavesTheMergedOneBesideIt) {
+TEST(SweepProgramOutput, AFailedReplaceKeepsTheOldFileAndLeavesTheMergedOneBesideIt) {
     testsupport::ScratchDirectory scratch;
     std::ofstream(scratch.Path() / "x.scf") << kOld;
     FailingFiles files(Operation::Replace);
@@ -104,7 +104,7 @@ TEST(ProgramOutput, AFailedReplaceKeepsTheOldFileAndLeavesTheMergedOneBesideIt) 
     EXPECT_NE(finished.log.find("***Cannot rename " + scf + " to *NEW* " + mrg + "\n"), std::string::npos);
 }
 
-TEST(ProgramOutput, EveryFailureLeavesTheOverrideFileOldOrMerged) {
+TEST(SweepProgramOutput, EveryFailureLeavesTheOverrideFileOldOrMerged) {
     struct Row {
         Operation failing;
         std::string message;  // the override file stays the old one
@@ -130,7 +130,7 @@ TEST(ProgramOutput, EveryFailureLeavesTheOverrideFileOldOrMerged) {
               std::string::npos);
 }
 
-TEST(ProgramOutput, CreationFailuresKeepTheNewContentFile) {
+TEST(SweepProgramOutput, CreationFailuresKeepTheNewContentFile) {
     testsupport::ScratchDirectory scratch;
     FailingFiles rename(Operation::Rename);
     Finished finished = WriteAndFinish(scratch.Path(), rename);

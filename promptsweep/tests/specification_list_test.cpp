@@ -5,7 +5,7 @@
 namespace promptsweep {
 namespace {
 
-TEST(SpecificationList, BlanksAndOtherCharactersOutsideTheQuotesAreIgnored) {
+TEST(SweepSpecificationList, BlanksAndOtherCharactersOutsideTheQuotesAreIgnored) {
     const SpecificationList list = ParseSpecificationList("  \"Cust omer\" , \"Client\" trailing\r\nx\"a\"y,z\"b\"\n");
     ASSERT_TRUE(list.ok);
     EXPECT_EQ(list.output, "");
@@ -16,14 +16,14 @@ TEST(SpecificationList, BlanksAndOtherCharactersOutsideTheQuotesAreIgnored) {
     EXPECT_EQ(list.pairs[1].replace, "b");
 }
 
-TEST(SpecificationList, ACommaInsideAStringIsPartOfIt) {
+TEST(SweepSpecificationList, ACommaInsideAStringIsPartOfIt) {
     const SpecificationList list = ParseSpecificationList("\"a,b\",\"c,d\"");
     ASSERT_TRUE(list.ok);
     EXPECT_EQ(list.pairs[0].find, "a,b");
     EXPECT_EQ(list.pairs[0].replace, "c,d");
 }
 
-TEST(SpecificationList, ALineOfExactly299CharactersLeavesItsLineEndAsAnEmptyLine) {
+TEST(SweepSpecificationList, ALineOfExactly299CharactersLeavesItsLineEndAsAnEmptyLine) {
     const std::string line = "\"" + std::string(293, 'a') + "\",\"b\"";  // 299 characters
     ASSERT_EQ(line.size(), 299u);
     const SpecificationList list = ParseSpecificationList(line + "\n");
@@ -31,7 +31,7 @@ TEST(SpecificationList, ALineOfExactly299CharactersLeavesItsLineEndAsAnEmptyLine
     EXPECT_EQ(list.output.substr(0, 27), "Incorrect Specification: \n\n");
 }
 
-TEST(SpecificationList, ANulEndsWhatIsJudgedOfAPiece) {
+TEST(SweepSpecificationList, ANulEndsWhatIsJudgedOfAPiece) {
     const SpecificationList list = ParseSpecificationList(std::string("\"a\",\"b\"\0junk\n", 13));
     EXPECT_TRUE(list.ok);
 }

@@ -5,7 +5,7 @@
 namespace promptsweep {
 namespace {
 
-TEST(TermMatch, ATermStandsAloneBetweenSeparatorsOrAtTheEnds) {
+TEST(SweepTermMatch, ATermStandsAloneBetweenSeparatorsOrAtTheEnds) {
     struct Row {
         const char* text;
         bool matches;
@@ -19,24 +19,24 @@ TEST(TermMatch, ATermStandsAloneBetweenSeparatorsOrAtTheEnds) {
     }
 }
 
-TEST(TermMatch, OnlyTheFirstOccurrenceIsJudged) {
+TEST(SweepTermMatch, OnlyTheFirstOccurrenceIsJudged) {
     EXPECT_FALSE(HasTermMatch("Customer Cust", "Cust"));
     const Occurrence later = JudgeFirstOccurrence("Customer Cust", "Cust", 1);
     EXPECT_EQ(later.position, 9u);
     EXPECT_TRUE(later.matches);
 }
 
-TEST(TermMatch, TheRestOfTheTextEqualToTheFindStringMatchesWhateverPrecedesIt) {
+TEST(SweepTermMatch, TheRestOfTheTextEqualToTheFindStringMatchesWhateverPrecedesIt) {
     EXPECT_TRUE(JudgeFirstOccurrence("xAA", "A", 2).matches);
     EXPECT_FALSE(JudgeFirstOccurrence("xA", "A", 0).matches);
 }
 
-TEST(TermMatch, AnEmptyFindStringMatchesNothing) {
+TEST(SweepTermMatch, AnEmptyFindStringMatchesNothing) {
     EXPECT_FALSE(HasTermMatch("anything", ""));
     EXPECT_EQ(ReplaceTerms("anything", {{"", "x"}}), "anything");
 }
 
-TEST(Replace, EveryMatchingTermIsReplacedAndThePairsChain) {
+TEST(SweepReplace, EveryMatchingTermIsReplacedAndThePairsChain) {
     EXPECT_EQ(ReplaceTerms("Customer Code", {{"Customer", "Client"}}), "Client Code");
     EXPECT_EQ(ReplaceTerms("A-A;A", {{"A", "Bee"}}), "Bee-Bee;Bee");
     EXPECT_EQ(ReplaceTerms("A", {{"A", "B"}, {"B", "C"}}), "C");
@@ -47,7 +47,7 @@ TEST(Replace, EveryMatchingTermIsReplacedAndThePairsChain) {
     EXPECT_EQ(ReplaceTerms("A B", {{"A", "A A"}}), "A A B");
 }
 
-TEST(Replace, TheResultIsCutToATextSlot) {
+TEST(SweepReplace, TheResultIsCutToATextSlot) {
     const std::string text(150, 'a');
     const std::string result = ReplaceTerms("A " + text, {{"A", std::string(200, 'B')}});
     EXPECT_EQ(result.size(), kTextCapacity);

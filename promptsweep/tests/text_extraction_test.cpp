@@ -28,7 +28,7 @@ public:
 
 const PairList kPairs{{"Customer", "Client"}};
 
-TEST(TextExtraction, EveryTextOfTheSampleIsFoundOnce) {
+TEST(SweepTextExtraction, EveryTextOfTheSampleIsFoundOnce) {
     const program::ProgramImage image(opimage::Write(testing::CustomerProgram()).bytes);
     EXPECT_TRUE(PretestFinds(image, "Customer"));
     EXPECT_FALSE(PretestFinds(image, "Supplier"));
@@ -42,7 +42,7 @@ TEST(TextExtraction, EveryTextOfTheSampleIsFoundOnce) {
     EXPECT_EQ(collector.opens, 14);
 }
 
-TEST(TextExtraction, OperandsThatAreNoTextReferenceGiveNoText) {
+TEST(SweepTextExtraction, OperandsThatAreNoTextReferenceGiveNoText) {
     using namespace opimage;
     Program program;
     Entry screen{.kind = EntryKind::Screen, .name = "s"};
@@ -57,7 +57,7 @@ TEST(TextExtraction, OperandsThatAreNoTextReferenceGiveNoText) {
     EXPECT_FALSE(VisitProgram(image, kPairs, collector));
 }
 
-TEST(TextExtraction, SeededByteFlipsNeverCrashOrHang) {
+TEST(SweepTextExtraction, SeededByteFlipsNeverCrashOrHang) {
     const std::vector<std::uint8_t> bytes = opimage::Write(testing::CustomerProgram()).bytes;
     std::mt19937 random(20261208);
     std::uniform_int_distribution<std::size_t> position(0, bytes.size() - 1);
@@ -74,7 +74,7 @@ TEST(TextExtraction, SeededByteFlipsNeverCrashOrHang) {
     }
 }
 
-TEST(TextExtraction, EveryTruncationIsSurvived) {
+TEST(SweepTextExtraction, EveryTruncationIsSurvived) {
     const std::vector<std::uint8_t> bytes = opimage::Write(testing::CustomerProgram()).bytes;
     for (std::size_t length = 0; length < bytes.size(); ++length) {
         const program::ProgramImage image(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(length)));
