@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/message_sink.h"
+#include "platform/temp_directory.h"
 #include "tessellar/model/screen_model.h"
 #include "tessellar/overrides/section_list.h"
 #include "tessellar/overrides/work_file_directory.h"
@@ -21,8 +22,8 @@ enum class OpenResult {
 
 class OverrideWorkspace {
 public:
-    // temporaryRoot: TEMP, or what stands in for it.
-    explicit OverrideWorkspace(std::string temporaryRoot);
+    // temporaryRoot: TEMP ("TEMP", else "TMPDIR", else the system's own).
+    explicit OverrideWorkspace(std::string temporaryRoot = platform::TempDirectory());
     // Deletes whatever work files and working copy are left, silently.
     ~OverrideWorkspace();
     OverrideWorkspace(const OverrideWorkspace&) = delete;

@@ -7,12 +7,14 @@
 #include <string>
 #include <string_view>
 
+#include "platform/temp_directory.h"
+
 namespace overrides {
 
 class WorkFileDirectory {
 public:
-    // temporaryRoot: TEMP, or what stands in for it.
-    explicit WorkFileDirectory(std::string temporaryRoot);
+    // temporaryRoot: TEMP ("TEMP", else "TMPDIR", else the system's own).
+    explicit WorkFileDirectory(std::string temporaryRoot = platform::TempDirectory());
     ~WorkFileDirectory();
     WorkFileDirectory(const WorkFileDirectory&) = delete;
     WorkFileDirectory& operator=(const WorkFileDirectory&) = delete;

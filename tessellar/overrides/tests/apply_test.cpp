@@ -15,7 +15,7 @@ namespace {
 using testing::ApplyText;
 using testing::DecodedProgram;
 
-class ApplyDemo : public ::testing::Test {
+class OverrideApplyDemo : public ::testing::Test {
 protected:
     void SetUp() override {
         demo_ = DecodedProgram::FromFile(TESSELLAR_DEMO_PROGRAM);
@@ -27,7 +27,7 @@ protected:
     platform::RecordingMessageSink sink_;
 };
 
-TEST_F(ApplyDemo, TwoStatementsForOneItemCombineInEitherOrder) {
+TEST_F(OverrideApplyDemo, TwoStatementsForOneItemCombineInEitherOrder) {
     const std::string move = "display\n\t{\n\torig_text = \"Name:\"\n\tcoordinate = 5,10\n\t}\n";
     const std::string relabel = "display\n\t{\n\torig_text = \"Name:\"\n\ttext = \"Trading name:\"\n\t}\n";
     for (const std::string& section : {move + relabel, relabel + move}) {
@@ -42,7 +42,7 @@ TEST_F(ApplyDemo, TwoStatementsForOneItemCombineInEitherOrder) {
     EXPECT_TRUE(sink_.Messages().empty());
 }
 
-TEST_F(ApplyDemo, AcceptFieldsAreNotFoundByOriginalTextNorByAnotherKind) {
+TEST_F(OverrideApplyDemo, AcceptFieldsAreNotFoundByOriginalTextNorByAnotherKind) {
     model::CScreenModel& screen = Entry("CUSTOMER");
     ApplyText(screen,
               "accept\n\t{\n\torig_text = \"CUST-NAME\"\n\ttitle = \"X\"\n\t}\n"
@@ -54,7 +54,7 @@ TEST_F(ApplyDemo, AcceptFieldsAreNotFoundByOriginalTextNorByAnotherKind) {
     EXPECT_EQ(screen.FindAcceptByName("CUST-STATUS")->title.Current(), "Account status");
 }
 
-TEST_F(ApplyDemo, AcceptPropertiesInOrder) {
+TEST_F(OverrideApplyDemo, AcceptPropertiesInOrder) {
     model::CScreenModel& screen = Entry("CUSTOMER");
     ApplyText(screen,
               "accept\n\t{\n\tname = CUST-PHONE\n\tsuppress = true\n\treadonly = true\n\tdefault = \"none\"\n"
@@ -75,7 +75,7 @@ TEST_F(ApplyDemo, AcceptPropertiesInOrder) {
     EXPECT_EQ(phone.title.Current(), "Telephone");
 }
 
-TEST_F(ApplyDemo, AllowedWithDisallowedAppliesNeitherAndSaysSoForEachKey) {
+TEST_F(OverrideApplyDemo, AllowedWithDisallowedAppliesNeitherAndSaysSoForEachKey) {
     model::CScreenModel& screen = Entry("CUSTOMER");
     ApplyText(screen, "accept\n\t{\n\tname = CUST-LIMIT\n\tallowed = 0#1000\n\tdisallowed = 5\n\t}\n", sink_);
     const model::CAcceptFld& limit = *screen.FindAcceptByName("CUST-LIMIT");
@@ -92,7 +92,7 @@ TEST_F(ApplyDemo, AllowedWithDisallowedAppliesNeitherAndSaysSoForEachKey) {
     EXPECT_TRUE(sink_.Messages().empty());
 }
 
-TEST_F(ApplyDemo, NamedFieldNotOnTheScreenIsAddedUnlessAddIsFalse) {
+TEST_F(OverrideApplyDemo, NamedFieldNotOnTheScreenIsAddedUnlessAddIsFalse) {
     const std::string statement = "display\n\t{\n\tname = CUST-PHONE\n\tcoordinate = 16,40\n";
     model::CScreenModel& refused = Entry("CUSTOMER");
     ApplyText(refused, statement + "\tadd = false\n\t}\n", sink_);
@@ -122,7 +122,7 @@ TEST_F(ApplyDemo, NamedFieldNotOnTheScreenIsAddedUnlessAddIsFalse) {
     EXPECT_NE(screen.FindDisplayByName("CUST-BALANCE"), nullptr);
 }
 
-TEST_F(ApplyDemo, AddedPromptsAndDisplaysAreFoundByWhatTheyWereAddedWith) {
+TEST_F(OverrideApplyDemo, AddedPromptsAndDisplaysAreFoundByWhatTheyWereAddedWith) {
     model::CScreenModel& screen = Entry("CUSTOMER");
     const std::size_t compiled = screen.Displays().Size();
     ApplyText(screen,
@@ -160,7 +160,7 @@ TEST_F(ApplyDemo, AddedPromptsAndDisplaysAreFoundByWhatTheyWereAddedWith) {
     EXPECT_EQ(screen.Displays().Size(), compiled + 2);
 }
 
-TEST_F(ApplyDemo, DisplayLooksAndScale) {
+TEST_F(OverrideApplyDemo, DisplayLooksAndScale) {
     model::CScreenModel& screen = Entry("CUSTOMER");
     ApplyText(screen,
               "display\n\t{\n\tname = CUST-BALANCE\n\tcolor = red/yellow\n\tattributes = bold,border\n"
@@ -176,7 +176,7 @@ TEST_F(ApplyDemo, DisplayLooksAndScale) {
     EXPECT_EQ(screen.FindDisplayByName("USER-ID")->scale.Current(), 100);
 }
 
-TEST_F(ApplyDemo, BoxesAreKnownByBothCorners) {
+TEST_F(OverrideApplyDemo, BoxesAreKnownByBothCorners) {
     model::CScreenModel& screen = Entry("CUSTOMER");
     ApplyText(screen,
               "box\n\t{\n\torig_coordinate = 3,2\n\ttitle = \"Missing corner\"\n\t}\n"
@@ -196,7 +196,7 @@ TEST_F(ApplyDemo, BoxesAreKnownByBothCorners) {
     EXPECT_TRUE(screen.Boxes()[0].suppressed.Current());
 }
 
-TEST_F(ApplyDemo, MessagesByOriginalText) {
+TEST_F(OverrideApplyDemo, MessagesByOriginalText) {
     model::CScreenModel& screen = Entry("CUSTOMER");
     ApplyText(screen,
               "message\n\t{\n\torig_text = \"Customer deleted\"\n\ttext = \"Customer removed\"\n\t}\n"
@@ -211,7 +211,7 @@ TEST_F(ApplyDemo, MessagesByOriginalText) {
                                                           "Could not override this message \"Kept \""}));
 }
 
-TEST_F(ApplyDemo, ModesOfTheScreenAndOfTheProgram) {
+TEST_F(OverrideApplyDemo, ModesOfTheScreenAndOfTheProgram) {
     model::CScreenModel& screen = Entry("ORDER");  // modes ADD, CHANGE, FIND
     ApplyText(screen,
               "mode\n\t{\n\tname = DELETE\n\ttext = \"Remove\"\n\t}\n"         // a copy of the program mode
@@ -243,7 +243,7 @@ TEST_F(ApplyDemo, ModesOfTheScreenAndOfTheProgram) {
     EXPECT_EQ(modes.Size(), 4u);
 }
 
-TEST_F(ApplyDemo, ConfirmsByQuestionOrTheFirst) {
+TEST_F(OverrideApplyDemo, ConfirmsByQuestionOrTheFirst) {
     model::CScreenModel& menu = Entry("MAIN-MENU");
     ApplyText(menu,
               "confirm\n\t{\n\tdefault = yes\n\t}\n"
@@ -262,7 +262,7 @@ TEST_F(ApplyDemo, ConfirmsByQuestionOrTheFirst) {
     EXPECT_EQ(order.Confirms()[0].defaultAnswer.Current(), "no");
 }
 
-TEST_F(ApplyDemo, TriggersByPoint) {
+TEST_F(OverrideApplyDemo, TriggersByPoint) {
     model::CScreenModel& menu = Entry("MAIN-MENU");
     ApplyText(menu,
               "trigger\n\t{\n\ttrigger_point = option\n\torig_text = \"Reports\"\n\trun = reports.exe\n"
@@ -296,7 +296,7 @@ TEST_F(ApplyDemo, TriggersByPoint) {
     EXPECT_TRUE(customer.ScreenTriggers().Slot(model::TriggerPoint::ScreenExit)->hasTrigger);
 }
 
-TEST_F(ApplyDemo, WindowTitleSizeAndTheDataGrid) {
+TEST_F(OverrideApplyDemo, WindowTitleSizeAndTheDataGrid) {
     model::CScreenModel& grid = Entry("ORDER-LINES");
     ApplyText(grid,
               "window\n\t{\n\ttitle = \"Lines of an order\"\n\twindow_size = 60,15\n\t}\n"
@@ -323,7 +323,7 @@ TEST_F(ApplyDemo, WindowTitleSizeAndTheDataGrid) {
     EXPECT_EQ(frame.rightColumn, frame.leftColumn + 59);
 }
 
-TEST_F(ApplyDemo, MovingOutOfTheGridAndBack) {
+TEST_F(OverrideApplyDemo, MovingOutOfTheGridAndBack) {
     model::CScreenModel& grid = Entry("ORDER-LINES");  // origin 3,2; grid rows 5 to 18
     ApplyText(grid, "display\n\t{\n\tname = ITEM-PRICE\n\tcoordinate = 20,10\n\t}\n", sink_);
     const model::CDispText& price = *grid.FindDisplayByName("ITEM-PRICE");
@@ -337,7 +337,7 @@ TEST_F(ApplyDemo, MovingOutOfTheGridAndBack) {
 }
 
 // Damaged or foreign text never changes more than its good statements say.
-TEST_F(ApplyDemo, BadTextLeavesTheCompiledScreen) {
+TEST_F(OverrideApplyDemo, BadTextLeavesTheCompiledScreen) {
     model::CScreenModel& screen = Entry("CUSTOMER");
     const std::string before = screen.FindAcceptByName("CUST-NAME")->title.Current();
     const std::string junk = std::string("accept\n\tname = CUST-NAME\n\tcolour = red\n\t{{{{\n") +
@@ -352,7 +352,7 @@ TEST_F(ApplyDemo, BadTextLeavesTheCompiledScreen) {
     EXPECT_TRUE(sink_.Messages().empty());
 }
 
-TEST_F(ApplyDemo, SectionFileThatCannotBeReadAppliesNothing) {
+TEST_F(OverrideApplyDemo, SectionFileThatCannotBeReadAppliesNothing) {
     model::CScreenModel& screen = Entry("CUSTOMER");
     EXPECT_FALSE(ApplySection(screen, sink_));  // no work file yet
     screen.SetOverridePath("/nonexistent/ZZZ_CUSTOMER.tmp");
@@ -361,7 +361,7 @@ TEST_F(ApplyDemo, SectionFileThatCannotBeReadAppliesNothing) {
 }
 
 // Identification kinds that only a small program shows clearly.
-TEST(ApplyProgram, DuplicateNamesAreKnownByCoordinateOnly) {
+TEST(OverrideApplyProgram, DuplicateNamesAreKnownByCoordinateOnly) {
     auto program = DecodedProgram::FromDescription(
         "global AMOUNT size 8 type A\n"
         "screen S {\n"

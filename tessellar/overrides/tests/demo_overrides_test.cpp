@@ -69,7 +69,7 @@ TEST_F(DemoOverrides, EntriesWithoutASectionStayAsCompiled) {
     EXPECT_FALSE(ApplySection(procedure, sink_));
 }
 
-TEST(DemoReport, OpdumpListsWhatTheOverrideFileChanged) {
+TEST(OverrideDemoReport, OpdumpListsWhatTheOverrideFileChanged) {
     platform::RecordingMessageSink sink;
     auto image = program::LoadProgram(TESSELLAR_DEMO_PROGRAM, sink);
     ASSERT_TRUE(image.has_value());

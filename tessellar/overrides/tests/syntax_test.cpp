@@ -35,7 +35,7 @@ OverrideStatement Parse(const std::string& body) {
     return statement;
 }
 
-TEST(LineReader, LongLineArrivesAsTwoLinesAndItsTailIsIgnored) {
+TEST(OverrideLineReader, LongLineArrivesAsTwoLinesAndItsTailIsIgnored) {
     const std::string tail = "suppress = true\n";
     const std::string longLine = "\ttitle = \"" + std::string(500, 'x') + tail;
     const auto lines = ReadLines(longLine + "\ttext = \"ok\"\n");
@@ -50,7 +50,7 @@ TEST(LineReader, LongLineArrivesAsTwoLinesAndItsTailIsIgnored) {
     EXPECT_EQ(statement.overrides.text, "ok");
 }
 
-TEST(LineReader, CrLfEndsAreNewlinesAndNulEndsTheLinesText) {
+TEST(OverrideLineReader, CrLfEndsAreNewlinesAndNulEndsTheLinesText) {
     EXPECT_EQ(ReadLines("a\r\nb\rc\n"), (std::vector<std::string>{"a\n", "b\rc\n"}));
     EXPECT_EQ(ReadLines(std::string("ti\0tle\nx", 8)), (std::vector<std::string>{"ti", "x"}));
     EXPECT_TRUE(ReadLines("").empty());
@@ -60,7 +60,7 @@ TEST(LineReader, CrLfEndsAreNewlinesAndNulEndsTheLinesText) {
     EXPECT_EQ(statement.overrides.text, "Hi");
 }
 
-TEST(SplitLine, KeysAreTrimmedLowerCasedAndCut) {
+TEST(OverrideSplitLine, KeysAreTrimmedLowerCasedAndCut) {
     const SplitLineResult split = SplitLine("\t Suppress\t=  TRUE \r\n");
     EXPECT_EQ(split.key, "suppress");
     EXPECT_EQ(split.value, "TRUE");
@@ -69,7 +69,7 @@ TEST(SplitLine, KeysAreTrimmedLowerCasedAndCut) {
     EXPECT_EQ(SplitLine(std::string(100, 'K') + "=v").key.size(), kMatchLength);
 }
 
-TEST(ValueForms, UnquotingCutsAtTheLastQuoteWithoutEscapes) {
+TEST(OverrideValueForms, UnquotingCutsAtTheLastQuoteWithoutEscapes) {
     EXPECT_EQ(Unquote("\"Name\"   "), "Name");
     EXPECT_EQ(Unquote("Name"), "Name");
     EXPECT_EQ(Unquote("\"say \"hi\"\""), "say \"hi\"");
@@ -82,14 +82,14 @@ TEST(ValueForms, UnquotingCutsAtTheLastQuoteWithoutEscapes) {
     EXPECT_EQ(Parse("\ttext = Total due\n").overrides.text, "Total due");
 }
 
-TEST(ValueForms, HelplineKeepsNinetyEightCharactersQuotedOrNot) {
+TEST(OverrideValueForms, HelplineKeepsNinetyEightCharactersQuotedOrNot) {
     const std::string long120(120, 'h');
     EXPECT_EQ(Parse("\thelpline = \"" + long120 + "\"\n").overrides.helpline, std::string(98, 'h'));
     EXPECT_EQ(Parse("\thelpline = " + long120 + "\n").overrides.helpline, std::string(98, 'h'));
     EXPECT_EQ(Parse("\thelpline = \"short\"\n").overrides.helpline, "short");
 }
 
-TEST(ValueForms, IntegersPairsAndBooleans) {
+TEST(OverrideValueForms, IntegersPairsAndBooleans) {
     EXPECT_EQ(ReadInteger("  -12abc"), -12);
     EXPECT_EQ(ReadInteger("x"), 0);
     EXPECT_EQ(ReadInteger("99999999999999"), 2147483647);
@@ -105,7 +105,7 @@ TEST(ValueForms, IntegersPairsAndBooleans) {
     EXPECT_EQ(Parse("\tSuppress = true\n").overrides.suppressed, 1);
 }
 
-TEST(ValueForms, ColourPairs) {
+TEST(OverrideValueForms, ColourPairs) {
     OverrideStatement named = Parse("\tcolor = Red/black\n");
     ASSERT_TRUE(named.overrides.colourGiven);
     EXPECT_EQ(named.overrides.colours, (model::ColourPair{0x0000FF, 0x000000}));
@@ -119,7 +119,7 @@ TEST(ValueForms, ColourPairs) {
     EXPECT_TRUE(Parse("\tcolor = fushia/gray\n").overrides.colourGiven);
 }
 
-TEST(ValueForms, AttributeListsStopAtCommentsAndDoNotTrimItems) {
+TEST(OverrideValueForms, AttributeListsStopAtCommentsAndDoNotTrimItems) {
     EXPECT_EQ(Parse("\tattributes = bold,underline // was inverse\n").overrides.attributes, 0x80 | 0x40);
     EXPECT_EQ(Parse("\tattributes = background, prompt\n").overrides.attributes, 0x10);
     EXPECT_EQ(Parse("\tattributes = bold, italic\n").overrides.attributes, 0x80);
@@ -128,7 +128,7 @@ TEST(ValueForms, AttributeListsStopAtCommentsAndDoNotTrimItems) {
     EXPECT_EQ(Parse("\ttext = \"x\"\n").overrides.attributes, -1);
 }
 
-TEST(ValueForms, DefaultKinds) {
+TEST(OverrideValueForms, DefaultKinds) {
     const ItemOverrides today = Parse("\tdefault = today\n").overrides;
     EXPECT_EQ(today.defaultKind, kDefaultSystemValue);
     EXPECT_EQ(today.defaultText, "today");
@@ -142,7 +142,7 @@ TEST(ValueForms, DefaultKinds) {
     EXPECT_TRUE(field.defaultGiven);
 }
 
-TEST(ValueForms, TriggerPointsFoldCaseTypesDoNot) {
+TEST(OverrideValueForms, TriggerPointsFoldCaseTypesDoNot) {
     EXPECT_EQ(Parse("\ttrigger_point = Screen_Load\n").trigger.point, 7);
     EXPECT_EQ(Parse("\ttrigger_point = on_help\n").trigger.point, 26);
     EXPECT_EQ(Parse("\ttrigger_point = later\n").trigger.point, -1);
@@ -152,7 +152,7 @@ TEST(ValueForms, TriggerPointsFoldCaseTypesDoNot) {
     EXPECT_EQ(Parse("\trun = \"prog.exe\" -x  \n").trigger.run, "\"prog.exe\" -x  ");
 }
 
-TEST(StatementParsing, KeywordsStartStatementsAndLaterKeysWin) {
+TEST(OverrideStatementParsing, KeywordsStartStatementsAndLaterKeysWin) {
     OverrideStatement statement;
     EXPECT_EQ(ParseStatementLine("\taccept\n", statement), StatementKind::Accept);
     EXPECT_EQ(ParseStatementLine("TRIGGER\n", statement), StatementKind::Trigger);
@@ -179,7 +179,7 @@ TEST(StatementParsing, KeywordsStartStatementsAndLaterKeysWin) {
     EXPECT_EQ(added.overrides.column, 4);
 }
 
-TEST(StatementParsing, ValuesAreCutToTheirFields) {
+TEST(OverrideStatementParsing, ValuesAreCutToTheirFields) {
     const std::string long450(450, 'v');
     const ItemOverrides cut = Parse("\tfilter = " + long450 + "\n\tname = " + long450 + "\n").overrides;
     EXPECT_EQ(cut.filter.size(), kListLength);
@@ -187,7 +187,7 @@ TEST(StatementParsing, ValuesAreCutToTheirFields) {
     EXPECT_EQ(Parse("\tpicture = " + long450 + "\n").overrides.picture.size(), kTextLength);
 }
 
-TEST(StatementParsing, OnePropertyTellsWhichLineHoldsTheSelectedKey) {
+TEST(OverrideStatementParsing, OnePropertyTellsWhichLineHoldsTheSelectedKey) {
     OverrideStatement statement;
     EXPECT_FALSE(ParseStatementLineForProperty("accept\n", statement, PropertySelector::Title));
     EXPECT_EQ(statement.identifier.statementKind, StatementKind::Accept);
@@ -202,7 +202,7 @@ TEST(StatementParsing, OnePropertyTellsWhichLineHoldsTheSelectedKey) {
     EXPECT_EQ(SelectedKey(static_cast<PropertySelector>(13)), "");
 }
 
-TEST(Writing, LinesInTheirExactForms) {
+TEST(OverrideWriting, LinesInTheirExactForms) {
     EXPECT_EQ(format::FileHeaderLine(), "#ORVALE Screen Customiser File (Override statements only).\n");
     EXPECT_EQ(format::SectionHeaderLine(SectionKind::Menu, "MAIN-MENU"), "menu MAIN-MENU\n");
     EXPECT_EQ(format::SectionHeaderLine(SectionKind::Procedure, "P"), "procedure P\n");

@@ -43,7 +43,7 @@ const char* const kFile =
     "\toption\n"
     "\t}\n";
 
-TEST(SectionLines, HeadersBracesAndBody) {
+TEST(OverrideSectionLines, HeadersBracesAndBody) {
     std::int64_t depth = 5;
     SectionLine header = ClassifySectionLine("SCREEN Customer extra\n", depth);
     EXPECT_EQ(header.type, SectionLineType::Header);
@@ -58,7 +58,7 @@ TEST(SectionLines, HeadersBracesAndBody) {
     EXPECT_EQ(ClassifySectionLine("screens X\n", depth).type, SectionLineType::Body);
 }
 
-TEST(Workspace, OpeningCopiesTheFileAndSplitsItIntoWorkFiles) {
+TEST(OverrideWorkFiles, OpeningCopiesTheFileAndSplitsItIntoWorkFiles) {
     testsupport::ScratchDirectory scratch;
     const std::string scf = WriteText(scratch, "demo.scf", kFile);
     OverrideWorkspace workspace(scratch.Path().string());
@@ -92,7 +92,7 @@ TEST(Workspace, OpeningCopiesTheFileAndSplitsItIntoWorkFiles) {
     EXPECT_TRUE(sink.Messages().empty());
 }
 
-TEST(Workspace, RepeatedNamesKeepTheLaterBodyAndScreenAndMenuShareOneFile) {
+TEST(OverrideWorkFiles, RepeatedNamesKeepTheLaterBodyAndScreenAndMenuShareOneFile) {
     testsupport::ScratchDirectory scratch;
     const std::string scf = WriteText(scratch, "p.scf",
                                       "screen A\n\t{\n\tdisplay\n\t}\n"
@@ -110,7 +110,7 @@ TEST(Workspace, RepeatedNamesKeepTheLaterBodyAndScreenAndMenuShareOneFile) {
     EXPECT_EQ(ReadFile(entries[1].workFilePath), "box\n");
 }
 
-TEST(Workspace, TwoWorkspacesNeverShareWorkFiles) {
+TEST(OverrideWorkFiles, TwoWorkspacesNeverShareWorkFiles) {
     testsupport::ScratchDirectory scratch;
     const std::string scf = WriteText(scratch, "p.scf", "screen A\n\t{\n\tdisplay\n\t}\n");
     const std::string other = WriteText(scratch, "q.scf", "screen A\n\t{\n\tbox\n\t}\n");
@@ -124,7 +124,7 @@ TEST(Workspace, TwoWorkspacesNeverShareWorkFiles) {
     EXPECT_EQ(fs::status(first.WorkFiles().Path()).permissions() & fs::perms::all, fs::perms::owner_all);
 }
 
-TEST(Workspace, SectionNamesCannotReachOutsideTheWorkDirectory) {
+TEST(OverrideWorkFiles, SectionNamesCannotReachOutsideTheWorkDirectory) {
     EXPECT_EQ(WorkFileName("ORDER-LINES", ".tmp"), "ZZZ_ORDER-LINES.tmp");
     EXPECT_EQ(WorkFileName("../../x%", ".tmp"), "ZZZ_..%2F..%2Fx%25.tmp");
     EXPECT_EQ(WorkFileName("a\\b", ".sav"), "ZZZ_a%5Cb.sav");
@@ -138,7 +138,7 @@ TEST(Workspace, SectionNamesCannotReachOutsideTheWorkDirectory) {
               fs::path(workspace.WorkFiles().Path()));
 }
 
-TEST(Workspace, MissingUnreadableAndSelfNamedFiles) {
+TEST(OverrideWorkFiles, MissingUnreadableAndSelfNamedFiles) {
     testsupport::ScratchDirectory scratch;
     platform::RecordingMessageSink sink;
     OverrideWorkspace workspace(scratch.Path().string());
@@ -157,7 +157,7 @@ TEST(Workspace, MissingUnreadableAndSelfNamedFiles) {
     EXPECT_TRUE(workspace.Sections().Empty());
 }
 
-TEST(Workspace, WorkFilesThatCannotBeMadeLoseTheirLinesAndSaySo) {
+TEST(OverrideWorkFiles, WorkFilesThatCannotBeMadeLoseTheirLinesAndSaySo) {
     testsupport::ScratchDirectory scratch;
     const std::string scf = WriteText(scratch, "p.scf", "screen A\n\t{\n\tdisplay\n\t}\nscreen B\n\t{\n\t}\n");
     OverrideWorkspace workspace((scratch.Path() / "no-such-temp").string());
@@ -168,7 +168,7 @@ TEST(Workspace, WorkFilesThatCannotBeMadeLoseTheirLinesAndSaySo) {
     EXPECT_TRUE(workspace.Sections().WorkFileOf("A").empty());
 }
 
-TEST(Workspace, WorkFilesThatStayAreReportedAtClose) {
+TEST(OverrideWorkFiles, WorkFilesThatStayAreReportedAtClose) {
     testsupport::ScratchDirectory scratch;
     const std::string scf = WriteText(scratch, "p.scf", "screen A\n\t{\n\tdisplay\n\t}\n");
     OverrideWorkspace workspace(scratch.Path().string());
