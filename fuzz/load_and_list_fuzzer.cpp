@@ -1,6 +1,6 @@
-// Loads arbitrary bytes as a compiled program and lists every browser page.
-// Whatever the bytes, this must end without a crash, a hang or a read
-// outside the image.
+// Loads arbitrary bytes as a compiled program, lists every browser page and
+// decodes every listed entry as opdump --all prints it. Whatever the bytes,
+// this must end without a crash, a hang or a read outside the image.
 
 #include <cstddef>
 #include <cstdint>
@@ -9,6 +9,7 @@
 
 #include "platform/message_sink.h"
 #include "tessellar/program/image/program_loader.h"
+#include "tools/opdump/decoded_entry.h"
 #include "tools/opdump/directory_listing.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -17,5 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!image) return 0;
     std::ostringstream listing;
     opdump::WriteDirectoryListing(*image, listing, sink);
+    std::ostringstream decoded;
+    opdump::WriteAllEntries(*image, decoded, sink);
     return 0;
 }
