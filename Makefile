@@ -30,7 +30,7 @@ bench: install
 fuzz:
 	bash scripts/install-deps.sh --fuzz
 	cmake --preset fuzz >/dev/null
-	cmake --build --preset fuzz
+	cmake --build --preset fuzz --target fuzzers
 
 clean:
 	rm -rf build
