@@ -50,8 +50,10 @@ model::CDispText* CreateDisplay(model::CScreenModel& model, const ItemIdentifier
             }
             item.colours.SetBoth(kAddedFieldColours);
             if (overrides.coordinateGiven) {
-                PlaceCreated(model, item, {StatementKind::Display, id.identificationKind, id.text, id.tag,
-                                           overrides.row, overrides.column});
+                ItemIdentifier at = id;
+                at.row = overrides.row;
+                at.column = overrides.column;
+                PlaceCreated(model, item, at);
             } else {
                 item.position.SetBoth({0, 0});
             }

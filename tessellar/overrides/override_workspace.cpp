@@ -100,6 +100,8 @@ OverrideWorkspace::~OverrideWorkspace() {
 }
 
 OpenResult OverrideWorkspace::Open(const std::string& overrideFilePath, platform::MessageSink& sink) {
+    // Another file opened in its place leaves no work files of the first behind.
+    if (!sections_.Empty() || !workingCopyPath_.empty()) Close(sink);
     overridePath_ = overrideFilePath;
     workingCopyPath_ = WorkingCopyPathFor(overrideFilePath);
     if (SameFile(overridePath_, workingCopyPath_)) {

@@ -32,6 +32,7 @@ public:
     // Copies PATH.scf byte for byte to PATH.bck and splits the copy into
     // one work file per section. A section that cannot get its work file
     // says "open failed on tmp file" on the error output and loses its lines.
+    // A file opened before is closed first.
     OpenResult Open(const std::string& overrideFilePath, platform::MessageSink& sink);
 
     // Deletes every work file ("Could not delete file %s" for one that

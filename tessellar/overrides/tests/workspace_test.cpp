@@ -121,6 +121,11 @@ TEST(OverrideWorkFiles, TwoWorkspacesNeverShareWorkFiles) {
     ASSERT_EQ(second.Open(other, sink), OpenResult::Opened);
     EXPECT_NE(first.Sections().WorkFileOf("A"), second.Sections().WorkFileOf("A"));
     EXPECT_EQ(ReadFile(first.Sections().WorkFileOf("A")), "display\n");
+
+    // Opening another file in the same workspace takes the first one's work files away.
+    ASSERT_EQ(first.Open(other, sink), OpenResult::Opened);
+    EXPECT_FALSE(fs::exists(scratch.Path() / "p.bck"));
+    EXPECT_EQ(ReadFile(first.Sections().WorkFileOf("A")), "box\n");
     EXPECT_EQ(fs::status(first.WorkFiles().Path()).permissions() & fs::perms::all, fs::perms::owner_all);
 }
 
