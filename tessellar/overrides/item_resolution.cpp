@@ -8,7 +8,7 @@ namespace {
 
 using model::IdentificationKind;
 
-bool Is(int statementKind, IdentificationKind kind) { return statementKind == static_cast<int>(kind); }
+bool Is(int identificationKind, IdentificationKind kind) { return identificationKind == static_cast<int>(kind); }
 
 bool SameCell(const model::CellPosition& compiled, const ItemIdentifier& id) {
     return compiled.row == id.row && compiled.column == id.column;
