@@ -6,12 +6,14 @@ namespace model {
 
 TriggerSlots::TriggerSlots(std::initializer_list<TriggerPoint> points, std::size_t runLineLength)
     : runLineLength_(runLineLength) {
-    for (TriggerPoint point : points) slots_.emplace_back(point, TriggerSlot{});
+    for (TriggerPoint point : points) {
+        if (count_ < kMaxPoints) slots_[count_++].first = point;
+    }
 }
 
 const TriggerSlot* TriggerSlots::Slot(TriggerPoint point) const {
-    for (const auto& [slotPoint, slot] : slots_) {
-        if (slotPoint == point) return &slot;
+    for (const Entry& entry : Slots()) {
+        if (entry.first == point) return &entry.second;
     }
     return nullptr;
 }
@@ -38,14 +40,14 @@ bool TriggerSlots::Clear(TriggerPoint point) {
 }
 
 bool TriggerSlots::AnyTrigger() const {
-    for (const auto& entry : slots_) {
+    for (const Entry& entry : Slots()) {
         if (entry.second.hasTrigger) return true;
     }
     return false;
 }
 
 void TriggerSlots::ClearAll() {
-    for (auto& entry : slots_) entry.second = TriggerSlot{};
+    for (std::size_t i = 0; i < count_; ++i) slots_[i].second = TriggerSlot{};
 }
 
 }  // namespace model

@@ -2,12 +2,13 @@
 // The trigger points of an item, one slot each: whether a trigger is set,
 // its program type and its run line (program and parameters).
 
+#include <array>
 #include <cstddef>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
-#include <vector>
 
 namespace model {
 
@@ -37,6 +38,11 @@ struct TriggerSlot {
 
 class TriggerSlots {
 public:
+    // No kind of item has more trigger points than a mode.
+    static constexpr std::size_t kMaxPoints = 4;
+    using Entry = std::pair<TriggerPoint, TriggerSlot>;
+
+    // Points beyond the fourth are not kept.
     TriggerSlots(std::initializer_list<TriggerPoint> points, std::size_t runLineLength);
 
     // Null when this kind of item has no such point.
@@ -49,13 +55,14 @@ public:
     bool AnyTrigger() const;
     void ClearAll();
 
-    const std::vector<std::pair<TriggerPoint, TriggerSlot>>& Slots() const { return slots_; }
+    std::span<const Entry> Slots() const { return {slots_.data(), count_}; }
     std::size_t RunLineLength() const { return runLineLength_; }
 
 private:
     TriggerSlot* Find(TriggerPoint point);
 
-    std::vector<std::pair<TriggerPoint, TriggerSlot>> slots_;
+    std::array<Entry, kMaxPoints> slots_{};
+    std::size_t count_ = 0;
     std::size_t runLineLength_;
 };
 
