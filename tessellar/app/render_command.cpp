@@ -1,0 +1,189 @@
+#include "tessellar/app/render_command.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QStyle>
+
+#include <fstream>
+#include <map>
+#include <ostream>
+#include <sstream>
+
+#include "platform/message_sink.h"
+#include "platform/qt/cp1252_text.h"
+#include "tessellar/canvas/render/cell_metrics.h"
+#include "tessellar/canvas/render/screen_picture.h"
+#include "tessellar/overrides/apply_section.h"
+#include "tessellar/overrides/section_lines.h"
+#include "tessellar/program/directory_page.h"
+#include "tessellar/program/image/program_loader.h"
+#include "tessellar/program/screen_decoder.h"
+
+namespace app {
+
+namespace {
+
+// The sections of an override file by entry name; a later section of a
+// name replaces an earlier one, as the work files do.
+class SectionBodies : public overrides::SectionVisitor {
+public:
+    void BeginSection(overrides::SectionKind, const std::string& name) override {
+        current_ = &bodies_[name];
+        current_->clear();
+    }
+    void BodyLine(std::string_view line) override {
+        if (current_) current_->append(line);
+    }
+    const std::string* Find(const std::string& name) const {
+        const auto found = bodies_.find(name);
+        return found == bodies_.end() ? nullptr : &found->second;
+    }
+
+private:
+    std::map<std::string, std::string> bodies_;
+    std::string* current_ = nullptr;
+};
+
+int SystemScrollBarWidth() {
+    if (auto* application = qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        return application->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    }
+    return canvas::PictureOptions{}.scrollBarWidth;
+}
+
+bool IsPlainNameCharacter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_';
+}
+
+}  // namespace
+
+std::optional<RenderRequest> ParseRenderArguments(const std::vector<std::string>& arguments, std::string& problem) {
+    RenderRequest request;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        auto value = [&](std::optional<std::string>& target) {
+            if (i + 1 >= arguments.size()) {
+                problem = "option '" + argument + "' needs a value";
+                return false;
+            }
+            target = arguments[++i];
+            return true;
+        };
+        if (argument == "-s") {
+            if (!value(request.screen)) return std::nullopt;
+        } else if (argument == "-o") {
+            if (!value(request.output)) return std::nullopt;
+        } else if (argument == "--all") {
+            if (!value(request.allDirectory)) return std::nullopt;
+        } else if (argument == "--scf") {
+            if (!value(request.overrideFile)) return std::nullopt;
+        } else if (argument == "--highlight") {
+            request.highlight = true;
+        } else if (!argument.empty() && argument[0] == '-') {
+            problem = "unknown option '" + argument + "'";
+            return std::nullopt;
+        } else if (!request.program.empty()) {
+            problem = "more than one program given";
+            return std::nullopt;
+        } else {
+            request.program = argument;
+        }
+    }
+    if (request.program.empty()) problem = "no program given";
+    else if (request.screen && request.allDirectory) problem = "-s and --all exclude each other";
+    else if (!request.screen && !request.allDirectory) problem = "-s NAME or --all DIR is needed";
+    else if (request.screen && !request.output) problem = "-s NAME needs -o OUT.png";
+    else if (request.allDirectory && request.output) problem = "--all writes into its directory; -o is for -s";
+    if (!problem.empty()) return std::nullopt;
+    return request;
+}
+
+std::string PictureFileName(const std::string& entryName, std::vector<std::string>& used) {
+    std::string base;
+    for (const char c : entryName) base += IsPlainNameCharacter(c) ? c : '_';
+    if (base.empty()) base = "_";
+    std::string name = base;
+    for (int count = 2; std::find(used.begin(), used.end(), name) != used.end(); ++count) {
+        name = base + "-" + std::to_string(count);
+    }
+    used.push_back(name);
+    return name + ".png";
+}
+
+int RunRender(const RenderRequest& request, const RenderSettings& settings, std::ostream& out, std::ostream& errors) {
+    platform::StreamMessageSink sink(errors, errors);
+    const auto image = program::LoadProgram(request.program, sink);
+    if (!image) return 1;
+
+    SectionBodies sections;
+    if (request.overrideFile) {
+        std::ifstream in(*request.overrideFile, std::ios::binary);
+        if (!in) {
+            errors << "tessellar: " << *request.overrideFile << ": cannot be read\n";
+            return 1;
+        }
+        overrides::SplitSections(in, sections);
+        if (in.bad()) {
+            errors << "tessellar: " << *request.overrideFile << ": cannot be read\n";
+            return 1;
+        }
+    }
+    if (request.allDirectory && !QDir().mkpath(QString::fromStdString(*request.allDirectory))) {
+        errors << "tessellar: " << *request.allDirectory << ": cannot be made\n";
+        return 1;
+    }
+
+    const std::optional<model::FontDescription> customFont = canvas::CustomScreenFont(settings.font);
+    const canvas::CellMetrics cell = canvas::MeasureCellMetrics(model::ItemFont(customFont));
+    canvas::PictureOptions options;
+    options.highlight = request.highlight;
+    options.scrollBarWidth = SystemScrollBarWidth();
+    const shell::ColourPair& button = settings.scheme[shell::SchemeEntry::Button];
+    options.buttonColours = model::ColourPair{button.foreground, button.background};
+
+    program::DirectoryPage page(program::BrowserPage::All);
+    program::FillDirectoryPage(page, *image, "", sink);
+    std::vector<std::string> usedNames;
+    int written = 0;
+    int failed = 0;
+    for (std::size_t row = 0; row < page.Rows().size(); ++row) {
+        const program::DirectoryRow& entry = page.Rows()[row];
+        if (request.screen && entry.name != *request.screen) continue;
+        model::CScreenModel& screen = *page.Models()[row];
+        if (settings.scheme.loaded) {
+            model::ColourTable table;
+            const shell::ScreenColourTable colours = settings.scheme.ToScreenColourTable();
+            for (std::size_t i = 0; i < colours.size(); ++i) table.SetEntry(static_cast<int>(i) + 1, colours[i]);
+            screen.SetColourTable(table);
+        }
+        screen.SetCustomFont(customFont);
+        program::DecodeScreen(screen, sink);
+        screen.SetNeedsDecoding(false);
+        if (const std::string* body = sections.Find(entry.name)) {
+            std::istringstream section(*body);
+            overrides::ApplySectionStream(screen, section, sink);
+        }
+
+        const QImage picture = canvas::RenderScreenWindow(screen, cell, options);
+        const std::string path = request.screen
+                                     ? *request.output
+                                     : *request.allDirectory + "/" + PictureFileName(entry.name, usedNames);
+        if (!picture.save(QString::fromStdString(path), "PNG")) {
+            errors << "tessellar: " << path << ": cannot be written\n";
+            ++failed;
+        } else {
+            ++written;
+        }
+        if (request.screen) break;
+    }
+    if (request.screen && written + failed == 0) {
+        errors << "tessellar: " << request.program << ": no screen, menu or procedure named '" << *request.screen
+               << "'\n";
+        return 1;
+    }
+    if (request.allDirectory) out << written << " pictures written to " << *request.allDirectory << '\n';
+    return failed == 0 ? 0 : 1;
+}
+
+}  // namespace app
