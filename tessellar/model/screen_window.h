@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "tessellar/model/font_description.h"
+#include "tessellar/model/model_texts.h"
 #include "tessellar/model/text_capacity.h"
 #include "tessellar/model/tracked_value.h"
 

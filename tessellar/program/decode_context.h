@@ -2,6 +2,8 @@
 // What every part of decoding one entry needs: the image, the model being
 // filled, where messages go, and the entry's frame as decoded first.
 
+#include <algorithm>
+#include <climits>
 #include <cstdint>
 
 #include "platform/message_sink.h"
@@ -30,6 +32,8 @@ struct DecodeContext {
 
 // Adds columns without overflowing: a damaged program's widths may add up
 // beyond any screen.
-int AddColumns(int column, std::int64_t width);
+inline int AddColumns(int column, std::int64_t width) {
+    return static_cast<int>(std::clamp<std::int64_t>(std::int64_t{column} + width, INT_MIN, INT_MAX));
+}
 
 }  // namespace program

@@ -1,8 +1,5 @@
 #include "tessellar/program/screen_item_decoder.h"
 
-#include <algorithm>
-#include <climits>
-
 #include "tessellar/program/image/chain_walk.h"
 #include "tessellar/program/operand_text.h"
 #include "tessellar/program/program_texts.h"
@@ -10,10 +7,6 @@
 #include "tessellar/program/statement_record.h"
 
 namespace program {
-
-int AddColumns(int column, std::int64_t width) {
-    return static_cast<int>(std::clamp<std::int64_t>(std::int64_t{column} + width, INT_MIN, INT_MAX));
-}
 
 void ScreenItemDecoder::WalkList(std::uint32_t first, DecodePass pass, int depth) {
     if (depth >= kMaxStatementDepth) return;
