@@ -6,3 +6,4 @@ build="${1:-build/bench}"
 "$build/bench/promptsweep_bench" --samples 5
 "$build/bench/override_apply_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 "$build/bench/decode_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+"$build/bench/canvas_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true

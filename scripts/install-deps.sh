@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build ccache git
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev xvfb
+  fonts-liberation2
   ripgrep
 )
 if [[ "${1:-}" == "--fuzz" ]]; then

@@ -1,10 +1,9 @@
 #include "tessellar/app/render_command.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QImage>
-#include <QStyle>
 
+#include <algorithm>
 #include <fstream>
 #include <map>
 #include <ostream>
@@ -13,6 +12,7 @@
 #include "platform/message_sink.h"
 #include "platform/qt/cp1252_text.h"
 #include "tessellar/canvas/render/cell_metrics.h"
+#include "tessellar/canvas/render/screen_canvas.h"
 #include "tessellar/canvas/render/screen_picture.h"
 #include "tessellar/overrides/apply_section.h"
 #include "tessellar/overrides/section_lines.h"
@@ -44,13 +44,6 @@ private:
     std::map<std::string, std::string> bodies_;
     std::string* current_ = nullptr;
 };
-
-int SystemScrollBarWidth() {
-    if (auto* application = qobject_cast<QApplication*>(QCoreApplication::instance())) {
-        return application->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    }
-    return canvas::PictureOptions{}.scrollBarWidth;
-}
 
 bool IsPlainNameCharacter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_';
@@ -138,7 +131,7 @@ int RunRender(const RenderRequest& request, const RenderSettings& settings, std:
     const canvas::CellMetrics cell = canvas::MeasureCellMetrics(model::ItemFont(customFont));
     canvas::PictureOptions options;
     options.highlight = request.highlight;
-    options.scrollBarWidth = SystemScrollBarWidth();
+    options.scrollBarWidth = canvas::SystemScrollBarWidth();
     const shell::ColourPair& button = settings.scheme[shell::SchemeEntry::Button];
     options.buttonColours = model::ColourPair{button.foreground, button.background};
 

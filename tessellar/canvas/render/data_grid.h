@@ -6,11 +6,9 @@
 
 #include <QObject>
 #include <QPointer>
-
-#include "tessellar/canvas/render/data_grid_geometry.h"
-
 #include <QScrollBar>
 
+#include "tessellar/canvas/render/data_grid_geometry.h"
 
 namespace canvas {
 

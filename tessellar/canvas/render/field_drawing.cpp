@@ -49,14 +49,13 @@ void DrawHeadingCell(const PaintContext& context, const QRect& itemRect, const s
                      platform::QStringFromCp1252(title));
 }
 
-ChangeSet FieldChanges(const PaintContext& context, const model::CFieldItem& item, bool inGrid, int overlaps) {
+ChangeSet FieldChanges(const model::CFieldItem& item, bool inGrid, int overlaps) {
     ChangeSet changes;
     changes.Add(ChangeCategory::Overlaid, overlaps > 0)
         .Add(ChangeCategory::Suppressed, item.suppressed.Current())
         .Add(ChangeCategory::Trigger, item.triggers.AnyTrigger())
         .Add(ChangeCategory::Moved, !inGrid && item.IsMoved())
         .Add(ChangeCategory::Other, item.IsChanged());
-    (void)context;
     return changes;
 }
 
@@ -139,7 +138,7 @@ void DrawAcceptField(const PaintContext& context, const model::CAcceptFld& field
 
     if (!context.highlight) return;
     const int overlaps = CountOverlaps(context.model, SpanOf(field), &field);
-    DrawChangeFrames(painter, rect, FieldChanges(context, field, inGrid, overlaps));
+    DrawChangeFrames(painter, rect, FieldChanges(field, inGrid, overlaps));
 }
 
 void DrawDisplayText(const PaintContext& context, const model::CDispText& display) {
@@ -193,7 +192,7 @@ void DrawDisplayText(const PaintContext& context, const model::CDispText& displa
 
     if (!context.highlight) return;
     const int overlaps = CountOverlaps(context.model, SpanOf(display), &display);
-    DrawChangeFrames(context.painter, rect, FieldChanges(context, display, inGrid, overlaps));
+    DrawChangeFrames(context.painter, rect, FieldChanges(display, inGrid, overlaps));
 }
 
 }  // namespace canvas

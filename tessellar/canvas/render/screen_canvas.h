@@ -12,8 +12,6 @@
 
 namespace canvas {
 
-
-
 class CScreenCanvas : public QWidget {
     Q_OBJECT
 public:

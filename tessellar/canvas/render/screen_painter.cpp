@@ -23,13 +23,6 @@ void DrawMenuFrame(QPainter& painter, const QRect& client) {
 
 QColor MenuWindowColour() { return QColor(240, 240, 240); }
 
-std::optional<DataGridGeometry> ScreenDataGrid(const model::CScreenModel& model, CellMetrics cell,
-                                               int scrollBarWidth) {
-    const model::CReviewArea* area = model.ReviewArea();
-    if (area == nullptr || !area->IsDataGrid()) return std::nullopt;
-    return LayOutDataGrid(*area, cell, scrollBarWidth);
-}
-
 void PaintScreen(QPainter& painter, const ScreenPaintInputs& inputs) {
     if (inputs.model == nullptr) return;
     const model::CScreenModel& model = *inputs.model;

@@ -26,10 +26,6 @@ struct ScreenPaintInputs {
 // The system colour a menu window is erased with.
 QColor MenuWindowColour();
 
-// The placed data grid of a screen whose review area is one, else none.
-std::optional<DataGridGeometry> ScreenDataGrid(const model::CScreenModel& model, CellMetrics cell,
-                                               int scrollBarWidth);
-
 void PaintScreen(QPainter& painter, const ScreenPaintInputs& inputs);
 
 }  // namespace canvas

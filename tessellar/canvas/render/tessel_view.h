@@ -2,6 +2,7 @@
 // The document's scroll view: it owns the screen font's cell metrics and
 // one canvas window for the current screen, and draws nothing itself.
 
+#include <QLabel>
 #include <QPointer>
 #include <QScrollArea>
 
@@ -11,11 +12,7 @@
 #include "tessellar/canvas/render/screen_canvas.h"
 #include "tessellar/model/screen_model.h"
 
-#include <QLabel>
-
 namespace canvas {
-
-
 
 class CTesselView : public QScrollArea {
     Q_OBJECT
