@@ -60,7 +60,7 @@ std::string IdentificationText(model::IdentificationKind kind, const std::string
                                int tag, CellPosition compiled) {
     switch (kind) {
         case model::IdentificationKind::None: return "none";
-        case model::IdentificationKind::Name: return "name = " + name;
+        case model::IdentificationKind::Name: return "name = " + (name.empty() ? Quoted(name) : name);
         case model::IdentificationKind::OriginalText: return "orig_text = " + Quoted(text);
         case model::IdentificationKind::Tag: return "tag = " + std::to_string(tag);
         case model::IdentificationKind::OriginalCoordinate: return "orig_coordinate = " + Cell(compiled);
