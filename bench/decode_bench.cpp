@@ -143,14 +143,17 @@ const std::string& ProgramFile() {
 
 void LoadProgramFile(benchmark::State& state) {
     platform::RecordingMessageSink sink;
+    std::size_t size = 0;
     for (auto _ : state) {
         auto image = program::LoadProgram(ProgramFile(), sink);
         if (!image) {
             state.SkipWithError("the generated program does not load");
             return;
         }
+        size = image->Size();
         benchmark::DoNotOptimize(image->Bytes().data());
     }
+    state.counters["file bytes"] = static_cast<double>(size);
 }
 BENCHMARK(LoadProgramFile)->Unit(benchmark::kMillisecond);
 
