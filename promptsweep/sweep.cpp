@@ -10,7 +10,7 @@
 #include "promptsweep/format.h"
 #include "promptsweep/program_output.h"
 #include "promptsweep/program_reading.h"
-#include "promptsweep/specification_list.h"
+#include "promptsweep/replacement_list.h"
 #include "promptsweep/text_extraction.h"
 #include "promptsweep/texts.h"
 
@@ -120,7 +120,7 @@ private:
                 output_.Console(Format(texts::kCantReadList, options_.listFileName.c_str()));
                 return false;
             }
-            SpecificationList list = ParseSpecificationList(*content);
+            ReplacementList list = ParseReplacementList(*content);
             output_.Console(list.output);
             settings_.pairs = std::move(list.pairs);
             return list.ok;

@@ -29,7 +29,7 @@ inline constexpr const char* kNoteAssumingStartDir =
 // Start-up failures.
 inline constexpr const char* kCannotAllocatePairs = "Cannot allocate memory for specification record";
 inline constexpr const char* kCantReadList = "Can't read specification list: %s\n";
-inline constexpr const char* kIncorrectSpecification = "Incorrect Specification: %s\n";
+inline constexpr const char* kIncorrectPair = "Incorrect Specification: %s\n";
 inline constexpr const char* kListHasErrors = "Specification file has errors - Aborting\n";
 inline constexpr const char* kListFormatRequired = "Format required: \"Find String\" , \"Replace String\"\n";
 inline constexpr const char* kNoPermission = "No permission to write to Directory: %s\n";

@@ -11,12 +11,12 @@
 
 namespace promptsweep {
 
-struct SpecificationList {
+struct ReplacementList {
     bool ok = false;
     PairList pairs;      // every line becomes a pair, correct or not, in file order
     std::string output;  // the console lines of the parse (errors only)
 };
 
-SpecificationList ParseSpecificationList(std::string_view content);
+ReplacementList ParseReplacementList(std::string_view content);
 
 }  // namespace promptsweep

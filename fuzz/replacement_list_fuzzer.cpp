@@ -7,11 +7,11 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "promptsweep/specification_list.h"
+#include "promptsweep/replacement_list.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view content(reinterpret_cast<const char*>(data), size);
-    const promptsweep::SpecificationList list = promptsweep::ParseSpecificationList(content);
+    const promptsweep::ReplacementList list = promptsweep::ParseReplacementList(content);
     for (const promptsweep::ReplacementPair& pair : list.pairs) {
         if (pair.find.size() > promptsweep::kTextCapacity || pair.replace.size() > promptsweep::kTextCapacity) {
             std::abort();

@@ -1,4 +1,4 @@
-#include "promptsweep/specification_list.h"
+#include "promptsweep/replacement_list.h"
 
 #include <algorithm>
 #include <cstring>
@@ -42,8 +42,8 @@ bool ParseLine(std::string_view line, ReplacementPair& pair) {
 
 }  // namespace
 
-SpecificationList ParseSpecificationList(std::string_view content) {
-    SpecificationList list;
+ReplacementList ParseReplacementList(std::string_view content) {
+    ReplacementList list;
     int errors = 0;
     std::size_t position = 0;
     while (position < content.size()) {
@@ -52,7 +52,7 @@ SpecificationList ParseSpecificationList(std::string_view content) {
         line = line.substr(0, line.find('\0'));
         ReplacementPair pair;
         if (!ParseLine(line, pair)) {
-            list.output += Format(texts::kIncorrectSpecification, std::string(line).c_str());
+            list.output += Format(texts::kIncorrectPair, std::string(line).c_str());
             ++errors;
         }
         list.pairs.push_back(std::move(pair));
