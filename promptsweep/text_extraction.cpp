@@ -9,6 +9,9 @@
 #include "tessellar/program/image/chain_walk.h"
 #include "tessellar/program/image/directory_entry.h"
 #include "tessellar/program/image/program_header.h"
+#include "tessellar/program/image/record_fields.h"
+#include "tessellar/program/image/record_layout.h"
+#include "tessellar/program/image/text_table.h"
 
 namespace promptsweep {
 
@@ -20,35 +23,20 @@ using program::ReadByte;
 using program::ReadInt24;
 using program::ReadU16;
 
-constexpr std::uint8_t kTextNumberOperand = 87;  // "W"
-constexpr std::uint8_t kLiteralOperand = 11;
-constexpr std::uint32_t kTextEntryLength = 5;
-constexpr std::uint32_t kTextEntryOffsetField = 2;
+namespace op = program::op;
+using program::kLiteralOperand;
+using program::kTextNumberOperand;
+using program::TextStringOffset;
+
 // The pre-test copies each text into a 512-byte buffer.
 constexpr std::size_t kPretestCapacity = 511;
 // An accept record is read through its first 88 bytes at most, a display
 // record through 18 (short form) or 38 (long form).
-constexpr std::uint32_t kAcceptRecordLimit = 88;
-constexpr std::uint32_t kShortDisplayLength = 18;
-constexpr std::uint32_t kLongDisplayLength = 38;
+using AcceptRecordCopy = program::RecordCopy<program::accept_field::kRecordLength>;
+using DisplayRecordCopy = program::RecordCopy<program::display_field::kLongLength>;
 // Statement lists nest only a few levels in compiled programs; a damaged
 // file may nest them without end.
 constexpr int kMaxNesting = 200;
-
-namespace op {
-constexpr std::uint8_t kBlock = 16;
-constexpr std::uint8_t kTwoBranch = 17;
-constexpr std::uint8_t kAccept = 25;
-constexpr std::uint8_t kDisplay = 26;
-constexpr std::uint8_t kBox = 31;
-constexpr std::uint8_t kMessage = 32;
-constexpr std::uint8_t kAbort = 33;
-constexpr std::uint8_t kAcknowledge = 34;
-constexpr std::uint8_t kOption = 35;
-constexpr std::uint8_t kMultiBranch = 49;
-constexpr std::uint8_t kConfirm = 60;
-constexpr std::uint8_t kLoop = 75;
-}  // namespace op
 
 // A text of the image as a view: up to its NUL, the image's end or
 // `capacity` characters.
@@ -59,26 +47,6 @@ std::string_view TextView(const ProgramImage& image, std::uint32_t offset, std::
     const void* nul = std::memchr(start, '\0', limit);
     return {start, nul != nullptr ? static_cast<std::size_t>(static_cast<const char*>(nul) - start) : limit};
 }
-
-std::uint32_t TextOffset(const ProgramImage& image, std::uint32_t number) {
-    const std::uint64_t table = ReadInt24(image, program::header_field::kTextTable);
-    return ReadInt24(image, table + std::uint64_t{kTextEntryLength} * number + kTextEntryOffsetField);
-}
-
-// A record read through a bounded length: fields past it read as 0.
-class RecordView {
-public:
-    RecordView(const ProgramImage& image, std::uint32_t offset, std::uint32_t length)
-        : image_(image), offset_(offset), length_(length) {}
-    std::uint32_t Int24(std::uint32_t field) const {
-        return field + 3 <= length_ ? ReadInt24(image_, std::uint64_t{offset_} + field) : 0;
-    }
-
-private:
-    const ProgramImage& image_;
-    std::uint32_t offset_;
-    std::uint32_t length_;
-};
 
 class ProgramVisit {
 public:
@@ -115,17 +83,19 @@ private:
     }
 
     std::uint32_t Field(std::uint32_t record, std::uint32_t field) const {
-        return ReadInt24(image_, std::uint64_t{record} + field);
+        return program::Int24Field(image_, record, field);
     }
 
     // The text of a text-number operand, cut to its declared length and to
     // a text slot; nothing for any other operand or for none.
     std::optional<std::string> TextReference(std::uint32_t operand) const {
-        if (operand == 0 || Field(operand, 0) != 0) return std::nullopt;
-        if (ReadByte(image_, std::uint64_t{operand} + 3) != kTextNumberOperand) return std::nullopt;
-        const std::uint16_t number = ReadU16(image_, std::uint64_t{operand} + 4);
-        const std::size_t length = std::min<std::size_t>(ReadU16(image_, std::uint64_t{operand} + 7), kTextCapacity);
-        return std::string(TextView(image_, TextOffset(image_, number), length));
+        namespace field = program::operand_field;
+        if (operand == 0 || Field(operand, field::kExpression) != 0) return std::nullopt;
+        if (ReadByte(image_, std::uint64_t{operand} + field::kKind) != kTextNumberOperand) return std::nullopt;
+        const std::uint16_t number = ReadU16(image_, std::uint64_t{operand} + field::kTextNumber);
+        const std::size_t length =
+            std::min<std::size_t>(ReadU16(image_, std::uint64_t{operand} + field::kLength), kTextCapacity);
+        return std::string(TextView(image_, TextStringOffset(image_, number), length));
     }
 
     // Tests one text against every pair; a match hands the item over.
@@ -154,23 +124,26 @@ private:
     }
 
     void VisitModes(std::uint32_t first) {
-        for (ChainWalk elements(image_, first, 0); const std::uint32_t element = elements.Next();) {
-            const std::uint32_t mode = Field(element, 3);
+        namespace field = program::mode_field;
+        for (ChainWalk elements(image_, first, program::mode_list_field::kNext);
+             const std::uint32_t element = elements.Next();) {
+            const std::uint32_t mode = Field(element, program::mode_list_field::kMode);
             if (mode == 0) continue;
-            const std::string name(TextView(image_, Field(mode, 3), kTextCapacity));
-            const bool helpMatched = Test(kModeHelp, name, TextReference(Field(mode, 9)));
+            const std::string name(TextView(image_, Field(mode, field::kIdentifier), kTextCapacity));
+            const bool helpMatched = Test(kModeHelp, name, TextReference(Field(mode, field::kHelp)));
             previous_ = current_;
-            const bool labelMatched = Test(kModeLabel, name, TextReference(Field(mode, 6)));
+            const bool labelMatched = Test(kModeLabel, name, TextReference(Field(mode, field::kLabel)));
             if (helpMatched && !labelMatched) HandOver(kModeLabel, name);
         }
     }
 
     void VisitItems(std::uint32_t first) {
-        for (ChainWalk statements(image_, first, 0); const std::uint32_t statement = statements.Next();) {
+        namespace field = program::statement_field;
+        for (ChainWalk statements(image_, first, field::kNext); const std::uint32_t statement = statements.Next();) {
             if (!Spend()) return;
-            const std::uint32_t record = Field(statement, 4);
+            const std::uint32_t record = Field(statement, field::kData);
             if (record == 0) continue;
-            switch (ReadByte(image_, std::uint64_t{statement} + 3)) {
+            switch (program::ByteField(image_, statement, field::kOp)) {
                 case op::kAccept: VisitAccept(statement, record); break;
                 case op::kDisplay: VisitDisplay(record); break;
                 case op::kBox: VisitBox(record); break;
@@ -181,21 +154,21 @@ private:
         }
     }
 
-    RecordView AcceptRecord(std::uint32_t statement, std::uint32_t record) const {
-        const std::uint32_t length = ReadU16(image_, std::uint64_t{statement} + 7);
-        return RecordView(image_, record, std::min(length, kAcceptRecordLimit));
+    AcceptRecordCopy AcceptRecord(std::uint32_t statement, std::uint32_t record) const {
+        return AcceptRecordCopy(image_, record, program::U16Field(image_, statement, program::statement_field::kLength));
     }
 
-    std::string AcceptName(const RecordView& accept) const {
-        const std::uint32_t variable = accept.Int24(9);
+    std::string AcceptName(const AcceptRecordCopy& accept) const {
+        namespace operand = program::operand_field;
+        const std::uint32_t variable = accept.Int24(program::accept_field::kVariable);
         if (variable == 0) return {};
-        std::string name(TextView(image_, Field(variable, 3), kTextCapacity));
-        const std::uint32_t subscript = accept.Int24(12);
-        if (subscript != 0 && Field(subscript, 0) == 0 &&
-            ReadByte(image_, std::uint64_t{subscript} + 3) == kLiteralOperand) {
-            const std::uint16_t size = ReadU16(image_, std::uint64_t{subscript} + 7);
+        std::string name(TextView(image_, Field(variable, program::variable_field::kName), kTextCapacity));
+        const std::uint32_t subscript = accept.Int24(program::accept_field::kSubscript);
+        if (subscript != 0 && Field(subscript, operand::kExpression) == 0 &&
+            program::ByteField(image_, subscript, operand::kKind) == kLiteralOperand) {
+            const std::uint16_t size = program::U16Field(image_, subscript, operand::kLength);
             if ((size & 0x2000) != 0 && (size & 0x3E0) <= 0x80) {
-                const int value = ReadU16(image_, Field(subscript, 4));
+                const int value = ReadU16(image_, Field(subscript, operand::kLiteral));
                 name = CutTo(Format(texts::kSubscriptedName, name.c_str(), value), kTextCapacity);
             }
         }
@@ -203,93 +176,99 @@ private:
     }
 
     void VisitAccept(std::uint32_t statement, std::uint32_t record) {
-        const RecordView accept = AcceptRecord(statement, record);
-        SetCoordinate(accept.Int24(0), accept.Int24(3));
+        namespace field = program::accept_field;
+        const AcceptRecordCopy accept = AcceptRecord(statement, record);
+        SetCoordinate(accept.Int24(field::kRow), accept.Int24(field::kColumn));
         const std::string name = AcceptName(accept);
-        const bool titleMatched = Test(kAcceptTitle, name, TextReference(accept.Int24(29)));
+        const bool titleMatched = Test(kAcceptTitle, name, TextReference(accept.Int24(field::kTitle)));
         previous_ = current_;
-        const bool helpMatched = Test(kAcceptHelp, name, TextReference(accept.Int24(26)));
+        const bool helpMatched = Test(kAcceptHelp, name, TextReference(accept.Int24(field::kHelp)));
         if (titleMatched && !helpMatched) HandOver(kAcceptHelp, name);
     }
 
     void VisitDisplay(std::uint32_t record) {
-        const bool longForm = (ReadByte(image_, std::uint64_t{record} + 13) & 0x01) != 0;
-        const RecordView display(image_, record, longForm ? kLongDisplayLength : kShortDisplayLength);
-        SetCoordinate(display.Int24(0), display.Int24(3));
+        namespace field = program::display_field;
+        const bool longForm = (program::ByteField(image_, record, field::kFormByte) & 0x01) != 0;
+        const DisplayRecordCopy display(image_, record, longForm ? field::kLongLength : field::kShortLength);
+        SetCoordinate(display.Int24(field::kRow), display.Int24(field::kColumn));
         previous_.clear();
         bool titleMatched = false;
         if (longForm) {
-            const std::optional<std::string> title = TextReference(display.Int24(29));
+            const std::optional<std::string> title = TextReference(display.Int24(field::kColumnTitle));
             if (title && !title->empty()) {
                 previous_ = *title;
                 titleMatched = Test(kDisplayTitle, "", title);
             }
         }
-        const bool textMatched = Test(kDisplayText, "", TextReference(display.Int24(6)));
+        const bool textMatched = Test(kDisplayText, "", TextReference(display.Int24(field::kText)));
         if (titleMatched && !textMatched) HandOver(kDisplayText, "");
     }
 
     void VisitBox(std::uint32_t record) {
-        const std::uint32_t top = Field(record, 0);
-        const std::uint32_t left = Field(record, 3);
+        namespace field = program::box_field;
+        const std::uint32_t top = Field(record, field::kTop);
+        const std::uint32_t left = Field(record, field::kLeft);
         std::string name;
         if (!program::IsExpression(top) && !program::IsExpression(left)) {
             name = Format(texts::kBoxPosition, static_cast<int>(top), static_cast<int>(left));
         }
-        Test(kBoxTitle, name, TextReference(Field(record, 15)));
+        Test(kBoxTitle, name, TextReference(Field(record, field::kTitle)));
     }
 
     void VisitOption(std::uint32_t record) {
-        if ((ReadByte(image_, std::uint64_t{record} + 20) & 0x01) != 0) return;  // no text
-        const bool textMatched = Test(kOptionText, "", TextReference(Field(record, 6)));
+        namespace field = program::option_field;
+        if ((program::ByteField(image_, record, field::kFlags) & field::kNoTextBit) != 0) return;
+        const bool textMatched = Test(kOptionText, "", TextReference(Field(record, field::kText)));
         previous_ = current_;
-        const bool helpMatched = Test(kOptionHelp, "", TextReference(Field(record, 9)));
+        const bool helpMatched = Test(kOptionHelp, "", TextReference(Field(record, field::kHelp)));
         if (textMatched && !helpMatched) HandOver(kOptionHelp, "");
     }
 
     void VisitConfirm(std::uint32_t record) {
-        const std::uint16_t number = ReadU16(image_, std::uint64_t{record} + 8);
+        const std::uint16_t number = program::U16Field(image_, record, program::confirm_field::kQuestion);
         if (number == 0) return;
-        const std::string question(TextView(image_, TextOffset(image_, number), kTextCapacity));
+        const std::string question(TextView(image_, TextStringOffset(image_, number), kTextCapacity));
         if (!question.empty()) Test(kConfirmQuestion, "", question);
     }
 
     void VisitMessages(std::uint32_t first, int depth) {
+        namespace field = program::statement_field;
         if (depth > kMaxNesting) return;
-        for (ChainWalk statements(image_, first, 0); const std::uint32_t statement = statements.Next();) {
+        for (ChainWalk statements(image_, first, field::kNext); const std::uint32_t statement = statements.Next();) {
             if (!Spend() || !visitedMessages_.insert(statement).second) return;
-            const std::uint64_t at = statement;
-            switch (ReadByte(image_, at + 3)) {
+            switch (program::ByteField(image_, statement, field::kOp)) {
                 case op::kMessage:
-                case op::kAbort: VisitMessageParts(Field(statement, 4)); break;
-                case op::kAcknowledge: VisitMessageParts(Field(statement, 9)); break;
-                case op::kBlock: VisitMessages(Field(statement, 9), depth + 1); break;
+                case op::kAbort: VisitMessageParts(Field(statement, field::kData)); break;
+                case op::kAcknowledge: VisitMessageParts(Field(statement, field::kFirstList)); break;
+                case op::kBlock: VisitMessages(Field(statement, field::kFirstList), depth + 1); break;
                 case op::kTwoBranch:
-                    VisitMessages(Field(statement, 9), depth + 1);
-                    VisitMessages(Field(statement, 12), depth + 1);
+                    VisitMessages(Field(statement, field::kFirstList), depth + 1);
+                    VisitMessages(Field(statement, field::kSecondList), depth + 1);
                     break;
                 case op::kLoop: VisitBranches(statement, depth); break;
                 case op::kMultiBranch: {
-                    const std::uint32_t branch = Field(statement, 4);
+                    const std::uint32_t branch = Field(statement, field::kData);
                     if (branch != 0) VisitBranches(branch, depth);
                     break;
                 }
                 case op::kConfirm: {
-                    const std::uint32_t confirm = Field(statement, 4);
+                    const std::uint32_t confirm = Field(statement, field::kData);
                     if (confirm == 0) break;
-                    for (const std::uint32_t list : {15u, 18u, 21u, 24u}) {
+                    for (const std::uint32_t list : program::confirm_field::kRunLists) {
                         VisitMessages(Field(confirm, list), depth + 1);
                     }
                     break;
                 }
                 case op::kAccept: {
-                    const std::uint32_t record = Field(statement, 4);
+                    namespace accept_field = program::accept_field;
+                    const std::uint32_t record = Field(statement, field::kData);
                     if (record == 0) break;
-                    const RecordView accept = AcceptRecord(statement, record);
-                    VisitMessages(accept.Int24(63), depth + 1);
-                    VisitMessages(accept.Int24(35), depth + 1);
-                    for (ChainWalk elements(image_, accept.Int24(44), 0); const std::uint32_t element = elements.Next();) {
-                        VisitMessages(Field(element, 3), depth + 1);
+                    const AcceptRecordCopy accept = AcceptRecord(statement, record);
+                    VisitMessages(accept.Int24(accept_field::kSecondRunList), depth + 1);
+                    VisitMessages(accept.Int24(accept_field::kRunList), depth + 1);
+                    for (ChainWalk elements(image_, accept.Int24(accept_field::kRunChain), 0);
+                         const std::uint32_t element = elements.Next();) {
+                        VisitMessages(Field(element, accept_field::kRunElementList), depth + 1);
                     }
                     break;
                 }
@@ -298,20 +277,23 @@ private:
         }
     }
 
-    // A list at 9 and two chains of branch elements at 12 and 15, each
-    // element holding a list at 6: a loop statement or a branch record.
+    // A first list and two chains of branch elements, each element holding
+    // a list: a loop statement and a branch record share this shape.
     void VisitBranches(std::uint32_t record, int depth) {
-        VisitMessages(Field(record, 9), depth + 1);
-        for (const std::uint32_t chain : {12u, 15u}) {
-            for (ChainWalk elements(image_, Field(record, chain), 0); const std::uint32_t element = elements.Next();) {
-                VisitMessages(Field(element, 6), depth + 1);
+        namespace field = program::branch_field;
+        VisitMessages(Field(record, field::kFirstList), depth + 1);
+        for (const std::uint32_t chain : {field::kAlternatives, field::kFurther}) {
+            for (ChainWalk elements(image_, Field(record, chain), field::kElementNext);
+                 const std::uint32_t element = elements.Next();) {
+                VisitMessages(Field(element, field::kElementList), depth + 1);
             }
         }
     }
 
     void VisitMessageParts(std::uint32_t first) {
-        for (ChainWalk parts(image_, first, 0); const std::uint32_t part = parts.Next();) {
-            Test(kMessagePart, texts::kMessageName, TextReference(Field(part, 3)));
+        namespace field = program::message_part_field;
+        for (ChainWalk parts(image_, first, field::kNext); const std::uint32_t part = parts.Next();) {
+            Test(kMessagePart, texts::kMessageName, TextReference(Field(part, field::kText)));
         }
     }
 
@@ -341,7 +323,7 @@ bool PretestFinds(const ProgramImage& image, std::string_view find) {
     if (find.empty() || bytes.find(find) == std::string_view::npos) return false;
     const std::uint16_t count = ReadU16(image, program::header_field::kTextCount);
     for (std::uint32_t number = 1; number < count; ++number) {
-        if (HasTermMatch(TextView(image, TextOffset(image, number), kPretestCapacity), find)) return true;
+        if (HasTermMatch(TextView(image, TextStringOffset(image, number), kPretestCapacity), find)) return true;
     }
     return false;
 }

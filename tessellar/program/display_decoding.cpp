@@ -2,11 +2,11 @@
 // values of fields and expressions.
 
 #include "tessellar/canvas/pictures/field_picture.h"
+#include "tessellar/program/image/record_fields.h"
+#include "tessellar/program/image/record_layout.h"
 #include "tessellar/program/operand_text.h"
 #include "tessellar/program/program_attributes.h"
-#include "tessellar/program/record_fields.h"
 #include "tessellar/program/screen_item_decoder.h"
-#include "tessellar/program/statement_record.h"
 
 namespace program {
 

@@ -1,11 +1,11 @@
 // Boxes, menu options and confirm prompts.
 
 #include "tessellar/model/model_texts.h"
+#include "tessellar/program/image/record_fields.h"
+#include "tessellar/program/image/record_layout.h"
 #include "tessellar/program/image/text_table.h"
 #include "tessellar/program/operand_text.h"
-#include "tessellar/program/record_fields.h"
 #include "tessellar/program/screen_item_decoder.h"
-#include "tessellar/program/statement_record.h"
 
 namespace program {
 

@@ -1,7 +1,8 @@
 #include "tessellar/program/mode_filter.h"
 
 #include "tessellar/program/image/directory_entry.h"
-#include "tessellar/program/record_fields.h"
+#include "tessellar/program/image/record_fields.h"
+#include "tessellar/program/image/record_layout.h"
 
 namespace program {
 

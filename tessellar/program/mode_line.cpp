@@ -5,19 +5,15 @@
 
 #include "tessellar/program/image/chain_walk.h"
 #include "tessellar/program/image/directory_entry.h"
+#include "tessellar/program/image/record_fields.h"
+#include "tessellar/program/image/record_layout.h"
 #include "tessellar/program/mode_filter.h"
 #include "tessellar/program/operand_text.h"
 #include "tessellar/program/program_texts.h"
-#include "tessellar/program/record_fields.h"
 
 namespace program {
 
 namespace {
-
-namespace mode_list_field {
-constexpr std::uint32_t kNext = 0;
-constexpr std::uint32_t kMode = 3;
-}  // namespace mode_list_field
 
 model::IdentificationKind KindOfLabel(model::TextSource source) {
     return static_cast<model::IdentificationKind>(static_cast<int>(source));

@@ -8,9 +8,10 @@
 #include "tessellar/canvas/pictures/value_format.h"
 #include "tessellar/model/text_capacity.h"
 #include "tessellar/program/field_width.h"
+#include "tessellar/program/image/record_fields.h"
+#include "tessellar/program/image/record_layout.h"
 #include "tessellar/program/image/text_table.h"
 #include "tessellar/program/program_texts.h"
-#include "tessellar/program/record_fields.h"
 
 namespace program {
 

@@ -8,31 +8,9 @@
 #include "platform/message_sink.h"
 #include "tessellar/model/identification.h"
 #include "tessellar/program/image/program_image.h"
+#include "tessellar/program/image/record_layout.h"
 
 namespace program {
-
-namespace operand_field {
-inline constexpr std::uint32_t kExpression = 0;  // Int24, nonzero = compiled expression
-inline constexpr std::uint32_t kKind = 3;
-inline constexpr std::uint32_t kLiteral = 4;      // Int24 offset of the literal's bytes
-inline constexpr std::uint32_t kTextNumber = 4;   // 16 bit
-inline constexpr std::uint32_t kLength = 7;       // 16 bit: size word or declared length
-inline constexpr std::uint32_t kVariable = 9;
-inline constexpr std::uint32_t kSubscript = 12;
-}  // namespace operand_field
-
-namespace variable_field {
-inline constexpr std::uint32_t kNext = 0;
-inline constexpr std::uint32_t kName = 3;
-inline constexpr std::uint32_t kSizeWord = 11;
-inline constexpr std::uint32_t kDisplayWidth = 13;
-inline constexpr std::uint32_t kType = 15;
-inline constexpr std::uint32_t kAttributes = 21;
-}  // namespace variable_field
-
-inline constexpr std::uint8_t kVariableOperand = 10;
-inline constexpr std::uint8_t kLiteralOperand = 11;
-inline constexpr std::uint8_t kTextNumberOperand = 87;
 
 // Text numbers are read into 100-character fields.
 inline constexpr std::size_t kTextCapacity = 100;

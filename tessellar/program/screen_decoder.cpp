@@ -6,11 +6,11 @@
 #include "tessellar/program/field_lists.h"
 #include "tessellar/program/image/directory_entry.h"
 #include "tessellar/program/image/program_header.h"
+#include "tessellar/program/image/record_fields.h"
 #include "tessellar/program/message_texts.h"
 #include "tessellar/program/mode_line.h"
 #include "tessellar/program/operand_text.h"
 #include "tessellar/program/program_texts.h"
-#include "tessellar/program/record_fields.h"
 #include "tessellar/program/screen_item_decoder.h"
 
 namespace program {

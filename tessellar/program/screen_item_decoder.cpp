@@ -1,10 +1,10 @@
 #include "tessellar/program/screen_item_decoder.h"
 
 #include "tessellar/program/image/chain_walk.h"
+#include "tessellar/program/image/record_fields.h"
+#include "tessellar/program/image/record_layout.h"
 #include "tessellar/program/operand_text.h"
 #include "tessellar/program/program_texts.h"
-#include "tessellar/program/record_fields.h"
-#include "tessellar/program/statement_record.h"
 
 namespace program {
 

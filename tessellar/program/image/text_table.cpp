@@ -17,10 +17,14 @@ bool ReadText(const ProgramImage& image, int number, std::size_t capacity, std::
         sink.ShowMessage(texts::kIllegalTextNumber);
         return false;
     }
-    const std::uint64_t entry = std::uint64_t{ReadInt24(image, header_field::kTextTable)} +
-                                std::uint64_t{kTextEntryLength} * static_cast<std::uint32_t>(number);
-    text = ReadString(image, ReadInt24(image, entry + kTextEntryOffsetField), capacity);
+    text = ReadString(image, TextStringOffset(image, static_cast<std::uint32_t>(number)), capacity);
     return true;
+}
+
+std::uint32_t TextStringOffset(const ProgramImage& image, std::uint32_t number) {
+    const std::uint64_t entry =
+        std::uint64_t{ReadInt24(image, header_field::kTextTable)} + std::uint64_t{kTextEntryLength} * number;
+    return ReadInt24(image, entry + kTextEntryOffsetField);
 }
 
 }  // namespace program

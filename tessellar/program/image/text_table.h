@@ -13,6 +13,10 @@ namespace program {
 // Valid numbers run from 1 to the header's text count - 1; any other number
 // shows "Internal error: illegal text number", leaves `text` unchanged and
 // returns false.
+// Where the string of text number `number` starts, read from its text table
+// entry without checking the number against the header's count.
+std::uint32_t TextStringOffset(const ProgramImage& image, std::uint32_t number);
+
 bool ReadText(const ProgramImage& image, int number, std::size_t capacity, std::string& text,
               platform::MessageSink& sink);
 

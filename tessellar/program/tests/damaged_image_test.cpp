@@ -10,12 +10,12 @@
 #include <sstream>
 
 #include "platform/message_sink.h"
-#include "tessellar/program/image/program_header.h"
-#include "tessellar/program/image/program_loader.h"
-#include "tessellar/program/image/program_image.h"
-#include "tessellar/program/statement_record.h"
-#include "tessellar/program/tests/decode_fixture.h"
 #include "tessellar/program/directory_page.h"
+#include "tessellar/program/image/program_header.h"
+#include "tessellar/program/image/program_image.h"
+#include "tessellar/program/image/program_loader.h"
+#include "tessellar/program/image/record_layout.h"
+#include "tessellar/program/tests/decode_fixture.h"
 #include "tools/opdump/directory_listing.h"
 #include "tools/opimage/image.h"
 

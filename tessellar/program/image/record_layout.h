@@ -1,5 +1,6 @@
 #pragma once
-// The compiled statement record and the op codes the customiser reads.
+// Where the fields of compiled records sit: statements and the op codes that
+// readers act on, their data records, operands, variables and modes.
 
 #include <cstdint>
 
@@ -123,5 +124,42 @@ namespace message_part_field {
 inline constexpr std::uint32_t kNext = 0;
 inline constexpr std::uint32_t kText = 3;
 }  // namespace message_part_field
+
+namespace operand_field {
+inline constexpr std::uint32_t kExpression = 0;  // Int24, nonzero = compiled expression
+inline constexpr std::uint32_t kKind = 3;
+inline constexpr std::uint32_t kLiteral = 4;      // Int24 offset of the literal's bytes
+inline constexpr std::uint32_t kTextNumber = 4;   // 16 bit
+inline constexpr std::uint32_t kLength = 7;       // 16 bit: size word or declared length
+inline constexpr std::uint32_t kVariable = 9;
+inline constexpr std::uint32_t kSubscript = 12;
+}  // namespace operand_field
+
+namespace variable_field {
+inline constexpr std::uint32_t kNext = 0;
+inline constexpr std::uint32_t kName = 3;
+inline constexpr std::uint32_t kSizeWord = 11;
+inline constexpr std::uint32_t kDisplayWidth = 13;
+inline constexpr std::uint32_t kType = 15;
+inline constexpr std::uint32_t kAttributes = 21;
+}  // namespace variable_field
+
+inline constexpr std::uint8_t kVariableOperand = 10;
+inline constexpr std::uint8_t kLiteralOperand = 11;
+inline constexpr std::uint8_t kTextNumberOperand = 87;
+
+namespace mode_field {
+inline constexpr std::uint32_t kNext = 0;
+inline constexpr std::uint32_t kIdentifier = 3;
+inline constexpr std::uint32_t kLabel = 6;
+inline constexpr std::uint32_t kHelp = 9;
+inline constexpr std::uint32_t kFlags = 12;
+}  // namespace mode_field
+
+// ModeListElement: one mode of an entry's mode list.
+namespace mode_list_field {
+inline constexpr std::uint32_t kNext = 0;
+inline constexpr std::uint32_t kMode = 3;
+}  // namespace mode_list_field
 
 }  // namespace program
