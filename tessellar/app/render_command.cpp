@@ -4,8 +4,6 @@
 #include <QImage>
 
 #include <algorithm>
-#include <fstream>
-#include <map>
 #include <ostream>
 #include <sstream>
 
@@ -15,7 +13,7 @@
 #include "tessellar/canvas/render/screen_canvas.h"
 #include "tessellar/canvas/render/screen_picture.h"
 #include "tessellar/overrides/apply_section.h"
-#include "tessellar/overrides/section_lines.h"
+#include "tessellar/overrides/section_bodies.h"
 #include "tessellar/program/directory_page.h"
 #include "tessellar/program/image/program_loader.h"
 #include "tessellar/program/screen_decoder.h"
@@ -23,27 +21,6 @@
 namespace app {
 
 namespace {
-
-// The sections of an override file by entry name; a later section of a
-// name replaces an earlier one, as the work files do.
-class SectionBodies : public overrides::SectionVisitor {
-public:
-    void BeginSection(overrides::SectionKind, const std::string& name) override {
-        current_ = &bodies_[name];
-        current_->clear();
-    }
-    void BodyLine(std::string_view line) override {
-        if (current_) current_->append(line);
-    }
-    const std::string* Find(const std::string& name) const {
-        const auto found = bodies_.find(name);
-        return found == bodies_.end() ? nullptr : &found->second;
-    }
-
-private:
-    std::map<std::string, std::string> bodies_;
-    std::string* current_ = nullptr;
-};
 
 bool IsPlainNameCharacter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_';
@@ -109,18 +86,10 @@ int RunRender(const RenderRequest& request, const RenderSettings& settings, std:
     const auto image = program::LoadProgram(request.program, sink);
     if (!image) return 1;
 
-    SectionBodies sections;
-    if (request.overrideFile) {
-        std::ifstream in(*request.overrideFile, std::ios::binary);
-        if (!in) {
-            errors << "tessellar: " << *request.overrideFile << ": cannot be read\n";
-            return 1;
-        }
-        overrides::SplitSections(in, sections);
-        if (in.bad()) {
-            errors << "tessellar: " << *request.overrideFile << ": cannot be read\n";
-            return 1;
-        }
+    overrides::SectionBodies sections;
+    if (request.overrideFile && !overrides::ReadSectionBodies(*request.overrideFile, sections)) {
+        errors << "tessellar: " << *request.overrideFile << ": cannot be read\n";
+        return 1;
     }
     if (request.allDirectory && !QDir().mkpath(QString::fromStdString(*request.allDirectory))) {
         errors << "tessellar: " << *request.allDirectory << ": cannot be made\n";

@@ -1,7 +1,5 @@
 #include "tools/opdump/override_report.h"
 
-#include <fstream>
-#include <map>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -9,7 +7,7 @@
 
 #include "tessellar/model/screen_model.h"
 #include "tessellar/overrides/apply_section.h"
-#include "tessellar/overrides/section_lines.h"
+#include "tessellar/overrides/section_bodies.h"
 #include "tessellar/overrides/value_readers.h"
 #include "tessellar/program/directory_page.h"
 #include "tools/opdump/decoded_entry.h"
@@ -17,26 +15,6 @@
 namespace opdump {
 
 namespace {
-
-// The sections of an override file in memory; a later section of a name
-// replaces the body of an earlier one, as the work files do.
-class SectionBodies : public overrides::SectionVisitor {
-public:
-    void BeginSection(overrides::SectionKind, const std::string& name) override {
-        current_ = &bodies_[name];
-        current_->clear();
-    }
-    void BodyLine(std::string_view line) override { current_->append(line); }
-
-    const std::string* Find(std::string_view name) const {
-        const auto found = bodies_.find(std::string(name));
-        return found == bodies_.end() ? nullptr : &found->second;
-    }
-
-private:
-    std::map<std::string, std::string> bodies_;
-    std::string* current_ = nullptr;
-};
 
 // Collects the names of what changed for one item.
 class Changes {
@@ -163,11 +141,8 @@ OverrideReport WriteEntriesWithOverrides(const program::ProgramImage& image, std
                                          const std::string& overridePath, std::ostream& out,
                                          platform::MessageSink& sink, const program::DecodeInputs& inputs) {
     OverrideReport report;
-    SectionBodies sections;
-    if (std::ifstream in(overridePath, std::ios::binary); in) {
-        overrides::SplitSections(in, sections);
-        report.overrideFileRead = !in.bad();
-    }
+    overrides::SectionBodies sections;
+    report.overrideFileRead = overrides::ReadSectionBodies(overridePath, sections);
 
     program::DirectoryPage page(program::BrowserPage::All);
     program::FillDirectoryPage(page, image, "", sink);
