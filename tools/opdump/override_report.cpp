@@ -46,7 +46,7 @@ private:
     std::vector<std::string> names_;
 };
 
-void FieldItemChanges(const model::CFieldItem& item, Changes& changes) {
+void FieldItemChanges(const model::FieldItem& item, Changes& changes) {
     changes.Add(item.added, "added");
     changes.Check("suppressed", item.suppressed);
     changes.Check("position", item.position);
