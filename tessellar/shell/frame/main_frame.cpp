@@ -111,6 +111,8 @@ CMainFrame::CMainFrame(shell::RegistryAccess& registry, const FrameSettings& set
 }
 
 CMainFrame::~CMainFrame() {
+    // Bars report their hiding while the window's children are destroyed.
+    disconnect(dock_, nullptr, this, nullptr);
     if (findDialog_) delete findDialog_;
     // The lists and the canvas go before the document's models.
     document_->SetViews({});
@@ -479,6 +481,10 @@ void CMainFrame::RestoreWorkspace() {
     const std::string state = shell::ReadWorkspaceValue(registry_, kStateValue);
     if (!geometry.empty()) restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(geometry)));
     if (!state.empty()) workspaceRestored_ = restoreState(QByteArray::fromBase64(QByteArray::fromStdString(state)));
+    // Bars hidden by the restored layout say so in the View menu.
+    Action(StandardToolbar)->setChecked(!standardToolbar_->isHidden());
+    Action(CustomiserToolbar)->setChecked(!customiserToolbar_->isHidden());
+    Action(OutlookBar)->setChecked(!dock_->isHidden());
 }
 
 void CMainFrame::ShowAsLeft() {
