@@ -30,13 +30,10 @@
 #include "tessellar/shell/frame/start_up.h"
 #include "tessellar/shell/frame/toolbar_customize_dialog.h"
 #include "tessellar/shell/message_format.h"
+#include "tessellar/shell/qt/help_viewer.h"
 #include "tessellar/shell/qt/map_network_drive.h"
 #include "tessellar/shell/qt/message_box_sink.h"
 #include "tessellar/shell/qt/network_mapping_dialog.h"
-#if __has_include("tessellar/shell/qt/help_viewer.h")
-#include "tessellar/shell/qt/help_viewer.h"
-#define TESSELLAR_HAS_HELP_VIEWER 1
-#endif
 
 #ifndef TESSELLAR_VERSION
 #define TESSELLAR_VERSION "0"
@@ -435,13 +432,7 @@ void CMainFrame::ShowAbout() {
     about.exec();
 }
 
-void CMainFrame::ShowHelp() {
-#ifdef TESSELLAR_HAS_HELP_VIEWER
-    shell::ShowHelpPage(this, kMainHelpContext);
-#else
-    (void)kMainHelpContext;
-#endif
-}
+void CMainFrame::ShowHelp() { shell::ShowHelpPage(this, kMainHelpContext); }
 
 void CMainFrame::ShowCustomize() {
     QStringList available;
