@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTimer>
@@ -480,6 +481,8 @@ void CMainFrame::RestoreWorkspace() {
 
 void CMainFrame::ShowAsLeft() {
     if (shell::ReadWorkspaceValue(registry_, kGeometryValue).empty()) {
+        // Without a window manager nothing maximises; the screen's size does.
+        if (QScreen* shown = screen()) setGeometry(shown->availableGeometry());
         showMaximized();
     } else {
         show();

@@ -46,10 +46,10 @@ QTableWidget* MakeList(BrowserPage page, QWidget* parent) {
     header->setSortIndicatorShown(true);
     header->setHighlightSections(false);
     header->setStretchLastSection(true);
+    header->setSectionResizeMode(2, QHeaderView::Stretch);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    const int digit = list->fontMetrics().horizontalAdvance(QLatin1Char('0'));
-    header->resizeSection(0, digit * 5);
-    header->resizeSection(1, list->fontMetrics().horizontalAdvance(QStringLiteral("Screen(Review)")) + digit * 2);
+    header->setMinimumSectionSize(list->fontMetrics().horizontalAdvance(QStringLiteral("000")));
     list->setSortingEnabled(false);
     return list;
 }
@@ -122,6 +122,9 @@ void ProgramBrowser::ShowPage(BrowserPage page) {
     }
     list->setSortingEnabled(true);
     if (!sorting) list->sortByColumn(0, Qt::AscendingOrder);
+    // Seq and Type as wide as they need; Name takes the rest.
+    list->resizeColumnToContents(0);
+    list->resizeColumnToContents(1);
     MarkSelectedRow(page);
     // The row three above the selected one is shown at the top.
     const std::size_t first = rows.FirstVisibleRow();
