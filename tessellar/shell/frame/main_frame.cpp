@@ -451,12 +451,16 @@ void CMainFrame::ShowCustomize() {
 }
 
 void CMainFrame::LaunchPromptSweep() {
+    // A second start waits until the first front end has ended.
+    QAction* command = Action(PromptSweep);
+    command->setEnabled(false);
     const bool started = launcher_.Run([this] { return quitDuringWait_; },
                                        [this] {
                                            messages_->ShowMessage(texts::kQuitWhileWaiting);
                                            SaveWorkspace();
                                            QCoreApplication::quit();
                                        });
+    command->setEnabled(true);
     if (!started) messages_->ShowMessage(texts::kCreateProcessFailed);
 }
 

@@ -442,18 +442,42 @@ private slots:
 
         // A stand-in beside the customiser that leaves a mark and ends.
         sink_.Clear();
-        const QString standIn = Scratch(QStringLiteral("promptsweep_ui"));
-        QFile script(standIn);
-        QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write(QStringLiteral("#!/bin/sh\nsleep 0.3\ntouch '%1'\n").arg(Scratch(QStringLiteral("ran"))).toUtf8());
-        script.close();
-        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        WriteStandIn(QStringLiteral("sleep 0.3\ntouch '%1'\n").arg(Scratch(QStringLiteral("ran"))));
         bool pumped = false;
-        QTimer::singleShot(100, [&pumped] { pumped = true; });  // the window stays alive during the wait
+        QTimer::singleShot(100, [&] {
+            pumped = true;  // the window stays alive during the wait, but starts no second front end
+            QVERIFY(!window->Action(ActionId::PromptSweep)->isEnabled());
+        });
         window->Action(ActionId::PromptSweep)->trigger();
         QVERIFY(QFile::exists(Scratch(QStringLiteral("ran"))));
         QVERIFY(pumped);
         QVERIFY(sink_.Messages().empty());
+        QVERIFY(window->Action(ActionId::PromptSweep)->isEnabled());
+    }
+
+    void quittingDuringTheWaitEndsTheCustomiser() {
+        auto window = Start({});
+        WriteStandIn(QStringLiteral("sleep 3\n"));
+        window->Action(ActionId::SkinOfficeXp)->trigger();
+        QTimer::singleShot(200, window.get(), &QWidget::close);
+        QElapsedTimer waited;
+        waited.start();
+        window->Action(ActionId::PromptSweep)->trigger();
+        QVERIFY(waited.elapsed() < 2500);  // the wait ended without the front end
+        QCOMPARE(sink_.Messages(), std::vector<std::string>{"The SCF file is currently open for edit. Please close the "
+                                                            "edit window before you close this message box."});
+        // The exit sequence ran: the look is stored.
+        QCOMPARE(registry_->ReadString(shell::RegistryRoot::CurrentUser, shell::kWorkspaceKey, shell::kSelectedSkin),
+                 std::optional<std::string>("1"));
+    }
+
+private:
+    void WriteStandIn(const QString& body) {
+        QFile script(Scratch(QStringLiteral("promptsweep_ui")));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write((QStringLiteral("#!/bin/sh\n") + body).toUtf8());
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 };
 
