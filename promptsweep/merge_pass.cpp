@@ -70,7 +70,7 @@ std::vector<NewSection> ParseNewContent(std::string_view content) {
     bool inItem = false;
     bool itemBraceSeen = false;
     for (const std::string_view raw : SplitLines(content)) {
-        const std::string_view line = TrimLine(raw);
+        const std::string_view line = LineText(raw);
         if (line.empty() || line.front() == '#') continue;
         if (inItem) {
             if (!itemBraceSeen && line == "{") {
@@ -123,7 +123,7 @@ private:
 
     // Decides one line of the existing file; false on a syntax error.
     bool Line(std::string_view raw) {
-        const std::string_view line = TrimLine(raw);
+        const std::string_view line = LineText(raw);
         if (line.empty() || line.front() == '#') {
             if (raw.find(texts::kGeneratedByMarker) != std::string_view::npos ||
                 raw.find(texts::kUpdatedByMarker) != std::string_view::npos) {

@@ -11,6 +11,8 @@ std::string_view TrimLine(std::string_view line) {
     return line;
 }
 
+std::string_view LineText(std::string_view line) { return TrimLine(line.substr(0, line.find('\0'))); }
+
 std::string_view FirstWord(std::string_view line) {
     return line.substr(0, line.find_first_of(" \t\r\n"));
 }

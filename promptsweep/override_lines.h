@@ -11,6 +11,10 @@ namespace promptsweep {
 // Without leading and trailing characters of codes up to 32.
 std::string_view TrimLine(std::string_view line);
 
+// What a line says, as the customiser reads it: its text ends at a NUL
+// byte; trimmed.
+std::string_view LineText(std::string_view line);
+
 // The text up to the first blank, tab or line end.
 std::string_view FirstWord(std::string_view line);
 

@@ -30,6 +30,9 @@ bool LineReader::Next(std::string& line) {
         if (!cut) line.push_back(c);
         if (c == '\n') break;
     }
+    // The line's text ended at the NUL, the line itself did not: it keeps a
+    // newline, so that whoever collects lines never joins the next one to it.
+    if (cut) line.push_back('\n');
     return any;
 }
 

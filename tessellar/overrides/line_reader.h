@@ -2,7 +2,8 @@
 // Reads an override file the way the runtime does: through a 511-byte
 // buffer, so at most 510 characters come per read and a longer line arrives
 // as several lines. Each line keeps its newline; "\r\n" reads as "\n"; a NUL
-// byte ends the line's text (the rest of that read is dropped).
+// byte ends the line's text (the rest of that read is dropped) and the line
+// so cut ends with a newline.
 
 #include <cstddef>
 #include <istream>
