@@ -86,10 +86,13 @@ int RunRender(const RenderRequest& request, const RenderSettings& settings, std:
     const auto image = program::LoadProgram(request.program, sink);
     if (!image) return 1;
 
+    // An override file that cannot be read applies nothing: the pictures
+    // show the compiled screens, and the exit status says so.
     overrides::SectionBodies sections;
+    bool overridesUnread = false;
     if (request.overrideFile && !overrides::ReadSectionBodies(*request.overrideFile, sections)) {
-        errors << "tessellar: " << *request.overrideFile << ": cannot be read\n";
-        return 1;
+        errors << "tessellar: " << *request.overrideFile << ": cannot be read; the compiled screens are drawn\n";
+        overridesUnread = true;
     }
     if (request.allDirectory && !QDir().mkpath(QString::fromStdString(*request.allDirectory))) {
         errors << "tessellar: " << *request.allDirectory << ": cannot be made\n";
@@ -145,7 +148,7 @@ int RunRender(const RenderRequest& request, const RenderSettings& settings, std:
         return 1;
     }
     if (request.allDirectory) out << written << " pictures written to " << *request.allDirectory << '\n';
-    return failed == 0 ? 0 : 1;
+    return failed == 0 && !overridesUnread ? 0 : 1;
 }
 
 }  // namespace app

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <istream>
+#include <optional>
 #include <string>
 
 namespace overrides {
@@ -18,11 +19,18 @@ class LineReader {
 public:
     explicit LineReader(std::istream& in) : in_(in) {}
 
-    // The next line, or false at the end of the input.
+    // The next line, or false at the end of the input. A read error ends
+    // the input: the stream is marked bad and nothing is thrown.
     bool Next(std::string& line);
 
 private:
+    bool ReadLine(std::string& line);
+
     std::istream& in_;
 };
+
+// The whole of an override file, or none when it cannot be opened or read
+// to its end (a directory, a read error part-way); never throws.
+std::optional<std::string> ReadOverrideText(const std::string& path);
 
 }  // namespace overrides

@@ -113,9 +113,18 @@ OpenResult OverrideWorkspace::Open(const std::string& overrideFilePath, platform
         case CopyResult::Failed: return OpenResult::CopyFailed;
         case CopyResult::Copied: break;
     }
-    std::ifstream in(workingCopyPath_, std::ios::binary);
-    WorkFileWriter writer(workFiles_, sections_, sink);
-    SplitSections(in, writer);
+    bool readWhole = false;
+    {
+        std::ifstream in(workingCopyPath_, std::ios::binary);
+        WorkFileWriter writer(workFiles_, sections_, sink);
+        SplitSections(in, writer);
+        readWhole = in.is_open() && !in.bad();
+    }
+    // Sections cut short by a read error would be saved over the user's file.
+    if (!readWhole) {
+        Close(sink);
+        return OpenResult::CopyFailed;
+    }
     return OpenResult::Opened;
 }
 

@@ -82,6 +82,26 @@ private slots:
         request.output = directory.filePath("no/such/dir/customer.png").toStdString();
         QCOMPARE(app::RunRender(request, app::RenderSettings{}, out, errors), 1);
     }
+
+    // An override path that opens but cannot be read (a directory) is
+    // reported, and the picture shows the compiled screen.
+    void unreadableOverrideFileDrawsTheCompiledScreen() {
+        QTemporaryDir directory;
+        app::RenderRequest request;
+        request.program = TESSELLAR_DEMO_PROGRAM;
+        request.screen = "CUSTOMER";
+        request.output = directory.filePath("compiled.png").toStdString();
+        std::ostringstream out;
+        std::ostringstream errors;
+        QCOMPARE(app::RunRender(request, app::RenderSettings{}, out, errors), 0);
+        const QImage compiled(directory.filePath("compiled.png"));
+
+        request.output = directory.filePath("customer.png").toStdString();
+        request.overrideFile = directory.path().toStdString();
+        QCOMPARE(app::RunRender(request, app::RenderSettings{}, out, errors), 1);
+        QVERIFY(errors.str().find(*request.overrideFile + ": cannot be read") != std::string::npos);
+        QCOMPARE(QImage(directory.filePath("customer.png")), compiled);
+    }
 };
 
 QTEST_MAIN(RenderCommandTest)

@@ -2,12 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <istream>
 #include <memory>
+#include <streambuf>
 #include <string>
 
 #include "tessellar/overrides/apply_section.h"
+#include "tessellar/overrides/line_reader.h"
+#include "tessellar/overrides/section_bodies.h"
 #include "tessellar/overrides/value_readers.h"
 #include "tessellar/overrides/tests/decoded_program.h"
+#include "testsupport/scratch_directory.h"
 
 namespace overrides {
 namespace {
@@ -358,6 +363,47 @@ TEST_F(OverrideApplyDemo, SectionFileThatCannotBeReadAppliesNothing) {
     screen.SetOverridePath("/nonexistent/ZZZ_CUSTOMER.tmp");
     EXPECT_FALSE(ApplySection(screen, sink_));
     EXPECT_FALSE(screen.FindAcceptByName("CUST-NAME")->title.Changed());
+
+    // A path that opens but cannot be read (a directory) is no section either.
+    testsupport::ScratchDirectory scratch;
+    screen.SetOverridePath(scratch.Path().string());
+    EXPECT_FALSE(ApplySection(screen, sink_));
+    SectionBodies sections;
+    EXPECT_FALSE(ReadSectionBodies(scratch.Path().string(), sections));
+    EXPECT_EQ(sections.Find("CUSTOMER"), nullptr);
+}
+
+// Gives its text, then fails as a read error part-way through a file does:
+// the file stream's buffer throws.
+class FailingBuffer : public std::streambuf {
+public:
+    explicit FailingBuffer(std::string text) : text_(std::move(text)) {
+        setg(text_.data(), text_.data(), text_.data() + text_.size());
+    }
+
+protected:
+    int_type underflow() override { throw std::ios_base::failure("read error"); }
+
+private:
+    std::string text_;
+};
+
+TEST(OverrideReadErrors, AReadErrorPartWayEndsTheLinesWithoutThrowing) {
+    FailingBuffer buffer("screen CUSTOMER\n\t{\n\tacc");
+    std::istream in(&buffer);
+    LineReader reader(in);
+    std::string line;
+    EXPECT_TRUE(reader.Next(line));
+    EXPECT_EQ(line, "screen CUSTOMER\n");
+    EXPECT_TRUE(reader.Next(line));
+    EXPECT_FALSE(reader.Next(line));
+    EXPECT_TRUE(in.bad());
+
+    FailingBuffer again("screen CUSTOMER\n\t{\n\taccept\n");
+    std::istream split(&again);
+    SectionBodies sections;
+    SplitSections(split, sections);
+    EXPECT_TRUE(split.bad());
 }
 
 // Identification kinds that only a small program shows clearly.

@@ -128,6 +128,16 @@ TEST(OverrideDemoReport, OpdumpListsWhatTheOverrideFileChanged) {
     std::ostringstream unread;
     EXPECT_FALSE(opdump::WriteEntriesWithOverrides(*image, "ORDER", "/nonexistent.scf", unread, sink).overrideFileRead);
     EXPECT_NE(unread.str().find("nothing applied"), std::string::npos);
+
+    // A directory opens like a file and fails on the first read.
+    std::ostringstream directory;
+    testsupport::ScratchDirectory scratch;
+    const opdump::OverrideReport fromDirectory =
+        opdump::WriteEntriesWithOverrides(*image, "ORDER", scratch.Path().string(), directory, sink);
+    EXPECT_FALSE(fromDirectory.overrideFileRead);
+    EXPECT_EQ(fromDirectory.entries, 1);
+    EXPECT_NE(directory.str().find("(cannot be read; nothing applied)"), std::string::npos);
+    EXPECT_NE(directory.str().find("text         \"Order total:\""), std::string::npos);
 }
 
 }  // namespace
