@@ -10,6 +10,29 @@
 #include <sstream>
 
 #include "tessellar/app/render_command.h"
+#include "tools/opimage/description.h"
+#include "tools/opimage/image.h"
+
+namespace {
+
+// Writes a program from its description into the directory.
+std::string WriteProgram(const QTemporaryDir& directory, const std::string& description) {
+    std::string error;
+    const auto program = opimage::ParseDescription(description, error);
+    const std::string path = directory.filePath("test.op6").toStdString();
+    if (!program || !opimage::WriteFile(*program, path)) qFatal("cannot write the program: %s", error.c_str());
+    return path;
+}
+
+int CountPixels(const QImage& image, const QColor& colour) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) count += image.pixelColor(x, y) == colour;
+    }
+    return count;
+}
+
+}  // namespace
 
 class RenderCommandTest : public QObject {
     Q_OBJECT
@@ -81,6 +104,31 @@ private slots:
         request.overrideFile.reset();
         request.output = directory.filePath("no/such/dir/customer.png").toStdString();
         QCOMPARE(app::RunRender(request, app::RenderSettings{}, out, errors), 1);
+    }
+
+    // "datastatic" colours value displays with the border attribute; a
+    // value display without it keeps the "normal" pair.
+    void borderedValueDisplaysTakeTheDataStaticColours() {
+        QTemporaryDir directory;
+        app::RenderRequest request;
+        request.program = WriteProgram(directory,
+                                       "variable AMOUNT size 10 type A\n"
+                                       "screen EDGED {\n  frame 2 1 10 40\n  body {\n"
+                                       "    display 4 4 var:AMOUNT attr 0x2000\n  }\n}\n"
+                                       "screen PLAIN {\n  frame 2 1 10 40\n  body {\n"
+                                       "    display 4 4 var:AMOUNT\n  }\n}\n");
+        app::RenderSettings settings;
+        QVERIFY(settings.scheme.ApplyValue("datastatic", "black/yellow"));
+        std::ostringstream out;
+        std::ostringstream errors;
+        const QColor yellow(255, 255, 0);
+        for (const char* name : {"EDGED", "PLAIN"}) {
+            request.screen = name;
+            request.output = directory.filePath(QString(name) + ".png").toStdString();
+            QCOMPARE(app::RunRender(request, settings, out, errors), 0);
+        }
+        QVERIFY(CountPixels(QImage(directory.filePath("EDGED.png")), yellow) > 100);
+        QCOMPARE(CountPixels(QImage(directory.filePath("PLAIN.png")), yellow), 0);
     }
 
     // An override path that opens but cannot be read (a directory) is
