@@ -4,11 +4,13 @@
 #include <QImage>
 
 #include <algorithm>
+#include <cstdint>
 #include <ostream>
 #include <sstream>
 
 #include "platform/message_sink.h"
 #include "platform/qt/cp1252_text.h"
+#include "tessellar/canvas/render/canvas_placement.h"
 #include "tessellar/canvas/render/cell_metrics.h"
 #include "tessellar/canvas/render/screen_canvas.h"
 #include "tessellar/canvas/render/screen_picture.h"
@@ -21,6 +23,32 @@
 namespace app {
 
 namespace {
+
+// The largest picture --render makes: a screen of 255 x 255 cells fits in
+// any usual font; a larger picture would only take minutes and gigabytes.
+constexpr std::int64_t kLargestPictureSide = 16384;
+constexpr std::int64_t kLargestPicturePixels = std::int64_t{1} << 26;
+
+struct PictureSize {
+    std::int64_t width = 0;
+    std::int64_t height = 0;
+};
+
+// The size of a screen window's picture as the canvas places it, counted so
+// that no frame of a damaged program can overflow it.
+PictureSize ScreenWindowSize(const model::CScreenModel& screen, canvas::CellMetrics cell) {
+    const model::CScreenWnd defaultFrame;
+    const model::CScreenWnd& frame = screen.Frame() != nullptr ? *screen.Frame() : defaultFrame;
+    const std::int64_t columns = std::int64_t{frame.rightColumn} + 1 - frame.leftColumn;
+    const std::int64_t rows = std::int64_t{frame.bottomRow} + 2 - frame.topRow;
+    return {std::max<std::int64_t>(0, columns * cell.width),
+            std::max<std::int64_t>(0, rows * cell.height + canvas::kWindowExtraHeight)};
+}
+
+bool PictureCanBeMade(PictureSize size) {
+    return size.width <= kLargestPictureSide && size.height <= kLargestPictureSide &&
+           size.width * size.height <= kLargestPicturePixels;
+}
 
 bool IsPlainNameCharacter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_';
@@ -130,10 +158,19 @@ int RunRender(const RenderRequest& request, const RenderSettings& settings, std:
             overrides::ApplySectionStream(screen, section, sink);
         }
 
-        const QImage picture = canvas::RenderScreenWindow(screen, cell, options);
         const std::string path = request.screen
                                      ? *request.output
                                      : *request.allDirectory + "/" + PictureFileName(entry.name, usedNames);
+        const PictureSize size = ScreenWindowSize(screen, cell);
+        if (!PictureCanBeMade(size)) {
+            errors << "tessellar: " << entry.name << ": a picture of " << size.width << " x " << size.height
+                   << " pixels is more than --render makes (" << kLargestPictureSide << " a side, "
+                   << kLargestPicturePixels << " in all)\n";
+            ++failed;
+            if (request.screen) break;
+            continue;
+        }
+        const QImage picture = canvas::RenderScreenWindow(screen, cell, options);
         if (!picture.save(QString::fromStdString(path), "PNG")) {
             errors << "tessellar: " << path << ": cannot be written\n";
             ++failed;

@@ -7,6 +7,7 @@
 #include "tessellar/overrides/item_placement.h"
 #include "tessellar/overrides/item_resolution.h"
 #include "tessellar/overrides/override_texts.h"
+#include "tessellar/overrides/value_readers.h"
 #include "tessellar/shell/message_format.h"
 
 namespace overrides {
@@ -14,9 +15,6 @@ namespace overrides {
 namespace {
 
 using model::IdentificationKind;
-
-// A window this many cells wide or high is already beyond any screen.
-constexpr int kLargestWindow = 32767;
 
 // A new mode goes after the last one of the mode line.
 model::CModeItem& AddModeToModeLine(model::CScreenModel& model, std::string_view label) {
@@ -124,8 +122,8 @@ void ApplyWindow(model::CScreenModel& model, const OverrideStatement& statement)
         if (frame != nullptr) frame->TitleBar().title.SetCurrent(o.title);
     }
     // A size of no cells, or beyond any screen, is no size: the frame stays.
-    const bool sensibleSize = o.windowWidth >= 1 && o.windowWidth <= kLargestWindow && o.windowHeight >= 1 &&
-                              o.windowHeight <= kLargestWindow;
+    const bool sensibleSize = o.windowWidth >= 1 && o.windowWidth <= kLargestScreenCells && o.windowHeight >= 1 &&
+                              o.windowHeight <= kLargestScreenCells;
     if (o.windowSizeGiven && sensibleSize && frame != nullptr) {
         frame->Resize(o.windowHeight, o.windowWidth);
         FitReviewAreaToFrame(model);

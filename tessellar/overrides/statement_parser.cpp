@@ -169,14 +169,14 @@ void FillStatement(Key key, std::string_view rawLine, const std::string& value, 
             item.pictureGiven = true;
             break;
         case Key::Coordinate:
-            if (const auto pair = ReadPair(value)) {
+            if (const auto pair = ReadScreenPair(value)) {
                 item.row = pair->first;
                 item.column = pair->second;
                 item.coordinateGiven = true;
             }
             break;
         case Key::WindowSize:
-            if (const auto pair = ReadPair(value)) {
+            if (const auto pair = ReadScreenPair(value)) {
                 item.windowWidth = pair->first;
                 item.windowHeight = pair->second;
                 item.windowSizeGiven = true;
@@ -207,7 +207,7 @@ void FillStatement(Key key, std::string_view rawLine, const std::string& value, 
             item.newPromptTextGiven = true;
             break;
         case Key::NewPromptCoord:
-            if (const auto pair = ReadPair(value)) {
+            if (const auto pair = ReadScreenPair(value)) {
                 item.newPromptRow = pair->first;
                 item.newPromptColumn = pair->second;
                 item.newPromptCoordinateGiven = true;

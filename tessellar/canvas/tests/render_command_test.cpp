@@ -131,6 +131,36 @@ private slots:
         QCOMPARE(CountPixels(QImage(directory.filePath("PLAIN.png")), yellow), 0);
     }
 
+    // A window size beyond any screen leaves the compiled frame; a compiled
+    // frame beyond what a picture can hold is refused, quickly and clearly.
+    void windowSizesAreBounded() {
+        QTemporaryDir directory;
+        const QString scf = directory.filePath("huge.scf");
+        QFile file(scf);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("screen CUSTOMER\n\t{\n\twindow\n\t\t{\n\t\twindow_size = 3000,2000\n\t\t}\n\t}\n");
+        file.close();
+        app::RenderRequest request;
+        request.program = TESSELLAR_DEMO_PROGRAM;
+        request.screen = "CUSTOMER";
+        request.output = directory.filePath("compiled.png").toStdString();
+        std::ostringstream out;
+        std::ostringstream errors;
+        QCOMPARE(app::RunRender(request, app::RenderSettings{}, out, errors), 0);
+        request.overrideFile = scf.toStdString();
+        request.output = directory.filePath("customer.png").toStdString();
+        QCOMPARE(app::RunRender(request, app::RenderSettings{}, out, errors), 0);
+        QCOMPARE(QImage(directory.filePath("customer.png")).size(), QImage(directory.filePath("compiled.png")).size());
+
+        request.overrideFile.reset();
+        request.program = WriteProgram(directory, "screen HUGE {\n  frame 2 1 3000 2000\n}\n");
+        request.screen = "HUGE";
+        request.output = directory.filePath("huge.png").toStdString();
+        QCOMPARE(app::RunRender(request, app::RenderSettings{}, out, errors), 1);
+        QVERIFY2(errors.str().find("HUGE: a picture of ") != std::string::npos, errors.str().c_str());
+        QVERIFY(!QFile::exists(directory.filePath("huge.png")));
+    }
+
     // An override path that opens but cannot be read (a directory) is
     // reported, and the picture shows the compiled screen.
     void unreadableOverrideFileDrawsTheCompiledScreen() {

@@ -328,6 +328,35 @@ TEST_F(OverrideApplyDemo, WindowTitleSizeAndTheDataGrid) {
     EXPECT_EQ(frame.rightColumn, frame.leftColumn + 59);
 }
 
+// No character terminal shows more than 255 rows or columns: a size or a
+// coordinate beyond that is out of range and the compiled value stays.
+TEST_F(OverrideApplyDemo, SizesAndCoordinatesBeyondAnyScreenLeaveTheCompiledValues) {
+    model::CScreenModel& screen = Entry("CUSTOMER");
+    const model::CScreenWnd& frame = *screen.Frame();
+    ApplyText(screen, "window\n\twindow_size = 255,255\n", sink_);
+    EXPECT_EQ(frame.rightColumn, frame.leftColumn + 254);
+    EXPECT_EQ(frame.bottomRow, frame.topRow + 254);
+    ApplyText(screen, "window\n\twindow_size = 256,20\nwindow\n\twindow_size = 20,3000\n", sink_);
+    EXPECT_EQ(frame.rightColumn, frame.leftColumn + 254);
+    EXPECT_EQ(frame.bottomRow, frame.topRow + 254);
+
+    const model::CAcceptFld& name = *screen.FindAcceptByName("CUST-NAME");
+    ApplyText(screen, "accept\n\tname = CUST-NAME\n\tcoordinate = 256,10\n", sink_);
+    EXPECT_FALSE(name.position.Changed());
+    ApplyText(screen, "accept\n\tname = CUST-NAME\n\tcoordinate = 255,255\n", sink_);
+    EXPECT_TRUE(name.position.Changed());
+
+    const std::size_t displays = screen.Displays().Size();
+    const std::size_t boxes = screen.Boxes().Size();
+    ApplyText(screen,
+              "display\n\tadd = true\n\ttext = \"Far\"\n\tcoordinate = 300,5\n"
+              "display\n\tadd = true\n\tcoordinate = 5,3000\n"
+              "box\n\torig_coordinate = 1,1\n\tcoordinate = 300,300\n\tadd = true\n",
+              sink_);
+    EXPECT_EQ(screen.Displays().Size(), displays);
+    EXPECT_EQ(screen.Boxes().Size(), boxes);
+}
+
 TEST_F(OverrideApplyDemo, MovingOutOfTheGridAndBack) {
     model::CScreenModel& grid = Entry("ORDER-LINES");  // origin 3,2; grid rows 5 to 18
     ApplyText(grid, "display\n\t{\n\tname = ITEM-PRICE\n\tcoordinate = 20,10\n\t}\n", sink_);
