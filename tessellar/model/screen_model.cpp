@@ -125,18 +125,20 @@ void CScreenModel::UnregisterGridColumn(CFieldItem& item) {
     item.gridColumnKey = -1;
 }
 
-void CScreenModel::PlaceGridItems() {
+void CScreenModel::PlaceGridItems(GridPlacement placement) {
     if (!reviewArea_ || !reviewArea_->IsDataGrid()) return;
     reviewArea_->LayOutGrid();
-    auto place = [this](CFieldItem& item) {
+    auto place = [this, placement](CFieldItem& item) {
         if (item.gridColumnKey == -1) return;
         const ColumnEntry* column = reviewArea_->columns.FindByKey(item.gridColumnKey);
         if (column == nullptr) return;
-        CellPosition original = item.position.Original();
+        if (placement == GridPlacement::AsDecoded) {
+            CellPosition original = item.position.Original();
+            original.column = column->position;
+            item.position.SetOriginal(original);
+        }
         CellPosition current = item.position.Current();
-        original.column = column->position;
         current.column = column->position;
-        item.position.SetOriginal(original);
         item.position.SetCurrent(current);
     };
     for (CAcceptFld& item : accepts_) place(item);

@@ -37,6 +37,12 @@ enum class FieldList { RecordSource, ScreenLocal, Program };
 // Mode look-ups search the screen's mode line or the program-wide modes.
 enum class ModeList { Screen, ProgramWide };
 
+// How the data grid's items are moved to their columns: decoding places
+// them as compiled, originals included; a later re-layout (an item moved
+// into or out of the grid, hidden or shown) moves current positions only,
+// so the originals stay as decoded.
+enum class GridPlacement { AsDecoded, CurrentOnly };
+
 // Where the last mode of the mode line sits, for placing the next one.
 struct ModePlacement {
     CellPosition position;
@@ -155,7 +161,7 @@ public:
     // once costs the same as placing after each.
     void RegisterGridColumn(CFieldItem& item, std::string_view title);
     void UnregisterGridColumn(CFieldItem& item);
-    void PlaceGridItems();
+    void PlaceGridItems(GridPlacement placement = GridPlacement::AsDecoded);
 
     // Look-ups: the first match in list order, texts compared exactly.
     CDispText* FindDisplayByName(std::string_view name) const;

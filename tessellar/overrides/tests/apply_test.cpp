@@ -370,6 +370,23 @@ TEST_F(OverrideApplyDemo, MovingOutOfTheGridAndBack) {
     EXPECT_EQ(price.position.Current(), price.position.Original());
 }
 
+// Statements change current positions only: an item moved into the grid,
+// and the grid items its column shifts, keep their decoded originals.
+TEST_F(OverrideApplyDemo, GridReLayoutKeepsOriginalPositions) {
+    model::CScreenModel& grid = Entry("ORDER-LINES");
+    const model::CDispText& order = *grid.FindDisplayByName("ORDER-NO");
+    const model::CDispText& description = *grid.FindDisplayByName("ITEM-DESC");
+    ASSERT_EQ(order.position.Original(), (model::CellPosition{1, 8}));
+    ASSERT_EQ(description.position.Original(), (model::CellPosition{2, 10}));
+
+    ApplyText(grid, "display\n\tname = ORDER-NO\n\tcoordinate = 5,20\n", sink_);
+    EXPECT_TRUE(order.inReviewArea);
+    EXPECT_EQ(order.position.Original(), (model::CellPosition{1, 8}));
+    EXPECT_EQ(order.position.Current(), (model::CellPosition{2, 10}));
+    EXPECT_EQ(description.position.Original(), (model::CellPosition{2, 10}));
+    EXPECT_GT(description.position.Current().column, 10);
+}
+
 // Damaged or foreign text never changes more than its good statements say.
 TEST_F(OverrideApplyDemo, BadTextLeavesTheCompiledScreen) {
     model::CScreenModel& screen = Entry("CUSTOMER");
