@@ -30,7 +30,7 @@ std::unique_ptr<model::CScreenModel> FullScreen() {
     screen->CreateFrame().Place(1, 1, 80, 24);
     for (int i = 0; i < kItems; ++i) {
         const model::CellPosition at{i / kItemsPerRow, (i % kItemsPerRow) * (kItemWidth + 1)};
-        model::CFieldItem* item = nullptr;
+        model::FieldItem* item = nullptr;
         if (i % 3 == 0) {
             model::CAcceptFld& field = screen->AddAccept();
             item = &field;

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "tessellar/canvas/pictures/field_picture.h"
-#include "tessellar/canvas/pictures/picture_compiler.h"
+#include "tessellar/pictures/field_picture.h"
+#include "tessellar/pictures/picture_compiler.h"
 
 namespace {
 
@@ -22,21 +22,21 @@ void Check(bool promise) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view picture(reinterpret_cast<const char*>(data), size);
 
-    const canvas::CompiledPicture compiled = canvas::CompilePicture(picture);
+    const pictures::CompiledPicture compiled = pictures::CompilePicture(picture);
     Check(compiled.displayLength >= 0);
-    Check(compiled.editMask.size() <= canvas::kMaxEditMaskLength);
-    if (compiled.status == canvas::PictureStatus::Invalid) {
+    Check(compiled.editMask.size() <= pictures::kMaxEditMaskLength);
+    if (compiled.status == pictures::PictureStatus::Invalid) {
         Check(compiled.typeWord == 0 && compiled.editMask.empty());
     } else {
-        Check(compiled.typeWord != 0 || compiled.pictureClass != canvas::kAlphanumericPicture);
+        Check(compiled.typeWord != 0 || compiled.pictureClass != pictures::kAlphanumericPicture);
     }
-    if (compiled.status == canvas::PictureStatus::Plain) Check(compiled.editMask.empty());
+    if (compiled.status == pictures::PictureStatus::Plain) Check(compiled.editMask.empty());
 
-    const std::string expanded = canvas::ExpandRepeatCounts(picture);
-    Check(expanded.size() <= canvas::kMaxExpandedLength + size + 1);
-    canvas::CompilePicture(expanded);
+    const std::string expanded = pictures::ExpandRepeatCounts(picture);
+    Check(expanded.size() <= pictures::kMaxExpandedLength + size + 1);
+    pictures::CompilePicture(expanded);
 
-    const std::string own = canvas::PictureForField('N', 0x14A2, picture, canvas::PictureForm::Expanded);
-    Check(own.size() <= canvas::kMaxExpandedLength + size + 1);
+    const std::string own = pictures::PictureForField('N', 0x14A2, picture, pictures::PictureForm::Expanded);
+    Check(own.size() <= pictures::kMaxExpandedLength + size + 1);
     return 0;
 }

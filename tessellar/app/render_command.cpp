@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <ostream>
-#include <sstream>
 
 #include "platform/message_sink.h"
 #include "platform/qt/cp1252_text.h"
@@ -14,11 +13,10 @@
 #include "tessellar/canvas/render/cell_metrics.h"
 #include "tessellar/canvas/render/screen_canvas.h"
 #include "tessellar/canvas/render/screen_picture.h"
-#include "tessellar/overrides/apply_section.h"
+#include "tessellar/document/entry_opening.h"
 #include "tessellar/overrides/section_bodies.h"
 #include "tessellar/program/directory_page.h"
 #include "tessellar/program/image/program_loader.h"
-#include "tessellar/program/screen_decoder.h"
 
 namespace app {
 
@@ -135,6 +133,10 @@ int RunRender(const RenderRequest& request, const RenderSettings& settings, std:
     const shell::ColourPair& button = settings.scheme[shell::SchemeEntry::Button];
     options.buttonColours = model::ColourPair{button.foreground, button.background};
 
+    document::EntryInputs inputs;
+    inputs.colours = document::SchemeColourTable(settings.scheme);
+    inputs.font = customFont;
+
     program::DirectoryPage page(program::BrowserPage::All);
     program::FillDirectoryPage(page, *image, "", sink);
     std::vector<std::string> usedNames;
@@ -144,19 +146,7 @@ int RunRender(const RenderRequest& request, const RenderSettings& settings, std:
         const program::DirectoryRow& entry = page.Rows()[row];
         if (request.screen && entry.name != *request.screen) continue;
         model::CScreenModel& screen = *page.Models()[row];
-        if (settings.scheme.loaded) {
-            model::ColourTable table;
-            const shell::ScreenColourTable colours = settings.scheme.ToScreenColourTable();
-            for (std::size_t i = 0; i < colours.size(); ++i) table.SetEntry(static_cast<int>(i) + 1, colours[i]);
-            screen.SetColourTable(table);
-        }
-        screen.SetCustomFont(customFont);
-        program::DecodeScreen(screen, sink);
-        screen.SetNeedsDecoding(false);
-        if (const std::string* body = sections.Find(entry.name)) {
-            std::istringstream section(*body);
-            overrides::ApplySectionStream(screen, section, sink);
-        }
+        document::OpenEntry(screen, inputs, sections, sink);
 
         const std::string path = request.screen
                                      ? *request.output

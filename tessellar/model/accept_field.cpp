@@ -3,17 +3,17 @@
 namespace model {
 
 CAcceptFld::CAcceptFld()
-    : CFieldItem(TriggerSlots({TriggerPoint::BeforeAccept, TriggerPoint::AfterAccept, TriggerPoint::OnHelp},
+    : FieldItem(TriggerSlots({TriggerPoint::BeforeAccept, TriggerPoint::AfterAccept, TriggerPoint::OnHelp},
                               kItemRunLineLength)) {}
 
 bool CAcceptFld::IsChanged() const {
-    return CFieldItem::IsChanged() || help.Changed() || title.Changed() || defaultValue.Changed() ||
+    return FieldItem::IsChanged() || help.Changed() || title.Changed() || defaultValue.Changed() ||
            defaultKind.Changed() || filter.Changed() || allowed.Changed() || disallowed.Changed() ||
            readOnly.Changed() || added;
 }
 
 void CAcceptFld::ResetToOriginal() {
-    CFieldItem::ResetToOriginal();
+    FieldItem::ResetToOriginal();
     help.Reset();
     title.Reset();
     defaultValue.Reset();

@@ -12,7 +12,7 @@ namespace model {
 inline constexpr int kUserListAllowed = 20;
 inline constexpr int kUserListDisallowed = 21;
 
-class CAcceptFld : public CFieldItem {
+class CAcceptFld : public FieldItem {
 public:
     CAcceptFld();
 

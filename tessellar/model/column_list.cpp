@@ -19,7 +19,7 @@ int AddColumns(int column, int width) {
 
 }  // namespace
 
-ColumnEntry& CColumnList::AddByKey(int key, int width, std::string_view title, CFieldItem* item) {
+ColumnEntry& ColumnList::AddByKey(int key, int width, std::string_view title, FieldItem* item) {
     auto place = std::lower_bound(entries_.begin(), entries_.end(), key,
                                   [](const ColumnEntry& entry, int value) { return entry.key < value; });
     if (place != entries_.end() && place->key == key) {
@@ -31,7 +31,7 @@ ColumnEntry& CColumnList::AddByKey(int key, int width, std::string_view title, C
     return *entries_.insert(place, std::move(entry));
 }
 
-bool CColumnList::RemoveByKey(int key, const CFieldItem* item) {
+bool ColumnList::RemoveByKey(int key, const FieldItem* item) {
     auto found = std::lower_bound(entries_.begin(), entries_.end(), key,
                                   [](const ColumnEntry& entry, int value) { return entry.key < value; });
     if (found == entries_.end() || found->key != key) return false;
@@ -43,13 +43,13 @@ bool CColumnList::RemoveByKey(int key, const CFieldItem* item) {
     return true;
 }
 
-const ColumnEntry* CColumnList::FindByKey(int key) const {
+const ColumnEntry* ColumnList::FindByKey(int key) const {
     auto found = std::lower_bound(entries_.begin(), entries_.end(), key,
                                   [](const ColumnEntry& entry, int value) { return entry.key < value; });
     return found != entries_.end() && found->key == key ? &*found : nullptr;
 }
 
-void CColumnList::LayOut(int leftColumn) {
+void ColumnList::LayOut(int leftColumn) {
     int position = leftColumn;
     for (ColumnEntry& entry : entries_) {
         entry.position = position;
@@ -57,7 +57,7 @@ void CColumnList::LayOut(int leftColumn) {
     }
 }
 
-int CColumnList::MapColumn(int compiledColumn, int leftColumn) const {
+int ColumnList::MapColumn(int compiledColumn, int leftColumn) const {
     if (entries_.empty()) return leftColumn;
     int column = entries_.front().position;
     for (const ColumnEntry& entry : entries_) {
@@ -67,19 +67,19 @@ int CColumnList::MapColumn(int compiledColumn, int leftColumn) const {
     return column;
 }
 
-int CColumnList::EndColumn(int leftColumn) const {
+int ColumnList::EndColumn(int leftColumn) const {
     if (entries_.empty()) return leftColumn;
     return AddColumns(entries_.back().position, entries_.back().width);
 }
 
-ColumnEntry& CColumnList::AddByPosition(int position, int width, int key) {
+ColumnEntry& ColumnList::AddByPosition(int position, int width, int key) {
     auto place = std::upper_bound(entries_.begin(), entries_.end(), position,
                                   [](int value, const ColumnEntry& entry) { return value < entry.position; });
     ColumnEntry entry{.key = key, .position = position, .width = width, .useCount = 1, .title = {}, .item = nullptr};
     return *entries_.insert(place, std::move(entry));
 }
 
-bool CColumnList::RemoveByPosition(int position) {
+bool ColumnList::RemoveByPosition(int position) {
     auto found = std::find_if(entries_.begin(), entries_.end(),
                               [position](const ColumnEntry& entry) { return entry.position == position; });
     if (found == entries_.end()) return false;
@@ -87,7 +87,7 @@ bool CColumnList::RemoveByPosition(int position) {
     return true;
 }
 
-bool CColumnList::MovePosition(int position, int newPosition) {
+bool ColumnList::MovePosition(int position, int newPosition) {
     for (ColumnEntry& entry : entries_) {
         if (entry.position != position) continue;
         entry.position = newPosition;

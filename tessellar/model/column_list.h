@@ -12,7 +12,7 @@
 
 namespace model {
 
-class CFieldItem;
+class FieldItem;
 
 struct ColumnEntry {
     int key = -1;
@@ -20,16 +20,16 @@ struct ColumnEntry {
     int width = 0;
     int useCount = 1;
     std::string title;            // up to 80 characters
-    CFieldItem* item = nullptr;   // the item that made it; not owned
+    FieldItem* item = nullptr;   // the item that made it; not owned
 };
 
-class CColumnList {
+class ColumnList {
 public:
     // Data grid form. A key met again counts one more use and takes the new
     // width; the first item's title stays.
-    ColumnEntry& AddByKey(int key, int width, std::string_view title, CFieldItem* item);
+    ColumnEntry& AddByKey(int key, int width, std::string_view title, FieldItem* item);
     // One use fewer; the entry goes when no item uses it. False when no entry has the key.
-    bool RemoveByKey(int key, const CFieldItem* item = nullptr);
+    bool RemoveByKey(int key, const FieldItem* item = nullptr);
     const ColumnEntry* FindByKey(int key) const;
     // Packs the entries in key order from the left column on.
     void LayOut(int leftColumn);

@@ -2,15 +2,15 @@
 
 namespace model {
 
-CDispText::CDispText() : CFieldItem(TriggerSlots({TriggerPoint::Display}, kItemRunLineLength)) {}
+CDispText::CDispText() : FieldItem(TriggerSlots({TriggerPoint::Display}, kItemRunLineLength)) {}
 
 bool CDispText::IsChanged() const {
-    return CFieldItem::IsChanged() || text.Changed() || attributes.Changed() || colours.Changed() ||
+    return FieldItem::IsChanged() || text.Changed() || attributes.Changed() || colours.Changed() ||
            scale.Changed() || columnTitle.Changed() || added;
 }
 
 void CDispText::ResetToOriginal() {
-    CFieldItem::ResetToOriginal();
+    FieldItem::ResetToOriginal();
     text.Reset();
     scale.Reset();
     attributes.Reset();

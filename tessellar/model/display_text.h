@@ -15,7 +15,7 @@ inline constexpr int kDefaultScale = 100;
 inline constexpr int kMinimumScale = 50;
 inline constexpr int kMaximumScale = 1000;
 
-class CDispText : public CFieldItem {
+class CDispText : public FieldItem {
 public:
     CDispText();
 

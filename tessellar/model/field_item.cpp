@@ -2,11 +2,11 @@
 
 namespace model {
 
-bool CFieldItem::IsChanged() const {
+bool FieldItem::IsChanged() const {
     return width.Changed() || picture.Changed() || columnNumber.Changed();
 }
 
-void CFieldItem::ResetToOriginal() {
+void FieldItem::ResetToOriginal() {
     position.Reset();
     width.Reset();
     picture.Reset();

@@ -19,11 +19,11 @@ namespace model {
 
 class CReviewArea;
 
-class CFieldItem {
+class FieldItem {
 public:
-    virtual ~CFieldItem() = default;
-    CFieldItem(const CFieldItem&) = delete;
-    CFieldItem& operator=(const CFieldItem&) = delete;
+    virtual ~FieldItem() = default;
+    FieldItem(const FieldItem&) = delete;
+    FieldItem& operator=(const FieldItem&) = delete;
 
     CellPosition compiled;            // as the program stores it; a computed coordinate is 1
     Tracked<CellPosition> position;   // relative to the screen origin
@@ -54,7 +54,7 @@ public:
     virtual void ResetToOriginal();
 
 protected:
-    explicit CFieldItem(TriggerSlots itemTriggers) : triggers(std::move(itemTriggers)) {}
+    explicit FieldItem(TriggerSlots itemTriggers) : triggers(std::move(itemTriggers)) {}
 };
 
 }  // namespace model

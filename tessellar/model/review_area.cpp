@@ -4,7 +4,7 @@
 
 namespace model {
 
-const ColumnEntry& CReviewArea::AddGridColumn(int key, int width, std::string_view title, CFieldItem* item) {
+const ColumnEntry& CReviewArea::AddGridColumn(int key, int width, std::string_view title, FieldItem* item) {
     return columns.AddByKey(key, width, title, item);
 }
 
@@ -13,7 +13,7 @@ void CReviewArea::LayOutGrid() {
     if (!columns.Empty() && std::int64_t{columns.EndColumn(leftColumn)} - 1 > rightColumn) horizontalScroll = true;
 }
 
-bool CReviewArea::RemoveGridColumn(int key, const CFieldItem* item) {
+bool CReviewArea::RemoveGridColumn(int key, const FieldItem* item) {
     if (!columns.RemoveByKey(key, item)) return false;
     columns.LayOut(leftColumn);
     return true;

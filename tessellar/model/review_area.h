@@ -24,7 +24,7 @@ public:
     int leftColumn = 0;         // relative to the screen origin
     int rightColumn = 0;
     BoxCorners box;             // relative to the screen origin
-    CColumnList columns;
+    ColumnList columns;
     int scrollColumn = 0;       // the data grid's horizontal scroll, in columns
     bool horizontalScroll = false;  // the grid's columns reach beyond the area
     FontDescription font;
@@ -34,10 +34,10 @@ public:
     // Data grid: registers an item's column; LayOutGrid then packs the
     // columns again. Columns that end beyond the area's right column give
     // the grid a horizontal scroll bar.
-    const ColumnEntry& AddGridColumn(int key, int width, std::string_view title, CFieldItem* item);
+    const ColumnEntry& AddGridColumn(int key, int width, std::string_view title, FieldItem* item);
     void LayOutGrid();
     // One item fewer uses the column; the columns are packed again.
-    bool RemoveGridColumn(int key, const CFieldItem* item = nullptr);
+    bool RemoveGridColumn(int key, const FieldItem* item = nullptr);
     // The grid column of an item compiled at this column.
     int MapColumn(int compiledColumn) const { return columns.MapColumn(compiledColumn, leftColumn); }
 };

@@ -97,7 +97,7 @@ CFieldEntry& CScreenModel::FindOrAddFieldEntry(FieldList list, std::string_view 
 }
 
 CReviewArea& CScreenModel::CreateReviewArea() {
-    auto unlink = [](CFieldItem& item) {
+    auto unlink = [](FieldItem& item) {
         item.reviewArea = nullptr;
         item.inReviewArea = false;
         item.gridColumnKey = -1;
@@ -113,13 +113,13 @@ void CScreenModel::SetAsideScreenModes() {
     modes_.MoveAllTo(setAsideModes_);
 }
 
-void CScreenModel::RegisterGridColumn(CFieldItem& item, std::string_view title) {
+void CScreenModel::RegisterGridColumn(FieldItem& item, std::string_view title) {
     if (!reviewArea_) return;
     item.gridColumnKey = item.compiled.column;
     reviewArea_->AddGridColumn(item.gridColumnKey, item.width.Current(), title, &item);
 }
 
-void CScreenModel::UnregisterGridColumn(CFieldItem& item) {
+void CScreenModel::UnregisterGridColumn(FieldItem& item) {
     if (!reviewArea_ || item.gridColumnKey == -1) return;
     reviewArea_->RemoveGridColumn(item.gridColumnKey, &item);
     item.gridColumnKey = -1;
@@ -128,7 +128,7 @@ void CScreenModel::UnregisterGridColumn(CFieldItem& item) {
 void CScreenModel::PlaceGridItems(GridPlacement placement) {
     if (!reviewArea_ || !reviewArea_->IsDataGrid()) return;
     reviewArea_->LayOutGrid();
-    auto place = [this, placement](CFieldItem& item) {
+    auto place = [this, placement](FieldItem& item) {
         if (item.gridColumnKey == -1) return;
         const ColumnEntry* column = reviewArea_->columns.FindByKey(item.gridColumnKey);
         if (column == nullptr) return;

@@ -159,8 +159,8 @@ public:
     // compiled column; PlaceGridItems packs the columns and moves every item
     // of the grid to its column. Registering many items and placing them
     // once costs the same as placing after each.
-    void RegisterGridColumn(CFieldItem& item, std::string_view title);
-    void UnregisterGridColumn(CFieldItem& item);
+    void RegisterGridColumn(FieldItem& item, std::string_view title);
+    void UnregisterGridColumn(FieldItem& item);
     void PlaceGridItems(GridPlacement placement = GridPlacement::AsDecoded);
 
     // Look-ups: the first match in list order, texts compared exactly.

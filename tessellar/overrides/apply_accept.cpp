@@ -1,4 +1,4 @@
-#include "tessellar/canvas/pictures/picture_compiler.h"
+#include "tessellar/pictures/picture_compiler.h"
 #include "tessellar/overrides/apply_statement.h"
 #include "tessellar/overrides/item_placement.h"
 #include "tessellar/overrides/item_resolution.h"
@@ -39,7 +39,7 @@ void ApplyAccept(model::CScreenModel& model, const OverrideStatement& statement,
     if (o.filterGiven) item->filter.SetCurrent(o.filter);
     if (o.pictureGiven) {
         item->picture.SetCurrent(o.picture);
-        item->width.SetCurrent(canvas::PictureWidth(item->picture.Current()));
+        item->width.SetCurrent(pictures::PictureWidth(item->picture.Current()));
     }
     if (o.coordinateGiven) MoveFieldItem(model, *item, RelativePosition(model, o.row, o.column));
     if (o.columnNumberGiven) item->columnNumber.SetCurrent(o.columnNumber);

@@ -1,6 +1,6 @@
 #include <string>
 
-#include "tessellar/canvas/pictures/picture_compiler.h"
+#include "tessellar/pictures/picture_compiler.h"
 #include "tessellar/overrides/apply_statement.h"
 #include "tessellar/overrides/item_placement.h"
 #include "tessellar/overrides/item_resolution.h"
@@ -113,7 +113,7 @@ void ApplyDisplay(model::CScreenModel& model, const OverrideStatement& statement
     if (o.suppressed != kNotGiven) item->suppressed.SetCurrent(o.suppressed == 1);
     if (o.pictureGiven) {
         item->picture.SetCurrent(o.picture);
-        item->width.SetCurrent(canvas::PictureWidth(item->picture.Current()));
+        item->width.SetCurrent(pictures::PictureWidth(item->picture.Current()));
     }
     if (o.coordinateGiven) MoveFieldItem(model, *item, RelativePosition(model, o.row, o.column));
     if (o.columnNumberGiven) item->columnNumber.SetCurrent(o.columnNumber);

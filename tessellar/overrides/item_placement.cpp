@@ -28,7 +28,7 @@ model::CellPosition RelativePosition(const model::CScreenModel& model, int row, 
     return {ClampCell(std::int64_t{row} - OriginRow(model)), ClampCell(std::int64_t{column} - OriginColumn(model))};
 }
 
-void MoveFieldItem(model::CScreenModel& model, model::CFieldItem& item, model::CellPosition relative) {
+void MoveFieldItem(model::CScreenModel& model, model::FieldItem& item, model::CellPosition relative) {
     item.position.SetCurrent(relative);
     if (!OnDataGrid(model)) return;
     const bool inside = InReviewRows(*model.ReviewArea(), relative.row);
@@ -45,13 +45,13 @@ void MoveFieldItem(model::CScreenModel& model, model::CFieldItem& item, model::C
     if (item.gridColumnKey != -1) model.PlaceGridItems(model::GridPlacement::CurrentOnly);
 }
 
-void TakeOutOfDataGrid(model::CScreenModel& model, model::CFieldItem& item) {
+void TakeOutOfDataGrid(model::CScreenModel& model, model::FieldItem& item) {
     if (!OnDataGrid(model) || item.gridColumnKey == -1) return;
     model.UnregisterGridColumn(item);
     model.PlaceGridItems(model::GridPlacement::CurrentOnly);
 }
 
-void ReturnToDataGrid(model::CScreenModel& model, model::CFieldItem& item) {
+void ReturnToDataGrid(model::CScreenModel& model, model::FieldItem& item) {
     if (!OnDataGrid(model) || !item.inReviewArea || item.gridColumnKey != -1) return;
     model.RegisterGridColumn(item, item.GridColumnTitle());
     model.PlaceGridItems(model::GridPlacement::CurrentOnly);

@@ -23,11 +23,11 @@ model::CellPosition RelativePosition(const model::CScreenModel& model, int row, 
 // Sets the item's current position; on a data grid an item that comes into
 // the review area's rows joins the grid, one that leaves them leaves it, and
 // an item in the grid takes the column the grid gives it.
-void MoveFieldItem(model::CScreenModel& model, model::CFieldItem& item, model::CellPosition relative);
+void MoveFieldItem(model::CScreenModel& model, model::FieldItem& item, model::CellPosition relative);
 
 // A hidden entry field leaves the data grid; shown again, it returns.
-void TakeOutOfDataGrid(model::CScreenModel& model, model::CFieldItem& item);
-void ReturnToDataGrid(model::CScreenModel& model, model::CFieldItem& item);
+void TakeOutOfDataGrid(model::CScreenModel& model, model::FieldItem& item);
+void ReturnToDataGrid(model::CScreenModel& model, model::FieldItem& item);
 
 // After the frame changed size the review area spans it again.
 void FitReviewAreaToFrame(model::CScreenModel& model);

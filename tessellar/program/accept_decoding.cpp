@@ -1,6 +1,6 @@
 // Entry fields (accept statements).
 
-#include "tessellar/canvas/pictures/field_picture.h"
+#include "tessellar/pictures/field_picture.h"
 #include "tessellar/program/field_width.h"
 #include "tessellar/program/image/record_fields.h"
 #include "tessellar/program/image/record_layout.h"
@@ -60,7 +60,7 @@ void ScreenItemDecoder::DecodeAccept(std::uint32_t statement, DecodePass pass) {
     const std::uint16_t sizeWord = record.U16(accept_field::kSizeWord);
     const std::uint8_t displayWidth = record.Byte(accept_field::kDisplayWidth);
     item.width.SetBoth(displayWidth != 0 ? displayWidth : FieldWidth(sizeWord, item.typeLetter));
-    item.SetDefaultPicture(canvas::DefaultPictureText(sizeWord, item.typeLetter));
+    item.SetDefaultPicture(pictures::DefaultPictureText(sizeWord, item.typeLetter));
     item.picture.SetBoth(PictureText(record.Int24(accept_field::kPicture)));
 
     const std::string title = OperandText(image, record.Int24(accept_field::kTitle), context_.sink).text;

@@ -1,7 +1,7 @@
 // Displays: prompts and labels (texts of the program's text table) and the
 // values of fields and expressions.
 
-#include "tessellar/canvas/pictures/field_picture.h"
+#include "tessellar/pictures/field_picture.h"
 #include "tessellar/program/image/record_fields.h"
 #include "tessellar/program/image/record_layout.h"
 #include "tessellar/program/operand_text.h"
@@ -43,7 +43,7 @@ void ScreenItemDecoder::DecodeDisplay(std::uint32_t statement, DecodePass pass) 
 
     item.sizeWord = record.U16(display_field::kSizeWord);
     item.typeLetter = static_cast<char>(record.Byte(display_field::kType));
-    item.SetDefaultPicture(canvas::DefaultPictureText(item.sizeWord, item.typeLetter));
+    item.SetDefaultPicture(pictures::DefaultPictureText(item.sizeWord, item.typeLetter));
     item.picture.SetBoth(PictureText(record.Int24(display_field::kPicture)));
 
     const std::uint16_t tag = longForm ? record.U16(display_field::kTag) : 0;

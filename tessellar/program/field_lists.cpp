@@ -4,7 +4,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "tessellar/canvas/pictures/field_picture.h"
+#include "tessellar/pictures/field_picture.h"
 #include "tessellar/program/field_width.h"
 #include "tessellar/program/image/chain_walk.h"
 #include "tessellar/program/image/directory_entry.h"
@@ -60,7 +60,7 @@ public:
         const auto type = static_cast<char>(ByteField(image, variable, variable_field::kType));
         const std::uint8_t width = ByteField(image, variable, variable_field::kDisplayWidth);
         entry.width = width != 0 ? width : FieldWidth(size, type);
-        entry.SetDefaultPicture(canvas::DefaultPictureText(size, type));
+        entry.SetDefaultPicture(pictures::DefaultPictureText(size, type));
         entry.typeLetter = type;
         entry.shownByDisplay = shown_.contains(entry.name);
         entry.listed = true;

@@ -1,23 +1,23 @@
 #include "tessellar/program/field_width.h"
 
-#include "tessellar/canvas/pictures/size_word.h"
-#include "tessellar/canvas/pictures/value_format.h"
+#include "tessellar/pictures/size_word.h"
+#include "tessellar/pictures/value_format.h"
 
 namespace program {
 
 int FieldWidth(std::uint16_t sizeWord, char typeLetter) {
     switch (typeLetter) {
-        case canvas::kDateType: return 11;
-        case canvas::kTimeType: return 8;
-        case canvas::kTimeLikeType: return 10;
+        case pictures::kDateType: return 11;
+        case pictures::kTimeType: return 8;
+        case pictures::kTimeLikeType: return 10;
         default: break;
     }
-    if (!canvas::IsNumeric(sizeWord)) return sizeWord;
-    const int decimals = canvas::DecimalPlaces(sizeWord);
-    int width = canvas::IntegerDigits(sizeWord) + decimals;
+    if (!pictures::IsNumeric(sizeWord)) return sizeWord;
+    const int decimals = pictures::DecimalPlaces(sizeWord);
+    int width = pictures::IntegerDigits(sizeWord) + decimals;
     if (decimals > 0) ++width;
-    if (canvas::IsSigned(sizeWord)) ++width;
-    if (typeLetter == canvas::kMoneyType) ++width;
+    if (pictures::IsSigned(sizeWord)) ++width;
+    if (typeLetter == pictures::kMoneyType) ++width;
     return width;
 }
 

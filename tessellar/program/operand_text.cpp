@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "tessellar/canvas/pictures/size_word.h"
-#include "tessellar/canvas/pictures/value_format.h"
+#include "tessellar/pictures/size_word.h"
+#include "tessellar/pictures/value_format.h"
 #include "tessellar/model/text_capacity.h"
 #include "tessellar/program/field_width.h"
 #include "tessellar/program/image/record_fields.h"
@@ -17,8 +17,8 @@ namespace program {
 
 namespace {
 
-constexpr std::uint16_t kSubscriptStorage = canvas::kBinaryStorage;
-constexpr std::uint16_t kMostSubscriptDigits = 4 << canvas::kIntegerDigitsShift;
+constexpr std::uint16_t kSubscriptStorage = pictures::kBinaryStorage;
+constexpr std::uint16_t kMostSubscriptDigits = 4 << pictures::kIntegerDigitsShift;
 
 bool IsCompiledExpression(const ProgramImage& image, std::uint32_t operand) {
     return Int24Field(image, operand, operand_field::kExpression) != 0;
@@ -36,7 +36,7 @@ bool ShowableSubscript(const ProgramImage& image, std::uint32_t subscript, int& 
     if (subscript == 0 || IsCompiledExpression(image, subscript)) return false;
     if (ByteField(image, subscript, operand_field::kKind) != kLiteralOperand) return false;
     const std::uint16_t size = U16Field(image, subscript, operand_field::kLength);
-    if (!(size & kSubscriptStorage) || (size & canvas::kIntegerDigitsMask) > kMostSubscriptDigits) return false;
+    if (!(size & kSubscriptStorage) || (size & pictures::kIntegerDigitsMask) > kMostSubscriptDigits) return false;
     index = U16Field(image, Int24Field(image, subscript, operand_field::kLiteral), 0);
     return true;
 }
@@ -45,7 +45,7 @@ bool ShowableSubscript(const ProgramImage& image, std::uint32_t subscript, int& 
 // is no length, so a number takes the columns its digits need.
 int VariableLength(const ProgramImage& image, std::uint32_t variable) {
     const std::uint16_t size = U16Field(image, variable, variable_field::kSizeWord);
-    if (!canvas::IsNumeric(size)) return size;
+    if (!pictures::IsNumeric(size)) return size;
     return FieldWidth(size, static_cast<char>(ByteField(image, variable, variable_field::kType)));
 }
 
@@ -69,8 +69,8 @@ OperandValue LiteralValue(const ProgramImage& image, std::uint32_t operand) {
     const std::uint16_t size = U16Field(image, operand, operand_field::kLength);
     const std::uint32_t bytes = Int24Field(image, operand, operand_field::kLiteral);
     OperandValue value;
-    if (canvas::IsNumeric(size)) {
-        value.text = canvas::FormatNumericLiteral(LiteralBytes(image, bytes, canvas::StorageSize(size)), size);
+    if (pictures::IsNumeric(size)) {
+        value.text = pictures::FormatNumericLiteral(LiteralBytes(image, bytes, pictures::StorageSize(size)), size);
     } else {
         const std::vector<std::uint8_t> text = LiteralBytes(image, bytes, size);
         value.text.assign(text.begin(), text.end());

@@ -34,13 +34,13 @@ bool ScreenItemDecoder::InReviewArea(int compiledRow, DecodePass pass) const {
            compiledRow < geometry.reviewFirstRow + geometry.reviewRows;
 }
 
-void ScreenItemDecoder::Place(model::CFieldItem& item, std::uint32_t row, std::uint32_t column) {
+void ScreenItemDecoder::Place(model::FieldItem& item, std::uint32_t row, std::uint32_t column) {
     const ScreenGeometry& geometry = context_.geometry;
     item.compiled = {static_cast<int>(CoordinateValue(row)), static_cast<int>(CoordinateValue(column))};
     item.position.SetBoth({item.compiled.row - geometry.originRow, item.compiled.column - geometry.originColumn});
 }
 
-void ScreenItemDecoder::JoinReviewArea(model::CFieldItem& item, const std::string& columnTitle) {
+void ScreenItemDecoder::JoinReviewArea(model::FieldItem& item, const std::string& columnTitle) {
     model::CReviewArea* area = context_.model.ReviewArea();
     if (area == nullptr) return;
     item.inReviewArea = true;

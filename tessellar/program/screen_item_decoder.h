@@ -37,9 +37,9 @@ private:
     // Sets the compiled coordinate and the position relative to the origin.
     // An item of a data grid gets its column from the grid's column map once
     // every column of the grid is known (CScreenModel::PlaceGridItems).
-    void Place(model::CFieldItem& item, std::uint32_t row, std::uint32_t column);
+    void Place(model::FieldItem& item, std::uint32_t row, std::uint32_t column);
     // Marks the item as part of the review area, and makes its column.
-    void JoinReviewArea(model::CFieldItem& item, const std::string& columnTitle);
+    void JoinReviewArea(model::FieldItem& item, const std::string& columnTitle);
     std::string PictureText(std::uint32_t picture) const;
     std::string ValueListText(const char* prefix, std::uint32_t first);
 

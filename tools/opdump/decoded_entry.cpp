@@ -218,7 +218,7 @@ void WriteScreen(const model::CScreenModel& model, std::string_view typeText, Li
 }
 
 // What entry fields and displays share.
-void WriteFieldItem(const model::CFieldItem& item, Lines& lines) {
+void WriteFieldItem(const model::FieldItem& item, Lines& lines) {
     lines.Property("compiled", Cell(item.compiled));
     lines.Tracked("position", item.position, CellText);
     lines.Tracked("width", item.width, IntegerText);
@@ -228,7 +228,7 @@ void WriteFieldItem(const model::CFieldItem& item, Lines& lines) {
     if (item.columnNumber.Changed()) lines.TrackedText("column order", item.columnNumber);
 }
 
-std::vector<std::string> FieldItemFlags(const model::CFieldItem& item) {
+std::vector<std::string> FieldItemFlags(const model::FieldItem& item) {
     std::vector<std::string> flags;
     if (item.suppressed.Current()) flags.emplace_back("suppressed");
     if (item.added) flags.emplace_back("added");

@@ -1,12 +1,11 @@
 #include "tools/opdump/override_report.h"
 
 #include <ostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "tessellar/model/screen_model.h"
-#include "tessellar/overrides/apply_section.h"
+#include "tessellar/document/entry_opening.h"
 #include "tessellar/overrides/section_bodies.h"
 #include "tessellar/overrides/value_readers.h"
 #include "tessellar/program/directory_page.h"
@@ -47,7 +46,7 @@ private:
     std::vector<std::string> names_;
 };
 
-void FieldItemChanges(const model::CFieldItem& item, Changes& changes) {
+void FieldItemChanges(const model::FieldItem& item, Changes& changes) {
     changes.Add(item.added, "added");
     changes.Check("suppressed", item.suppressed);
     changes.Check("position", item.position);
@@ -150,13 +149,12 @@ OverrideReport WriteEntriesWithOverrides(const program::ProgramImage& image, std
         const program::DirectoryRow& entry = page.Rows()[row];
         if (entry.name != name) continue;
         model::CScreenModel& model = *page.Models()[row];
-        program::DecodeScreen(model, sink, inputs);
+        document::EntryInputs entryInputs;
+        entryInputs.decode = inputs;
         std::size_t statements = 0;
+        if (report.overrideFileRead) statements = document::OpenEntry(model, entryInputs, sections, sink);
+        else document::PrepareEntry(model, entryInputs, sink);
         const std::string* body = report.overrideFileRead ? sections.Find(entry.name) : nullptr;
-        if (body != nullptr) {
-            std::istringstream section(*body);
-            statements = overrides::ApplySectionStream(model, section, sink);
-        }
         if (report.entries++ > 0) out << '\n';
         WriteDecodedEntry(model, entry.typeText, out);
         out << "\noverrides: " << overridePath;

@@ -49,7 +49,7 @@ void DrawHeadingCell(const PaintContext& context, const QRect& itemRect, const s
                      platform::QStringFromCp1252(title));
 }
 
-ChangeSet FieldChanges(const model::CFieldItem& item, bool inGrid, int overlaps) {
+ChangeSet FieldChanges(const model::FieldItem& item, bool inGrid, int overlaps) {
     ChangeSet changes;
     changes.Add(ChangeCategory::Overlaid, overlaps > 0)
         .Add(ChangeCategory::Suppressed, item.suppressed.Current())

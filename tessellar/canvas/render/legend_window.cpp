@@ -12,7 +12,7 @@ namespace canvas {
 
 namespace {
 
-QPointer<CLegendWindow> openLegend;
+QPointer<LegendWindow> openLegend;
 
 constexpr int kWidthUnits = 183;
 constexpr int kHeightUnits = 106;
@@ -50,9 +50,9 @@ void PaintLegend(QPainter& painter, const QRect& client) {
     }
 }
 
-CLegendWindow* CLegendWindow::Open(QWidget* parent) {
+LegendWindow* LegendWindow::Open(QWidget* parent) {
     if (!openLegend) {
-        openLegend = new CLegendWindow(parent);
+        openLegend = new LegendWindow(parent);
         openLegend->show();
     }
     openLegend->raise();
@@ -60,18 +60,18 @@ CLegendWindow* CLegendWindow::Open(QWidget* parent) {
     return openLegend;
 }
 
-CLegendWindow* CLegendWindow::Instance() { return openLegend; }
+LegendWindow* LegendWindow::Instance() { return openLegend; }
 
-CLegendWindow::CLegendWindow(QWidget* parent) : QDialog(parent) {
+LegendWindow::LegendWindow(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QString::fromLatin1(texts::kLegendTitle));
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(LegendSize(font()));
 }
 
-CLegendWindow::~CLegendWindow() = default;
+LegendWindow::~LegendWindow() = default;
 
-void CLegendWindow::paintEvent(QPaintEvent*) {
+void LegendWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     PaintLegend(painter, rect());
 }

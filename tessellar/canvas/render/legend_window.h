@@ -6,20 +6,20 @@
 
 namespace canvas {
 
-class CLegendWindow : public QDialog {
+class LegendWindow : public QDialog {
     Q_OBJECT
 public:
     // Opens the legend, or activates it when it is open already.
-    static CLegendWindow* Open(QWidget* parent = nullptr);
+    static LegendWindow* Open(QWidget* parent = nullptr);
     // The open legend, or null.
-    static CLegendWindow* Instance();
+    static LegendWindow* Instance();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    explicit CLegendWindow(QWidget* parent);
-    ~CLegendWindow() override;
+    explicit LegendWindow(QWidget* parent);
+    ~LegendWindow() override;
 };
 
 // Paints the legend's content: five frames and their texts.

@@ -301,16 +301,16 @@ private slots:
     }
 
     void legendOpensOnce() {
-        CLegendWindow* first = CLegendWindow::Open();
-        CLegendWindow* second = CLegendWindow::Open();
+        LegendWindow* first = LegendWindow::Open();
+        LegendWindow* second = LegendWindow::Open();
         QCOMPARE(first, second);
-        QCOMPARE(CLegendWindow::Instance(), first);
+        QCOMPARE(LegendWindow::Instance(), first);
         QCOMPARE(first->windowTitle(), QString("Legend"));
         first->close();
-        QTRY_VERIFY(CLegendWindow::Instance() == nullptr);
-        QVERIFY(CLegendWindow::Open() != nullptr);
-        CLegendWindow::Instance()->close();
-        QTRY_VERIFY(CLegendWindow::Instance() == nullptr);
+        QTRY_VERIFY(LegendWindow::Instance() == nullptr);
+        QVERIFY(LegendWindow::Open() != nullptr);
+        LegendWindow::Instance()->close();
+        QTRY_VERIFY(LegendWindow::Instance() == nullptr);
     }
 
     void legendFramesInCategoryOrder() {

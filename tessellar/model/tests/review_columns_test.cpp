@@ -10,20 +10,20 @@
 namespace model {
 namespace {
 
-std::vector<int> Keys(const CColumnList& list) {
+std::vector<int> Keys(const ColumnList& list) {
     std::vector<int> keys;
     for (const ColumnEntry& entry : list.Entries()) keys.push_back(entry.key);
     return keys;
 }
 
-std::vector<int> Positions(const CColumnList& list) {
+std::vector<int> Positions(const ColumnList& list) {
     std::vector<int> positions;
     for (const ColumnEntry& entry : list.Entries()) positions.push_back(entry.position);
     return positions;
 }
 
 TEST(ReviewColumns, ADataGridSortsByKeyAndPacksColumnsFromTheLeft) {
-    CColumnList columns;
+    ColumnList columns;
     columns.AddByKey(40, 5, "Qty", nullptr);
     columns.AddByKey(3, 10, "Item", nullptr);
     columns.AddByKey(20, 8, "Price", nullptr);
@@ -35,11 +35,11 @@ TEST(ReviewColumns, ADataGridSortsByKeyAndPacksColumnsFromTheLeft) {
     EXPECT_EQ(columns.MapColumn(20, 2), 12);
     EXPECT_EQ(columns.MapColumn(30, 2), 20);
     EXPECT_EQ(columns.MapColumn(99, 2), 25);
-    EXPECT_EQ(CColumnList().MapColumn(99, 2), 2);
+    EXPECT_EQ(ColumnList().MapColumn(99, 2), 2);
 }
 
 TEST(ReviewColumns, AGridColumnUsedTwiceStaysUntilItsLastItemGoes) {
-    CColumnList columns;
+    ColumnList columns;
     columns.AddByKey(12, 6, "First", nullptr);
     const ColumnEntry& again = columns.AddByKey(12, 9, "Second", nullptr);
     EXPECT_EQ(columns.Size(), 1u);
@@ -55,7 +55,7 @@ TEST(ReviewColumns, AGridColumnUsedTwiceStaysUntilItsLastItemGoes) {
 }
 
 TEST(ReviewColumns, AReviewScreenSortsByPositionAndAnEqualPositionGoesAfter) {
-    CColumnList columns;
+    ColumnList columns;
     columns.AddByPosition(30, 5, 31);
     columns.AddByPosition(10, 4, 11);
     columns.AddByPosition(10, 6, 12);

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "tessellar/canvas/pictures/stored_number.h"
-#include "tessellar/canvas/pictures/value_format.h"
+#include "tessellar/pictures/stored_number.h"
+#include "tessellar/pictures/value_format.h"
 #include "tools/opimage/number_literal.h"
 
-namespace canvas {
+namespace pictures {
 namespace {
 
 std::vector<std::uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
@@ -163,4 +163,4 @@ TEST(FormatNumericLiteralTest, ANumberByItsSizeWordAlone) {
 }
 
 }  // namespace
-}  // namespace canvas
+}  // namespace pictures

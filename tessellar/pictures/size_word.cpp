@@ -1,6 +1,6 @@
-#include "tessellar/canvas/pictures/size_word.h"
+#include "tessellar/pictures/size_word.h"
 
-namespace canvas {
+namespace pictures {
 
 std::size_t StorageSize(SizeWord size) {
     const int digits = IntegerDigits(size) + DecimalPlaces(size);
@@ -13,4 +13,4 @@ std::size_t StorageSize(SizeWord size) {
     return TextLength(size);
 }
 
-}  // namespace canvas
+}  // namespace pictures

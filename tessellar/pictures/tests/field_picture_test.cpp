@@ -5,10 +5,10 @@
 
 #include <string>
 
-#include "tessellar/canvas/pictures/field_picture.h"
-#include "tessellar/canvas/pictures/size_word.h"
+#include "tessellar/pictures/field_picture.h"
+#include "tessellar/pictures/size_word.h"
 
-namespace canvas {
+namespace pictures {
 namespace {
 
 struct StorageRow {
@@ -121,4 +121,4 @@ TEST(ExpandRepeatCountsTest, ExpansionIsBounded) {
 }
 
 }  // namespace
-}  // namespace canvas
+}  // namespace pictures

@@ -1,12 +1,12 @@
-#include "tessellar/canvas/pictures/value_format.h"
+#include "tessellar/pictures/value_format.h"
 
 #include <cmath>
 #include <cstdint>
 
-#include "tessellar/canvas/pictures/picture_texts.h"
-#include "tessellar/canvas/pictures/stored_number.h"
+#include "tessellar/pictures/picture_texts.h"
+#include "tessellar/pictures/stored_number.h"
 
-namespace canvas {
+namespace pictures {
 
 namespace {
 
@@ -159,4 +159,4 @@ std::string FormatNumericLiteral(std::span<const std::uint8_t> stored, SizeWord 
     return FormatNumber(ReadStoredNumber(stored, size), kPlainNumberType, size);
 }
 
-}  // namespace canvas
+}  // namespace pictures

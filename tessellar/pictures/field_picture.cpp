@@ -1,11 +1,11 @@
-#include "tessellar/canvas/pictures/field_picture.h"
+#include "tessellar/pictures/field_picture.h"
 
 #include <cstddef>
 
-#include "tessellar/canvas/pictures/picture_texts.h"
-#include "tessellar/canvas/pictures/repeat_count.h"
+#include "tessellar/pictures/picture_texts.h"
+#include "tessellar/pictures/repeat_count.h"
 
-namespace canvas {
+namespace pictures {
 
 namespace {
 
@@ -103,4 +103,4 @@ std::string DefaultPictureText(SizeWord size, char typeLetter) {
     return PictureForField(typeLetter, size, {}, PictureForm::Compact);
 }
 
-}  // namespace canvas
+}  // namespace pictures

@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "tessellar/canvas/pictures/size_word.h"
+#include "tessellar/pictures/size_word.h"
 
-namespace canvas {
+namespace pictures {
 
 // Type letters with a display of their own; every other letter is numeric.
 inline constexpr char kTextType = 'A';
@@ -55,4 +55,4 @@ std::string FormatText(std::string_view value, std::size_t length);
 // rounds: a fractional part of 0.49999998 or more rounds up.
 double RoundedMagnitude(double value, int decimalPlaces);
 
-}  // namespace canvas
+}  // namespace pictures

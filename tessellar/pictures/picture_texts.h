@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-namespace canvas::texts {
+namespace pictures::texts {
 
 inline constexpr std::string_view kDefaultDatePicture = "DD-MMM-YYYY";
 inline constexpr std::string_view kDefaultTimePicture = "HH:MM:SS";
@@ -19,4 +19,4 @@ inline constexpr std::array<std::string_view, 12> kEnglishMonthNames = {
 // Every position of a value that does not fit shows this character.
 inline constexpr char kOverflowMark = '?';
 
-}  // namespace canvas::texts
+}  // namespace pictures::texts

@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "tessellar/canvas/pictures/repeat_count.h"
-#include "tessellar/canvas/pictures/size_word.h"
+#include "tessellar/pictures/repeat_count.h"
+#include "tessellar/pictures/size_word.h"
 
-namespace canvas {
+namespace pictures {
 
 enum class PictureForm { Compact, Expanded };
 
@@ -37,4 +37,4 @@ std::string LowerCasedPicture(std::string_view picture);
 // An expansion stops writing out groups once it reaches this length.
 inline constexpr std::size_t kMaxExpandedLength = 65536;
 
-}  // namespace canvas
+}  // namespace pictures

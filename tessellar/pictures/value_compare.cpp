@@ -1,11 +1,11 @@
-#include "tessellar/canvas/pictures/value_compare.h"
+#include "tessellar/pictures/value_compare.h"
 
 #include <charconv>
 #include <cmath>
 
-#include "tessellar/canvas/pictures/picture_texts.h"
+#include "tessellar/pictures/picture_texts.h"
 
-namespace canvas {
+namespace pictures {
 
 namespace {
 
@@ -67,4 +67,4 @@ std::pair<std::string_view, std::string_view> SplitRangeText(std::string_view te
     return {text.substr(0, separator), text.substr(separator + texts::kRangeSeparator.size())};
 }
 
-}  // namespace canvas
+}  // namespace pictures

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-namespace canvas {
+namespace pictures {
 
 // Counts larger than this are not written out: no real picture comes near it,
 // and a typed count must not make the customiser allocate without bound.
@@ -30,4 +30,4 @@ inline std::optional<RepeatCount> ReadRepeatCount(std::string_view text, std::si
     return RepeatCount{static_cast<int>(count), i + 1};
 }
 
-}  // namespace canvas
+}  // namespace pictures

@@ -5,10 +5,10 @@
 
 #include <string>
 
-#include "tessellar/canvas/pictures/field_picture.h"
-#include "tessellar/canvas/pictures/picture_compiler.h"
+#include "tessellar/pictures/field_picture.h"
+#include "tessellar/pictures/picture_compiler.h"
 
-namespace canvas {
+namespace pictures {
 namespace {
 
 struct ValidRow {
@@ -152,4 +152,4 @@ TEST(PictureCompilerTest, LongPicturesAreCountedNotStored) {
 }
 
 }  // namespace
-}  // namespace canvas
+}  // namespace pictures

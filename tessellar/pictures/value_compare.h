@@ -5,9 +5,9 @@
 #include <string_view>
 #include <utility>
 
-#include "tessellar/canvas/pictures/size_word.h"
+#include "tessellar/pictures/size_word.h"
 
-namespace canvas {
+namespace pictures {
 
 // Numbers closer than this count as equal.
 inline constexpr double kNumberTolerance = 2e-8;
@@ -31,4 +31,4 @@ bool IsRangeText(std::string_view text);
 // range gives itself twice.
 std::pair<std::string_view, std::string_view> SplitRangeText(std::string_view text);
 
-}  // namespace canvas
+}  // namespace pictures

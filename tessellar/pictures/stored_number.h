@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <span>
 
-#include "tessellar/canvas/pictures/size_word.h"
+#include "tessellar/pictures/size_word.h"
 
-namespace canvas {
+namespace pictures {
 
 // 10 to the power n for n >= 0, built as the runtime builds it: a table up to
 // 10^8, then 10^8 multiplied by 10 as often as needed.
@@ -20,4 +20,4 @@ double PowerOfTen(int n);
 // read; fewer bytes than that read as 0.
 double ReadStoredNumber(std::span<const std::uint8_t> bytes, SizeWord size);
 
-}  // namespace canvas
+}  // namespace pictures

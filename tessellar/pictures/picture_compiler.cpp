@@ -1,13 +1,13 @@
-#include "tessellar/canvas/pictures/picture_compiler.h"
+#include "tessellar/pictures/picture_compiler.h"
 
 #include <algorithm>
 #include <climits>
 #include <string>
 
-#include "tessellar/canvas/pictures/field_picture.h"
-#include "tessellar/canvas/pictures/repeat_count.h"
+#include "tessellar/pictures/field_picture.h"
+#include "tessellar/pictures/repeat_count.h"
 
-namespace canvas {
+namespace pictures {
 
 namespace {
 
@@ -288,4 +288,4 @@ CompiledPicture CompilePicture(std::string_view picture) { return PictureReader(
 
 int PictureWidth(std::string_view picture) { return CompilePicture(picture).displayLength; }
 
-}  // namespace canvas
+}  // namespace pictures

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace canvas {
+namespace pictures {
 
 using SizeWord = std::uint16_t;
 
@@ -40,4 +40,4 @@ constexpr SizeWord MakeNumericSize(SizeWord storage, int integerDigits, int deci
 // storage bits, then display, floating point and packed, when several are set.
 std::size_t StorageSize(SizeWord size);
 
-}  // namespace canvas
+}  // namespace pictures

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "tessellar/canvas/pictures/value_compare.h"
+#include "tessellar/pictures/value_compare.h"
 
-namespace canvas {
+namespace pictures {
 namespace {
 
 TEST(CompareValuesTest, NumbersWithinTheToleranceAreEqual) {
@@ -44,4 +44,4 @@ TEST(RangeTextTest, ToWithBlanksOnBothSides) {
 }
 
 }  // namespace
-}  // namespace canvas
+}  // namespace pictures

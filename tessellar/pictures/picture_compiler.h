@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "tessellar/canvas/pictures/size_word.h"
+#include "tessellar/pictures/size_word.h"
 
-namespace canvas {
+namespace pictures {
 
 enum class PictureStatus : int {
     Invalid = -1,
@@ -80,4 +80,4 @@ CompiledPicture CompilePicture(std::string_view picture);
 // display length, also when the picture is invalid.
 int PictureWidth(std::string_view picture);
 
-}  // namespace canvas
+}  // namespace pictures

@@ -1,9 +1,9 @@
-#include "tessellar/canvas/pictures/stored_number.h"
+#include "tessellar/pictures/stored_number.h"
 
 #include <array>
 #include <bit>
 
-namespace canvas {
+namespace pictures {
 
 namespace {
 
@@ -56,4 +56,4 @@ double ReadStoredNumber(std::span<const std::uint8_t> bytes, SizeWord size) {
     return WholeNumber(value, IsSigned(size)) / PowerOfTen(DecimalPlaces(size));
 }
 
-}  // namespace canvas
+}  // namespace pictures

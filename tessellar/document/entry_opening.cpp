@@ -1,0 +1,38 @@
+#include "tessellar/document/entry_opening.h"
+
+#include <sstream>
+
+#include "tessellar/overrides/apply_section.h"
+
+namespace document {
+
+std::optional<model::ColourTable> SchemeColourTable(const shell::ColourScheme& scheme) {
+    if (!scheme.loaded) return std::nullopt;
+    model::ColourTable table;
+    const shell::ScreenColourTable colours = scheme.ToScreenColourTable();
+    for (std::size_t i = 0; i < colours.size(); ++i) table.SetEntry(static_cast<int>(i) + 1, colours[i]);
+    return table;
+}
+
+void PrepareEntry(model::CScreenModel& model, const EntryInputs& inputs, platform::MessageSink& sink) {
+    if (!model.NeedsDecoding()) return;
+    if (inputs.colours) model.SetColourTable(*inputs.colours);
+    model.SetCustomFont(inputs.font);
+    program::DecodeScreen(model, sink, inputs.decode);
+}
+
+std::size_t OpenEntry(model::CScreenModel& model, const EntryInputs& inputs, const overrides::SectionBodies& sections,
+                      platform::MessageSink& sink) {
+    PrepareEntry(model, inputs, sink);
+    const std::string* body = sections.Find(model.Name());
+    if (body == nullptr) return 0;
+    std::istringstream section(*body);
+    return overrides::ApplySectionStream(model, section, sink);
+}
+
+bool OpenEntryFromWorkFile(model::CScreenModel& model, const EntryInputs& inputs, platform::MessageSink& sink) {
+    PrepareEntry(model, inputs, sink);
+    return overrides::ApplySection(model, sink);
+}
+
+}  // namespace document
