@@ -4,13 +4,6 @@
 
 namespace promptsweep {
 
-std::string_view TrimLine(std::string_view line) {
-    auto isSpace = [](char c) { return static_cast<unsigned char>(c) <= 32; };
-    while (!line.empty() && isSpace(line.front())) line.remove_prefix(1);
-    while (!line.empty() && isSpace(line.back())) line.remove_suffix(1);
-    return line;
-}
-
 std::string_view FirstWord(std::string_view line) {
     return line.substr(0, line.find_first_of(" \t\r\n"));
 }

@@ -1,6 +1,6 @@
 #pragma once
-// Line helpers shared by the override writer and the merge: trimming, first
-// words, and the words that give a line its role.
+// Line helpers shared by the override writer and the merge: first words,
+// and the words that give a line its role.
 
 #include <string>
 #include <string_view>

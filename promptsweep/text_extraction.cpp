@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "promptsweep/format.h"
+#include "platform/message_format.h"
+#include "platform/text_capacity.h"
 #include "promptsweep/term_match.h"
 #include "promptsweep/texts.h"
 #include "tessellar/program/image/chain_walk.h"
@@ -14,6 +15,8 @@
 #include "tessellar/program/image/text_table.h"
 
 namespace promptsweep {
+
+using platform::FormatText;
 
 namespace {
 
@@ -120,7 +123,7 @@ private:
     void SetCoordinate(std::uint32_t row, std::uint32_t column) {
         coordinate_.clear();
         if (program::IsExpression(row) || program::IsExpression(column)) return;
-        coordinate_ = Format(texts::kCoordinateText, static_cast<int>(row), static_cast<int>(column));
+        coordinate_ = FormatText(texts::kCoordinateText, static_cast<int>(row), static_cast<int>(column));
     }
 
     void VisitModes(std::uint32_t first) {
@@ -169,7 +172,7 @@ private:
             const std::uint16_t size = program::U16Field(image_, subscript, operand::kLength);
             if ((size & 0x2000) != 0 && (size & 0x3E0) <= 0x80) {
                 const int value = ReadU16(image_, Field(subscript, operand::kLiteral));
-                name = CutTo(Format(texts::kSubscriptedName, name.c_str(), value), kTextCapacity);
+                name = platform::CutText(FormatText(texts::kSubscriptedName, name.c_str(), value), kTextCapacity);
             }
         }
         return name;
@@ -210,7 +213,7 @@ private:
         const std::uint32_t left = Field(record, field::kLeft);
         std::string name;
         if (!program::IsExpression(top) && !program::IsExpression(left)) {
-            name = Format(texts::kBoxPosition, static_cast<int>(top), static_cast<int>(left));
+            name = FormatText(texts::kBoxPosition, static_cast<int>(top), static_cast<int>(left));
         }
         Test(kBoxTitle, name, TextReference(Field(record, field::kTitle)));
     }

@@ -95,7 +95,7 @@ const KeyEntry* FindKey(std::string_view key) {
     return nullptr;
 }
 
-std::string Cut(std::string_view text, std::size_t length) { return model::CutText(text, length); }
+std::string Cut(std::string_view text, std::size_t length) { return platform::CutText(text, length); }
 
 // The raw value unquoted and cut to a text field.
 std::string QuotedText(std::string_view rawLine, std::size_t length = kTextLength) {
