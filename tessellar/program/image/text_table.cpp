@@ -5,11 +5,6 @@
 
 namespace program {
 
-namespace {
-constexpr std::uint32_t kTextEntryLength = 5;
-constexpr std::uint32_t kTextEntryOffsetField = 2;
-}  // namespace
-
 bool ReadText(const ProgramImage& image, int number, std::size_t capacity, std::string& text,
               platform::MessageSink& sink) {
     const std::uint16_t count = ReadU16(image, header_field::kTextCount);
