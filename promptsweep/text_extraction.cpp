@@ -23,7 +23,7 @@ namespace {
 using program::ChainWalk;
 using program::ProgramImage;
 using program::ReadByte;
-using program::ReadInt24;
+using program::ReadU24;
 using program::ReadU16;
 
 namespace op = program::op;
@@ -70,7 +70,7 @@ private:
         namespace field = program::entry_field;
         const std::uint8_t kind = ReadByte(image_, std::uint64_t{entry} + field::kKind) & 0x03;
         section_ = kind == 1 ? texts::kSectionScreen : kind == 2 ? texts::kSectionMenu : texts::kSectionProcedure;
-        section_ += std::string(TextView(image_, ReadInt24(image_, std::uint64_t{entry} + field::kName), kTextCapacity));
+        section_ += std::string(TextView(image_, ReadU24(image_, std::uint64_t{entry} + field::kName), kTextCapacity));
 
         Test(kScreenTitle, texts::kWindowTitleName, TextReference(Field(entry, field::kTitle)));
         VisitModes(Field(entry, field::kModeList));

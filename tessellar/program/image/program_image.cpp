@@ -36,7 +36,7 @@ std::uint16_t ReadU16(const ProgramImage& image, std::uint64_t offset) {
     return static_cast<std::uint16_t>(ReadBigEndian(image, offset, 2));
 }
 
-std::uint32_t ReadInt24(const ProgramImage& image, std::uint64_t offset) {
+std::uint32_t ReadU24(const ProgramImage& image, std::uint64_t offset) {
     return ReadBigEndian(image, offset, 3);
 }
 
