@@ -3,14 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 
 #include "tessellar/overrides/apply_section.h"
 #include "tessellar/overrides/override_workspace.h"
 #include "tessellar/overrides/tests/decoded_program.h"
 #include "testsupport/scratch_directory.h"
-#include "tools/opdump/override_report.h"
 
 namespace overrides {
 namespace {
@@ -67,26 +65,6 @@ TEST_F(DemoOverrides, EntriesWithoutASectionStayAsCompiled) {
     workspace_.AttachWorkFile(procedure);
     EXPECT_TRUE(procedure.OverridePath().empty());
     EXPECT_FALSE(ApplySection(procedure, sink_));
-}
-
-TEST(OverrideDemoReport, OpdumpListsWhatTheOverrideFileChanged) {
-    platform::RecordingMessageSink sink;
-    auto image = program::LoadProgram(TESSELLAR_DEMO_PROGRAM, sink);
-    ASSERT_TRUE(image.has_value());
-    std::ostringstream out;
-    const opdump::OverrideReport report =
-        opdump::WriteEntriesWithOverrides(*image, "ORDER", TESSELLAR_DEMO_OVERRIDES, out, sink);
-    EXPECT_EQ(report.entries, 1);
-    EXPECT_TRUE(report.overrideFileRead);
-    const std::string text = out.str();
-    EXPECT_NE(text.find("text         \"Total (inc. VAT):\" (original: \"Order total:\")"), std::string::npos);
-    EXPECT_NE(text.find("overrides: " TESSELLAR_DEMO_OVERRIDES ", 8 statements\n"), std::string::npos);
-    EXPECT_NE(text.find("  mode 4: added, trigger confirmed, trigger before_confirm, trigger not_confirmed\n"),
-              std::string::npos);
-
-    std::ostringstream unread;
-    EXPECT_FALSE(opdump::WriteEntriesWithOverrides(*image, "ORDER", "/nonexistent.scf", unread, sink).overrideFileRead);
-    EXPECT_NE(unread.str().find("nothing applied"), std::string::npos);
 }
 
 }  // namespace
