@@ -4,6 +4,7 @@
 #include <ctime>
 #include <sstream>
 
+#include "platform/diagnostic_sink.h"
 #include "platform/line_trim.h"
 #include "platform/local_time.h"
 #include "platform/message_format.h"
@@ -95,6 +96,14 @@ TEST(TextHelpers, FormatCutAndTrim) {
     EXPECT_EQ(platform::TrimControls("\t\x01 key = v \r\n"), "key = v");
     EXPECT_EQ(platform::TrimControls("!x!"), "!x!");  // "!" is the first character kept
     EXPECT_EQ(platform::TrimControls(" \n "), "");
+}
+
+TEST(MessageSinks, DiagnosticsNameTheToolAndTheFile) {
+    std::ostringstream stream;
+    platform::DiagnosticSink sink(stream, "opdump", "/p/demo.op6");
+    sink.ShowMessage("Not the correct operation table format");
+    sink.WriteOutput("as it is\n");
+    EXPECT_EQ(stream.str(), "opdump: /p/demo.op6: Not the correct operation table format\nas it is\n");
 }
 
 }  // namespace

@@ -10,18 +10,21 @@
 #include <sstream>
 #include <string>
 
+#include "platform/diagnostic_sink.h"
 #include "tools/opimage/description.h"
 #include "tools/opimage/image.h"
 #include "tools/opimage/synthetic_program.h"
 
 namespace {
 
+constexpr const char* kTool = "opimage";
+
 constexpr const char* kUsage =
     "usage: opimage DESCRIPTION -o OUTPUT\n"
     "       opimage --generate ENTRIES -o OUTPUT\n";
 
 int Usage(const std::string& problem) {
-    std::cerr << "opimage: " << problem << "\n" << kUsage;
+    std::cerr << kTool << ": " << problem << "\n" << kUsage;
     return 2;
 }
 
@@ -73,7 +76,7 @@ int main(int argc, char** argv) {
     } else {
         std::ifstream in(arguments.description, std::ios::binary);
         if (!in) {
-            std::cerr << arguments.description << ": cannot open the description\n";
+            std::cerr << platform::DiagnosticLine(kTool, arguments.description, "cannot open the description");
             return 1;
         }
         std::ostringstream text;
@@ -81,14 +84,15 @@ int main(int argc, char** argv) {
         opimage::DescriptionError error;
         std::optional<opimage::Program> parsed = opimage::ParseDescription(text.str(), error);
         if (!parsed) {
-            std::cerr << arguments.description << ":" << error.line << ": " << error.message << "\n";
+            const std::string where = arguments.description + ":" + std::to_string(error.line);
+            std::cerr << platform::DiagnosticLine(kTool, where, error.message);
             return 1;
         }
         program = std::move(*parsed);
     }
     std::string error;
     if (!opimage::WriteFile(program, arguments.output, error)) {
-        std::cerr << arguments.output << ": " << error << "\n";
+        std::cerr << platform::DiagnosticLine(kTool, arguments.output, error);
         return 1;
     }
     return 0;

@@ -42,7 +42,7 @@ TEST_F(Cli, DescriptionErrorNamesFileAndLine) {
     const fs::path description = directory_ / "bad.opt";
     std::ofstream(description) << "global X\n\nscreen S {\n  colour red\n}\n";
     EXPECT_EQ(Run(description.string() + " -o " + (directory_ / "out.op6").string()), 1);
-    EXPECT_EQ(errors_, description.string() + ":4: unknown attribute 'colour' of an entry\n");
+    EXPECT_EQ(errors_, "opimage: " + description.string() + ":4: unknown attribute 'colour' of an entry\n");
     EXPECT_FALSE(fs::exists(directory_ / "out.op6"));
 }
 
