@@ -71,7 +71,7 @@ Occurrence JudgeFirstOccurrence(std::string_view text, std::string_view find, st
 std::string ReplaceTerms(std::string_view text, const PairList& pairs) {
     // Each pair's output is held in a text slot, so it is cut before the
     // next pair reads it.
-    std::string result = platform::CutText(std::string(text), kTextCapacity);
+    std::string result = platform::CutText(text, kTextCapacity);
     for (const ReplacementPair& pair : pairs) result = platform::CutText(ReplaceOnePair(result, pair), kTextCapacity);
     return result;
 }
