@@ -35,7 +35,7 @@ public:
     bool dataEntryMark = false;
     TrackedText columnTitle{kNameLength};  // its data grid column's title
 
-    void SetName(std::string_view value) { name = CutText(value, kNameLength); }
+    void SetName(std::string_view value) { name = platform::CutText(value, kNameLength); }
 
     // A prompt by its mark, or a prompt the user added.
     bool IsPrompt() const { return promptMark || identification == IdentificationKind::AddedPrompt; }

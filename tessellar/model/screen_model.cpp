@@ -92,7 +92,7 @@ CFieldEntry& CScreenModel::AddFieldEntry(FieldList list, std::string_view name) 
 }
 
 CFieldEntry& CScreenModel::FindOrAddFieldEntry(FieldList list, std::string_view name) {
-    if (CFieldEntry* found = FindFieldEntry(list, CutText(name, kFieldNameLength))) return *found;
+    if (CFieldEntry* found = FindFieldEntry(list, platform::CutText(name, kFieldNameLength))) return *found;
     return AddFieldEntry(list, name);
 }
 

@@ -133,7 +133,7 @@ public:
     const ItemList<CFieldEntry>& Fields(FieldList list) const;
     // The record source list's caption: the variable group's name and ":".
     const std::string& RecordSourceCaption() const { return recordSourceCaption_; }
-    void SetRecordSourceCaption(std::string_view caption) { recordSourceCaption_ = CutText(caption, kNameLength); }
+    void SetRecordSourceCaption(std::string_view caption) { recordSourceCaption_ = platform::CutText(caption, kNameLength); }
     CReviewArea* ReviewArea() { return reviewArea_.get(); }
     const CReviewArea* ReviewArea() const { return reviewArea_.get(); }
 

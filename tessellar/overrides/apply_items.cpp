@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "platform/message_format.h"
 #include "tessellar/overrides/apply_statement.h"
 #include "tessellar/overrides/item_placement.h"
 #include "tessellar/overrides/item_resolution.h"
 #include "tessellar/overrides/override_texts.h"
 #include "tessellar/overrides/value_readers.h"
-#include "tessellar/shell/message_format.h"
 
 namespace overrides {
 
@@ -165,7 +165,7 @@ void ApplyMessage(model::CScreenModel& model, const OverrideStatement& statement
         message->text.SetCurrent(o.text);
         message->editedText = message->text.Current();
     }
-    if (messages.empty()) sink.ShowMessage(shell::FormatWithText(texts::kCouldNotOverrideMessage, o.text));
+    if (messages.empty()) sink.ShowMessage(platform::FormatText(texts::kCouldNotOverrideMessage, o.text.c_str()));
 }
 
 }  // namespace overrides

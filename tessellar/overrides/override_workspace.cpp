@@ -6,9 +6,9 @@
 #include <system_error>
 #include <utility>
 
+#include "platform/message_format.h"
 #include "tessellar/overrides/override_texts.h"
 #include "tessellar/overrides/section_lines.h"
-#include "tessellar/shell/message_format.h"
 
 namespace overrides {
 
@@ -132,7 +132,7 @@ void OverrideWorkspace::Close(platform::MessageSink& sink) {
     for (const SectionEntry& entry : sections_.Entries()) {
         if (entry.workFilePath.empty()) continue;
         if (!RemoveFile(entry.workFilePath)) {
-            sink.ShowMessage(shell::FormatWithText(texts::kCouldNotDeleteFile, entry.workFilePath));
+            sink.ShowMessage(platform::FormatText(texts::kCouldNotDeleteFile, entry.workFilePath.c_str()));
         }
     }
     sections_.Clear();

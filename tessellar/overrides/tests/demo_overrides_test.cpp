@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 
 #include "tessellar/overrides/apply_section.h"
@@ -11,7 +10,6 @@
 #include "tessellar/overrides/section_bodies.h"
 #include "tessellar/overrides/tests/decoded_program.h"
 #include "testsupport/scratch_directory.h"
-#include "tools/opdump/override_report.h"
 
 namespace overrides {
 namespace {
@@ -108,36 +106,6 @@ TEST(OverrideNulLines, TheNextLineIsReadOnItsOwn) {
     model::CScreenModel& inMemory = demo->Entry("CUSTOMER");
     testing::ApplyText(inMemory, *sections.Find("CUSTOMER"), sink);
     check(inMemory);
-}
-
-TEST(OverrideDemoReport, OpdumpListsWhatTheOverrideFileChanged) {
-    platform::RecordingMessageSink sink;
-    auto image = program::LoadProgram(TESSELLAR_DEMO_PROGRAM, sink);
-    ASSERT_TRUE(image.has_value());
-    std::ostringstream out;
-    const opdump::OverrideReport report =
-        opdump::WriteEntriesWithOverrides(*image, "ORDER", TESSELLAR_DEMO_OVERRIDES, out, sink);
-    EXPECT_EQ(report.entries, 1);
-    EXPECT_TRUE(report.overrideFileRead);
-    const std::string text = out.str();
-    EXPECT_NE(text.find("text         \"Total (inc. VAT):\" (original: \"Order total:\")"), std::string::npos);
-    EXPECT_NE(text.find("overrides: " TESSELLAR_DEMO_OVERRIDES ", 8 statements\n"), std::string::npos);
-    EXPECT_NE(text.find("  mode 4: added, trigger confirmed, trigger before_confirm, trigger not_confirmed\n"),
-              std::string::npos);
-
-    std::ostringstream unread;
-    EXPECT_FALSE(opdump::WriteEntriesWithOverrides(*image, "ORDER", "/nonexistent.scf", unread, sink).overrideFileRead);
-    EXPECT_NE(unread.str().find("nothing applied"), std::string::npos);
-
-    // A directory opens like a file and fails on the first read.
-    std::ostringstream directory;
-    testsupport::ScratchDirectory scratch;
-    const opdump::OverrideReport fromDirectory =
-        opdump::WriteEntriesWithOverrides(*image, "ORDER", scratch.Path().string(), directory, sink);
-    EXPECT_FALSE(fromDirectory.overrideFileRead);
-    EXPECT_EQ(fromDirectory.entries, 1);
-    EXPECT_NE(directory.str().find("(cannot be read; nothing applied)"), std::string::npos);
-    EXPECT_NE(directory.str().find("text         \"Order total:\""), std::string::npos);
 }
 
 }  // namespace

@@ -107,7 +107,7 @@ TEST_F(DirectoryPageTest, ModelsCarryTheEntryAndAreCreatedUndecoded) {
     const DirectoryPage page = Fill(listing.image, BrowserPage::All);
     ASSERT_EQ(page.Models().size(), 3u);
 
-    const std::uint32_t programModes = ReadInt24(listing.image, 21);
+    const std::uint32_t programModes = ReadU24(listing.image, 21);
     EXPECT_NE(programModes, 0u);
     const model::ModelKind kinds[] = {model::ModelKind::Menu, model::ModelKind::Procedure, model::ModelKind::Screen};
     for (std::size_t i = 0; i < 3; ++i) {
