@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev xvfb
   fonts-liberation2
   ripgrep
+  dpkg-dev file
 )
 if [[ "${1:-}" == "--fuzz" ]]; then
   packages+=(clang libclang-rt-dev)
