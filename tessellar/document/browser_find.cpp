@@ -1,7 +1,7 @@
 #include "tessellar/document/browser_find.h"
 
 #include "tessellar/document/document_texts.h"
-#include "tessellar/shell/message_format.h"
+#include "platform/message_format.h"
 
 namespace document {
 
@@ -24,7 +24,7 @@ std::optional<std::size_t> FindNext(program::DirectoryPage& page, const FindRequ
         if (!program::SelectRow(page, index, sink, hooks)) return std::nullopt;
         return index;
     }
-    sink.ShowMessage(shell::FormatWithText(request.down ? texts::kAtEndOfList : texts::kAtTopOfList, request.text));
+    sink.ShowMessage(platform::FormatText(request.down ? texts::kAtEndOfList : texts::kAtTopOfList, request.text.c_str()));
     return std::nullopt;
 }
 

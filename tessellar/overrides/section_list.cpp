@@ -21,7 +21,7 @@ const SectionEntry* SectionList::Find(std::string_view name) const {
 SectionEntry& SectionList::FindOrAdd(std::string_view name) {
     if (SectionEntry* found = Find(name)) return *found;
     SectionEntry& added = entries_.emplace_back();
-    added.name = model::CutText(name, model::kNameLength);
+    added.name = platform::CutText(name, model::kNameLength);
     return added;
 }
 

@@ -111,8 +111,9 @@ bool SelectRow(DirectoryPage& page, std::size_t row, platform::MessageSink& sink
 
     model::CScreenModel* model = FindModel(page, page.rows_[row].identifier);
     if (model == nullptr) return true;
-    if (model->NeedsDecoding()) {
-        if (hooks.decode) hooks.decode(*model);
+    // Without a decoder the model stays undecoded, and says so.
+    if (model->NeedsDecoding() && hooks.decode) {
+        hooks.decode(*model);
         model->SetNeedsDecoding(false);
     }
     if (hooks.applyOverrides) hooks.applyOverrides(*model);

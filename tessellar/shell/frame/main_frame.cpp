@@ -30,7 +30,7 @@
 #include "tessellar/shell/frame/skins.h"
 #include "tessellar/shell/frame/start_up.h"
 #include "tessellar/shell/frame/toolbar_customize_dialog.h"
-#include "tessellar/shell/message_format.h"
+#include "platform/message_format.h"
 #include "tessellar/shell/qt/help_viewer.h"
 #include "tessellar/shell/qt/map_network_drive.h"
 #include "tessellar/shell/qt/message_box_sink.h"
@@ -428,7 +428,7 @@ void CMainFrame::ShowAbout() {
     about.setAccessibleName(about.windowTitle());
     about.setIconPixmap(windowIcon().pixmap(48, 48));
     about.setText(QStringLiteral("<b>%1</b>").arg(QString::fromLatin1(texts::kApplicationTitle)));
-    about.setInformativeText(QString::fromStdString(shell::FormatWithText(texts::kVersionLine, TESSELLAR_VERSION)));
+    about.setInformativeText(QString::fromStdString(platform::FormatText(texts::kVersionLine, TESSELLAR_VERSION)));
     about.setStandardButtons(QMessageBox::Ok);
     about.exec();
 }

@@ -7,7 +7,7 @@
 #include "tessellar/document/document_texts.h"
 #include "tessellar/shell/frame/program_browser.h"
 #include "tessellar/shell/mapping/server_path.h"
-#include "tessellar/shell/message_format.h"
+#include "platform/message_format.h"
 #include "tessellar/shell/settings/settings_loader.h"
 #include "tessellar/shell/startup/command_line.h"
 #include "tessellar/shell/startup/frame_settings.h"
@@ -51,7 +51,7 @@ std::unique_ptr<CMainFrame> StartUp(const std::vector<std::string>& words, shell
         QFile program(QFile::decodeName(programPath.c_str()));
         if (!program.open(QIODevice::ReadOnly)) {
             frame->Messages().ShowMessage(
-                shell::FormatWithText(document::texts::kCouldNotOpenFile, shell::PathForMessage(programPath)));
+                platform::FormatText(document::texts::kCouldNotOpenFile, shell::PathForMessage(programPath).c_str()));
         } else {
             program.close();
             frame->OpenProgramPath(program.fileName());
