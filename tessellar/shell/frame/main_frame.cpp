@@ -117,6 +117,13 @@ CMainFrame::~CMainFrame() {
     view_->ShowScreen(nullptr);
 }
 
+QAction* CMainFrame::ActionNamed(const QString& objectName) const {
+    for (const ActionSpec& spec : FrameActions()) {
+        if (objectName == QLatin1String(spec.objectName)) return Action(spec.id);
+    }
+    return nullptr;
+}
+
 QAction* CMainFrame::Action(ActionId id) const {
     const auto found = actions_.find(id);
     return found == actions_.end() ? nullptr : found->second;
@@ -217,12 +224,7 @@ void CMainFrame::CreateMenus() {
 }
 
 void CMainFrame::CreateToolbars() {
-    const auto lookup = [this](const QString& name) -> QAction* {
-        for (const ActionSpec& spec : FrameActions()) {
-            if (name == QLatin1String(spec.objectName)) return Action(spec.id);
-        }
-        return nullptr;
-    };
+    const auto lookup = [this](const QString& name) { return ActionNamed(name); };
     customiserToolbar_ = new CustomisableToolbar(QString::fromLatin1(texts::kCustomiserToolbar), kCustomiserButtons,
                                                  lookup, customizeButton_, this);
     customiserToolbar_->setObjectName(QStringLiteral("TessellarToolbar"));
@@ -440,12 +442,7 @@ void CMainFrame::ShowCustomize() {
     for (const ActionSpec& spec : FrameActions()) {
         if (*spec.icon != '\0' || spec.id == Legend) available.append(QString::fromLatin1(spec.objectName));
     }
-    const auto lookup = [this](const QString& name) -> QAction* {
-        for (const ActionSpec& spec : FrameActions()) {
-            if (name == QLatin1String(spec.objectName)) return Action(spec.id);
-        }
-        return nullptr;
-    };
+    const auto lookup = [this](const QString& name) { return ActionNamed(name); };
     ToolbarCustomizeDialog dialog({standardToolbar_, customiserToolbar_}, available, lookup, this);
     dialog.exec();
 }

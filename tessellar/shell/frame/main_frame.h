@@ -49,6 +49,8 @@ public:
     ~CMainFrame() override;
 
     QAction* Action(ActionId id) const;
+    // The action a toolbar button list names, or null.
+    QAction* ActionNamed(const QString& objectName) const;
     document::CTesselDoc& Document() { return *document_; }
     ProgramBrowser* Browser() const { return browser_; }
     canvas::CTesselView* View() const { return view_; }
