@@ -14,8 +14,8 @@ namespace sweepui {
 enum class OutputLocation { ProgramDirectory = 0, Structure = 1, AllInOne = 2 };
 
 struct FormOptions {
-    std::string startDirectory;   // as typed
-    std::string outputDirectory;  // as typed
+    std::string startDirectory{};   // as typed
+    std::string outputDirectory{};  // as typed
     OutputLocation location = OutputLocation::ProgramDirectory;
     bool excludeSubDirectories = false;
     bool overridePrevious = false;
