@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "promptsweep_ui/qt/focus_leave.h"
 #include "promptsweep_ui/qt/tips_dialog.h"
 #include "promptsweep_ui/qt/window_text.h"
 #include "promptsweep_ui/replacement_rows.h"
@@ -42,7 +43,7 @@ EditRequestDialog::EditRequestDialog(QWidget* parent, TipSwitches& tips, const Q
     replace_ = LabelledBox(this, grid, 1, "Label2", texts::kReplaceLabel, "Text2");
     find_->setText(find);
     replace_->setText(replace);
-    connect(replace_, &QLineEdit::editingFinished, this, &EditRequestDialog::LeaveReplace);
+    OnFocusLeave(replace_, [this] { LeaveReplace(); });
 
     auto* ok = new QPushButton(QString::fromLatin1(texts::kGo), this);
     ok->setObjectName(QStringLiteral("cmdOk"));
@@ -78,8 +79,8 @@ void EditRequestDialog::LeaveReplace() {
     if (checking_) return;
     checking_ = true;
     if (RefuseSame()) {
-        // Return both ends the editing and presses OK: one refusal is enough
-        // for the one key press.
+        // Leaving for OK with the mouse may press it as well: one refusal is
+        // enough for the one click.
         justRefused_ = true;
         QTimer::singleShot(0, this, [this] { justRefused_ = false; });
     } else if (!Find().isEmpty() &&

@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include "promptsweep_ui/qt/edit_request_dialog.h"
+#include "promptsweep_ui/qt/focus_leave.h"
 #include "promptsweep_ui/qt/log_viewer.h"
 #include "promptsweep_ui/qt/tips_dialog.h"
 #include "promptsweep_ui/qt/tool_follower.h"
@@ -214,8 +215,8 @@ void MainWindow::BuildControls() {
 
     connect(txtPath_, &QLineEdit::textChanged, this, &MainWindow::ValidateQuietly);
     connect(txtDirOut_, &QLineEdit::textChanged, this, &MainWindow::ValidateQuietly);
-    connect(txtPath_, &QLineEdit::editingFinished, this, &MainWindow::LeaveStartDirectory);
-    connect(txtDirOut_, &QLineEdit::editingFinished, this, &MainWindow::LeaveOutputDirectory);
+    OnFocusLeave(txtPath_, [this] { LeaveStartDirectory(); });
+    OnFocusLeave(txtDirOut_, [this] { LeaveOutputDirectory(); });
     connect(browseStart, &QPushButton::clicked, this, [this] { Browse(txtPath_); });
     connect(browseOutput_, &QPushButton::clicked, this, [this] { Browse(txtDirOut_); });
     connect(optLocate_, &QButtonGroup::idClicked, this, [this](int id) {
@@ -306,8 +307,10 @@ void MainWindow::SelectLocation(OutputLocation location) {
     browseOutput_->setEnabled(nominated);
 }
 
+// Leaving a box the user has not typed in says nothing: OK still checks it.
 void MainWindow::LeaveStartDirectory() {
-    if (leaving_) return;
+    if (leaving_ || !txtPath_->isModified()) return;
+    txtPath_->setModified(false);
     leaving_ = true;
     if (const std::string problem = StartDirectoryProblem(Options()); !problem.empty()) {
         ShowMessage(this, FromPathBytes(problem));
@@ -316,7 +319,8 @@ void MainWindow::LeaveStartDirectory() {
 }
 
 void MainWindow::LeaveOutputDirectory() {
-    if (leaving_) return;
+    if (leaving_ || !txtDirOut_->isModified()) return;
+    txtDirOut_->setModified(false);
     leaving_ = true;
     if (const std::string problem = OutputDirectoryProblem(Options()); !problem.empty()) {
         ShowMessage(this, FromPathBytes(problem));
