@@ -111,8 +111,10 @@ bool SelectRow(DirectoryPage& page, std::size_t row, platform::MessageSink& sink
 
     model::CScreenModel* model = FindModel(page, page.rows_[row].identifier);
     if (model == nullptr) return true;
-    if (model->NeedsDecoding()) {
-        if (hooks.decode) hooks.decode(*model);
+    // Only a decode marks the model decoded: a page filled without hooks
+    // must leave its first row to be decoded when it is opened.
+    if (model->NeedsDecoding() && hooks.decode) {
+        hooks.decode(*model);
         model->SetNeedsDecoding(false);
     }
     if (hooks.applyOverrides) hooks.applyOverrides(*model);

@@ -142,6 +142,13 @@ TEST_F(ScfeditRun, ALineInErrorStopsTheScriptBeforeAnythingIsSaved) {
     EXPECT_EQ(Saved(), ReadFile(TESSELLAR_DEMO_OVERRIDES));
 }
 
+// The browser's first row was marked decoded when the page was filled
+// without decoding it, so its items never appeared.
+TEST_F(ScfeditRun, TheFirstEntryOfTheBrowserIsDecodedToo) {
+    EXPECT_EQ(Run("select MAIN-MENU\nrun \"Move menu\" orig_text \"Reports\" 11,10\nworkfile\n"), 0) << err_;
+    EXPECT_EQ(out_, "option\n\t{\n\torig_text = \"Reports\"\n\tcoordinate = 11,10\n\t}\n");
+}
+
 TEST_F(ScfeditRun, AFailedSaveExitsWithOne) {
     EXPECT_EQ(Run("select CUSTOMER\nrun \"Modify screen title\" window \"X\"\nsave\n", "missing/demo.scf"), 1);
     EXPECT_NE(out_.find("could not open "), std::string::npos) << out_;
