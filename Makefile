@@ -1,12 +1,17 @@
 # The two commands a new user runs: `make run` and `make test`. Each installs
 # what it needs, builds and runs.
 
-.PHONY: run test install build-release build-test bench fuzz fuzz-replay clean
+.PHONY: run test install build-release build-test bench fuzz fuzz-replay clean package
 
 DEMO := build/release/samples/demo.op6
 
+# Opens the demo in the window; without a display, draws its screens into pictures.
 run: install build-release
-	./build/release/tools/opdump/opdump $(DEMO)
+	bash packaging/run-demo.sh build/release
+
+# A Debian package of the release build, in build/release/packages/.
+package: install build-release
+	cd build/release && cpack -G DEB
 
 test: install build-test
 	ctest --preset test

@@ -2,11 +2,14 @@
 
 #include <cstdlib>
 
-#include "promptsweep/format.h"
+#include "platform/message_format.h"
+#include "platform/text_capacity.h"
 #include "promptsweep/replacement_pair.h"
 #include "promptsweep/texts.h"
 
 namespace promptsweep {
+
+using platform::FormatText;
 
 namespace {
 
@@ -49,8 +52,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             line.usageError = true;
             return line;
         }
-        options.findString = CutTo(arguments[3], kArgumentCapacity);
-        options.replaceString = CutTo(arguments[4], kArgumentCapacity);
+        options.findString = platform::CutText(arguments[3], kArgumentCapacity);
+        options.replaceString = platform::CutText(arguments[4], kArgumentCapacity);
     } else if (Is(switchWord, "-L", "-l")) {
         options.listMode = true;
         options.listFileName = arguments[3];
@@ -78,10 +81,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     return line;
 }
 
-std::string BannerText() { return Format(texts::kBanner, texts::kProgramTitle, texts::kVersion); }
+std::string BannerText() { return FormatText(texts::kBanner, texts::kProgramTitle, texts::kVersion); }
 
 std::string UsageText(const std::string& programName) {
-    return Format(texts::kUsage, programName.c_str(), texts::kRunLogName);
+    return FormatText(texts::kUsage, programName.c_str(), texts::kRunLogName);
 }
 
 }  // namespace promptsweep

@@ -3,24 +3,27 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "platform/message_format.h"
 #include "platform/native_path.h"
-#include "promptsweep/format.h"
 #include "promptsweep/texts.h"
+#include "promptsweep/tool_path.h"
 
 namespace promptsweep {
+
+using platform::FormatText;
 
 bool CheckDirectory(const std::string& directory, RunOutput& output) {
     switch (InspectDirectory(directory)) {
         case DirectoryState::Writable: return true;
         case DirectoryState::NotWritable:
-            output.Console(Format(texts::kNoPermission, directory.c_str()));
+            output.Console(FormatText(texts::kNoPermission, directory.c_str()));
             return false;
         case DirectoryState::Missing:
             if (CreateDirectoryLevel(directory)) return true;
             break;
         case DirectoryState::NotADirectory: break;
     }
-    output.Console(Format(texts::kUnableToCreateDirectory, directory.c_str()));
+    output.Console(FormatText(texts::kUnableToCreateDirectory, directory.c_str()));
     return false;
 }
 

@@ -1,18 +1,20 @@
 #include "promptsweep/item_blocks.h"
 
-#include "promptsweep/format.h"
+#include "platform/message_format.h"
 #include "promptsweep/term_match.h"
 #include "promptsweep/texts.h"
 
 namespace promptsweep {
 
+using platform::FormatText;
+
 namespace {
 
 class Block {
 public:
-    explicit Block(std::string_view keyword) { text_ = Format(texts::kItemOpen, std::string(keyword).c_str()); }
-    void Line(const std::string& line) { text_ += Format(texts::kItemLine, line.c_str()); }
-    void Line(const char* format, const std::string& value) { Line(Format(format, value.c_str())); }
+    explicit Block(std::string_view keyword) { text_ = FormatText(texts::kItemOpen, std::string(keyword).c_str()); }
+    void Line(const std::string& line) { text_ += FormatText(texts::kItemLine, line.c_str()); }
+    void Line(const char* format, const std::string& value) { Line(FormatText(format, value.c_str())); }
     std::string Close() { return text_ + texts::kItemClose; }
 
 private:
@@ -94,7 +96,7 @@ std::string FormatItemBlock(const HandedItem& item, const PairList& pairs) {
 }
 
 std::string FormatSectionOpen(std::string_view section) {
-    return Format(texts::kSectionOpen, std::string(section).c_str());
+    return FormatText(texts::kSectionOpen, std::string(section).c_str());
 }
 
 std::string FormatSectionClose() { return texts::kSectionClose; }
@@ -102,9 +104,9 @@ std::string FormatSectionClose() { return texts::kSectionClose; }
 std::string FormatNewContentHeader(const std::string& userName, const std::string& ascTime,
                                    const std::string& programPath) {
     std::string header = texts::kStarLine;
-    header += Format(texts::kGeneratedByTool, texts::kVersion);
-    header += Format(texts::kNewContentGeneratedBy, userName.c_str(), ascTime.c_str());
-    header += Format(texts::kProgramLine, programPath.c_str());
+    header += FormatText(texts::kGeneratedByTool, texts::kVersion);
+    header += FormatText(texts::kNewContentGeneratedBy, userName.c_str(), ascTime.c_str());
+    header += FormatText(texts::kProgramLine, programPath.c_str());
     return header;
 }
 

@@ -4,11 +4,14 @@
 #include <set>
 #include <tuple>
 
-#include "promptsweep/format.h"
+#include "platform/line_trim.h"
+#include "platform/message_format.h"
 #include "promptsweep/override_lines.h"
 #include "promptsweep/texts.h"
 
 namespace promptsweep {
+
+using platform::FormatText;
 
 namespace {
 
@@ -70,7 +73,7 @@ std::vector<NewSection> ParseNewContent(std::string_view content) {
     bool inItem = false;
     bool itemBraceSeen = false;
     for (const std::string_view raw : SplitLines(content)) {
-        const std::string_view line = TrimLine(raw);
+        const std::string_view line = LineText(raw);
         if (line.empty() || line.front() == '#') continue;
         if (inItem) {
             if (!itemBraceSeen && line == "{") {
@@ -123,11 +126,11 @@ private:
 
     // Decides one line of the existing file; false on a syntax error.
     bool Line(std::string_view raw) {
-        const std::string_view line = TrimLine(raw);
+        const std::string_view line = LineText(raw);
         if (line.empty() || line.front() == '#') {
             if (raw.find(texts::kGeneratedByMarker) != std::string_view::npos ||
                 raw.find(texts::kUpdatedByMarker) != std::string_view::npos) {
-                Unchanged(Format(texts::kUpdatedBy, settings_.userName.c_str(), settings_.ascTime.c_str()));
+                Unchanged(FormatText(texts::kUpdatedBy, settings_.userName.c_str(), settings_.ascTime.c_str()));
             } else {
                 Unchanged(raw);
             }
@@ -192,16 +195,16 @@ private:
         if (replacement != nullptr) {
             const std::vector<std::string> values = replacement->values.InOrder();
             if (!values.empty()) {
-                std::string header = Format(texts::kItemOpen, keyword_.c_str());
-                if (!identification_.empty()) header += Format(texts::kItemLine, identification_.c_str());
-                if (!coordinate_.empty()) header += Format(texts::kItemLine, coordinate_.c_str());
+                std::string header = FormatText(texts::kItemOpen, keyword_.c_str());
+                if (!identification_.empty()) header += FormatText(texts::kItemLine, identification_.c_str());
+                if (!coordinate_.empty()) header += FormatText(texts::kItemLine, coordinate_.c_str());
                 BeforeChange();
                 result_.log += header;
-                for (const std::string& value : values) Changed(Format(texts::kItemLine, value.c_str()));
+                for (const std::string& value : values) Changed(FormatText(texts::kItemLine, value.c_str()));
                 result_.log += texts::kItemClose;
             }
         } else {
-            for (const std::string& value : held_.InOrder()) Unchanged(Format(texts::kItemLine, value.c_str()));
+            for (const std::string& value : held_.InOrder()) Unchanged(FormatText(texts::kItemLine, value.c_str()));
         }
         Unchanged(texts::kItemClose);
         itemState_ = ItemState::Outside;
@@ -229,7 +232,7 @@ private:
         for (const NewSection& section : sections_) {
             const ItemKey key{section.line, {}, {}, {}};
             if (Seen(key)) continue;
-            std::string block = Format(texts::kSectionOpen, section.line.c_str());
+            std::string block = FormatText(texts::kSectionOpen, section.line.c_str());
             for (const NewItem& item : section.items) block += FormatItem(item);
             block += texts::kSectionClose;
             Changed(block);
@@ -251,8 +254,8 @@ private:
     }
 
     static std::string FormatItem(const NewItem& item) {
-        std::string block = Format(texts::kItemOpen, item.keyword.c_str());
-        for (const std::string& line : item.lines) block += Format(texts::kItemLine, line.c_str());
+        std::string block = FormatText(texts::kItemOpen, item.keyword.c_str());
+        for (const std::string& line : item.lines) block += FormatText(texts::kItemLine, line.c_str());
         block += texts::kItemClose;
         return block;
     }
@@ -265,11 +268,11 @@ private:
     // first changed line they cover.
     void BeforeChange() {
         if (!programLogged_) {
-            result_.log += Format(texts::kProgramLine, settings_.programPath.c_str());
+            result_.log += FormatText(texts::kProgramLine, settings_.programPath.c_str());
             programLogged_ = true;
         }
         if (sectionHeaderPending_) {
-            result_.log += Format(texts::kSectionOpen, section_.c_str());
+            result_.log += FormatText(texts::kSectionOpen, section_.c_str());
             sectionHeaderPending_ = false;
             sectionHeaderLogged_ = true;
         }

@@ -2,14 +2,11 @@
 
 #include <array>
 
+#include "platform/line_trim.h"
+
 namespace promptsweep {
 
-std::string_view TrimLine(std::string_view line) {
-    auto isSpace = [](char c) { return static_cast<unsigned char>(c) <= 32; };
-    while (!line.empty() && isSpace(line.front())) line.remove_prefix(1);
-    while (!line.empty() && isSpace(line.back())) line.remove_suffix(1);
-    return line;
-}
+std::string_view LineText(std::string_view line) { return platform::TrimControls(line.substr(0, line.find('\0'))); }
 
 std::string_view FirstWord(std::string_view line) {
     return line.substr(0, line.find_first_of(" \t\r\n"));

@@ -1,6 +1,6 @@
 #pragma once
-// Line helpers shared by the override writer and the merge: trimming, first
-// words, and the words that give a line its role.
+// Line helpers shared by the override writer and the merge: first words,
+// and the words that give a line its role.
 
 #include <string>
 #include <string_view>
@@ -8,8 +8,9 @@
 
 namespace promptsweep {
 
-// Without leading and trailing characters of codes up to 32.
-std::string_view TrimLine(std::string_view line);
+// What a line says, as the customiser reads it: its text ends at a NUL
+// byte; trimmed.
+std::string_view LineText(std::string_view line);
 
 // The text up to the first blank, tab or line end.
 std::string_view FirstWord(std::string_view line);

@@ -3,13 +3,16 @@
 #include <new>
 
 #include "platform/local_time.h"
-#include "promptsweep/format.h"
+#include "platform/message_format.h"
 #include "promptsweep/item_blocks.h"
 #include "promptsweep/merge_pass.h"
 #include "promptsweep/override_lines.h"
 #include "promptsweep/texts.h"
+#include "promptsweep/tool_path.h"
 
 namespace promptsweep {
+
+using platform::FormatText;
 
 namespace {
 // The lines of a new content file before its program line.
@@ -40,12 +43,12 @@ void ProgramOutput::EnsureNewContent() {
     files_.Remove(paths_.merge);
     newContent_.reset(std::fopen(paths_.newContent.c_str(), "ab"));
     if (!newContent_) {
-        output_.Log(Format(texts::kCantOpenCreate, paths_.newContent.c_str()));
-        if (settings_.verbose) output_.Progress(Format(texts::kCantCreateNewContent, paths_.newContent.c_str()));
+        output_.Log(FormatText(texts::kCantOpenCreate, paths_.newContent.c_str()));
+        if (settings_.verbose) output_.Progress(FormatText(texts::kCantCreateNewContent, paths_.newContent.c_str()));
         return;
     }
     Write(FormatNewContentHeader(settings_.userName, settings_.ascTime, programPath_));
-    if (settings_.verbose && firstPair_) output_.Progress(Format(texts::kOverrideFileLine, paths_.overrideName.c_str()));
+    if (settings_.verbose && firstPair_) output_.Progress(FormatText(texts::kOverrideFileLine, paths_.overrideName.c_str()));
 }
 
 void ProgramOutput::HandOver(const HandedItem& item) {
@@ -80,17 +83,17 @@ bool ProgramOutput::Finish() {
 bool ProgramOutput::Create() {
     const std::optional<std::string> content = files_.ReadWhole(paths_.newContent);
     if (!content) {
-        output_.Log(Format(texts::kCannotAppend, paths_.newContent.c_str(), texts::kRunLogName));
+        output_.Log(FormatText(texts::kCannotAppend, paths_.newContent.c_str(), texts::kRunLogName));
         return false;
     }
     const std::vector<std::string_view> lines = SplitLines(*content);
     for (std::size_t i = kNewContentHeaderLines; i < lines.size(); ++i) output_.Log(lines[i]);
     if (!ReportOnly()) {
         if (!files_.RenameNoReplace(paths_.newContent, paths_.override)) {
-            output_.Log(Format(texts::kCannotMergeCreate, paths_.override.c_str()));
+            output_.Log(FormatText(texts::kCannotMergeCreate, paths_.override.c_str()));
         }
     } else if (!files_.Remove(paths_.newContent)) {
-        output_.Log(Format(texts::kCannotRemoveTemporary, paths_.newContent.c_str()));
+        output_.Log(FormatText(texts::kCannotRemoveTemporary, paths_.newContent.c_str()));
     }
     return true;
 }
@@ -99,14 +102,14 @@ bool ProgramOutput::Create() {
 // replaces it in one step. Until then the override file stays untouched.
 bool ProgramOutput::Merge(const std::string& existing) {
     if (!files_.CreateEmpty(paths_.merge)) {
-        output_.Log(Format(texts::kCannotCreateMergeFile, paths_.merge.c_str()));
+        output_.Log(FormatText(texts::kCannotCreateMergeFile, paths_.merge.c_str()));
         return false;
     }
     MergeResult result;
     try {
         const std::optional<std::string> content = files_.ReadWhole(paths_.newContent);
         if (!content) {
-            output_.Log(Format(texts::kCannotOpenNewContent, paths_.newContent.c_str()));
+            output_.Log(FormatText(texts::kCannotOpenNewContent, paths_.newContent.c_str()));
             return false;
         }
         const MergeSettings mergeSettings{
@@ -118,36 +121,36 @@ bool ProgramOutput::Merge(const std::string& existing) {
         };
         result = MergeOverrides(existing, *content, mergeSettings);
     } catch (const std::bad_alloc&) {
-        output_.Log(Format(texts::kCannotAllocateMerge, paths_.override.c_str()));
+        output_.Log(FormatText(texts::kCannotAllocateMerge, paths_.override.c_str()));
         return false;
     }
     output_.Log(result.log);
     if (result.syntaxError) {
-        output_.Log(Format(texts::kSyntaxError, paths_.override.c_str()));
+        output_.Log(FormatText(texts::kSyntaxError, paths_.override.c_str()));
         result.changesMade = false;
     }
 
     bool keepMerge = false;
     if (result.changesMade && !ReportOnly()) {
         if (!files_.WriteDurably(paths_.merge, result.merged)) {
-            output_.Log(Format(texts::kCannotCreateMergeFile, paths_.merge.c_str()));
+            output_.Log(FormatText(texts::kCannotCreateMergeFile, paths_.merge.c_str()));
             return true;
         }
         if (files_.IsReadOnly(paths_.override)) {
-            output_.Log(Format(texts::kCannotRemoveOld, paths_.override.c_str()));
+            output_.Log(FormatText(texts::kCannotRemoveOld, paths_.override.c_str()));
             return true;
         }
         if (!files_.ReplaceAtomically(paths_.merge, paths_.override)) {
-            output_.Log(Format(texts::kCannotRename, paths_.override.c_str(), paths_.merge.c_str()));
+            output_.Log(FormatText(texts::kCannotRename, paths_.override.c_str(), paths_.merge.c_str()));
             return true;
         }
         keepMerge = true;  // it is the override file now
     }
     if (!keepMerge && !files_.Remove(paths_.merge)) {
-        output_.Log(Format(texts::kCannotRemoveTemporary, paths_.merge.c_str()));
+        output_.Log(FormatText(texts::kCannotRemoveTemporary, paths_.merge.c_str()));
     }
     if (!files_.Remove(paths_.newContent)) {
-        output_.Log(Format(texts::kCannotRemoveTemporary, paths_.newContent.c_str()));
+        output_.Log(FormatText(texts::kCannotRemoveTemporary, paths_.newContent.c_str()));
     }
     return result.changesMade;
 }

@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "promptsweep/format.h"
+#include "platform/message_format.h"
 #include "tessellar/program/image/program_header.h"
 #include "tessellar/program/image/program_loader.h"
 #include "tessellar/program/program_texts.h"
@@ -19,6 +19,8 @@
 #endif
 
 namespace promptsweep {
+
+using platform::FormatText;
 
 namespace {
 
@@ -87,7 +89,7 @@ std::uint32_t BigEndian32(const char* bytes) {
 std::optional<program::ProgramImage> ProgramReader::Read(const std::string& path, platform::MessageSink& sink) {
     InputFile file(path);
     if (!file.IsOpen()) {
-        sink.WriteOutput(Format(program::texts::kCantOpen, path.c_str(), errno) + "\n");
+        sink.WriteOutput(FormatText(program::texts::kCantOpen, path.c_str(), errno) + "\n");
         return std::nullopt;
     }
     if (!firstRead_) firstRead_ = std::make_unique<char[]>(kFirstRead);

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
-#include "promptsweep/format.h"
+#include "platform/message_format.h"
 #include "promptsweep/texts.h"
 
 namespace promptsweep {
+
+using platform::FormatText;
 
 namespace {
 
@@ -52,7 +54,7 @@ ReplacementList ParseReplacementList(std::string_view content) {
         line = line.substr(0, line.find('\0'));
         ReplacementPair pair;
         if (!ParseLine(line, pair)) {
-            list.output += Format(texts::kIncorrectPair, std::string(line).c_str());
+            list.output += FormatText(texts::kIncorrectPair, std::string(line).c_str());
             ++errors;
         }
         list.pairs.push_back(std::move(pair));

@@ -4,17 +4,20 @@
 #include <optional>
 
 #include "platform/local_time.h"
+#include "platform/message_format.h"
 #include "platform/user_identity.h"
 #include "promptsweep/command_line.h"
 #include "promptsweep/directory_walk.h"
-#include "promptsweep/format.h"
 #include "promptsweep/program_output.h"
 #include "promptsweep/program_reading.h"
 #include "promptsweep/replacement_list.h"
 #include "promptsweep/text_extraction.h"
 #include "promptsweep/texts.h"
+#include "promptsweep/tool_path.h"
 
 namespace promptsweep {
+
+using platform::FormatText;
 
 namespace {
 
@@ -22,29 +25,29 @@ std::string OutputModeText(const RunOptions& options) {
     switch (options.outputMode) {
         case kReportOnly: return texts::kModeReportOnly;
         case kProgramDirectories: return texts::kModeProgramDirectories;
-        case kMirrorDirectories: return Format(texts::kModeDirectoriesUnder, options.outputDirectory.c_str());
-        case kAllInOutputDirectory: return Format(texts::kModeAllOutputTo, options.outputDirectory.c_str());
+        case kMirrorDirectories: return FormatText(texts::kModeDirectoriesUnder, options.outputDirectory.c_str());
+        case kAllInOutputDirectory: return FormatText(texts::kModeAllOutputTo, options.outputDirectory.c_str());
         default: return {};
     }
 }
 
 std::string RunLogHeader(const RunOptions& options, const RunSettings& settings) {
     std::string header = texts::kStarLine;
-    header += Format(texts::kGeneratedByTool, texts::kVersion);
-    header += Format(texts::kGeneratedBy, settings.userName.c_str(), settings.ascTime.c_str());
+    header += FormatText(texts::kGeneratedByTool, texts::kVersion);
+    header += FormatText(texts::kGeneratedBy, settings.userName.c_str(), settings.ascTime.c_str());
     header += texts::kSelectedOptions;
-    header += Format(texts::kStartInDirectory, options.startDirectory.c_str());
+    header += FormatText(texts::kStartInDirectory, options.startDirectory.c_str());
     header += options.leaveOldReplacements ? texts::kLeaveOld : texts::kOverrideOld;
     header += options.includeSubdirectories ? texts::kInclude : texts::kExclude;
     header += texts::kSubDirectories;
-    header += Format(texts::kOutputMode, options.outputMode, OutputModeText(options).c_str());
+    header += FormatText(texts::kOutputMode, options.outputMode, OutputModeText(options).c_str());
     if (settings.pairs.size() >= 2) {
-        header += Format(texts::kReplacementsUsingList, options.listFileName.c_str());
+        header += FormatText(texts::kReplacementsUsingList, options.listFileName.c_str());
         for (const ReplacementPair& pair : settings.pairs) {
-            header += Format(texts::kListPair, pair.find.c_str(), pair.replace.c_str());
+            header += FormatText(texts::kListPair, pair.find.c_str(), pair.replace.c_str());
         }
     } else if (!settings.pairs.empty()) {
-        header += Format(texts::kReplacing, settings.pairs[0].find.c_str(), settings.pairs[0].replace.c_str());
+        header += FormatText(texts::kReplacing, settings.pairs[0].find.c_str(), settings.pairs[0].replace.c_str());
     }
     header += texts::kDashLine;
     return header;
@@ -53,9 +56,9 @@ std::string RunLogHeader(const RunOptions& options, const RunSettings& settings)
 std::string RunLogSummary(int outputMode, int programCount, int createdCount) {
     const bool reportOnly = outputMode == kReportOnly;
     std::string summary = texts::kStarLine;
-    summary += Format(reportOnly ? texts::kReportOnlyChecked : texts::kSummaryChecked, programCount);
+    summary += FormatText(reportOnly ? texts::kReportOnlyChecked : texts::kSummaryChecked, programCount);
     if (createdCount > 0) {
-        summary += Format(reportOnly ? texts::kWouldCreateUpdate : texts::kCreatedUpdated, createdCount);
+        summary += FormatText(reportOnly ? texts::kWouldCreateUpdate : texts::kCreatedUpdated, createdCount);
     }
     summary += texts::kSummaryEnd;
     return summary;
@@ -86,9 +89,9 @@ public:
         }
 
         const std::string copyPath = JoinToolPath(options_.startDirectory, texts::kConsoleCopyName);
-        if (!output_.OpenConsoleCopy(copyPath)) output_.Console(Format(texts::kCantCreateConsoleCopy, copyPath.c_str()));
+        if (!output_.OpenConsoleCopy(copyPath)) output_.Console(FormatText(texts::kCantCreateConsoleCopy, copyPath.c_str()));
         if (!output_.OpenLog(logPath)) {
-            output_.Console(Format(texts::kCantOpenCreate, logPath.c_str()));
+            output_.Console(FormatText(texts::kCantOpenCreate, logPath.c_str()));
             return kExitFailed;
         }
         settings_.ascTime = platform::LocalAscTimeNow();
@@ -96,8 +99,8 @@ public:
 
         if (options_.verbose) {
             output_.Console(BannerText());
-            output_.Console(Format(texts::kBannerOutput, options_.outputDirectory.c_str()));
-            output_.Console(Format(texts::kBannerLogFile, logPath.c_str()));
+            output_.Console(FormatText(texts::kBannerOutput, options_.outputDirectory.c_str()));
+            output_.Console(FormatText(texts::kBannerLogFile, logPath.c_str()));
         }
 
         DirectoryWalk(options_, output_, [this](const ProgramFound& program) { Process(program); }).Run();
@@ -117,7 +120,7 @@ private:
             }
             const std::optional<std::string> content = files_.ReadWhole(options_.listFileName);
             if (!content) {
-                output_.Console(Format(texts::kCantReadList, options_.listFileName.c_str()));
+                output_.Console(FormatText(texts::kCantReadList, options_.listFileName.c_str()));
                 return false;
             }
             ReplacementList list = ParseReplacementList(*content);
@@ -157,7 +160,7 @@ private:
             if (found) break;
             if (options_.verbose) {
                 if (i == 0 && pairs.size() >= 2) output_.Progress("\n");
-                output_.Progress(Format(texts::kNotFound, pairs[i].find.c_str()));
+                output_.Progress(FormatText(texts::kNotFound, pairs[i].find.c_str()));
             }
         }
     }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "promptsweep/format.h"
+#include "platform/text_capacity.h"
 
 namespace promptsweep {
 
@@ -71,8 +71,8 @@ Occurrence JudgeFirstOccurrence(std::string_view text, std::string_view find, st
 std::string ReplaceTerms(std::string_view text, const PairList& pairs) {
     // Each pair's output is held in a text slot, so it is cut before the
     // next pair reads it.
-    std::string result = CutTo(std::string(text), kTextCapacity);
-    for (const ReplacementPair& pair : pairs) result = CutTo(ReplaceOnePair(result, pair), kTextCapacity);
+    std::string result = platform::CutText(text, kTextCapacity);
+    for (const ReplacementPair& pair : pairs) result = platform::CutText(ReplaceOnePair(result, pair), kTextCapacity);
     return result;
 }
 

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "promptsweep/format.h"
+#include "platform/message_format.h"
+#include "platform/text_capacity.h"
 #include "promptsweep/term_match.h"
 #include "promptsweep/texts.h"
 #include "tessellar/program/image/chain_walk.h"
@@ -15,12 +16,14 @@
 
 namespace promptsweep {
 
+using platform::FormatText;
+
 namespace {
 
 using program::ChainWalk;
 using program::ProgramImage;
 using program::ReadByte;
-using program::ReadInt24;
+using program::ReadU24;
 using program::ReadU16;
 
 namespace op = program::op;
@@ -67,7 +70,7 @@ private:
         namespace field = program::entry_field;
         const std::uint8_t kind = ReadByte(image_, std::uint64_t{entry} + field::kKind) & 0x03;
         section_ = kind == 1 ? texts::kSectionScreen : kind == 2 ? texts::kSectionMenu : texts::kSectionProcedure;
-        section_ += std::string(TextView(image_, ReadInt24(image_, std::uint64_t{entry} + field::kName), kTextCapacity));
+        section_ += std::string(TextView(image_, ReadU24(image_, std::uint64_t{entry} + field::kName), kTextCapacity));
 
         Test(kScreenTitle, texts::kWindowTitleName, TextReference(Field(entry, field::kTitle)));
         VisitModes(Field(entry, field::kModeList));
@@ -120,7 +123,7 @@ private:
     void SetCoordinate(std::uint32_t row, std::uint32_t column) {
         coordinate_.clear();
         if (program::IsExpression(row) || program::IsExpression(column)) return;
-        coordinate_ = Format(texts::kCoordinateText, static_cast<int>(row), static_cast<int>(column));
+        coordinate_ = FormatText(texts::kCoordinateText, static_cast<int>(row), static_cast<int>(column));
     }
 
     void VisitModes(std::uint32_t first) {
@@ -169,7 +172,7 @@ private:
             const std::uint16_t size = program::U16Field(image_, subscript, operand::kLength);
             if ((size & 0x2000) != 0 && (size & 0x3E0) <= 0x80) {
                 const int value = ReadU16(image_, Field(subscript, operand::kLiteral));
-                name = CutTo(Format(texts::kSubscriptedName, name.c_str(), value), kTextCapacity);
+                name = platform::CutText(FormatText(texts::kSubscriptedName, name.c_str(), value), kTextCapacity);
             }
         }
         return name;
@@ -210,7 +213,7 @@ private:
         const std::uint32_t left = Field(record, field::kLeft);
         std::string name;
         if (!program::IsExpression(top) && !program::IsExpression(left)) {
-            name = Format(texts::kBoxPosition, static_cast<int>(top), static_cast<int>(left));
+            name = FormatText(texts::kBoxPosition, static_cast<int>(top), static_cast<int>(left));
         }
         Test(kBoxTitle, name, TextReference(Field(record, field::kTitle)));
     }

@@ -7,8 +7,9 @@ packages=(
   build-essential cmake ninja-build ccache git
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev xvfb
-  fonts-liberation2
+  fonts-liberation2 adwaita-icon-theme
   ripgrep
+  dpkg-dev file
 )
 if [[ "${1:-}" == "--fuzz" ]]; then
   packages+=(clang libclang-rt-dev)

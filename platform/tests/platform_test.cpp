@@ -4,10 +4,14 @@
 #include <ctime>
 #include <sstream>
 
+#include "platform/diagnostic_sink.h"
+#include "platform/line_trim.h"
 #include "platform/local_time.h"
+#include "platform/message_format.h"
 #include "platform/message_sink.h"
 #include "platform/native_path.h"
 #include "platform/temp_directory.h"
+#include "platform/text_capacity.h"
 
 namespace {
 
@@ -76,6 +80,30 @@ TEST(MessageSinks, RecordAndStreamTextsInOrder) {
     stream.WriteOutput("out\n");
     EXPECT_EQ(boxes.str(), "box\n");
     EXPECT_EQ(output.str(), "out\n");
+}
+
+// A fixed buffer would cut a long path out of the message.
+TEST(TextHelpers, FormatCutAndTrim) {
+    const std::string longPath(3000, 'p');
+    EXPECT_EQ(platform::FormatText("Can't open %s (%d)", longPath.c_str(), 2), "Can't open " + longPath + " (2)");
+    EXPECT_EQ(platform::FormatText("none"), "none");
+
+    EXPECT_EQ(platform::CutText("abcdef", 4), "abcd");
+    EXPECT_EQ(platform::CutText("ab", 4), "ab");
+    EXPECT_EQ(platform::FieldTextLength(80), 79u);
+    EXPECT_EQ(platform::FieldTextLength(0), 0u);
+
+    EXPECT_EQ(platform::TrimControls("\t\x01 key = v \r\n"), "key = v");
+    EXPECT_EQ(platform::TrimControls("!x!"), "!x!");  // "!" is the first character kept
+    EXPECT_EQ(platform::TrimControls(" \n "), "");
+}
+
+TEST(MessageSinks, DiagnosticsNameTheToolAndTheFile) {
+    std::ostringstream stream;
+    platform::DiagnosticSink sink(stream, "opdump", "/p/demo.op6");
+    sink.ShowMessage("Not the correct operation table format");
+    sink.WriteOutput("as it is\n");
+    EXPECT_EQ(stream.str(), "opdump: /p/demo.op6: Not the correct operation table format\nas it is\n");
 }
 
 }  // namespace

@@ -54,6 +54,19 @@ TEST(SweepMergePass, LongLinesAreKeptWhole) {
     EXPECT_EQ(result.merged, existing);
 }
 
+// The customiser reads a line's text only up to a NUL byte; the merge must
+// see the same section, keyword and identification there, or it appends a
+// second section of the name, which would replace the user's own.
+TEST(SweepMergePass, ALinesTextEndsAtANulByte) {
+    using namespace std::string_literals;
+    const std::string existing = Lines({"screen s\0 old"s, "\t{", "\tdisplay\0x"s, "\t\t{",
+                                        "\t\torig_text = \"Cust\"\0\"more\""s, "\t\torig_coordinate = 1,1", "\t\t}",
+                                        "\t}"});
+    const MergeResult result = MergeOverrides(existing, NewDisplay("\t\torig_coordinate = 1,1"), kDefault);
+    EXPECT_FALSE(result.changesMade);
+    EXPECT_EQ(result.merged, existing);
+}
+
 TEST(SweepMergePass, ReportOnlyWritesNoMergedFileButTheSameLog) {
     const std::string existing = Lines({"screen other", "\t{", "\t}"});
     MergeSettings settings = kDefault;

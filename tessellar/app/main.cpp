@@ -1,14 +1,18 @@
 // tessellar: the screen customiser. "--render" draws entries into pictures
-// without a window; the customiser's main window is started otherwise.
+// without a window; otherwise the customiser's main window starts with the
+// program, screen and override file the command line names.
 
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "tessellar/app/render_command.h"
+#include "tessellar/shell/frame/start_up.h"
 #include "tessellar/shell/qt/registry.h"
 #include "tessellar/shell/settings/settings_loader.h"
 
@@ -21,7 +25,8 @@ namespace {
 constexpr const char* kUsage =
     "Usage: tessellar --render PROGRAM -s NAME [--scf FILE] [--highlight] -o OUT.png\n"
     "       tessellar --render PROGRAM --all DIR [--scf FILE] [--highlight]\n"
-    "       tessellar --help | --version\n";
+    "       tessellar --help | --version\n"
+    "       tessellar [PROGRAM] [-s SCREEN] [-m OVERRIDE-FILE] [-l DIRECTORIES] [-c MODES] [-n HOST MAPPINGS]\n";
 
 int Render(int argc, char** argv) {
     std::vector<std::string> arguments;
@@ -42,6 +47,26 @@ int Render(int argc, char** argv) {
     return app::RunRender(*request, settings, std::cout, std::cerr);
 }
 
+int RunWindow(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        std::cerr << "tessellar: there is no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is "
+                     "set); --render draws screens into pictures without one\n";
+        return 1;
+    }
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tessellar"));
+    QApplication::setApplicationVersion(QStringLiteral(TESSELLAR_VERSION));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("preferences-desktop-theme")));
+    std::vector<std::string> words;
+    for (int i = 1; i < argc; ++i) words.emplace_back(argv[i]);
+    shell::Registry registry;
+    frame::StartUpOptions options;
+    options.executablePath = QCoreApplication::applicationFilePath();
+    const std::unique_ptr<frame::CMainFrame> window = frame::StartUp(words, registry, options);
+    return QApplication::exec();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -55,6 +80,5 @@ int main(int argc, char** argv) {
         std::cout << "tessellar " << TESSELLAR_VERSION << '\n';
         return 0;
     }
-    std::cerr << "tessellar: the customiser's window is not built yet; --render draws screens\n" << kUsage;
-    return 2;
+    return RunWindow(argc, argv);
 }

@@ -4,10 +4,12 @@
 #include <QImage>
 
 #include <algorithm>
+#include <cstdint>
 #include <ostream>
 
 #include "platform/message_sink.h"
 #include "platform/qt/cp1252_text.h"
+#include "tessellar/canvas/render/canvas_placement.h"
 #include "tessellar/canvas/render/cell_metrics.h"
 #include "tessellar/canvas/render/screen_canvas.h"
 #include "tessellar/canvas/render/screen_picture.h"
@@ -19,6 +21,32 @@
 namespace app {
 
 namespace {
+
+// The largest picture --render makes: a screen of 255 x 255 cells fits in
+// any usual font; a larger picture would only take minutes and gigabytes.
+constexpr std::int64_t kLargestPictureSide = 16384;
+constexpr std::int64_t kLargestPicturePixels = std::int64_t{1} << 26;
+
+struct PictureSize {
+    std::int64_t width = 0;
+    std::int64_t height = 0;
+};
+
+// The size of a screen window's picture as the canvas places it, counted so
+// that no frame of a damaged program can overflow it.
+PictureSize ScreenWindowSize(const model::CScreenModel& screen, canvas::CellMetrics cell) {
+    const model::CScreenWnd defaultFrame;
+    const model::CScreenWnd& frame = screen.Frame() != nullptr ? *screen.Frame() : defaultFrame;
+    const std::int64_t columns = std::int64_t{frame.rightColumn} + 1 - frame.leftColumn;
+    const std::int64_t rows = std::int64_t{frame.bottomRow} + 2 - frame.topRow;
+    return {std::max<std::int64_t>(0, columns * cell.width),
+            std::max<std::int64_t>(0, rows * cell.height + canvas::kWindowExtraHeight)};
+}
+
+bool PictureCanBeMade(PictureSize size) {
+    return size.width <= kLargestPictureSide && size.height <= kLargestPictureSide &&
+           size.width * size.height <= kLargestPicturePixels;
+}
 
 bool IsPlainNameCharacter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_';
@@ -84,10 +112,13 @@ int RunRender(const RenderRequest& request, const RenderSettings& settings, std:
     const auto image = program::LoadProgram(request.program, sink);
     if (!image) return 1;
 
+    // An override file that cannot be read applies nothing: the pictures
+    // show the compiled screens, and the exit status says so.
     overrides::SectionBodies sections;
+    bool overridesUnread = false;
     if (request.overrideFile && !overrides::ReadSectionBodies(*request.overrideFile, sections)) {
-        errors << "tessellar: " << *request.overrideFile << ": cannot be read\n";
-        return 1;
+        errors << "tessellar: " << *request.overrideFile << ": cannot be read; the compiled screens are drawn\n";
+        overridesUnread = true;
     }
     if (request.allDirectory && !QDir().mkpath(QString::fromStdString(*request.allDirectory))) {
         errors << "tessellar: " << *request.allDirectory << ": cannot be made\n";
@@ -117,10 +148,19 @@ int RunRender(const RenderRequest& request, const RenderSettings& settings, std:
         model::CScreenModel& screen = *page.Models()[row];
         document::OpenEntry(screen, inputs, sections, sink);
 
-        const QImage picture = canvas::RenderScreenWindow(screen, cell, options);
         const std::string path = request.screen
                                      ? *request.output
                                      : *request.allDirectory + "/" + PictureFileName(entry.name, usedNames);
+        const PictureSize size = ScreenWindowSize(screen, cell);
+        if (!PictureCanBeMade(size)) {
+            errors << "tessellar: " << entry.name << ": a picture of " << size.width << " x " << size.height
+                   << " pixels is more than --render makes (" << kLargestPictureSide << " a side, "
+                   << kLargestPicturePixels << " in all)\n";
+            ++failed;
+            if (request.screen) break;
+            continue;
+        }
+        const QImage picture = canvas::RenderScreenWindow(screen, cell, options);
         if (!picture.save(QString::fromStdString(path), "PNG")) {
             errors << "tessellar: " << path << ": cannot be written\n";
             ++failed;
@@ -135,7 +175,7 @@ int RunRender(const RenderRequest& request, const RenderSettings& settings, std:
         return 1;
     }
     if (request.allDirectory) out << written << " pictures written to " << *request.allDirectory << '\n';
-    return failed == 0 ? 0 : 1;
+    return failed == 0 && !overridesUnread ? 0 : 1;
 }
 
 }  // namespace app

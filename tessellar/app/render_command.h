@@ -33,7 +33,9 @@ struct RenderSettings {
 };
 
 // Exit status: 0 when every picture was written, 1 when the program, the
-// override file or an entry cannot be read or a picture cannot be written.
+// override file or an entry cannot be read or a picture cannot be written
+// or would be too large. An override file that cannot be read applies
+// nothing: the pictures show the compiled screens.
 int RunRender(const RenderRequest& request, const RenderSettings& settings, std::ostream& out, std::ostream& errors);
 
 // A file name for an entry's picture: characters other than letters,
@@ -57,7 +59,7 @@ inline constexpr const char* kRenderUsage =
     "  --highlight  frame every changed item as \"Highlight Changes\" does\n"
     "\n"
     "Exit status: 0 when every picture was written, 1 when the program, the\n"
-    "override file or an entry cannot be read or a picture cannot be written,\n"
-    "2 on bad usage.\n";
+    "override file or an entry cannot be read or a picture cannot be written\n"
+    "or would be too large, 2 on bad usage.\n";
 
 }  // namespace app

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "tessellar/commands/command_texts.h"
+#include "platform/text_capacity.h"
 #include "tessellar/model/text_capacity.h"
 #include "tessellar/overrides/unique_file.h"
 
@@ -62,7 +63,7 @@ void DeleteSnapshots(std::vector<UndoRecord>& chain) {
 
 std::string UndoDisplayText(int number, const std::string& label) {
     std::string text = std::string(texts::kNumberWord) + " " + std::to_string(number) + ": " + label;
-    return model::CutText(text, model::kNameLength);
+    return platform::CutText(text, model::kNameLength);
 }
 
 UndoHistory::UndoHistory(std::string snapshotDirectory) : directory_(std::move(snapshotDirectory)) {}

@@ -10,7 +10,7 @@
 #include "tessellar/overrides/block_update.h"
 #include "tessellar/overrides/override_texts.h"
 #include "tessellar/program/image/program_loader.h"
-#include "tessellar/shell/message_format.h"
+#include "platform/message_format.h"
 
 namespace document {
 

@@ -31,7 +31,7 @@ public:
     bool suppressedInProgram = false;
     Tracked<bool> readOnly{false};
 
-    void SetName(std::string_view text) { name = CutText(text, kNameLength); }
+    void SetName(std::string_view text) { name = platform::CutText(text, kNameLength); }
 
     const std::string& GridColumnTitle() const override { return title.Current(); }
     bool IsChanged() const override;

@@ -27,7 +27,7 @@ ColumnEntry& ColumnList::AddByKey(int key, int width, std::string_view title, Fi
         place->width = width;
         return *place;
     }
-    ColumnEntry entry{.key = key, .width = width, .title = CutText(title, kFieldNameLength), .item = item};
+    ColumnEntry entry{.key = key, .width = width, .title = platform::CutText(title, kFieldNameLength), .item = item};
     return *entries_.insert(place, std::move(entry));
 }
 

@@ -28,17 +28,20 @@ public:
     Tracked<ColourPair> colours{ColourPair{}};
     bool dataDisplay = false;             // shows a field's or an expression's value
     bool promptMark = false;
-    // The two marks that give a value display the data colours: it has an
-    // edge of its own, or it was added as a data entry field.
+    // Besides the border attribute, the two marks that give a value display
+    // the data colours: it has an edge of its own, or it was added as a data
+    // entry field.
     bool edgeMark = false;
     bool dataEntryMark = false;
     TrackedText columnTitle{kNameLength};  // its data grid column's title
 
-    void SetName(std::string_view value) { name = CutText(value, kNameLength); }
+    void SetName(std::string_view value) { name = platform::CutText(value, kNameLength); }
 
     // A prompt by its mark, or a prompt the user added.
     bool IsPrompt() const { return promptMark || identification == IdentificationKind::AddedPrompt; }
-    bool HasDataMark() const { return dataDisplay && (edgeMark || dataEntryMark); }
+    bool HasDataMark() const {
+        return dataDisplay && ((attributes.Original() & attribute::kBorder) || edgeMark || dataEntryMark);
+    }
 
     const std::string& GridColumnTitle() const override { return columnTitle.Current(); }
     bool IsChanged() const override;

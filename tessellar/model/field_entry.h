@@ -11,7 +11,7 @@ namespace model {
 
 class CFieldEntry {
 public:
-    explicit CFieldEntry(std::string_view fieldName) : name(CutText(fieldName, kFieldNameLength)) {}
+    explicit CFieldEntry(std::string_view fieldName) : name(platform::CutText(fieldName, kFieldNameLength)) {}
 
     std::string name;
     int width = 0;
@@ -22,7 +22,7 @@ public:
     bool shownByDisplay = false;     // a display of this screen already shows it
     bool listed = true;
 
-    void SetDefaultPicture(std::string_view text) { defaultPicture = CutText(text, kDefaultPictureLength); }
+    void SetDefaultPicture(std::string_view text) { defaultPicture = platform::CutText(text, kDefaultPictureLength); }
 };
 
 }  // namespace model

@@ -42,7 +42,7 @@ public:
     FontDescription font;
     TriggerSlots triggers;
 
-    void SetDefaultPicture(std::string_view text) { defaultPicture = CutText(text, kDefaultPictureLength); }
+    void SetDefaultPicture(std::string_view text) { defaultPicture = platform::CutText(text, kDefaultPictureLength); }
 
     // The title a data grid shows over the item's column.
     virtual const std::string& GridColumnTitle() const = 0;

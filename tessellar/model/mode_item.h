@@ -31,7 +31,7 @@ public:
     FontDescription font;
     TriggerSlots triggers;
 
-    void SetIdentifier(std::string_view text) { identifier = CutText(text, kNameLength); }
+    void SetIdentifier(std::string_view text) { identifier = platform::CutText(text, kNameLength); }
     bool IsChanged() const { return label.Changed() || help.Changed() || added; }
     // Takes back the original label and help line.
     void ResetToOriginal();

@@ -35,7 +35,7 @@ public:
     FontDescription font;
     TriggerSlots triggers;
 
-    void SetName(std::string_view text) { name = CutText(text, kNameLength); }
+    void SetName(std::string_view text) { name = platform::CutText(text, kNameLength); }
     bool IsMoved() const { return position.Changed(); }
     bool IsChanged() const { return label.Changed() || help.Changed(); }
     void ResetToOriginal();

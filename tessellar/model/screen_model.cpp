@@ -92,7 +92,7 @@ CFieldEntry& CScreenModel::AddFieldEntry(FieldList list, std::string_view name) 
 }
 
 CFieldEntry& CScreenModel::FindOrAddFieldEntry(FieldList list, std::string_view name) {
-    if (CFieldEntry* found = FindFieldEntry(list, CutText(name, kFieldNameLength))) return *found;
+    if (CFieldEntry* found = FindFieldEntry(list, platform::CutText(name, kFieldNameLength))) return *found;
     return AddFieldEntry(list, name);
 }
 
@@ -125,18 +125,20 @@ void CScreenModel::UnregisterGridColumn(FieldItem& item) {
     item.gridColumnKey = -1;
 }
 
-void CScreenModel::PlaceGridItems() {
+void CScreenModel::PlaceGridItems(GridPlacement placement) {
     if (!reviewArea_ || !reviewArea_->IsDataGrid()) return;
     reviewArea_->LayOutGrid();
-    auto place = [this](FieldItem& item) {
+    auto place = [this, placement](FieldItem& item) {
         if (item.gridColumnKey == -1) return;
         const ColumnEntry* column = reviewArea_->columns.FindByKey(item.gridColumnKey);
         if (column == nullptr) return;
-        CellPosition original = item.position.Original();
+        if (placement == GridPlacement::AsDecoded) {
+            CellPosition original = item.position.Original();
+            original.column = column->position;
+            item.position.SetOriginal(original);
+        }
         CellPosition current = item.position.Current();
-        original.column = column->position;
         current.column = column->position;
-        item.position.SetOriginal(original);
         item.position.SetCurrent(current);
     };
     for (CAcceptFld& item : accepts_) place(item);

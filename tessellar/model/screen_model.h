@@ -37,6 +37,12 @@ enum class FieldList { RecordSource, ScreenLocal, Program };
 // Mode look-ups search the screen's mode line or the program-wide modes.
 enum class ModeList { Screen, ProgramWide };
 
+// How the data grid's items are moved to their columns: decoding places
+// them as compiled, originals included; a later re-layout (an item moved
+// into or out of the grid, hidden or shown) moves current positions only,
+// so the originals stay as decoded.
+enum class GridPlacement { AsDecoded, CurrentOnly };
+
 // Where the last mode of the mode line sits, for placing the next one.
 struct ModePlacement {
     CellPosition position;
@@ -127,7 +133,7 @@ public:
     const ItemList<CFieldEntry>& Fields(FieldList list) const;
     // The record source list's caption: the variable group's name and ":".
     const std::string& RecordSourceCaption() const { return recordSourceCaption_; }
-    void SetRecordSourceCaption(std::string_view caption) { recordSourceCaption_ = CutText(caption, kNameLength); }
+    void SetRecordSourceCaption(std::string_view caption) { recordSourceCaption_ = platform::CutText(caption, kNameLength); }
     CReviewArea* ReviewArea() { return reviewArea_.get(); }
     const CReviewArea* ReviewArea() const { return reviewArea_.get(); }
 
@@ -155,7 +161,7 @@ public:
     // once costs the same as placing after each.
     void RegisterGridColumn(FieldItem& item, std::string_view title);
     void UnregisterGridColumn(FieldItem& item);
-    void PlaceGridItems();
+    void PlaceGridItems(GridPlacement placement = GridPlacement::AsDecoded);
 
     // Look-ups: the first match in list order, texts compared exactly.
     CDispText* FindDisplayByName(std::string_view name) const;

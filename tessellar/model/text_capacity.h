@@ -1,10 +1,10 @@
 #pragma once
-// The longest text each kind of field holds. Texts are cut to these lengths,
-// never rejected.
+// The longest text each kind of field holds. Texts are cut to these lengths
+// (platform::CutText), never rejected.
 
 #include <cstddef>
-#include <string>
-#include <string_view>
+
+#include "platform/text_capacity.h"
 
 namespace model {
 
@@ -17,10 +17,5 @@ inline constexpr std::size_t kItemRunLineLength = 419;
 inline constexpr std::size_t kValueListLength = 511;      // an entry field's allowed and disallowed texts
 inline constexpr std::size_t kMessageLength = 511;
 inline constexpr std::size_t kScreenRunLineLength = 511;
-
-// The text cut to at most maxLength characters.
-inline std::string CutText(std::string_view text, std::size_t maxLength) {
-    return std::string(text.substr(0, maxLength));
-}
 
 }  // namespace model

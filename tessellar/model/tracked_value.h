@@ -38,13 +38,13 @@ private:
 class TrackedText {
 public:
     explicit TrackedText(std::size_t maxLength, std::string_view initial = {})
-        : maxLength_(maxLength), value_(CutText(initial, maxLength)) {}
+        : maxLength_(maxLength), value_(platform::CutText(initial, maxLength)) {}
 
     const std::string& Original() const { return value_.Original(); }
     const std::string& Current() const { return value_.Current(); }
-    void SetOriginal(std::string_view text) { value_.SetOriginal(CutText(text, maxLength_)); }
-    void SetCurrent(std::string_view text) { value_.SetCurrent(CutText(text, maxLength_)); }
-    void SetBoth(std::string_view text) { value_.SetBoth(CutText(text, maxLength_)); }
+    void SetOriginal(std::string_view text) { value_.SetOriginal(platform::CutText(text, maxLength_)); }
+    void SetCurrent(std::string_view text) { value_.SetCurrent(platform::CutText(text, maxLength_)); }
+    void SetBoth(std::string_view text) { value_.SetBoth(platform::CutText(text, maxLength_)); }
     void Reset() { value_.Reset(); }
     bool Changed() const { return value_.Changed(); }
     std::size_t MaxLength() const { return maxLength_; }

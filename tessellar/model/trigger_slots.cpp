@@ -27,7 +27,7 @@ bool TriggerSlots::Set(TriggerPoint point, std::string_view runLine, int typeCod
     if (slot == nullptr) return false;
     slot->hasTrigger = true;
     slot->typeCode = typeCode;
-    slot->runLine = CutText(runLine, runLineLength_);
+    slot->runLine = platform::CutText(runLine, runLineLength_);
     slot->customised = true;
     return true;
 }

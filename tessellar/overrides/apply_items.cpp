@@ -3,20 +3,18 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "platform/message_format.h"
 #include "tessellar/overrides/apply_statement.h"
 #include "tessellar/overrides/item_placement.h"
 #include "tessellar/overrides/item_resolution.h"
 #include "tessellar/overrides/override_texts.h"
-#include "tessellar/shell/message_format.h"
+#include "tessellar/overrides/value_readers.h"
 
 namespace overrides {
 
 namespace {
 
 using model::IdentificationKind;
-
-// A window this many cells wide or high is already beyond any screen.
-constexpr int kLargestWindow = 32767;
 
 // A new mode goes after the last one of the mode line.
 model::CModeItem& AddModeToModeLine(model::CScreenModel& model, std::string_view label) {
@@ -124,8 +122,8 @@ void ApplyWindow(model::CScreenModel& model, const OverrideStatement& statement)
         if (frame != nullptr) frame->TitleBar().title.SetCurrent(o.title);
     }
     // A size of no cells, or beyond any screen, is no size: the frame stays.
-    const bool sensibleSize = o.windowWidth >= 1 && o.windowWidth <= kLargestWindow && o.windowHeight >= 1 &&
-                              o.windowHeight <= kLargestWindow;
+    const bool sensibleSize = o.windowWidth >= 1 && o.windowWidth <= kLargestScreenCells && o.windowHeight >= 1 &&
+                              o.windowHeight <= kLargestScreenCells;
     if (o.windowSizeGiven && sensibleSize && frame != nullptr) {
         frame->Resize(o.windowHeight, o.windowWidth);
         FitReviewAreaToFrame(model);
@@ -167,7 +165,7 @@ void ApplyMessage(model::CScreenModel& model, const OverrideStatement& statement
         message->text.SetCurrent(o.text);
         message->editedText = message->text.Current();
     }
-    if (messages.empty()) sink.ShowMessage(shell::FormatWithText(texts::kCouldNotOverrideMessage, o.text));
+    if (messages.empty()) sink.ShowMessage(platform::FormatText(texts::kCouldNotOverrideMessage, o.text.c_str()));
 }
 
 }  // namespace overrides

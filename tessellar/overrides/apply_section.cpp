@@ -1,6 +1,6 @@
 #include "tessellar/overrides/apply_section.h"
 
-#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "tessellar/overrides/apply_statement.h"
@@ -11,8 +11,10 @@ namespace overrides {
 
 bool ApplySection(model::CScreenModel& model, platform::MessageSink& sink) {
     if (model.OverridePath().empty()) return false;
-    std::ifstream in(model.OverridePath(), std::ios::binary);
-    if (!in) return false;
+    // Read whole first: a work file that fails part-way applies nothing.
+    const std::optional<std::string> text = ReadOverrideText(model.OverridePath());
+    if (!text) return false;
+    std::istringstream in(*text);
     ApplySectionStream(model, in, sink);
     return true;
 }

@@ -11,7 +11,7 @@
 #include "tessellar/overrides/line_split.h"
 #include "tessellar/overrides/override_format.h"
 #include "tessellar/overrides/override_texts.h"
-#include "tessellar/shell/message_format.h"
+#include "platform/message_format.h"
 
 namespace overrides {
 
@@ -246,7 +246,7 @@ bool EditWorkFile(model::CScreenModel& model, Action action, const BlockTarget& 
     // interrupted update leaves the old work file whole.
     std::error_code error;
     std::filesystem::rename(scratch, workFile, error);
-    if (error && !RemoveFile(scratch)) sink.ShowMessage(shell::FormatWithText(texts::kCouldNotDeleteFile, scratch));
+    if (error && !RemoveFile(scratch)) sink.ShowMessage(platform::FormatText(texts::kCouldNotDeleteFile, scratch.c_str()));
     return matched && !error;
 }
 

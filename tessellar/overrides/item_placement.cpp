@@ -42,19 +42,19 @@ void MoveFieldItem(model::CScreenModel& model, model::FieldItem& item, model::Ce
         item.reviewArea = nullptr;
     }
     // Inside the grid the columns are packed: the grid decides the column.
-    if (item.gridColumnKey != -1) model.PlaceGridItems();
+    if (item.gridColumnKey != -1) model.PlaceGridItems(model::GridPlacement::CurrentOnly);
 }
 
 void TakeOutOfDataGrid(model::CScreenModel& model, model::FieldItem& item) {
     if (!OnDataGrid(model) || item.gridColumnKey == -1) return;
     model.UnregisterGridColumn(item);
-    model.PlaceGridItems();
+    model.PlaceGridItems(model::GridPlacement::CurrentOnly);
 }
 
 void ReturnToDataGrid(model::CScreenModel& model, model::FieldItem& item) {
     if (!OnDataGrid(model) || !item.inReviewArea || item.gridColumnKey != -1) return;
     model.RegisterGridColumn(item, item.GridColumnTitle());
-    model.PlaceGridItems();
+    model.PlaceGridItems(model::GridPlacement::CurrentOnly);
 }
 
 void FitReviewAreaToFrame(model::CScreenModel& model) {

@@ -1,10 +1,28 @@
 #include "tessellar/overrides/line_reader.h"
 
+#include <array>
+#include <fstream>
+#include <new>
 #include <streambuf>
 
 namespace overrides {
 
 bool LineReader::Next(std::string& line) {
+    // A file stream's buffer throws on a read error, whatever the stream's
+    // exception mask says.
+    try {
+        return ReadLine(line);
+    } catch (...) {
+        line.clear();
+        try {
+            in_.setstate(std::ios::badbit);
+        } catch (...) {  // the caller's exception mask: the input still ends here
+        }
+        return false;
+    }
+}
+
+bool LineReader::ReadLine(std::string& line) {
     line.clear();
     std::streambuf* buffer = in_.rdbuf();
     if (buffer == nullptr || !in_.good()) return false;
@@ -30,7 +48,26 @@ bool LineReader::Next(std::string& line) {
         if (!cut) line.push_back(c);
         if (c == '\n') break;
     }
+    // The line's text ended at the NUL, the line itself did not: it keeps a
+    // newline, so that whoever collects lines never joins the next one to it.
+    if (cut) line.push_back('\n');
     return any;
+}
+
+std::optional<std::string> ReadOverrideText(const std::string& path) {
+    try {
+        std::ifstream in(path, std::ios::binary);
+        if (!in) return std::nullopt;
+        std::string text;
+        std::array<char, 4096> block;
+        while (in.read(block.data(), block.size()) || in.gcount() > 0) {
+            text.append(block.data(), static_cast<std::size_t>(in.gcount()));
+        }
+        if (in.bad()) return std::nullopt;
+        return text;
+    } catch (...) {  // a read error under a throwing mask, or no memory for the text
+        return std::nullopt;
+    }
 }
 
 }  // namespace overrides

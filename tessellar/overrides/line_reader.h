@@ -2,10 +2,12 @@
 // Reads an override file the way the runtime does: through a 511-byte
 // buffer, so at most 510 characters come per read and a longer line arrives
 // as several lines. Each line keeps its newline; "\r\n" reads as "\n"; a NUL
-// byte ends the line's text (the rest of that read is dropped).
+// byte ends the line's text (the rest of that read is dropped) and the line
+// so cut ends with a newline.
 
 #include <cstddef>
 #include <istream>
+#include <optional>
 #include <string>
 
 namespace overrides {
@@ -17,11 +19,18 @@ class LineReader {
 public:
     explicit LineReader(std::istream& in) : in_(in) {}
 
-    // The next line, or false at the end of the input.
+    // The next line, or false at the end of the input. A read error ends
+    // the input: the stream is marked bad and nothing is thrown.
     bool Next(std::string& line);
 
 private:
+    bool ReadLine(std::string& line);
+
     std::istream& in_;
 };
+
+// The whole of an override file, or none when it cannot be opened or read
+// to its end (a directory, a read error part-way); never throws.
+std::optional<std::string> ReadOverrideText(const std::string& path);
 
 }  // namespace overrides

@@ -1,18 +1,8 @@
 #include "tessellar/overrides/line_split.h"
 
+#include "platform/line_trim.h"
+
 namespace overrides {
-
-namespace {
-
-bool IsControl(char c) { return static_cast<unsigned char>(c) < static_cast<unsigned char>('!'); }
-
-}  // namespace
-
-std::string_view TrimControls(std::string_view text) {
-    while (!text.empty() && IsControl(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsControl(text.back())) text.remove_suffix(1);
-    return text;
-}
 
 std::string LowerCased(std::string_view text) {
     std::string lowered(text);
@@ -26,8 +16,8 @@ SplitLineResult SplitLine(std::string_view line) {
     const std::size_t equals = line.find('=');
     const std::string_view key = line.substr(0, equals);
     const std::string_view value = equals == std::string_view::npos ? std::string_view() : line.substr(equals + 1);
-    return {LowerCased(TrimControls(key).substr(0, kMatchLength)),
-            std::string(TrimControls(value).substr(0, kMatchLength))};
+    return {LowerCased(platform::TrimControls(key).substr(0, kMatchLength)),
+            std::string(platform::TrimControls(value).substr(0, kMatchLength))};
 }
 
 std::string_view RawValue(std::string_view line) {

@@ -21,9 +21,6 @@ struct SplitLineResult {
 // "!" at both ends.
 SplitLineResult SplitLine(std::string_view line);
 
-// The text with every character below "!" removed from both ends.
-std::string_view TrimControls(std::string_view text);
-
 // Lower-cases A-Z only.
 std::string LowerCased(std::string_view text);
 

@@ -11,7 +11,7 @@
 #include "tessellar/overrides/override_texts.h"
 #include "tessellar/overrides/save_filter.h"
 #include "tessellar/overrides/unique_file.h"
-#include "tessellar/shell/message_format.h"
+#include "platform/message_format.h"
 
 namespace overrides {
 
@@ -98,11 +98,11 @@ bool SaveOverrideFile(const SectionList& sections, const std::string& workingCop
     const std::string text = BuildOverrideText(sections, faults, readFailed);
     // A work file that could not be read would lose its section: nothing is saved.
     if (readFailed || !ReplaceFileAtomically(workingCopyPath, text, faults)) {
-        sink.ShowMessage(shell::FormatWithText(texts::kCouldNotOpenBackUp, workingCopyPath));
+        sink.ShowMessage(platform::FormatText(texts::kCouldNotOpenBackUp, workingCopyPath.c_str()));
         return false;
     }
     if (!ReplaceFileAtomically(overrideFilePath, text, faults)) {
-        sink.ShowMessage(shell::FormatWithText(texts::kCouldNotOpenOverrideFile, overrideFilePath));
+        sink.ShowMessage(platform::FormatText(texts::kCouldNotOpenOverrideFile, overrideFilePath.c_str()));
         return false;
     }
     return true;

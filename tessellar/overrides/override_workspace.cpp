@@ -6,9 +6,9 @@
 #include <system_error>
 #include <utility>
 
+#include "platform/message_format.h"
 #include "tessellar/overrides/override_texts.h"
 #include "tessellar/overrides/section_lines.h"
-#include "tessellar/shell/message_format.h"
 
 namespace overrides {
 
@@ -113,9 +113,18 @@ OpenResult OverrideWorkspace::Open(const std::string& overrideFilePath, platform
         case CopyResult::Failed: return OpenResult::CopyFailed;
         case CopyResult::Copied: break;
     }
-    std::ifstream in(workingCopyPath_, std::ios::binary);
-    WorkFileWriter writer(workFiles_, sections_, sink);
-    SplitSections(in, writer);
+    bool readWhole = false;
+    {
+        std::ifstream in(workingCopyPath_, std::ios::binary);
+        WorkFileWriter writer(workFiles_, sections_, sink);
+        SplitSections(in, writer);
+        readWhole = in.is_open() && !in.bad();
+    }
+    // Sections cut short by a read error would be saved over the user's file.
+    if (!readWhole) {
+        Close(sink);
+        return OpenResult::CopyFailed;
+    }
     return OpenResult::Opened;
 }
 
@@ -123,7 +132,7 @@ void OverrideWorkspace::Close(platform::MessageSink& sink) {
     for (const SectionEntry& entry : sections_.Entries()) {
         if (entry.workFilePath.empty()) continue;
         if (!RemoveFile(entry.workFilePath)) {
-            sink.ShowMessage(shell::FormatWithText(texts::kCouldNotDeleteFile, entry.workFilePath));
+            sink.ShowMessage(platform::FormatText(texts::kCouldNotDeleteFile, entry.workFilePath.c_str()));
         }
     }
     sections_.Clear();

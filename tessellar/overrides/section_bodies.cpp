@@ -1,6 +1,8 @@
 #include "tessellar/overrides/section_bodies.h"
 
-#include <fstream>
+#include <sstream>
+
+#include "tessellar/overrides/line_reader.h"
 
 namespace overrides {
 
@@ -19,10 +21,12 @@ const std::string* SectionBodies::Find(std::string_view name) const {
 }
 
 bool ReadSectionBodies(const std::string& path, SectionBodies& sections) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
+    // Read whole first: a file that fails part-way gives no sections at all.
+    const std::optional<std::string> text = ReadOverrideText(path);
+    if (!text) return false;
+    std::istringstream in(*text);
     SplitSections(in, sections);
-    return !in.bad();
+    return true;
 }
 
 }  // namespace overrides

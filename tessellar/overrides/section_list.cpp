@@ -21,7 +21,7 @@ const SectionEntry* SectionList::Find(std::string_view name, SectionKind kind) c
 SectionEntry& SectionList::FindOrAdd(std::string_view name, SectionKind kind) {
     if (SectionEntry* found = Find(name, kind)) return *found;
     SectionEntry& added = entries_.emplace_back();
-    added.name = model::CutText(name, model::kNameLength);
+    added.name = platform::CutText(name, model::kNameLength);
     added.kind = kind;
     return added;
 }

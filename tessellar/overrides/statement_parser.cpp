@@ -95,11 +95,9 @@ const KeyEntry* FindKey(std::string_view key) {
     return nullptr;
 }
 
-std::string Cut(std::string_view text, std::size_t length) { return model::CutText(text, length); }
-
 // The raw value unquoted and cut to a text field.
 std::string QuotedText(std::string_view rawLine, std::size_t length = kTextLength) {
-    return Cut(Unquote(RawValue(rawLine)), length);
+    return platform::CutText(Unquote(RawValue(rawLine)), length);
 }
 
 void Identify(OverrideStatement& statement, int kind) {
@@ -148,20 +146,20 @@ void FillStatement(Key key, std::string_view rawLine, const std::string& value, 
         case Key::Default: {
             DefaultValue parsed = ReadDefault(value, RawValue(rawLine));
             item.defaultKind = parsed.kind;
-            item.defaultText = Cut(parsed.text, kTextLength);
+            item.defaultText = platform::CutText(parsed.text, kTextLength);
             item.defaultGiven = true;
             break;
         }
         case Key::Filter:
-            item.filter = Cut(RawValue(rawLine), kListLength);
+            item.filter = platform::CutText(RawValue(rawLine), kListLength);
             item.filterGiven = true;
             break;
         case Key::Allowed:
-            item.allowed = Cut(RawValue(rawLine), kListLength);
+            item.allowed = platform::CutText(RawValue(rawLine), kListLength);
             item.allowedGiven = true;
             break;
         case Key::Disallowed:
-            item.disallowed = Cut(RawValue(rawLine), kListLength);
+            item.disallowed = platform::CutText(RawValue(rawLine), kListLength);
             item.disallowedGiven = true;
             break;
         case Key::Picture:
@@ -169,14 +167,14 @@ void FillStatement(Key key, std::string_view rawLine, const std::string& value, 
             item.pictureGiven = true;
             break;
         case Key::Coordinate:
-            if (const auto pair = ReadPair(value)) {
+            if (const auto pair = ReadScreenPair(value)) {
                 item.row = pair->first;
                 item.column = pair->second;
                 item.coordinateGiven = true;
             }
             break;
         case Key::WindowSize:
-            if (const auto pair = ReadPair(value)) {
+            if (const auto pair = ReadScreenPair(value)) {
                 item.windowWidth = pair->first;
                 item.windowHeight = pair->second;
                 item.windowSizeGiven = true;
@@ -207,7 +205,7 @@ void FillStatement(Key key, std::string_view rawLine, const std::string& value, 
             item.newPromptTextGiven = true;
             break;
         case Key::NewPromptCoord:
-            if (const auto pair = ReadPair(value)) {
+            if (const auto pair = ReadScreenPair(value)) {
                 item.newPromptRow = pair->first;
                 item.newPromptColumn = pair->second;
                 item.newPromptCoordinateGiven = true;
@@ -216,7 +214,7 @@ void FillStatement(Key key, std::string_view rawLine, const std::string& value, 
         case Key::Helpline: {
             // Cut before unquoting: a quoted help line keeps 98 characters.
             const std::string_view raw = RawValue(rawLine).substr(0, kHelplineRawLength);
-            item.helpline = Cut(Unquote(raw), kHelplineLength);
+            item.helpline = platform::CutText(Unquote(raw), kHelplineLength);
             item.helplineGiven = true;
             break;
         }
@@ -225,7 +223,7 @@ void FillStatement(Key key, std::string_view rawLine, const std::string& value, 
             item.titleGiven = true;
             break;
         case Key::Run:
-            statement.trigger.run = Cut(RawValue(rawLine), kListLength);
+            statement.trigger.run = platform::CutText(RawValue(rawLine), kListLength);
             break;
         case Key::Type:
             statement.trigger.type = TriggerTypeCode(RawValue(rawLine));

@@ -88,6 +88,12 @@ std::optional<IntegerPair> ReadPair(std::string_view text) {
     return IntegerPair{ReadInteger(text.substr(0, firstComma)), ReadInteger(text.substr(lastComma + 1))};
 }
 
+std::optional<IntegerPair> ReadScreenPair(std::string_view text) {
+    const std::optional<IntegerPair> pair = ReadPair(text);
+    if (!pair || pair->first > kLargestScreenCells || pair->second > kLargestScreenCells) return std::nullopt;
+    return pair;
+}
+
 bool ReadBoolean(std::string_view trimmedValue) { return trimmedValue == texts::kTrue; }
 
 std::optional<model::ColourPair> ReadColourPair(std::string_view trimmedValue) {

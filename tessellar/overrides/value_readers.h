@@ -24,6 +24,14 @@ struct IntegerPair {
 // after the last one. A value without a comma is no pair.
 std::optional<IntegerPair> ReadPair(std::string_view text);
 
+// No character terminal shows a screen of more rows or columns than this;
+// a coordinate or window size beyond it is out of range.
+inline constexpr int kLargestScreenCells = 255;
+
+// A pair as ReadPair reads it, or none when either number is beyond the
+// largest screen: such a coordinate or size is not given.
+std::optional<IntegerPair> ReadScreenPair(std::string_view text);
+
 // True only for exactly "true"; "TRUE", "yes" and "false" are false.
 bool ReadBoolean(std::string_view trimmedValue);
 

@@ -13,7 +13,7 @@ namespace program {
 namespace {
 
 // A help line holds 99 characters.
-std::string HelpLineText(const OperandValue& help) { return model::CutText(help.text, model::kHelpLineLength); }
+std::string HelpLineText(const OperandValue& help) { return platform::CutText(help.text, model::kHelpLineLength); }
 
 }  // namespace
 

@@ -111,8 +111,7 @@ bool SelectRow(DirectoryPage& page, std::size_t row, platform::MessageSink& sink
 
     model::CScreenModel* model = FindModel(page, page.rows_[row].identifier);
     if (model == nullptr) return true;
-    // Only a decode marks the model decoded: a page filled without hooks
-    // must leave its first row to be decoded when it is opened.
+    // Without a decoder the model stays undecoded, and says so.
     if (model->NeedsDecoding() && hooks.decode) {
         hooks.decode(*model);
         model->SetNeedsDecoding(false);

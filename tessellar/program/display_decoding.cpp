@@ -31,7 +31,7 @@ void ScreenItemDecoder::DecodeDisplay(std::uint32_t statement, DecodePass pass) 
     model::CDispText& item = context_.model.AddDisplay();
 
     const OperandValue value = OperandText(image, record.Int24(display_field::kText), context_.sink);
-    const std::string text = model::CutText(value.text, model::kNameLength);
+    const std::string text = platform::CutText(value.text, model::kNameLength);
     item.source = value.source;
     item.dataDisplay = value.data;
     if (value.source == model::TextSource::Variable) item.SetName(text);

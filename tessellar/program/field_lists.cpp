@@ -18,29 +18,6 @@ namespace program {
 
 namespace {
 
-namespace group_field {
-constexpr std::uint32_t kName = 3;
-constexpr std::uint32_t kFirstElement = 6;
-constexpr std::uint32_t kElementVariable = 3;
-constexpr std::uint32_t kElementNext = 9;
-}  // namespace group_field
-
-namespace file_field {
-constexpr std::uint32_t kFirstKey = 9;
-constexpr std::uint32_t kFirstField = 12;
-constexpr std::uint32_t kKeyNext = 0;
-constexpr std::uint32_t kKeyGroup = 5;
-constexpr std::uint32_t kKeyFlags = 9;
-constexpr std::uint32_t kFieldNext = 0;
-constexpr std::uint32_t kFieldVariable = 5;
-constexpr std::uint32_t kFieldFurther = 8;
-constexpr std::uint32_t kFurtherByte = 9;
-constexpr std::uint32_t kFieldFlags = 24;
-constexpr std::uint8_t kListed = 0x01;
-constexpr std::uint8_t kListedRegardless = 0x02;
-constexpr std::uint8_t kFurtherExcludes = 0x01;
-}  // namespace file_field
-
 // Names shown by a display of the screen.
 using ShownNames = std::unordered_set<std::string>;
 

@@ -70,7 +70,7 @@ void ScreenItemDecoder::DecodeOption(std::uint32_t statement) {
         const OperandValue label = OperandText(image, Int24Field(image, record, option_field::kText), context_.sink);
         const OperandValue help = OperandText(image, Int24Field(image, record, option_field::kHelp), context_.sink);
         item.label.SetBoth(label.text);
-        item.help.SetBoth(model::CutText(help.text, model::kHelpLineLength));
+        item.help.SetBoth(platform::CutText(help.text, model::kHelpLineLength));
         item.labelSource = label.source;
         const int optionWidth = context_.model.OptionWidth();
         item.width = optionWidth > 0 ? optionWidth : label.length;

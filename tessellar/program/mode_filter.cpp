@@ -17,14 +17,6 @@ constexpr std::uint8_t kRecordModes = 0x10;
 constexpr std::uint8_t kGroupModes = 0x08;
 }  // namespace mode_flag
 
-namespace source_field {
-constexpr std::uint32_t kSourceLetter = 37;  // of the variable group
-constexpr std::uint32_t kFile18 = 18;        // of the file definition
-constexpr std::uint32_t kFile24 = 24;
-constexpr std::uint32_t kFile27 = 27;
-constexpr std::uint32_t kFileIndexByte = 34;
-}  // namespace source_field
-
 constexpr std::uint8_t kIndexedSourceLetter = 'I';
 constexpr std::uint8_t kMemorySourceLetter = 'M';
 
@@ -42,7 +34,7 @@ bool ModeApplies(const ProgramImage& image, std::uint32_t entry, std::uint32_t m
 
     std::uint8_t source = 0;
     if (group != 0) {
-        source = ByteField(image, group, source_field::kSourceLetter);
+        source = ByteField(image, group, group_field::kSourceLetter);
     } else if (file != 0) {
         source = kIndexedSourceLetter;
     } else {
@@ -56,14 +48,14 @@ bool ModeApplies(const ProgramImage& image, std::uint32_t entry, std::uint32_t m
                                 ((filterBits & 0x02) && ByteField(image, entry, entry_field::kModeFilterByte) == 0 &&
                                  Int24Field(image, entry, entry_field::kModeFilterWord) == 0);
         if (entryHolds) return false;
-        const bool fileHolds = file != 0 && (Int24Field(image, file, source_field::kFile18) != 0 ||
-                                             Int24Field(image, file, source_field::kFile24) != 0 ||
-                                             Int24Field(image, file, source_field::kFile27) != 0);
+        const bool fileHolds = file != 0 && (Int24Field(image, file, file_field::kModeFilterWords[0]) != 0 ||
+                                             Int24Field(image, file, file_field::kModeFilterWords[1]) != 0 ||
+                                             Int24Field(image, file, file_field::kModeFilterWords[2]) != 0);
         if (!indexedOrMemory || fileHolds) return false;
     }
     if ((low & mode_flag::kGroupModes) && (!indexedOrMemory || group == 0)) return false;
     if ((flags & mode_flag::kFileModes) && (high & mode_flag::kFileModesHigh) && file != 0 &&
-        ByteField(image, file, source_field::kFileIndexByte) < 128) {
+        ByteField(image, file, file_field::kIndexByte) < 128) {
         return false;
     }
     if (!(filterBits & 0x08) && (flags & mode_flag::kEntryBit3Modes)) return false;

@@ -26,7 +26,7 @@ int ReadMode(DecodeContext& context, std::uint32_t mode, model::CModeItem& item)
     const OperandValue help = OperandText(context.image, Int24Field(context.image, mode, mode_field::kHelp),
                                           context.sink);
     item.label.SetBoth(label.text);
-    item.help.SetBoth(model::CutText(help.text, model::kHelpLineLength));
+    item.help.SetBoth(platform::CutText(help.text, model::kHelpLineLength));
     item.labelSource = label.source;
     item.identification = KindOfLabel(label.source);
     if (const std::uint32_t identifier = Int24Field(context.image, mode, mode_field::kIdentifier)) {

@@ -1,9 +1,9 @@
 #include "tessellar/program/operand_text.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <vector>
 
+#include "platform/message_format.h"
 #include "tessellar/pictures/size_word.h"
 #include "tessellar/pictures/value_format.h"
 #include "tessellar/model/text_capacity.h"
@@ -86,9 +86,7 @@ std::string VariableName(const ProgramImage& image, std::uint32_t variable, std:
     if (subscript == 0) return name;
     int index = 0;
     if (!ShowableSubscript(image, subscript, index)) return {};
-    char text[model::kNameLength + 16];
-    std::snprintf(text, sizeof text, texts::kSubscriptedName, name.c_str(), index);
-    return model::CutText(text, model::kNameLength);
+    return platform::CutText(platform::FormatText(texts::kSubscriptedName, name.c_str(), index), model::kNameLength);
 }
 
 OperandValue OperandText(const ProgramImage& image, std::uint32_t operand, platform::MessageSink& sink) {

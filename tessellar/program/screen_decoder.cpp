@@ -1,7 +1,6 @@
 #include "tessellar/program/screen_decoder.h"
 
-#include <cstdio>
-
+#include "platform/message_format.h"
 #include "tessellar/program/decode_context.h"
 #include "tessellar/program/field_lists.h"
 #include "tessellar/program/image/directory_entry.h"
@@ -30,9 +29,7 @@ int OriginCoordinate(std::uint32_t stored) {
 }
 
 void ReportMissingEntry(const model::CScreenModel& model, platform::MessageSink& sink) {
-    char text[160];
-    std::snprintf(text, sizeof text, texts::kScreenNotFound, model.Name().c_str());
-    sink.ShowMessage(text);
+    sink.ShowMessage(platform::FormatText(texts::kScreenNotFound, model.Name().c_str()));
 }
 
 // Origin, frame, title bar, title and option width.
@@ -56,7 +53,7 @@ void DecodeFrame(DecodeContext& context, model::CScreenWnd& frame) {
     geometry.originalBottomRow = bottomRow;
 
     if (const std::uint32_t title = Int24Field(image, context.entry, entry_field::kTitle)) {
-        const std::string text = model::CutText(OperandText(image, title, context.sink).text, model::kNameLength);
+        const std::string text = platform::CutText(OperandText(image, title, context.sink).text, model::kNameLength);
         if (!text.empty()) {
             model.Title().SetBoth(text);
             frame.TitleBar().title.SetBoth(text);

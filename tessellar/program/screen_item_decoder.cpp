@@ -73,7 +73,7 @@ std::string ScreenItemDecoder::ValueListText(const char* prefix, std::uint32_t f
         // The field holds no more; the rest of a long list cannot show.
         if (text.size() >= model::kValueListLength) break;
     }
-    return model::CutText(text, model::kValueListLength);
+    return platform::CutText(text, model::kValueListLength);
 }
 
 }  // namespace program

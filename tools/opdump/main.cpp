@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/message_sink.h"
+#include "platform/diagnostic_sink.h"
 #include "tessellar/program/image/program_loader.h"
 #include "tessellar/program/screen_decoder.h"
 #include "tools/opdump/decoded_entry.h"
@@ -16,6 +16,8 @@
 #endif
 
 namespace {
+
+constexpr const char* kTool = "opdump";
 
 constexpr const char* kUsage =
     "Usage: opdump PROGRAM\n"
@@ -42,11 +44,12 @@ constexpr const char* kUsage =
     "  --help       show this help and exit\n"
     "  --version    show the version and exit\n"
     "\n"
+    "Problems are reported as 'opdump: PATH: message'.\n"
     "Exit status: 0 on success, 1 when the program cannot be loaded or has no\n"
     "entry of that name, 2 on bad usage.\n";
 
 int Usage(const std::string& problem) {
-    std::cerr << "opdump: " << problem << "\n" << kUsage;
+    std::cerr << kTool << ": " << problem << "\n" << kUsage;
     return 2;
 }
 
@@ -57,6 +60,12 @@ struct Arguments {
     std::optional<std::string> overrideFile;
     bool all = false;
 };
+
+int NoEntryNamed(const Arguments& arguments) {
+    std::cerr << platform::DiagnosticLine(kTool, arguments.program,
+                                          "no screen, menu or procedure named '" + *arguments.screen + "'");
+    return 1;
+}
 
 }  // namespace
 
@@ -98,7 +107,8 @@ int main(int argc, char** argv) {
     if (arguments.modeOrder && !arguments.screen) return Usage("-c needs -s NAME");
     if (arguments.overrideFile && !arguments.screen) return Usage("--scf needs -s NAME");
 
-    platform::StreamMessageSink sink(std::cerr, std::cerr);
+    // The loader's and the decoder's messages all concern the program.
+    platform::DiagnosticSink sink(std::cerr, kTool, arguments.program);
     const auto image = program::LoadProgram(arguments.program, sink);
     if (!image) return 1;
     if (!arguments.screen && !arguments.all) {
@@ -115,21 +125,15 @@ int main(int argc, char** argv) {
     if (arguments.overrideFile) {
         const opdump::OverrideReport report = opdump::WriteEntriesWithOverrides(
             *image, *arguments.screen, *arguments.overrideFile, std::cout, sink, inputs);
-        if (report.entries == 0) {
-            std::cerr << "opdump: " << arguments.program << ": no screen, menu or procedure named '"
-                      << *arguments.screen << "'\n";
-            return 1;
-        }
+        if (report.entries == 0) return NoEntryNamed(arguments);
         if (!report.overrideFileRead) {
-            std::cerr << "opdump: " << *arguments.overrideFile << ": cannot be read\n";
+            std::cerr << platform::DiagnosticLine(kTool, *arguments.overrideFile, "cannot be read");
             return 1;
         }
         return 0;
     }
     if (opdump::WriteEntriesNamed(*image, *arguments.screen, std::cout, sink, inputs) == 0) {
-        std::cerr << "opdump: " << arguments.program << ": no screen, menu or procedure named '"
-                  << *arguments.screen << "'\n";
-        return 1;
+        return NoEntryNamed(arguments);
     }
     return 0;
 }

@@ -1,5 +1,5 @@
-// Reads the text description of a program (FORMAT.md) into a Program.
 #pragma once
+// Reads the text description of a program (FORMAT.md) into a Program.
 
 #include <optional>
 #include <string>
@@ -10,8 +10,8 @@
 namespace opimage {
 
 struct DescriptionError {
-  int line = 0;  // 1-based; 0 when no line is to blame
-  std::string message{};
+    int line = 0;  // 1-based; 0 when no line is to blame
+    std::string message{};
 };
 
 std::optional<Program> ParseDescription(std::string_view text, DescriptionError& error);

@@ -1,7 +1,7 @@
+#pragma once
 // How description items are read: fixed values on the head line, then
 // "key value" attributes on that line and on the lines of the item's block,
 // where a line opening a block of its own is one of the item's lists.
-#pragma once
 
 #include <functional>
 #include <string>

@@ -1,5 +1,5 @@
-// Reads the statement lists of a description (body, detail, nested blocks).
 #pragma once
+// Reads the statement lists of a description (body, detail, nested blocks).
 
 #include <vector>
 

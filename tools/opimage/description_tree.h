@@ -1,6 +1,6 @@
+#pragma once
 // The shape of a program description before any meaning is given to it:
 // lines of tokens, some opening blocks of further lines.
-#pragma once
 
 #include <optional>
 #include <string>
@@ -10,9 +10,9 @@
 namespace opimage {
 
 struct Token {
-  enum class Kind { Word, String, Punct };
-  Kind kind = Kind::Word;
-  std::string text{};  // a String's text has its escapes resolved
+    enum class Kind { Word, String, Punct };
+    Kind kind = Kind::Word;
+    std::string text{};  // a String's text has its escapes resolved
 };
 
 struct Node;
@@ -20,20 +20,20 @@ struct Node;
 // A block opened by "{": the label is empty for the block on the node's own
 // line and names the block for each "} label {" line that continues it.
 struct NodeBlock {
-  std::string label{};
-  int line = 0;
-  std::vector<Node> nodes{};
+    std::string label{};
+    int line = 0;
+    std::vector<Node> nodes{};
 };
 
 struct Node {
-  int line = 0;
-  std::vector<Token> tokens{};
-  std::vector<NodeBlock> blocks{};
+    int line = 0;
+    std::vector<Token> tokens{};
+    std::vector<NodeBlock> blocks{};
 };
 
 struct SyntaxError {
-  int line = 0;
-  std::string message{};
+    int line = 0;
+    std::string message{};
 };
 
 // Splits the text into nodes; "#" starts a comment outside strings.

@@ -1,7 +1,7 @@
+#pragma once
 // The stored bytes of a numeric literal, as the customiser reads them back:
 // the value scaled by 10^decimal places, big-endian, in the storage size that
 // the size word gives.
-#pragma once
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
+#pragma once
 // A generated program of any size for benchmarks: entries of every kind in
 // turn (screen, review screen, data grid, menu, procedure), each with a few
 // items, sharing globals, modes and many of their texts as real programs do.
-#pragma once
 
 #include "tools/opimage/program.h"
 

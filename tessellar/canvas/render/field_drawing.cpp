@@ -122,7 +122,9 @@ void DrawAcceptField(const PaintContext& context, const model::CAcceptFld& field
     const int cells = !inGrid && width <= kNarrowFieldWidth ? width + 1 : width;
     QRect rect = CellRect(context, field.position.Current(), cells);
     if (inGrid) rect.translate(-context.gridShift, 0);
-    context.Remember(&field, rect);
+    // Gestures and change frames take the field where it shows.
+    const QRect shown = inGrid ? GridValueCell(context, rect) : rect;
+    context.Remember(&field, shown);
 
     QPainter& painter = context.painter;
     const bool readOnly = field.readOnly.Current();
@@ -132,13 +134,13 @@ void DrawAcceptField(const PaintContext& context, const model::CAcceptFld& field
         EdgeLines(painter, rect.adjusted(1, 1, -1, -1), kEdgeDark, kEdgeLight);
     } else if (GridShows(context, rect)) {
         GridClip clip(context, true);
-        FilledBox(painter, GridValueCell(context, rect), readOnly ? rgb::kGrey : rgb::kNavy, rgb::kNavy);
+        FilledBox(painter, shown, readOnly ? rgb::kGrey : rgb::kNavy, rgb::kNavy);
         DrawHeadingCell(context, rect, field.GridColumnTitle(), field.font);
     }
 
     if (!context.highlight) return;
     const int overlaps = CountOverlaps(context.model, SpanOf(field), &field);
-    DrawChangeFrames(painter, rect, FieldChanges(field, inGrid, overlaps));
+    DrawChangeFrames(painter, shown, FieldChanges(field, inGrid, overlaps));
 }
 
 void DrawDisplayText(const PaintContext& context, const model::CDispText& display) {
@@ -148,7 +150,10 @@ void DrawDisplayText(const PaintContext& context, const model::CDispText& displa
     const int factor = std::max(1, display.scale.Current() / 100);
     QRect rect = CellRect(context, display.position.Current(), display.width.Current() * factor, factor);
     if (inGrid) rect.translate(-context.gridShift, 0);
-    context.Remember(&display, rect);
+    // A value display in a grid shows in its value cell: gestures and
+    // change frames take it there.
+    const QRect shown = inGrid && display.dataDisplay ? GridValueCell(context, rect) : rect;
+    context.Remember(&display, shown);
 
     if (!inGrid || GridShows(context, rect)) {
         QPainter& painter = context.painter;
@@ -161,15 +166,14 @@ void DrawDisplayText(const PaintContext& context, const model::CDispText& displa
         const std::string& text = display.text.Current();
 
         if (display.dataDisplay) {
-            const QRect box = inGrid ? GridValueCell(context, rect) : rect;
-            FilledBox(painter, box, background, rgb::kBlack);
+            FilledBox(painter, shown, background, rgb::kBlack);
             const bool edged = (flags & model::attribute::kBorder) || display.edgeMark || display.dataEntryMark;
-            if (edged) EdgeLines(painter, box, kEdgeShadow, rgb::kWhite);
+            if (edged) EdgeLines(painter, shown, kEdgeShadow, rgb::kWhite);
             if (!display.dataEntryMark) {
                 painter.setPen(foreground);
                 painter.setBackgroundMode(Qt::TransparentMode);
                 painter.save();
-                const QRect textRect = box.adjusted(1, 2, -1, -1);
+                const QRect textRect = shown.adjusted(1, 2, -1, -1);
                 painter.setClipRect(textRect, Qt::IntersectClip);
                 painter.drawText(textRect, AlignmentFor(flags) | Qt::AlignTop | Qt::TextSingleLine,
                                  platform::QStringFromCp1252(text));
@@ -192,7 +196,7 @@ void DrawDisplayText(const PaintContext& context, const model::CDispText& displa
 
     if (!context.highlight) return;
     const int overlaps = CountOverlaps(context.model, SpanOf(display), &display);
-    DrawChangeFrames(context.painter, rect, FieldChanges(display, inGrid, overlaps));
+    DrawChangeFrames(context.painter, shown, FieldChanges(display, inGrid, overlaps));
 }
 
 }  // namespace canvas

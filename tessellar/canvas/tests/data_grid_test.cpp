@@ -116,6 +116,38 @@ private slots:
         QVERIFY(AnyPixel(image, QRect(10 * cell.width, top, 12 * cell.width, cell.height), kBlack));  // its title
     }
 
+    // A field on the grid's header row is drawn in the first data row; its
+    // change frame and the rectangle the gestures hit are there too, never on
+    // the column heading above it.
+    void changeFramesAndHitRectanglesAreWhereTheFieldIsDrawn() {
+        auto screen = GridScreen({10, 12});
+        const CellMetrics cell = TestCell();
+        model::CAcceptFld& field = screen->Accepts()[0];
+        field.help.SetCurrent("changed");
+        model::CDispText& value = AddText(*screen, kFirstRow, 22, "VALUE", true);
+        value.compiled = {kFirstRow + 1, 23};
+        value.inReviewArea = true;
+        value.reviewArea = screen->ReviewArea();
+        value.text.SetCurrent("changed");
+        screen->RegisterGridColumn(value, "V");
+        screen->PlaceGridItems();
+
+        PictureOptions options;
+        options.highlight = true;
+        options.scrollBarWidth = kScrollBarWidth;
+        ItemRectangles rectangles;
+        const QImage image = RenderCanvas(*screen, cell, options, &rectangles);
+        const int headingTop = kFirstRow * cell.height;
+        const int valueTop = headingTop + cell.height + 1;
+        for (const void* item : {static_cast<const void*>(&field), static_cast<const void*>(&value)}) {
+            const QRect hit = rectangles.at(item);
+            QCOMPARE(hit.top(), valueTop);
+            QCOMPARE(hit.bottom(), headingTop + 2 * cell.height - 4);
+            QCOMPARE(Pixel(image, hit.left() + 3, valueTop), kYellow);
+            QVERIFY(!AnyPixel(image, QRect(hit.left(), headingTop, hit.width(), cell.height), kYellow));
+        }
+    }
+
     void scrolledFieldsAreShiftedAndClipped() {
         auto screen = GridScreen({30, 30});
         const CellMetrics cell = TestCell();
@@ -130,8 +162,9 @@ private slots:
         // The second column now starts at the grid's left edge.
         QCOMPARE(Pixel(image, 5 * cell.width, dataY), kNavy);
         QCOMPARE(second.position.Current().column, 30);  // the model keeps its unscrolled column
-        // The first lies wholly left of the grid: not drawn, but its frame is.
-        QCOMPARE(Pixel(image, 5, kFirstRow * cell.height), kYellow);
+        // The first lies wholly left of the grid: not drawn, but its frame is,
+        // on the first data row where it would show.
+        QCOMPARE(Pixel(image, 5, kFirstRow * cell.height + cell.height + 1), kYellow);
         // Nothing of the fields leaks right of the grid window.
         const DataGridGeometry grid = LayOutDataGrid(*screen->ReviewArea(), cell, kScrollBarWidth);
         QVERIFY(!AnyPixel(image, QRect(grid.rect.right() + 1, dataY - 3, cell.width, 6), kNavy));

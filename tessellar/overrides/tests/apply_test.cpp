@@ -2,12 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <istream>
 #include <memory>
+#include <streambuf>
 #include <string>
 
 #include "tessellar/overrides/apply_section.h"
+#include "tessellar/overrides/line_reader.h"
+#include "tessellar/overrides/section_bodies.h"
 #include "tessellar/overrides/value_readers.h"
 #include "tessellar/overrides/tests/decoded_program.h"
+#include "testsupport/scratch_directory.h"
 
 namespace overrides {
 namespace {
@@ -323,6 +328,35 @@ TEST_F(OverrideApplyDemo, WindowTitleSizeAndTheDataGrid) {
     EXPECT_EQ(frame.rightColumn, frame.leftColumn + 59);
 }
 
+// No character terminal shows more than 255 rows or columns: a size or a
+// coordinate beyond that is out of range and the compiled value stays.
+TEST_F(OverrideApplyDemo, SizesAndCoordinatesBeyondAnyScreenLeaveTheCompiledValues) {
+    model::CScreenModel& screen = Entry("CUSTOMER");
+    const model::CScreenWnd& frame = *screen.Frame();
+    ApplyText(screen, "window\n\twindow_size = 255,255\n", sink_);
+    EXPECT_EQ(frame.rightColumn, frame.leftColumn + 254);
+    EXPECT_EQ(frame.bottomRow, frame.topRow + 254);
+    ApplyText(screen, "window\n\twindow_size = 256,20\nwindow\n\twindow_size = 20,3000\n", sink_);
+    EXPECT_EQ(frame.rightColumn, frame.leftColumn + 254);
+    EXPECT_EQ(frame.bottomRow, frame.topRow + 254);
+
+    const model::CAcceptFld& name = *screen.FindAcceptByName("CUST-NAME");
+    ApplyText(screen, "accept\n\tname = CUST-NAME\n\tcoordinate = 256,10\n", sink_);
+    EXPECT_FALSE(name.position.Changed());
+    ApplyText(screen, "accept\n\tname = CUST-NAME\n\tcoordinate = 255,255\n", sink_);
+    EXPECT_TRUE(name.position.Changed());
+
+    const std::size_t displays = screen.Displays().Size();
+    const std::size_t boxes = screen.Boxes().Size();
+    ApplyText(screen,
+              "display\n\tadd = true\n\ttext = \"Far\"\n\tcoordinate = 300,5\n"
+              "display\n\tadd = true\n\tcoordinate = 5,3000\n"
+              "box\n\torig_coordinate = 1,1\n\tcoordinate = 300,300\n\tadd = true\n",
+              sink_);
+    EXPECT_EQ(screen.Displays().Size(), displays);
+    EXPECT_EQ(screen.Boxes().Size(), boxes);
+}
+
 TEST_F(OverrideApplyDemo, MovingOutOfTheGridAndBack) {
     model::CScreenModel& grid = Entry("ORDER-LINES");  // origin 3,2; grid rows 5 to 18
     ApplyText(grid, "display\n\t{\n\tname = ITEM-PRICE\n\tcoordinate = 20,10\n\t}\n", sink_);
@@ -334,6 +368,23 @@ TEST_F(OverrideApplyDemo, MovingOutOfTheGridAndBack) {
     EXPECT_TRUE(price.inReviewArea);
     EXPECT_EQ(grid.ReviewArea()->columns.Size(), 5u);
     EXPECT_EQ(price.position.Current(), price.position.Original());
+}
+
+// Statements change current positions only: an item moved into the grid,
+// and the grid items its column shifts, keep their decoded originals.
+TEST_F(OverrideApplyDemo, GridReLayoutKeepsOriginalPositions) {
+    model::CScreenModel& grid = Entry("ORDER-LINES");
+    const model::CDispText& order = *grid.FindDisplayByName("ORDER-NO");
+    const model::CDispText& description = *grid.FindDisplayByName("ITEM-DESC");
+    ASSERT_EQ(order.position.Original(), (model::CellPosition{1, 8}));
+    ASSERT_EQ(description.position.Original(), (model::CellPosition{2, 10}));
+
+    ApplyText(grid, "display\n\tname = ORDER-NO\n\tcoordinate = 5,20\n", sink_);
+    EXPECT_TRUE(order.inReviewArea);
+    EXPECT_EQ(order.position.Original(), (model::CellPosition{1, 8}));
+    EXPECT_EQ(order.position.Current(), (model::CellPosition{2, 10}));
+    EXPECT_EQ(description.position.Original(), (model::CellPosition{2, 10}));
+    EXPECT_GT(description.position.Current().column, 10);
 }
 
 // Damaged or foreign text never changes more than its good statements say.
@@ -358,6 +409,47 @@ TEST_F(OverrideApplyDemo, SectionFileThatCannotBeReadAppliesNothing) {
     screen.SetOverridePath("/nonexistent/ZZZ_CUSTOMER.tmp");
     EXPECT_FALSE(ApplySection(screen, sink_));
     EXPECT_FALSE(screen.FindAcceptByName("CUST-NAME")->title.Changed());
+
+    // A path that opens but cannot be read (a directory) is no section either.
+    testsupport::ScratchDirectory scratch;
+    screen.SetOverridePath(scratch.Path().string());
+    EXPECT_FALSE(ApplySection(screen, sink_));
+    SectionBodies sections;
+    EXPECT_FALSE(ReadSectionBodies(scratch.Path().string(), sections));
+    EXPECT_EQ(sections.Find("CUSTOMER"), nullptr);
+}
+
+// Gives its text, then fails as a read error part-way through a file does:
+// the file stream's buffer throws.
+class FailingBuffer : public std::streambuf {
+public:
+    explicit FailingBuffer(std::string text) : text_(std::move(text)) {
+        setg(text_.data(), text_.data(), text_.data() + text_.size());
+    }
+
+protected:
+    int_type underflow() override { throw std::ios_base::failure("read error"); }
+
+private:
+    std::string text_;
+};
+
+TEST(OverrideReadErrors, AReadErrorPartWayEndsTheLinesWithoutThrowing) {
+    FailingBuffer buffer("screen CUSTOMER\n\t{\n\tacc");
+    std::istream in(&buffer);
+    LineReader reader(in);
+    std::string line;
+    EXPECT_TRUE(reader.Next(line));
+    EXPECT_EQ(line, "screen CUSTOMER\n");
+    EXPECT_TRUE(reader.Next(line));
+    EXPECT_FALSE(reader.Next(line));
+    EXPECT_TRUE(in.bad());
+
+    FailingBuffer again("screen CUSTOMER\n\t{\n\taccept\n");
+    std::istream split(&again);
+    SectionBodies sections;
+    SplitSections(split, sections);
+    EXPECT_TRUE(split.bad());
 }
 
 // Identification kinds that only a small program shows clearly.

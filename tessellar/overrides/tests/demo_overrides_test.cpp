@@ -3,14 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 
 #include "tessellar/overrides/apply_section.h"
 #include "tessellar/overrides/override_workspace.h"
+#include "tessellar/overrides/section_bodies.h"
 #include "tessellar/overrides/tests/decoded_program.h"
 #include "testsupport/scratch_directory.h"
-#include "tools/opdump/override_report.h"
 
 namespace overrides {
 namespace {
@@ -69,24 +68,44 @@ TEST_F(DemoOverrides, EntriesWithoutASectionStayAsCompiled) {
     EXPECT_FALSE(ApplySection(procedure, sink_));
 }
 
-TEST(OverrideDemoReport, OpdumpListsWhatTheOverrideFileChanged) {
+// A line holding a NUL byte is one line: the key after it, and an item
+// keyword after a comment that ends in a NUL, are read on their own, through
+// the work files as through the in-memory sections.
+TEST(OverrideNulLines, TheNextLineIsReadOnItsOwn) {
+    using namespace std::string_literals;
+    const std::string file = "screen CUSTOMER\n\t{\n\twindow\n\t\t{\n\t\ttitle = \"Accounts\"\0Z\n"s +
+                             "\t\twindow_size = 70,20\n\t\t}\n\t# a note\0\n"s +
+                             "\taccept\n\t\t{\n\t\tname = CUST-NAME\n\t\ttitle = \"Trading name\"\n\t\t}\n" +
+                             "\tdisplay\n\t\t{\n\t\torig_text = \"Name:\"\0"s + std::string(600, 'x') +
+                             "\n\t\ttext = \"Trading name:\"\n\t\t}\n\t}\n";
+    testsupport::ScratchDirectory scratch;
+    const std::string path = scratch.Write("nul.scf", std::vector<std::uint8_t>(file.begin(), file.end()));
+    auto demo = testing::DecodedProgram::FromFile(TESSELLAR_DEMO_PROGRAM);
+    ASSERT_NE(demo, nullptr);
     platform::RecordingMessageSink sink;
-    auto image = program::LoadProgram(TESSELLAR_DEMO_PROGRAM, sink);
-    ASSERT_TRUE(image.has_value());
-    std::ostringstream out;
-    const opdump::OverrideReport report =
-        opdump::WriteEntriesWithOverrides(*image, "ORDER", TESSELLAR_DEMO_OVERRIDES, out, sink);
-    EXPECT_EQ(report.entries, 1);
-    EXPECT_TRUE(report.overrideFileRead);
-    const std::string text = out.str();
-    EXPECT_NE(text.find("text         \"Total (inc. VAT):\" (original: \"Order total:\")"), std::string::npos);
-    EXPECT_NE(text.find("overrides: " TESSELLAR_DEMO_OVERRIDES ", 8 statements\n"), std::string::npos);
-    EXPECT_NE(text.find("  mode 4: added, trigger confirmed, trigger before_confirm, trigger not_confirmed\n"),
-              std::string::npos);
 
-    std::ostringstream unread;
-    EXPECT_FALSE(opdump::WriteEntriesWithOverrides(*image, "ORDER", "/nonexistent.scf", unread, sink).overrideFileRead);
-    EXPECT_NE(unread.str().find("nothing applied"), std::string::npos);
+    auto check = [&](const model::CScreenModel& screen) {
+        EXPECT_EQ(screen.Title().Current(), "Accounts");
+        EXPECT_EQ(screen.Frame()->rightColumn, screen.Frame()->leftColumn + 69);
+        EXPECT_EQ(screen.FindAcceptByName("CUST-NAME")->title.Current(), "Trading name");
+        EXPECT_EQ(screen.FindDisplayByOriginalText("Name:")->text.Current(), "Trading name:");
+        EXPECT_EQ(screen.Displays().Size(), 13u);  // nothing added
+    };
+
+    OverrideWorkspace workspace(scratch.Path().string());
+    ASSERT_EQ(workspace.Open(path, sink), OpenResult::Opened);
+    model::CScreenModel& opened = demo->Entry("CUSTOMER");
+    workspace.AttachWorkFile(opened);
+    EXPECT_TRUE(ApplySection(opened, sink));
+    check(opened);
+    workspace.Close(sink);
+
+    SectionBodies sections;
+    ASSERT_TRUE(ReadSectionBodies(path, sections));
+    ASSERT_NE(sections.Find("CUSTOMER"), nullptr);
+    model::CScreenModel& inMemory = demo->Entry("CUSTOMER");
+    testing::ApplyText(inMemory, *sections.Find("CUSTOMER"), sink);
+    check(inMemory);
 }
 
 }  // namespace

@@ -52,7 +52,9 @@ TEST(OverrideLineReader, LongLineArrivesAsTwoLinesAndItsTailIsIgnored) {
 
 TEST(OverrideLineReader, CrLfEndsAreNewlinesAndNulEndsTheLinesText) {
     EXPECT_EQ(ReadLines("a\r\nb\rc\n"), (std::vector<std::string>{"a\n", "b\rc\n"}));
-    EXPECT_EQ(ReadLines(std::string("ti\0tle\nx", 8)), (std::vector<std::string>{"ti", "x"}));
+    // A NUL ends the line's text, not the line: its newline stays, so the
+    // next line is never joined onto it by a reader that collects lines.
+    EXPECT_EQ(ReadLines(std::string("ti\0tle\nx", 8)), (std::vector<std::string>{"ti\n", "x"}));
     EXPECT_TRUE(ReadLines("").empty());
 
     const OverrideStatement statement = Parse("\ttype = command\r\n\ttext = \"Hi\"  \r\n");

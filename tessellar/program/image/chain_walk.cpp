@@ -46,7 +46,7 @@ ChainWalk::ChainWalk(const ProgramImage& image, std::uint32_t first, std::uint32
 
 std::uint32_t ChainWalk::Follow(std::uint32_t record) const {
     if (record == 0) return 0;
-    const std::uint32_t next = ReadInt24(image_, std::uint64_t{record} + nextField_);
+    const std::uint32_t next = ReadU24(image_, std::uint64_t{record} + nextField_);
     return next >= image_.Size() ? 0 : next;
 }
 

@@ -13,10 +13,10 @@ EntryClass ClassifyEntry(const ProgramImage& image, std::uint32_t entry) {
         return (flags & kScreenFlagReview) ? EntryClass::ReviewScreen : EntryClass::Screen;
     }
     if (kind == 2) return EntryClass::Menu;
-    const bool hasContent = ReadInt24(image, base + entry_field::kVariableGroup) != 0 ||
-                            ReadInt24(image, base + entry_field::kFileDefinition) != 0 ||
-                            ReadInt24(image, base + entry_field::kBody) != 0 ||
-                            ReadInt24(image, base + entry_field::kDetail) != 0;
+    const bool hasContent = ReadU24(image, base + entry_field::kVariableGroup) != 0 ||
+                            ReadU24(image, base + entry_field::kFileDefinition) != 0 ||
+                            ReadU24(image, base + entry_field::kBody) != 0 ||
+                            ReadU24(image, base + entry_field::kDetail) != 0;
     return hasContent ? EntryClass::Procedure : EntryClass::NotListed;
 }
 
@@ -33,7 +33,7 @@ const char* EntryTypeText(EntryClass entryClass) {
 }
 
 std::string ReadEntryName(const ProgramImage& image, std::uint32_t entry) {
-    return ReadString(image, ReadInt24(image, std::uint64_t{entry} + entry_field::kName), kNameCapacity);
+    return ReadString(image, ReadU24(image, std::uint64_t{entry} + entry_field::kName), kNameCapacity);
 }
 
 }  // namespace program

@@ -1,7 +1,8 @@
 #include "tessellar/program/image/program_image.h"
 
-#include <algorithm>
-#include <cstring>
+#include <string_view>
+
+#include "platform/text_capacity.h"
 
 namespace program {
 
@@ -16,6 +17,15 @@ std::uint32_t ReadBigEndian(const ProgramImage& image, std::uint64_t offset, uns
     return value;
 }
 
+// The NUL-terminated text at an offset, looked for in at most maxLength
+// bytes, so an unterminated text costs no more than its field.
+std::string TextAt(const ProgramImage& image, std::uint64_t offset, std::size_t maxLength) {
+    if (offset == 0 || offset >= image.Size()) return {};
+    const std::string_view rest(reinterpret_cast<const char*>(image.Bytes().data()) + offset, image.Size() - offset);
+    const std::string_view field = rest.substr(0, maxLength);
+    return std::string(field.substr(0, field.find('\0')));
+}
+
 }  // namespace
 
 std::uint8_t ReadByte(const ProgramImage& image, std::uint64_t offset) {
@@ -26,7 +36,7 @@ std::uint16_t ReadU16(const ProgramImage& image, std::uint64_t offset) {
     return static_cast<std::uint16_t>(ReadBigEndian(image, offset, 2));
 }
 
-std::uint32_t ReadInt24(const ProgramImage& image, std::uint64_t offset) {
+std::uint32_t ReadU24(const ProgramImage& image, std::uint64_t offset) {
     return ReadBigEndian(image, offset, 3);
 }
 
@@ -35,23 +45,11 @@ std::uint32_t ReadU32(const ProgramImage& image, std::uint64_t offset) {
 }
 
 std::string ReadString(const ProgramImage& image, std::uint64_t offset) {
-    if (offset == 0 || offset >= image.Size()) return {};
-    const char* start = reinterpret_cast<const char*>(image.Bytes().data()) + offset;
-    const std::size_t available = image.Size() - offset;
-    const void* nul = std::memchr(start, '\0', available);
-    const std::size_t length =
-        nul != nullptr ? static_cast<std::size_t>(static_cast<const char*>(nul) - start) : available;
-    return std::string(start, length);
+    return TextAt(image, offset, std::string_view::npos);
 }
 
 std::string ReadString(const ProgramImage& image, std::uint64_t offset, std::size_t capacity) {
-    if (capacity == 0 || offset == 0 || offset >= image.Size()) return {};
-    const char* start = reinterpret_cast<const char*>(image.Bytes().data()) + offset;
-    const std::size_t limit = std::min(image.Size() - offset, capacity - 1);
-    const void* nul = std::memchr(start, '\0', limit);
-    const std::size_t length =
-        nul != nullptr ? static_cast<std::size_t>(static_cast<const char*>(nul) - start) : limit;
-    return std::string(start, length);
+    return TextAt(image, offset, platform::FieldTextLength(capacity));
 }
 
 std::string CoordinateText(std::uint32_t int24) {

@@ -30,9 +30,11 @@ private:
 };
 
 std::uint8_t ReadByte(const ProgramImage& image, std::uint64_t offset);
-// Big-endian 16-bit, 24-bit and 32-bit fields; 0 when any byte lies outside.
+// Big-endian unsigned 16-bit, 24-bit and 32-bit fields; 0 when any byte lies
+// outside. The format's Int24 fields (offsets, coordinates) are unsigned
+// 24-bit values read by ReadU24; a coordinate's top bit marks an expression.
 std::uint16_t ReadU16(const ProgramImage& image, std::uint64_t offset);
-std::uint32_t ReadInt24(const ProgramImage& image, std::uint64_t offset);
+std::uint32_t ReadU24(const ProgramImage& image, std::uint64_t offset);
 std::uint32_t ReadU32(const ProgramImage& image, std::uint64_t offset);
 
 // The NUL-terminated text at an offset; a text that runs to the end of the

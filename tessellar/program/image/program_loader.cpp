@@ -6,6 +6,7 @@
 #include <memory>
 #include <new>
 
+#include "platform/message_format.h"
 #include "tessellar/program/image/program_header.h"
 #include "tessellar/program/program_texts.h"
 
@@ -17,13 +18,6 @@ struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
-
-template <typename... Args>
-std::string Format(const char* format, Args... args) {
-    char text[1024];
-    std::snprintf(text, sizeof text, format, args...);
-    return text;
-}
 
 class LoaderReport {
 public:
@@ -39,7 +33,7 @@ public:
 
     void ShortHeader(const std::string& path) {
         if (flavour_ == LoaderFlavour::Window) {
-            sink_.ShowMessage(Format(texts::kErrorReadingHeaderOf, path.c_str()));
+            sink_.ShowMessage(platform::FormatText(texts::kErrorReadingHeaderOf, path.c_str()));
         } else {
             sink_.WriteOutput(texts::kErrorReadingHeaderBatch);
         }
@@ -54,8 +48,8 @@ private:
 bool CheckHeader(const ProgramHeader& header, LoaderReport& report) {
     if (header.magic == kProgramMagic && header.totalSize > kHeaderLength) return true;
     report.Say(texts::kNotCorrectFormat);
-    report.Say(Format(texts::kMagicNumberWas, static_cast<unsigned long>(header.magic),
-                      static_cast<unsigned long>(kProgramMagic)));
+    report.Say(platform::FormatText(texts::kMagicNumberWas, static_cast<unsigned long>(header.magic),
+                                    static_cast<unsigned long>(kProgramMagic)));
     return false;
 }
 
@@ -91,7 +85,7 @@ std::optional<ProgramImage> LoadProgram(const std::string& path, platform::Messa
 
     FileHandle file(std::fopen(path.c_str(), "rb"));
     if (!file) {
-        report.Say(Format(texts::kCantOpen, path.c_str(), errno));
+        report.Say(platform::FormatText(texts::kCantOpen, path.c_str(), errno));
         return std::nullopt;
     }
 

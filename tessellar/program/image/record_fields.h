@@ -20,7 +20,7 @@ inline std::uint16_t U16Field(const ProgramImage& image, std::uint32_t record, s
     return record == 0 ? 0 : ReadU16(image, std::uint64_t{record} + field);
 }
 inline std::uint32_t Int24Field(const ProgramImage& image, std::uint32_t record, std::uint32_t field) {
-    return record == 0 ? 0 : ReadInt24(image, std::uint64_t{record} + field);
+    return record == 0 ? 0 : ReadU24(image, std::uint64_t{record} + field);
 }
 // The text an Int24 field points at, cut to capacity - 1 characters.
 inline std::string StringField(const ProgramImage& image, std::uint32_t record, std::uint32_t field,

@@ -156,6 +156,35 @@ inline constexpr std::uint32_t kHelp = 9;
 inline constexpr std::uint32_t kFlags = 12;
 }  // namespace mode_field
 
+// VariableGroup (an entry's record source, a key's group) and its elements.
+namespace group_field {
+inline constexpr std::uint32_t kName = 3;
+inline constexpr std::uint32_t kFirstElement = 6;
+inline constexpr std::uint32_t kSourceLetter = 37;  // read by the mode filter
+inline constexpr std::uint32_t kElementVariable = 3;
+inline constexpr std::uint32_t kElementNext = 9;
+}  // namespace group_field
+
+// FileDefinition (an entry's record source), its KeyRecords, FieldRecords and
+// their further records.
+namespace file_field {
+inline constexpr std::uint32_t kFirstKey = 9;
+inline constexpr std::uint32_t kFirstField = 12;
+inline constexpr std::uint32_t kModeFilterWords[] = {18, 24, 27};  // read by the mode filter
+inline constexpr std::uint32_t kIndexByte = 34;                    // read by the mode filter
+inline constexpr std::uint32_t kKeyNext = 0;
+inline constexpr std::uint32_t kKeyGroup = 5;
+inline constexpr std::uint32_t kKeyFlags = 9;
+inline constexpr std::uint32_t kFieldNext = 0;
+inline constexpr std::uint32_t kFieldVariable = 5;
+inline constexpr std::uint32_t kFieldFurther = 8;
+inline constexpr std::uint32_t kFurtherByte = 9;
+inline constexpr std::uint32_t kFieldFlags = 24;
+inline constexpr std::uint8_t kListed = 0x01;
+inline constexpr std::uint8_t kListedRegardless = 0x02;
+inline constexpr std::uint8_t kFurtherExcludes = 0x01;
+}  // namespace file_field
+
 // ModeListElement: one mode of an entry's mode list.
 namespace mode_list_field {
 inline constexpr std::uint32_t kNext = 0;

@@ -5,11 +5,6 @@
 
 namespace program {
 
-namespace {
-constexpr std::uint32_t kTextEntryLength = 5;
-constexpr std::uint32_t kTextEntryOffsetField = 2;
-}  // namespace
-
 bool ReadText(const ProgramImage& image, int number, std::size_t capacity, std::string& text,
               platform::MessageSink& sink) {
     const std::uint16_t count = ReadU16(image, header_field::kTextCount);
@@ -23,8 +18,8 @@ bool ReadText(const ProgramImage& image, int number, std::size_t capacity, std::
 
 std::uint32_t TextStringOffset(const ProgramImage& image, std::uint32_t number) {
     const std::uint64_t entry =
-        std::uint64_t{ReadInt24(image, header_field::kTextTable)} + std::uint64_t{kTextEntryLength} * number;
-    return ReadInt24(image, entry + kTextEntryOffsetField);
+        std::uint64_t{ReadU24(image, header_field::kTextTable)} + std::uint64_t{kTextEntryLength} * number;
+    return ReadU24(image, entry + kTextEntryOffsetField);
 }
 
 }  // namespace program

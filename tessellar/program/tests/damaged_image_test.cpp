@@ -7,7 +7,6 @@
 #include <fstream>
 #include <iterator>
 #include <random>
-#include <sstream>
 
 #include "platform/message_sink.h"
 #include "tessellar/program/directory_page.h"
@@ -16,7 +15,6 @@
 #include "tessellar/program/image/program_loader.h"
 #include "tessellar/program/image/record_layout.h"
 #include "tessellar/program/tests/decode_fixture.h"
-#include "tools/opdump/directory_listing.h"
 #include "tools/opimage/image.h"
 
 namespace program {
@@ -31,17 +29,26 @@ void SetTotalSize(std::vector<std::uint8_t>& bytes, std::uint32_t size) {
     for (int i = 0; i < 4; ++i) bytes[header_field::kTotalSize + i] = static_cast<std::uint8_t>(size >> (24 - 8 * i));
 }
 
-// Loads, lists and decodes every listed entry; returns the listing, or
-// empty when the load failed.
+// Loads, fills every browser page and decodes every listed entry; returns
+// each page's caption with its rows or its empty message, or empty when the
+// load failed.
 std::string LoadAndList(std::vector<std::uint8_t> bytes, platform::RecordingMessageSink& sink) {
     auto image = LoadProgramFromBytes(std::move(bytes), "damaged.op6", sink);
     if (!image) return {};
-    std::ostringstream listing;
-    opdump::WriteDirectoryListing(*image, listing, sink);
+    std::string listing;
+    for (BrowserPage pageNumber : kBrowserPages) {
+        DirectoryPage page(pageNumber);
+        FillDirectoryPage(page, *image, "", sink);
+        listing += std::string(PageCaption(pageNumber)) + '\n';
+        if (page.Rows().empty()) listing += std::string(EmptyPageMessage(pageNumber)) + '\n';
+        for (const DirectoryRow& row : page.Rows()) {
+            listing += row.sequenceText + ' ' + row.typeText + ' ' + row.name + '\n';
+        }
+    }
     DirectoryPage everything(BrowserPage::All);
     FillDirectoryPage(everything, *image, "", sink);
     for (const auto& model : everything.Models()) DecodeScreen(*model, sink);
-    return listing.str();
+    return listing;
 }
 
 void PutInt24(std::vector<std::uint8_t>& bytes, std::uint32_t at, std::uint32_t value) {

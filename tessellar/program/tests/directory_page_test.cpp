@@ -107,7 +107,7 @@ TEST_F(DirectoryPageTest, ModelsCarryTheEntryAndAreCreatedUndecoded) {
     const DirectoryPage page = Fill(listing.image, BrowserPage::All);
     ASSERT_EQ(page.Models().size(), 3u);
 
-    const std::uint32_t programModes = ReadInt24(listing.image, 21);
+    const std::uint32_t programModes = ReadU24(listing.image, 21);
     EXPECT_NE(programModes, 0u);
     const model::ModelKind kinds[] = {model::ModelKind::Menu, model::ModelKind::Procedure, model::ModelKind::Screen};
     for (std::size_t i = 0; i < 3; ++i) {
@@ -120,8 +120,9 @@ TEST_F(DirectoryPageTest, ModelsCarryTheEntryAndAreCreatedUndecoded) {
         EXPECT_EQ(model.Name(), page.Rows()[i].name);
     }
     EXPECT_EQ(page.Rows()[2].name, std::string(79, 'N'));  // names are cut to 79 characters
-    // The initial selection decoded nothing, since no decoder was given.
-    EXPECT_TRUE(page.Models()[1]->NeedsDecoding());
+    // The initial selection decoded nothing, since no decoder was given,
+    // and its model says it still needs decoding.
+    for (const auto& model : page.Models()) EXPECT_TRUE(model->NeedsDecoding());
 }
 
 TEST_F(DirectoryPageTest, TheLastRowBearingTheCurrentNameIsSelectedFirst) {

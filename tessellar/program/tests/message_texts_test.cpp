@@ -24,9 +24,9 @@ TEST_F(DecodeTest, MessagesAreFoundInEveryBranchLoopConfirmAndField) {
     entry.body = {
         opimage::TwoBranch({Message({Text("then")})}, {Message({Text("else")})}),
         opimage::Accept({.variable = "F",
-                         .runList35 = {Message({Text("field 35")})},
-                         .runChain44 = {{Message({Text("field 44 a")})}, {Message({Text("field 44 b")})}},
-                         .runList63 = {Message({Text("field 63")})}}),
+                         .runList = {Message({Text("field 35")})},
+                         .runChain = {{Message({Text("field 44 a")})}, {Message({Text("field 44 b")})}},
+                         .secondRunList = {Message({Text("field 63")})}}),
         opimage::MultiBranch({Message({Text("case")})}, {{Message({Text("when 1")})}, {Message({Text("when 2")})}},
                              {{Message({Text("otherwise")})}}),
         opimage::Confirm({.runLists = {{Message({Text("yes")})}, {}, {}, {Message({Text("no")})}}}),

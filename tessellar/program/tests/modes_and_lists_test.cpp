@@ -90,7 +90,7 @@ TEST_F(DecodeTest, TheModeFilterFollowsTheEntrysKindAndRecordSource) {
     for (const Row& row : rows) {
         opimage::Program program;
         program.modes = {{.name = "M", .label = Text("M"), .flags = row.flags}};
-        opimage::Entry entry{.name = "S", .kindByteFlags = row.kindFlags, .byte66 = row.byte66};
+        opimage::Entry entry{.name = "S", .kindByteFlags = row.kindFlags, .modeFilterBits = row.byte66};
         entry.modes = {"M"};
         entry.variableGroup = opimage::VariableGroup{.name = "G", .sourceLetter = row.letter};
         program.entries.push_back(entry);
@@ -125,9 +125,9 @@ TEST_F(DecodeTest, AFileDefinitionListsItsFlaggedKeysAndFields) {
         .keys = {{.group = {.variables = {"CODE"}}}, {.group = {.variables = {"UNLISTED-KEY"}}, .listed = false}},
         .fields = {{.variable = "NAME"},
                    {.variable = "NOT-LISTED", .listed = false},
-                   {.variable = "EXCLUDED", .furtherByte9 = 1},
-                   {.variable = "REGARDLESS", .listedRegardless = true, .furtherByte9 = 1},
-                   {.variable = "NO-FURTHER", .furtherByte9 = std::nullopt}}};
+                   {.variable = "EXCLUDED", .furtherByte = 1},
+                   {.variable = "REGARDLESS", .listedRegardless = true, .furtherByte = 1},
+                   {.variable = "NO-FURTHER", .furtherByte = std::nullopt}}};
     entry.locals = {{.name = "CONFIRM", .sizeWord = 1}};
     entry.body = {opimage::Display({.text = opimage::Var("NAME")})};
     program.entries.push_back(entry);

@@ -26,7 +26,7 @@ protected:
         const opimage::Image written = opimage::Write(program);
         image_ = ProgramImage(written.bytes);
         const std::uint32_t display = written.layout.entries[0].body[0].record;
-        return ReadInt24(image_, display + 6);
+        return ReadU24(image_, display + 6);
     }
     OperandValue Text(const opimage::Operand& operand) { return OperandText(image_, Operand(operand), sink); }
     OperandValue Title(const opimage::Operand& operand) { return TitleText(image_, Operand(operand), sink); }

@@ -4,7 +4,7 @@
 #include <string>
 #include <system_error>
 
-#include "tessellar/shell/message_format.h"
+#include "platform/message_format.h"
 #include "tessellar/shell/settings/registry_keys.h"
 #include "tessellar/shell/shell_texts.h"
 
@@ -31,7 +31,7 @@ bool ChangeMapping(DirectoryMapping& mapping, MappingDirection direction, std::s
 
     std::error_code error;
     if (!std::filesystem::is_directory(mapping.clientPath, error)) {
-        messages.ShowMessage(FormatWithText(texts::kPathDoesNotExist, mapping.clientPath));
+        messages.ShowMessage(platform::FormatText(texts::kPathDoesNotExist, mapping.clientPath.c_str()));
     }
     return true;
 }

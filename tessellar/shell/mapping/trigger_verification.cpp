@@ -6,7 +6,7 @@
 #include <string>
 #include <system_error>
 
-#include "tessellar/shell/message_format.h"
+#include "platform/message_format.h"
 #include "tessellar/shell/shell_texts.h"
 
 namespace shell {
@@ -39,7 +39,7 @@ VerifyOutcome VerifyTriggerProgram(std::string_view typedPath, PathMapper& mappe
     const VerifyOutcome outcome = TryOpen(path);
     switch (outcome) {
         case VerifyOutcome::Verified: messages.ShowMessage(texts::kProgramVerified); break;
-        case VerifyOutcome::Missing: messages.ShowMessage(FormatWithText(texts::kProgramDoesNotExist, typed)); break;
+        case VerifyOutcome::Missing: messages.ShowMessage(platform::FormatText(texts::kProgramDoesNotExist, typed.c_str())); break;
         case VerifyOutcome::Refused: messages.ShowMessage(texts::kProgramRefused); break;
         case VerifyOutcome::OtherError: break;
     }

@@ -6,9 +6,9 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "platform/message_format.h"
 #include "platform/qt/cp1252_text.h"
 #include "tessellar/shell/mapping/mapping_change.h"
-#include "tessellar/shell/message_format.h"
 #include "tessellar/shell/qt/network_drive_mapping_dialog.h"
 #include "tessellar/shell/shell_texts.h"
 
@@ -25,7 +25,7 @@ constexpr int kHeight = 348;
 std::string MessageFor(const MappingRequest& request) {
     const bool forward = request.direction == MappingDirection::ServerToClient;
     if (request.file.empty()) return forward ? texts::kForwardWithoutFile : texts::kReverseWithoutFile;
-    return FormatWithText(forward ? texts::kForwardWithFile : texts::kReverseWithFile, request.file);
+    return platform::FormatText(forward ? texts::kForwardWithFile : texts::kReverseWithFile, request.file.c_str());
 }
 
 QPushButton* AddButton(QHBoxLayout* row, const char* text, const char* name, QWidget* parent) {

@@ -16,10 +16,10 @@ TEST(FieldReaders, ReadBigEndianAndGiveZeroOutsideTheImage) {
     const ProgramImage image = FromBytes({0x12, 0x34, 0x56, 0x78, 0x9A});
     EXPECT_EQ(ReadByte(image, 4), 0x9A);
     EXPECT_EQ(ReadU16(image, 0), 0x1234);
-    EXPECT_EQ(ReadInt24(image, 1), 0x3456'78u);
+    EXPECT_EQ(ReadU24(image, 1), 0x3456'78u);
     EXPECT_EQ(ReadU32(image, 1), 0x3456'789Au);
     // A field that starts inside but ends outside reads as 0, as does one far away.
-    EXPECT_EQ(ReadInt24(image, 3), 0u);
+    EXPECT_EQ(ReadU24(image, 3), 0u);
     EXPECT_EQ(ReadU32(image, 2), 0u);
     EXPECT_EQ(ReadByte(image, 5), 0);
     EXPECT_EQ(ReadU16(image, 0xFFFFFFFFFFFFFFFFull), 0);

@@ -1,0 +1,24 @@
+#include "platform/message_format.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+namespace platform {
+
+std::string FormatText(const char* format, ...) {
+    va_list arguments;
+    va_start(arguments, format);
+    va_list copy;
+    va_copy(copy, arguments);
+    const int length = std::vsnprintf(nullptr, 0, format, copy);
+    va_end(copy);
+    std::string text;
+    if (length > 0) {
+        text.resize(static_cast<std::size_t>(length));
+        std::vsnprintf(text.data(), text.size() + 1, format, arguments);
+    }
+    va_end(arguments);
+    return text;
+}
+
+}  // namespace platform

@@ -1,0 +1,37 @@
+#include "promptsweep_ui/qt/front_end_setup.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "promptsweep_ui/qt/window_text.h"
+#include "promptsweep_ui/start_up.h"
+#include "promptsweep_ui/ui_texts.h"
+
+namespace sweepui {
+
+FrontEndSetup FrontEndSetup::ForProgram(shell::RegistryAccess& registry, bool debug) {
+    FrontEndSetup setup;
+    setup.programDirectory = QCoreApplication::applicationDirPath();
+    const QString dataDirectory = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString listDirectory =
+        FromPathBytes(ListFileDirectory(ToPathBytes(setup.programDirectory), ToPathBytes(dataDirectory)));
+    QDir().mkpath(listDirectory);
+    setup.listFile = QDir(listDirectory).filePath(QString::fromLatin1(texts::kListFileName));
+    setup.settingsFile = QDir::current().filePath(QString::fromLatin1(texts::kSettingsFileName));
+    setup.registry = &registry;
+    setup.debug = debug;
+    return setup;
+}
+
+QString LocateTool(const QString& programDirectory) {
+    const QString name = QString::fromLatin1(texts::kToolName);
+    const QString beside = QDir(programDirectory).filePath(name);
+    const QFileInfo file(beside);
+    if (file.isFile() && file.isExecutable()) return beside;
+    const QString onPath = QStandardPaths::findExecutable(name);
+    return onPath.isEmpty() ? beside : onPath;
+}
+
+}  // namespace sweepui

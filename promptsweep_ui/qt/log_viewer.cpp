@@ -1,0 +1,77 @@
+#include "promptsweep_ui/qt/log_viewer.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include "promptsweep_ui/qt/window_text.h"
+#include "promptsweep_ui/ui_texts.h"
+
+namespace sweepui {
+
+namespace {
+
+QString Latin(const char* text) { return QString::fromLatin1(text); }
+
+// The "EDIT" program as a path, or empty when it does not exist.
+QString EditorProgram(const shell::RegistryAccess& registry) {
+    const auto value = registry.ReadString(shell::RegistryRoot::LocalMachine, texts::kEnvironmentKey,
+                                           texts::kEditorValue);
+    if (!value) return {};
+    const QString program = FromPathBytes(*value).trimmed();
+    if (program.isEmpty()) return {};
+    const QFileInfo file(program);
+    if (file.isAbsolute()) return file.isFile() && file.isExecutable() ? program : QString();
+    return QStandardPaths::findExecutable(program);
+}
+
+// The desktop's handler for a document; the message of its failure, if any.
+QString OpenDocument(const QString& path) {
+    if (!QFileInfo::exists(path)) return Latin(texts::kFileNotFound);
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(path))) return {};
+    if (QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty()) return Latin(texts::kNoAssociation);
+    return Latin(texts::kCannotRunAssociation) + QFileInfo(path).fileName();
+}
+
+}  // namespace
+
+void OpenRunLog(QWidget* parent, const QString& logPath, const shell::RegistryAccess& registry) {
+    if (logPath.isEmpty()) {
+        ShowMessage(parent, Latin(texts::kNoLogPath));
+        return;
+    }
+    if (!QFileInfo::exists(logPath)) {
+        ShowMessage(parent, Latin(texts::kLogNotFound) + logPath);
+        return;
+    }
+    const QString editor = EditorProgram(registry);
+    if (!editor.isEmpty()) {
+        if (!QProcess::startDetached(editor, {logPath})) {
+            ShowMessage(parent, Latin(texts::kCannotRunAssociation) + QFileInfo(logPath).fileName());
+        }
+        return;
+    }
+    if (const QString problem = OpenDocument(logPath); !problem.isEmpty()) ShowMessage(parent, problem);
+}
+
+QString FindHelpIndex(const QString& programDirectory) {
+    const QDir directory(programDirectory);
+    for (const QString& candidate : {QStringLiteral("help/index.html"),
+                                     QStringLiteral("../share/promptsweep_ui/help/index.html")}) {
+        const QString path = QDir::cleanPath(directory.filePath(candidate));
+        if (QFileInfo(path).isFile()) return path;
+    }
+    return {};
+}
+
+void OpenHelp(QWidget* parent, const QString& programDirectory) {
+    const QString index = FindHelpIndex(programDirectory);
+    if (index.isEmpty() || !QDesktopServices::openUrl(QUrl::fromLocalFile(index))) {
+        ShowMessage(parent, Latin(texts::kNoHelp));
+    }
+}
+
+}  // namespace sweepui

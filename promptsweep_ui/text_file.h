@@ -1,0 +1,21 @@
+#pragma once
+// Reading and replacing the front end's small text files.
+
+#include <string>
+#include <vector>
+
+namespace sweepui {
+
+// The file's lines without their line ends ("\n" or "\r\n"); nothing when it
+// cannot be read.
+std::vector<std::string> ReadLines(const std::string& path);
+
+// Writes the text beside the file, flushes it and renames it over the file,
+// so a failure at any point leaves the old file as it was.
+bool ReplaceFile(const std::string& path, const std::string& text);
+
+// The path itself when the file or directory exists, else empty (the short
+// form of a path on a system without short names).
+std::string ShortPath(const std::string& path);
+
+}  // namespace sweepui

@@ -1,0 +1,168 @@
+#include "tessellar/document/tessel_doc.h"
+
+#include "tessellar/document/document_texts.h"
+#include "tessellar/shell/mapping/server_path.h"
+#include "tessellar/shell/settings/registry_keys.h"
+
+namespace document {
+namespace {
+
+std::size_t PageIndex(program::BrowserPage page) { return static_cast<std::size_t>(page) - 1; }
+
+}  // namespace
+
+CTesselDoc::CTesselDoc(shell::RegistryAccess& registry, platform::MessageSink& sink, std::string temporaryRoot)
+    : registry_(registry),
+      sink_(sink),
+      core_(std::move(temporaryRoot)),
+      pages_{program::DirectoryPage(program::BrowserPage::Screens), program::DirectoryPage(program::BrowserPage::DataGrids),
+             program::DirectoryPage(program::BrowserPage::Procedures), program::DirectoryPage(program::BrowserPage::Menus),
+             program::DirectoryPage(program::BrowserPage::All)} {}
+
+CTesselDoc::~CTesselDoc() {
+    // The pages' models go before the work files they name.
+    for (program::DirectoryPage& page : pages_) program::ClearDirectoryPage(page);
+    core_.Close(sink_);
+}
+
+void CTesselDoc::ClearCommandLineValues() {
+    commandLine_.screenName.clear();
+    commandLine_.overridePath.clear();
+    commandLine_.programPath.clear();
+    commandLine_.modes.clear();
+    commandLine_.modesGiven = false;
+}
+
+program::DirectoryPage& CTesselDoc::Page(program::BrowserPage page) { return pages_[PageIndex(page)]; }
+
+void CTesselDoc::ClearViews() {
+    currentScreen_ = nullptr;
+    if (views_.clearing) views_.clearing();
+    for (program::DirectoryPage& page : pages_) program::ClearDirectoryPage(page);
+    opened_.clear();
+}
+
+void CTesselDoc::MarkPagesForFilling() {
+    for (program::DirectoryPage& page : pages_) page.MarkForFilling();
+}
+
+void CTesselDoc::Close() {
+    ClearViews();
+    core_.Close(sink_);
+}
+
+bool CTesselDoc::OpenProgram(const std::string& path) {
+    // Views drop their screens before the image they were decoded from goes.
+    const bool hadProgram = core_.HasProgram();
+    if (hadProgram) ClearViews();
+    core_.Close(sink_);
+    if (!core_.LoadProgram(path, sink_)) {
+        if (!hadProgram) ClearViews();
+        return false;
+    }
+    if (views_.programOpened) views_.programOpened(path);
+
+    EntryInputs inputs = baseInputs_;
+    if (commandLine_.modesGiven) inputs.decode.modeOrder = program::ApplicationModeOrder{commandLine_.screenName, commandLine_.modes};
+    core_.SetInputs(std::move(inputs));
+
+    OverrideLocationInputs location;
+    location.programPath = path;
+    location.overridePath = commandLine_.overridePath;
+    location.overrideDirectories = commandLine_.overrideDirectories;
+    location.registryPath = registry_.ReadString(shell::RegistryRoot::LocalMachine, shell::keys::kEnvironment,
+                                                 shell::keys::kScfPath);
+    if (const std::optional<std::string> overridePath = LocateOverrideFile(location, prompts_.location)) {
+        if (!OpenOverridePath(*overridePath)) {
+            core_.Close(sink_);
+            return false;
+        }
+    }
+
+    currentScreenName_ = commandLine_.screenName;
+    MarkPagesForFilling();
+    if (views_.loaded) views_.loaded();
+    return true;
+}
+
+bool CTesselDoc::OpenOverridePath(std::string path) {
+    if (shell::IsServerPath(path) && prompts_.mapOverridePath) prompts_.mapOverridePath(path);
+    return core_.OpenOverrideFile(path, sink_) != overrides::OpenResult::CopyFailed;
+}
+
+bool CTesselDoc::OpenOverrideFile() {
+    if (!core_.HasProgram()) {
+        sink_.ShowMessage(texts::kOpenProgramFirst);
+        return false;
+    }
+    // The work files hold every change until a save, so nothing is lost by
+    // reading the program again below.
+    const std::optional<std::string> chosen =
+        prompts_.location.chooseFile ? prompts_.location.chooseFile() : std::nullopt;
+    if (!chosen || chosen->empty()) return false;
+
+    const std::string programPath = core_.ProgramPath();
+    ClearViews();
+    core_.Close(sink_);
+    if (!core_.LoadProgram(programPath, sink_)) return false;
+    if (!OpenOverridePath(WithOverrideExtension(*chosen))) {
+        core_.Close(sink_);
+        return false;
+    }
+    currentScreenName_ = commandLine_.screenName;
+    MarkPagesForFilling();
+    if (views_.loaded) views_.loaded();
+    return true;
+}
+
+program::RowSelectionHooks CTesselDoc::Hooks() {
+    program::RowSelectionHooks hooks;
+    hooks.decode = [this](model::CScreenModel& screen) { OpenOnce(screen); };
+    hooks.applyOverrides = [this](model::CScreenModel& screen) { OpenOnce(screen); };
+    hooks.currentScreenChanged = [this](model::CScreenModel& screen) {
+        currentScreen_ = &screen;
+        currentScreenName_ = screen.Name();
+        if (views_.currentScreenChanged) views_.currentScreenChanged(&screen);
+    };
+    return hooks;
+}
+
+std::size_t CTesselDoc::PreparePage(program::BrowserPage which) {
+    program::DirectoryPage& page = Page(which);
+    if (!core_.HasProgram()) return 0;
+    if (page.NeedsFilling()) {
+        ForgetModels(page);
+        program::FillDirectoryPage(page, *core_.Image(), currentScreenName_, sink_, Hooks());
+    }
+    return page.Rows().size();
+}
+
+bool CTesselDoc::SelectRow(program::BrowserPage which, std::size_t row) {
+    program::DirectoryPage& page = Page(which);
+    if (page.SelectedRow() == row) return true;
+    return program::SelectRow(page, row, sink_, Hooks());
+}
+
+std::optional<std::size_t> CTesselDoc::FindNext(program::BrowserPage which, const FindRequest& request) {
+    return document::FindNext(
+        Page(which), request, [this](model::CScreenModel& screen) { OpenOnce(screen); }, sink_, Hooks());
+}
+
+void CTesselDoc::OpenOnce(model::CScreenModel& screen) {
+    if (!opened_.insert(&screen).second) return;
+    core_.OpenEntry(screen, sink_);
+}
+
+void CTesselDoc::ForgetModels(const program::DirectoryPage& page) {
+    if (currentScreen_ != nullptr) {
+        for (const auto& model : page.Models()) {
+            if (model.get() == currentScreen_) {
+                currentScreen_ = nullptr;
+                if (views_.currentScreenChanged) views_.currentScreenChanged(nullptr);
+            }
+        }
+    }
+    for (const auto& model : page.Models()) opened_.erase(model.get());
+}
+
+}  // namespace document

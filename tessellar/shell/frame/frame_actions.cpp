@@ -1,0 +1,84 @@
+#include "tessellar/shell/frame/frame_actions.h"
+
+#include <QAction>
+#include <QIcon>
+
+
+namespace frame {
+namespace {
+
+using enum ActionId;
+constexpr QKeySequence::StandardKey kNoKey = QKeySequence::UnknownKey;
+
+// clang-format off
+constexpr ActionSpec kActions[] = {
+    {Save, "Save", "&Save", "Ctrl+S", QKeySequence::Save, "Save the active SCF file\nSave", "document-save", EnableRule::Later, false},
+    {SaveAs, "SaveAs", "Save &As...", "", QKeySequence::SaveAs, "Save the active SCF file with a new name\nSave As", "document-save-as", EnableRule::Later, false},
+    {OpenProgram, "OpenProgram", "&Open Program", "Ctrl+O", QKeySequence::Open, "Open an existing program\nOpen Program", "document-open", EnableRule::Always, false},
+    {OpenOverrideFile, "OpenOverrideFile", "Open Screen Customiser &File", "", kNoKey, "Open Screen Customiser File\nOpen Screen Customiser File", "folder-open", EnableRule::Always, false},
+    {MapNetworkDrive, "MapNetworkDrive", "&Map Network Drive...", "", kNoKey, "Map Network Drive\nMap Network Drive", "network-server", EnableRule::Always, false},
+    {Preferences, "Preferences", "Preferences", "", QKeySequence::Preferences, "Change the customiser's preferences\nPreferences", "preferences-system", EnableRule::Always, false},
+    {Exit, "Exit", "E&xit", "", QKeySequence::Quit, "Quit the application; prompts to save the SCF file\nExit", "application-exit", EnableRule::Always, false},
+    {Undo, "Undo", "&Undo", "Ctrl+Z", QKeySequence::Undo, "Undo the last action\nUndo", "edit-undo", EnableRule::Later, false},
+    {Redo, "Redo", "&Redo", "Ctrl+Y", QKeySequence::Redo, "Redo the previously undone action\nRedo", "edit-redo", EnableRule::Later, false},
+    {Cut, "Cut", "Cu&t", "Ctrl+X", QKeySequence::Cut, "Cut the selection and put it on the Clipboard\nCut", "edit-cut", EnableRule::Later, false},
+    {Copy, "Copy", "&Copy", "Ctrl+C", QKeySequence::Copy, "Copy the selection and put it on the Clipboard\nCopy", "edit-copy", EnableRule::Later, false},
+    {Paste, "Paste", "&Paste", "Ctrl+V", QKeySequence::Paste, "Insert Clipboard contents\nPaste", "edit-paste", EnableRule::Later, false},
+    {Find, "Find", "&Find", "Ctrl+F", QKeySequence::Find, "Find a text in the screens of the active page\nFind", "edit-find", EnableRule::Always, false},
+    {EditScreenScf, "EditScreenScf", "&Edit Current Screen SCF File", "", kNoKey, "Directly edit scf file for current screen\nEdit Current Screen", "accessories-text-editor", EnableRule::Later, false},
+    {StandardToolbar, "StandardToolbar", "Standard &Toolbar", "", kNoKey, "Show or hide the Standard toolbar\nToggle Standard Toolbar", "", EnableRule::Always, true},
+    {CustomiserToolbar, "CustomiserToolbar", "&Screen Customiser Toolbar", "", kNoKey, "Show or hide the Screen Customiser toolbar\nToggle Screen Customiser Toolbar", "", EnableRule::Always, true},
+    {StatusBar, "StatusBar", "&Status Bar", "", kNoKey, "Show or hide the status bar\nToggle Status Bar", "", EnableRule::Always, true},
+    {OutlookBar, "OutlookBar", "&Outlook Bar", "", kNoKey, "Show or hide the program browser\nToggle Outlook Bar", "", EnableRule::Always, true},
+    {SkinDefault, "SkinDefault", "&Default", "", kNoKey, "Use the default look\nDefault", "", EnableRule::Always, true},
+    {SkinOfficeXp, "SkinOfficeXp", "Office &XP", "", kNoKey, "Use the Office XP look\nOffice XP", "", EnableRule::Always, true},
+    {SkinOffice2003, "SkinOffice2003", "&Office2003", "", kNoKey, "Use the Office 2003 look\nOffice2003", "", EnableRule::Always, true},
+    {SplitCurrentForm, "SplitCurrentForm", "Current &Form", "", kNoKey, "Show the current form only\nCurrent Form", "", EnableRule::Always, true},
+    {SplitFormAndProcedures, "SplitFormAndProcedures", "Current Form and Proce&dures", "", kNoKey, "Show the current form and the program browser\nCurrent Form and Procedures", "", EnableRule::Always, true},
+    {Legend, "Legend", "&Legend", "", kNoKey, "Display Legend for Highlight Change\nLegend", "", EnableRule::Always, false},
+    {Customize, "Customize", "&Customize...", "", kNoKey, "Customize the toolbars\nCustomize", "", EnableRule::Always, false},
+    {PromptSweep, "PromptSweep", "&Prompt Sweep", "", kNoKey, "Replace prompt texts in many programs at once\nPrompt Sweep", "edit-find-replace", EnableRule::Always, false},
+    {About, "About", "&About Screen Customiser", "", kNoKey, "Display program information and version number\nAbout", "help-about", EnableRule::Always, false},
+    {Help, "Help", "Screen Customiser Help", "F1", QKeySequence::HelpContents, "Open the Screen Customiser help\nHelp", "help-browser", EnableRule::Always, false},
+    {HighlightChanges, "HighlightChanges", "Highlight Changes", "", kNoKey, "Highlight Changes Made to Current Screen.\nHighlight Changes", "format-text-bold", EnableRule::Always, true},
+    {Properties, "Properties", "Properties", "", kNoKey, "Change object's properties\nProperties", "document-properties", EnableRule::Later, false},
+    {AddDataEntryField, "AddDataEntryField", "Add Data Entry Field", "", kNoKey, "Add a field defined as accept suppressed.\nAdd Data Entry Field", "list-add", EnableRule::Later, false},
+    {UnsuppressField, "UnsuppressField", "Unsuppress", "", kNoKey, "Unsuppress a field from suppressed fields list\nUnsuppress", "view-restore", EnableRule::Later, false},
+};
+// clang-format on
+
+}  // namespace
+
+std::span<const ActionSpec> FrameActions() { return kActions; }
+
+const ActionSpec& Spec(ActionId id) {
+    for (const ActionSpec& spec : kActions) {
+        if (spec.id == id) return spec;
+    }
+    return kActions[0];
+}
+
+QAction* CreateAction(const ActionSpec& spec, QObject* parent) {
+    auto* action = new QAction(QString::fromLatin1(spec.text), parent);
+    action->setObjectName(QString::fromLatin1(spec.objectName));
+    // The menu shows the key the system names; the platform's own keys work too.
+    QList<QKeySequence> keys;
+    if (*spec.shortcut != '\0') keys.append(QKeySequence(QString::fromLatin1(spec.shortcut)));
+    if (spec.standardKey != QKeySequence::UnknownKey) {
+        for (const QKeySequence& key : QKeySequence::keyBindings(spec.standardKey)) {
+            if (!keys.contains(key)) keys.append(key);
+        }
+    }
+    action->setShortcuts(keys);
+    const QString prompt = QString::fromLatin1(spec.prompt);
+    const qsizetype newline = prompt.indexOf(QLatin1Char('\n'));
+    action->setStatusTip(prompt.left(newline));
+    if (newline >= 0) action->setToolTip(prompt.mid(newline + 1));
+    if (*spec.icon != '\0') action->setIcon(QIcon::fromTheme(QString::fromLatin1(spec.icon)));
+    action->setCheckable(spec.checkable);
+    action->setEnabled(spec.rule == EnableRule::Always);
+    action->setIconVisibleInMenu(true);
+    return action;
+}
+
+}  // namespace frame

@@ -1,0 +1,132 @@
+#pragma once
+// The customiser's main window (`CMainFrame`): the menu bar, the "Standard"
+// and "Tessellar" toolbars, the status bar with its five panes, the program
+// browser docked on the left and the scroll view of the current screen.
+// Every command asks the document or the shell's core for its decision.
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <map>
+#include <memory>
+#include <optional>
+
+#include "platform/message_sink.h"
+#include "tessellar/canvas/render/tessel_view.h"
+#include "tessellar/document/tessel_doc.h"
+#include "tessellar/shell/frame/find_dialog.h"
+#include "tessellar/shell/frame/frame_actions.h"
+#include "tessellar/shell/frame/prompt_sweep_launch.h"
+#include "tessellar/shell/mapping/path_mapper.h"
+#include "tessellar/shell/settings/colour_scheme.h"
+#include "tessellar/shell/settings/registry_access.h"
+#include "tessellar/shell/settings/screen_font.h"
+#include "tessellar/shell/startup/frame_settings.h"
+
+class QDockWidget;
+class QLabel;
+class QMenu;
+
+namespace frame {
+
+class CustomisableToolbar;
+
+class ProgramBrowser;
+
+struct FrameSettings {
+    shell::ScreenFont font;
+    shell::ColourScheme scheme;
+    QString besideDirectory;  // where the customiser's own programs are
+    QString temporaryRoot;    // empty: the usual temporary directory
+};
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    // messages: where the core's messages go (message boxes when null).
+    CMainFrame(shell::RegistryAccess& registry, const FrameSettings& settings,
+               platform::MessageSink* messages = nullptr, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    QAction* Action(ActionId id) const;
+    // The action a toolbar button list names, or null.
+    QAction* ActionNamed(const QString& objectName) const;
+    document::CTesselDoc& Document() { return *document_; }
+    ProgramBrowser* Browser() const { return browser_; }
+    canvas::CTesselView* View() const { return view_; }
+    QDockWidget* BrowserDock() const { return dock_; }
+    CustomisableToolbar* StandardBar() const { return standardToolbar_; }
+    CustomisableToolbar* CustomiserBar() const { return customiserToolbar_; }
+    FindDialog* FindWindow() const { return findDialog_; }
+    QLabel* SelectionPane() const { return selectionPane_; }
+    shell::PathMapper& Mapper() { return *mapper_; }
+    platform::MessageSink& Messages() { return *messages_; }
+    const shell::RecentFileList& RecentFiles() const { return recentFiles_; }
+    int Skin() const { return skin_; }
+    bool ServerMode() const { return serverMode_; }
+    void SetServerMode(bool on) { serverMode_ = on; }
+
+    // The open sequence for a program path (the command line, "&Open
+    // Program" and the recent-file list come here).
+    bool OpenProgramPath(const QString& path);
+    void SetSkin(int skin);
+    // Shows the window as it was left (maximised the first time).
+    void ShowAsLeft();
+    // Writes "SelectedSkin", the layout and the recent files.
+    void SaveWorkspace();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolbars();
+    void CreateStatusBar();
+    void CreateBrowser();
+    void ConnectDocument();
+    void RestoreWorkspace();
+    void UpdateRecentFileMenu();
+    void UpdateTitle();
+    void UpdateSelectionPane();
+
+    void OpenProgramCommand();
+    void OpenRecentFile(const QString& path);
+    void ShowFind();
+    void FindNextRequested(const document::FindRequest& request);
+    void ShowPreferences();
+    void ShowAbout();
+    void ShowHelp();
+    void ShowCustomize();
+    void LaunchPromptSweep();
+
+    std::optional<std::string> ChooseOverrideFile();
+
+    shell::RegistryAccess& registry_;
+    FrameSettings settings_;
+    std::unique_ptr<platform::MessageSink> ownedMessages_;
+    platform::MessageSink* messages_;
+    std::unique_ptr<shell::PathMapper> mapper_;
+    std::unique_ptr<document::CTesselDoc> document_;
+    std::map<ActionId, QAction*> actions_;
+    QAction* customizeButton_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QList<QAction*> recentActions_;
+    QAction* recentPlaceholder_ = nullptr;
+    CustomisableToolbar* standardToolbar_ = nullptr;
+    CustomisableToolbar* customiserToolbar_ = nullptr;
+    QLabel* selectionPane_ = nullptr;
+    QDockWidget* dock_ = nullptr;
+    ProgramBrowser* browser_ = nullptr;
+    canvas::CTesselView* view_ = nullptr;
+    QPointer<FindDialog> findDialog_;
+    shell::RecentFileList recentFiles_;
+    PromptSweepLauncher launcher_;
+    bool quitDuringWait_ = false;
+    bool openProgramUsed_ = false;
+    bool serverMode_ = false;
+    bool workspaceRestored_ = false;
+    int skin_ = shell::kDefaultSkin;
+};
+
+}  // namespace frame

@@ -1,0 +1,110 @@
+#include <QApplication>
+#include <QDesktopServices>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QUrl>
+#include <QtTest>
+
+#include <memory>
+
+#include "tessellar/shell/qt/help_viewer.h"
+
+namespace shell {
+
+namespace {
+
+// Takes the URLs the desktop would open, so no browser starts.
+class OpenedUrls : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void Open(const QUrl& url) { urls << url; }
+};
+
+// Reads the next message box once it runs and closes it; whatever modal
+// widget is still open five seconds later is closed so no test hangs.
+void OnNextMessageBox(QObject* owner, std::function<void(QMessageBox*)> action) {
+    auto* timer = new QTimer(owner);
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    QObject::connect(timer, &QTimer::timeout, [timer, action, clock] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            action(box);
+            box->accept();
+        } else if (clock->elapsed() > 5000) {
+            timer->stop();
+        }
+    });
+    timer->start(10);
+}
+
+void WritePage(const QString& path) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("<html></html>\n");
+}
+
+}  // namespace
+
+class HelpViewerTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QDesktopServices::setUrlHandler(QStringLiteral("file"), &opened_, "Open"); }
+    void cleanup() {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        opened_.urls.clear();
+    }
+
+    void opensThePageOfAContext_data() {
+        QTest::addColumn<int>("context");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("colour page") << 66 << "page-colour.html";
+        QTest::newRow("help menu command") << 0 << "index.html";
+        QTest::newRow("page missing from the help") << 14 << "index.html";
+    }
+    void opensThePageOfAContext() {
+        QFETCH(int, context);
+        QFETCH(QString, page);
+        QTemporaryDir help;
+        WritePage(help.filePath("index.html"));
+        WritePage(help.filePath("page-colour.html"));
+
+        ShowHelpPageFrom(nullptr, context, {help.path().toStdString()});
+
+        QCOMPARE(opened_.urls, QList<QUrl>{QUrl::fromLocalFile(help.filePath(page))});
+    }
+
+    // Without help the user is told where it was looked for, instead of
+    // F1 doing nothing.
+    void saysSoWhenNoHelpIsFound() {
+        QTemporaryDir empty;
+        QWidget window;
+        QString title, text, accessibleName;
+        OnNextMessageBox(&window, [&](QMessageBox* box) {
+            title = box->windowTitle();
+            text = box->text();
+            accessibleName = box->accessibleName();
+        });
+
+        ShowHelpPageFrom(&window, 66, {empty.filePath("help").toStdString()});
+
+        QVERIFY(opened_.urls.isEmpty());
+        QCOMPARE(title, QStringLiteral("Screen Customiser Help"));
+        QCOMPARE(accessibleName, title);
+        QVERIFY2(text.contains(empty.filePath("help")), qPrintable(text));
+    }
+
+private:
+    OpenedUrls opened_;
+};
+
+}  // namespace shell
+
+QTEST_MAIN(shell::HelpViewerTest)
+#include "help_viewer_test.moc"
