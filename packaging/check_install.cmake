@@ -11,8 +11,8 @@ if(NOT result EQUAL 0)
 endif()
 
 set(expected
-  bin/tessellar bin/promptsweep bin/opdump
-  share/man/man1/tessellar.1.gz share/man/man1/promptsweep.1.gz share/man/man1/opdump.1.gz
+  bin/tessellar bin/promptsweep bin/opdump bin/scfedit
+  share/man/man1/tessellar.1.gz share/man/man1/promptsweep.1.gz share/man/man1/opdump.1.gz share/man/man1/scfedit.1.gz
   share/tessellar/help/index.html share/tessellar/help/style.css share/tessellar/help/page-colour.html
   share/applications/tessellar.desktop
   share/mime/packages/tessellar.xml

@@ -1,30 +1,301 @@
 #include "tessellar/document/document.h"
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "tessellar/commands/command_texts.h"
+#include "tessellar/document/document_texts.h"
+#include "tessellar/overrides/block_update.h"
+#include "tessellar/overrides/override_texts.h"
 #include "tessellar/program/image/program_loader.h"
+#include "platform/message_format.h"
 
 namespace document {
 
+namespace {
+
+overrides::SectionKind SectionKindOf(const model::CScreenModel& model) {
+    return static_cast<overrides::SectionKind>(model.Kind());
+}
+
+std::string ReadWhole(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+bool CopyFile(const std::string& from, const std::string& to) {
+    std::ifstream in(from, std::ios::binary);
+    if (!in) return false;
+    std::ofstream out(to, std::ios::binary | std::ios::trunc);
+    out << in.rdbuf();
+    out.flush();
+    return static_cast<bool>(out);
+}
+
+void RemoveFile(const std::string& path) {
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+}
+
+}  // namespace
+
+std::string WithOverrideExtension(const std::string& path) {
+    std::filesystem::path result(path);
+    result.replace_extension(overrides::texts::kOverrideFileExtension);
+    return result.string();
+}
+
 Document::Document(std::string temporaryRoot) : workspace_(std::move(temporaryRoot)) {}
 
+// Histories go before the workspace, whose directory holds their snapshots.
+Document::~Document() { ClearHistories(); }
+
 bool Document::LoadProgram(const std::string& path, platform::MessageSink& sink) {
+    ClearHistories();
     image_ = program::LoadProgram(path, sink);
     programPath_ = image_ ? path : std::string();
     return image_.has_value();
 }
 
 overrides::OpenResult Document::OpenOverrideFile(const std::string& path, platform::MessageSink& sink) {
+    ClearHistories();
+    modified_ = false;
     return workspace_.Open(path, sink);
 }
 
+bool Document::OpenAnotherOverrideFile(const std::string& path, platform::MessageSink& sink) {
+    if (!HasProgram()) {
+        sink.ShowMessage(texts::kOpenProgramFirst);
+        return false;
+    }
+    if (!workspace_.OverridePath().empty() && !Save(sink)) return false;
+    OpenOverrideFile(WithOverrideExtension(path), sink);
+    return true;
+}
+
 void Document::Close(platform::MessageSink& sink) {
+    ClearHistories();
     workspace_.Close(sink);
     image_.reset();
     programPath_.clear();
+    modified_ = false;
 }
 
 void Document::OpenEntry(model::CScreenModel& model, platform::MessageSink& sink) {
     workspace_.AttachWorkFile(model);
     OpenEntryFromWorkFile(model, inputs_, sink);
+}
+
+void Document::ReloadEntry(model::CScreenModel& model, platform::MessageSink& sink) {
+    model.DestroyItems();
+    model.SetNeedsDecoding(true);
+    OpenEntry(model, sink);
+}
+
+void Document::SetCurrentEntry(model::CScreenModel& model) {
+    current_ = &model;
+    if (histories_.count(IdOf(model)) != 0) History(model).Refresh();
+}
+
+void Document::ForgetEntry(const model::CScreenModel& model) {
+    histories_.erase(IdOf(model));
+    if (current_ == &model) current_ = nullptr;
+}
+
+bool Document::EnsureWorkFile(model::CScreenModel& model, platform::MessageSink& sink) {
+    if (model.OverridePath().empty()) workspace_.AttachWorkFile(model);
+    if (!model.OverridePath().empty()) return true;
+    const std::string path = workspace_.WorkFiles().FilePath(model.Name(), static_cast<int>(model.Kind()),
+                                                             overrides::texts::kWorkFileExtension);
+    std::ofstream created;
+    if (!path.empty()) created.open(path, std::ios::binary | std::ios::trunc);
+    if (path.empty() || !created) {
+        sink.WriteOutput(overrides::texts::kOpenFailedOnTmpFile);
+        return false;
+    }
+    model.SetOverridePath(path);
+    return true;
+}
+
+void Document::RegisterSection(const model::CScreenModel& model) {
+    if (model.OverridePath().empty()) return;
+    workspace_.Sections().Register(model.Name(), model.OverridePath(), SectionKindOf(model));
+}
+
+bool Document::Run(model::CScreenModel& model, commands::Command& command, platform::MessageSink& sink) {
+    commands::CommandBatch batch;
+    // The batch holds commands it owns; this one stays the caller's.
+    struct Borrowed : commands::Command {
+        explicit Borrowed(commands::Command& command) : inner(command) {}
+        std::string Label() const override { return inner.Label(); }
+        std::optional<std::string> Check(const model::CScreenModel& m) const override { return inner.Check(m); }
+        bool Run(commands::CommandContext& context) override { return inner.Run(context); }
+        commands::Command& inner;
+    };
+    batch.Add(std::make_unique<Borrowed>(command));
+    return Run(model, batch, sink);
+}
+
+bool Document::Run(model::CScreenModel& model, const commands::CommandBatch& batch, platform::MessageSink& sink) {
+    if (batch.Empty()) return false;
+    for (const auto& command : batch.Commands()) {
+        if (const auto refusal = command->Check(model)) {
+            sink.ShowMessage(*refusal);
+            return false;
+        }
+    }
+    if (!EnsureWorkFile(model, sink)) return false;
+    const std::string label = batch.Commands().front()->Label();
+    if (!History(model).RecordUndoPoint(model.OverridePath(), label, false, sink)) return false;
+    commands::CommandContext context{model, sink};
+    bool written = true;
+    for (const auto& command : batch.Commands()) written = command->Run(context) && written;
+    RegisterSection(model);
+    modified_ = true;
+    ReloadEntry(model, sink);
+    return written;
+}
+
+bool Document::Undo(model::CScreenModel& model, platform::MessageSink& sink) {
+    commands::UndoHistory& history = History(model);
+    const int steps = history.ChosenUndoCount() > 0 ? history.ChosenUndoCount() : 1;
+    bool any = false;
+    for (int step = 0; step < steps && history.UndoCount() > 0; ++step) {
+        if (!history.UndoStep(model.OverridePath(), sink)) break;
+        any = true;
+    }
+    history.ChooseUndoCount(0);
+    if (!any) return false;
+    modified_ = true;
+    ReloadEntry(model, sink);
+    return true;
+}
+
+bool Document::Redo(model::CScreenModel& model, platform::MessageSink& sink) {
+    commands::UndoHistory& history = History(model);
+    const int steps = history.ChosenRedoCount() > 0 ? history.ChosenRedoCount() : 1;
+    bool any = false;
+    for (int step = 0; step < steps && history.RedoCount() > 0; ++step) {
+        if (!history.RedoStep(model.OverridePath(), sink)) break;
+        any = true;
+    }
+    history.ChooseRedoCount(0);
+    if (!any) return false;
+    modified_ = true;
+    ReloadEntry(model, sink);
+    return true;
+}
+
+bool Document::CanUndo(const model::CScreenModel& model) const {
+    const commands::UndoHistory* history = FindHistory(model);
+    return history != nullptr && history->UndoCount() > 0;
+}
+
+bool Document::CanRedo(const model::CScreenModel& model) const {
+    const commands::UndoHistory* history = FindHistory(model);
+    return history != nullptr && history->RedoCount() > 0;
+}
+
+std::vector<std::string> Document::UndoLabels(const model::CScreenModel& model) const {
+    const commands::UndoHistory* history = FindHistory(model);
+    return history == nullptr ? std::vector<std::string>() : history->UndoLabels();
+}
+
+std::vector<std::string> Document::RedoLabels(const model::CScreenModel& model) const {
+    const commands::UndoHistory* history = FindHistory(model);
+    return history == nullptr ? std::vector<std::string>() : history->RedoLabels();
+}
+
+void Document::ChooseUndoCount(const model::CScreenModel& model, int count) { History(model).ChooseUndoCount(count); }
+void Document::ChooseRedoCount(const model::CScreenModel& model, int count) { History(model).ChooseRedoCount(count); }
+
+commands::UndoHistory& Document::History(const model::CScreenModel& model) {
+    std::unique_ptr<commands::UndoHistory>& history = histories_[IdOf(model)];
+    if (!history) history = std::make_unique<commands::UndoHistory>(SnapshotDirectory());
+    return *history;
+}
+
+EditResult Document::EditScreenFile(model::CScreenModel& model,
+                                    const std::function<void(const std::string& copyPath)>& waitForEditor,
+                                    platform::MessageSink& sink) {
+    if (model.OverridePath().empty()) workspace_.AttachWorkFile(model);
+    const std::string workFile = model.OverridePath();
+    std::error_code error;
+    if (workFile.empty() || !std::filesystem::exists(workFile, error)) {
+        sink.ShowMessage(texts::kNoScfFile);
+        return EditResult::NoWorkFile;
+    }
+    const std::string copy = overrides::SiblingPath(workFile, overrides::texts::kEditCopyExtension);
+    if (!CopyFile(workFile, copy)) {
+        RemoveFile(copy);
+        return EditResult::Failed;
+    }
+    const auto before = std::filesystem::last_write_time(copy, error);
+    const std::string text = ReadWhole(copy);
+    model.SetEditWindowOpen(true);
+    if (waitForEditor) waitForEditor(copy);
+    model.SetEditWindowOpen(false);
+    const auto after = std::filesystem::last_write_time(copy, error);
+    // An editor that saves within the clock's resolution still changed the text.
+    if (error || (after == before && ReadWhole(copy) == text)) {
+        RemoveFile(copy);
+        return EditResult::Unchanged;
+    }
+    if (!History(model).RecordUndoPoint(workFile, commands::texts::kEditScreenFile, false, sink)) {
+        RemoveFile(copy);
+        return EditResult::Failed;
+    }
+    std::filesystem::rename(copy, workFile, error);
+    if (error) {
+        CopyFile(copy, workFile);
+        RemoveFile(copy);
+    }
+    RegisterSection(model);
+    modified_ = true;
+    ReloadEntry(model, sink);
+    return EditResult::Applied;
+}
+
+bool Document::Save(platform::MessageSink& sink) {
+    overrides::IoFaults none;
+    return Save(sink, none);
+}
+
+bool Document::Save(platform::MessageSink& sink, overrides::IoFaults& faults) {
+    if (workspace_.OverridePath().empty()) return false;
+    if (!overrides::SaveOverrideFile(workspace_.Sections(), workspace_.WorkingCopyPath(), workspace_.OverridePath(),
+                                     sink, faults)) {
+        return false;
+    }
+    modified_ = false;
+    return true;
+}
+
+bool Document::SaveAs(const std::string& path, platform::MessageSink& sink) {
+    workspace_.Relocate(WithOverrideExtension(path));
+    return Save(sink);
+}
+
+Document::EntryId Document::IdOf(const model::CScreenModel& model) {
+    return {static_cast<int>(model.Kind()), model.Name()};
+}
+
+const commands::UndoHistory* Document::FindHistory(const model::CScreenModel& model) const {
+    const auto found = histories_.find(IdOf(model));
+    return found == histories_.end() ? nullptr : found->second.get();
+}
+
+std::string Document::SnapshotDirectory() {
+    // The work file directory is this process's own and readable by the user only.
+    workspace_.WorkFiles().Ensure();
+    return workspace_.WorkFiles().Path();
+}
+
+void Document::ClearHistories() {
+    histories_.clear();
+    current_ = nullptr;
 }
 
 }  // namespace document

@@ -91,6 +91,13 @@ inline constexpr const char* kCouldNotDeleteFile = "Could not delete file %s";
 inline constexpr const char* kWorkFilePrefix = "ZZZ_";
 inline constexpr const char* kWorkFileExtension = ".tmp";
 inline constexpr const char* kWorkingCopyExtension = ".bck";
+inline constexpr const char* kScratchExtension = ".tpp";
+inline constexpr const char* kEditCopyExtension = ".txt";
+inline constexpr const char* kOverrideFileExtension = ".scf";
+
+// Saving.
+inline constexpr const char* kCouldNotOpenBackUp = "could not open back up for tessellar file --%s";
+inline constexpr const char* kCouldNotOpenOverrideFile = "could not open screen customiser file --%s";
 // The per-process directory that holds the work files, under TEMP.
 inline constexpr const char* kWorkDirectoryPrefix = "tessellar-";
 

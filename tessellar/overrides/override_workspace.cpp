@@ -59,10 +59,10 @@ public:
     void BeginSection(SectionKind kind, const std::string& name) override {
         out_.close();
         out_.clear();
-        const std::string path = directory_.FilePath(name, texts::kWorkFileExtension);
+        const std::string path = directory_.FilePath(name, static_cast<int>(kind), texts::kWorkFileExtension);
         if (!path.empty()) out_.open(path, std::ios::binary | std::ios::trunc);
         if (path.empty() || !out_) sink_.WriteOutput(texts::kOpenFailedOnTmpFile);
-        SectionEntry& entry = sections_.FindOrAdd(name);
+        SectionEntry& entry = sections_.FindOrAdd(name, kind);
         entry.workFilePath = path;
         entry.kind = kind;
     }
@@ -142,8 +142,15 @@ void OverrideWorkspace::Close(platform::MessageSink& sink) {
     workFiles_.RemoveIfEmpty();
 }
 
+void OverrideWorkspace::Relocate(const std::string& overrideFilePath) {
+    const std::string workingCopy = WorkingCopyPathFor(overrideFilePath);
+    if (!workingCopyPath_.empty() && workingCopyPath_ != workingCopy) RemoveFile(workingCopyPath_);
+    overridePath_ = overrideFilePath;
+    workingCopyPath_ = SameFile(overridePath_, workingCopy) ? std::string() : workingCopy;
+}
+
 void OverrideWorkspace::AttachWorkFile(model::CScreenModel& model) const {
-    model.SetOverridePath(sections_.WorkFileOf(model.Name()));
+    model.SetOverridePath(sections_.WorkFileOf(model.Name(), static_cast<SectionKind>(model.Kind())));
 }
 
 }  // namespace overrides

@@ -45,6 +45,10 @@ public:
     const SectionList& Sections() const { return sections_; }
     WorkFileDirectory& WorkFiles() { return workFiles_; }
 
+    // Save as: the override file is PATH.scf from now on and its working
+    // copy PATH.bck (the old working copy is deleted); work files stay.
+    void Relocate(const std::string& overrideFilePath);
+
     // Gives an entry the work file of its section, or none.
     void AttachWorkFile(model::CScreenModel& model) const;
 

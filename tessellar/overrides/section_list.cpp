@@ -6,35 +6,36 @@
 
 namespace overrides {
 
-SectionEntry* SectionList::Find(std::string_view name) {
-    return const_cast<SectionEntry*>(static_cast<const SectionList*>(this)->Find(name));
+SectionEntry* SectionList::Find(std::string_view name, SectionKind kind) {
+    return const_cast<SectionEntry*>(static_cast<const SectionList*>(this)->Find(name, kind));
 }
 
-const SectionEntry* SectionList::Find(std::string_view name) const {
+const SectionEntry* SectionList::Find(std::string_view name, SectionKind kind) const {
     const std::string_view key = name.substr(0, model::kNameLength);
     for (const SectionEntry& entry : entries_) {
-        if (entry.name == key) return &entry;
+        if (entry.kind == kind && entry.name == key) return &entry;
     }
     return nullptr;
 }
 
-SectionEntry& SectionList::FindOrAdd(std::string_view name) {
-    if (SectionEntry* found = Find(name)) return *found;
+SectionEntry& SectionList::FindOrAdd(std::string_view name, SectionKind kind) {
+    if (SectionEntry* found = Find(name, kind)) return *found;
     SectionEntry& added = entries_.emplace_back();
     added.name = platform::CutText(name, model::kNameLength);
+    added.kind = kind;
     return added;
 }
 
 bool SectionList::Register(std::string_view name, std::string workFilePath, SectionKind kind) {
-    if (Find(name) != nullptr) return false;
-    SectionEntry& added = FindOrAdd(name);
+    if (Find(name, kind) != nullptr) return false;
+    SectionEntry& added = FindOrAdd(name, kind);
     added.workFilePath = std::move(workFilePath);
     added.kind = kind;
     return true;
 }
 
-std::string SectionList::WorkFileOf(std::string_view name) const {
-    const SectionEntry* entry = Find(name);
+std::string SectionList::WorkFileOf(std::string_view name, SectionKind kind) const {
+    const SectionEntry* entry = Find(name, kind);
     return entry == nullptr ? std::string() : entry->workFilePath;
 }
 

@@ -47,6 +47,15 @@ std::string WorkFileName(std::string_view sectionName, std::string_view extensio
     return name;
 }
 
+std::string WorkFileName(std::string_view sectionName, int sectionKind, std::string_view extension) {
+    // Section kinds: 1 procedure, 2 screen, 3 menu.
+    std::string name = WorkFileName(sectionName, {});
+    if (sectionKind == 1) name += "%procedure";
+    if (sectionKind == 3) name += "%menu";
+    name += extension;
+    return name;
+}
+
 WorkFileDirectory::WorkFileDirectory(std::string temporaryRoot) : root_(std::move(temporaryRoot)) {}
 
 WorkFileDirectory::~WorkFileDirectory() { RemoveIfEmpty(); }
@@ -75,6 +84,11 @@ bool WorkFileDirectory::Ensure() {
 std::string WorkFileDirectory::FilePath(std::string_view sectionName, std::string_view extension) {
     if (!Ensure()) return {};
     return platform::JoinPath(path_, WorkFileName(sectionName, extension));
+}
+
+std::string WorkFileDirectory::FilePath(std::string_view sectionName, int sectionKind, std::string_view extension) {
+    if (!Ensure()) return {};
+    return platform::JoinPath(path_, WorkFileName(sectionName, sectionKind, extension));
 }
 
 void WorkFileDirectory::RemoveIfEmpty() {

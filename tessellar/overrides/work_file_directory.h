@@ -28,6 +28,8 @@ public:
     // ZZZ_NAME plus the extension (".tmp", ".tpp", ".sav", ".txt") inside
     // the directory, which is made when needed; empty when it cannot be.
     std::string FilePath(std::string_view sectionName, std::string_view extension);
+    // The same for a section of a kind (see WorkFileName).
+    std::string FilePath(std::string_view sectionName, int sectionKind, std::string_view extension);
 
     // Removes the directory when nothing is left in it.
     void RemoveIfEmpty();
@@ -41,5 +43,11 @@ private:
 // user's file: characters that would reach outside the directory ("/",
 // "\"), control characters and "%" itself are written as "%XX".
 std::string WorkFileName(std::string_view sectionName, std::string_view extension);
+
+// The work file name of a section of a kind: a screen's is ZZZ_NAME plus the
+// extension; a menu or procedure of the same name gets "%menu" or
+// "%procedure" after the name, which no escaped name can end in, so the two
+// sections never share a file.
+std::string WorkFileName(std::string_view sectionName, int sectionKind, std::string_view extension);
 
 }  // namespace overrides

@@ -92,7 +92,9 @@ TEST(OverrideWorkFiles, OpeningCopiesTheFileAndSplitsItIntoWorkFiles) {
     EXPECT_TRUE(sink.Messages().empty());
 }
 
-TEST(OverrideWorkFiles, RepeatedNamesKeepTheLaterBodyAndScreenAndMenuShareOneFile) {
+// A screen and a menu of one name once shared one work file, and the split
+// lost the earlier section's statements.
+TEST(OverrideWorkFiles, RepeatedNamesKeepTheLaterBodyAndScreenAndMenuKeepApart) {
     testsupport::ScratchDirectory scratch;
     const std::string scf = WriteText(scratch, "p.scf",
                                       "screen A\n\t{\n\tdisplay\n\t}\n"
@@ -103,11 +105,14 @@ TEST(OverrideWorkFiles, RepeatedNamesKeepTheLaterBodyAndScreenAndMenuShareOneFil
     platform::RecordingMessageSink sink;
     ASSERT_EQ(workspace.Open(scf, sink), OpenResult::Opened);
     const auto& entries = workspace.Sections().Entries();
-    ASSERT_EQ(entries.size(), 2u);  // names compare exactly: A and a
+    ASSERT_EQ(entries.size(), 3u);  // names compare exactly: A and a; menu A is its own
     EXPECT_EQ(entries[0].name, "A");
     EXPECT_EQ(entries[0].kind, SectionKind::Screen);
     EXPECT_EQ(ReadFile(entries[0].workFilePath), "mode\n");
     EXPECT_EQ(ReadFile(entries[1].workFilePath), "box\n");
+    EXPECT_EQ(entries[2].kind, SectionKind::Menu);
+    EXPECT_EQ(ReadFile(entries[2].workFilePath), "option\n");
+    EXPECT_EQ(fs::path(entries[2].workFilePath).filename(), "ZZZ_A%menu.tmp");
 }
 
 TEST(OverrideWorkFiles, TwoWorkspacesNeverShareWorkFiles) {

@@ -1,0 +1,217 @@
+// One command (undo point plus in-place update) and its undo (snapshot put
+// back, entry rebuilt and its section applied) on a screen of 500 items
+// whose section holds 5,000 blocks, each against reading that work file
+// once; and saving an override file of 2,000 sections against copying its
+// bytes.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "bench/big_screen.h"
+#include "bench/ratio_reporter.h"
+#include "platform/message_sink.h"
+#include "tessellar/commands/command_catalogue.h"
+#include "tessellar/document/document.h"
+#include "tessellar/overrides/line_reader.h"
+#include "tessellar/overrides/override_saving.h"
+#include "tessellar/overrides/override_workspace.h"
+#include "tessellar/program/directory_page.h"
+#include "tools/opimage/image.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kSections = 2000;
+
+fs::path MakeDirectory() {
+    std::string pattern = (fs::temp_directory_path() / "tessellar-bench-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) std::abort();
+    return pattern;
+}
+
+void CopyBytes(const std::string& from, const std::string& to) {
+    std::ifstream in(from, std::ios::binary);
+    std::ofstream out(to, std::ios::binary | std::ios::trunc);
+    out << in.rdbuf();
+}
+
+// The big screen opened as a document with its 5,000-block section.
+struct CommandFixture {
+    fs::path directory = MakeDirectory();
+    platform::RecordingMessageSink sink;
+    std::unique_ptr<document::Document> document;
+    program::DirectoryPage page{program::BrowserPage::All};
+    model::CScreenModel* screen = nullptr;
+    std::string pristine;  // the work file as opened
+    bool ready = false;
+
+    CommandFixture() {
+        std::string error;
+        const auto description = opimage::ParseDescription(bench::ScreenDescription(), error);
+        if (!description) return;
+        const fs::path program = directory / "big.op6";
+        const auto bytes = opimage::Write(*description).bytes;
+        std::ofstream(program, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        std::string body;
+        std::istringstream lines(bench::SectionText());
+        std::string line;
+        while (std::getline(lines, line)) body += "\t" + line + "\n";
+        std::ofstream(directory / "big.scf", std::ios::binary) << "screen BIG\n\t{\n" << body << "\t}\n";
+        document = std::make_unique<document::Document>(directory.string());
+        if (!document->LoadProgram(program.string(), sink)) return;
+        document->OpenOverrideFile((directory / "big.scf").string(), sink);
+        program::FillDirectoryPage(page, *document->Image(), "", sink);
+        if (page.Models().empty()) return;
+        screen = page.Models().front().get();
+        document->OpenEntry(*screen, sink);
+        pristine = (directory / "pristine.tmp").string();
+        CopyBytes(screen->OverridePath(), pristine);
+        ready = !screen->OverridePath().empty();
+    }
+    ~CommandFixture() {
+        program::ClearDirectoryPage(page);
+        document.reset();
+        std::error_code ignored;
+        fs::remove_all(directory, ignored);
+    }
+    void Restore() { CopyBytes(pristine, screen->OverridePath()); }
+    std::unique_ptr<commands::Command> Command() {
+        commands::ItemKey key;
+        key.identifier.identificationKind = 1;
+        key.identifier.text = "V50";
+        commands::MadeCommand made = commands::MakeCommand(*screen, "Change display text", key, {{"Renamed", true}});
+        if (!made.command) {
+            std::fprintf(stderr, "bench command: %s\n", made.error.c_str());
+        }
+        return std::move(made.command);
+    }
+};
+
+CommandFixture& TheCommandFixture() {
+    static CommandFixture fixture;
+    return fixture;
+}
+
+void ReadWorkFile(benchmark::State& state) {
+    CommandFixture& fixture = TheCommandFixture();
+    if (!fixture.ready) return state.SkipWithError("the bench document could not be made");
+    std::size_t lines = 0;
+    for (auto _ : state) {
+        std::ifstream in(fixture.screen->OverridePath(), std::ios::binary);
+        overrides::LineReader reader(in);
+        std::string line;
+        lines = 0;
+        while (reader.Next(line)) ++lines;
+        benchmark::DoNotOptimize(lines);
+    }
+    state.counters["lines"] = static_cast<double>(lines);
+}
+BENCHMARK(ReadWorkFile)->Unit(benchmark::kMillisecond);
+
+void OneCommand(benchmark::State& state) {
+    CommandFixture& fixture = TheCommandFixture();
+    if (!fixture.ready) return state.SkipWithError("the bench document could not be made");
+    model::CScreenModel& screen = *fixture.screen;
+    std::unique_ptr<commands::Command> command = fixture.Command();
+    if (!command) return state.SkipWithError("the bench command could not be made");
+    commands::CommandContext context{screen, fixture.sink};
+    for (auto _ : state) {
+        state.PauseTiming();
+        fixture.Restore();
+        fixture.document->History(screen).Clear();
+        state.ResumeTiming();
+        fixture.document->History(screen).RecordUndoPoint(screen.OverridePath(), command->Label(), false, fixture.sink);
+        command->Run(context);
+    }
+}
+BENCHMARK(OneCommand)->Unit(benchmark::kMillisecond);
+
+void UndoOneCommand(benchmark::State& state) {
+    CommandFixture& fixture = TheCommandFixture();
+    if (!fixture.ready) return state.SkipWithError("the bench document could not be made");
+    model::CScreenModel& screen = *fixture.screen;
+    std::unique_ptr<commands::Command> command = fixture.Command();
+    if (!command) return state.SkipWithError("the bench command could not be made");
+    for (auto _ : state) {
+        state.PauseTiming();
+        fixture.Restore();
+        fixture.document->History(screen).Clear();
+        fixture.document->Run(screen, *command, fixture.sink);
+        state.ResumeTiming();
+        fixture.document->Undo(screen, fixture.sink);
+    }
+}
+BENCHMARK(UndoOneCommand)->Unit(benchmark::kMillisecond);
+
+// An override file of 2,000 sections of three blocks each, opened.
+struct SaveFixture {
+    fs::path directory = MakeDirectory();
+    std::string overridePath = (directory / "many.scf").string();
+    std::string copyPath = (directory / "copy.scf").string();
+    platform::RecordingMessageSink sink;
+    overrides::OverrideWorkspace workspace{directory.string()};
+
+    SaveFixture() {
+        std::ofstream out(overridePath, std::ios::binary);
+        out << "#ORVALE Screen Customiser File (Override statements only).\n";
+        for (int s = 0; s < kSections; ++s) {
+            out << "screen S" << s << "\n\t{\n"
+                << "\twindow\n\t\t{\n\t\ttitle = \"Screen " << s << "\"\n\t\t}\n"
+                << "\taccept\n\t\t{\n\t\tname = F1\n\t\thelpline = \"Help " << s << "\"\n\t\t}\n"
+                << "\tdisplay\n\t\t{\n\t\torig_text = \"Label\"\n\t\tcoordinate = 3,4\n\t\t}\n\t}\n";
+        }
+        out.close();
+        workspace.Open(overridePath, sink);
+    }
+    ~SaveFixture() {
+        workspace.Close(sink);
+        std::error_code ignored;
+        fs::remove_all(directory, ignored);
+    }
+};
+
+SaveFixture& TheSaveFixture() {
+    static SaveFixture fixture;
+    return fixture;
+}
+
+void CopyOverrideFile(benchmark::State& state) {
+    SaveFixture& fixture = TheSaveFixture();
+    for (auto _ : state) CopyBytes(fixture.overridePath, fixture.copyPath);
+    state.counters["bytes"] = static_cast<double>(fs::file_size(fixture.overridePath));
+}
+BENCHMARK(CopyOverrideFile)->Unit(benchmark::kMillisecond);
+
+void SaveOverrideFile(benchmark::State& state) {
+    SaveFixture& fixture = TheSaveFixture();
+    for (auto _ : state) {
+        if (!overrides::SaveOverrideFile(fixture.workspace.Sections(), fixture.workspace.WorkingCopyPath(),
+                                         fixture.overridePath, fixture.sink)) {
+            return state.SkipWithError("the save failed");
+        }
+    }
+    state.counters["sections"] = static_cast<double>(fixture.workspace.Sections().Entries().size());
+}
+BENCHMARK(SaveOverrideFile)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    bench::RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.PrintRatio("OneCommand", "ReadWorkFile");
+    reporter.PrintRatio("UndoOneCommand", "ReadWorkFile");
+    reporter.PrintRatio("SaveOverrideFile", "CopyOverrideFile");
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,72 @@
+#pragma once
+// The undo and redo histories of one entry: each step keeps a snapshot of
+// the entry's work file as it was before the step, in a file of its own
+// with an unguessable name ("udo…" for undo, "rdo…" for redo), and the
+// label the drop-down lists show ("No. N: " and the command label).
+
+#include <string>
+#include <vector>
+
+#include "platform/message_sink.h"
+
+namespace commands {
+
+struct UndoRecord {
+    int number = -1;           // the history's counter before the push
+    std::string snapshotPath;  // the work file before the step
+    std::string label;         // the command label
+    std::string displayText;   // "No. N: LABEL", cut to 79 characters
+};
+
+class UndoHistory {
+public:
+    // snapshotDirectory: where the snapshot files are made.
+    explicit UndoHistory(std::string snapshotDirectory);
+    // Deletes every snapshot file of both chains.
+    ~UndoHistory();
+    UndoHistory(const UndoHistory&) = delete;
+    UndoHistory& operator=(const UndoHistory&) = delete;
+
+    // Before a command or hand edit (isRedo false: the redo history goes)
+    // or a redo step: snapshots the work file under the label. False after
+    // "Problem creating the tmpfile", when nothing is recorded.
+    bool RecordUndoPoint(const std::string& workFile, const std::string& label, bool isRedo,
+                         platform::MessageSink& sink);
+    // One step back or forward on the work file; false when there was none
+    // or the other direction's snapshot could not be made.
+    bool UndoStep(const std::string& workFile, platform::MessageSink& sink);
+    bool RedoStep(const std::string& workFile, platform::MessageSink& sink);
+
+    int UndoCount() const { return static_cast<int>(undo_.size()); }
+    int RedoCount() const { return static_cast<int>(redo_.size()); }
+    // The drop-down lists: display texts, newest first.
+    std::vector<std::string> UndoLabels() const;
+    std::vector<std::string> RedoLabels() const;
+
+    // The step counts chosen in the drop-downs (0: a plain click, one step).
+    int ChosenUndoCount() const { return chosenUndo_; }
+    int ChosenRedoCount() const { return chosenRedo_; }
+    void ChooseUndoCount(int count) { chosenUndo_ = count < 0 ? 0 : count; }
+    void ChooseRedoCount(int count) { chosenRedo_ = count < 0 ? 0 : count; }
+
+    // When the entry becomes current: the redo history goes, counts reset.
+    void Refresh();
+    void DiscardRedo();
+    // Every snapshot deleted, both chains emptied.
+    void Clear();
+
+private:
+    bool Push(std::vector<UndoRecord>& chain, const char* prefix, const std::string& workFile,
+              const std::string& label, platform::MessageSink& sink);
+
+    std::string directory_;
+    std::vector<UndoRecord> undo_;  // oldest first
+    std::vector<UndoRecord> redo_;
+    int chosenUndo_ = 0;
+    int chosenRedo_ = 0;
+};
+
+// "No. N: LABEL" cut to 79 characters.
+std::string UndoDisplayText(int number, const std::string& label);
+
+}  // namespace commands

@@ -1,0 +1,307 @@
+// Commands run on a document's entries: the statements they leave in the
+// entry's work file, undo and redo over them, the hand edit and saving.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "tessellar/commands/command_texts.h"
+#include "tessellar/document/tests/document_fixture.h"
+#include "tessellar/document/document_texts.h"
+
+namespace document::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using commands::CommandValue;
+using commands::ItemKey;
+
+struct Step {
+    const char* command;
+    ItemKey key;
+    std::vector<CommandValue> values;
+};
+
+struct WorkFileCase {
+    const char* why;
+    std::vector<Step> steps;
+    const char* workFile;
+};
+
+class CommandWorkFiles : public DemoDocument, public ::testing::WithParamInterface<WorkFileCase> {};
+
+TEST_P(CommandWorkFiles, LeaveExactlyTheseStatements) {
+    Open(false);
+    model::CScreenModel& customer = Entry("CUSTOMER");
+    for (const Step& step : GetParam().steps) Run(customer, step.command, step.key, step.values);
+    EXPECT_EQ(WorkFile(customer), GetParam().workFile) << GetParam().why;
+    EXPECT_TRUE(sink_.Messages().empty()) << sink_.Messages().front();
+}
+
+const WorkFileCase kWorkFileCases[] = {
+    {"a second text change rewrites the line instead of adding a block",
+     {{"Change display text", Text("Name:"), {Q("Client:")}}, {"Change display text", Text("Name:"), {Q("Full name:")}}},
+     "display\n\t{\n\torig_text = \"Name:\"\n\ttext = \"Full name:\"\n\t}\n"},
+    {"title then help line of one field make one block",
+     {{"Modify accept title", Named("CUST-NAME"), {Q("Client")}},
+      {"Modify accept help", Named("CUST-NAME"), {Q("Who")}}},
+     "accept\n\t{\n\tname = CUST-NAME\n\ttitle = \"Client\"\n\thelpline = \"Who\"\n\t}\n"},
+    {"suppress appends the flag, then the default it needs",
+     {{"Suppress accept", Named("CUST-NAME"), {Q("x")}}},
+     "accept\n\t{\n\tname = CUST-NAME\n\tsuppress = true\n\tdefault = \"x\"\n\t}\n"},
+    {"unsuppressing a field visible in the program drops its block",
+     {{"Suppress accept", Named("CUST-NAME"), {B("today")}}, {"Unsuppress accept", Named("CUST-NAME"), {}}},
+     ""},
+    {"removing the only filter removes the block",
+     {{"Modify accept filter", Named("CUST-NAME"), {B("="), B("A")}}, {"Modify accept filter", Named("CUST-NAME"), {}}},
+     ""},
+    {"removing the filter beside another line keeps the other line",
+     {{"Modify accept title", Named("CUST-NAME"), {Q("T")}},
+      {"Modify accept filter", Named("CUST-NAME"), {B("="), B("A")}},
+      {"Modify accept filter", Named("CUST-NAME"), {}}},
+     "accept\n\t{\n\tname = CUST-NAME\n\ttitle = \"T\"\n\t}\n"},
+    {"a box without title gets the add line alone",
+     {{"Add box", NoKey(), {B("3,5"), B("10,20"), Q("")}}},
+     "box\n\t{\n\torig_coordinate = 3,5\n\tcoordinate = 10,20\n\tadd = true\n\t}\n"},
+    {"resetting the default mode of a window block holding only it drops the block",
+     {{"Modify screen default mode", NoKey(), {B("ADD")}}, {"Modify screen default mode", NoKey(), {B("reset")}}},
+     ""},
+    {"resetting the screen title takes the line only",
+     {{"Modify screen title", NoKey(), {Q("New")}}, {"Reset screen title", NoKey(), {}}},
+     "window\n\t{\n\t}\n"},
+    {"a trigger type outside 1 to 6 writes no type line",
+     {{"Modify screen trigger", NoKey(), {B("screen_load"), B("lock.sh"), B("9")}}},
+     "trigger\n\t{\n\ttrigger_point = screen_load\n\trun = lock.sh\n\t}\n"},
+    {"a second trigger change rewrites run and type in place",
+     {{"Modify accept trigger", Named("CUST-NAME"), {B("after_accept"), B("a.sh"), B("command")}},
+      {"Modify accept trigger", Named("CUST-NAME"), {B("after_accept"), B("b.sh"), B("windows")}}},
+     "trigger\n\t{\n\ttrigger_point = after_accept\n\tname = CUST-NAME\n\trun = b.sh\n\ttype = windows\n\t}\n"},
+    {"an added prompt is found again at its new place after a move",
+     {{"Add prompt", NoKey(), {Q("Hello"), B("20,5")}},
+      {"Move display", Prompt("Hello", 20, 5), {B("21,6")}},
+      {"Change display text", Prompt("Hello", 21, 6), {Q("Bye")}}},
+     "display\n\t{\n\ttext = \"Bye\"\n\tcoordinate = 21,6\n\tadd = true\n\tattributes = background, prompt\n\t}\n"},
+    {"a resize writes the picture, then the coordinate",
+     {{"Resize accept", Named("CUST-NAME"), {B("12"), B("5,22")}}},
+     "accept\n\t{\n\tname = CUST-NAME\n\tpicture = x(12)\n\tcoordinate = 5,22\n\t}\n"},
+    {"a colour is written by name, or as a number (low three bits of each byte dropped) when it has none",
+     {{"Modify display color", Text("Name:"), {B("Red/1193046")}}},
+     "display\n\t{\n\torig_text = \"Name:\"\n\tcolor = red/1060944\n\t}\n"},
+    {"messages are named by their original text",
+     {{"Modify message text", Text("Customer deleted"), {Q("Gone")}}},
+     "message\n\t{\n\torig_text = \"Customer deleted\"\n\ttext = \"Gone\"\n\t}\n"},
+    {"moving a box removes its block and adds one at the new corners",
+     {{"Moving or resizing box", Box(3, 2, 17, 77), {B("4,3"), B("18,78")}}},
+     "box\n\t{\n\torig_coordinate = 4,3\n\tcoordinate = 18,78\n\tadd = true\n\ttitle = \"Customer details\"\n\t}\n"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Catalogue, CommandWorkFiles, ::testing::ValuesIn(kWorkFileCases));
+
+TEST_F(DemoDocument, RefusalsReachTheSinkAndWriteNothing) {
+    Open(false);
+    model::CScreenModel& customer = Entry("CUSTOMER");
+    struct Refused {
+        Step step;
+        const char* message;
+    };
+    const Refused refusals[] = {
+        {{"Suppress accept", Named("CUST-NAME"), {Q("")}}, commands::texts::kCouldNotHide},
+        {{"Readonly accept", Named("CUST-NAME"), {Q("")}}, commands::texts::kCouldNotMakeReadonly},
+        {{"Resize accept", Named("CUST-LIMIT"), {B("4"), B("10,22")}}, commands::texts::kNotAlphanumeric},
+        {{"Add field", NoKey(), {B("CUST-NAME"), B("20,5")}}, commands::texts::kAlreadyDisplayed},
+        {{"Add prompt", NoKey(), {Q("On a field"), B("4,22")}}, commands::texts::kCouldNotAddPrompt},
+    };
+    for (const Refused& refused : refusals) {
+        sink_.Clear();
+        EXPECT_FALSE(Run(customer, refused.step.command, refused.step.key, refused.step.values));
+        ASSERT_EQ(sink_.Messages().size(), 1u) << refused.step.command;
+        EXPECT_EQ(sink_.Messages()[0], refused.message);
+    }
+    EXPECT_FALSE(document_.CanUndo(customer));
+    EXPECT_FALSE(document_.Modified());
+}
+
+TEST_F(DemoDocument, UndoAndRedoToAnyDepth) {
+    Open(false);
+    model::CScreenModel& customer = Entry("CUSTOMER");
+    EXPECT_FALSE(document_.CanUndo(customer));
+    ASSERT_TRUE(Run(customer, "Move display", Text("Name:"), {B("6,3")}));
+    const std::string afterFirst = WorkFile(customer);
+    ASSERT_TRUE(Run(customer, "Modify accept title", Named("CUST-NAME"), {Q("T")}));
+    ASSERT_TRUE(Run(customer, "Suppress display", Text("Phone:")));
+    EXPECT_EQ(document_.UndoLabels(customer),
+              (std::vector<std::string>{"No. 3: Suppress display(\torig_text = \"Phone:\"\n)",
+                                        "No. 2: Modify accept title(\tname = CUST-NAME\n)",
+                                        "No. 1: Move display(\torig_text = \"Name:\"\n)"}));
+
+    // Three steps chosen in the drop-down: the work file is empty again and
+    // the items are the compiled ones.
+    document_.ChooseUndoCount(customer, 3);
+    ASSERT_TRUE(document_.Undo(customer, sink_));
+    EXPECT_EQ(WorkFile(customer), "");
+    EXPECT_FALSE(document_.CanUndo(customer));
+    EXPECT_EQ(document_.RedoLabels(customer).size(), 3u);
+    EXPECT_EQ(document_.RedoLabels(customer).front(), "No. 3: Move display(\torig_text = \"Name:\"\n)");
+
+    // A plain Redo after a multi-step choice does one step; redo re-records
+    // the undo entry with its label and a new number.
+    ASSERT_TRUE(document_.Redo(customer, sink_));
+    EXPECT_EQ(WorkFile(customer), afterFirst);
+    EXPECT_EQ(document_.UndoLabels(customer),
+              (std::vector<std::string>{"No. 1: Move display(\torig_text = \"Name:\"\n)"}));
+    EXPECT_EQ(document_.RedoLabels(customer).size(), 2u);
+    const model::CDispText* moved = customer.FindDisplayByOriginalText("Name:");
+    ASSERT_NE(moved, nullptr);
+    EXPECT_TRUE(moved->IsMoved());
+
+    // Switching entries discards the redo history.
+    Entry("ORDER");
+    Entry("CUSTOMER");
+    EXPECT_FALSE(document_.CanRedo(customer));
+
+    // A new command empties the redo list too.
+    ASSERT_TRUE(document_.Undo(customer, sink_));
+    EXPECT_TRUE(document_.CanRedo(customer));
+    ASSERT_TRUE(Run(customer, "Suppress display", Text("Phone:")));
+    EXPECT_FALSE(document_.CanRedo(customer));
+}
+
+TEST_F(DemoDocument, ClearingHistoriesDeletesEverySnapshot) {
+    Open(false);
+    model::CScreenModel& customer = Entry("CUSTOMER");
+    ASSERT_TRUE(Run(customer, "Suppress display", Text("Phone:")));
+    ASSERT_TRUE(Run(customer, "Suppress display", Text("Name:")));
+    ASSERT_TRUE(document_.Undo(customer, sink_));
+    const fs::path directory = document_.Workspace().WorkFiles().Path();
+    auto snapshots = [&] {
+        int count = 0;
+        for (const auto& file : fs::directory_iterator(directory)) {
+            const std::string name = file.path().filename().string();
+            if (name.rfind("udo", 0) == 0 || name.rfind("rdo", 0) == 0) ++count;
+        }
+        return count;
+    };
+    EXPECT_EQ(snapshots(), 2);
+    document_.ForgetEntry(customer);
+    EXPECT_EQ(snapshots(), 0);
+}
+
+TEST_F(DemoDocument, AMessageBatchIsOneUndoStep) {
+    Open(false);
+    model::CScreenModel& customer = Entry("CUSTOMER");
+    commands::CommandBatch batch;
+    for (const char* text : {"Customer deleted", "Customer CUST-NO saved"}) {
+        batch.Add(commands::MakeCommand(customer, "Modify message text", Text(text), {Q("x")}).command);
+    }
+    ASSERT_TRUE(document_.Run(customer, batch, sink_));
+    EXPECT_EQ(document_.UndoLabels(customer).size(), 1u);
+    EXPECT_NE(WorkFile(customer).find("Customer CUST-NO saved"), std::string::npos);
+    ASSERT_TRUE(document_.Undo(customer, sink_));
+    EXPECT_EQ(WorkFile(customer), "");
+}
+
+TEST_F(DemoDocument, EditScreenFileAppliesAChangedCopyAsOneUndoStep) {
+    Open(true);
+    model::CScreenModel& menu = Entry("REPORTS-MENU");
+    EXPECT_EQ(document_.EditScreenFile(menu, nullptr, sink_), EditResult::NoWorkFile);
+    ASSERT_EQ(sink_.Messages().size(), 1u);
+    EXPECT_EQ(sink_.Messages()[0], texts::kNoScfFile);
+
+    model::CScreenModel& customer = Entry("CUSTOMER");
+    const std::string before = WorkFile(customer);
+    EXPECT_EQ(document_.EditScreenFile(customer, [](const std::string&) {}, sink_), EditResult::Unchanged);
+    EXPECT_FALSE(document_.CanUndo(customer));
+
+    const std::string edited = "window\n\t{\n\ttitle = \"By hand\"\n\t}\n";
+    std::string seen;
+    EXPECT_EQ(document_.EditScreenFile(
+                  customer,
+                  [&](const std::string& copy) {
+                      seen = ReadFile(copy);
+                      EXPECT_TRUE(customer.EditWindowOpen());
+                      WriteFile(copy, edited);
+                  },
+                  sink_),
+              EditResult::Applied);
+    EXPECT_EQ(seen, before);
+    EXPECT_EQ(WorkFile(customer), edited);
+    EXPECT_EQ(customer.Title().Current(), "By hand");
+    EXPECT_EQ(document_.UndoLabels(customer), (std::vector<std::string>{"No. 1: Edit screen file"}));
+    EXPECT_FALSE(fs::exists(overrides::SiblingPath(customer.OverridePath(), ".txt")));
+    ASSERT_TRUE(document_.Undo(customer, sink_));
+    EXPECT_EQ(WorkFile(customer), before);
+}
+
+TEST_F(DemoDocument, SaveWritesEveryKeptSectionInListOrder) {
+    Open(false);
+    model::CScreenModel& customer = Entry("CUSTOMER");
+    model::CScreenModel& menu = Entry("REPORTS-MENU");
+    ASSERT_TRUE(Run(menu, "Change menu text", Text("Back"), {Q("Return")}));
+    ASSERT_TRUE(Run(customer, "Add prompt", NoKey(), {Q("Gone soon"), B("20,5")}));
+    ASSERT_TRUE(Run(customer, "Suppress display", Prompt("Gone soon", 20, 5)));
+    ASSERT_TRUE(Run(customer, "Suppress display", Text("Phone:")));
+    ASSERT_TRUE(Run(customer, "Unsuppress display", Text("Phone:")));
+    EXPECT_TRUE(document_.Modified());
+    ASSERT_TRUE(document_.Save(sink_));
+    EXPECT_FALSE(document_.Modified());
+    // The prompt added and suppressed and the display suppressed and shown
+    // again leave nothing: the customer section goes, header and all.
+    EXPECT_EQ(ReadFile(overridePath_),
+              "#ORVALE Screen Customiser File (Override statements only).\n"
+              "menu REPORTS-MENU\n\t{\n\toption\n\t\t{\n\t\torig_text = \"Back\"\n\t\ttext = \"Return\"\n\t\t}\n\t}\n");
+    EXPECT_TRUE(sink_.Messages().empty());
+
+    ASSERT_TRUE(document_.SaveAs((scratch_.Path() / "copy.txt").string(), sink_));
+    EXPECT_EQ(document_.OverridePath(), (scratch_.Path() / "copy.scf").string());
+    EXPECT_EQ(ReadFile(document_.OverridePath()), ReadFile(overridePath_));
+}
+
+// A failure at any step of a save once left the user's file truncated.
+TEST_F(DemoDocument, AFailureAtAnyStepOfASaveLeavesTheOldFileWhole) {
+    Open(true);
+    model::CScreenModel& customer = Entry("CUSTOMER");
+    ASSERT_TRUE(Run(customer, "Modify screen title", NoKey(), {Q("Changed")}));
+    const std::string original = ReadFile(overridePath_);
+
+    overrides::IoFaults counting;
+    // The number of steps a save takes, counted on an identical save elsewhere.
+    const std::string probe = (scratch_.Path() / "probe.scf").string();
+    ASSERT_TRUE(overrides::SaveOverrideFile(document_.Workspace().Sections(), probe + ".bck", probe, sink_, counting));
+    ASSERT_GT(counting.Steps(), 5u);
+    for (std::size_t failing = 1; failing <= counting.Steps(); ++failing) {
+        sink_.Clear();
+        overrides::IoFaults faults(failing);
+        EXPECT_FALSE(document_.Save(sink_, faults)) << "step " << failing;
+        EXPECT_EQ(ReadFile(overridePath_), original) << "step " << failing;
+        EXPECT_TRUE(document_.Modified());
+        ASSERT_EQ(sink_.Messages().size(), 1u);
+        EXPECT_EQ(sink_.Messages()[0].rfind("could not open ", 0), 0u) << sink_.Messages()[0];
+        for (const auto& file : fs::directory_iterator(scratch_.Path())) {
+            EXPECT_EQ(file.path().filename().string().find(".new-"), std::string::npos) << file.path();
+        }
+    }
+    ASSERT_TRUE(document_.Save(sink_));
+    EXPECT_NE(ReadFile(overridePath_).find("title = \"Changed\""), std::string::npos);
+}
+
+TEST_F(DemoDocument, OpeningAnotherOverrideFileSavesFirst) {
+    Document empty(scratch_.Path().string());
+    EXPECT_FALSE(empty.OpenAnotherOverrideFile("x.scf", sink_));
+    ASSERT_EQ(sink_.Messages().size(), 1u);
+    EXPECT_EQ(sink_.Messages()[0], texts::kOpenProgramFirst);
+
+    Open(false);
+    model::CScreenModel& customer = Entry("CUSTOMER");
+    ASSERT_TRUE(Run(customer, "Modify screen title", NoKey(), {Q("Kept")}));
+    const std::string other = (scratch_.Path() / "other.op6").string();
+    WriteFile((scratch_.Path() / "other.scf").string(), "screen CUSTOMER\n\t{\n\twindow\n\t\t{\n\t\ttitle = \"Other\"\n\t\t}\n\t}\n");
+    ASSERT_TRUE(document_.OpenAnotherOverrideFile(other, sink_));
+    EXPECT_NE(ReadFile(overridePath_).find("title = \"Kept\""), std::string::npos);
+    EXPECT_EQ(document_.OverridePath(), (scratch_.Path() / "other.scf").string());
+    document_.ReloadEntry(customer, sink_);
+    EXPECT_EQ(customer.Title().Current(), "Other");
+    EXPECT_FALSE(document_.CanUndo(customer));
+}
+
+}  // namespace
+}  // namespace document::testing

@@ -1,0 +1,301 @@
+#include "tessellar/overrides/block_update.h"
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <system_error>
+
+#include "tessellar/overrides/item_resolution.h"
+#include "tessellar/overrides/line_reader.h"
+#include "tessellar/overrides/line_split.h"
+#include "tessellar/overrides/override_format.h"
+#include "tessellar/overrides/override_texts.h"
+#include "platform/message_format.h"
+
+namespace overrides {
+
+namespace {
+
+using model::IdentificationKind;
+
+// A block of these lines is dropped whole by the removing selectors.
+constexpr std::size_t kWindowDefaultOnlyLines = 4;
+constexpr std::size_t kAcceptFilterOnlyLines = 5;
+
+bool IsTriggerPointOfBlocks(int code) {
+    return (code >= 5 && code <= 14) || code == 17 || code == 18 || code == 26;
+}
+
+std::optional<StatementKind> KeywordOf(std::string_view line) {
+    OverrideStatement scratch;
+    return ParseStatementLine(line, scratch);
+}
+
+bool IsClosingBrace(std::string_view line) { return SplitLine(line).key == "}"; }
+
+bool SameIdentifier(const ItemIdentifier& a, const ItemIdentifier& b) {
+    return a.identificationKind == b.identificationKind && a.text == b.text && a.tag == b.tag && a.row == b.row &&
+           a.column == b.column;
+}
+
+// Two identifiers name the same item when both resolve to it; identifiers
+// that resolve to nothing (an item not in this screen) meet when equal.
+template <typename Item>
+bool SameItem(Item* block, Item* wanted, const ItemIdentifier& blockId, const ItemIdentifier& wantedId) {
+    if (block != nullptr || wanted != nullptr) return block == wanted;
+    return SameIdentifier(blockId, wantedId);
+}
+
+model::CModeItem* ResolveAnyMode(model::CScreenModel& model, const ItemIdentifier& id) {
+    if (model::CModeItem* mode = ResolveMode(model, id, model::ModeList::Screen)) return mode;
+    return ResolveMode(model, id, model::ModeList::ProgramWide);
+}
+
+bool ItemMatches(model::CScreenModel& model, StatementKind kind, const OverrideStatement& block,
+                 const ItemIdentifier& wanted) {
+    const ItemIdentifier& id = block.identifier;
+    switch (kind) {
+        case StatementKind::Display: {
+            const ItemIdentifier blockId = DisplayIdentifier(block);
+            return SameItem(ResolveDisplay(model, blockId), ResolveDisplay(model, wanted), blockId, wanted);
+        }
+        case StatementKind::Accept:
+            return SameItem(ResolveAccept(model, id), ResolveAccept(model, wanted), id, wanted);
+        case StatementKind::Option:
+            return SameItem(ResolveOption(model, id), ResolveOption(model, wanted), id, wanted);
+        case StatementKind::Mode:
+            return SameItem(ResolveAnyMode(model, id), ResolveAnyMode(model, wanted), id, wanted);
+        case StatementKind::Window: return true;
+        case StatementKind::Confirm: return id.text == wanted.text;
+        case StatementKind::Message: return id.text == wanted.text;
+        default: return false;
+    }
+}
+
+}  // namespace
+
+bool BlockMatches(model::CScreenModel& model, const OverrideStatement& block, const BlockTarget& target) {
+    const ItemIdentifier& id = block.identifier;
+    switch (target.kind) {
+        case StatementKind::Box:
+            return id.identificationKind == static_cast<int>(IdentificationKind::OriginalCoordinate) &&
+                   id.row == target.identifier.row && id.column == target.identifier.column &&
+                   block.overrides.coordinateGiven && block.overrides.row == target.bottomRow &&
+                   block.overrides.column == target.rightColumn;
+        case StatementKind::Trigger: {
+            if (block.trigger.point != target.triggerPoint) return false;
+            const int point = target.triggerPoint;
+            if (point == 7 || point == 8) return true;
+            if (point == 5 || point == 14) return ItemMatches(model, StatementKind::Option, block, target.identifier);
+            if (point == 12 || point == 13 || point == 26) {
+                return ItemMatches(model, StatementKind::Accept, block, target.identifier);
+            }
+            if (point == 18) return ItemMatches(model, StatementKind::Display, block, target.identifier);
+            return ItemMatches(model, StatementKind::Mode, block, target.identifier);
+        }
+        default: return ItemMatches(model, target.kind, block, target.identifier);
+    }
+}
+
+namespace {
+
+enum class Action { Update, Remove };
+
+class BlockEditor {
+public:
+    BlockEditor(model::CScreenModel& model, std::ostream& out, const BlockTarget& target, Action action,
+                PropertySelector selector, std::string_view newLine)
+        : model_(model), out_(out), target_(target), action_(action), selector_(selector), newLine_(newLine) {}
+
+    bool Run(std::istream& in) {
+        LineReader reader(in);
+        std::string line;
+        while (reader.Next(line)) Take(line);
+        if (collecting_) Finish();
+        return matched_;
+    }
+
+private:
+    bool OfInterest(StatementKind kind) const {
+        if (kind != target_.kind) return false;
+        return kind != StatementKind::Trigger || IsTriggerPointOfBlocks(target_.triggerPoint);
+    }
+
+    void Take(const std::string& line) {
+        if (matched_) {
+            out_ << line;
+            return;
+        }
+        const std::optional<StatementKind> keyword = KeywordOf(line);
+        if (keyword) {
+            // A keyword line ends a block that never closed.
+            if (collecting_) Finish();
+            if (OfInterest(*keyword)) {
+                collecting_ = true;
+                block_.assign(1, line);
+                return;
+            }
+            out_ << line;
+            return;
+        }
+        if (!collecting_) {
+            out_ << line;
+            return;
+        }
+        block_.push_back(line);
+        if (IsClosingBrace(line)) Finish();
+    }
+
+    void Finish() {
+        collecting_ = false;
+        OverrideStatement statement;
+        std::optional<std::size_t> selectedLine;
+        for (std::size_t i = 0; i < block_.size(); ++i) {
+            if (ParseStatementLineForProperty(block_[i], statement, selector_)) selectedLine = i;
+        }
+        if (!BlockMatches(model_, statement, target_)) {
+            Write(0, block_.size());
+            return;
+        }
+        matched_ = true;
+        if (action_ == Action::Remove || Dropped(statement)) return;
+        if (selectedLine) {
+            Write(0, *selectedLine);
+            if (!newLine_.empty()) out_ << newLine_;
+            Write(*selectedLine + 1, block_.size());
+            return;
+        }
+        const bool closed = IsClosingBrace(block_.back());
+        const std::size_t body = closed ? block_.size() - 1 : block_.size();
+        Write(0, body);
+        if (!newLine_.empty()) {
+            // A hand-edited last line without its line end would swallow the new line.
+            if (body > 0 && !block_[body - 1].empty() && block_[body - 1].back() != '\n') out_ << '\n';
+            out_ << newLine_;
+        }
+        if (closed) out_ << block_.back();
+    }
+
+    bool Dropped(const OverrideStatement& statement) {
+        switch (selector_) {
+            case PropertySelector::Suppress:
+            case PropertySelector::Unsuppress: {
+                if (target_.kind != StatementKind::Accept) return false;
+                const model::CAcceptFld* field = ResolveAccept(model_, statement.identifier);
+                if (field == nullptr) return false;
+                return selector_ == PropertySelector::Suppress ? field->suppressedInProgram
+                                                               : !field->suppressedInProgram;
+            }
+            case PropertySelector::RemoveDefaultMode:
+                return target_.kind == StatementKind::Window && block_.size() == kWindowDefaultOnlyLines;
+            case PropertySelector::RemoveFilter:
+                return target_.kind == StatementKind::Accept && block_.size() == kAcceptFilterOnlyLines;
+            default: return false;
+        }
+    }
+
+    void Write(std::size_t from, std::size_t to) {
+        for (std::size_t i = from; i < to; ++i) out_ << block_[i];
+    }
+
+    model::CScreenModel& model_;
+    std::ostream& out_;
+    const BlockTarget& target_;
+    Action action_;
+    PropertySelector selector_;
+    std::string_view newLine_;
+    bool collecting_ = false;
+    bool matched_ = false;
+    std::vector<std::string> block_;
+};
+
+bool RemoveFile(const std::string& path) {
+    std::error_code error;
+    std::filesystem::remove(path, error);
+    return !error && !std::filesystem::exists(path, error);
+}
+
+// Runs an editor over the model's work file through the scratch file.
+bool EditWorkFile(model::CScreenModel& model, Action action, const BlockTarget& target, PropertySelector selector,
+                  std::string_view newLine, platform::MessageSink& sink) {
+    const std::string& workFile = model.OverridePath();
+    if (workFile.empty()) return false;
+    std::ifstream in(workFile, std::ios::binary);
+    if (!in) return false;
+    const std::string scratch = SiblingPath(workFile, texts::kScratchExtension);
+    bool matched = false;
+    {
+        std::ofstream out(scratch, std::ios::binary | std::ios::trunc);
+        if (!out) {
+            sink.WriteOutput(texts::kOpenFailedOnTmpFile);
+            return false;
+        }
+        BlockEditor editor(model, out, target, action, selector, newLine);
+        matched = editor.Run(in);
+        out.flush();
+        if (!out || in.bad()) {
+            out.close();
+            RemoveFile(scratch);
+            sink.WriteOutput(texts::kOpenFailedOnTmpFile);
+            return false;
+        }
+    }
+    in.close();
+    // The whole new text takes the work file's place in one step, so an
+    // interrupted update leaves the old work file whole.
+    std::error_code error;
+    std::filesystem::rename(scratch, workFile, error);
+    if (error && !RemoveFile(scratch)) sink.ShowMessage(platform::FormatText(texts::kCouldNotDeleteFile, scratch.c_str()));
+    return matched && !error;
+}
+
+}  // namespace
+
+bool UpdateBlockStream(model::CScreenModel& model, std::istream& in, std::ostream& out, const BlockTarget& target,
+                       PropertySelector selector, std::string_view newLine) {
+    BlockEditor editor(model, out, target, Action::Update, selector, newLine);
+    return editor.Run(in);
+}
+
+bool RemoveBlockStream(model::CScreenModel& model, std::istream& in, std::ostream& out, const BlockTarget& target) {
+    BlockEditor editor(model, out, target, Action::Remove, PropertySelector::WholeBlock, {});
+    return editor.Run(in);
+}
+
+bool UpdateBlockInPlace(model::CScreenModel& model, const BlockTarget& target, PropertySelector selector,
+                        std::string_view newLine, platform::MessageSink& sink) {
+    return EditWorkFile(model, Action::Update, target, selector, newLine, sink);
+}
+
+bool RemoveBlock(model::CScreenModel& model, const BlockTarget& target, platform::MessageSink& sink) {
+    return EditWorkFile(model, Action::Remove, target, PropertySelector::WholeBlock, {}, sink);
+}
+
+bool AppendBlock(const std::string& workFilePath, StatementKind kind, const std::vector<std::string>& lines) {
+    if (workFilePath.empty()) return false;
+    bool needsLineEnd = false;
+    {
+        std::ifstream existing(workFilePath, std::ios::binary | std::ios::ate);
+        if (existing && existing.tellg() > 0) {
+            existing.seekg(-1, std::ios::end);
+            needsLineEnd = existing.get() != '\n';
+        }
+    }
+    std::ofstream out(workFilePath, std::ios::binary | std::ios::app);
+    if (!out) return false;
+    if (needsLineEnd) out << '\n';
+    out << format::KeywordLine(kind) << format::BlockOpenLine();
+    for (const std::string& line : lines) out << line;
+    out << format::BlockCloseLine();
+    out.flush();
+    return static_cast<bool>(out);
+}
+
+std::string SiblingPath(const std::string& workFilePath, std::string_view extension) {
+    std::filesystem::path path(workFilePath);
+    path.replace_extension(std::string(extension));
+    return path.string();
+}
+
+}  // namespace overrides

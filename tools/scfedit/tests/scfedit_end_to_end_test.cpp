@@ -1,0 +1,178 @@
+// scfedit run as a program on the demo program: the work files it prints
+// and the override files it saves, byte for byte, its refusals, errors and
+// exit statuses, and its help covering every command of the catalogue.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "tessellar/commands/command_catalogue.h"
+#include "testsupport/scratch_directory.h"
+#include "tools/scfedit/usage_text.h"
+
+namespace scfedit {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+constexpr const char* kHeader = "#ORVALE Screen Customiser File (Override statements only).\n";
+
+class ScfeditRun : public ::testing::Test {
+protected:
+    // Runs scfedit on the demo program with -m OVERRIDE (in the scratch
+    // directory) and the script; keeps its output and error text.
+    int Run(const std::string& script, const std::string& overrideName = "demo.scf") {
+        const fs::path scriptPath = scratch_.Path() / "script.txt";
+        std::ofstream(scriptPath, std::ios::binary) << script;
+        const std::string command = std::string("'") + SCFEDIT_PROGRAM + "' '" + TESSELLAR_DEMO_PROGRAM + "' -m '" +
+                                    (scratch_.Path() / overrideName).string() + "' '" + scriptPath.string() +
+                                    "' > '" + (scratch_.Path() / "out").string() + "' 2> '" +
+                                    (scratch_.Path() / "err").string() + "'";
+        const int status = std::system(command.c_str());
+        out_ = ReadFile(scratch_.Path() / "out");
+        err_ = ReadFile(scratch_.Path() / "err");
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    std::string Saved(const std::string& name = "demo.scf") const { return ReadFile(scratch_.Path() / name); }
+
+    testsupport::ScratchDirectory scratch_;
+    std::string out_;
+    std::string err_;
+};
+
+TEST_F(ScfeditRun, CommandsUndoRedoAndSaveGiveTheFileByteForByte) {
+    EXPECT_EQ(Run("select CUSTOMER\n"
+                  "run \"Modify screen title\" window \"Customers\"\n"
+                  "run \"Suppress accept\" name CUST-PHONE \"n/a\"\n"
+                  "run \"Move display\" orig_text \"Phone:\" 7,40\n"
+                  "run \"Add box\" new 3,5 10,40 \"Details\"\n"
+                  "run \"Modify confirm default\" confirm \"Delete this customer?\" no\n"
+                  "undo 2\n"
+                  "redo\n"
+                  "workfile\n"
+                  "select REPORTS-MENU\n"
+                  "run \"Modify menu trigger\" orig_text \"Back\" option \"menu.sh\" windows\n"
+                  "save\n"),
+              0)
+        << err_;
+    const std::string customer =
+        "window\n\t{\n\ttitle = \"Customers\"\n\t}\n"
+        "accept\n\t{\n\tname = CUST-PHONE\n\tsuppress = true\n\tdefault = \"n/a\"\n\t}\n"
+        "display\n\t{\n\torig_text = \"Phone:\"\n\tcoordinate = 7,40\n\t}\n"
+        "box\n\t{\n\torig_coordinate = 3,5\n\tcoordinate = 10,40\n\tadd = true\n\ttitle = \"Details\"\n\t}\n";
+    EXPECT_EQ(out_, customer);
+    EXPECT_EQ(err_, "");
+    EXPECT_EQ(Saved(), std::string(kHeader) +
+                           "screen CUSTOMER\n\t{\n"
+                           "\twindow\n\t\t{\n\t\ttitle = \"Customers\"\n\t\t}\n"
+                           "\taccept\n\t\t{\n\t\tname = CUST-PHONE\n\t\tsuppress = true\n\t\tdefault = \"n/a\"\n\t\t}\n"
+                           "\tdisplay\n\t\t{\n\t\torig_text = \"Phone:\"\n\t\tcoordinate = 7,40\n\t\t}\n"
+                           "\tbox\n\t\t{\n\t\torig_coordinate = 3,5\n\t\tcoordinate = 10,40\n\t\tadd = true\n"
+                           "\t\ttitle = \"Details\"\n\t\t}\n"
+                           "\t}\n"
+                           "menu REPORTS-MENU\n\t{\n"
+                           "\ttrigger\n\t\t{\n\t\ttrigger_point = option\n\t\torig_text = \"Back\"\n\t\trun = menu.sh\n"
+                           "\t\ttype = windows\n\t\t}\n"
+                           "\t}\n");
+}
+
+TEST_F(ScfeditRun, OpeningAndSavingTheDemoFileChangesNoByte) {
+    fs::copy_file(TESSELLAR_DEMO_OVERRIDES, scratch_.Path() / "demo.scf");
+    EXPECT_EQ(Run("save\n"), 0) << err_;
+    EXPECT_EQ(Saved(), ReadFile(TESSELLAR_DEMO_OVERRIDES));
+}
+
+TEST_F(ScfeditRun, LabelListsArePrintedNewestFirstWithEscapes) {
+    EXPECT_EQ(Run("select CUSTOMER\n"
+                  "run \"Change display text\" orig_text \"Name:\" \"Client:\"\n"
+                  "run \"Resize the window\" window 70,20\n"
+                  "run \"Reset accept\" tag 1\n"
+                  "undo\n"
+                  "undo-labels\n"
+                  "redo-labels\n"),
+              0)
+        << err_;
+    EXPECT_EQ(out_,
+              "No. 2: Resize the window()\n"
+              "No. 1: Change display text(\\torig_text = \"Name:\"\\n)\n"
+              "No. 1: Reset accept(\\ttag = 1\\n)\n");
+}
+
+TEST_F(ScfeditRun, RefusalsArePrintedAndTheScriptGoesOn) {
+    EXPECT_EQ(Run("select CUSTOMER\n"
+                  "run \"Readonly accept\" name CUST-NAME \"\"\n"
+                  "run \"Resize accept\" name CUST-LIMIT 4 10,22\n"
+                  "run \"Modify accept title\" name CUST-NAME \"Client\"\n"
+                  "save\n"),
+              0)
+        << err_;
+    EXPECT_EQ(out_,
+              "Sorry, could not make a field readonly without default values\n"
+              "The width of the field can not be changed as it is not alphanumeric. Change the format of the field "
+              "via the Properties dialog.\n");
+    EXPECT_NE(Saved().find("title = \"Client\""), std::string::npos);
+}
+
+TEST_F(ScfeditRun, ALineInErrorStopsTheScriptBeforeAnythingIsSaved) {
+    fs::copy_file(TESSELLAR_DEMO_OVERRIDES, scratch_.Path() / "demo.scf");
+    EXPECT_EQ(Run("select CUSTOMER\n"
+                  "run \"Modify screen title\" window \"Changed\"\n"
+                  "save\n"
+                  "run \"Modify screen title\" windows \"Again\"\n"),
+              2);
+    EXPECT_EQ(err_, (scratch_.Path() / "script.txt").string() +
+                        ":4: 'Modify screen title' does not take the key 'windows'\n");
+    EXPECT_EQ(Saved(), ReadFile(TESSELLAR_DEMO_OVERRIDES));
+
+    // An item the entry does not have is found only when the line runs.
+    EXPECT_EQ(Run("select CUSTOMER\nrun \"Move accept\" name NO-SUCH-FIELD 4,4\nsave\n"), 2);
+    EXPECT_EQ(err_, (scratch_.Path() / "script.txt").string() +
+                        ":2: the screen has no such item for 'Move accept'\n");
+    EXPECT_EQ(Saved(), ReadFile(TESSELLAR_DEMO_OVERRIDES));
+}
+
+// The browser's first row was marked decoded when the page was filled
+// without decoding it, so its items never appeared.
+TEST_F(ScfeditRun, TheFirstEntryOfTheBrowserIsDecodedToo) {
+    EXPECT_EQ(Run("select MAIN-MENU\nrun \"Move menu\" orig_text \"Reports\" 11,10\nworkfile\n"), 0) << err_;
+    EXPECT_EQ(out_, "option\n\t{\n\torig_text = \"Reports\"\n\tcoordinate = 11,10\n\t}\n");
+}
+
+TEST_F(ScfeditRun, AFailedSaveExitsWithOne) {
+    EXPECT_EQ(Run("select CUSTOMER\nrun \"Modify screen title\" window \"X\"\nsave\n", "missing/demo.scf"), 1);
+    EXPECT_NE(out_.find("could not open "), std::string::npos) << out_;
+    EXPECT_FALSE(fs::exists(scratch_.Path() / "missing"));
+}
+
+TEST_F(ScfeditRun, AThousandStepsThenUndoingThemAll) {
+    std::string script = "select REPORTS-MENU\n";
+    for (int i = 0; i < 999; ++i) {
+        script += "run \"Move menu\" orig_text \"Back\" " + std::to_string(10 + i % 5) + ",22\n";
+    }
+    script += "undo 999\nworkfile\n";
+    EXPECT_EQ(Run(script), 0) << err_;
+    EXPECT_EQ(out_, "");
+}
+
+TEST(ScfeditHelp, ShowsEveryCommandOfTheCatalogue) {
+    const std::string usage = kUsage;
+    const std::string manual = ReadFile(fs::path(SCFEDIT_MANUAL));
+    for (const std::string& name : commands::CatalogueNames()) {
+        EXPECT_NE(usage.find("run \"" + name + "\" "), std::string::npos) << name;
+        EXPECT_NE(manual.find("run \"" + name + "\" "), std::string::npos) << name;
+    }
+}
+
+}  // namespace
+}  // namespace scfedit
