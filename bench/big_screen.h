@@ -3,8 +3,11 @@
 // opimage, and a 5,000-statement section for it as the customiser writes
 // sections, spread over every statement kind.
 
+#include <cstddef>
+#include <fstream>
 #include <string>
 
+#include "tessellar/overrides/line_reader.h"
 #include "tools/opimage/description.h"
 
 namespace bench {
@@ -78,6 +81,17 @@ inline std::string SectionText() {
         }
     }
     return text;
+}
+
+// The baseline of the section benchmarks: reading a section file's lines
+// once with the customiser's reader.
+inline std::size_t CountSectionLines(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    overrides::LineReader reader(in);
+    std::string line;
+    std::size_t lines = 0;
+    while (reader.Next(line)) ++lines;
+    return lines;
 }
 
 }  // namespace bench

@@ -106,11 +106,7 @@ void ReadWorkFile(benchmark::State& state) {
     if (!fixture.ready) return state.SkipWithError("the bench document could not be made");
     std::size_t lines = 0;
     for (auto _ : state) {
-        std::ifstream in(fixture.screen->OverridePath(), std::ios::binary);
-        overrides::LineReader reader(in);
-        std::string line;
-        lines = 0;
-        while (reader.Next(line)) ++lines;
+        lines = bench::CountSectionLines(fixture.screen->OverridePath());
         benchmark::DoNotOptimize(lines);
     }
     state.counters["lines"] = static_cast<double>(lines);

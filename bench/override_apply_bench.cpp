@@ -65,11 +65,7 @@ void ReadSectionLines(benchmark::State& state) {
     Fixture& fixture = TheFixture();
     std::size_t lines = 0;
     for (auto _ : state) {
-        std::ifstream in(fixture.sectionPath, std::ios::binary);
-        overrides::LineReader reader(in);
-        std::string line;
-        lines = 0;
-        while (reader.Next(line)) ++lines;
+        lines = bench::CountSectionLines(fixture.sectionPath);
         benchmark::DoNotOptimize(lines);
     }
     state.counters["lines"] = static_cast<double>(lines);
