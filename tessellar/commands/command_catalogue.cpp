@@ -295,7 +295,9 @@ MadeCommand DefaultAndFlag(Arguments& a) {
 
 MadeCommand ChangeDefault(Arguments& a) {
     if (!a.Count(1, 1)) return Failed(a);
-    if (const Refusal refusal = DefaultListRefusal(a)) return OneLine(a, PropertySelector::Default, a.Default(0), refusal);
+    if (const Refusal refusal = DefaultListRefusal(a)) {
+        return OneLine(a, PropertySelector::Default, a.Default(0), refusal);
+    }
     return OneLineAppendingIf(a, PropertySelector::Default, a.Default(0), !a.Text(0).empty());
 }
 
