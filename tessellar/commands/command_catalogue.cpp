@@ -7,6 +7,7 @@
 #include "tessellar/commands/command_texts.h"
 #include "tessellar/commands/statement_commands.h"
 #include "tessellar/commands/value_lines.h"
+#include "tessellar/commands/value_list_check.h"
 #include "tessellar/model/display_text.h"
 #include "tessellar/overrides/line_split.h"
 #include "tessellar/overrides/override_texts.h"
@@ -276,17 +277,27 @@ MadeCommand RemoveTrigger(Arguments& a) {
     return Made(std::make_unique<RemoveBlockCommand>(a.name, a.key, point));
 }
 
+// The new default of an entry field against the field's value lists.
+Refusal DefaultListRefusal(const Arguments& a) {
+    if (!a.item || a.item->accept == nullptr) return std::nullopt;
+    return CheckDefaultInLists(*a.item->accept, a.Text(0), a.values[0].quoted);
+}
+
 template <PropertySelector flagSelector>
 MadeCommand DefaultAndFlag(Arguments& a) {
     if (!a.Count(1, 1)) return Failed(a);
     const bool readonly = flagSelector == PropertySelector::Readonly;
-    const Refusal refusal = readonly ? CheckReadonlyDefault(a.Text(0)) : CheckHideDefault(a.Text(0));
+    Refusal refusal = readonly ? CheckReadonlyDefault(a.Text(0)) : CheckHideDefault(a.Text(0));
+    if (!refusal) refusal = DefaultListRefusal(a);
     const KeyLineUpdate flag{flagSelector, FlagLine(readonly ? keys::kReadonly : keys::kSuppress, true)};
     return Made(std::make_unique<DefaultAndFlagCommand>(a.name, a.key, a.Default(0), flag, refusal));
 }
 
 MadeCommand ChangeDefault(Arguments& a) {
     if (!a.Count(1, 1)) return Failed(a);
+    if (const Refusal refusal = DefaultListRefusal(a)) {
+        return OneLine(a, PropertySelector::Default, a.Default(0), refusal);
+    }
     return OneLineAppendingIf(a, PropertySelector::Default, a.Default(0), !a.Text(0).empty());
 }
 

@@ -2,6 +2,8 @@
 // The texts of the commands: their names (which open their undo labels),
 // the undo labels' forms and every refusal a command's check gives.
 
+#include <cstddef>
+
 namespace commands::texts {
 
 // Display items.
@@ -110,5 +112,15 @@ inline constexpr const char* kNoGlobalFields = "No global fields available for t
 inline constexpr const char* kCouldNotAddPrompt = "Could not add prompt here";
 inline constexpr const char* kCouldNotAddField = "Could not add field here";
 inline constexpr const char* kCouldNotAddTriggerDisplay = "Could not add trigger display here";
+
+// A user value list: as an override statement holds it, and as messages
+// describe it (cut with "..." before it passes its length).
+inline constexpr const char* kUserListSeparator = ",";
+inline constexpr const char* kUserListRangeJoin = "#";
+inline constexpr const char* kUserListDescriptionRangeJoin = "->";
+inline constexpr const char* kUserListAllowedPrefix = "Sub Cust Allowed - ";
+inline constexpr const char* kUserListDisallowedPrefix = "Extra Cust Disallowed - ";
+inline constexpr const char* kUserListCut = "...";
+inline constexpr std::size_t kUserListDescriptionLength = 1015;
 
 }  // namespace commands::texts

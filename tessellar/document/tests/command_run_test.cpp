@@ -107,6 +107,8 @@ TEST_F(DemoDocument, RefusalsReachTheSinkAndWriteNothing) {
     const Refused refusals[] = {
         {{"Suppress accept", Named("CUST-NAME"), {Q("")}}, commands::texts::kCouldNotHide},
         {{"Readonly accept", Named("CUST-NAME"), {Q("")}}, commands::texts::kCouldNotMakeReadonly},
+        {{"Suppress accept", Named("CUST-LIMIT"), {B("60000")}}, "Allowed -    0 -> 50000"},
+        {{"Change accept default", Named("CUST-LIMIT"), {Q("-0.5")}}, "Allowed -    0 -> 50000"},
         {{"Resize accept", Named("CUST-LIMIT"), {B("4"), B("10,22")}}, commands::texts::kNotAlphanumeric},
         {{"Add field", NoKey(), {B("CUST-NAME"), B("20,5")}}, commands::texts::kAlreadyDisplayed},
         {{"Add prompt", NoKey(), {Q("On a field"), B("4,22")}}, commands::texts::kCouldNotAddPrompt},
