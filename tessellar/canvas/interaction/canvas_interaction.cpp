@@ -73,9 +73,26 @@ void CanvasInteraction::Select(const ItemHit& hit) {
 
 void CanvasInteraction::ResetSelection() {
     selection_ = {};
+    suppressed_ = {};
+    rightClick_.reset();
     key_ = {};
     handle_ = Handle::None;
     if (mode_ != Mode::BoxTool) mode_ = Mode::Ready;
+}
+
+void CanvasInteraction::RightPress(model::CScreenModel& model, PixelPoint p) {
+    mode_ = Mode::Ready;
+    ResetSelection();
+    Select(HitTest(model, p, cell_, gridShift_));
+    // A hidden item is noted even when a box behind it is selected.
+    suppressed_ = SuppressedAt(model, p, cell_, gridShift_);
+    rightClickOnEmpty_ = !selection_;
+    rightClick_.reset();
+}
+
+std::optional<PixelRect> CanvasInteraction::InsertionMark() const {
+    if (!rightClick_ || !rightClickOnEmpty_) return std::nullopt;
+    return PixelRect{rightClick_->x, rightClick_->y, rightClick_->x + 2, rightClick_->y + cell_.height};
 }
 
 void CanvasInteraction::ArmBoxTool() {

@@ -38,6 +38,16 @@ public:
     // Escape: drops a drag in progress (and the box tool) without an outcome.
     void Cancel();
 
+    // Right button down selects the item under the point, or notes the
+    // suppressed item there; the release keeps the point for the add commands.
+    void RightPress(model::CScreenModel& model, PixelPoint p);
+    void RightRelease(PixelPoint p) { rightClick_ = p; }
+    std::optional<PixelPoint> LastRightClick() const { return rightClick_; }
+    // The suppressed item noted under the last right click, for unsuppressing.
+    const ItemHit& SuppressedUnderRightClick() const { return suppressed_; }
+    // The mark a right click on empty canvas draws: 2 pixels wide, one cell high.
+    std::optional<PixelRect> InsertionMark() const;
+
     // "Add &Box": clears the selection and waits for the first corner.
     void ArmBoxTool();
     // Forgets the selection; after every command and on a new screen.
@@ -80,6 +90,9 @@ private:
     PixelPoint mouse_;
     PixelRect band_;
     PixelRect painted_;  // the band as last painted
+    std::optional<PixelPoint> rightClick_;
+    ItemHit suppressed_;
+    bool rightClickOnEmpty_ = false;
 };
 
 }  // namespace canvas::interaction

@@ -32,10 +32,10 @@ namespace {
 // a second one is under it too.
 template <typename Item, typename Cells>
 Item* FirstHit(model::ItemList<Item>& list, PixelPoint p, CellSize cell, Cells cellsOf, CellRect& cells,
-               bool& overlapping) {
+               bool& overlapping, bool suppressed = false) {
     Item* first = nullptr;
     for (Item& item : list) {
-        if (item.suppressed.Current()) continue;
+        if (item.suppressed.Current() != suppressed) continue;
         const CellRect rect = cellsOf(item);
         if (!rect.Pixels(cell).Contains(p)) continue;
         if (first != nullptr) {
@@ -48,38 +48,39 @@ Item* FirstHit(model::ItemList<Item>& list, PixelPoint p, CellSize cell, Cells c
     return first;
 }
 
-}  // namespace
-
-ItemHit HitTest(model::CScreenModel& model, PixelPoint p, CellSize cell, int gridShift) {
+// Walks the kinds in hit order, taking either shown or only hidden items;
+// modes are never hidden that way.
+ItemHit Walk(model::CScreenModel& model, PixelPoint p, CellSize cell, int gridShift, bool suppressed) {
     ItemHit hit;
     if (cell.width <= 0 || cell.height <= 0) return hit;
-    if ((hit.display = FirstHit(model.Displays(), p, cell,
-                                [&](const model::CDispText& d) { return ItemCells(d, false, gridShift); }, hit.cells,
-                                hit.overlapping))) {
+    const auto displayCells = [&](const model::CDispText& d) { return ItemCells(d, false, gridShift); };
+    const auto acceptCells = [&](const model::CAcceptFld& a) { return ItemCells(a, true, gridShift); };
+    const auto optionCells = [](const model::COptionItem& o) { return ItemCells(o); };
+    const auto modeCells = [](const model::CModeItem& m) { return ItemCells(m); };
+    const auto boxCells = [](const model::CBoxItem& b) { return ItemCells(b); };
+    bool& over = hit.overlapping;
+    if ((hit.display = FirstHit(model.Displays(), p, cell, displayCells, hit.cells, over, suppressed))) {
         hit.kind = SelectionKind::Display;
-    } else if ((hit.accept = FirstHit(model.Accepts(), p, cell,
-                                      [&](const model::CAcceptFld& a) { return ItemCells(a, true, gridShift); },
-                                      hit.cells, hit.overlapping))) {
+    } else if ((hit.accept = FirstHit(model.Accepts(), p, cell, acceptCells, hit.cells, over, suppressed))) {
         hit.kind = SelectionKind::Accept;
-    } else if ((hit.option = FirstHit(model.Options(), p, cell,
-                                      [](const model::COptionItem& o) { return ItemCells(o); }, hit.cells,
-                                      hit.overlapping))) {
+    } else if ((hit.option = FirstHit(model.Options(), p, cell, optionCells, hit.cells, over, suppressed))) {
         hit.kind = SelectionKind::Option;
-    } else if ((hit.mode = FirstHit(model.Modes(), p, cell, [](const model::CModeItem& m) { return ItemCells(m); },
-                                    hit.cells, hit.overlapping))) {
+    } else if (!suppressed && (hit.mode = FirstHit(model.Modes(), p, cell, modeCells, hit.cells, over))) {
         hit.kind = SelectionKind::Mode;
-    } else if ((hit.box = FirstHit(model.Boxes(), p, cell, [](const model::CBoxItem& b) { return ItemCells(b); },
-                                   hit.cells, hit.overlapping))) {
+    } else if ((hit.box = FirstHit(model.Boxes(), p, cell, boxCells, hit.cells, over, suppressed))) {
         hit.kind = SelectionKind::Box;
     }
     return hit;
 }
 
-model::CDispText* SuppressedDisplayAt(model::CScreenModel& model, PixelPoint p, CellSize cell, int gridShift) {
-    for (model::CDispText& item : model.Displays()) {
-        if (item.suppressed.Current() && ItemCells(item, false, gridShift).Pixels(cell).Contains(p)) return &item;
-    }
-    return nullptr;
+}  // namespace
+
+ItemHit HitTest(model::CScreenModel& model, PixelPoint p, CellSize cell, int gridShift) {
+    return Walk(model, p, cell, gridShift, false);
+}
+
+ItemHit SuppressedAt(model::CScreenModel& model, PixelPoint p, CellSize cell, int gridShift) {
+    return Walk(model, p, cell, gridShift, true);
 }
 
 }  // namespace canvas::interaction

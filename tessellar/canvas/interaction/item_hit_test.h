@@ -64,7 +64,8 @@ struct ItemHit {
 
 ItemHit HitTest(model::CScreenModel& model, PixelPoint p, CellSize cell, int gridShift = 0);
 
-// The test behind unsuppressing: the first suppressed display under the point.
-model::CDispText* SuppressedDisplayAt(model::CScreenModel& model, PixelPoint p, CellSize cell, int gridShift = 0);
+// The test behind unsuppressing: the first suppressed display, entry
+// field, option or box under the point, in that order.
+ItemHit SuppressedAt(model::CScreenModel& model, PixelPoint p, CellSize cell, int gridShift = 0);
 
 }  // namespace canvas::interaction

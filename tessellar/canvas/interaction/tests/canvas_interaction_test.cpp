@@ -98,7 +98,7 @@ TEST_F(Screen, HitOrderOverOverlappingItems) {
     }
     display->suppressed.SetCurrent(true);
     EXPECT_EQ(HitTest(model, At(2, 5), kCell).kind, SelectionKind::Accept) << "suppressed items are skipped";
-    EXPECT_EQ(SuppressedDisplayAt(model, At(2, 5), kCell), display);
+    EXPECT_EQ(SuppressedAt(model, At(2, 5), kCell).display, display);
     display->suppressed.SetCurrent(false);
     model::CDispText& twin = Display(2, 7, 4, "Other");
     const ItemHit hit = HitTest(model, At(2, 7), kCell);
@@ -273,6 +273,24 @@ TEST_F(Screen, RepaintsOnlyWhenTheBandMovedAWholeCell) {
     EXPECT_TRUE(canvas.Drag(At(2, 6, 8, 16)));
     canvas.Cancel();
     EXPECT_FALSE(canvas.RubberBand()) << "Escape drops the drag";
+}
+
+TEST_F(Screen, RightClickSelectsOrNotesTheSuppressedItem) {
+    canvas.RightPress(model, At(2, 10));
+    canvas.RightRelease(At(2, 10));
+    EXPECT_EQ(canvas.SelectedKind(), SelectionKind::Accept);
+    EXPECT_FALSE(canvas.InsertionMark()) << "no mark over an item";
+    accept->suppressed.SetCurrent(true);
+    canvas.RightPress(model, At(2, 10));
+    canvas.RightRelease(At(2, 10, 3, 5));
+    EXPECT_EQ(canvas.SuppressedUnderRightClick().accept, accept);
+    EXPECT_EQ(canvas.SelectedKind(), SelectionKind::Box) << "the box around the hidden field is selected";
+    canvas.RightPress(model, At(20, 40, 3, 5));
+    canvas.RightRelease(At(20, 40, 3, 5));
+    EXPECT_EQ(canvas.LastRightClick(), At(20, 40, 3, 5));
+    EXPECT_EQ(canvas.InsertionMark(), (PixelRect{323, 325, 325, 341}));
+    canvas.ResetSelection();
+    EXPECT_FALSE(canvas.LastRightClick()) << "a command's selection reset forgets the point";
 }
 
 TEST_F(Screen, OutcomesMakeTheirCatalogueCommands) {
