@@ -23,9 +23,9 @@ PixelPoint At(int row, int column, int dx = 0, int dy = 0) {
 // Display "Name:" at 2,5 (4 wide) over entry field CUST-NAME at 2,5 (6
 // wide), a narrow field at 8,0, an option at 4,0, a mode at 10,0, and a box
 // from 1,1 to 6,30 around them.
-class Screen : public ::testing::Test {
+class CanvasGestures : public ::testing::Test {
 protected:
-    Screen() : model("CUSTOMER", 3, nullptr, 0, 0, model::ModelKind::Screen) {
+    CanvasGestures() : model("CUSTOMER", 3, nullptr, 0, 0, model::ModelKind::Screen) {
         model.SetOrigin({3, 10});
         display = &Display(2, 5, 4, "Name:");
         accept = &Accept(2, 5, 6, "CUST-NAME");
@@ -77,7 +77,7 @@ protected:
     CanvasInteraction canvas{kCell};
 };
 
-TEST_F(Screen, HitOrderOverOverlappingItems) {
+TEST_F(CanvasGestures, HitOrderOverOverlappingItems) {
     struct Case {
         const char* what;
         PixelPoint point;
@@ -108,7 +108,7 @@ TEST_F(Screen, HitOrderOverOverlappingItems) {
     EXPECT_FALSE(HitTest(model, At(2, 5), kCell).overlapping);
 }
 
-TEST(Handles, NumberingPositionsAndCursors) {
+TEST(CanvasHandles, NumberingPositionsAndCursors) {
     // A field over cells 5..8 of row 2, and a box with its lines from 2,1 to 6,3.
     const PixelRect field = CellRect{5, 2, 9, 3}.Pixels(kCell);
     const PixelRect boxLines = HandleFrame(PixelRect{16, 16, 56, 64}, kCell, true);
@@ -143,7 +143,7 @@ TEST(Handles, NumberingPositionsAndCursors) {
     EXPECT_EQ(HandleAt(field, {56, 40}), Handle::None) << "the field's middle";
 }
 
-TEST(PixelToCell, RoundsHalfUp) {
+TEST(CanvasCells, RoundsHalfUp) {
     struct Case {
         int numerator, denominator, expected;
     };
@@ -156,7 +156,7 @@ TEST(PixelToCell, RoundsHalfUp) {
     EXPECT_EQ(ToCells({12, 8, 44, 24}, kCell), (CellSpan{1, 2, 1, 4}));
 }
 
-TEST_F(Screen, MovesRoundHalfACellUpAndNotBelow) {
+TEST_F(CanvasGestures, MovesRoundHalfACellUpAndNotBelow) {
     struct Case {
         const char* what;
         int dx, dy;
@@ -181,7 +181,7 @@ TEST_F(Screen, MovesRoundHalfACellUpAndNotBelow) {
     }
 }
 
-TEST_F(Screen, ADragThatReturnsToItsStartAsksForNothing) {
+TEST_F(CanvasGestures, ADragThatReturnsToItsStartAsksForNothing) {
     EXPECT_EQ(Gesture(At(2, 6), {At(5, 12), At(7, 1), At(2, 6)}).kind, OutcomeKind::Nothing);
     EXPECT_EQ(canvas.CurrentMode(), Mode::Ready);
     // The same on the right handle of the entry field.
@@ -193,7 +193,7 @@ TEST_F(Screen, ADragThatReturnsToItsStartAsksForNothing) {
     EXPECT_EQ(Gesture(At(2, 6), {}).kind, OutcomeKind::Nothing);
 }
 
-TEST_F(Screen, HandlesResizeFieldsAndBoxes) {
+TEST_F(CanvasGestures, HandlesResizeFieldsAndBoxes) {
     canvas.Press(model, At(2, 10));
     ASSERT_EQ(canvas.SelectedKind(), SelectionKind::Accept);
     GestureOutcome outcome = Gesture(At(2, 11, 0, 8), {At(2, 13, 0, 8)});
@@ -220,7 +220,7 @@ TEST_F(Screen, HandlesResizeFieldsAndBoxes) {
     EXPECT_EQ(outcome.corners, (model::BoxCorners{1, 1, 32, 8}));
 }
 
-TEST_F(Screen, BoxToolBothWaysAndWithinOneRow) {
+TEST_F(CanvasGestures, BoxToolBothWaysAndWithinOneRow) {
     struct Case {
         const char* what;
         PixelPoint from, to;
@@ -253,7 +253,7 @@ TEST_F(Screen, BoxToolBothWaysAndWithinOneRow) {
     }
 }
 
-TEST_F(Screen, BoxMovedOntoTheDataGridIsRefused) {
+TEST_F(CanvasGestures, BoxMovedOntoTheDataGridIsRefused) {
     canvas.SetDataGridWindow(PixelRect{0, 20 * 16, 800, 30 * 16});
     const GestureOutcome near = Gesture(At(5, 20), {At(12, 20)});
     EXPECT_EQ(near.kind, OutcomeKind::MoveBox) << "bottom line at row 13 stays above the grid";
@@ -263,7 +263,7 @@ TEST_F(Screen, BoxMovedOntoTheDataGridIsRefused) {
     EXPECT_FALSE(onto.AsksForCommand());
 }
 
-TEST_F(Screen, RepaintsOnlyWhenTheBandMovedAWholeCell) {
+TEST_F(CanvasGestures, RepaintsOnlyWhenTheBandMovedAWholeCell) {
     canvas.Press(model, At(2, 6));
     EXPECT_FALSE(canvas.Drag(At(2, 6, 7, 15)));
     EXPECT_TRUE(canvas.Drag(At(2, 6, 8, 0)));
@@ -275,7 +275,7 @@ TEST_F(Screen, RepaintsOnlyWhenTheBandMovedAWholeCell) {
     EXPECT_FALSE(canvas.RubberBand()) << "Escape drops the drag";
 }
 
-TEST_F(Screen, RightClickSelectsOrNotesTheSuppressedItem) {
+TEST_F(CanvasGestures, RightClickSelectsOrNotesTheSuppressedItem) {
     canvas.RightPress(model, At(2, 10));
     canvas.RightRelease(At(2, 10));
     EXPECT_EQ(canvas.SelectedKind(), SelectionKind::Accept);
@@ -293,7 +293,7 @@ TEST_F(Screen, RightClickSelectsOrNotesTheSuppressedItem) {
     EXPECT_FALSE(canvas.LastRightClick()) << "a command's selection reset forgets the point";
 }
 
-TEST_F(Screen, OutcomesMakeTheirCatalogueCommands) {
+TEST_F(CanvasGestures, OutcomesMakeTheirCatalogueCommands) {
     model.CreateFrame();
     std::vector<GestureOutcome> outcomes;
     outcomes.push_back(Gesture(At(2, 10), {At(3, 12)}));               // move the entry field
