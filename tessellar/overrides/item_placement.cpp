@@ -28,6 +28,11 @@ model::CellPosition RelativePosition(const model::CScreenModel& model, int row, 
     return {ClampCell(std::int64_t{row} - OriginRow(model)), ClampCell(std::int64_t{column} - OriginColumn(model))};
 }
 
+model::CellPosition AbsolutePosition(const model::CScreenModel& model, model::CellPosition relative) {
+    return {ClampCell(std::int64_t{relative.row} + OriginRow(model)),
+            ClampCell(std::int64_t{relative.column} + OriginColumn(model))};
+}
+
 void MoveFieldItem(model::CScreenModel& model, model::FieldItem& item, model::CellPosition relative) {
     item.position.SetCurrent(relative);
     if (!OnDataGrid(model)) return;

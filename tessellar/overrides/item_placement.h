@@ -19,6 +19,8 @@ int ClampCell(std::int64_t value);
 // An absolute coordinate as a position relative to the screen origin (an
 // undecoded screen counts from 1, 1).
 model::CellPosition RelativePosition(const model::CScreenModel& model, int row, int column);
+// The reverse: a position relative to the origin as a statement writes it.
+model::CellPosition AbsolutePosition(const model::CScreenModel& model, model::CellPosition relative);
 
 // Sets the item's current position; on a data grid an item that comes into
 // the review area's rows joins the grid, one that leaves them leaves it, and

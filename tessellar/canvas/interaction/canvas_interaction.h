@@ -1,0 +1,98 @@
+#pragma once
+// The canvas's mouse editing without a window: the selection, the handles,
+// the mode a press, hover, drag and release move through, the rubber band
+// and the cursor to show, and what a completed gesture asks for. The window
+// feeds it mouse positions in the canvas's logical coordinates, paints the
+// band and handles it reports, and turns each outcome into a command.
+
+#include <optional>
+
+#include "tessellar/canvas/interaction/gesture_outcome.h"
+#include "tessellar/canvas/interaction/item_hit_test.h"
+#include "tessellar/canvas/interaction/pixel_geometry.h"
+
+namespace canvas::interaction {
+
+enum class Mode { Ready, ArmedMove, Moving, ArmedResize, Resizing, BoxTool, BoxDrawing };
+
+class CanvasInteraction {
+public:
+    explicit CanvasInteraction(CellSize cell) : cell_(cell) {}
+
+    void SetCellSize(CellSize cell) { cell_ = cell; }
+    // The graphical data grid's window, which no box may be moved onto.
+    void SetDataGridWindow(std::optional<PixelRect> window) { gridWindow_ = window; }
+    // The data grid's horizontal scroll in columns.
+    void SetGridShift(int columns) { gridShift_ = columns; }
+
+    // Left button down: fixes the box tool's anchor, starts an armed resize,
+    // or selects the item under the point and arms a move inside it.
+    void Press(model::CScreenModel& model, PixelPoint p);
+    // No button: arms a resize over a handle or a move inside the selection.
+    Cursor Hover(PixelPoint p);
+    // Button down and moving; true when the band moved by a whole cell
+    // since it was last painted, so the canvas repaints.
+    bool Drag(PixelPoint p);
+    // Button up: the gesture's outcome; the mode returns to ready.
+    GestureOutcome Release(PixelPoint p);
+    // Escape: drops a drag in progress (and the box tool) without an outcome.
+    void Cancel();
+
+    // Right button down selects the item under the point, or notes the
+    // suppressed item there; the release keeps the point for the add commands.
+    void RightPress(model::CScreenModel& model, PixelPoint p);
+    void RightRelease(PixelPoint p) { rightClick_ = p; }
+    std::optional<PixelPoint> LastRightClick() const { return rightClick_; }
+    // The suppressed item noted under the last right click, for unsuppressing.
+    const ItemHit& SuppressedUnderRightClick() const { return suppressed_; }
+    // The mark a right click on empty canvas draws: 2 pixels wide, one cell high.
+    std::optional<PixelRect> InsertionMark() const;
+
+    // "Add &Box": clears the selection and waits for the first corner.
+    void ArmBoxTool();
+    // Forgets the selection; after every command and on a new screen.
+    void ResetSelection();
+
+    Mode CurrentMode() const { return mode_; }
+    Cursor CurrentCursor() const { return cursor_; }
+    const ItemHit& Selection() const { return selection_; }
+    SelectionKind SelectedKind() const { return selection_.kind; }
+    // The selection's pixel rectangle and whether handles are drawn around it.
+    PixelRect SelectionPixels() const { return selection_.cells.Pixels(cell_); }
+    bool ShowsHandles() const;
+    // Where the handles sit: the selection's edges, a box's lines.
+    PixelRect HandleCorners() const;
+    Handle ArmedHandle() const { return handle_; }
+    // The rubber band while a drag is in progress, in pixels; a box's band
+    // is drawn through the cell middles as its lines are.
+    std::optional<PixelRect> RubberBand() const;
+    bool BandIsBox() const;
+    // The cell under the mouse while dragging, for the status bar.
+    CellPoint CellAtMouse() const { return CellUnder(mouse_, cell_); }
+
+private:
+    bool Movable() const;
+    bool Resizable() const;
+    GestureOutcome FinishMove(PixelPoint p);
+    GestureOutcome FinishResize(PixelPoint p);
+    GestureOutcome FinishBox(PixelPoint p) const;
+    void Select(const ItemHit& hit);
+
+    CellSize cell_;
+    std::optional<PixelRect> gridWindow_;
+    int gridShift_ = 0;
+    Mode mode_ = Mode::Ready;
+    Cursor cursor_ = Cursor::Arrow;
+    ItemHit selection_;
+    commands::ItemKey key_;
+    Handle handle_ = Handle::None;
+    PixelPoint press_;
+    PixelPoint mouse_;
+    PixelRect band_;
+    PixelRect painted_;  // the band as last painted
+    std::optional<PixelPoint> rightClick_;
+    ItemHit suppressed_;
+    bool rightClickOnEmpty_ = false;
+};
+
+}  // namespace canvas::interaction
