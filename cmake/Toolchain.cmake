@@ -37,3 +37,34 @@ endfunction()
 if(TESSELLAR_LIBFUZZER)
   add_compile_options(-fsanitize=fuzzer-no-link)
 endif()
+
+# Gives a test the demo program (built before it) and the demo override file.
+function(tessellar_test_uses_demo target)
+  if(NOT TARGET ${target})
+    return()
+  endif()
+  target_compile_definitions(${target} PRIVATE
+    TESSELLAR_DEMO_PROGRAM="${PROJECT_BINARY_DIR}/samples/demo.op6"
+    TESSELLAR_DEMO_OVERRIDES="${PROJECT_SOURCE_DIR}/samples/demo.scf")
+  add_dependencies(${target} samples)
+endfunction()
+
+# Adds a QtTest executable that runs on the offscreen platform. Qt and
+# fontconfig keep caches for the whole process that LeakSanitizer would
+# report, so leak detection is off unless LEAK_CHECKS is given.
+function(tessellar_add_qt_test name)
+  if(NOT TESSELLAR_TESTS)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "LEAK_CHECKS" "" "SOURCES;LIBS" ${ARGN})
+  find_package(Qt6 REQUIRED COMPONENTS Test)
+  add_executable(${name} ${ARG_SOURCES})
+  set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test)
+  add_test(NAME ${name} COMMAND ${name})
+  set(environment "QT_QPA_PLATFORM=offscreen")
+  if(NOT ARG_LEAK_CHECKS)
+    string(APPEND environment ";ASAN_OPTIONS=detect_leaks=0")
+  endif()
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${environment}")
+endfunction()
