@@ -32,6 +32,15 @@ int CountPixels(const QImage& image, const QColor& colour) {
     return count;
 }
 
+// A request to draw the demo's customer screen into a picture in the directory.
+app::RenderRequest CustomerScreenRequest(const QTemporaryDir& directory, const char* picture) {
+    app::RenderRequest request;
+    request.program = TESSELLAR_DEMO_PROGRAM;
+    request.screen = "CUSTOMER";
+    request.output = directory.filePath(picture).toStdString();
+    return request;
+}
+
 }  // namespace
 
 class RenderCommandTest : public QObject {
@@ -84,10 +93,7 @@ private slots:
 
     void oneEntryAndItsFailures() {
         QTemporaryDir directory;
-        app::RenderRequest request;
-        request.program = TESSELLAR_DEMO_PROGRAM;
-        request.screen = "CUSTOMER";
-        request.output = directory.filePath("customer.png").toStdString();
+        app::RenderRequest request = CustomerScreenRequest(directory, "customer.png");
         std::ostringstream out;
         std::ostringstream errors;
         QCOMPARE(app::RunRender(request, app::RenderSettings{}, out, errors), 0);
@@ -140,10 +146,7 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("screen CUSTOMER\n\t{\n\twindow\n\t\t{\n\t\twindow_size = 3000,2000\n\t\t}\n\t}\n");
         file.close();
-        app::RenderRequest request;
-        request.program = TESSELLAR_DEMO_PROGRAM;
-        request.screen = "CUSTOMER";
-        request.output = directory.filePath("compiled.png").toStdString();
+        app::RenderRequest request = CustomerScreenRequest(directory, "compiled.png");
         std::ostringstream out;
         std::ostringstream errors;
         QCOMPARE(app::RunRender(request, app::RenderSettings{}, out, errors), 0);
@@ -165,10 +168,7 @@ private slots:
     // reported, and the picture shows the compiled screen.
     void unreadableOverrideFileDrawsTheCompiledScreen() {
         QTemporaryDir directory;
-        app::RenderRequest request;
-        request.program = TESSELLAR_DEMO_PROGRAM;
-        request.screen = "CUSTOMER";
-        request.output = directory.filePath("compiled.png").toStdString();
+        app::RenderRequest request = CustomerScreenRequest(directory, "compiled.png");
         std::ostringstream out;
         std::ostringstream errors;
         QCOMPARE(app::RunRender(request, app::RenderSettings{}, out, errors), 0);
