@@ -46,6 +46,12 @@ void CTesselDoc::MarkPagesForFilling() {
     for (program::DirectoryPage& page : pages_) page.MarkForFilling();
 }
 
+void CTesselDoc::ShowOpenedProgram() {
+    currentScreenName_ = commandLine_.screenName;
+    MarkPagesForFilling();
+    if (views_.loaded) views_.loaded();
+}
+
 void CTesselDoc::Close() {
     ClearViews();
     core_.Close(sink_);
@@ -79,9 +85,7 @@ bool CTesselDoc::OpenProgram(const std::string& path) {
         }
     }
 
-    currentScreenName_ = commandLine_.screenName;
-    MarkPagesForFilling();
-    if (views_.loaded) views_.loaded();
+    ShowOpenedProgram();
     return true;
 }
 
@@ -109,9 +113,7 @@ bool CTesselDoc::OpenOverrideFile() {
         core_.Close(sink_);
         return false;
     }
-    currentScreenName_ = commandLine_.screenName;
-    MarkPagesForFilling();
-    if (views_.loaded) views_.loaded();
+    ShowOpenedProgram();
     return true;
 }
 
