@@ -156,15 +156,13 @@ void CTesselDoc::OpenOnce(model::CScreenModel& screen) {
 }
 
 void CTesselDoc::ForgetModels(const program::DirectoryPage& page) {
-    if (currentScreen_ != nullptr) {
-        for (const auto& model : page.Models()) {
-            if (model.get() == currentScreen_) {
-                currentScreen_ = nullptr;
-                if (views_.currentScreenChanged) views_.currentScreenChanged(nullptr);
-            }
+    for (const auto& model : page.Models()) {
+        if (model.get() == currentScreen_) {
+            currentScreen_ = nullptr;
+            if (views_.currentScreenChanged) views_.currentScreenChanged(nullptr);
         }
+        opened_.erase(model.get());
     }
-    for (const auto& model : page.Models()) opened_.erase(model.get());
 }
 
 }  // namespace document
