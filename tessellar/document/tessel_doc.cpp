@@ -46,6 +46,12 @@ void CTesselDoc::MarkPagesForFilling() {
     for (program::DirectoryPage& page : pages_) page.MarkForFilling();
 }
 
+void CTesselDoc::ShowOpenedProgram() {
+    currentScreenName_ = commandLine_.screenName;
+    MarkPagesForFilling();
+    if (views_.loaded) views_.loaded();
+}
+
 void CTesselDoc::Close() {
     ClearViews();
     core_.Close(sink_);
@@ -79,9 +85,7 @@ bool CTesselDoc::OpenProgram(const std::string& path) {
         }
     }
 
-    currentScreenName_ = commandLine_.screenName;
-    MarkPagesForFilling();
-    if (views_.loaded) views_.loaded();
+    ShowOpenedProgram();
     return true;
 }
 
@@ -109,9 +113,7 @@ bool CTesselDoc::OpenOverrideFile() {
         core_.Close(sink_);
         return false;
     }
-    currentScreenName_ = commandLine_.screenName;
-    MarkPagesForFilling();
-    if (views_.loaded) views_.loaded();
+    ShowOpenedProgram();
     return true;
 }
 
@@ -154,15 +156,13 @@ void CTesselDoc::OpenOnce(model::CScreenModel& screen) {
 }
 
 void CTesselDoc::ForgetModels(const program::DirectoryPage& page) {
-    if (currentScreen_ != nullptr) {
-        for (const auto& model : page.Models()) {
-            if (model.get() == currentScreen_) {
-                currentScreen_ = nullptr;
-                if (views_.currentScreenChanged) views_.currentScreenChanged(nullptr);
-            }
+    for (const auto& model : page.Models()) {
+        if (model.get() == currentScreen_) {
+            currentScreen_ = nullptr;
+            if (views_.currentScreenChanged) views_.currentScreenChanged(nullptr);
         }
+        opened_.erase(model.get());
     }
-    for (const auto& model : page.Models()) opened_.erase(model.get());
 }
 
 }  // namespace document

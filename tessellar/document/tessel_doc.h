@@ -79,6 +79,8 @@ private:
     bool OpenOverridePath(std::string path);
     void ClearViews();
     void MarkPagesForFilling();
+    // The pages of a freshly opened program refill and the "All" page shows.
+    void ShowOpenedProgram();
     program::RowSelectionHooks Hooks();
     // Decodes on first use and applies the entry's section once per decoding,
     // so that statements adding items never add them twice.

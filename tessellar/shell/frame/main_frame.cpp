@@ -472,7 +472,8 @@ void CMainFrame::SetSkin(int skin) {
 void CMainFrame::RestoreWorkspace() {
     const std::string geometry = shell::ReadWorkspaceValue(registry_, kGeometryValue);
     const std::string state = shell::ReadWorkspaceValue(registry_, kStateValue);
-    if (!geometry.empty()) restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(geometry)));
+    geometryStored_ = !geometry.empty();
+    if (geometryStored_) restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(geometry)));
     if (!state.empty()) workspaceRestored_ = restoreState(QByteArray::fromBase64(QByteArray::fromStdString(state)));
     // Bars hidden by the restored layout say so in the View menu.
     Action(StandardToolbar)->setChecked(!standardToolbar_->isHidden());
@@ -481,7 +482,7 @@ void CMainFrame::RestoreWorkspace() {
 }
 
 void CMainFrame::ShowAsLeft() {
-    if (shell::ReadWorkspaceValue(registry_, kGeometryValue).empty()) {
+    if (!geometryStored_) {
         // Without a window manager nothing maximises; the screen's size does.
         if (QScreen* shown = screen()) setGeometry(shown->availableGeometry());
         showMaximized();

@@ -125,6 +125,7 @@ private:
     bool quitDuringWait_ = false;
     bool openProgramUsed_ = false;
     bool serverMode_ = false;
+    bool geometryStored_ = false;  // a stored geometry was restored; the window is not maximised
     bool workspaceRestored_ = false;
     int skin_ = shell::kDefaultSkin;
 };

@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "platform/text_capacity.h"
+
 namespace shell {
 namespace {
 
 constexpr std::size_t kProgramPathLength = 512;
 constexpr std::size_t kScreenNameLength = 79;
 constexpr std::size_t kOptionLength = 511;
-
-std::string Cut(std::string_view text, std::size_t length) { return std::string(text.substr(0, length)); }
 
 std::string_view Trim(std::string_view text) {
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
@@ -52,7 +52,7 @@ CommandLine ParseCommandLineText(std::string_view text) {
     const std::string_view trimmed = Trim(text);
     if (!trimmed.starts_with('-')) {
         const std::size_t optionStart = trimmed.find(" -");
-        line.programPath = Cut(Trim(trimmed.substr(0, optionStart)), kProgramPathLength);
+        line.programPath = platform::CutText(Trim(trimmed.substr(0, optionStart)), kProgramPathLength);
         if (optionStart != std::string_view::npos) rest = trimmed.substr(optionStart);
     } else {
         rest = trimmed;
@@ -71,13 +71,13 @@ CommandLine ParseCommandLineText(std::string_view text) {
         if (word.empty()) continue;  // an option whose word is missing is ignored
         ++index;
         if (option == "-s") {
-            line.screenName = Cut(word, kScreenNameLength);
+            line.screenName = platform::CutText(word, kScreenNameLength);
         } else if (option == "-m") {
-            line.overridePath = Cut(word, kOptionLength);
+            line.overridePath = platform::CutText(word, kOptionLength);
         } else if (option == "-l") {
-            line.overrideDirectories = Cut(word, kOptionLength);
+            line.overrideDirectories = platform::CutText(word, kOptionLength);
         } else if (option == "-c") {
-            line.modes = Cut(word, kOptionLength);
+            line.modes = platform::CutText(word, kOptionLength);
             line.modesGiven = true;
         } else {  // "-n": the host name, then the mapping list
             std::string mappings(word);
@@ -87,7 +87,7 @@ CommandLine ParseCommandLineText(std::string_view text) {
                 mappings += list;
                 ++index;
             }
-            line.shareMappings = Cut(mappings, kOptionLength);
+            line.shareMappings = platform::CutText(mappings, kOptionLength);
         }
     }
     return line;
