@@ -42,9 +42,7 @@ void RemoveFile(const std::string& path) {
 }  // namespace
 
 std::string WithOverrideExtension(const std::string& path) {
-    std::filesystem::path result(path);
-    result.replace_extension(overrides::texts::kOverrideFileExtension);
-    return result.string();
+    return overrides::SiblingPath(path, overrides::texts::kOverrideFileExtension);
 }
 
 Document::Document(std::string temporaryRoot) : workspace_(std::move(temporaryRoot)) {}

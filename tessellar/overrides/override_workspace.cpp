@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/message_format.h"
+#include "tessellar/overrides/block_update.h"
 #include "tessellar/overrides/override_texts.h"
 #include "tessellar/overrides/section_lines.h"
 
@@ -87,9 +88,7 @@ bool RemoveFile(const std::string& path) {
 }  // namespace
 
 std::string WorkingCopyPathFor(const std::string& overrideFilePath) {
-    std::filesystem::path path(overrideFilePath);
-    path.replace_extension(texts::kWorkingCopyExtension);
-    return path.string();
+    return SiblingPath(overrideFilePath, texts::kWorkingCopyExtension);
 }
 
 OverrideWorkspace::OverrideWorkspace(std::string temporaryRoot) : workFiles_(std::move(temporaryRoot)) {}
