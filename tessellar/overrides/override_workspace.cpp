@@ -65,7 +65,6 @@ public:
         if (path.empty() || !out_) sink_.WriteOutput(texts::kOpenFailedOnTmpFile);
         SectionEntry& entry = sections_.FindOrAdd(name, kind);
         entry.workFilePath = path;
-        entry.kind = kind;
     }
 
     void BodyLine(std::string_view line) override {
