@@ -1,6 +1,5 @@
 #include "tessellar/commands/command_catalogue.h"
 
-#include <charconv>
 #include <optional>
 
 #include "tessellar/commands/command_checks.h"
@@ -67,11 +66,8 @@ struct Arguments {
 
     // A type word, or its code as a number (a code outside 1 to 6 writes no type line).
     int Type(std::size_t i) const {
-        const std::string& text = values[i].text;
-        int code = 0;
-        const auto [end, problem] = std::from_chars(text.data(), text.data() + text.size(), code);
-        if (problem == std::errc() && end == text.data() + text.size()) return code;
-        return overrides::TriggerTypeCode(text);
+        if (const std::optional<int> code = WholeInteger(values[i].text)) return *code;
+        return overrides::TriggerTypeCode(values[i].text);
     }
 
     // A default: quoted is a literal; today and login-id are system values.
