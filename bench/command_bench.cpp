@@ -7,7 +7,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -23,6 +22,7 @@
 #include "tessellar/overrides/override_saving.h"
 #include "tessellar/overrides/override_workspace.h"
 #include "tessellar/program/directory_page.h"
+#include "testsupport/scratch_directory.h"
 #include "tools/opimage/image.h"
 
 namespace {
@@ -30,12 +30,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int kSections = 2000;
-
-fs::path MakeDirectory() {
-    std::string pattern = (fs::temp_directory_path() / "tessellar-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) std::abort();
-    return pattern;
-}
 
 void CopyBytes(const std::string& from, const std::string& to) {
     std::ifstream in(from, std::ios::binary);
@@ -45,7 +39,8 @@ void CopyBytes(const std::string& from, const std::string& to) {
 
 // The big screen opened as a document with its 5,000-block section.
 struct CommandFixture {
-    fs::path directory = MakeDirectory();
+    testsupport::ScratchDirectory scratch;
+    const fs::path& directory = scratch.Path();
     platform::RecordingMessageSink sink;
     std::unique_ptr<document::Document> document;
     program::DirectoryPage page{program::BrowserPage::All};
@@ -80,8 +75,6 @@ struct CommandFixture {
     ~CommandFixture() {
         program::ClearDirectoryPage(page);
         document.reset();
-        std::error_code ignored;
-        fs::remove_all(directory, ignored);
     }
     void Restore() { CopyBytes(pristine, screen->OverridePath()); }
     std::unique_ptr<commands::Command> Command() {
@@ -150,7 +143,8 @@ BENCHMARK(UndoOneCommand)->Unit(benchmark::kMillisecond);
 
 // An override file of 2,000 sections of three blocks each, opened.
 struct SaveFixture {
-    fs::path directory = MakeDirectory();
+    testsupport::ScratchDirectory scratch;
+    const fs::path& directory = scratch.Path();
     std::string overridePath = (directory / "many.scf").string();
     std::string copyPath = (directory / "copy.scf").string();
     platform::RecordingMessageSink sink;
@@ -170,8 +164,6 @@ struct SaveFixture {
     }
     ~SaveFixture() {
         workspace.Close(sink);
-        std::error_code ignored;
-        fs::remove_all(directory, ignored);
     }
 };
 

@@ -1,6 +1,5 @@
 #include "tessellar/commands/command_catalogue.h"
 
-#include <charconv>
 #include <optional>
 
 #include "tessellar/commands/command_checks.h"
@@ -8,6 +7,7 @@
 #include "tessellar/commands/statement_commands.h"
 #include "tessellar/commands/value_lines.h"
 #include "tessellar/commands/value_list_check.h"
+#include "tessellar/commands/value_words.h"
 #include "tessellar/model/display_text.h"
 #include "tessellar/overrides/line_split.h"
 #include "tessellar/overrides/override_texts.h"
@@ -43,29 +43,15 @@ struct Arguments {
     const std::string& Text(std::size_t i) const { return values[i].text; }
 
     std::optional<int> Integer(std::size_t i) {
-        const std::string& text = values[i].text;
-        int value = 0;
-        const auto [end, problem] = std::from_chars(text.data(), text.data() + text.size(), value);
-        if (problem == std::errc() && end == text.data() + text.size() && !text.empty()) return value;
-        error = "'" + text + "' is not a number";
-        return std::nullopt;
+        const std::optional<int> value = WholeInteger(values[i].text);
+        if (!value) error = "'" + values[i].text + "' is not a number";
+        return value;
     }
 
     std::optional<overrides::IntegerPair> Pair(std::size_t i) {
-        const std::string& text = values[i].text;
-        const std::size_t comma = text.find(',');
-        int first = 0;
-        int second = 0;
-        if (comma != std::string::npos) {
-            const auto a = std::from_chars(text.data(), text.data() + comma, first);
-            const auto b = std::from_chars(text.data() + comma + 1, text.data() + text.size(), second);
-            if (a.ec == std::errc() && a.ptr == text.data() + comma && b.ec == std::errc() &&
-                b.ptr == text.data() + text.size() && comma > 0 && comma + 1 < text.size()) {
-                return overrides::IntegerPair{first, second};
-            }
-        }
-        error = "'" + text + "' is not a ROW,COLUMN pair";
-        return std::nullopt;
+        const std::optional<overrides::IntegerPair> pair = WholePair(values[i].text);
+        if (!pair) error = "'" + values[i].text + "' is not a ROW,COLUMN pair";
+        return pair;
     }
 
     // A trigger point word among those the command's item takes.
@@ -80,11 +66,8 @@ struct Arguments {
 
     // A type word, or its code as a number (a code outside 1 to 6 writes no type line).
     int Type(std::size_t i) const {
-        const std::string& text = values[i].text;
-        int code = 0;
-        const auto [end, problem] = std::from_chars(text.data(), text.data() + text.size(), code);
-        if (problem == std::errc() && end == text.data() + text.size()) return code;
-        return overrides::TriggerTypeCode(text);
+        if (const std::optional<int> code = WholeInteger(values[i].text)) return *code;
+        return overrides::TriggerTypeCode(values[i].text);
     }
 
     // A default: quoted is a literal; today and login-id are system values.

@@ -98,13 +98,8 @@ std::optional<ResolvedItem> Resolve(model::CScreenModel& model, const ItemKey& k
         case ItemClass::Display: found.display = overrides::ResolveDisplay(model, id); break;
         case ItemClass::Accept: found.accept = overrides::ResolveAccept(model, id); break;
         case ItemClass::Option: found.option = overrides::ResolveOption(model, id); break;
-        case ItemClass::Mode:
-            found.mode = overrides::ResolveMode(model, id, model::ModeList::Screen);
-            if (found.mode == nullptr) found.mode = overrides::ResolveMode(model, id, model::ModeList::ProgramWide);
-            break;
-        case ItemClass::Confirm:
-            found.confirm = id.text.empty() ? model.Confirms().First() : model.FindConfirmByQuestion(id.text);
-            break;
+        case ItemClass::Mode: found.mode = overrides::ResolveAnyMode(model, id); break;
+        case ItemClass::Confirm: found.confirm = overrides::ResolveConfirm(model, id); break;
         case ItemClass::Box: found.box = overrides::ResolveBox(model, id, key.bottomRow, key.rightColumn); break;
         case ItemClass::Window: return model.Frame() != nullptr ? std::optional(found) : std::nullopt;
         case ItemClass::Message:

@@ -14,13 +14,17 @@ namespace keys = overrides::texts;
 namespace format = overrides::format;
 using overrides::PropertySelector;
 
-bool Update(CommandContext& context, const ItemKey& key, const KeyLineUpdate& update) {
-    const overrides::BlockTarget target =
-        update.triggerPoint < 0 ? TargetOf(key) : TriggerTargetOf(key, update.triggerPoint);
-    return overrides::UpdateBlockInPlace(context.model, target, update.selector, update.line, context.sink);
+// The item's own block, or with a trigger point the item's trigger block of that point.
+overrides::BlockTarget TargetFor(const ItemKey& key, int triggerPoint) {
+    return triggerPoint < 0 ? TargetOf(key) : TriggerTargetOf(key, triggerPoint);
 }
 
-bool Append(CommandContext& context, overrides::StatementKind kind, std::vector<std::string> lines) {
+bool Update(CommandContext& context, const ItemKey& key, const KeyLineUpdate& update) {
+    return overrides::UpdateBlockInPlace(context.model, TargetFor(key, update.triggerPoint), update.selector,
+                                         update.line, context.sink);
+}
+
+bool Append(CommandContext& context, overrides::StatementKind kind, const std::vector<std::string>& lines) {
     return overrides::AppendBlock(context.model.OverridePath(), kind, lines);
 }
 
@@ -64,8 +68,7 @@ RemoveBlockCommand::RemoveBlockCommand(const char* name, ItemKey key, int trigge
     : key_(std::move(key)), triggerPoint_(triggerPoint), label_(CommandLabel(name, key_)) {}
 
 bool RemoveBlockCommand::Run(CommandContext& context) {
-    const overrides::BlockTarget target = triggerPoint_ < 0 ? TargetOf(key_) : TriggerTargetOf(key_, triggerPoint_);
-    overrides::RemoveBlock(context.model, target, context.sink);
+    overrides::RemoveBlock(context.model, TargetFor(key_, triggerPoint_), context.sink);
     return true;
 }
 

@@ -2,12 +2,12 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "tessellar/commands/command_texts.h"
 #include "tessellar/document/document_texts.h"
 #include "tessellar/overrides/block_update.h"
+#include "tessellar/overrides/line_reader.h"
 #include "tessellar/overrides/override_texts.h"
 #include "tessellar/program/image/program_loader.h"
 #include "platform/message_format.h"
@@ -18,11 +18,6 @@ namespace {
 
 overrides::SectionKind SectionKindOf(const model::CScreenModel& model) {
     return static_cast<overrides::SectionKind>(model.Kind());
-}
-
-std::string ReadWhole(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 bool CopyFile(const std::string& from, const std::string& to) {
@@ -42,9 +37,7 @@ void RemoveFile(const std::string& path) {
 }  // namespace
 
 std::string WithOverrideExtension(const std::string& path) {
-    std::filesystem::path result(path);
-    result.replace_extension(overrides::texts::kOverrideFileExtension);
-    return result.string();
+    return overrides::SiblingPath(path, overrides::texts::kOverrideFileExtension);
 }
 
 Document::Document(std::string temporaryRoot) : workspace_(std::move(temporaryRoot)) {}
@@ -233,13 +226,13 @@ EditResult Document::EditScreenFile(model::CScreenModel& model,
         return EditResult::Failed;
     }
     const auto before = std::filesystem::last_write_time(copy, error);
-    const std::string text = ReadWhole(copy);
+    const std::optional<std::string> text = overrides::ReadOverrideText(copy);
     model.SetEditWindowOpen(true);
     if (waitForEditor) waitForEditor(copy);
     model.SetEditWindowOpen(false);
     const auto after = std::filesystem::last_write_time(copy, error);
     // An editor that saves within the clock's resolution still changed the text.
-    if (error || (after == before && ReadWhole(copy) == text)) {
+    if (error || (after == before && overrides::ReadOverrideText(copy) == text)) {
         RemoveFile(copy);
         return EditResult::Unchanged;
     }

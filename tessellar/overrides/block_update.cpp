@@ -47,11 +47,6 @@ bool SameItem(Item* block, Item* wanted, const ItemIdentifier& blockId, const It
     return SameIdentifier(blockId, wantedId);
 }
 
-model::CModeItem* ResolveAnyMode(model::CScreenModel& model, const ItemIdentifier& id) {
-    if (model::CModeItem* mode = ResolveMode(model, id, model::ModeList::Screen)) return mode;
-    return ResolveMode(model, id, model::ModeList::ProgramWide);
-}
-
 bool ItemMatches(model::CScreenModel& model, StatementKind kind, const OverrideStatement& block,
                  const ItemIdentifier& wanted) {
     const ItemIdentifier& id = block.identifier;

@@ -100,6 +100,11 @@ model::CBoxItem* ResolveBox(model::CScreenModel& model, const ItemIdentifier& id
     return model.Boxes().FindIf([&](const model::CBoxItem& item) { return item.compiled == wanted; });
 }
 
+model::CModeItem* ResolveAnyMode(model::CScreenModel& model, const ItemIdentifier& id) {
+    if (model::CModeItem* mode = ResolveMode(model, id, model::ModeList::Screen)) return mode;
+    return ResolveMode(model, id, model::ModeList::ProgramWide);
+}
+
 model::CConfirmItem* ResolveConfirm(model::CScreenModel& model, const ItemIdentifier& id) {
     if (id.text.empty()) return model.Confirms().First();
     return model.FindConfirmByQuestion(id.text);

@@ -24,6 +24,8 @@ model::CAcceptFld* ResolveAccept(model::CScreenModel& model, const ItemIdentifie
 model::COptionItem* ResolveOption(model::CScreenModel& model, const ItemIdentifier& id);
 // Kinds 1, 2 and 4, in one of the two mode lists.
 model::CModeItem* ResolveMode(model::CScreenModel& model, const ItemIdentifier& id, model::ModeList list);
+// The same in the screen's own mode list first, then the program-wide one.
+model::CModeItem* ResolveAnyMode(model::CScreenModel& model, const ItemIdentifier& id);
 // Kind 4 only, by both corners: the original top left and the `coordinate`
 // pair as the bottom right.
 model::CBoxItem* ResolveBox(model::CScreenModel& model, const ItemIdentifier& id, int bottomRow,

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/message_format.h"
+#include "tessellar/overrides/block_update.h"
 #include "tessellar/overrides/override_texts.h"
 #include "tessellar/overrides/section_lines.h"
 
@@ -64,7 +65,6 @@ public:
         if (path.empty() || !out_) sink_.WriteOutput(texts::kOpenFailedOnTmpFile);
         SectionEntry& entry = sections_.FindOrAdd(name, kind);
         entry.workFilePath = path;
-        entry.kind = kind;
     }
 
     void BodyLine(std::string_view line) override {
@@ -87,9 +87,7 @@ bool RemoveFile(const std::string& path) {
 }  // namespace
 
 std::string WorkingCopyPathFor(const std::string& overrideFilePath) {
-    std::filesystem::path path(overrideFilePath);
-    path.replace_extension(texts::kWorkingCopyExtension);
-    return path.string();
+    return SiblingPath(overrideFilePath, texts::kWorkingCopyExtension);
 }
 
 OverrideWorkspace::OverrideWorkspace(std::string temporaryRoot) : workFiles_(std::move(temporaryRoot)) {}

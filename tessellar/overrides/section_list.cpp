@@ -30,7 +30,6 @@ bool SectionList::Register(std::string_view name, std::string workFilePath, Sect
     if (Find(name, kind) != nullptr) return false;
     SectionEntry& added = FindOrAdd(name, kind);
     added.workFilePath = std::move(workFilePath);
-    added.kind = kind;
     return true;
 }
 

@@ -1,6 +1,8 @@
 #include "tools/scfedit/script_reader.h"
 
-#include <charconv>
+#include <optional>
+
+#include "tessellar/commands/value_words.h"
 
 namespace scfedit {
 
@@ -13,14 +15,17 @@ constexpr std::size_t kMaxLineLength = 100000;
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
 bool ParseInteger(const std::string& text, int& value) {
-    const auto [end, problem] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return !text.empty() && problem == std::errc() && end == text.data() + text.size();
+    const std::optional<int> parsed = commands::WholeInteger(text);
+    if (parsed) value = *parsed;
+    return parsed.has_value();
 }
 
 bool ParsePair(const std::string& text, int& first, int& second) {
-    const std::size_t comma = text.find(',');
-    if (comma == std::string::npos) return false;
-    return ParseInteger(text.substr(0, comma), first) && ParseInteger(text.substr(comma + 1), second);
+    const std::optional<overrides::IntegerPair> pair = commands::WholePair(text);
+    if (!pair) return false;
+    first = pair->first;
+    second = pair->second;
+    return true;
 }
 
 void Identify(commands::ItemKey& key, model::IdentificationKind kind) {
