@@ -36,10 +36,6 @@ void RemoveFile(const std::string& path) {
 
 }  // namespace
 
-std::string WithOverrideExtension(const std::string& path) {
-    return overrides::SiblingPath(path, overrides::texts::kOverrideFileExtension);
-}
-
 Document::Document(std::string temporaryRoot) : workspace_(std::move(temporaryRoot)) {}
 
 // Histories go before the workspace, whose directory holds their snapshots.

@@ -26,6 +26,7 @@
 #include "tessellar/commands/command_batch.h"
 #include "tessellar/commands/undo_history.h"
 #include "tessellar/document/entry_opening.h"
+#include "tessellar/document/override_location.h"
 #include "tessellar/model/screen_model.h"
 #include "tessellar/overrides/override_saving.h"
 #include "tessellar/overrides/override_workspace.h"
@@ -162,8 +163,5 @@ private:
     model::CScreenModel* current_ = nullptr;
     bool modified_ = false;
 };
-
-// PATH with its extension replaced by ".scf".
-std::string WithOverrideExtension(const std::string& path);
 
 }  // namespace document
