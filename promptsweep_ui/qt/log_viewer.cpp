@@ -16,8 +16,6 @@ namespace sweepui {
 
 namespace {
 
-QString Latin(const char* text) { return QString::fromLatin1(text); }
-
 // The "EDIT" program as a path, or empty when it does not exist.
 QString EditorProgram(const shell::RegistryAccess& registry) {
     const auto value = registry.ReadString(shell::RegistryRoot::LocalMachine, texts::kEnvironmentKey,

@@ -39,8 +39,6 @@ namespace sweepui {
 
 namespace {
 
-QString Latin(const char* text) { return QString::fromLatin1(text); }
-
 QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
     auto* button = new QPushButton(Latin(caption), parent);
     button->setObjectName(Latin(name));
