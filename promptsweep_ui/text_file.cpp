@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "promptsweep/file_operations.h"
+
 namespace sweepui {
 
 std::vector<std::string> ReadLines(const std::string& path) {
@@ -17,26 +19,11 @@ std::vector<std::string> ReadLines(const std::string& path) {
 }
 
 bool ReplaceFile(const std::string& path, const std::string& text) {
+    promptsweep::FileOperations files;
     const std::string temporary = path + ".new";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out << text;
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    return true;
+    if (files.WriteDurably(temporary, text) && files.ReplaceAtomically(temporary, path)) return true;
+    files.Remove(temporary);
+    return false;
 }
 
 std::string ShortPath(const std::string& path) {

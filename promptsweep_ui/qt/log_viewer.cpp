@@ -1,20 +1,20 @@
 #include "promptsweep_ui/qt/log_viewer.h"
 
 #include <QDesktopServices>
-#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
 
+#include <filesystem>
+
 #include "promptsweep_ui/qt/window_text.h"
 #include "promptsweep_ui/ui_texts.h"
+#include "tessellar/shell/help/help_pages.h"
 
 namespace sweepui {
 
 namespace {
-
-QString Latin(const char* text) { return QString::fromLatin1(text); }
 
 // The "EDIT" program as a path, or empty when it does not exist.
 QString EditorProgram(const shell::RegistryAccess& registry) {
@@ -58,13 +58,11 @@ void OpenRunLog(QWidget* parent, const QString& logPath, const shell::RegistryAc
 }
 
 QString FindHelpIndex(const QString& programDirectory) {
-    const QDir directory(programDirectory);
-    for (const QString& candidate : {QStringLiteral("help/index.html"),
-                                     QStringLiteral("../share/promptsweep_ui/help/index.html")}) {
-        const QString path = QDir::cleanPath(directory.filePath(candidate));
-        if (QFileInfo(path).isFile()) return path;
-    }
-    return {};
+    const std::filesystem::path directory = ToPathBytes(programDirectory);
+    const auto help = shell::help::FindHelpDirectory({(directory / "help").lexically_normal(),
+                                                      (directory / "../share/promptsweep_ui/help").lexically_normal()});
+    if (!help) return {};
+    return FromPathBytes((*help / shell::help::kContentsPage).string());
 }
 
 void OpenHelp(QWidget* parent, const QString& programDirectory) {

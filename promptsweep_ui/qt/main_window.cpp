@@ -39,8 +39,6 @@ namespace sweepui {
 
 namespace {
 
-QString Latin(const char* text) { return QString::fromLatin1(text); }
-
 QPushButton* Button(QWidget* parent, const char* name, const char* caption) {
     auto* button = new QPushButton(Latin(caption), parent);
     button->setObjectName(Latin(name));
@@ -216,8 +214,8 @@ void MainWindow::BuildControls() {
 
     connect(txtPath_, &QLineEdit::textChanged, this, &MainWindow::ValidateQuietly);
     connect(txtDirOut_, &QLineEdit::textChanged, this, &MainWindow::ValidateQuietly);
-    OnFocusLeave(txtPath_, [this] { LeaveStartDirectory(); });
-    OnFocusLeave(txtDirOut_, [this] { LeaveOutputDirectory(); });
+    OnFocusLeave(txtPath_, [this] { LeaveBox(txtPath_, StartDirectoryProblem); });
+    OnFocusLeave(txtDirOut_, [this] { LeaveBox(txtDirOut_, OutputDirectoryProblem); });
     connect(browseStart, &QPushButton::clicked, this, [this] { Browse(txtPath_); });
     connect(browseOutput_, &QPushButton::clicked, this, [this] { Browse(txtDirOut_); });
     connect(optLocate_, &QButtonGroup::idClicked, this, [this](int id) {
@@ -309,23 +307,11 @@ void MainWindow::SelectLocation(OutputLocation location) {
 }
 
 // Leaving a box the user has not typed in says nothing: OK still checks it.
-void MainWindow::LeaveStartDirectory() {
-    if (leaving_ || !txtPath_->isModified()) return;
-    txtPath_->setModified(false);
+void MainWindow::LeaveBox(QLineEdit* box, std::string (*problemOf)(const FormOptions&)) {
+    if (leaving_ || !box->isModified()) return;
+    box->setModified(false);
     leaving_ = true;
-    if (const std::string problem = StartDirectoryProblem(Options()); !problem.empty()) {
-        ShowMessage(this, FromPathBytes(problem));
-    }
-    leaving_ = false;
-}
-
-void MainWindow::LeaveOutputDirectory() {
-    if (leaving_ || !txtDirOut_->isModified()) return;
-    txtDirOut_->setModified(false);
-    leaving_ = true;
-    if (const std::string problem = OutputDirectoryProblem(Options()); !problem.empty()) {
-        ShowMessage(this, FromPathBytes(problem));
-    }
+    if (const std::string problem = problemOf(Options()); !problem.empty()) ShowMessage(this, FromPathBytes(problem));
     leaving_ = false;
 }
 

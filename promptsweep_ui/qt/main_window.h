@@ -54,8 +54,8 @@ private:
     bool SaveList();
     void SelectLocation(OutputLocation location);
     void ValidateQuietly() { ValidateForm(false); }
-    void LeaveStartDirectory();
-    void LeaveOutputDirectory();
+    // Leaving a text box runs its own check alone.
+    void LeaveBox(QLineEdit* box, std::string (*problemOf)(const FormOptions&));
     void Browse(QLineEdit* box);
     void AddPairs();
     void EditPair();

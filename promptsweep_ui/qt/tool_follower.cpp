@@ -17,8 +17,6 @@ constexpr int kClosingDots = 3;
 // The console copy is read far more often than the start-up rounds tick.
 constexpr std::chrono::milliseconds kFollowInterval{100};
 
-QString Latin(const char* text) { return QString::fromLatin1(text); }
-
 }  // namespace
 
 ToolFollower::ToolFollower(std::chrono::milliseconds round, QObject* parent) : QObject(parent), round_(round) {

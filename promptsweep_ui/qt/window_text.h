@@ -12,6 +12,9 @@ class QWidget;
 
 namespace sweepui {
 
+// The front end's own texts are plain ASCII.
+inline QString Latin(const char* text) { return QString::fromLatin1(text); }
+
 QString FromPairBytes(const std::string& bytes);
 std::string ToPairBytes(const QString& text);
 QString FromPathBytes(const std::string& bytes);
