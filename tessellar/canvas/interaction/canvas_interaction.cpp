@@ -80,6 +80,11 @@ void CanvasInteraction::ResetSelection() {
     if (mode_ != Mode::BoxTool) mode_ = Mode::Ready;
 }
 
+void CanvasInteraction::SelectAt(model::CScreenModel& model, PixelPoint p) {
+    ResetSelection();
+    Select(HitTest(model, p, cell_, gridShift_));
+}
+
 void CanvasInteraction::RightPress(model::CScreenModel& model, PixelPoint p) {
     mode_ = Mode::Ready;
     ResetSelection();
@@ -262,6 +267,24 @@ GestureOutcome CanvasInteraction::FinishResize(PixelPoint p) {
         selection_.kind == SelectionKind::Display ? commands::texts::kResizeDisplay : commands::texts::kResizeAccept;
     outcome.at = NotBeforeOrigin(span.row, span.column);
     outcome.width = width;
+    return outcome;
+}
+
+GestureOutcome CanvasInteraction::Nudge(int rows, int columns, bool resize) {
+    if (mode_ != Mode::Ready && mode_ != Mode::ArmedMove && mode_ != Mode::ArmedResize) return {};
+    const PixelPoint to{columns * cell_.width, rows * cell_.height};
+    press_ = {0, 0};
+    GestureOutcome outcome;
+    if (!resize) {
+        if (Movable() && selection_.kind != SelectionKind::PlacedHorizontal) outcome = FinishMove(to);
+    } else if (Resizable()) {
+        // Fields are one row high: only their width follows the keys.
+        if (selection_.kind != SelectionKind::Box && rows != 0) return {};
+        const Handle saved = handle_;
+        handle_ = rows != 0 ? Handle::BottomMiddle : Handle::RightMiddle;
+        outcome = FinishResize(to);
+        handle_ = saved;
+    }
     return outcome;
 }
 

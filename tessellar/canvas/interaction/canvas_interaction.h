@@ -52,6 +52,9 @@ public:
     void ArmBoxTool();
     // Forgets the selection; after every command and on a new screen.
     void ResetSelection();
+    // Selects the item under the point without arming anything (the item
+    // an arrow key moved, found again after the screen was rebuilt).
+    void SelectAt(model::CScreenModel& model, PixelPoint p);
 
     Mode CurrentMode() const { return mode_; }
     Cursor CurrentCursor() const { return cursor_; }
@@ -69,6 +72,15 @@ public:
     bool BandIsBox() const;
     // The cell under the mouse while dragging, for the status bar.
     CellPoint CellAtMouse() const { return CellUnder(mouse_, cell_); }
+    // Whether a move, resize or box drag is in progress.
+    bool Dragging() const { return mode_ == Mode::Moving || mode_ == Mode::Resizing || mode_ == Mode::BoxDrawing; }
+    // The key commands name the selected item by.
+    const commands::ItemKey& SelectedKey() const { return key_; }
+
+    // The arrow keys: the selection moved by whole cells as a drag would
+    // move it (the same refusals), or with resize its right edge (and a
+    // box's bottom edge) moved instead.
+    GestureOutcome Nudge(int rows, int columns, bool resize);
 
 private:
     bool Movable() const;

@@ -1,8 +1,41 @@
 #pragma once
-// The texts of the canvas's mouse editing.
+// The texts of the canvas's mouse editing and of its context menu.
 
 namespace canvas::interaction::texts {
 
 inline constexpr const char* kBoxOnDataGrid = "A box can not be moved onto the data grid area.";
+
+inline constexpr const char* kContextMenuName = "Right Click Menu";
+inline constexpr const char* kAddFieldMenu = "&Add Field";
+
+// The context menu's entries, in the order of CanvasCommand.
+inline constexpr const char* kCommandTexts[] = {
+    "&Database Fields for Screen",
+    "&Global Fields for Program",
+    "&Local Fields for Screen",
+    "Data Entry &Field",
+    "Add Pr&ompt",
+    "Add &Box",
+    "Add Mod&e",
+    "Add/Modify &Field Trigger",
+    "Add/Modify Display Trigger",
+    "Add/Modify Option Trigger",
+    "Add/Modify Mode Trigger",
+    "Add/Modify Mo&de Trigger From List",
+    "Add/Modify Screen &Trigger",
+    "Modify &Confirm",
+    "&Modify Mode From List",
+    "Add/Modify Screen Tit&le",
+    "&Suppress",
+    "&Unsuppress",
+    "&Rename",
+    "&Properties",
+};
+
+// A new prompt's text until the user renames it.
+inline constexpr const char* kNewPromptText = "Prompt";
+
+// The selection pane while dragging: the statement row and column under the mouse.
+inline constexpr const char* kDragCellFormat = "Row %d, Column %d";
 
 }  // namespace canvas::interaction::texts

@@ -1,0 +1,52 @@
+// The canvas's commands: texts, enabled states and the rename editor's place.
+
+#include "tessellar/canvas/interaction/canvas_commands.h"
+
+#include <algorithm>
+
+#include "tessellar/canvas/interaction/interaction_texts.h"
+
+namespace canvas::interaction {
+
+std::string_view CommandText(CanvasCommand command) {
+    return texts::kCommandTexts[static_cast<int>(command)];
+}
+
+bool CommandEnabled(CanvasCommand command, const CanvasInteraction& interaction, const model::CScreenModel& model) {
+    const SelectionKind kind = interaction.SelectedKind();
+    const bool rightClick = interaction.LastRightClick().has_value();
+    switch (command) {
+        case CanvasCommand::AddDatabaseField:
+        case CanvasCommand::AddGlobalField:
+        case CanvasCommand::AddLocalField:
+        case CanvasCommand::AddPrompt: return rightClick;
+        case CanvasCommand::AddBox:
+        case CanvasCommand::AddMode:
+        case CanvasCommand::ScreenTitle: return true;
+        case CanvasCommand::ModifyConfirm: return !model.Confirms().Empty();
+        case CanvasCommand::ModeFromList: return !model.Modes().Empty();
+        case CanvasCommand::Suppress:
+        case CanvasCommand::Properties:
+            return kind == SelectionKind::Display || kind == SelectionKind::Accept || kind == SelectionKind::Option ||
+                   kind == SelectionKind::Mode || kind == SelectionKind::Box;
+        case CanvasCommand::Unsuppress: return static_cast<bool>(interaction.SuppressedUnderRightClick());
+        case CanvasCommand::Rename: return kind == SelectionKind::Display;
+        // Brought by the field dialogs and the triggers.
+        case CanvasCommand::AddDataEntryField:
+        case CanvasCommand::FieldTrigger:
+        case CanvasCommand::DisplayTrigger:
+        case CanvasCommand::OptionTrigger:
+        case CanvasCommand::ModeTrigger:
+        case CanvasCommand::ModeTriggerFromList:
+        case CanvasCommand::ScreenTrigger: return false;
+    }
+    return false;
+}
+
+PixelRect RenameEditorRect(const CellRect& item, int textLength, CellSize cell) {
+    const int length = std::clamp(textLength, 0, kRenameLimit);
+    const PixelRect pixels = item.Pixels(cell);
+    return {pixels.left, pixels.top, std::max(pixels.right, pixels.left + length * cell.width), pixels.bottom};
+}
+
+}  // namespace canvas::interaction
