@@ -80,6 +80,35 @@ void CanvasInteraction::ResetSelection() {
     if (mode_ != Mode::BoxTool) mode_ = Mode::Ready;
 }
 
+bool CanvasInteraction::Refresh(model::CScreenModel& model) {
+    if (!selection_) return false;
+    const std::optional<commands::ResolvedItem> found = commands::Resolve(model, key_);
+    ItemHit hit;
+    hit.kind = selection_.kind;
+    if (found && found->display != nullptr && hit.kind == SelectionKind::Display) {
+        hit.display = found->display;
+        hit.cells = ItemCells(*found->display, false, gridShift_);
+    } else if (found && found->accept != nullptr && hit.kind == SelectionKind::Accept) {
+        hit.accept = found->accept;
+        hit.cells = ItemCells(*found->accept, true, gridShift_);
+    } else if (found && found->option != nullptr && hit.kind == SelectionKind::Option) {
+        hit.option = found->option;
+        hit.cells = ItemCells(*found->option);
+    } else if (found && found->mode != nullptr && hit.kind == SelectionKind::Mode) {
+        hit.mode = found->mode;
+        hit.cells = ItemCells(*found->mode);
+    } else if (found && found->box != nullptr && hit.kind == SelectionKind::Box) {
+        hit.box = found->box;
+        hit.cells = ItemCells(*found->box);
+    } else {
+        ResetSelection();
+        return false;
+    }
+    hit.overlapping = selection_.overlapping;
+    selection_ = hit;
+    return true;
+}
+
 void CanvasInteraction::SelectAt(model::CScreenModel& model, PixelPoint p) {
     ResetSelection();
     Select(HitTest(model, p, cell_, gridShift_));
@@ -213,9 +242,15 @@ GestureOutcome CanvasInteraction::FinishMove(PixelPoint p) {
                           ? (selection_.display ? selection_.display->inReviewArea : selection_.accept->inReviewArea)
                           : false;
     switch (selection_.kind) {
-        case SelectionKind::Display:
-            outcome.command = grid ? commands::texts::kMoveDatagridDisplay : commands::texts::kMoveDisplay;
+        case SelectionKind::Display: {
+            // A display field with a display trigger and no tag moves its trigger block along.
+            const model::TriggerSlot* trigger = selection_.display->triggers.Slot(model::TriggerPoint::Display);
+            const bool carriesTrigger = trigger != nullptr && trigger->hasTrigger && selection_.display->tag == 0;
+            outcome.command = grid             ? commands::texts::kMoveDatagridDisplay
+                              : carriesTrigger ? commands::texts::kMoveDisplayAndTrigger
+                                               : commands::texts::kMoveDisplay;
             break;
+        }
         case SelectionKind::Accept:
             outcome.command = grid ? commands::texts::kMoveDatagridAccept : commands::texts::kMoveAccept;
             break;

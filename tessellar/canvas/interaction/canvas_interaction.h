@@ -52,6 +52,9 @@ public:
     void ArmBoxTool();
     // Forgets the selection; after every command and on a new screen.
     void ResetSelection();
+    // The screen was rebuilt (a command, undo, redo): the selection takes
+    // the new items its key names, or goes when none is found.
+    bool Refresh(model::CScreenModel& model);
     // Selects the item under the point without arming anything (the item
     // an arrow key moved, found again after the screen was rebuilt).
     void SelectAt(model::CScreenModel& model, PixelPoint p);

@@ -1,14 +1,27 @@
 #pragma once
 // The canvas window of one screen: it covers the screen's frame and paints
-// the whole screen in one pass. The mouse editing of the screen comes to
-// this window too.
+// the whole screen in one pass, with the selection's handles, the rubber
+// band of a drag and the right-click insertion mark on top. Mouse and keys
+// go to the canvas interaction; what a gesture or a context-menu entry asks
+// for becomes a command of the catalogue run through the document.
 
 #include <QPointer>
 #include <QWidget>
 
+#include <algorithm>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "tessellar/canvas/interaction/canvas_commands.h"
+#include "tessellar/canvas/interaction/canvas_interaction.h"
 #include "tessellar/canvas/render/canvas_placement.h"
 #include "tessellar/canvas/render/data_grid.h"
+#include "tessellar/canvas/render/edit_requests.h"
 #include "tessellar/canvas/render/paint_context.h"
+
+class QLineEdit;
+class QMenu;
 
 namespace canvas {
 
@@ -29,16 +42,80 @@ public:
     // Made on the first paint of a screen with a graphical data grid.
     CMyDataGrid* DataGrid() const { return dataGrid_; }
 
+    // The document, the sink and the dialogs; both outlive the canvas (the view holds them).
+    void SetEditing(const CanvasServices* services, const EditRequests* requests);
+    interaction::CanvasInteraction& Interaction() { return interaction_; }
+    // The selection after the screen was rebuilt, found again by its key.
+    const interaction::CanvasInteraction& CurrentInteraction();
+
+    bool CommandEnabled(interaction::CanvasCommand command);
+    void Execute(interaction::CanvasCommand command);
+    // The in-place editor of "&Rename" and "Add Pr&ompt" (child 103).
+    QLineEdit* RenameEditor() const { return editor_; }
+    // The statement row and column under the mouse while a drag is in progress.
+    std::optional<model::CellPosition> DragCell() const;
+
+signals:
+    // A command or a sheet changed the screen.
+    void Changed();
+    // The mouse moved over another cell while dragging.
+    void DragCellChanged();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    enum class PendingEdit { None, Rename, AddPrompt };
+
+    void PaintEditing(QPainter& painter);
+    void PrepareInteraction();
+    void ShowContextMenu(const QPoint& globalPosition);
+    void ShowCursor();
+    void Perform(const interaction::GestureOutcome& outcome);
+    // Makes the named command and runs it on the screen; afterwards the
+    // selection is reset and the screen repainted.
+    bool Issue(std::string_view name, const commands::ItemKey& key, const std::vector<commands::CommandValue>& values);
+    void Refuse(std::string_view message);
+    void AfterEdit(bool changed);
+    void AddField(model::FieldList list);
+    void AddPrompt();
+    void AddMode();
+    void Suppress();
+    void NoteHiddenItem();
+    void Unsuppress();
+    interaction::CellSize CellSizeOf() const { return {std::max(1, cell_.width), std::max(1, cell_.height)}; }
+    void OpenProperties();
+    // Double click and "&Properties": the sheet of the item under the selection.
+    bool OpenSheet(const interaction::ItemHit& hit);
+    void StartEditor(const interaction::PixelRect& where, const std::string& text, PendingEdit pending);
+    void CommitEditor();
+    void CancelEditor();
+
     CanvasPlacement placement_;
     CellMetrics cell_;
     model::CScreenModel& model_;
     model::ColourPair buttonColours_{model::colour::kBlack, model::colour::kSilver};
     ItemRectangles rectangles_;
     QPointer<CMyDataGrid> dataGrid_;
+    const model::CReviewArea* gridArea_ = nullptr;  // the area the grid was made for
+    interaction::CanvasInteraction interaction_;
+    const CanvasServices* services_ = nullptr;
+    const EditRequests* requests_ = nullptr;
+    QLineEdit* editor_ = nullptr;
+    PendingEdit pending_ = PendingEdit::None;
+    commands::ItemKey pendingKey_;
+    model::CellPosition pendingAt_;
+    interaction::CellPoint dragCell_{-1, -1};
+    // The hidden item under the last right click, for "&Unsuppress".
+    interaction::SelectionKind hiddenKind_ = interaction::SelectionKind::None;
+    commands::ItemKey hiddenKey_;
 };
 
 // The system's vertical scroll bar width, which a data grid leaves free.

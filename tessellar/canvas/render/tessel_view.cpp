@@ -1,5 +1,6 @@
 #include "tessellar/canvas/render/tessel_view.h"
 
+#include <QEvent>
 #include <QLabel>
 
 #include "platform/qt/cp1252_text.h"
@@ -34,11 +35,21 @@ void CTesselView::ShowScreen(model::CScreenModel* screen, bool menuWindow) {
         caption_->setFont(ToQFont(model::TitleBarFont(screen->CustomFont())));
         caption_->setStyleSheet("background: #000080; color: white; padding-left: 4px;");
         caption_->setGeometry(placement.window.left(), placement.window.top(), placement.window.width(), captionHeight);
+        caption_->setObjectName(QStringLiteral("screenTitle"));
+        caption_->setAccessibleName(caption_->text());
+        // The screen title is picked where it is drawn: a double click opens its sheet.
+        caption_->installEventFilter(this);
         caption_->show();
     }
     canvas_ = new CScreenCanvas(placement, cell_, *screen, surface_);
     canvas_->move(placement.window.left(), placement.window.top() + captionHeight);
     canvas_->SetButtonColours(buttonColours_);
+    canvas_->SetEditing(&services_, &requests_);
+    connect(canvas_, &CScreenCanvas::Changed, this, [this] {
+        RefreshCaption();
+        emit Changed();
+    });
+    connect(canvas_, &CScreenCanvas::DragCellChanged, this, &CTesselView::DragCellChanged);
     canvas_->show();
 
     extent_ = extent_.expandedTo(ViewExtent(*screen->Frame(), cell_));
@@ -49,6 +60,28 @@ bool CTesselView::ToggleHighlightChanges() {
     const bool on = canvas::ToggleHighlightChanges();
     if (canvas_) canvas_->update();
     return on;
+}
+
+bool CTesselView::CommandEnabled(interaction::CanvasCommand command) const {
+    return canvas_ && canvas_->CommandEnabled(command);
+}
+
+void CTesselView::Execute(interaction::CanvasCommand command) {
+    if (canvas_) canvas_->Execute(command);
+}
+
+void CTesselView::RefreshCaption() {
+    if (!caption_ || !canvas_) return;
+    caption_->setText(platform::QStringFromCp1252(canvas_->Model().Title().Current()));
+    caption_->setAccessibleName(caption_->text());
+}
+
+bool CTesselView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == caption_ && event->type() == QEvent::MouseButtonDblClick && canvas_) {
+        canvas_->Execute(interaction::CanvasCommand::ScreenTitle);
+        return true;
+    }
+    return QScrollArea::eventFilter(watched, event);
 }
 
 }  // namespace canvas

@@ -44,6 +44,19 @@ constexpr ActionSpec kActions[] = {
     {Properties, "Properties", "Properties", "", kNoKey, "Change object's properties\nProperties", "document-properties", EnableRule::Later, false},
     {AddDataEntryField, "AddDataEntryField", "Add Data Entry Field", "", kNoKey, "Add a field defined as accept suppressed.\nAdd Data Entry Field", "list-add", EnableRule::Later, false},
     {UnsuppressField, "UnsuppressField", "Unsuppress", "", kNoKey, "Unsuppress a field from suppressed fields list\nUnsuppress", "view-restore", EnableRule::Later, false},
+    {AddDatabaseField, "AddDatabaseField", "&Database Fields for Screen", "", kNoKey, "Add a database field of this screen at the last right-click point\nAdd Database Field", "list-add", EnableRule::Canvas, false},
+    {AddGlobalField, "AddGlobalField", "&Global Fields for Program", "", kNoKey, "Add a global field of the program at the last right-click point\nAdd Global Field", "list-add", EnableRule::Canvas, false},
+    {AddLocalField, "AddLocalField", "&Local Fields for Screen", "", kNoKey, "Add a local field of this screen at the last right-click point\nAdd Local Field", "list-add", EnableRule::Canvas, false},
+    {AddPrompt, "AddPrompt", "Add Pr&ompt", "", kNoKey, "Add a prompt at the last right-click point\nAdd Prompt", "insert-text", EnableRule::Canvas, false},
+    {AddBox, "AddBox", "Add &Box", "", kNoKey, "Draw a new box on the screen\nAdd Box", "insert-object", EnableRule::Canvas, false},
+    {AddMode, "AddMode", "Add Mod&e", "", kNoKey, "Add a program mode to the screen's mode line\nAdd Mode", "", EnableRule::Canvas, false},
+    {FieldTrigger, "FieldTrigger", "Add/Modify &Field Trigger", "", kNoKey, "Add or change the trigger of the selected entry field\nField Trigger", "", EnableRule::Later, false},
+    {DisplayTrigger, "DisplayTrigger", "Add/Modify Display Trigger", "", kNoKey, "Add or change the trigger of the selected display\nDisplay Trigger", "", EnableRule::Later, false},
+    {ModifyConfirm, "ModifyConfirm", "Modify &Confirm", "", kNoKey, "Change the screen's confirm prompt\nModify Confirm", "", EnableRule::Canvas, false},
+    {ModeFromList, "ModeFromList", "&Modify Mode From List", "", kNoKey, "Change a mode chosen from the screen's modes\nModify Mode From List", "", EnableRule::Canvas, false},
+    {ScreenTitle, "ScreenTitle", "Add/Modify Screen Tit&le", "", kNoKey, "Add or change the screen's title\nScreen Title", "", EnableRule::Canvas, false},
+    {Suppress, "Suppress", "&Suppress", "", kNoKey, "Hide the selected item\nSuppress", "list-remove", EnableRule::Canvas, false},
+    {Rename, "Rename", "&Rename", "", kNoKey, "Change the selected text in place\nRename", "", EnableRule::Canvas, false},
 };
 // clang-format on
 

@@ -21,12 +21,15 @@ enum class ActionId {
     Legend, Customize,
     PromptSweep, About, Help,
     HighlightChanges, Properties, AddDataEntryField, UnsuppressField,
+    AddDatabaseField, AddGlobalField, AddLocalField, AddPrompt, AddBox, AddMode,
+    FieldTrigger, DisplayTrigger, ModifyConfirm, ModeFromList, ScreenTitle, Suppress, Rename,
 };
 
 // When an action can be used.
 enum class EnableRule {
     Always,
     Later,  // its command comes with the editing commands: shown, disabled
+    Canvas,  // a canvas command: enabled as the current screen's canvas says
 };
 
 struct ActionSpec {

@@ -20,6 +20,7 @@
 #include "tessellar/canvas/render/cell_metrics.h"
 #include "tessellar/canvas/render/legend_window.h"
 #include "tessellar/document/entry_opening.h"
+#include "tessellar/shell/frame/canvas_actions.h"
 #include "tessellar/shell/frame/customisable_toolbar.h"
 #include "tessellar/shell/frame/file_path_dialog.h"
 #include "tessellar/shell/frame/find_dialog.h"
@@ -104,6 +105,7 @@ CMainFrame::CMainFrame(shell::RegistryAccess& registry, const FrameSettings& set
     setCentralWidget(view_);
     CreateBrowser();
     ConnectDocument();
+    ConnectCanvasActions(*this, [this] { UpdateTitle(); });
     UpdateTitle();
     RestoreWorkspace();
 }
@@ -391,15 +393,12 @@ void CMainFrame::UpdateRecentFileMenu() {
 void CMainFrame::UpdateTitle() {
     const QString title = QString::fromLatin1(texts::kApplicationTitle);
     const std::string& program = document_->Core().ProgramPath();
-    setWindowTitle(program.empty() ? title : QFileInfo(PathText(program)).fileName() + QStringLiteral(" - ") + title);
+    setWindowTitle(program.empty() ? title
+                                   : QFileInfo(PathText(program)).fileName() + QStringLiteral("[*] - ") + title);
+    setWindowModified(document_->Core().Modified());
 }
 
-void CMainFrame::UpdateSelectionPane() {
-    // Items are picked on the canvas once its gestures come; until then a
-    // screen view shows no selected item.
-    const bool screenView = view_->Canvas() != nullptr;
-    selectionPane_->setText(platform::QStringFromCp1252(SelectionPaneText(screenView, std::nullopt)));
-}
+void CMainFrame::UpdateSelectionPane() { selectionPane_->setText(CanvasPaneText(*view_)); }
 
 void CMainFrame::ShowFind() {
     if (!findDialog_) {

@@ -1,0 +1,45 @@
+#pragma once
+// What the canvas needs from its surroundings to edit a screen: the
+// document every command runs through, where messages go, what to refresh
+// after a change, and the dialogs of other parts of the window (property
+// sheets, the field list) it opens. Each dialog hook returns whether it
+// issued something (the sheets run their own commands); an unset hook
+// leaves its entry doing nothing.
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "platform/message_sink.h"
+#include "tessellar/commands/command_catalogue.h"
+#include "tessellar/document/document.h"
+#include "tessellar/model/screen_model.h"
+
+namespace canvas {
+
+struct EditRequests {
+    std::function<bool(model::CDispText&)> openDisplaySheet;
+    std::function<bool(model::CAcceptFld&, int cellWidth)> openAcceptSheet;
+    std::function<bool(model::COptionItem&)> openMenuSheet;
+    std::function<bool(model::CModeItem&)> openModeSheet;
+    std::function<bool()> openModeFromList;
+    std::function<bool()> openConfirmSheet;
+    std::function<bool(model::CBoxItem&)> openBoxSheet;
+    std::function<bool()> openScreenTitleSheet;
+    // The field list of the add-field commands: the chosen field's name.
+    std::function<std::optional<std::string>(model::FieldList)> chooseField;
+    // "Add Mod&e": the name of the program mode to add to the screen's mode line.
+    std::function<std::optional<std::string>()> chooseModeToAdd;
+    // Deleting an entry field asks for the default it takes while hidden
+    // (none: the field stays); unset, the field's own default is used.
+    std::function<std::optional<commands::CommandValue>(model::CAcceptFld&)> askHideDefault;
+};
+
+struct CanvasServices {
+    document::Document* document = nullptr;
+    platform::MessageSink* sink = nullptr;
+    // After every command that changed the screen: undo lists, title mark.
+    std::function<void()> afterChange;
+};
+
+}  // namespace canvas
