@@ -77,7 +77,8 @@ void CTesselView::RefreshCaption() {
 }
 
 bool CTesselView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == caption_ && event->type() == QEvent::MouseButtonDblClick && canvas_) {
+    // The type first: a caption being destroyed sends events too.
+    if (event->type() == QEvent::MouseButtonDblClick && canvas_ && watched == caption_.data()) {
         canvas_->Execute(interaction::CanvasCommand::ScreenTitle);
         return true;
     }

@@ -393,9 +393,7 @@ void CMainFrame::UpdateRecentFileMenu() {
 void CMainFrame::UpdateTitle() {
     const QString title = QString::fromLatin1(texts::kApplicationTitle);
     const std::string& program = document_->Core().ProgramPath();
-    setWindowTitle(program.empty() ? title
-                                   : QFileInfo(PathText(program)).fileName() + QStringLiteral("[*] - ") + title);
-    setWindowModified(document_->Core().Modified());
+    setWindowTitle(program.empty() ? title : QFileInfo(PathText(program)).fileName() + QStringLiteral(" - ") + title);
 }
 
 void CMainFrame::UpdateSelectionPane() { selectionPane_->setText(CanvasPaneText(*view_)); }
