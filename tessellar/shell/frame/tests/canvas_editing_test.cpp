@@ -1,0 +1,346 @@
+// Editing the demo program's CUSTOMER screen with the mouse and the keys in
+// the real main window: every gesture at pixel positions computed from the
+// cell metrics, the work file's blocks it writes, the context menu and its
+// refusals, and one long sequence saved and compared byte for byte with the
+// command-line customiser running the same commands.
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <sstream>
+
+#include "platform/message_sink.h"
+#include "tessellar/canvas/render/screen_canvas.h"
+#include "tessellar/commands/command_texts.h"
+#include "tessellar/overrides/item_placement.h"
+#include "tessellar/shell/frame/canvas_actions.h"
+#include "tessellar/shell/frame/main_frame.h"
+#include "tessellar/shell/frame/start_up.h"
+#include "tessellar/shell/qt/registry.h"
+
+using canvas::interaction::CanvasCommand;
+using frame::ActionId;
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Picks the entry of the context menu once it is shown.
+void ChooseInMenu(const QString& entry) {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, entry] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr) return;
+        timer->stop();
+        timer->deleteLater();
+        for (QAction* action : menu->actions()) {
+            if (action->text() != entry) continue;
+            menu->setActiveAction(action);
+            QTest::keyClick(menu, Qt::Key_Return);
+            return;
+        }
+        menu->close();
+    });
+    timer->start();
+}
+
+}  // namespace
+
+class CanvasEditingTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> scratch_;
+    std::unique_ptr<shell::Registry> registry_;
+    platform::RecordingMessageSink sink_;
+    std::unique_ptr<frame::CMainFrame> window_;
+
+    QString Scratch(const QString& name) const { return scratch_->filePath(name); }
+    std::string OverridePath() const { return QFile::encodeName(Scratch(QStringLiteral("customer.scf"))).toStdString(); }
+
+    canvas::CScreenCanvas* Canvas() const { return window_->View()->Canvas(); }
+    model::CScreenModel& Screen() const { return Canvas()->Model(); }
+    std::string WorkFile() const { return ReadFile(Screen().OverridePath()); }
+
+    // The pixel of a statement cell, at a fraction of the cell.
+    QPoint At(int row, int column, double x = 0.5, double y = 0.5) const {
+        const model::CellPosition cell = overrides::RelativePosition(Screen(), row, column);
+        const canvas::CellMetrics metrics = Canvas()->Cell();
+        return QPoint(static_cast<int>((cell.column + x) * metrics.width), static_cast<int>((cell.row + y) * metrics.height));
+    }
+    QPoint Cells(int rows, int columns) const {
+        return QPoint(columns * Canvas()->Cell().width, rows * Canvas()->Cell().height);
+    }
+
+    void Drag(QPoint from, QPoint to) {
+        QTest::mouseMove(Canvas(), from);
+        QTest::mousePress(Canvas(), Qt::LeftButton, {}, from);
+        const QPoint middle = (from + to) / 2;
+        QTest::mouseMove(Canvas(), middle);
+        QTest::mouseMove(Canvas(), to);
+        QTest::mouseRelease(Canvas(), Qt::LeftButton, {}, to);
+    }
+    void Click(QPoint at) { QTest::mouseClick(Canvas(), Qt::LeftButton, {}, at); }
+    void RightClickChoosing(QPoint at, const char* entry) {
+        ChooseInMenu(QString::fromLatin1(entry));
+        QTest::mouseClick(Canvas(), Qt::RightButton, {}, at);
+    }
+    // Types into the in-place editor and gives the canvas the focus back.
+    void TypeInPlace(const QString& text) {
+        QLineEdit* editor = Canvas()->RenameEditor();
+        QTRY_VERIFY(editor->isVisible());
+        editor->selectAll();
+        QTest::keyClicks(editor, text);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_VERIFY(!editor->isVisible());
+    }
+    int UndoSteps() { return static_cast<int>(window_->Document().Core().UndoLabels(Screen()).size()); }
+
+    // The gestures of the long sequence, as the command-line customiser spells them.
+    static constexpr const char* kSequenceScript =
+        "select CUSTOMER\n"
+        "run \"Move accept\" name CUST-NAME 5,24\n"
+        "run \"Resize display\" orig_text \"Name:\" 8 5,4\n"
+        "run \"Add box\" new 15,40 16,60 \"\"\n"
+        "run \"Add prompt\" new \"Notes:\" 18,50\n"
+        "run \"Change display text\" orig_text \"Phone:\" \"Telephone:\"\n"
+        "run \"Suppress display\" orig_text \"Status:\"\n"
+        "run \"Move display\" orig_text \"Balance:\" 11,5\n"
+        "run \"Resize display\" orig_text \"Balance:\" 9 11,5\n"
+        "save\n";
+
+    void RunSequenceInWindow() {
+        Drag(At(5, 22), At(5, 22) + Cells(0, 2));
+        Click(At(5, 5));  // select "Name:", then its right handle
+        const QPoint handle = At(5, 9, 0.0, 0.5);
+        Drag(handle, handle + Cells(0, 3));
+        QTRY_VERIFY(window_->Action(ActionId::AddBox)->isEnabled());
+        window_->Action(ActionId::AddBox)->trigger();
+        Drag(At(16, 60), At(15, 40));  // drawn from its bottom right
+        RightClickChoosing(At(18, 50), "Add Pr&ompt");
+        TypeInPlace(QStringLiteral("Notes:"));
+        RightClickChoosing(At(7, 5), "&Rename");
+        TypeInPlace(QStringLiteral("Telephone:"));
+        Click(At(9, 5));
+        QTest::keyClick(Canvas(), Qt::Key_Delete);
+        Click(At(11, 5));
+        QTest::keyClick(Canvas(), Qt::Key_Right);
+        QTest::keyClick(Canvas(), Qt::Key_Right, Qt::ShiftModifier);
+    }
+
+private slots:
+    void init() {
+        scratch_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(QDir().mkpath(Scratch(QStringLiteral("temp"))));
+        registry_ = std::make_unique<shell::Registry>(shell::RegistryLocations::InDirectory(scratch_->path()));
+        sink_.Clear();
+        frame::StartUpOptions options;
+        options.executablePath = Scratch(QStringLiteral("tessellar"));
+        options.temporaryRoot = Scratch(QStringLiteral("temp"));
+        options.messages = &sink_;
+        window_ = frame::StartUp({TESSELLAR_DEMO_PROGRAM, "-m", OverridePath(), "-s", "CUSTOMER"}, *registry_, options);
+        QVERIFY(window_ != nullptr);
+        QVERIFY(Canvas() != nullptr);
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        QCOMPARE(QString::fromStdString(Screen().Name()), QStringLiteral("CUSTOMER"));
+    }
+    void cleanup() {
+        window_.reset();
+        registry_.reset();
+        scratch_.reset();
+    }
+
+    void pressSelectsAndEmptyCanvasClears() {
+        Click(At(5, 23));
+        QCOMPARE(frame::CanvasPaneText(*window_->View()), QStringLiteral("(accept):CUST-NAME"));
+        QVERIFY(window_->View()->CommandEnabled(CanvasCommand::Suppress));
+        Click(At(19, 70));
+        QVERIFY(!Canvas()->CurrentInteraction().ShowsHandles());
+        QVERIFY(!window_->View()->CommandEnabled(CanvasCommand::Suppress));
+    }
+
+    void movingAnEntryFieldWritesItsBlockAndShowsTheCellWhileDragging() {
+        const QPoint from = At(5, 22);
+        QTest::mouseMove(Canvas(), from);
+        QTest::mousePress(Canvas(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(Canvas(), from + Cells(0, 1));
+        QTest::mouseMove(Canvas(), from + Cells(0, 2));
+        QCOMPARE(window_->SelectionPane()->text(), QStringLiteral("Row 5, Column 24"));
+        QCOMPARE(Canvas()->cursor().shape(), Qt::SizeAllCursor);
+        QTest::mouseRelease(Canvas(), Qt::LeftButton, {}, from + Cells(0, 2));
+        QCOMPARE(WorkFile(), std::string("accept\n\t{\n\tname = CUST-NAME\n\tcoordinate = 5,24\n\t}\n"));
+        QVERIFY(window_->Document().Core().Modified());
+        QVERIFY(!Canvas()->CurrentInteraction().ShowsHandles());  // the selection was reset
+    }
+
+    void escapeCancelsADrag() {
+        const QPoint from = At(5, 22);
+        QTest::mouseMove(Canvas(), from);
+        QTest::mousePress(Canvas(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(Canvas(), from + Cells(2, 2));
+        QTest::keyClick(Canvas(), Qt::Key_Escape);
+        QTest::mouseRelease(Canvas(), Qt::LeftButton, {}, from + Cells(2, 2));
+        QCOMPARE(UndoSteps(), 0);
+    }
+
+    void resizingWithTheRightHandle() {
+        Click(At(5, 5));
+        const QPoint handle = At(5, 9, 0.0, 0.5);
+        QTest::mouseMove(Canvas(), handle);
+        QCOMPARE(Canvas()->cursor().shape(), Qt::SizeHorCursor);
+        Drag(handle, handle + Cells(0, 3));
+        QCOMPARE(WorkFile(), std::string("display\n\t{\n\torig_text = \"Name:\"\n\tpicture = x(8)\n\tcoordinate = 5,4\n\t}\n"));
+    }
+
+    void boxToolBothWaysAndWithinOneRow_data() {
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<bool>("adds");
+        QTest::newRow("left to right, top to bottom") << QPoint(15, 40) << QPoint(16, 60) << true;
+        QTest::newRow("right to left, bottom to top") << QPoint(16, 60) << QPoint(15, 40) << true;
+        QTest::newRow("within one row") << QPoint(15, 40) << QPoint(15, 60) << false;
+    }
+    void boxToolBothWaysAndWithinOneRow() {
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, to);
+        QFETCH(bool, adds);
+        QTRY_VERIFY(window_->Action(ActionId::AddBox)->isEnabled());  // on the window's idle refresh
+        window_->Action(ActionId::AddBox)->trigger();
+        QCOMPARE(Canvas()->cursor().shape(), Qt::CrossCursor);
+        Drag(At(from.x(), from.y()), At(to.x(), to.y()));
+        QCOMPARE(Canvas()->cursor().shape(), Qt::ArrowCursor);
+        const std::string box = "box\n\t{\n\torig_coordinate = 15,40\n\tcoordinate = 16,60\n\tadd = true\n\t}\n";
+        QCOMPARE(QFile::exists(QString::fromStdString(Screen().OverridePath())) ? WorkFile() : std::string(),
+                 adds ? box : std::string());
+    }
+
+    void contextMenuAddsAPromptAndRefusesOneOnAPrompt() {
+        QStringList entries;
+        auto* timer = new QTimer;
+        timer->setInterval(10);
+        connect(timer, &QTimer::timeout, [timer, &entries] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (menu == nullptr) return;
+            timer->stop();
+            timer->deleteLater();
+            QCOMPARE(menu->objectName(), QStringLiteral("Right Click Menu"));
+            QCOMPARE(menu->accessibleName(), QStringLiteral("Right Click Menu"));
+            for (QAction* action : menu->actions()) {
+                if (action->isSeparator()) continue;
+                entries.append(action->text() + (action->isEnabled() ? "" : " (off)"));
+                if (action->menu() != nullptr) {
+                    for (QAction* inner : action->menu()->actions()) {
+                        entries.append("  " + inner->text() + (inner->isEnabled() ? "" : " (off)"));
+                    }
+                }
+            }
+            menu->close();
+        });
+        timer->start();
+        QTest::mouseClick(Canvas(), Qt::RightButton, {}, At(18, 50));
+        QCOMPARE(entries, (QStringList{"&Add Field", "  &Database Fields for Screen", "  &Global Fields for Program",
+                                      "  &Local Fields for Screen", "  Data Entry &Field (off)", "Add Pr&ompt",
+                                      "Add &Box", "Add Mod&e", "Add/Modify &Field Trigger (off)",
+                                      "Add/Modify Display Trigger (off)", "Add/Modify Option Trigger (off)",
+                                      "Add/Modify Mode Trigger (off)", "Add/Modify Mo&de Trigger From List (off)",
+                                      "Add/Modify Screen &Trigger (off)", "Modify &Confirm", "&Modify Mode From List",
+                                      "Add/Modify Screen Tit&le", "&Suppress (off)", "&Unsuppress (off)",
+                                      "&Rename (off)", "&Properties (off)"}));
+        // The insertion mark sits at the empty point that was clicked.
+        QVERIFY(Canvas()->CurrentInteraction().InsertionMark().has_value());
+
+        RightClickChoosing(At(18, 50), "Add Pr&ompt");
+        TypeInPlace(QStringLiteral("Notes:"));
+        QCOMPARE(WorkFile(), std::string("display\n\t{\n\ttext = \"Notes:\"\n\tcoordinate = 18,50\n"
+                                         "\tadd = true\n\tattributes = background, prompt\n\t}\n"));
+        RightClickChoosing(At(5, 5), "Add Pr&ompt");
+        QCOMPARE(sink_.Messages().back(), std::string(commands::texts::kCouldNotAddPrompt));
+        QCOMPARE(UndoSteps(), 1);
+    }
+
+    void renameInPlaceWidensTheEditorToTheText() {
+        RightClickChoosing(At(7, 5), "&Rename");
+        QLineEdit* editor = Canvas()->RenameEditor();
+        QTRY_VERIFY(editor->isVisible());
+        QCOMPARE(editor->text(), QStringLiteral("Phone:"));
+        QCOMPARE(editor->maxLength(), 79);
+        QCOMPARE(editor->geometry().left(), At(7, 4, 0.0).x());
+        TypeInPlace(QStringLiteral("Telephone number:"));
+        QCOMPARE(WorkFile(), std::string("display\n\t{\n\torig_text = \"Phone:\"\n\ttext = \"Telephone number:\"\n\t}\n"));
+        // An unchanged text issues nothing.
+        RightClickChoosing(At(9, 5), "&Rename");
+        QTRY_VERIFY(editor->isVisible());
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCOMPARE(UndoSteps(), 1);
+    }
+
+    void deleteSuppressesTheSelection_data() {
+        QTest::addColumn<QPoint>("item");
+        QTest::addColumn<QString>("outcome");  // the work file, or the message shown
+        QTest::newRow("display") << QPoint(7, 5)
+                                 << "display\n\t{\n\torig_text = \"Phone:\"\n\tsuppress = true\n\t}\n";
+        QTest::newRow("entry field without a default")
+            << QPoint(7, 23) << QString::fromLatin1(commands::texts::kCouldNotHide);
+    }
+    void deleteSuppressesTheSelection() {
+        QFETCH(QPoint, item);
+        QFETCH(QString, outcome);
+        Click(At(item.x(), item.y()));
+        QTest::keyClick(Canvas(), Qt::Key_Delete);
+        if (UndoSteps() == 0) {
+            QCOMPARE(QString::fromStdString(sink_.Messages().back()), outcome);
+        } else {
+            QCOMPARE(QString::fromStdString(WorkFile()), outcome);
+        }
+    }
+
+    void arrowKeysMoveAndResizeByOneCellEach() {
+        Click(At(7, 5));
+        QTest::keyClick(Canvas(), Qt::Key_Down);
+        QTest::keyClick(Canvas(), Qt::Key_Right);
+        QTest::keyClick(Canvas(), Qt::Key_Right, Qt::ShiftModifier);
+        QCOMPARE(UndoSteps(), 3);
+        QCOMPARE(WorkFile(), std::string("display\n\t{\n\torig_text = \"Phone:\"\n\tcoordinate = 8,5\n\tpicture = x(7)\n\t}\n"));
+        QCOMPARE(frame::CanvasPaneText(*window_->View()), QStringLiteral("(display):Phone:"));
+    }
+
+    void aLongSequenceSavesWhatTheCommandLineCustomiserSaves() {
+        RunSequenceInWindow();
+        QCOMPARE(UndoSteps(), 8);
+        QVERIFY(sink_.Messages().empty());
+        QVERIFY(window_->Document().Core().Save(sink_));
+        const std::string windowFile = ReadFile(OverridePath());
+
+        const QString script = Scratch(QStringLiteral("script.txt"));
+        std::ofstream(QFile::encodeName(script).toStdString(), std::ios::binary) << kSequenceScript;
+        const QString other = Scratch(QStringLiteral("scfedit.scf"));
+        QProcess scfedit;
+        scfedit.start(QStringLiteral(SCFEDIT_PROGRAM), {TESSELLAR_DEMO_PROGRAM, "-m", other, script});
+        QVERIFY(scfedit.waitForFinished(60000));
+        QCOMPARE(scfedit.exitCode(), 0);
+        QCOMPARE(scfedit.readAllStandardOutput(), QByteArray());
+        QCOMPARE(windowFile, ReadFile(QFile::encodeName(other).toStdString()));
+        QVERIFY(windowFile.find("screen CUSTOMER") != std::string::npos);
+    }
+};
+
+QTEST_MAIN(CanvasEditingTest)
+#include "canvas_editing_test.moc"
