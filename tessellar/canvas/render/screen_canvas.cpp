@@ -88,6 +88,11 @@ CScreenCanvas::CScreenCanvas(const CanvasPlacement& placement, CellMetrics cell,
     editor_->installEventFilter(this);
     // Return hands the focus back, which commits the text.
     connect(editor_, &QLineEdit::returnPressed, this, [this] { setFocus(Qt::OtherFocusReason); });
+    // The editor grows with the text typed, as it was widened to the text it began with.
+    connect(editor_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        const int wanted = std::max(editorWidth_, static_cast<int>(text.size() + 1) * CellSizeOf().width);
+        editor_->resize(std::min(wanted, width() - editor_->x()), editor_->height());
+    });
 }
 
 CScreenCanvas::~CScreenCanvas() = default;
@@ -151,7 +156,7 @@ void CScreenCanvas::paintEvent(QPaintEvent*) {
 void CScreenCanvas::PaintEditing(QPainter& painter) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    if (interaction_.ShowsHandles() && !interaction_.Dragging()) {
+    if (interaction_.ShowsHandles() && !interaction_.Dragging() && !editor_->isVisible()) {
         const PixelRect frame = interaction_.HandleCorners();
         for (int number = 1; number <= 8; ++number) {
             const auto handle = static_cast<interaction::Handle>(number);
@@ -271,7 +276,10 @@ void CScreenCanvas::keyPressEvent(QKeyEvent* event) {
         default: QWidget::keyPressEvent(event); return;
     }
     PrepareInteraction();
-    if (!interaction_.Refresh(model_)) return;
+    if (!interaction_.Refresh(model_)) {
+        QWidget::keyPressEvent(event);  // nothing selected: the view scrolls
+        return;
+    }
     const interaction::GestureOutcome outcome =
         interaction_.Nudge(rows, columns, (event->modifiers() & Qt::ShiftModifier) != 0);
     if (!outcome.AsksForCommand()) {
@@ -511,6 +519,7 @@ void CScreenCanvas::StartEditor(const PixelRect& where, const std::string& text,
     // Room for the editor's own text: never lower than the font needs.
     geometry.setHeight(std::max(geometry.height(), editor_->sizeHint().height()));
     geometry.setWidth(std::min(geometry.width(), width() - geometry.left()));
+    editorWidth_ = geometry.width();
     editor_->setGeometry(geometry);
     editor_->setText(platform::QStringFromCp1252(text));
     editor_->selectAll();

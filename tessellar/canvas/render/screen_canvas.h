@@ -110,6 +110,7 @@ private:
     const EditRequests* requests_ = nullptr;
     QLineEdit* editor_ = nullptr;
     PendingEdit pending_ = PendingEdit::None;
+    int editorWidth_ = 0;  // the editor's width when it was shown
     commands::ItemKey pendingKey_;
     model::CellPosition pendingAt_;
     interaction::CellPoint dragCell_{-1, -1};

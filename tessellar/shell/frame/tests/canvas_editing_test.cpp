@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -310,6 +311,45 @@ private slots:
         } else {
             QCOMPARE(QString::fromStdString(WorkFile()), outcome);
         }
+    }
+
+    void unsuppressTakesTheHiddenItemUnderTheRightClick() {
+        Click(At(7, 5));
+        QTest::keyClick(Canvas(), Qt::Key_Delete);
+        RightClickChoosing(At(7, 5), "&Unsuppress");
+        QCOMPARE(WorkFile(), std::string("display\n\t{\n\torig_text = \"Phone:\"\n\tsuppress = false\n\t}\n"));
+        QCOMPARE(UndoSteps(), 2);
+    }
+
+    void doubleClickOpensTheSheetOfTheItem() {
+        QStringList opened;
+        canvas::EditRequests& requests = window_->View()->Requests();
+        requests.openDisplaySheet = [&](model::CDispText& item) {
+            opened.append("display " + QString::fromStdString(item.text.Current()));
+            return false;
+        };
+        requests.openAcceptSheet = [&](model::CAcceptFld& item, int cellWidth) {
+            opened.append("accept " + QString::fromStdString(item.name) + " " + QString::number(cellWidth));
+            return false;
+        };
+        requests.openModeSheet = [&](model::CModeItem& item) {
+            opened.append("mode " + QString::fromStdString(item.label.Current()));
+            return false;
+        };
+        requests.openScreenTitleSheet = [&] {
+            opened.append("title");
+            return true;  // as a sheet that issued a command
+        };
+        QSignalSpy changed(window_->View(), &canvas::CTesselView::Changed);
+        QTest::mouseDClick(Canvas(), Qt::LeftButton, {}, At(5, 5));
+        QTest::mouseDClick(Canvas(), Qt::LeftButton, {}, At(5, 23));
+        QTest::mouseDClick(Canvas(), Qt::LeftButton, {}, At(19, 70));  // nothing there
+        auto* caption = window_->View()->findChild<QLabel*>(QStringLiteral("screenTitle"));
+        QVERIFY(caption != nullptr);
+        QTest::mouseDClick(caption, Qt::LeftButton, {}, caption->rect().center());
+        QCOMPARE(opened, (QStringList{"display Name:", "accept CUST-NAME " + QString::number(Canvas()->Cell().width),
+                                      "title"}));
+        QCOMPARE(changed.count(), 1);
     }
 
     void arrowKeysMoveAndResizeByOneCellEach() {
