@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -27,6 +28,7 @@
 #include "tessellar/overrides/item_placement.h"
 #include "tessellar/shell/frame/canvas_actions.h"
 #include "tessellar/shell/frame/main_frame.h"
+#include "tessellar/shell/frame/program_browser.h"
 #include "tessellar/shell/frame/start_up.h"
 #include "tessellar/shell/qt/registry.h"
 
@@ -52,7 +54,7 @@ void ChooseInMenu(const QString& entry) {
         timer->stop();
         timer->deleteLater();
         for (QAction* action : menu->actions()) {
-            if (action->text() != entry) continue;
+            if (action->isSeparator() || action->text() != entry) continue;
             menu->setActiveAction(action);
             QTest::keyClick(menu, Qt::Key_Return);
             return;
@@ -350,6 +352,37 @@ private slots:
         QCOMPARE(opened, (QStringList{"display Name:", "accept CUST-NAME " + QString::number(Canvas()->Cell().width),
                                       "title"}));
         QCOMPARE(changed.count(), 1);
+    }
+
+    void addingAFieldAtTheRightClickPoint() {
+        std::vector<model::FieldList> asked;
+        window_->View()->Requests().chooseField = [&](model::FieldList list) -> std::optional<std::string> {
+            asked.push_back(list);
+            return std::string("COMPANY-NAME");
+        };
+        ChooseInMenu(QString());  // the menu is only closed
+        QTest::mouseClick(Canvas(), Qt::RightButton, {}, At(18, 50));
+        QAction* global = window_->Action(ActionId::AddGlobalField);
+        QTRY_VERIFY(global->isEnabled());
+        global->trigger();
+        QCOMPARE(asked, std::vector<model::FieldList>{model::FieldList::Program});
+        QCOMPARE(WorkFile(), std::string("display\n\t{\n\tname = COMPANY-NAME\n\tadd = true\n\tcoordinate = 18,50\n"
+                                         "\ttitle = COMPANY-NAME\n\t}\n"));
+        // The selection reset took the right-click point with it.
+        QTRY_VERIFY(!global->isEnabled());
+    }
+
+    void aBoxIsNotMovedOntoTheDataGrid() {
+        QTableWidget* all = window_->Browser()->List(program::BrowserPage::All);
+        QTest::mouseClick(all->viewport(), Qt::LeftButton, {}, all->visualItemRect(all->item(4, 2)).center());
+        QTRY_COMPARE(QString::fromStdString(Screen().Name()), QStringLiteral("ORDER-LINES"));
+        QTRY_VERIFY(Canvas()->DataGrid() != nullptr);
+        Canvas()->Execute(CanvasCommand::AddBox);
+        Drag(At(3, 30), At(4, 50));
+        QCOMPARE(UndoSteps(), 1);
+        Drag(At(3, 40), At(5, 40));  // its bottom line reaches the grid
+        QCOMPARE(sink_.Messages().back(), std::string("A box can not be moved onto the data grid area."));
+        QCOMPARE(UndoSteps(), 1);
     }
 
     void arrowKeysMoveAndResizeByOneCellEach() {
