@@ -314,6 +314,8 @@ void CScreenCanvas::ShowContextMenu(const QPoint& globalPosition) {
     QMenu menu(this);
     menu.setObjectName(QString::fromLatin1(interaction::texts::kContextMenuName));
     menu.setAccessibleName(menu.objectName());
+    // The looks' style sheets colour every entry alike; disabled ones must look it.
+    menu.setStyleSheet(QStringLiteral("QMenu::item:disabled { color: palette(mid); }"));
     QMenu* addField = menu.addMenu(QString::fromLatin1(interaction::texts::kAddFieldMenu));
     addField->setObjectName(QStringLiteral("addFieldMenu"));
     addField->setAccessibleName(QStringLiteral("Add Field"));

@@ -345,12 +345,13 @@ private slots:
         QSignalSpy changed(window_->View(), &canvas::CTesselView::Changed);
         QTest::mouseDClick(Canvas(), Qt::LeftButton, {}, At(5, 5));
         QTest::mouseDClick(Canvas(), Qt::LeftButton, {}, At(5, 23));
+        QTest::mouseDClick(Canvas(), Qt::LeftButton, {}, At(21, 4));   // the mode line's first button
         QTest::mouseDClick(Canvas(), Qt::LeftButton, {}, At(19, 70));  // nothing there
         auto* caption = window_->View()->findChild<QLabel*>(QStringLiteral("screenTitle"));
         QVERIFY(caption != nullptr);
         QTest::mouseDClick(caption, Qt::LeftButton, {}, caption->rect().center());
         QCOMPARE(opened, (QStringList{"display Name:", "accept CUST-NAME " + QString::number(Canvas()->Cell().width),
-                                      "title"}));
+                                      "mode Add", "title"}));
         QCOMPARE(changed.count(), 1);
     }
 
