@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <string>
 
 #include "tessellar/canvas/interaction/interaction_texts.h"
 #include "tessellar/commands/command_texts.h"
@@ -25,6 +26,21 @@ bool TouchesWindow(const PixelRect& lines, const PixelRect& window) {
                                  {lines.right, middleY},      {lines.right, lines.bottom}, {middleX, lines.bottom},
                                  {lines.left, lines.bottom},  {lines.left, middleY}};
     return std::any_of(std::begin(points), std::end(points), [&](PixelPoint p) { return window.Contains(p); });
+}
+
+template <typename Item>
+bool Holds(model::ItemList<Item>& list, const Item* item) {
+    if (item == nullptr) return false;
+    for (Item& candidate : list) {
+        if (&candidate == item) return true;
+    }
+    return false;
+}
+
+// The item is still in the list (addresses compared only) and still has the key.
+template <typename Item>
+bool StillHeld(model::ItemList<Item>& list, Item* item, const std::string& keyLines) {
+    return Holds(list, item) && commands::IdentifierLines(commands::KeyOf(*item)) == keyLines;
 }
 
 model::CellPosition NotBeforeOrigin(int row, int column) { return {std::max(0, row), std::max(0, column)}; }
@@ -82,7 +98,33 @@ void CanvasInteraction::ResetSelection() {
 
 bool CanvasInteraction::Refresh(model::CScreenModel& model) {
     if (!selection_) return false;
-    const std::optional<commands::ResolvedItem> found = commands::Resolve(model, key_);
+    const std::string keyLines = commands::IdentifierLines(key_);
+    // The item the screen still holds, else the one that took its key in a rebuild.
+    std::optional<commands::ResolvedItem> found;
+    const auto keep = [&](auto& list, auto* held, auto setter) {
+        if (!StillHeld(list, held, keyLines)) return;
+        found.emplace();
+        setter(*found, held);
+    };
+    switch (selection_.kind) {
+        case SelectionKind::Display:
+            keep(model.Displays(), selection_.display, [](commands::ResolvedItem& r, model::CDispText* i) { r.display = i; });
+            break;
+        case SelectionKind::Accept:
+            keep(model.Accepts(), selection_.accept, [](commands::ResolvedItem& r, model::CAcceptFld* i) { r.accept = i; });
+            break;
+        case SelectionKind::Option:
+            keep(model.Options(), selection_.option, [](commands::ResolvedItem& r, model::COptionItem* i) { r.option = i; });
+            break;
+        case SelectionKind::Mode:
+            keep(model.Modes(), selection_.mode, [](commands::ResolvedItem& r, model::CModeItem* i) { r.mode = i; });
+            break;
+        case SelectionKind::Box:
+            keep(model.Boxes(), selection_.box, [](commands::ResolvedItem& r, model::CBoxItem* i) { r.box = i; });
+            break;
+        default: break;
+    }
+    if (!found) found = commands::Resolve(model, key_);
     ItemHit hit;
     hit.kind = selection_.kind;
     if (found && found->display != nullptr && hit.kind == SelectionKind::Display) {

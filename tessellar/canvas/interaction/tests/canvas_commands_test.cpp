@@ -101,6 +101,29 @@ TEST_F(CanvasCommands, ArrowKeysMoveAndResizeByOneCell) {
     EXPECT_EQ(CommandValues(grown, model)[1].text, "18,40");
 }
 
+TEST_F(CanvasCommands, ASelectionFollowsItsItemThroughARebuild) {
+    interaction.SelectAt(model, Centre(2, 6));
+    ASSERT_EQ(interaction.SelectedKind(), SelectionKind::Display);
+    // The screen decoded again, as after undo: other items first, "Name:" moved.
+    model.DestroyItems();
+    model::CDispText& other = model.AddDisplay();
+    other.identification = model::IdentificationKind::OriginalText;
+    other.text.SetBoth("Code:");
+    other.width.SetBoth(5);
+    model::CDispText& name = model.AddDisplay();
+    name.identification = model::IdentificationKind::OriginalText;
+    name.text.SetBoth("Name:");
+    name.position.SetBoth({9, 1});
+    name.width.SetBoth(5);
+    EXPECT_TRUE(interaction.Refresh(model));
+    EXPECT_EQ(interaction.Selection().display, &name);
+    EXPECT_EQ(interaction.Selection().cells, (CellRect{1, 9, 6, 10}));
+
+    model.DestroyItems();  // gone altogether: the selection goes too
+    EXPECT_FALSE(interaction.Refresh(model));
+    EXPECT_EQ(interaction.SelectedKind(), SelectionKind::None);
+}
+
 TEST_F(CanvasCommands, KeysDoNothingWhileADragIsInProgress) {
     interaction.Press(model, Centre(2, 6));
     interaction.Drag(Centre(3, 9));
