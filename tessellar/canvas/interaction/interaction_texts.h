@@ -32,9 +32,6 @@ inline constexpr const char* kCommandTexts[] = {
     "&Properties",
 };
 
-// A new prompt's text until the user renames it.
-inline constexpr const char* kNewPromptText = "Prompt";
-
 // The selection pane while dragging: the statement row and column under the mouse.
 inline constexpr const char* kDragCellFormat = "Row %d, Column %d";
 
