@@ -1,11 +1,15 @@
 #include "tessellar/sheets/accept_sheet_plan.h"
 
+#include <algorithm>
+
 #include "tessellar/commands/command_checks.h"
 #include "tessellar/commands/command_texts.h"
 #include "tessellar/commands/item_reference.h"
 #include "tessellar/commands/value_list_check.h"
 #include "tessellar/model/display_text.h"
 #include "tessellar/overrides/override_texts.h"
+#include "tessellar/pictures/size_word.h"
+#include "tessellar/program/program_texts.h"
 #include "tessellar/sheets/user_value_list.h"
 
 namespace sheets {
@@ -52,9 +56,18 @@ const model::CDispText* PromptBeside(const model::CScreenModel& screen, const mo
 
 FieldTitleTarget TitleTargetOf(const model::CScreenModel& screen, const model::CAcceptFld& field) {
     if (const model::CDispText* prompt = PromptBeside(screen, field)) {
-        return {true, commands::KeyOf(*prompt), prompt->text.Current()};
+        return {true, commands::KeyOf(*prompt), prompt->text.Current(), prompt->text.Original()};
     }
-    return {false, {}, field.title.Current()};
+    return {false, {}, field.title.Current(), field.title.Original()};
+}
+
+std::size_t FieldLengthOf(const model::CAcceptFld& field) {
+    if (!pictures::IsNumeric(field.sizeWord) && field.sizeWord != 0) return pictures::TextLength(field.sizeWord);
+    return static_cast<std::size_t>(std::max(field.width.Current(), 0));
+}
+
+std::vector<commands::ListValue> ProgramAllowedValues(const model::CAcceptFld& field) {
+    return commands::CompiledListValues(field.allowed.Original(), program::texts::kAllowedPrefix);
 }
 
 std::vector<commands::ListValue> UserListOf(const model::CAcceptFld& field) {

@@ -20,6 +20,7 @@ struct FieldTitleTarget {
     bool promptBeside = false;
     commands::ItemKey promptKey;  // when promptBeside
     std::string text;             // the title or prompt text as it is now
+    std::string original;         // and as the program gives it
 };
 
 // The prompt that titles an untitled field: the nearest prompt before the
@@ -50,6 +51,12 @@ struct AcceptSheetEdits {
     bool readOnly = false;
     bool suppress = false;
 };
+
+// How long a value of the field may be: a text field's length, else its width.
+std::size_t FieldLengthOf(const model::CAcceptFld& field);
+
+// The program's own allowed values of the field.
+std::vector<commands::ListValue> ProgramAllowedValues(const model::CAcceptFld& field);
 
 // The pages' values for the field as it is: what the sheet opens with.
 AcceptSheetEdits EditsOf(const model::CAcceptFld& field, const FieldTitleTarget& title);

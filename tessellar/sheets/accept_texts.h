@@ -52,10 +52,7 @@ inline constexpr const char* kGlobalFieldsTitle = "List of Global fields";
 inline constexpr const char* kSelectLabel = "Select:";
 inline constexpr char kShownMark = '*';
 
-// Help contexts of the entry field sheet's own pages and of the field lists.
-inline constexpr int kDefaultValuePageHelp = 63;
-inline constexpr int kAllowPageHelp = 64;
-inline constexpr int kFilterPageHelp = 73;
+// Help contexts of the field lists.
 inline constexpr int kDatabaseFieldsHelp = 43;
 inline constexpr int kGlobalFieldsHelp = 44;
 inline constexpr int kLocalFieldsHelp = 45;

@@ -11,6 +11,7 @@
 
 #include "tessellar/model/text_capacity.h"
 #include "tessellar/sheets/accept_texts.h"
+#include "tessellar/sheets/sheet_texts.h"
 #include "tessellar/sheets/qt/field_list_dialog.h"
 #include "tessellar/sheets/qt/sheet_text.h"
 
@@ -18,7 +19,7 @@ namespace sheets {
 
 CDefaultPageDlg::CDefaultPageDlg(const model::CScreenModel& screen, std::vector<commands::ListValue> allowedValues,
                                  QWidget* parent)
-    : PropertyPage(QString::fromLatin1(texts::kDefaultValuePage), texts::kDefaultValuePageHelp, parent),
+    : PropertyPage(QString::fromLatin1(texts::kDefaultValuePage), texts::kDefaultHelp, parent),
       screen_(screen) {
     setObjectName(QStringLiteral("CDefaultPageDlg"));
     const QString valueCaption = QString::fromLatin1(texts::kDefaultFieldValue);

@@ -14,6 +14,7 @@
 #include "tessellar/commands/value_list_check.h"
 #include "tessellar/model/screen_model.h"
 #include "tessellar/sheets/accept_sheet_plan.h"
+#include "tessellar/sheets/qt/default_value_source.h"
 #include "tessellar/sheets/qt/property_page.h"
 
 class QComboBox;
@@ -23,7 +24,7 @@ class QRadioButton;
 
 namespace sheets {
 
-class CDefaultPageDlg : public PropertyPage {
+class CDefaultPageDlg : public PropertyPage, public DefaultValueSource {
 public:
     // allowedValues: the program's allowed values of the field (empty: typed).
     CDefaultPageDlg(const model::CScreenModel& screen, std::vector<commands::ListValue> allowedValues,
@@ -35,6 +36,8 @@ public:
     DefaultSource NewSource() const;
 
     void RestoreOriginal() override;
+    // What the Attributes page asks before it lets the field be hidden.
+    std::string CurrentDefaultText() const override { return NewValue(); }
 
     QLineEdit* ValueEdit() const { return valueEdit_; }
     QComboBox* AllowedValues() const { return allowedValues_; }

@@ -1,0 +1,138 @@
+#include "tessellar/sheets/qt/accept_sheet.h"
+
+#include "tessellar/commands/command_catalogue.h"
+#include "tessellar/pictures/size_word.h"
+#include "tessellar/sheets/accept_sheet_plan.h"
+#include "tessellar/sheets/accept_texts.h"
+#include "tessellar/sheets/qt/allow_page.h"
+#include "tessellar/sheets/qt/column_page_dlg.h"
+#include "tessellar/sheets/qt/default_page.h"
+#include "tessellar/sheets/qt/filter_page.h"
+#include "tessellar/sheets/qt/help_page_dlg.h"
+#include "tessellar/sheets/qt/my_property_sheet.h"
+#include "tessellar/sheets/qt/picture_page_dlg.h"
+#include "tessellar/sheets/qt/sheet_text.h"
+#include "tessellar/sheets/qt/suppress_page_dlg.h"
+#include "tessellar/sheets/qt/text_page_dlg.h"
+#include "tessellar/sheets/sheet_kind.h"
+#include "tessellar/sheets/sheet_texts.h"
+
+namespace sheets {
+
+namespace {
+
+// The sheet's pages in the order the sheet shows them; the optional ones
+// are null on fields outside a review area.
+struct AcceptPages {
+    CDefaultPageDlg* defaultValue = nullptr;
+    CHelpPageDlg* toolTip = nullptr;
+    CPicturePageDlg* format = nullptr;
+    CColumnPageDlg* columnOrder = nullptr;
+    CSuppressPageDlg* attributes = nullptr;
+    CAllowPageDlg* allow = nullptr;
+    CTextPageDlg* fieldTitle = nullptr;
+    CFilterDlgPage* filter = nullptr;
+};
+
+AcceptPages BuildPages(CMyPropertySheet& sheet, const SheetContext& context, const model::CAcceptFld& field,
+                       const FieldTitleTarget& title) {
+    AcceptPages pages;
+    const std::vector<commands::ListValue> programValues = ProgramAllowedValues(field);
+
+    pages.defaultValue = new CDefaultPageDlg(context.screen, programValues);
+    pages.defaultValue->SetOriginal(field.defaultValue.Original(),
+                                    static_cast<DefaultSource>(field.defaultKind.Original()));
+    pages.defaultValue->SetCurrent(field.defaultValue.Current(), static_cast<DefaultSource>(field.defaultKind.Current()));
+    const int defaultPage = sheet.AddPage(pages.defaultValue, PageRole::DefaultValue);
+
+    pages.toolTip = new CHelpPageDlg;
+    pages.toolTip->SetOriginal(field.help.Original());
+    pages.toolTip->SetCurrent(field.help.Current());
+    sheet.AddPage(pages.toolTip, PageRole::ToolTip);
+
+    pages.format = new CPicturePageDlg(&sheet);
+    pages.format->SetOriginal(field.picture.Original());
+    pages.format->SetCurrent(field.picture.Current());
+    sheet.AddPage(pages.format, PageRole::Format);
+
+    if (field.inReviewArea) {
+        pages.columnOrder = new CColumnPageDlg;
+        pages.columnOrder->SetOriginal(field.columnNumber.Original());
+        pages.columnOrder->SetCurrent(field.columnNumber.Current());
+        sheet.AddPage(pages.columnOrder, PageRole::ColumnOrder);
+    }
+
+    pages.attributes = new CSuppressPageDlg;
+    pages.attributes->SetOriginal(field.suppressed.Original(), field.readOnly.Original());
+    pages.attributes->SetCurrent(field.suppressed.Current(), field.readOnly.Current());
+    pages.attributes->SetDefaultChecks(&sheet, defaultPage);
+    sheet.AddPage(pages.attributes, PageRole::Attributes);
+
+    pages.allow = new CAllowPageDlg(programValues, FieldLengthOf(field), pictures::IsNumeric(field.sizeWord),
+                                    context.sink);
+    pages.allow->SetCurrent(UserListOf(field), field.userListSense);
+    sheet.AddPage(pages.allow, PageRole::AllowDisallow);
+
+    pages.fieldTitle = new CTextPageDlg(texts::kFieldTitleTab, texts::kFieldTitleHelp);
+    pages.fieldTitle->SetOriginal(title.original);
+    pages.fieldTitle->SetCurrent(title.text);
+    sheet.AddPage(pages.fieldTitle, PageRole::FieldTitle);
+
+    if (field.inReviewArea) {
+        pages.filter = new CFilterDlgPage;
+        pages.filter->SetCurrent(FilterOfText(field.filter.Current()));
+        sheet.AddPage(pages.filter, PageRole::Filter);
+    }
+    return pages;
+}
+
+AcceptSheetEdits EditsOfPages(const CMyPropertySheet& sheet, const AcceptPages& pages) {
+    AcceptSheetEdits edits;
+    edits.resetRequested = sheet.ResetRequested();
+    edits.userList = pages.allow->NewList();
+    edits.userListSense = pages.allow->NewSense();
+    edits.hasFilterPage = pages.filter != nullptr;
+    if (pages.filter != nullptr) edits.filter = pages.filter->NewFilter();
+    edits.help = pages.toolTip->NewValue();
+    edits.title = pages.fieldTitle->NewValue();
+    edits.defaultValue = pages.defaultValue->NewValue();
+    edits.defaultSource = pages.defaultValue->NewSource();
+    edits.hasColumnPage = pages.columnOrder != nullptr;
+    if (pages.columnOrder != nullptr) edits.columnNumber = pages.columnOrder->NewValue();
+    edits.picture = pages.format->NewValue();
+    edits.readOnly = pages.attributes->NewReadonly();
+    edits.suppress = pages.attributes->NewSuppressed();
+    return edits;
+}
+
+}  // namespace
+
+bool OpenAcceptSheet(const SheetContext& context, model::CAcceptFld& field, int /*cellWidth*/) {
+    // Everything is read from the field before the first command rebuilds it.
+    const FieldTitleTarget title = TitleTargetOf(context.screen, field);
+    std::vector<SheetAction> plan;
+    {
+        CMyPropertySheet sheet(SheetKind::Accept, Latin(SheetTitle(SheetKind::Accept, field.identification, field.name)),
+                               context.sink, context.parent);
+        const AcceptPages pages = BuildPages(sheet, context, field, title);
+        if (sheet.exec() != QDialog::Accepted) return false;
+        plan = PlanAcceptSheet(field, title, EditsOfPages(sheet, pages));
+    }
+
+    bool issued = false;
+    for (const SheetAction& action : plan) {
+        if (action.command.empty()) {
+            context.sink.ShowMessage(action.refusal);
+            continue;
+        }
+        commands::MadeCommand made = commands::MakeCommand(context.screen, action.command, action.key, action.values);
+        if (!made.command) {
+            context.sink.ShowMessage(made.error);
+            continue;
+        }
+        if (context.document.Run(context.screen, *made.command, context.sink)) issued = true;
+    }
+    return issued;
+}
+
+}  // namespace sheets
