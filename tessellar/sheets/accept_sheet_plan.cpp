@@ -67,7 +67,16 @@ std::size_t FieldLengthOf(const model::CAcceptFld& field) {
 }
 
 std::vector<commands::ListValue> ProgramAllowedValues(const model::CAcceptFld& field) {
-    return commands::CompiledListValues(field.allowed.Original(), program::texts::kAllowedPrefix);
+    // Numbers come with the blank their sign would take; the pages show and copy them without.
+    auto trimmed = [](const std::string& text) {
+        const std::size_t first = text.find_first_not_of(' ');
+        if (first == std::string::npos) return std::string();
+        return text.substr(first, text.find_last_not_of(' ') - first + 1);
+    };
+    std::vector<commands::ListValue> values =
+        commands::CompiledListValues(field.allowed.Original(), program::texts::kAllowedPrefix);
+    for (commands::ListValue& value : values) value = {trimmed(value.low), trimmed(value.high)};
+    return values;
 }
 
 std::vector<commands::ListValue> UserListOf(const model::CAcceptFld& field) {

@@ -1,5 +1,7 @@
 #include "tessellar/sheets/qt/accept_sheet.h"
 
+#include <QTabWidget>
+
 #include "tessellar/commands/command_catalogue.h"
 #include "tessellar/pictures/size_word.h"
 #include "tessellar/sheets/accept_sheet_plan.h"
@@ -115,6 +117,8 @@ bool OpenAcceptSheet(const SheetContext& context, model::CAcceptFld& field, int 
         CMyPropertySheet sheet(SheetKind::Accept, Latin(SheetTitle(SheetKind::Accept, field.identification, field.name)),
                                context.sink, context.parent);
         const AcceptPages pages = BuildPages(sheet, context, field, title);
+        // Up to eight tabs: the sheet is as wide as all of them, none hidden behind scroll arrows.
+        if (auto* tabs = sheet.findChild<QTabWidget*>()) tabs->setUsesScrollButtons(false);
         if (sheet.exec() != QDialog::Accepted) return false;
         plan = PlanAcceptSheet(field, title, EditsOfPages(sheet, pages));
     }
