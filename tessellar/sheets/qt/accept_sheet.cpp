@@ -2,9 +2,10 @@
 
 #include <QTabWidget>
 
-#include "tessellar/commands/command_catalogue.h"
+#include "tessellar/commands/item_reference.h"
 #include "tessellar/pictures/size_word.h"
 #include "tessellar/sheets/accept_sheet_plan.h"
+#include "tessellar/sheets/accept_sheet_run.h"
 #include "tessellar/sheets/accept_texts.h"
 #include "tessellar/sheets/qt/allow_page.h"
 #include "tessellar/sheets/qt/column_page_dlg.h"
@@ -110,8 +111,10 @@ AcceptSheetEdits EditsOfPages(const CMyPropertySheet& sheet, const AcceptPages& 
 }  // namespace
 
 bool OpenAcceptSheet(const SheetContext& context, model::CAcceptFld& field, int /*cellWidth*/) {
-    // Everything is read from the field before the first command rebuilds it.
+    // Everything is read from the field before the commands rebuild it.
+    const commands::ItemKey key = commands::KeyOf(field);
     const FieldTitleTarget title = TitleTargetOf(context.screen, field);
+    AcceptSheetEdits edits;
     std::vector<SheetAction> plan;
     {
         CMyPropertySheet sheet(SheetKind::Accept, Latin(SheetTitle(SheetKind::Accept, field.identification, field.name)),
@@ -120,23 +123,10 @@ bool OpenAcceptSheet(const SheetContext& context, model::CAcceptFld& field, int 
         // Up to eight tabs: the sheet is as wide as all of them, none hidden behind scroll arrows.
         if (auto* tabs = sheet.findChild<QTabWidget*>()) tabs->setUsesScrollButtons(false);
         if (sheet.exec() != QDialog::Accepted) return false;
-        plan = PlanAcceptSheet(field, title, EditsOfPages(sheet, pages));
+        edits = EditsOfPages(sheet, pages);
+        plan = PlanAcceptSheet(field, title, edits);
     }
-
-    bool issued = false;
-    for (const SheetAction& action : plan) {
-        if (action.command.empty()) {
-            context.sink.ShowMessage(action.refusal);
-            continue;
-        }
-        commands::MadeCommand made = commands::MakeCommand(context.screen, action.command, action.key, action.values);
-        if (!made.command) {
-            context.sink.ShowMessage(made.error);
-            continue;
-        }
-        if (context.document.Run(context.screen, *made.command, context.sink)) issued = true;
-    }
-    return issued;
+    return RunAcceptSheetPlan(context.document, context.screen, key, edits, plan, context.sink);
 }
 
 }  // namespace sheets

@@ -87,6 +87,7 @@ private slots:
     void SuppressWithoutDefaultIsRefusedOnThePage();
     void ResetThenOkIssuesOnlyTheReset();
     void AllowPageBuildsTheUserListAndTheDefaultMustRespectIt();
+    void DefaultIsCheckedAgainstTheListOkStoresInOneUndoStep();
     void BrowseAndFunctionFillTheDefault();
     void ReviewAreaFieldsGetColumnOrderAndFilter();
     void FieldListTitlesAndMarking();
@@ -245,6 +246,27 @@ void AcceptSheetTest::AllowPageBuildsTheUserListAndTheDefaultMustRespectIt() {
     QVERIFY(issued);
     QCOMPARE(sink_.Messages().back(), std::string("Extra Cust Disallowed - H,A->C"));
     QCOMPARE(WorkFile(customer), std::string("accept\n\t{\n\ttag = 2\n\tdisallowed = H,A#C\n\t}\n"));
+}
+
+void AcceptSheetTest::DefaultIsCheckedAgainstTheListOkStoresInOneUndoStep() {
+    model::CScreenModel& customer = Entry("CUSTOMER");
+    auto made = commands::MakeCommand(customer, commands::texts::kModifyAcceptAllowAndDisallow,
+                                      commands::KeyOf(Field(customer, "CUST-STATUS")), {{"allowed", false}, {"A", false}});
+    QVERIFY(made.command && document_->Run(customer, *made.command, sink_));
+    const bool issued = OpenSheet(customer, "CUST-STATUS", [](CMyPropertySheet* sheet) {
+        auto* page = static_cast<CAllowPageDlg*>(sheet->PageFor(PageRole::AllowDisallow));
+        QCOMPARE(page->UserList()->count(), 1);
+        page->ClearAllButton()->click();
+        page->Entry()->setText("H");
+        page->AddButton()->click();
+        // Outside the list the field had, inside the one OK stores.
+        Child<QLineEdit>(sheet, "DefaultValue")->setText("H");
+        sheet->OkButton()->click();
+    });
+    QVERIFY(issued);
+    QVERIFY(sink_.Messages().empty());
+    QCOMPARE(WorkFile(customer), std::string("accept\n\t{\n\ttag = 2\n\tallowed = H\n\tdefault = \"H\"\n\t}\n"));
+    QCOMPARE(document_->UndoLabels(customer).size(), std::size_t{2});
 }
 
 void AcceptSheetTest::BrowseAndFunctionFillTheDefault() {
