@@ -6,6 +6,9 @@
 
 namespace sheets::texts {
 
+// The sheet that asks a field about to be hidden for its default.
+inline constexpr const char* kHiddenFieldDefaultSheet = "Accept Field Default Value--";
+
 // Page captions.
 inline constexpr const char* kDefaultValuePage = "Default Value";
 inline constexpr const char* kAllowPage = "Allow/Disallow";

@@ -2,6 +2,9 @@
 
 #include <QTabWidget>
 
+#include "tessellar/commands/command_catalogue.h"
+#include "tessellar/commands/command_checks.h"
+#include "tessellar/commands/command_texts.h"
 #include "tessellar/commands/item_reference.h"
 #include "tessellar/pictures/size_word.h"
 #include "tessellar/sheets/accept_sheet_plan.h"
@@ -127,6 +130,35 @@ bool OpenAcceptSheet(const SheetContext& context, model::CAcceptFld& field, int 
         plan = PlanAcceptSheet(field, title, edits);
     }
     return RunAcceptSheetPlan(context.document, context.screen, key, edits, plan, context.sink);
+}
+
+bool SuppressAcceptWithDefault(const SheetContext& context, model::CAcceptFld& field) {
+    const commands::ItemKey key = commands::KeyOf(field);
+    std::string value;
+    DefaultSource source = DefaultSource::Literal;
+    {
+        CMyPropertySheet sheet(SheetKind::Accept, Latin(texts::kHiddenFieldDefaultSheet + field.name), context.sink,
+                               context.parent);
+        auto* page = new CDefaultPageDlg(context.screen, ProgramAllowedValues(field));
+        page->SetOriginal(field.defaultValue.Original(), static_cast<DefaultSource>(field.defaultKind.Original()));
+        page->SetCurrent(field.defaultValue.Current(), static_cast<DefaultSource>(field.defaultKind.Current()));
+        sheet.AddPage(page, PageRole::DefaultValue);
+        if (sheet.exec() == QDialog::Accepted) {
+            value = page->NewValue();
+            source = page->NewSource();
+        }
+    }
+    if (const commands::Refusal refusal = commands::CheckHideDefault(value)) {
+        context.sink.ShowMessage(*refusal);
+        return false;
+    }
+    commands::MadeCommand made = commands::MakeCommand(context.screen, commands::texts::kSuppressAccept, key,
+                                                       {{value, source == DefaultSource::Literal}});
+    if (!made.command) {
+        context.sink.ShowMessage(made.error);
+        return false;
+    }
+    return context.document.Run(context.screen, *made.command, context.sink);
 }
 
 }  // namespace sheets

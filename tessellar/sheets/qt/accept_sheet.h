@@ -16,4 +16,11 @@ namespace sheets {
 // field's window; the rebuilt field carries its new width in cells.
 bool OpenAcceptSheet(const SheetContext& context, model::CAcceptFld& field, int cellWidth);
 
+// Hides the field ("Suppress accept") once a sheet with its Default Value
+// page, titled "Accept Field Default Value--" and the field's name, gave the
+// value the hidden field takes. Cancelled or left empty: "Sorry, could not
+// hide a field without default values" and the field stays; a value the
+// field's lists refuse shows that list's description. True when hidden.
+bool SuppressAcceptWithDefault(const SheetContext& context, model::CAcceptFld& field);
+
 }  // namespace sheets

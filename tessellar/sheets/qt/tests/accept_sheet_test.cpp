@@ -91,6 +91,7 @@ private slots:
     void BrowseAndFunctionFillTheDefault();
     void ReviewAreaFieldsGetColumnOrderAndFilter();
     void FieldListTitlesAndMarking();
+    void HidingAFieldAsksForItsDefault();
 
 private:
     model::CScreenModel& Entry(const std::string& name);
@@ -362,6 +363,38 @@ void AcceptSheetTest::FieldListTitlesAndMarking() {
         qDeleteAll(findChildren<QTimer*>(Qt::FindDirectChildrenOnly));
     }
     QVERIFY(anyMarked);
+}
+
+void AcceptSheetTest::HidingAFieldAsksForItsDefault() {
+    model::CScreenModel& customer = Entry("CUSTOMER");
+    struct Case {
+        const char* value;  // null: Cancel
+        const char* message;
+        const char* workFile;
+    };
+    const Case cases[] = {
+        {nullptr, commands::texts::kCouldNotHide, ""},
+        {"", commands::texts::kCouldNotHide, ""},
+        {"Q", "Allowed - A, H, S", ""},
+        {"H", nullptr, "accept\n\t{\n\ttag = 2\n\tsuppress = true\n\tdefault = \"H\"\n\t}\n"},
+    };
+    for (const Case& c : cases) {
+        sink_.Clear();
+        OnNextModal(this, QStringLiteral("CMyPropertySheet"), [&c](QDialog* dialog) {
+            auto* sheet = static_cast<CMyPropertySheet*>(dialog);
+            QCOMPARE(sheet->windowTitle(), QStringLiteral("Accept Field Default Value--CUST-STATUS"));
+            QCOMPARE(sheet->PageCount(), 1);
+            if (c.value == nullptr) return sheet->reject();
+            Child<QLineEdit>(sheet, "DefaultValue")->setText(c.value);
+            sheet->OkButton()->click();
+        });
+        const bool hidden = SuppressAcceptWithDefault(SheetContext{*document_, customer, sink_, nullptr},
+                                                      Field(customer, "CUST-STATUS"));
+        QCOMPARE(hidden, c.message == nullptr);
+        QCOMPARE(sink_.Messages(), c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
+        QCOMPARE(WorkFile(customer), std::string(c.workFile));
+        qDeleteAll(findChildren<QTimer*>(Qt::FindDirectChildrenOnly));
+    }
 }
 
 }  // namespace sheets
