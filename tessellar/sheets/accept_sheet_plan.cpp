@@ -29,12 +29,7 @@ commands::Refusal CheckDefaultWithUserList(const model::CAcceptFld& field, const
     lists.sizeWord = field.sizeWord;
     lists.allowed.SetBoth(field.allowed.Original());
     lists.disallowed.SetBoth(field.disallowed.Original());
-    if (!edits.userList.empty()) {
-        lists.userListSense = edits.userListSense;
-        const std::string text = UserListText(edits.userList);
-        if (edits.userListSense == model::kUserListAllowed) lists.allowed.SetCurrent(text);
-        if (edits.userListSense == model::kUserListDisallowed) lists.disallowed.SetCurrent(text);
-    }
+    PutUserList(lists, edits.userList, edits.userListSense);
     return commands::CheckDefaultInLists(lists, edits.defaultValue, edits.defaultSource == DefaultSource::Literal);
 }
 
@@ -83,6 +78,16 @@ std::vector<commands::ListValue> UserListOf(const model::CAcceptFld& field) {
     if (field.userListSense == model::kUserListAllowed) return commands::UserListValues(field.allowed.Current());
     if (field.userListSense == model::kUserListDisallowed) return commands::UserListValues(field.disallowed.Current());
     return {};
+}
+
+void PutUserList(model::CAcceptFld& field, const std::vector<commands::ListValue>& values, int sense) {
+    field.allowed.Reset();
+    field.disallowed.Reset();
+    field.userListSense = 0;
+    if (values.empty()) return;
+    field.userListSense = sense;
+    if (sense == model::kUserListAllowed) field.allowed.SetCurrent(UserListText(values));
+    if (sense == model::kUserListDisallowed) field.disallowed.SetCurrent(UserListText(values));
 }
 
 AcceptSheetEdits EditsOf(const model::CAcceptFld& field, const FieldTitleTarget& title) {

@@ -33,6 +33,9 @@ enum class DefaultSource : int { Literal = 0, Field = 1, Function = 2 };
 
 // The user value list the field holds now (empty with sense 0 when none).
 std::vector<commands::ListValue> UserListOf(const model::CAcceptFld& field);
+// Gives the field a user list, as applying its statement would; an empty
+// list leaves the field with the program's lists only.
+void PutUserList(model::CAcceptFld& field, const std::vector<commands::ListValue>& values, int sense);
 
 // What the pages hold when OK is pressed.
 struct AcceptSheetEdits {

@@ -6,7 +6,6 @@
 #include "tessellar/commands/command_batch.h"
 #include "tessellar/commands/command_catalogue.h"
 #include "tessellar/commands/item_reference.h"
-#include "tessellar/sheets/user_value_list.h"
 
 namespace sheets {
 
@@ -21,14 +20,7 @@ public:
         sense_ = field_->userListSense;
         allowed_ = field_->allowed.Current();
         disallowed_ = field_->disallowed.Current();
-        field_->allowed.Reset();
-        field_->disallowed.Reset();
-        field_->userListSense = 0;
-        if (edits.userList.empty()) return;
-        field_->userListSense = edits.userListSense;
-        const std::string text = UserListText(edits.userList);
-        if (edits.userListSense == model::kUserListAllowed) field_->allowed.SetCurrent(text);
-        if (edits.userListSense == model::kUserListDisallowed) field_->disallowed.SetCurrent(text);
+        PutUserList(*field_, edits.userList, edits.userListSense);
     }
     ~StoredUserList() {
         if (field_ == nullptr) return;

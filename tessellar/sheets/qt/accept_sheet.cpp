@@ -40,15 +40,18 @@ struct AcceptPages {
     CFilterDlgPage* filter = nullptr;
 };
 
+// The Default Value page showing the field's default and the program's allowed values.
+CDefaultPageDlg* DefaultPageOf(const model::CScreenModel& screen, const model::CAcceptFld& field) {
+    auto* page = new CDefaultPageDlg(screen, ProgramAllowedValues(field));
+    page->SetOriginal(field.defaultValue.Original(), static_cast<DefaultSource>(field.defaultKind.Original()));
+    page->SetCurrent(field.defaultValue.Current(), static_cast<DefaultSource>(field.defaultKind.Current()));
+    return page;
+}
+
 AcceptPages BuildPages(CMyPropertySheet& sheet, const SheetContext& context, const model::CAcceptFld& field,
                        const FieldTitleTarget& title) {
     AcceptPages pages;
-    const std::vector<commands::ListValue> programValues = ProgramAllowedValues(field);
-
-    pages.defaultValue = new CDefaultPageDlg(context.screen, programValues);
-    pages.defaultValue->SetOriginal(field.defaultValue.Original(),
-                                    static_cast<DefaultSource>(field.defaultKind.Original()));
-    pages.defaultValue->SetCurrent(field.defaultValue.Current(), static_cast<DefaultSource>(field.defaultKind.Current()));
+    pages.defaultValue = DefaultPageOf(context.screen, field);
     const int defaultPage = sheet.AddPage(pages.defaultValue, PageRole::DefaultValue);
 
     pages.toolTip = new CHelpPageDlg;
@@ -74,7 +77,7 @@ AcceptPages BuildPages(CMyPropertySheet& sheet, const SheetContext& context, con
     pages.attributes->SetDefaultChecks(&sheet, defaultPage);
     sheet.AddPage(pages.attributes, PageRole::Attributes);
 
-    pages.allow = new CAllowPageDlg(programValues, FieldLengthOf(field), pictures::IsNumeric(field.sizeWord),
+    pages.allow = new CAllowPageDlg(ProgramAllowedValues(field), FieldLengthOf(field), pictures::IsNumeric(field.sizeWord),
                                     context.sink);
     pages.allow->SetCurrent(UserListOf(field), field.userListSense);
     sheet.AddPage(pages.allow, PageRole::AllowDisallow);
@@ -139,9 +142,7 @@ bool SuppressAcceptWithDefault(const SheetContext& context, model::CAcceptFld& f
     {
         CMyPropertySheet sheet(SheetKind::Accept, Latin(texts::kHiddenFieldDefaultSheet + field.name), context.sink,
                                context.parent);
-        auto* page = new CDefaultPageDlg(context.screen, ProgramAllowedValues(field));
-        page->SetOriginal(field.defaultValue.Original(), static_cast<DefaultSource>(field.defaultKind.Original()));
-        page->SetCurrent(field.defaultValue.Current(), static_cast<DefaultSource>(field.defaultKind.Current()));
+        CDefaultPageDlg* page = DefaultPageOf(context.screen, field);
         sheet.AddPage(page, PageRole::DefaultValue);
         if (sheet.exec() == QDialog::Accepted) {
             value = page->NewValue();
