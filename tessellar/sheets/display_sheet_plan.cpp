@@ -6,6 +6,7 @@
 #include "tessellar/commands/value_lines.h"
 #include "tessellar/commands/value_words.h"
 #include "tessellar/model/display_text.h"
+#include "tessellar/program/program_texts.h"
 #include "tessellar/sheets/sheet_texts.h"
 
 namespace sheets {
@@ -28,6 +29,11 @@ std::string WithoutTrailingSpaces(const std::string& text) {
 bool EndsWithColon(const std::string& text) {
     const std::string trimmed = WithoutTrailingSpaces(text);
     return !trimmed.empty() && trimmed.back() == ':';
+}
+
+// Decoding gives a display without a picture the bare default picture.
+bool NoFormatOfItsOwn(const std::string& picture) {
+    return picture.empty() || picture == program::texts::kDefaultPicture;
 }
 
 // A prompt relabelled to a text of another length keeps its old width, so
@@ -53,7 +59,7 @@ SheetPlan PlanDisplaySheet(const DisplaySheetInput& input) {
         textStep = Step(names::kChangeDisplayText, {Value(now.text)});
         if (!input.addedPrompt) plan.push_back(*textStep);
         if (EndsWithColon(was.text) && EndsWithColon(now.text) && was.text.size() != now.text.size() &&
-            was.picture.empty() && now.picture.empty()) {
+            NoFormatOfItsOwn(was.picture) && now.picture == was.picture) {
             now.picture = PinnedWidthPicture(was.text);
         }
     }

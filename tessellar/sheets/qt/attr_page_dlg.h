@@ -1,17 +1,10 @@
 #pragma once
 // The Styles page: one check box per display attribute and "Prompt".
 
-#include "tessellar/model/attribute_flags.h"
 #include "tessellar/sheets/qt/check_page.h"
+#include "tessellar/sheets/sheet_plan.h"
 
 namespace sheets {
-
-// The page's marks: the twelve attribute flags and the prompt mark.
-struct StyleMarks {
-    model::AttributeRecord record;
-    bool prompt = false;
-    bool operator==(const StyleMarks&) const = default;
-};
 
 class CAttrPageDlg : public CheckPage {
 public:

@@ -71,6 +71,14 @@ TEST(DisplaySheetPlan, IssuesTheChangedPropertiesInTheFixedOrder) {
         {"a relabelled prompt keeps its old width",
          [](DisplaySheetInput& in) { in.edited.text = "Customer name:  "; },
          {"Change display text Customer name:  ", "modify display picture x(5)"}},
+        {"so does a prompt with the default picture",
+         [](DisplaySheetInput& in) {
+             in.opened.picture = in.edited.picture = "x";
+             in.edited.text = "Code:  ";
+         },
+         {"Change display text Code:  ", "modify display picture x(5)"}},
+        {"texts of one length are not pinned", [](DisplaySheetInput& in) { in.edited.text = "Code:"; },
+         {"Change display text Code:"}},
         {"a format of its own is not pinned",
          [](DisplaySheetInput& in) {
              in.edited.text = "Customer name:";
