@@ -400,4 +400,4 @@ void AcceptSheetTest::HidingAFieldAsksForItsDefault() {
 }  // namespace sheets
 
 QTEST_MAIN(sheets::AcceptSheetTest)
-#include "accept_sheet_test.moc"
+#include "accept_sheet_qt_test.moc"
