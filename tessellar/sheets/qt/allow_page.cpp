@@ -1,6 +1,7 @@
 #include "tessellar/sheets/qt/allow_page.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -90,7 +91,7 @@ CAllowPageDlg::CAllowPageDlg(std::vector<commands::ListValue> programValues, std
     grid->addLayout(entryRow, 4, 0, 1, 2);
 
     connect(add_, &QPushButton::clicked, this, [this] { AddEntry(); });
-    connect(entry_, &QLineEdit::returnPressed, this, [this] { AddEntry(); });
+    entry_->installEventFilter(this);
     connect(copy_, &QPushButton::clicked, this, [this] { CopySelected(); });
     connect(selectAll_, &QPushButton::clicked, this, [this] {
         programList_->selectAll();
@@ -119,6 +120,17 @@ int CAllowPageDlg::NewSense() const {
 void CAllowPageDlg::RestoreOriginal() {
     userList_.Clear();
     ShowUserList();
+}
+
+bool CAllowPageDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == entry_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            AddEntry();
+            return true;
+        }
+    }
+    return PropertyPage::eventFilter(watched, event);
 }
 
 void CAllowPageDlg::AddEntry() {

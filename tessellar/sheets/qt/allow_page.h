@@ -43,6 +43,10 @@ public:
     QRadioButton* AllowedButton() const { return allowed_; }
     QRadioButton* DisallowedButton() const { return disallowed_; }
 
+protected:
+    // Enter in the entry box adds its value instead of pressing OK.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void AddEntry();
     void CopySelected();

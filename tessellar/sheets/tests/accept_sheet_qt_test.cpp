@@ -229,6 +229,7 @@ void AcceptSheetTest::AllowPageBuildsTheUserListAndTheDefaultMustRespectIt() {
 
         QTest::keyClicks(page->Entry(), "H");
         QTest::keyClick(page->Entry(), Qt::Key_Return);
+        QVERIFY(sheet->isVisible());  // Enter adds; it does not close the sheet
         page->Entry()->setText("A to C");
         page->AddButton()->click();
         page->Entry()->setText("H");  // already there
