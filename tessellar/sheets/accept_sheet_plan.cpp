@@ -63,14 +63,11 @@ std::size_t FieldLengthOf(const model::CAcceptFld& field) {
 
 std::vector<commands::ListValue> ProgramAllowedValues(const model::CAcceptFld& field) {
     // Numbers come with the blank their sign would take; the pages show and copy them without.
-    auto trimmed = [](const std::string& text) {
-        const std::size_t first = text.find_first_not_of(' ');
-        if (first == std::string::npos) return std::string();
-        return text.substr(first, text.find_last_not_of(' ') - first + 1);
-    };
     std::vector<commands::ListValue> values =
         commands::CompiledListValues(field.allowed.Original(), program::texts::kAllowedPrefix);
-    for (commands::ListValue& value : values) value = {trimmed(value.low), trimmed(value.high)};
+    for (commands::ListValue& value : values) {
+        value = {std::string(WithoutBlanks(value.low)), std::string(WithoutBlanks(value.high))};
+    }
     return values;
 }
 
@@ -126,7 +123,9 @@ std::vector<SheetAction> PlanAcceptSheet(const model::CAcceptFld& field, const F
     const int oldSense = field.userListSense;
     const std::string oldList = UserListText(UserListOf(field));
     const std::string newList = UserListText(edits.userList);
-    const bool listChanged = newList != oldList || (edits.userListSense != oldSense && !(oldSense == 0 && newList.empty()));
+    // A sense chosen for no list at all is no change.
+    const bool senseChanged = edits.userListSense != oldSense && !(oldSense == 0 && newList.empty());
+    const bool listChanged = newList != oldList || senseChanged;
     if (listChanged) {
         const bool allowed = edits.userListSense == model::kUserListAllowed;
         issue(names::kModifyAcceptAllowAndDisallow,

@@ -8,15 +8,11 @@
 
 namespace sheets {
 
-namespace {
-
-std::string_view Trimmed(std::string_view text) {
+std::string_view WithoutBlanks(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
     return text;
 }
-
-}  // namespace
 
 void UserValueList::Assign(std::vector<commands::ListValue> values) {
     Clear();
@@ -26,11 +22,11 @@ void UserValueList::Assign(std::vector<commands::ListValue> values) {
 UserValueList::AddResult UserValueList::Add(std::string_view entry) {
     const std::size_t join = entry.find(texts::kRangeEntryJoin);
     if (join == std::string_view::npos) {
-        const std::string value(Trimmed(entry));
+        const std::string value(WithoutBlanks(entry));
         return Add(commands::ListValue{value, value});
     }
-    return Add(commands::ListValue{std::string(Trimmed(entry.substr(0, join))),
-                                   std::string(Trimmed(entry.substr(join + std::string_view(texts::kRangeEntryJoin).size())))});
+    const std::string_view high = entry.substr(join + std::string_view(texts::kRangeEntryJoin).size());
+    return Add(commands::ListValue{std::string(WithoutBlanks(entry.substr(0, join))), std::string(WithoutBlanks(high))});
 }
 
 UserValueList::AddResult UserValueList::Add(commands::ListValue value) {

@@ -44,6 +44,9 @@ private:
     std::vector<std::pair<double, double>> numbers_;
 };
 
+// A value as the lists hold it: without the blanks around it.
+std::string_view WithoutBlanks(std::string_view text);
+
 // What an entry looks like in the page's lists: a range as "LOW to HIGH".
 std::string ListEntryText(const commands::ListValue& value);
 

@@ -77,8 +77,8 @@ AcceptPages BuildPages(CMyPropertySheet& sheet, const SheetContext& context, con
     pages.attributes->SetDefaultChecks(&sheet, defaultPage);
     sheet.AddPage(pages.attributes, PageRole::Attributes);
 
-    pages.allow = new CAllowPageDlg(ProgramAllowedValues(field), FieldLengthOf(field), pictures::IsNumeric(field.sizeWord),
-                                    context.sink);
+    pages.allow = new CAllowPageDlg(ProgramAllowedValues(field), FieldLengthOf(field),
+                                    pictures::IsNumeric(field.sizeWord), context.sink);
     pages.allow->SetCurrent(UserListOf(field), field.userListSense);
     sheet.AddPage(pages.allow, PageRole::AllowDisallow);
 
@@ -123,8 +123,8 @@ bool OpenAcceptSheet(const SheetContext& context, model::CAcceptFld& field, int 
     AcceptSheetEdits edits;
     std::vector<SheetAction> plan;
     {
-        CMyPropertySheet sheet(SheetKind::Accept, Latin(SheetTitle(SheetKind::Accept, field.identification, field.name)),
-                               context.sink, context.parent);
+        const QString sheetTitle = Latin(SheetTitle(SheetKind::Accept, field.identification, field.name));
+        CMyPropertySheet sheet(SheetKind::Accept, sheetTitle, context.sink, context.parent);
         const AcceptPages pages = BuildPages(sheet, context, field, title);
         // Up to eight tabs: the sheet is as wide as all of them, none hidden behind scroll arrows.
         if (auto* tabs = sheet.findChild<QTabWidget*>()) tabs->setUsesScrollButtons(false);

@@ -34,7 +34,8 @@ CDefaultPageDlg::CDefaultPageDlg(const model::CScreenModel& screen, std::vector<
         allowedValues_->setObjectName(QStringLiteral("DefaultValueList"));
         allowedValues_->setAccessibleName(valueCaption);
         for (const commands::ListValue& value : allowedValues) {
-            const std::string shown = value.high == value.low ? value.low : value.low + texts::kDefaultRangeJoin + value.high;
+            const std::string shown =
+                value.high == value.low ? value.low : value.low + texts::kDefaultRangeJoin + value.high;
             allowedValues_->addItem(Latin(shown), Latin(value.low));
         }
         valueEdit_ = allowedValues_->lineEdit();

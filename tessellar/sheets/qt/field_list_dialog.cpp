@@ -65,7 +65,8 @@ std::optional<std::string> ChooseField(QWidget* parent, const model::CScreenMode
     help->setAccessibleName(help->text());
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    QObject::connect(help, &QPushButton::clicked, &dialog, [&dialog, info] { shell::ShowHelpPage(&dialog, info.help); });
+    QObject::connect(help, &QPushButton::clicked, &dialog,
+                     [&dialog, info] { shell::ShowHelpPage(&dialog, info.help); });
     QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(&dialog);

@@ -137,10 +137,19 @@ const PlanCase kPlanCases[] = {
      [](AcceptSheetEdits& e) { e.userList = {{"A", "A"}}; e.defaultValue = "H"; },
      {n::kModifyAcceptAllowAndDisallow, "!Sub Cust Allowed - A"}},
     {"a disallowed user list refuses a default inside it",
-     [](AcceptSheetEdits& e) { e.userList = {{"H", "S"}}; e.userListSense = model::kUserListDisallowed; e.defaultValue = "S"; },
+     [](AcceptSheetEdits& e) {
+         e.userList = {{"H", "S"}};
+         e.userListSense = model::kUserListDisallowed;
+         e.defaultValue = "S";
+     },
      {n::kModifyAcceptAllowAndDisallow, "!Extra Cust Disallowed - H->S"}},
     {"read only and suppress take the default accepted before them, in the fixed order",
-     [](AcceptSheetEdits& e) { e.defaultValue = "A"; e.readOnly = true; e.suppress = true; e.help = "h"; e.picture = "x(2)"; },
+     [](AcceptSheetEdits& e) {
+         e.defaultValue = "A";
+         e.readOnly = e.suppress = true;
+         e.help = "h";
+         e.picture = "x(2)";
+     },
      {n::kModifyAcceptHelp, n::kChangeAcceptDefault, n::kModifyAcceptPicture, n::kReadonlyAccept, n::kSuppressAccept}},
     {"a refused default leaves read only and suppress without one",
      [](AcceptSheetEdits& e) { e.defaultValue = "Q"; e.readOnly = true; e.suppress = true; },

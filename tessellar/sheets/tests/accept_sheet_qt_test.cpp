@@ -253,7 +253,8 @@ void AcceptSheetTest::AllowPageBuildsTheUserListAndTheDefaultMustRespectIt() {
 void AcceptSheetTest::DefaultIsCheckedAgainstTheListOkStoresInOneUndoStep() {
     model::CScreenModel& customer = Entry("CUSTOMER");
     auto made = commands::MakeCommand(customer, commands::texts::kModifyAcceptAllowAndDisallow,
-                                      commands::KeyOf(Field(customer, "CUST-STATUS")), {{"allowed", false}, {"A", false}});
+                                      commands::KeyOf(Field(customer, "CUST-STATUS")),
+                                      {{"allowed", false}, {"A", false}});
     QVERIFY(made.command && document_->Run(customer, *made.command, sink_));
     const bool issued = OpenSheet(customer, "CUST-STATUS", [](CMyPropertySheet* sheet) {
         auto* page = static_cast<CAllowPageDlg*>(sheet->PageFor(PageRole::AllowDisallow));
@@ -355,7 +356,9 @@ void AcceptSheetTest::FieldListTitlesAndMarking() {
             for (int row = 0; row < rows->count(); ++row) shown << rows->item(row)->text();
             QCOMPARE(shown, expected);
             QCOMPARE(list->findChild<QLabel*>()->text(), QStringLiteral("Select:"));
-            if (!marked.empty()) rows->setCurrentRow(static_cast<int>(expected.indexOf(QString::fromStdString("*" + marked))));
+            if (!marked.empty()) {
+                rows->setCurrentRow(static_cast<int>(expected.indexOf(QString::fromStdString("*" + marked))));
+            }
             list->accept();
         });
         const std::optional<std::string> chosen = ChooseField(nullptr, customer, c.mode, {}, true);
