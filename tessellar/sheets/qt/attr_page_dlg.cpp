@@ -30,14 +30,15 @@ constexpr std::array<StyleBox, 13> kBoxes{{
     {texts::kPrompt, nullptr},
 }};
 
-constexpr int kColumns = 2;
+// Two columns: the seven character styles, then the frame, alignment and prompt.
+constexpr int kRows = 7;
 
 }  // namespace
 
 CAttrPageDlg::CAttrPageDlg(QWidget* parent)
     : CheckPage(QString::fromLatin1(texts::kStylesTab), texts::kStylesHelp, parent) {
     setObjectName(QStringLiteral("CAttrPageDlg"));
-    for (const StyleBox& box : kBoxes) AddBox(box.caption, kColumns);
+    for (const StyleBox& box : kBoxes) AddBox(box.caption, kRows);
 }
 
 void CAttrPageDlg::Show(const StyleMarks& marks, bool original) {

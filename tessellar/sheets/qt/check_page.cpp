@@ -15,11 +15,11 @@ CheckPage::CheckPage(const QString& caption, int helpContext, QWidget* parent)
     outer->addStretch(1);
 }
 
-int CheckPage::AddBox(const char* caption, int columns) {
+int CheckPage::AddBox(const char* caption, int rows) {
     const int number = static_cast<int>(boxes_.size());
     auto* box = new QCheckBox(QString::fromLatin1(caption), this);
     box->setAccessibleName(box->text());
-    grid_->addWidget(box, number / columns, number % columns);
+    grid_->addWidget(box, number % rows, number / rows);
     boxes_.push_back(box);
     originals_.push_back(false);
     return number;

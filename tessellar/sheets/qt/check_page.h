@@ -22,8 +22,9 @@ public:
 
 protected:
     // Adds a box (its caption also its accessible name) at the next place
-    // of a grid `columns` wide; returns its number.
-    int AddBox(const char* caption, int columns = 1);
+    // of a grid filled column by column, `rows` boxes to a column; returns
+    // its number.
+    int AddBox(const char* caption, int rows = kOneColumn);
     QCheckBox* Box(int number) const { return boxes_[static_cast<std::size_t>(number)]; }
     void SetOriginalMark(int number, bool checked) { originals_[static_cast<std::size_t>(number)] = checked; }
     bool OriginalMark(int number) const { return originals_[static_cast<std::size_t>(number)]; }
@@ -31,6 +32,8 @@ protected:
     bool Mark(int number) const;
 
 private:
+    static constexpr int kOneColumn = 1000;
+
     QGridLayout* grid_ = nullptr;
     std::vector<QCheckBox*> boxes_;
     std::vector<bool> originals_;

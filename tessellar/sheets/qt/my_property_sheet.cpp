@@ -33,6 +33,8 @@ CMyPropertySheet::CMyPropertySheet(SheetKind kind, const QString& title, platfor
     setAccessibleName(title);
 
     tabs_ = new QTabWidget(this);
+    // Every tab stays in sight: the sheet is as wide as its tabs need.
+    tabs_->setUsesScrollButtons(false);
     ok_ = Button(texts::kOk, this);
     ok_->setDefault(true);
     cancel_ = Button(texts::kCancel, this);

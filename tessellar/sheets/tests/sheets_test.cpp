@@ -154,6 +154,18 @@ private slots:
         QVERIFY(name != nullptr);
         WhenShown<CMyPropertySheet>([](CMyPropertySheet* sheet) {
             QCOMPARE(sheet->windowTitle(), QStringLiteral("Display Text Properties--Name:"));
+            // SHEET_SHOT=PREFIX saves pictures of three pages, for looking at the sheet.
+            if (qEnvironmentVariableIsSet("SHEET_SHOT")) {
+                QTest::qWait(200);
+                sheet->grab().save(qEnvironmentVariable("SHEET_SHOT") + "-text.png");
+                sheet->SetActivePage(2);
+                QTest::qWait(100);
+                sheet->grab().save(qEnvironmentVariable("SHEET_SHOT") + "-colour.png");
+                sheet->SetActivePage(4);
+                QTest::qWait(100);
+                sheet->grab().save(qEnvironmentVariable("SHEET_SHOT") + "-styles.png");
+                sheet->SetActivePage(0);
+            }
             Type(sheet, "Text", "New Text:", QStringLiteral("Trading name:"));
             Type(sheet, "Scale", "Scale factor:", QStringLiteral("1001"));
             Click(sheet, "Styles", "Bold");
@@ -170,6 +182,53 @@ private slots:
         // One OK, one undo step, labelled by its first command.
         QCOMPARE(UndoSteps(screen), 1);
         QVERIFY(document_->UndoLabels(screen).front().find("Change display text") != std::string::npos);
+    }
+
+    void gridDisplayGetsColumnOrderAndOpensOnItsTitle() {
+        model::CScreenModel& screen = Entry("ORDER-LINES");
+        model::CDispText* price = screen.FindDisplayByName("ITEM-PRICE");
+        QVERIFY(price != nullptr && price->inReviewArea);
+        WhenShown<CMyPropertySheet>([](CMyPropertySheet* sheet) {
+            QCOMPARE(sheet->PageIndex(sheets::PageRole::Text), -1);
+            QVERIFY(sheet->PageIndex(sheets::PageRole::ColumnOrder) >= 0);
+            QCOMPARE(sheet->ActivePageIndex(), sheet->PageIndex(sheets::PageRole::FieldTitle));
+            Type(sheet, "Column Order", "Column Order Number:", QStringLiteral("2"));
+            Type(sheet, "Field Title", "New Text:", QStringLiteral("Unit price"));
+            Ok(sheet);
+        });
+        QVERIFY(sheets::OpenDisplaySheet(Context(screen), *price));
+        const std::string work = WorkFile(screen);
+        QVERIFY2(work.find("\ttitle = \"Unit price\"\n\tcolumn_number = 2\n") != std::string::npos, work.c_str());
+
+        WhenShown<CMyPropertySheet>([](CMyPropertySheet* sheet) {
+            QCOMPARE(sheet->PageIndex(sheets::PageRole::ColumnOrder), -1);
+            sheet->reject();
+        });
+        QVERIFY(!sheets::OpenDisplaySheet(Context(Entry("CUSTOMER")),
+                                          *Entry("CUSTOMER").FindDisplayByOriginalText("Name:")));
+    }
+
+    // An added prompt is found by its text: every change of one OK lands in
+    // its one block, the new text last.
+    void addedPromptKeepsOneBlock() {
+        model::CScreenModel& screen = Entry("CUSTOMER");
+        QVERIFY(Run(screen, "Add prompt", {}, {{"Notes:", true}, {"19,50", false}}));
+        model::CDispText* notes = screen.FindDisplayByOriginalText("Notes:");
+        if (notes == nullptr) {
+            for (model::CDispText& display : screen.Displays()) {
+                if (display.identification == model::IdentificationKind::AddedPrompt) notes = &display;
+            }
+        }
+        QVERIFY(notes != nullptr);
+        WhenShown<CMyPropertySheet>([](CMyPropertySheet* sheet) {
+            QVERIFY(On<QCheckBox>(sheet, "Styles", "Prompt")->isChecked());
+            Type(sheet, "Text", "New Text:", QStringLiteral("Remarks"));
+            Click(sheet, "Styles", "Bold");
+            Ok(sheet);
+        });
+        QVERIFY(sheets::OpenDisplaySheet(Context(screen), *notes));
+        QCOMPARE(WorkFile(screen), std::string("display\n\t{\n\ttext = \"Remarks\"\n\tcoordinate = 19,50\n"
+                                               "\tadd = true\n\tattributes = bold,background,prompt\n\t}\n"));
     }
 
     void resetThenOkIssuesOnlyTheReset() {
