@@ -1,7 +1,5 @@
 #include "tessellar/sheets/qt/accept_sheet.h"
 
-#include <QTabWidget>
-
 #include "tessellar/commands/command_catalogue.h"
 #include "tessellar/commands/command_checks.h"
 #include "tessellar/commands/command_texts.h"
@@ -126,8 +124,6 @@ bool OpenAcceptSheet(const SheetContext& context, model::CAcceptFld& field, int 
         const QString sheetTitle = Latin(SheetTitle(SheetKind::Accept, field.identification, field.name));
         CMyPropertySheet sheet(SheetKind::Accept, sheetTitle, context.sink, context.parent);
         const AcceptPages pages = BuildPages(sheet, context, field, title);
-        // Up to eight tabs: the sheet is as wide as all of them, none hidden behind scroll arrows.
-        if (auto* tabs = sheet.findChild<QTabWidget*>()) tabs->setUsesScrollButtons(false);
         if (sheet.exec() != QDialog::Accepted) return false;
         edits = EditsOfPages(sheet, pages);
         plan = PlanAcceptSheet(field, title, edits);
