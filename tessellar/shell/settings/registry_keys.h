@@ -16,6 +16,7 @@ inline constexpr const char* kTriggerParameters = "SOFTWARE\\ORVALE\\TESSELLAR\\
 // Local machine.
 inline constexpr const char* kEnvironment = "SOFTWARE\\ORVALE\\Environment";
 inline constexpr const char* kScfPath = "SCFPATH";
+inline constexpr const char* kEditor = "EDIT";
 inline constexpr const char* kExecutablePathPrefix = "SOFTWARE\\ORVALE\\TESSEL\\Path_";
 inline constexpr const char* kExecutablePathSuffix = "op6";
 inline constexpr const char* kMapping = "SOFTWARE\\ORVALE\\TESSEL\\Mapping";
