@@ -126,6 +126,8 @@ program::RowSelectionHooks CTesselDoc::Hooks() {
     hooks.decode = [this](model::CScreenModel& screen) { OpenOnce(screen); };
     hooks.applyOverrides = [this](model::CScreenModel& screen) { OpenOnce(screen); };
     hooks.currentScreenChanged = [this](model::CScreenModel& screen) {
+        // A page filled during a hand edit does not take the edited entry away.
+        if (currentScreen_ != nullptr && currentScreen_->EditWindowOpen()) return;
         currentScreen_ = &screen;
         currentScreenName_ = screen.Name();
         core_.SetCurrentEntry(screen);
@@ -149,8 +151,10 @@ bool CTesselDoc::SelectRow(program::BrowserPage which, std::size_t row) {
     if (page.SelectedRow() == row) return true;
     // The page refuses to leave an entry under hand edit; so does every other page.
     if (currentScreen_ != nullptr && currentScreen_->EditWindowOpen()) {
-        const bool sameEntry = row < page.Rows().size() &&
-                               program::FindModel(page, page.Rows()[row].identifier) == currentScreen_;
+        const model::CScreenModel* chosen =
+            row < page.Rows().size() ? program::FindModel(page, page.Rows()[row].identifier) : nullptr;
+        const bool sameEntry = chosen != nullptr && chosen->Name() == currentScreen_->Name() &&
+                               chosen->Kind() == currentScreen_->Kind();
         if (!sameEntry) {
             sink_.ShowMessage(program::texts::kEditWindowOpen);
             return false;

@@ -562,8 +562,8 @@ void CMainFrame::UpdateTitle() {
     const std::string& program = document_->Core().ProgramPath();
     // The placeholder shows the mark while the document has unsaved changes.
     setWindowTitle(program.empty() ? title
-                                   : QFileInfo(PathText(program)).fileName() + QString::fromLatin1(texts::kUnsavedMark) +
-                                         QStringLiteral(" - ") + title);
+                                   : QFileInfo(PathText(program)).fileName() + QStringLiteral(" - ") + title +
+                                         QString::fromLatin1(texts::kUnsavedMark));
     setWindowModified(!program.empty() && document_->Core().Modified());
 }
 
