@@ -50,7 +50,10 @@ void StepListBar::SetLabels(const std::vector<std::string>& labels) {
     const int rowHeight = metrics.height() + 2;
     int widest = metrics.horizontalAdvance(QString::fromStdString(platform::FormatText(statusFormat_, 99)));
     for (const std::string& label : labels) {
-        auto* item = new QListWidgetItem(platform::QStringFromCp1252(label), list_);
+        // A label holds its identifier line as written, tab and line end too.
+        QString shown = platform::QStringFromCp1252(label);
+        shown.remove(QLatin1Char('\t')).remove(QLatin1Char('\n'));
+        auto* item = new QListWidgetItem(shown, list_);
         item->setSizeHint(QSize(0, rowHeight));
         widest = std::max(widest, metrics.horizontalAdvance(item->text()));
     }

@@ -31,6 +31,7 @@
 #include "tessellar/shell/frame/start_up.h"
 #include "tessellar/shell/frame/step_list_bar.h"
 #include "tessellar/shell/frame/text_editor_window.h"
+#include "tessellar/shell/frame/undo_buttons.h"
 #include "tessellar/shell/qt/registry.h"
 #include "tessellar/shell/settings/registry_keys.h"
 
@@ -127,8 +128,12 @@ private:
     static bool Enabled(frame::CMainFrame& window, ActionId id) { return window.Action(id)->isEnabled(); }
 
     // Opens a drop-down; while it is open, `inside` gets its bar.
-    static void WithDropDown(frame::CMainFrame& window, const char* buttonName, std::function<void(frame::StepListBar*)> inside) {
-        auto* button = window.StandardBar()->findChild<QToolButton*>(QString::fromLatin1(buttonName));
+    static QToolButton* DropDownButton(frame::CMainFrame& window, QAction* button) {
+        return qobject_cast<QToolButton*>(window.StandardBar()->widgetForAction(button));
+    }
+    // Opens a drop-down; while it is open, `inside` gets its bar.
+    static void WithDropDown(frame::CMainFrame& window, QAction* dropDown, std::function<void(frame::StepListBar*)> inside) {
+        QToolButton* button = DropDownButton(window, dropDown);
         QVERIFY(button != nullptr && button->menu() != nullptr);
         QMenu* menu = button->menu();
         When([menu] { return menu->isVisible(); }, [menu, inside] {
@@ -194,9 +199,9 @@ private slots:
 
         // A plain Undo is one step; the drop-down then lists the other three, newest first.
         window->Action(ActionId::Undo)->trigger();
-        WithDropDown(*window, "UndoButton", [](frame::StepListBar* bar) {
+        WithDropDown(*window, window->UndoButton(), [](frame::StepListBar* bar) {
             QCOMPARE(bar->List()->count(), 3);
-            QCOMPARE(bar->List()->item(0)->text(), QStringLiteral("No. 3: Modify accept title(\tname = CUST-NAME\n)"));
+            QCOMPARE(bar->List()->item(0)->text(), QStringLiteral("No. 3: Modify accept title(name = CUST-NAME)"));
             Hover(bar, 2);
             QCOMPARE(Selected(bar).size(), 3);
             QCOMPARE(bar->Status()->text(), QStringLiteral("Undo 3 Actions"));
@@ -208,25 +213,25 @@ private slots:
             QCOMPARE(bar->Steps(), 2);
         });
         QCOMPARE(window->Document().Core().UndoLabels(*window->Document().CurrentScreen()).size(), 3u);
-        WithDropDown(*window, "UndoButton", [](frame::StepListBar* bar) {
+        WithDropDown(*window, window->UndoButton(), [](frame::StepListBar* bar) {
             Hover(bar, 2);
             ReleaseOn(bar, 2);
         });
         QCOMPARE(WorkFile(*window), before);
         QVERIFY(!Enabled(*window, ActionId::Undo));
         QVERIFY(Enabled(*window, ActionId::Redo));
-        QVERIFY(!window->StandardBar()->findChild<QToolButton*>(QStringLiteral("UndoButton"))->isEnabled());
+        QVERIFY(!DropDownButton(*window, window->UndoButton())->isEnabled());
         QVERIFY(window->View()->Canvas() != nullptr);
 
         // Redo two from the list, then a plain click does one more.
-        WithDropDown(*window, "RedoButton", [](frame::StepListBar* bar) {
+        WithDropDown(*window, window->RedoButton(), [](frame::StepListBar* bar) {
             QCOMPARE(bar->List()->count(), 4);
             Hover(bar, 1);
             QCOMPARE(bar->Status()->text(), QStringLiteral("Redo 2 Actions"));
             ReleaseOn(bar, 1);
         });
         QVERIFY(WorkFile(*window).find("title = \"Two\"") != std::string::npos);
-        window->StandardBar()->findChild<QToolButton*>(QStringLiteral("RedoButton"))->click();
+        DropDownButton(*window, window->RedoButton())->click();
         QVERIFY(WorkFile(*window).find("title = \"Three\"") != std::string::npos);
         QCOMPARE(window->Document().Core().RedoLabels(*window->Document().CurrentScreen()).size(), 1u);
 
