@@ -627,6 +627,9 @@ void CMainFrame::LaunchPromptSweep() {
     const bool started = launcher_.Run([this] { return quitDuringWait_; },
                                        [this] {
                                            messages_->ShowMessage(texts::kQuitWhileWaiting);
+                                           // Quitting skips the window's close, so the changes are asked about here.
+                                           quitDuringWait_ = false;
+                                           if (!ConfirmRelease()) return;
                                            SaveWorkspace();
                                            QCoreApplication::quit();
                                        });

@@ -28,6 +28,7 @@
 #include "tessellar/shell/frame/customisable_toolbar.h"
 #include "tessellar/shell/frame/main_frame.h"
 #include "tessellar/shell/frame/program_browser.h"
+#include "tessellar/shell/frame/screen_file_editor.h"
 #include "tessellar/shell/frame/start_up.h"
 #include "tessellar/shell/frame/step_list_bar.h"
 #include "tessellar/shell/frame/text_editor_window.h"
@@ -334,6 +335,40 @@ private slots:
         if (openAnother && released) QVERIFY(!window->Document().Core().Modified());
     }
 
+    void theEditorIsChosenInOrder_data() {
+        QTest::addColumn<QString>("edit");  // the registry value; empty: not set
+        QTest::addColumn<QString>("visual");
+        QTest::addColumn<QStringList>("command");
+        QTest::newRow("EDIT before VISUAL") << "/usr/bin/ed -s" << "vi" << QStringList{"/usr/bin/ed", "-s"};
+        QTest::newRow("VISUAL without EDIT") << "" << "emacs -nw" << QStringList{"emacs", "-nw"};
+        QTest::newRow("neither: the built-in window") << "" << "" << QStringList{};
+        QTest::newRow("a program path with blanks is one word") << "%1/my editor" << "" << QStringList{"%1/my editor"};
+    }
+    void theEditorIsChosenInOrder() {
+        QFETCH(QString, edit);
+        QFETCH(QString, visual);
+        QFETCH(QStringList, command);
+        WriteScript(QStringLiteral("my editor"), QString());
+        if (!edit.isEmpty()) UseEditor(edit.arg(scratch_->path()));
+        if (!visual.isEmpty()) qputenv("VISUAL", visual.toLocal8Bit());
+        frame::ScreenFileEditor editor(*registry_);
+        for (QString& word : command) word = word.arg(scratch_->path());
+        QCOMPARE(editor.EditorCommand(), command);
+    }
+
+    void quittingDuringThePromptSweepWaitAsksAboutChanges() {
+        WriteScript(QStringLiteral("promptsweep_ui"), QStringLiteral("sleep 2\n"));
+        auto window = StartOnCustomer();
+        Retitle(*window, "Client");
+        QTimer::singleShot(200, window.get(), &QWidget::close);
+        QString asked;
+        Answer(QMessageBox::Cancel, &asked);
+        window->Action(ActionId::PromptSweep)->trigger();
+        QCOMPARE(asked, QStringLiteral("Save the changes to demo.scf?"));
+        QVERIFY(window->Document().Core().Modified());
+        QVERIFY(WorkFile(*window).find("title = \"Client\"") != std::string::npos);
+    }
+
     void editingWithTheConfiguredEditor() {
         // The stand-in editor takes its time, then adds a block to the copy.
         WriteScript(QStringLiteral("editor"),
@@ -379,8 +414,17 @@ private slots:
         QCOMPARE(sink_.Messages(),
                  std::vector<std::string>{"There is no existing scf file and no changes on current screen."});
 
+        // An editor that cannot be started says so and leaves the entry as it was.
         sink_.Clear();
         ClickRow(*window, QStringLiteral("CUSTOMER"));
+        UseEditor(Scratch(QStringLiteral("no-such-editor")));
+        window->Action(ActionId::EditScreenScf)->trigger();
+        QCOMPARE(sink_.Messages(), std::vector<std::string>{"Could not start the editor " +
+                                                            Bytes(Scratch(QStringLiteral("no-such-editor"))) + "."});
+        QVERIFY(!Enabled(*window, ActionId::Undo));
+
+        UseEditor(QString());
+        sink_.Clear();
         const std::string before = WorkFile(*window);
         QVERIFY(!before.empty());
         const auto editor = [] {
