@@ -20,6 +20,7 @@ namespace {
 
 constexpr int kColumnsShown = 80;
 constexpr int kRowsShown = 30;
+constexpr int kTabColumns = 4;
 
 }  // namespace
 
@@ -43,6 +44,7 @@ TextEditorWindow::TextEditorWindow(const QString& path, QWidget* parent)
     }
     text_->document()->setModified(false);
     const QFontMetrics metrics(text_->font());
+    text_->setTabStopDistance(metrics.horizontalAdvance(QLatin1Char(' ')) * kTabColumns);
     text_->setMinimumSize(metrics.averageCharWidth() * kColumnsShown, metrics.lineSpacing() * kRowsShown);
 
     save_->setObjectName(QStringLiteral("editorSave"));
