@@ -355,10 +355,7 @@ void CMainFrame::ConnectDocument() {
         AfterChange();
     };
     views.currentScreenChanged = [this](model::CScreenModel* screen) {
-        view_->ShowScreen(screen);
-        if (screen != nullptr && view_->Canvas() != nullptr) {
-            view_->Canvas()->setAccessibleName(platform::QStringFromCp1252(screen->Name()));
-        }
+        ShowOnCanvas(screen);
         AfterChange();
     };
     views.programOpened = [this](const std::string& path) {
@@ -448,13 +445,13 @@ bool CMainFrame::SaveAsCommand() {
 
 void CMainFrame::UndoCommand() {
     model::CScreenModel* screen = document_->CurrentScreen();
-    if (screen != nullptr && document_->Core().Undo(*screen, *messages_)) ShowCurrentScreenAgain();
+    if (screen != nullptr && document_->Core().Undo(*screen, *messages_)) ShowOnCanvas(screen);
     AfterChange();
 }
 
 void CMainFrame::RedoCommand() {
     model::CScreenModel* screen = document_->CurrentScreen();
-    if (screen != nullptr && document_->Core().Redo(*screen, *messages_)) ShowCurrentScreenAgain();
+    if (screen != nullptr && document_->Core().Redo(*screen, *messages_)) ShowOnCanvas(screen);
     AfterChange();
 }
 
@@ -472,7 +469,7 @@ void CMainFrame::EditScreenFileCommand() {
         *messages_);
     // Opening, closing and switching entries were refused meanwhile, so the
     // screen is still the current one.
-    if (result == document::EditResult::Applied && screen == document_->CurrentScreen()) ShowCurrentScreenAgain();
+    if (result == document::EditResult::Applied && screen == document_->CurrentScreen()) ShowOnCanvas(screen);
     AfterChange();
     if (quitAfterEdit_) {
         quitAfterEdit_ = false;
@@ -480,8 +477,7 @@ void CMainFrame::EditScreenFileCommand() {
     }
 }
 
-void CMainFrame::ShowCurrentScreenAgain() {
-    model::CScreenModel* screen = document_->CurrentScreen();
+void CMainFrame::ShowOnCanvas(model::CScreenModel* screen) {
     view_->ShowScreen(screen);
     if (screen != nullptr && view_->Canvas() != nullptr) {
         view_->Canvas()->setAccessibleName(platform::QStringFromCp1252(screen->Name()));

@@ -123,8 +123,8 @@ private:
     void RedoCommand();
     void EditScreenFileCommand();
     void OpenOverrideFileCommand();
-    // Builds the canvas again for the current screen (its items were rebuilt).
-    void ShowCurrentScreenAgain();
+    // A new canvas for the screen (another entry, or its items were rebuilt).
+    void ShowOnCanvas(model::CScreenModel* screen);
     QAction* ToolbarAction(const QString& objectName) const;
     // The override file's name, or the one Save As would offer without one.
     QString OverrideFileName() const;
