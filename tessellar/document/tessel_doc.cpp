@@ -103,8 +103,8 @@ bool CTesselDoc::OpenOverrideFile() {
         sink_.ShowMessage(texts::kOpenProgramFirst);
         return false;
     }
-    // The work files hold every change until a save, so nothing is lost by
-    // reading the program again below.
+    // The work files go with the file they came from: callers save
+    // unsaved changes first (the window does, as the menu command asks).
     const std::optional<std::string> chosen =
         prompts_.location.chooseFile ? prompts_.location.chooseFile() : std::nullopt;
     if (!chosen || chosen->empty()) return false;

@@ -277,6 +277,21 @@ private slots:
         QCOMPARE(sink_.Messages(), kNoMessages);
     }
 
+    void openingAnotherOverrideFileSavesFirst() {
+        auto window = StartOnCustomer();
+        Retitle(*window, "Client");
+        const QString other = Scratch(QStringLiteral("other.scf"));
+        QVERIFY(QFile::copy(demoScf_, other));
+        WhenShown<QFileDialog>([other](QFileDialog* dialog) {
+            dialog->selectFile(other);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        window->Action(ActionId::OpenOverrideFile)->trigger();
+        QVERIFY(ReadFile(Bytes(demoScf_)).find("title = \"Client\"") != std::string::npos);
+        QCOMPARE(QString::fromStdString(window->Document().OverridePath()), other);
+        QVERIFY(!window->isWindowModified());
+    }
+
     void unsavedChangesAreAskedAbout_data() {
         QTest::addColumn<bool>("openAnother");  // else: close the window
         QTest::addColumn<bool>("withOverrideFile");
