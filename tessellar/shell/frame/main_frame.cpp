@@ -505,8 +505,7 @@ void CMainFrame::AfterChange() {
             case EnableRule::CurrentEntry:
                 action->setEnabled(screen != nullptr && !editingScreenFile_);
                 break;
-            case EnableRule::Always:
-            case EnableRule::Later:
+            default:  // the other rules keep the state their owners give
                 break;
         }
     }
