@@ -40,7 +40,8 @@ TextEditorWindow::TextEditorWindow(const QString& path, QWidget* parent)
     QFile file(path);
     if (file.open(QIODevice::ReadOnly)) {
         const QByteArray bytes = file.readAll();
-        text_->setPlainText(platform::QStringFromCp1252(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
+        text_->setPlainText(
+            platform::QStringFromCp1252(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
     }
     text_->document()->setModified(false);
     const QFontMetrics metrics(text_->font());
@@ -68,7 +69,8 @@ bool TextEditorWindow::Save() {
     QSaveFile file(path_);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), static_cast<qint64>(bytes.size())) < 0 ||
         !file.commit()) {
-        QMessageBox::warning(this, windowTitle(), QString::fromLatin1(texts::kEditorNotSaved).replace(QStringLiteral("%s"), path_));
+        QMessageBox::warning(this, windowTitle(),
+                             QString::fromLatin1(texts::kEditorNotSaved).replace(QStringLiteral("%s"), path_));
         return false;
     }
     text_->document()->setModified(false);

@@ -54,7 +54,8 @@ QWidget* StepDropDownButton::createWidget(QWidget* parent) {
     auto* holder = new QWidgetAction(menu);
     holder->setDefaultWidget(bar);
     menu->addAction(holder);
-    connect(menu, &QMenu::aboutToShow, bar, [this, bar] { bar->SetLabels(labels_ ? labels_() : std::vector<std::string>{}); });
+    connect(menu, &QMenu::aboutToShow, bar,
+            [this, bar] { bar->SetLabels(labels_ ? labels_() : std::vector<std::string>{}); });
     connect(bar, &StepListBar::chosen, menu, [this, menu](int steps) {
         menu->close();
         if (choose_) choose_(steps);

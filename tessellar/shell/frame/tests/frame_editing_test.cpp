@@ -75,6 +75,7 @@ void Answer(QMessageBox::StandardButton button, QString* asked = nullptr) {
 }
 
 const std::vector<std::string> kNoMessages;
+constexpr const char* kAddedBox = "box\n\t{\n\torig_coordinate = 3,5\n\tcoordinate = 10,20\n\tadd = true\n\t}\n";
 
 }  // namespace
 
@@ -132,7 +133,8 @@ private:
         return qobject_cast<QToolButton*>(window.StandardBar()->widgetForAction(button));
     }
     // Opens a drop-down; while it is open, `inside` gets its bar.
-    static void WithDropDown(frame::CMainFrame& window, QAction* dropDown, std::function<void(frame::StepListBar*)> inside) {
+    static void WithDropDown(frame::CMainFrame& window, QAction* dropDown,
+                             std::function<void(frame::StepListBar*)> inside) {
         QToolButton* button = DropDownButton(window, dropDown);
         QVERIFY(button != nullptr && button->menu() != nullptr);
         QMenu* menu = button->menu();
@@ -331,7 +333,8 @@ private slots:
                 static_cast<QDialog*>(dialog)->accept();
             });
         }
-        const bool done = openAnother ? window->OpenProgramPath(QStringLiteral(TESSELLAR_DEMO_PROGRAM)) : window->close();
+        const bool done =
+            openAnother ? window->OpenProgramPath(QStringLiteral(TESSELLAR_DEMO_PROGRAM)) : window->close();
         // Without an override file the name is the one Save As offers.
         QCOMPARE(asked, QStringLiteral("Save the changes to demo.scf?"));
         QCOMPARE(done, released);
@@ -440,19 +443,20 @@ private slots:
         QVERIFY(!before.empty());
         const auto editor = [] {
             for (QWidget* widget : QApplication::topLevelWidgets()) {
-                if (auto* found = qobject_cast<frame::TextEditorWindow*>(widget); found && found->isVisible()) return found;
+                auto* found = qobject_cast<frame::TextEditorWindow*>(widget);
+                if (found != nullptr && found->isVisible()) return found;
             }
             return static_cast<frame::TextEditorWindow*>(nullptr);
         };
         When([editor] { return editor() != nullptr; }, [editor] {
             frame::TextEditorWindow* shown = editor();
             shown->Text()->moveCursor(QTextCursor::End);
-            shown->Text()->insertPlainText(QStringLiteral("box\n\t{\n\torig_coordinate = 3,5\n\tcoordinate = 10,20\n\tadd = true\n\t}\n"));
+            shown->Text()->insertPlainText(QString::fromLatin1(kAddedBox));
             shown->findChild<QPushButton*>(QStringLiteral("editorSave"))->click();
             shown->findChild<QPushButton*>(QStringLiteral("editorClose"))->click();
         });
         window->Action(ActionId::EditScreenScf)->trigger();
-        QCOMPARE(WorkFile(*window), before + "box\n\t{\n\torig_coordinate = 3,5\n\tcoordinate = 10,20\n\tadd = true\n\t}\n");
+        QCOMPARE(WorkFile(*window), before + kAddedBox);
         QVERIFY(Enabled(*window, ActionId::Undo));
         window->Action(ActionId::Undo)->trigger();
         QCOMPARE(WorkFile(*window), before);
