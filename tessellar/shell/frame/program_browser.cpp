@@ -1,7 +1,6 @@
 #include "tessellar/shell/frame/program_browser.h"
 
 #include <QApplication>
-
 #include <QHeaderView>
 #include <QTableWidget>
 
