@@ -32,8 +32,11 @@ void WaitUntil(const std::function<bool()>& done) {
 }  // namespace
 
 QStringList ScreenFileEditor::EditorCommand() const {
-    const std::optional<std::string> configured =
-        registry_.ReadString(shell::RegistryRoot::LocalMachine, shell::keys::kEnvironment, shell::keys::kEditor);
+    std::optional<std::string> configured;
+    for (const char* key : {shell::keys::kEnvironment, shell::keys::kEnvironmentAsFrontEndSpellsIt}) {
+        configured = registry_.ReadString(shell::RegistryRoot::LocalMachine, key, shell::keys::kEditor);
+        if (configured && !configured->empty()) break;
+    }
     if (configured && !configured->empty()) {
         // A path with blanks that names a program is one word; else a command line.
         const QString value = QString::fromLocal8Bit(configured->c_str()).trimmed();

@@ -164,9 +164,8 @@ private:
         script.close();
         script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
-    void UseEditor(const QString& path) {
-        registry_->WriteString(shell::RegistryRoot::LocalMachine, shell::keys::kEnvironment, shell::keys::kEditor,
-                               Bytes(path));
+    void UseEditor(const QString& path, const char* key = shell::keys::kEnvironment) {
+        registry_->WriteString(shell::RegistryRoot::LocalMachine, key, shell::keys::kEditor, Bytes(path));
     }
 
 private slots:
@@ -350,20 +349,26 @@ private slots:
     }
 
     void theEditorIsChosenInOrder_data() {
-        QTest::addColumn<QString>("edit");  // the registry value; empty: not set
+        // The registry value; empty: not set; "@…": set under the front end's spelling of the key.
+        QTest::addColumn<QString>("edit");
         QTest::addColumn<QString>("visual");
         QTest::addColumn<QStringList>("command");
         QTest::newRow("EDIT before VISUAL") << "/usr/bin/ed -s" << "vi" << QStringList{"/usr/bin/ed", "-s"};
         QTest::newRow("VISUAL without EDIT") << "" << "emacs -nw" << QStringList{"emacs", "-nw"};
         QTest::newRow("neither: the built-in window") << "" << "" << QStringList{};
         QTest::newRow("a program path with blanks is one word") << "%1/my editor" << "" << QStringList{"%1/my editor"};
+        QTest::newRow("EDIT as the batch front end's key spells it") << "@kate" << "vi" << QStringList{"kate"};
     }
     void theEditorIsChosenInOrder() {
         QFETCH(QString, edit);
         QFETCH(QString, visual);
         QFETCH(QStringList, command);
         WriteScript(QStringLiteral("my editor"), QString());
-        if (!edit.isEmpty()) UseEditor(edit.arg(scratch_->path()));
+        if (edit.startsWith(QLatin1Char('@'))) {
+            UseEditor(edit.mid(1), shell::keys::kEnvironmentAsFrontEndSpellsIt);
+        } else if (!edit.isEmpty()) {
+            UseEditor(edit.arg(scratch_->path()));
+        }
         if (!visual.isEmpty()) qputenv("VISUAL", visual.toLocal8Bit());
         frame::ScreenFileEditor editor(*registry_);
         for (QString& word : command) word = word.arg(scratch_->path());
