@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSessionManager>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTimer>
@@ -113,6 +114,16 @@ CMainFrame::CMainFrame(shell::RegistryAccess& registry, const FrameSettings& set
     ConnectDocument();
     AfterChange();
     RestoreWorkspace();
+    // The desktop session ending is the framework's own save: the changes
+    // are asked about when the session lets the window ask.
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &CMainFrame::CommitSession);
+}
+
+void CMainFrame::CommitSession(QSessionManager& manager) {
+    if (!document_->HasProgram() || !document_->Core().Modified() || !manager.allowsInteraction()) return;
+    const bool released = !editingScreenFile_ && ConfirmRelease();
+    manager.release();
+    if (!released) manager.cancel();
 }
 
 CMainFrame::~CMainFrame() {
@@ -402,11 +413,13 @@ QString CMainFrame::OverrideFileName() const {
 }
 
 bool CMainFrame::ConfirmRelease() {
-    if (!document_->HasProgram() || !document_->Core().Modified()) return true;
+    if (!document_->HasProgram() || !document_->Core().Modified() || changesDiscarded_) return true;
     switch (AskToSaveChanges(this, OverrideFileName())) {
         case SaveChangesAnswer::Save:
             return SaveCommand();
         case SaveChangesAnswer::Discard:
+            // The session's end closes the window after asking: once is enough.
+            changesDiscarded_ = true;
             return true;
         case SaveChangesAnswer::Cancel:
             break;
@@ -485,6 +498,7 @@ void CMainFrame::ShowOnCanvas(model::CScreenModel* screen) {
 }
 
 void CMainFrame::AfterChange() {
+    changesDiscarded_ = false;
     const document::Document& core = document_->Core();
     const model::CScreenModel* screen = document_->CurrentScreen();
     for (const ActionSpec& spec : FrameActions()) {

@@ -27,6 +27,7 @@
 class QDockWidget;
 class QLabel;
 class QMenu;
+class QSessionManager;
 
 namespace frame {
 
@@ -126,6 +127,7 @@ private:
     // A new canvas for the screen (another entry, or its items were rebuilt).
     void ShowOnCanvas(model::CScreenModel* screen);
     QAction* ToolbarAction(const QString& objectName) const;
+    void CommitSession(QSessionManager& manager);
     // The override file's name, or the one Save As would offer without one.
     QString OverrideFileName() const;
 
@@ -156,6 +158,7 @@ private:
     CRedoButton* redoButton_ = nullptr;
     bool editingScreenFile_ = false;
     bool quitAfterEdit_ = false;  // quitting was asked for while the editor ran
+    bool changesDiscarded_ = false;  // the user let the changes go; cleared by the next change
     bool quitDuringWait_ = false;
     bool openProgramUsed_ = false;
     bool serverMode_ = false;
