@@ -82,7 +82,8 @@ public:
     // After every change to the current entry (a command, an undo, a hand
     // edit, a save) and when another entry becomes current: refreshes the
     // enabling of Undo, Redo, Save and the other document commands, the
-    // title's unsaved-changes mark and the canvas.
+    // title's unsaved-changes mark, and repaints the canvas. It never
+    // replaces the canvas, so the canvas itself may call it.
     void AfterChange();
 
     // "&Save" (Save As without an override path) and "Save &As...": true
@@ -94,7 +95,6 @@ public:
     bool ConfirmRelease();
     CUndoButton* UndoButton() const { return undoButton_; }
     CRedoButton* RedoButton() const { return redoButton_; }
-    ScreenFileEditor& Editor() { return editor_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
