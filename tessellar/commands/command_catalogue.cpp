@@ -297,8 +297,15 @@ MadeCommand AllowDisallow(Arguments& a) {
         return Failed(a);
     }
     const std::string line = BareLine(allowed ? keys::kAllowed : keys::kDisallowed, a.Text(1));
-    return OneLineAppendingIf(a, allowed ? PropertySelector::Allowed : PropertySelector::Disallowed, line,
-                              !a.Text(1).empty());
+    // A field cannot have both lists: the other sense's line goes, or the
+    // next opening refuses both.
+    std::vector<KeyLineUpdate> updates{
+        {allowed ? PropertySelector::Allowed : PropertySelector::Disallowed, line},
+        {allowed ? PropertySelector::Disallowed : PropertySelector::Allowed, {}},
+    };
+    std::vector<std::string> append;
+    if (!a.Text(1).empty()) append.push_back(line);
+    return Made(std::make_unique<KeyLineCommand>(a.name, a.key, std::move(updates), std::move(append)));
 }
 
 MadeCommand Filter(Arguments& a) {

@@ -1,6 +1,7 @@
 #include "tessellar/document/tessel_doc.h"
 
 #include "tessellar/document/document_texts.h"
+#include "tessellar/program/program_texts.h"
 #include "tessellar/shell/mapping/server_path.h"
 #include "tessellar/shell/settings/registry_keys.h"
 
@@ -38,7 +39,10 @@ program::DirectoryPage& CTesselDoc::Page(program::BrowserPage page) { return pag
 void CTesselDoc::ClearViews() {
     currentScreen_ = nullptr;
     if (views_.clearing) views_.clearing();
-    for (program::DirectoryPage& page : pages_) program::ClearDirectoryPage(page);
+    for (program::DirectoryPage& page : pages_) {
+        for (const auto& model : page.Models()) core_.ForgetEntry(*model);
+        program::ClearDirectoryPage(page);
+    }
     opened_.clear();
 }
 
@@ -99,8 +103,8 @@ bool CTesselDoc::OpenOverrideFile() {
         sink_.ShowMessage(texts::kOpenProgramFirst);
         return false;
     }
-    // The work files hold every change until a save, so nothing is lost by
-    // reading the program again below.
+    // The work files go with the file they came from: callers save
+    // unsaved changes first (the window does, as the menu command asks).
     const std::optional<std::string> chosen =
         prompts_.location.chooseFile ? prompts_.location.chooseFile() : std::nullopt;
     if (!chosen || chosen->empty()) return false;
@@ -122,8 +126,11 @@ program::RowSelectionHooks CTesselDoc::Hooks() {
     hooks.decode = [this](model::CScreenModel& screen) { OpenOnce(screen); };
     hooks.applyOverrides = [this](model::CScreenModel& screen) { OpenOnce(screen); };
     hooks.currentScreenChanged = [this](model::CScreenModel& screen) {
+        // A page filled during a hand edit does not take the edited entry away.
+        if (currentScreen_ != nullptr && currentScreen_->EditWindowOpen()) return;
         currentScreen_ = &screen;
         currentScreenName_ = screen.Name();
+        core_.SetCurrentEntry(screen);
         if (views_.currentScreenChanged) views_.currentScreenChanged(&screen);
     };
     return hooks;
@@ -142,6 +149,17 @@ std::size_t CTesselDoc::PreparePage(program::BrowserPage which) {
 bool CTesselDoc::SelectRow(program::BrowserPage which, std::size_t row) {
     program::DirectoryPage& page = Page(which);
     if (page.SelectedRow() == row) return true;
+    // The page refuses to leave an entry under hand edit; so does every other page.
+    if (currentScreen_ != nullptr && currentScreen_->EditWindowOpen()) {
+        const model::CScreenModel* chosen =
+            row < page.Rows().size() ? program::FindModel(page, page.Rows()[row].identifier) : nullptr;
+        const bool sameEntry = chosen != nullptr && chosen->Name() == currentScreen_->Name() &&
+                               chosen->Kind() == currentScreen_->Kind();
+        if (!sameEntry) {
+            sink_.ShowMessage(program::texts::kEditWindowOpen);
+            return false;
+        }
+    }
     return program::SelectRow(page, row, sink_, Hooks());
 }
 
@@ -161,6 +179,7 @@ void CTesselDoc::ForgetModels(const program::DirectoryPage& page) {
             currentScreen_ = nullptr;
             if (views_.currentScreenChanged) views_.currentScreenChanged(nullptr);
         }
+        core_.ForgetEntry(*model);
         opened_.erase(model.get());
     }
 }

@@ -24,4 +24,9 @@ std::string SheetTitle(SheetKind kind, model::IdentificationKind identification,
     return {};
 }
 
+std::string ConfirmSheetTitle(bool forMode, std::string_view question) {
+    if (!forMode) return texts::kConfirmSheet;
+    return SheetTitle(SheetKind::Confirm, model::IdentificationKind::OriginalText, question);
+}
+
 }  // namespace sheets

@@ -23,4 +23,8 @@ enum class SheetKind : int {
 // its name or its original text (a box always shows its title).
 std::string SheetTitle(SheetKind kind, model::IdentificationKind identification, std::string_view text);
 
+// The confirm sheet: "Mode Confirm Properties--QUESTION" for a mode's
+// confirm, "Confirm Properties" for the screen's.
+std::string ConfirmSheetTitle(bool forMode, std::string_view question);
+
 }  // namespace sheets

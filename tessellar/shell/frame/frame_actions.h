@@ -29,6 +29,12 @@ enum class ActionId {
 enum class EnableRule {
     Always,
     Later,  // its command comes with the editing commands: shown, disabled
+    // The document's state decides (refreshed after every change):
+    Modified,      // statements changed since the last save
+    ProgramOpen,   // a program is loaded
+    UndoSteps,     // the current entry's undo counter is non-zero
+    RedoSteps,     // the current entry's redo counter is non-zero
+    CurrentEntry,  // an entry is shown and no hand edit is running
     Canvas,  // a canvas command: enabled as the current screen's canvas says
 };
 

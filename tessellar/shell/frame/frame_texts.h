@@ -81,4 +81,26 @@ inline constexpr const char* kCreateProcessFailed = "CreateProcess failed,could 
 inline constexpr const char* kQuitWhileWaiting =
     "The SCF file is currently open for edit. Please close the edit window before you close this message box.";
 
+// Undo and redo drop-downs.
+inline constexpr const char* kUndoButton = "&Undo";
+inline constexpr const char* kRedoButton = "&Redo";
+inline constexpr const char* kUndoActions = "Undo %d Actions";
+inline constexpr const char* kRedoActions = "Redo %d Actions";
+inline constexpr const char* kUndoListName = "Undo list";
+inline constexpr const char* kRedoListName = "Redo list";
+
+// Saving and closing.
+inline constexpr const char* kSaveAsTitle = "Save As";
+inline constexpr const char* kSaveAsFilters[] = {"Tessellar File(*.scf)", "All Files(*.*)"};
+inline constexpr const char* kSaveChanges = "Save the changes to %s?";
+inline constexpr const char* kUnsavedMark = "[*]";
+
+// "&Edit Current Screen SCF File".
+inline constexpr const char* kVisualVariable = "VISUAL";
+inline constexpr const char* kEditorNotStarted = "Could not start the editor %s.";
+inline constexpr const char* kEditorSave = "&Save";
+inline constexpr const char* kEditorClose = "&Close";
+inline constexpr const char* kEditorTextName = "Screen file text";
+inline constexpr const char* kEditorNotSaved = "Could not save %s.";
+
 }  // namespace frame::texts

@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSessionManager>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTimer>
@@ -20,12 +21,15 @@
 #include "tessellar/canvas/render/cell_metrics.h"
 #include "tessellar/canvas/render/legend_window.h"
 #include "tessellar/document/entry_opening.h"
+#include "tessellar/document/override_location.h"
 #include "tessellar/shell/frame/canvas_actions.h"
 #include "tessellar/shell/frame/customisable_toolbar.h"
 #include "tessellar/shell/frame/file_path_dialog.h"
 #include "tessellar/shell/frame/find_dialog.h"
 #include "tessellar/shell/frame/frame_texts.h"
 #include "tessellar/shell/frame/preferences_dialog.h"
+#include "tessellar/shell/frame/save_changes_question.h"
+#include "tessellar/shell/frame/undo_buttons.h"
 #include "tessellar/shell/frame/program_browser.h"
 #include "tessellar/shell/frame/selection_pane.h"
 #include "tessellar/shell/frame/skins.h"
@@ -72,7 +76,11 @@ QStringList ButtonsValue(const std::string& stored, const QStringList& defaults)
 
 CMainFrame::CMainFrame(shell::RegistryAccess& registry, const FrameSettings& settings, platform::MessageSink* messages,
                        QWidget* parent)
-    : QMainWindow(parent), registry_(registry), settings_(settings), launcher_(settings.besideDirectory) {
+    : QMainWindow(parent),
+      registry_(registry),
+      settings_(settings),
+      launcher_(settings.besideDirectory),
+      editor_(registry) {
     setObjectName(QStringLiteral("CMainFrame"));
     if (messages == nullptr) {
         ownedMessages_ = std::make_unique<shell::MessageBoxSink>(this);
@@ -105,9 +113,19 @@ CMainFrame::CMainFrame(shell::RegistryAccess& registry, const FrameSettings& set
     setCentralWidget(view_);
     CreateBrowser();
     ConnectDocument();
-    ConnectCanvasActions(*this, [this] { UpdateTitle(); });
-    UpdateTitle();
+    ConnectCanvasActions(*this, [this] { AfterChange(); });
+    AfterChange();
     RestoreWorkspace();
+    // The desktop session ending is the framework's own save: the changes
+    // are asked about when the session lets the window ask.
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &CMainFrame::CommitSession);
+}
+
+void CMainFrame::CommitSession(QSessionManager& manager) {
+    if (!document_->HasProgram() || !document_->Core().Modified() || !manager.allowsInteraction()) return;
+    const bool released = !editingScreenFile_ && ConfirmRelease();
+    manager.release();
+    if (!released) manager.cancel();
 }
 
 CMainFrame::~CMainFrame() {
@@ -146,7 +164,12 @@ void CMainFrame::CreateActions() {
     Action(SplitFormAndProcedures)->setChecked(true);
 
     connect(Action(OpenProgram), &QAction::triggered, this, &CMainFrame::OpenProgramCommand);
-    connect(Action(OpenOverrideFile), &QAction::triggered, this, [this] { document_->OpenOverrideFile(); });
+    connect(Action(OpenOverrideFile), &QAction::triggered, this, &CMainFrame::OpenOverrideFileCommand);
+    connect(Action(Save), &QAction::triggered, this, &CMainFrame::SaveCommand);
+    connect(Action(SaveAs), &QAction::triggered, this, &CMainFrame::SaveAsCommand);
+    connect(Action(Undo), &QAction::triggered, this, &CMainFrame::UndoCommand);
+    connect(Action(Redo), &QAction::triggered, this, &CMainFrame::RedoCommand);
+    connect(Action(EditScreenScf), &QAction::triggered, this, &CMainFrame::EditScreenFileCommand);
     connect(Action(MapNetworkDrive), &QAction::triggered, this, [] { shell::OpenMapNetworkDrive(); });
     connect(Action(Preferences), &QAction::triggered, this, &CMainFrame::ShowPreferences);
     connect(Action(Exit), &QAction::triggered, this, &QWidget::close);
@@ -165,6 +188,29 @@ void CMainFrame::CreateActions() {
     connect(Action(About), &QAction::triggered, this, &CMainFrame::ShowAbout);
     connect(Action(Help), &QAction::triggered, this, &CMainFrame::ShowHelp);
     for (const auto& [id, action] : actions_) addAction(action);  // keys work with the menu bar hidden
+
+    // The toolbar's Undo and Redo carry the drop-down lists of the current entry's labels.
+    const auto current = [this] { return document_->CurrentScreen(); };
+    undoButton_ = new CUndoButton(
+        Action(Undo),
+        [this, current] { return current() ? document_->Core().UndoLabels(*current()) : std::vector<std::string>{}; },
+        [this, current](int steps) {
+            if (current()) document_->Core().ChooseUndoCount(*current(), steps);
+        },
+        this);
+    redoButton_ = new CRedoButton(
+        Action(Redo),
+        [this, current] { return current() ? document_->Core().RedoLabels(*current()) : std::vector<std::string>{}; },
+        [this, current](int steps) {
+            if (current()) document_->Core().ChooseRedoCount(*current(), steps);
+        },
+        this);
+}
+
+QAction* CMainFrame::ToolbarAction(const QString& objectName) const {
+    if (objectName == undoButton_->objectName()) return undoButton_;
+    if (objectName == redoButton_->objectName()) return redoButton_;
+    return ActionNamed(objectName);
 }
 
 void CMainFrame::CreateMenus() {
@@ -226,7 +272,7 @@ void CMainFrame::CreateMenus() {
 }
 
 void CMainFrame::CreateToolbars() {
-    const auto lookup = [this](const QString& name) { return ActionNamed(name); };
+    const auto lookup = [this](const QString& name) { return ToolbarAction(name); };
     customiserToolbar_ = new CustomisableToolbar(QString::fromLatin1(texts::kCustomiserToolbar), kCustomiserButtons,
                                                  lookup, customizeButton_, this);
     customiserToolbar_->setObjectName(QStringLiteral("TessellarToolbar"));
@@ -319,13 +365,11 @@ void CMainFrame::ConnectDocument() {
     };
     views.loaded = [this] {
         browser_->ActivatePage(program::BrowserPage::All);
-        UpdateTitle();
+        AfterChange();
     };
     views.currentScreenChanged = [this](model::CScreenModel* screen) {
-        view_->ShowScreen(screen);
-        if (screen != nullptr && view_->Canvas() != nullptr) {
-            view_->Canvas()->setAccessibleName(platform::QStringFromCp1252(screen->Name()));
-        }
+        ShowOnCanvas(screen);
+        AfterChange();
     };
     views.programOpened = [this](const std::string& path) {
         recentFiles_.Add(PathBytes(QFileInfo(PathText(path)).absoluteFilePath()));
@@ -349,9 +393,143 @@ std::optional<std::string> CMainFrame::ChooseOverrideFile() {
 }
 
 bool CMainFrame::OpenProgramPath(const QString& path) {
+    // The entry under hand edit and the changes stay until the user lets them go.
+    if (editingScreenFile_ || !ConfirmRelease()) return false;
     const bool opened = document_->OpenProgram(PathBytes(path));
-    UpdateTitle();
+    AfterChange();
     return opened;
+}
+
+void CMainFrame::OpenOverrideFileCommand() {
+    if (editingScreenFile_) return;
+    // The other file replaces the work files: the changes are saved first.
+    if (document_->HasProgram() && document_->Core().Modified() && !SaveCommand()) return;
+    document_->OpenOverrideFile();
+    AfterChange();
+}
+
+QString CMainFrame::OverrideFileName() const {
+    const std::string& overridePath = document_->OverridePath();
+    if (!overridePath.empty()) return QFileInfo(PathText(overridePath)).fileName();
+    return PathText(document::OverrideFileName(document_->Core().ProgramPath()));
+}
+
+bool CMainFrame::ConfirmRelease() {
+    if (!document_->HasProgram() || !document_->Core().Modified() || changesDiscarded_) return true;
+    switch (AskToSaveChanges(this, OverrideFileName())) {
+        case SaveChangesAnswer::Save:
+            return SaveCommand();
+        case SaveChangesAnswer::Discard:
+            // The session's end closes the window after asking: once is enough.
+            changesDiscarded_ = true;
+            return true;
+        case SaveChangesAnswer::Cancel:
+            break;
+    }
+    return false;
+}
+
+bool CMainFrame::SaveCommand() {
+    if (!document_->HasProgram()) return false;
+    if (document_->OverridePath().empty()) return SaveAsCommand();
+    const bool saved = document_->Core().Save(*messages_);
+    AfterChange();
+    return saved;
+}
+
+bool CMainFrame::SaveAsCommand() {
+    if (!document_->HasProgram()) return false;
+    QFileDialog dialog(this, QString::fromLatin1(texts::kSaveAsTitle));
+    dialog.setObjectName(QStringLiteral("saveAsDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QString::fromLatin1(texts::kOverrideExtension));
+    QStringList filters;
+    for (const char* filter : texts::kSaveAsFilters) filters.append(QString::fromLatin1(filter));
+    dialog.setNameFilters(filters);
+    // Beside the current override file, or beside the program without one.
+    const std::string& overridePath = document_->OverridePath();
+    const std::string& besides = overridePath.empty() ? document_->Core().ProgramPath() : overridePath;
+    dialog.setDirectory(QFileInfo(PathText(besides)).absolutePath());
+    dialog.selectFile(OverrideFileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    const bool saved = document_->Core().SaveAs(PathBytes(dialog.selectedFiles().first()), *messages_);
+    AfterChange();
+    return saved;
+}
+
+void CMainFrame::UndoCommand() {
+    model::CScreenModel* screen = document_->CurrentScreen();
+    if (screen != nullptr && document_->Core().Undo(*screen, *messages_)) ShowOnCanvas(screen);
+    AfterChange();
+}
+
+void CMainFrame::RedoCommand() {
+    model::CScreenModel* screen = document_->CurrentScreen();
+    if (screen != nullptr && document_->Core().Redo(*screen, *messages_)) ShowOnCanvas(screen);
+    AfterChange();
+}
+
+void CMainFrame::EditScreenFileCommand() {
+    model::CScreenModel* screen = document_->CurrentScreen();
+    if (screen == nullptr || editingScreenFile_) return;
+    const document::EditResult result = document_->Core().EditScreenFile(
+        *screen,
+        [this](const std::string& copy) {
+            editingScreenFile_ = true;
+            AfterChange();
+            editor_.EditAndWait(PathText(copy), this, *messages_);
+            editingScreenFile_ = false;
+        },
+        *messages_);
+    // Opening, closing and switching entries were refused meanwhile, so the
+    // screen is still the current one.
+    if (result == document::EditResult::Applied && screen == document_->CurrentScreen()) ShowOnCanvas(screen);
+    AfterChange();
+    if (quitAfterEdit_) {
+        quitAfterEdit_ = false;
+        QTimer::singleShot(0, this, &QWidget::close);
+    }
+}
+
+void CMainFrame::ShowOnCanvas(model::CScreenModel* screen) {
+    view_->ShowScreen(screen);
+    if (screen != nullptr && view_->Canvas() != nullptr) {
+        view_->Canvas()->setAccessibleName(platform::QStringFromCp1252(screen->Name()));
+    }
+}
+
+void CMainFrame::AfterChange() {
+    changesDiscarded_ = false;
+    const document::Document& core = document_->Core();
+    const model::CScreenModel* screen = document_->CurrentScreen();
+    for (const ActionSpec& spec : FrameActions()) {
+        QAction* action = Action(spec.id);
+        switch (spec.rule) {
+            case EnableRule::Modified:
+                action->setEnabled(core.HasProgram() && core.Modified());
+                break;
+            case EnableRule::ProgramOpen:
+                action->setEnabled(core.HasProgram());
+                break;
+            case EnableRule::UndoSteps:
+                action->setEnabled(screen != nullptr && core.CanUndo(*screen));
+                break;
+            case EnableRule::RedoSteps:
+                action->setEnabled(screen != nullptr && core.CanRedo(*screen));
+                break;
+            case EnableRule::CurrentEntry:
+                action->setEnabled(screen != nullptr && !editingScreenFile_);
+                break;
+            default:  // the other rules keep the state their owners give
+                break;
+        }
+    }
+    // While a hand edit runs, nothing may take its entry away.
+    for (ActionId id : {OpenProgram, OpenOverrideFile}) Action(id)->setEnabled(!editingScreenFile_);
+    for (QAction* recent : recentActions_) recent->setEnabled(!editingScreenFile_);
+    UpdateTitle();
+    if (view_->Canvas() != nullptr) view_->Canvas()->update();
 }
 
 void CMainFrame::OpenProgramCommand() {
@@ -393,7 +571,11 @@ void CMainFrame::UpdateRecentFileMenu() {
 void CMainFrame::UpdateTitle() {
     const QString title = QString::fromLatin1(texts::kApplicationTitle);
     const std::string& program = document_->Core().ProgramPath();
-    setWindowTitle(program.empty() ? title : QFileInfo(PathText(program)).fileName() + QStringLiteral(" - ") + title);
+    // The placeholder shows the mark while the document has unsaved changes.
+    setWindowTitle(program.empty() ? title
+                                   : QFileInfo(PathText(program)).fileName() + QStringLiteral(" - ") + title +
+                                         QString::fromLatin1(texts::kUnsavedMark));
+    setWindowModified(!program.empty() && document_->Core().Modified());
 }
 
 void CMainFrame::UpdateSelectionPane() { selectionPane_->setText(CanvasPaneText(*view_)); }
@@ -439,7 +621,7 @@ void CMainFrame::ShowCustomize() {
     for (const ActionSpec& spec : FrameActions()) {
         if (*spec.icon != '\0' || spec.id == Legend) available.append(QString::fromLatin1(spec.objectName));
     }
-    const auto lookup = [this](const QString& name) { return ActionNamed(name); };
+    const auto lookup = [this](const QString& name) { return ToolbarAction(name); };
     ToolbarCustomizeDialog dialog({standardToolbar_, customiserToolbar_}, available, lookup, this);
     dialog.exec();
 }
@@ -451,6 +633,9 @@ void CMainFrame::LaunchPromptSweep() {
     const bool started = launcher_.Run([this] { return quitDuringWait_; },
                                        [this] {
                                            messages_->ShowMessage(texts::kQuitWhileWaiting);
+                                           // Quitting skips the window's close, so the changes are asked about here.
+                                           quitDuringWait_ = false;
+                                           if (!ConfirmRelease()) return;
                                            SaveWorkspace();
                                            QCoreApplication::quit();
                                        });
@@ -503,6 +688,17 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     if (launcher_.Running()) {
         // The wait for the front end sees this and runs the exit sequence.
         quitDuringWait_ = true;
+        event->ignore();
+        return;
+    }
+    if (editingScreenFile_) {
+        // The wait for the editor closes the window once the editor has ended.
+        messages_->ShowMessage(texts::kQuitWhileWaiting);
+        quitAfterEdit_ = true;
+        event->ignore();
+        return;
+    }
+    if (!ConfirmRelease()) {
         event->ignore();
         return;
     }

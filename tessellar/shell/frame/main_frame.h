@@ -17,6 +17,7 @@
 #include "tessellar/shell/frame/find_dialog.h"
 #include "tessellar/shell/frame/frame_actions.h"
 #include "tessellar/shell/frame/prompt_sweep_launch.h"
+#include "tessellar/shell/frame/screen_file_editor.h"
 #include "tessellar/shell/mapping/path_mapper.h"
 #include "tessellar/shell/settings/colour_scheme.h"
 #include "tessellar/shell/settings/registry_access.h"
@@ -26,10 +27,13 @@
 class QDockWidget;
 class QLabel;
 class QMenu;
+class QSessionManager;
 
 namespace frame {
 
 class CustomisableToolbar;
+class CUndoButton;
+class CRedoButton;
 
 class ProgramBrowser;
 
@@ -75,6 +79,23 @@ public:
     // Writes "SelectedSkin", the layout and the recent files.
     void SaveWorkspace();
 
+    // After every change to the current entry (a command, an undo, a hand
+    // edit, a save) and when another entry becomes current: refreshes the
+    // enabling of Undo, Redo, Save and the other document commands, the
+    // title's unsaved-changes mark, and repaints the canvas. It never
+    // replaces the canvas, so the canvas itself may call it.
+    void AfterChange();
+
+    // "&Save" (Save As without an override path) and "Save &As...": true
+    // when the override file was written.
+    bool SaveCommand();
+    bool SaveAsCommand();
+    // Before the document's changes would go: asks whether to save them.
+    // False when the user cancelled or the save did not succeed.
+    bool ConfirmRelease();
+    CUndoButton* UndoButton() const { return undoButton_; }
+    CRedoButton* RedoButton() const { return redoButton_; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -99,6 +120,16 @@ private:
     void ShowHelp();
     void ShowCustomize();
     void LaunchPromptSweep();
+    void UndoCommand();
+    void RedoCommand();
+    void EditScreenFileCommand();
+    void OpenOverrideFileCommand();
+    // A new canvas for the screen (another entry, or its items were rebuilt).
+    void ShowOnCanvas(model::CScreenModel* screen);
+    QAction* ToolbarAction(const QString& objectName) const;
+    void CommitSession(QSessionManager& manager);
+    // The override file's name, or the one Save As would offer without one.
+    QString OverrideFileName() const;
 
     std::optional<std::string> ChooseOverrideFile();
 
@@ -122,6 +153,12 @@ private:
     QPointer<FindDialog> findDialog_;
     shell::RecentFileList recentFiles_;
     PromptSweepLauncher launcher_;
+    ScreenFileEditor editor_;
+    CUndoButton* undoButton_ = nullptr;
+    CRedoButton* redoButton_ = nullptr;
+    bool editingScreenFile_ = false;
+    bool quitAfterEdit_ = false;  // quitting was asked for while the editor ran
+    bool changesDiscarded_ = false;  // the user let the changes go; cleared by the next change
     bool quitDuringWait_ = false;
     bool openProgramUsed_ = false;
     bool serverMode_ = false;

@@ -1,5 +1,6 @@
 #include "tessellar/shell/frame/program_browser.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QTableWidget>
 
@@ -66,9 +67,13 @@ ProgramBrowser::ProgramBrowser(document::CTesselDoc& document, platform::Message
         addItem(list, QString::fromLatin1(program::PageCaption(page)));
         connect(list, &QTableWidget::cellClicked, this, [this, page](int row, int) { RowActivated(page, row); });
         connect(list, &QTableWidget::cellDoubleClicked, this, [this, page](int row, int) { RowActivated(page, row); });
-        // The keyboard moves the selection as a click does.
+        // The keyboard moves the selection as a click does; a click's press
+        // moves it too, and the click itself follows, so that is left to it
+        // (a refusal is then shown once).
         connect(list, &QTableWidget::currentCellChanged, this, [this, page, list](int row, int, int previous, int) {
-            if (row >= 0 && row != previous && list->hasFocus()) RowActivated(page, row);
+            if (row >= 0 && row != previous && list->hasFocus() && QApplication::mouseButtons() == Qt::NoButton) {
+                RowActivated(page, row);
+            }
         });
     }
     connect(this, &QToolBox::currentChanged, this, [this](int index) {

@@ -16,6 +16,10 @@ inline constexpr const char* kTriggerParameters = "SOFTWARE\\ORVALE\\TESSELLAR\\
 // Local machine.
 inline constexpr const char* kEnvironment = "SOFTWARE\\ORVALE\\Environment";
 inline constexpr const char* kScfPath = "SCFPATH";
+inline constexpr const char* kEditor = "EDIT";
+// The batch front end names the same key in this spelling; the Windows
+// registry does not tell them apart, the settings files here do.
+inline constexpr const char* kEnvironmentAsFrontEndSpellsIt = "Software\\ORVALE\\Environment";
 inline constexpr const char* kExecutablePathPrefix = "SOFTWARE\\ORVALE\\TESSEL\\Path_";
 inline constexpr const char* kExecutablePathSuffix = "op6";
 inline constexpr const char* kMapping = "SOFTWARE\\ORVALE\\TESSEL\\Mapping";
