@@ -30,9 +30,9 @@ struct EditRequests {
     std::function<std::optional<std::string>(model::FieldList)> chooseField;
     // "Add Mod&e": the name of the program mode to add to the screen's mode line.
     std::function<std::optional<std::string>()> chooseModeToAdd;
-    // Deleting an entry field asks for the default it takes while hidden
-    // (none: the field stays); unset, the field's own default is used.
-    std::function<std::optional<commands::CommandValue>(model::CAcceptFld&)> askHideDefault;
+    // Deleting an entry field: asks for the default it takes while hidden
+    // and hides it ("Suppress accept"); unset, the field's own default is used.
+    std::function<bool(model::CAcceptFld&)> suppressAccept;
 };
 
 struct CanvasServices {

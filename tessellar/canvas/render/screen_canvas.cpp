@@ -464,14 +464,11 @@ void CScreenCanvas::Suppress() {
         case SelectionKind::Display: Issue(command::kSuppressDisplay, key, {}); break;
         case SelectionKind::Accept: {
             // A hidden entry field takes a default in its place.
-            std::optional<commands::CommandValue> value;
-            if (requests_ != nullptr && requests_->askHideDefault) {
-                value = requests_->askHideDefault(*hit.accept);
-            } else {
-                value = commands::CommandValue{hit.accept->defaultValue.Current(), hit.accept->defaultKind.Current() == 0};
+            if (requests_ != nullptr && requests_->suppressAccept) {
+                return AfterEdit(requests_->suppressAccept(*hit.accept));
             }
-            if (!value) return AfterEdit(false);
-            Issue(command::kSuppressAccept, key, {*value});
+            const bool literal = hit.accept->defaultKind.Current() == 0;
+            Issue(command::kSuppressAccept, key, {{hit.accept->defaultValue.Current(), literal}});
             break;
         }
         case SelectionKind::Option: Issue(command::kSuppressMenu, key, {}); break;
