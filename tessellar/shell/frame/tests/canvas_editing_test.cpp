@@ -191,7 +191,17 @@ private slots:
         QTest::mouseRelease(Canvas(), Qt::LeftButton, {}, from + Cells(0, 2));
         QCOMPARE(WorkFile(), std::string("accept\n\t{\n\tname = CUST-NAME\n\tcoordinate = 5,24\n\t}\n"));
         QVERIFY(window_->Document().Core().Modified());
+        QVERIFY(window_->isWindowModified());  // the title's unsaved-changes mark
         QVERIFY(!Canvas()->CurrentInteraction().ShowsHandles());  // the selection was reset
+
+        // Undone from the window while the field is selected: the new canvas
+        // selects nothing, so the arrow keys scroll the view instead.
+        Click(At(5, 25));
+        QVERIFY(window_->Action(ActionId::Undo)->isEnabled());
+        window_->Action(ActionId::Undo)->trigger();
+        QCOMPARE(UndoSteps(), 0);
+        QTest::keyClick(Canvas(), Qt::Key_Down);
+        QCOMPARE(WorkFile(), std::string());
     }
 
     void escapeCancelsADrag() {
