@@ -251,7 +251,7 @@ void CScreenCanvas::mouseDoubleClickEvent(QMouseEvent* event) {
         update();
         return;
     }
-    AfterEdit(OpenSheet(hit));
+    AfterSheet([this, hit] { return OpenSheet(hit); });
 }
 
 void CScreenCanvas::keyPressEvent(QKeyEvent* event) {
@@ -290,7 +290,8 @@ void CScreenCanvas::keyPressEvent(QKeyEvent* event) {
     const bool box = outcome.kind == interaction::OutcomeKind::MoveBox;
     const PixelPoint again = box ? InsideCell(outcome.corners.top, outcome.corners.left, cell_)
                                  : InsideCell(outcome.at.row, outcome.at.column, cell_);
-    if (Issue(outcome.command, outcome.key, interaction::CommandValues(outcome, model_))) {
+    const QPointer<CScreenCanvas> self(this);
+    if (Issue(outcome.command, outcome.key, interaction::CommandValues(outcome, model_)) && self) {
         interaction_.SelectAt(model_, again);
         update();
     }
@@ -353,13 +354,15 @@ void CScreenCanvas::Execute(CanvasCommand command) {
             break;
         case CanvasCommand::AddMode: AddMode(); break;
         case CanvasCommand::ModifyConfirm:
-            AfterEdit(requests_ && requests_->openConfirmSheet && requests_->openConfirmSheet());
+            AfterSheet([this] { return requests_ && requests_->openConfirmSheet && requests_->openConfirmSheet(); });
             break;
         case CanvasCommand::ModeFromList:
-            AfterEdit(requests_ && requests_->openModeFromList && requests_->openModeFromList());
+            AfterSheet([this] { return requests_ && requests_->openModeFromList && requests_->openModeFromList(); });
             break;
         case CanvasCommand::ScreenTitle:
-            AfterEdit(requests_ && requests_->openScreenTitleSheet && requests_->openScreenTitleSheet());
+            AfterSheet([this] {
+                return requests_ && requests_->openScreenTitleSheet && requests_->openScreenTitleSheet();
+            });
             break;
         case CanvasCommand::Suppress: Suppress(); break;
         case CanvasCommand::Unsuppress: Unsuppress(); break;
@@ -371,7 +374,11 @@ void CScreenCanvas::Execute(CanvasCommand command) {
                         text, PendingEdit::Rename);
             break;
         }
-        case CanvasCommand::Properties: AfterEdit(OpenSheet(interaction_.Selection())); break;
+        case CanvasCommand::Properties: {
+            const interaction::ItemHit hit = interaction_.Selection();
+            AfterSheet([this, hit] { return OpenSheet(hit); });
+            break;
+        }
         default: break;
     }
 }
@@ -401,8 +408,16 @@ void CScreenCanvas::AfterEdit(bool changed) {
     ShowCursor();
     update();
     if (!changed) return;
+    const QPointer<CScreenCanvas> self(this);
     if (services_ != nullptr && services_->afterChange) services_->afterChange();
-    emit Changed();
+    if (self) emit Changed();  // the refresh may have replaced the canvas
+}
+
+void CScreenCanvas::AfterSheet(const std::function<bool()>& open) {
+    // A dialog's refresh may replace the canvas; then nothing here is touched again.
+    const QPointer<CScreenCanvas> self(this);
+    const bool issued = open();
+    if (self) AfterEdit(issued);
 }
 
 void CScreenCanvas::Perform(const interaction::GestureOutcome& outcome) {
@@ -465,7 +480,8 @@ void CScreenCanvas::Suppress() {
         case SelectionKind::Accept: {
             // A hidden entry field takes a default in its place.
             if (requests_ != nullptr && requests_->suppressAccept) {
-                return AfterEdit(requests_->suppressAccept(*hit.accept));
+                model::CAcceptFld* field = hit.accept;
+                return AfterSheet([this, field] { return requests_->suppressAccept(*field); });
             }
             const bool literal = hit.accept->defaultKind.Current() == 0;
             Issue(command::kSuppressAccept, key, {{hit.accept->defaultValue.Current(), literal}});

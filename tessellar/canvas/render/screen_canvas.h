@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -84,6 +85,8 @@ private:
     bool Issue(std::string_view name, const commands::ItemKey& key, const std::vector<commands::CommandValue>& values);
     void Refuse(std::string_view message);
     void AfterEdit(bool changed);
+    // Runs a dialog hook (a sheet runs its own commands), then as AfterEdit.
+    void AfterSheet(const std::function<bool()>& open);
     void AddField(model::FieldList list);
     void AddPrompt();
     void AddMode();
