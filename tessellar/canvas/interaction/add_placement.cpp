@@ -26,7 +26,9 @@ AddPlacement PlaceAdd(const model::CScreenModel& model, AddKind kind, PixelPoint
     const model::CellPosition absolute = overrides::AbsolutePosition(model, relative);
     AddPlacement placement;
     switch (kind) {
-        case AddKind::Prompt: placement.refusal = commands::CheckAddPromptAt(model, absolute.row, absolute.column); break;
+        case AddKind::Prompt:
+            placement.refusal = commands::CheckAddPromptAt(model, absolute.row, absolute.column);
+            break;
         case AddKind::Field: placement.refusal = commands::CheckAddFieldAt(model, absolute.row, absolute.column); break;
         case AddKind::TriggerDisplay:
             placement.refusal = commands::CheckAddTriggerDisplayAt(model, absolute.row, absolute.column);

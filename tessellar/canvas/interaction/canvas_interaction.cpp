@@ -100,30 +100,24 @@ bool CanvasInteraction::Refresh(model::CScreenModel& model) {
     if (!selection_) return false;
     const std::string keyLines = commands::IdentifierLines(key_);
     // The item the screen still holds, else the one that took its key in a rebuild.
-    std::optional<commands::ResolvedItem> found;
-    const auto keep = [&](auto& list, auto* held, auto setter) {
-        if (!StillHeld(list, held, keyLines)) return;
-        found.emplace();
-        setter(*found, held);
-    };
+    commands::ResolvedItem held;
+    bool stillHeld = false;
     switch (selection_.kind) {
         case SelectionKind::Display:
-            keep(model.Displays(), selection_.display, [](commands::ResolvedItem& r, model::CDispText* i) { r.display = i; });
+            stillHeld = StillHeld(model.Displays(), held.display = selection_.display, keyLines);
             break;
         case SelectionKind::Accept:
-            keep(model.Accepts(), selection_.accept, [](commands::ResolvedItem& r, model::CAcceptFld* i) { r.accept = i; });
+            stillHeld = StillHeld(model.Accepts(), held.accept = selection_.accept, keyLines);
             break;
         case SelectionKind::Option:
-            keep(model.Options(), selection_.option, [](commands::ResolvedItem& r, model::COptionItem* i) { r.option = i; });
+            stillHeld = StillHeld(model.Options(), held.option = selection_.option, keyLines);
             break;
-        case SelectionKind::Mode:
-            keep(model.Modes(), selection_.mode, [](commands::ResolvedItem& r, model::CModeItem* i) { r.mode = i; });
-            break;
-        case SelectionKind::Box:
-            keep(model.Boxes(), selection_.box, [](commands::ResolvedItem& r, model::CBoxItem* i) { r.box = i; });
-            break;
+        case SelectionKind::Mode: stillHeld = StillHeld(model.Modes(), held.mode = selection_.mode, keyLines); break;
+        case SelectionKind::Box: stillHeld = StillHeld(model.Boxes(), held.box = selection_.box, keyLines); break;
         default: break;
     }
+    std::optional<commands::ResolvedItem> found;
+    if (stillHeld) found = held;
     if (!found) found = commands::Resolve(model, key_);
     ItemHit hit;
     hit.kind = selection_.kind;

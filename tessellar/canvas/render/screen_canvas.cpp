@@ -31,7 +31,9 @@ namespace command = commands::texts;
 constexpr int kNewPromptColumns = 12;  // the editor's width for a new prompt's text
 
 PixelPoint ToPixel(const QPointF& point) { return {static_cast<int>(point.x()), static_cast<int>(point.y())}; }
-QRect ToQRect(const PixelRect& rect) { return QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top); }
+QRect ToQRect(const PixelRect& rect) {
+    return QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+}
 
 Qt::CursorShape Shape(interaction::Cursor cursor) {
     switch (cursor) {

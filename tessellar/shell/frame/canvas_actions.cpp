@@ -87,7 +87,8 @@ void ConnectCanvasActions(CMainFrame& frame, std::function<void()> afterChange) 
     for (int index = 0; index < static_cast<int>(std::size(kCanvasActions)); ++index) {
         const CanvasAction& entry = kCanvasActions[index];
         QAction* action = frame.Action(entry.action);
-        QObject::connect(action, &QAction::triggered, view, [view, command = entry.command] { view->Execute(command); });
+        QObject::connect(action, &QAction::triggered, view,
+                         [view, command = entry.command] { view->Execute(command); });
         if (edit == nullptr) continue;
         if (entry.command == CanvasCommand::FieldTrigger || entry.command == CanvasCommand::ModifyConfirm ||
             entry.command == CanvasCommand::Suppress) {

@@ -76,7 +76,9 @@ private:
     std::unique_ptr<frame::CMainFrame> window_;
 
     QString Scratch(const QString& name) const { return scratch_->filePath(name); }
-    std::string OverridePath() const { return QFile::encodeName(Scratch(QStringLiteral("customer.scf"))).toStdString(); }
+    std::string OverridePath() const {
+        return QFile::encodeName(Scratch(QStringLiteral("customer.scf"))).toStdString();
+    }
 
     canvas::CScreenCanvas* Canvas() const { return window_->View()->Canvas(); }
     model::CScreenModel& Screen() const { return Canvas()->Model(); }
@@ -86,7 +88,8 @@ private:
     QPoint At(int row, int column, double x = 0.5, double y = 0.5) const {
         const model::CellPosition cell = overrides::RelativePosition(Screen(), row, column);
         const canvas::CellMetrics metrics = Canvas()->Cell();
-        return QPoint(static_cast<int>((cell.column + x) * metrics.width), static_cast<int>((cell.row + y) * metrics.height));
+        return QPoint(static_cast<int>((cell.column + x) * metrics.width),
+                      static_cast<int>((cell.row + y) * metrics.height));
     }
     QPoint Cells(int rows, int columns) const {
         return QPoint(columns * Canvas()->Cell().width, rows * Canvas()->Cell().height);
@@ -220,7 +223,8 @@ private slots:
         QTest::mouseMove(Canvas(), handle);
         QCOMPARE(Canvas()->cursor().shape(), Qt::SizeHorCursor);
         Drag(handle, handle + Cells(0, 3));
-        QCOMPARE(WorkFile(), std::string("display\n\t{\n\torig_text = \"Name:\"\n\tpicture = x(8)\n\tcoordinate = 5,4\n\t}\n"));
+        QCOMPARE(WorkFile(),
+                 std::string("display\n\t{\n\torig_text = \"Name:\"\n\tpicture = x(8)\n\tcoordinate = 5,4\n\t}\n"));
     }
 
     void boxToolBothWaysAndWithinOneRow_data() {
@@ -297,7 +301,8 @@ private slots:
         QCOMPARE(editor->maxLength(), 79);
         QCOMPARE(editor->geometry().left(), At(7, 4, 0.0).x());
         TypeInPlace(QStringLiteral("Telephone number:"));
-        QCOMPARE(WorkFile(), std::string("display\n\t{\n\torig_text = \"Phone:\"\n\ttext = \"Telephone number:\"\n\t}\n"));
+        QCOMPARE(WorkFile(),
+                 std::string("display\n\t{\n\torig_text = \"Phone:\"\n\ttext = \"Telephone number:\"\n\t}\n"));
         // An unchanged text issues nothing.
         RightClickChoosing(At(9, 5), "&Rename");
         QTRY_VERIFY(editor->isVisible());
@@ -402,7 +407,8 @@ private slots:
         QTest::keyClick(Canvas(), Qt::Key_Right);
         QTest::keyClick(Canvas(), Qt::Key_Right, Qt::ShiftModifier);
         QCOMPARE(UndoSteps(), 3);
-        QCOMPARE(WorkFile(), std::string("display\n\t{\n\torig_text = \"Phone:\"\n\tcoordinate = 8,5\n\tpicture = x(7)\n\t}\n"));
+        QCOMPARE(WorkFile(),
+                 std::string("display\n\t{\n\torig_text = \"Phone:\"\n\tcoordinate = 8,5\n\tpicture = x(7)\n\t}\n"));
         QCOMPARE(frame::CanvasPaneText(*window_->View()), QStringLiteral("(display):Phone:"));
     }
 
