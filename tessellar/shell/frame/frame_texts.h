@@ -103,4 +103,8 @@ inline constexpr const char* kEditorClose = "&Close";
 inline constexpr const char* kEditorTextName = "Screen file text";
 inline constexpr const char* kEditorNotSaved = "Could not save %s.";
 
+// "Add Mod&e": the program's modes the screen can take.
+inline constexpr const char* kAddModeTitle = "Add Mode";
+inline constexpr const char* kAddModeLabel = "Program modes:";
+
 }  // namespace frame::texts

@@ -23,6 +23,7 @@
 #include "tessellar/document/entry_opening.h"
 #include "tessellar/document/override_location.h"
 #include "tessellar/shell/frame/canvas_actions.h"
+#include "tessellar/shell/frame/sheet_requests.h"
 #include "tessellar/shell/frame/customisable_toolbar.h"
 #include "tessellar/shell/frame/file_path_dialog.h"
 #include "tessellar/shell/frame/find_dialog.h"
@@ -114,6 +115,7 @@ CMainFrame::CMainFrame(shell::RegistryAccess& registry, const FrameSettings& set
     CreateBrowser();
     ConnectDocument();
     ConnectCanvasActions(*this, [this] { AfterChange(); });
+    ConnectSheetRequests(*this);
     AfterChange();
     RestoreWorkspace();
     // The desktop session ending is the framework's own save: the changes

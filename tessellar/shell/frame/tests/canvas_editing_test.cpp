@@ -5,6 +5,7 @@
 // command-line customiser running the same commands.
 
 #include <QAction>
+#include <QPushButton>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
@@ -26,6 +27,7 @@
 #include "tessellar/canvas/render/screen_canvas.h"
 #include "tessellar/commands/command_texts.h"
 #include "tessellar/overrides/item_placement.h"
+#include "tessellar/sheets/qt/my_property_sheet.h"
 #include "tessellar/shell/frame/canvas_actions.h"
 #include "tessellar/shell/frame/main_frame.h"
 #include "tessellar/shell/frame/program_browser.h"
@@ -42,6 +44,21 @@ std::string ReadFile(const std::string& path) {
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+// Acts on the next modal dialog with this object name once it is shown;
+// the owner's end stops the wait.
+void OnNextModal(QObject* owner, const QString& name, std::function<void(QDialog*)> action) {
+    auto* timer = new QTimer(owner);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, name, action] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || dialog->objectName() != name) return;
+        timer->stop();
+        timer->deleteLater();
+        action(dialog);
+    });
+    timer->start();
 }
 
 // Picks the entry of the context menu once it is shown.
@@ -315,12 +332,17 @@ private slots:
         QTest::addColumn<QString>("outcome");  // the work file, or the message shown
         QTest::newRow("display") << QPoint(7, 5)
                                  << "display\n\t{\n\torig_text = \"Phone:\"\n\tsuppress = true\n\t}\n";
-        QTest::newRow("entry field without a default")
-            << QPoint(7, 23) << QString::fromLatin1(commands::texts::kCouldNotHide);
+        QTest::newRow("entry field, given its default on the sheet")
+            << QPoint(7, 23) << "accept\n\t{\n\tname = CUST-PHONE\n\tsuppress = true\n\tdefault = \"none\"\n\t}\n";
     }
     void deleteSuppressesTheSelection() {
         QFETCH(QPoint, item);
         QFETCH(QString, outcome);
+        // A field hidden without a default of its own asks for one first.
+        OnNextModal(window_.get(), QStringLiteral("CMyPropertySheet"), [](QDialog* sheet) {
+            sheet->findChild<QLineEdit*>(QStringLiteral("DefaultValue"))->setText("none");
+            static_cast<sheets::CMyPropertySheet*>(sheet)->OkButton()->click();
+        });
         Click(At(item.x(), item.y()));
         QTest::keyClick(Canvas(), Qt::Key_Delete);
         if (UndoSteps() == 0) {
@@ -368,6 +390,30 @@ private slots:
         QCOMPARE(opened, (QStringList{"display Name:", "accept CUST-NAME " + QString::number(Canvas()->Cell().width),
                                       "mode Add", "title"}));
         QCOMPARE(changed.count(), 1);
+    }
+
+    // The window's own hooks open the real sheets and lists.
+    void theWindowOpensTheRealSheetsAndLists() {
+        OnNextModal(window_.get(), QStringLiteral("CMyPropertySheet"), [](QDialog* sheet) {
+            QCOMPARE(sheet->windowTitle(), QStringLiteral("Entry Field Properties--CUST-NAME"));
+            sheet->findChild<QWidget*>(QStringLiteral("CHelpPageDlg"))->findChild<QLineEdit*>()->setText("Who");
+            static_cast<sheets::CMyPropertySheet*>(sheet)->OkButton()->click();
+        });
+        QTest::mouseDClick(Canvas(), Qt::LeftButton, {}, At(5, 23));
+        QCOMPARE(WorkFile(), std::string("accept\n\t{\n\tname = CUST-NAME\n\thelpline = \"Who\"\n\t}\n"));
+        QCOMPARE(UndoSteps(), 1);
+
+        QString offered;
+        OnNextModal(window_.get(), QStringLiteral("FieldListDialog"), [&offered](QDialog* list) {
+            offered = list->windowTitle();
+            list->reject();
+        });
+        ChooseInMenu(QString());  // the menu is only closed
+        QTest::mouseClick(Canvas(), Qt::RightButton, {}, At(18, 50));
+        QTRY_VERIFY(window_->Action(ActionId::AddDatabaseField)->isEnabled());
+        window_->Action(ActionId::AddDatabaseField)->trigger();
+        QCOMPARE(offered, QStringLiteral("List of Database fields"));
+        QCOMPARE(UndoSteps(), 1);
     }
 
     void addingAFieldAtTheRightClickPoint() {
