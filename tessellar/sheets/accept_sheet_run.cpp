@@ -6,6 +6,7 @@
 #include "tessellar/commands/command_batch.h"
 #include "tessellar/commands/command_catalogue.h"
 #include "tessellar/commands/item_reference.h"
+#include "tessellar/sheets/sheet_run.h"
 
 namespace sheets {
 
@@ -48,20 +49,7 @@ bool RunAcceptSheetPlan(document::Document& document, model::CScreenModel& scree
         const std::optional<commands::ResolvedItem> resolved = commands::Resolve(screen, field);
         const StoredUserList stored(resolved ? resolved->accept : nullptr, edits);
         for (const SheetAction& action : plan) {
-            if (action.command.empty()) {
-                sink.ShowMessage(action.refusal);
-                continue;
-            }
-            commands::MadeCommand made = commands::MakeCommand(screen, action.command, action.key, action.values);
-            if (!made.command) {
-                sink.ShowMessage(made.error);
-                continue;
-            }
-            if (const std::optional<std::string> refusal = made.command->Check(screen)) {
-                sink.ShowMessage(*refusal);
-                continue;
-            }
-            batch.Add(std::move(made.command));
+            AddCheckedStep(batch, screen, action.command, action.key, action.values, action.refusal, sink);
         }
     }
     if (batch.Empty()) return false;
