@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "tessellar/triggers/run_line.h"
+#include "tessellar/triggers/trigger_test_texts.h"
 
 namespace triggers {
 namespace {
@@ -96,8 +97,9 @@ LaunchOutcome UnavailableRuntime::Launch(const LaunchRequest&) {
 std::string LaunchFailureText(const LaunchOutcome& outcome) {
     switch (outcome.failure) {
         case LaunchFailure::None:
-        case LaunchFailure::NotCreated:
             return {};
+        case LaunchFailure::NotCreated:
+            return texts::kRuntimeUnavailable;
         case LaunchFailure::Automation: {
             std::string text = outcome.systemText;
             while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
@@ -105,15 +107,15 @@ std::string LaunchFailureText(const LaunchOutcome& outcome) {
             char buffer[64];
             std::uint32_t code = static_cast<std::uint32_t>(outcome.code);
             if (code > 0x80040200u && code <= 0x8004FFFFu)
-                std::snprintf(buffer, sizeof buffer, "IDispatch error #%d", static_cast<int>(code - 0x80040200u));
+                std::snprintf(buffer, sizeof buffer, texts::kDispatchError, static_cast<int>(code - 0x80040200u));
             else
-                std::snprintf(buffer, sizeof buffer, "Unknown error 0x%0lX", static_cast<unsigned long>(code));
+                std::snprintf(buffer, sizeof buffer, texts::kUnknownError, static_cast<unsigned long>(code));
             return buffer;
         }
         case LaunchFailure::Exception:
-            return "The trigger could not be tested because of this error:" + outcome.exceptionText;
+            return texts::kExceptionError + outcome.exceptionText;
         case LaunchFailure::Miscellaneous:
-            return "The trigger could not be tested because of this miscellaneous Error:";
+            return texts::kMiscellaneousError;
     }
     return {};
 }

@@ -12,14 +12,12 @@
 
 #include "tessellar/shell/qt/help_viewer.h"
 #include "tessellar/triggers/qt/runtime_launcher.h"
+#include "tessellar/triggers/trigger_test_texts.h"
 
 namespace triggers {
 namespace {
 
 constexpr int kHelpContext = 33;
-constexpr const char* kInstruction =
-    "Select a parameter from the list to set its value. Use the Set Value button to update the values. Once the "
-    "required values are set  you can test your trigger program using the Launch Trigger button.";
 
 QString Latin(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
 std::string Bytes(const QString& text) { return text.toLatin1().toStdString(); }
@@ -49,10 +47,10 @@ TriggerValidationDialog::TriggerValidationDialog(QWidget* parent, shell::Registr
     : QDialog(parent), registry_(registry), program_(std::move(program)), parameterKey_(std::move(parameterKey)),
       programTypeIndex_(programTypeIndex), automation_(automation), sink_(sink) {
     setObjectName(QStringLiteral("TriggerValidationDialog"));
-    setWindowTitle(QStringLiteral("Trigger Validation"));
+    setWindowTitle(QString::fromLatin1(texts::kValidationTitle));
     setAccessibleName(windowTitle());
 
-    auto* instruction = new QLabel(QString::fromLatin1(kInstruction), this);
+    auto* instruction = new QLabel(QString::fromLatin1(texts::kInstruction), this);
     instruction->setObjectName(QStringLiteral("Instruction"));
     instruction->setAccessibleName(instruction->text());
     instruction->setWordWrap(true);
@@ -65,9 +63,9 @@ TriggerValidationDialog::TriggerValidationDialog(QWidget* parent, shell::Registr
 
     list_ = new QTreeWidget(this);
     list_->setObjectName(QStringLiteral("ParameterList"));
-    list_->setAccessibleName(QStringLiteral("Param"));
+    list_->setAccessibleName(QString::fromLatin1(texts::kParamColumn));
     list_->setRootIsDecorated(false);
-    list_->setHeaderLabels({QStringLiteral("Param"), QStringLiteral("Value")});
+    list_->setHeaderLabels({QString::fromLatin1(texts::kParamColumn), QString::fromLatin1(texts::kValueColumn)});
     // The column widths are dialog units of the average character width.
     const int unit = fontMetrics().averageCharWidth();
     list_->setColumnWidth(0, 150 * unit / 6);
@@ -76,26 +74,26 @@ TriggerValidationDialog::TriggerValidationDialog(QWidget* parent, shell::Registr
     rows_ = TestRows(registry_, parametersLine, parameterKey_);
     for (const TestRow& row : rows_) list_->addTopLevelItem(new QTreeWidgetItem({Latin(row.token), Latin(row.value)}));
 
-    parameter_ = Edit(this, "Parameter :", "Parameter");
+    parameter_ = Edit(this, texts::kParameterCaption, "Parameter");
     parameter_->setReadOnly(true);
     parameter_->setEnabled(false);
-    value_ = Edit(this, "Value :", "Value");
+    value_ = Edit(this, texts::kValueCaption, "Value");
     value_->setEnabled(false);
-    setValue_ = Button(this, "Set Value", "SetValue");
+    setValue_ = Button(this, texts::kSetValue, "SetValue");
     setValue_->setEnabled(false);
-    dataDirectory_ = Edit(this, "Data Directory :", "DataDirectory");
-    auto* launch = Button(this, "Launch Trigger", "LaunchTrigger");
-    save_ = Button(this, "&Save", "Save");
+    dataDirectory_ = Edit(this, texts::kDataDirectoryCaption, "DataDirectory");
+    auto* launch = Button(this, texts::kLaunchTrigger, "LaunchTrigger");
+    save_ = Button(this, texts::kSave, "Save");
     save_->setEnabled(false);
-    auto* cancel = Button(this, "&Cancel", "Cancel");
+    auto* cancel = Button(this, texts::kCancel, "Cancel");
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Parameter :"), parameter_);
+    form->addRow(QString::fromLatin1(texts::kParameterCaption), parameter_);
     auto* valueRow = new QHBoxLayout;
     valueRow->addWidget(value_, 1);
     valueRow->addWidget(setValue_);
-    form->addRow(QStringLiteral("Value :"), valueRow);
-    form->addRow(QStringLiteral("Data Directory :"), dataDirectory_);
+    form->addRow(QString::fromLatin1(texts::kValueCaption), valueRow);
+    form->addRow(QString::fromLatin1(texts::kDataDirectoryCaption), dataDirectory_);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(launch);
     buttons->addStretch(1);

@@ -75,7 +75,8 @@ TEST(TriggerTestFailure, Texts) {
         {LaunchFailure::Automation, 0x80050000, "", "Unknown error 0x80050000"},
         {LaunchFailure::Automation, 0x80070005, "Access is denied.\r\n", "Access is denied."},
         {LaunchFailure::Miscellaneous, 0, "", "The trigger could not be tested because of this miscellaneous Error:"},
-        {LaunchFailure::NotCreated, 0, "", ""},
+        {LaunchFailure::NotCreated, 0, "", "The trigger could not be tested because the runtime's automation server is not available."},
+        {LaunchFailure::None, 0, "", ""},
     };
     for (const Row& row : table) {
         LaunchOutcome outcome;
