@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "tessellar/shell/qt/help_viewer.h"
 #include "tessellar/triggers/qt/runtime_launcher.h"
