@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tessellar/overrides/value_readers.h"
 #include "tessellar/triggers/trigger_decision.h"
 #include "tessellar/triggers/trigger_points.h"
 
@@ -33,6 +34,20 @@ TEST(ParameterKeyTest, BuiltFromProgramScreenKindIdentificationAndSuffix) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ParameterKey(c.program, "main", c.kind, c.id, c.suffix), c.key) << c.program;
+    }
+}
+
+// The commands read these words back: every keyword must be the override
+// file's own word for its code.
+TEST(TriggerTablesTest, KeywordsAreTheOverrideFilesWords) {
+    for (TriggerItemKind kind : {TriggerItemKind::Display, TriggerItemKind::Accept, TriggerItemKind::Option,
+                                 TriggerItemKind::Mode, TriggerItemKind::Screen}) {
+        for (const TriggerPointEntry& entry : TriggerPointsOf(kind)) {
+            EXPECT_EQ(overrides::TriggerPointWord(static_cast<int>(entry.point)), entry.keyword);
+        }
+    }
+    for (const ProgramTypeEntry& type : ProgramTypes()) {
+        EXPECT_EQ(overrides::TriggerTypeWord(type.code), type.keyword);
     }
 }
 
