@@ -4,7 +4,6 @@
 // program types of its "Program Type:" list, and the registry key under
 // which a point's saved test values live.
 
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
