@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
@@ -51,7 +52,13 @@ std::optional<model::CellPosition> PlaceUnsuppressedField(QWidget* parent, const
     warning->setObjectName("warning");
     auto* overlay = new QLabel(&dialog);
     overlay->setObjectName("overlay");
-    form->addRow(warning, overlay);
+    // Room for the longest texts so that neither is cut when it appears.
+    warning->setMinimumWidth(warning->fontMetrics().horizontalAdvance(texts::kColumnWarning) + 4);
+    overlay->setMinimumWidth(
+        overlay->fontMetrics().horizontalAdvance(QString::asprintf(texts::kOverlay, 999, 999)) + 4);
+    auto* warningRow = new QHBoxLayout;
+    warningRow->addWidget(warning);
+    warningRow->addWidget(overlay, 1);
 
     // The cell where the field's first character would go.
     auto retest = [&, warning, overlay](const char* caption) {
@@ -75,6 +82,7 @@ std::optional<model::CellPosition> PlaceUnsuppressedField(QWidget* parent, const
                      [&dialog] { shell::ShowHelpPage(&dialog, texts::kUnsuppressHelpContext); });
     auto* layout = new QVBoxLayout(&dialog);
     layout->addLayout(form);
+    layout->addLayout(warningRow);
     layout->addWidget(buttons);
 
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
