@@ -1,0 +1,153 @@
+// The trigger wizard and the field placement dialog driven through their widgets.
+
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTimer>
+#include <QtTest>
+
+#include <filesystem>
+#include <functional>
+
+#include "platform/message_sink.h"
+#include "tessellar/shell/mapping/path_mapper.h"
+#include "tessellar/shell/settings/memory_registry.h"
+#include "tessellar/triggers/qt/field_placement_dialog.h"
+#include "tessellar/triggers/qt/trigger_wizard.h"
+
+namespace {
+
+// Runs `step` on the modal dialog once it is up; gives up after five seconds.
+void WhenModal(std::function<void(QWidget*)> step, int tries = 100) {
+    QTimer::singleShot(50, [step, tries] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal) {
+            step(modal);
+            // A failed check must not leave the dialog waiting.
+            if (auto* dialog = qobject_cast<QDialog*>(modal); dialog && dialog->isVisible()) dialog->reject();
+            return;
+        }
+        if (tries > 0) WhenModal(step, tries - 1);
+    });
+}
+
+QPushButton* ButtonOf(QWidget* dialog, const char* name) { return dialog->findChild<QPushButton*>(name); }
+
+std::unique_ptr<model::CScreenModel> NewScreen() {
+    auto screen = std::make_unique<model::CScreenModel>("TEST", 1, nullptr, 0, 0, model::ModelKind::Screen);
+    screen->CreateFrame().Place(1, 2, 80, 24);
+    screen->SetNeedsDecoding(false);
+    return screen;
+}
+
+}  // namespace
+
+class WizardDialogsTest : public QObject {
+    Q_OBJECT
+
+    shell::MemoryRegistry registry;
+    shell::PathMapper mapper{registry, [](const shell::MappingRequest&, shell::DirectoryMappings&) {
+                                 return std::optional<std::string>();
+                             }};
+
+private slots:
+    void RefusalsKeepTheWizardOpenAndCancelChangesNothing() {
+        auto screen = NewScreen();
+        platform::RecordingMessageSink sink;
+        int type = 0;
+        std::string line = "old";
+        WhenModal([&](QWidget* wizard) {
+            QVERIFY(!wizard->findChild<QRadioButton*>("Export Data Grid")->isEnabled());
+            QVERIFY(!ButtonOf(wizard, "Next >")->isEnabled());
+            wizard->findChild<QRadioButton*>("Command (client)")->click();
+            ButtonOf(wizard, "Next >")->click();
+            wizard->findChild<QLineEdit*>("program")->clear();
+            ButtonOf(wizard, "Next >")->click();
+            QCOMPARE(wizard->findChild<QLabel*>("stepOf")->text(), QString("Step 2 of 3"));
+            wizard->findChild<QLineEdit*>("program")->setText(QString::fromStdString(
+                std::filesystem::temp_directory_path().string()));
+            ButtonOf(wizard, "Verify")->click();
+            ButtonOf(wizard, "Cancel")->click();
+        });
+        QVERIFY(!triggers::RunTriggerWizard(nullptr, *screen, mapper, false, type, line, sink));
+        QCOMPARE(type, 0);
+        QCOMPARE(line, std::string("old"));
+        QCOMPARE(sink.Messages().size(), std::size_t(2));
+        QCOMPARE(QString::fromStdString(sink.Messages()[0]).left(30), QString("Please select program name bef"));
+        QCOMPARE(QString::fromStdString(sink.Messages()[1]).right(17), QString("path is directory"));
+    }
+
+    void ParametersAreEditedAndTheProgramQuoted() {
+        auto screen = NewScreen();
+        platform::RecordingMessageSink sink;
+        int type = 2;
+        std::string line = "\"C:\\my progs\\run.exe\" ONE";
+        WhenModal([&](QWidget* wizard) {
+            ButtonOf(wizard, "Next >")->click();
+            QCOMPARE(wizard->findChild<QLineEdit*>("program")->text(), QString("C:\\my progs\\run.exe"));
+            ButtonOf(wizard, "Next >")->click();
+            auto* list = wizard->findChild<QListWidget*>("parameters");
+            QCOMPARE(list->count(), 1);
+            QVERIFY(!ButtonOf(wizard, "moveUp")->isEnabled());
+            QVERIFY(!ButtonOf(wizard, "moveDown")->isEnabled());
+            QVERIFY(ButtonOf(wizard, "Remove")->isEnabled());
+            WhenModal([](QWidget* input) {
+                auto* literal = qobject_cast<QInputDialog*>(input);
+                QVERIFY(literal);
+                QCOMPARE(literal->windowTitle(), QString("Add Literal Parameter"));
+                literal->setTextValue("\"two words\"");
+                literal->accept();
+            });
+            ButtonOf(wizard, "Add Literal Parameter")->click();
+            QCOMPARE(list->count(), 2);
+            list->setCurrentRow(1);
+            QVERIFY(ButtonOf(wizard, "moveUp")->isEnabled());
+            QVERIFY(!ButtonOf(wizard, "moveDown")->isEnabled());
+            ButtonOf(wizard, "moveUp")->click();
+            QCOMPARE(list->currentRow(), 0);
+            wizard->grab().save("trigger_wizard_step3.png");
+            ButtonOf(wizard, "Finish")->click();
+        });
+        QVERIFY(triggers::RunTriggerWizard(nullptr, *screen, mapper, true, type, line, sink));
+        QCOMPARE(type, 2);
+        QCOMPARE(line, std::string("\"C:\\my progs\\run.exe\" \"two words\" ONE"));
+    }
+
+    void PlacementWarnsOnOverlapAndAcceptsAnyway() {
+        auto screen = NewScreen();
+        model::CAcceptFld& field = screen->AddAccept();
+        field.position.SetBoth({5, 10});
+        field.width.SetBoth(6);
+        WhenModal([](QWidget* dialog) {
+            auto* row = dialog->findChild<QSpinBox*>("Row:");
+            auto* column = dialog->findChild<QSpinBox*>("Col:");
+            auto* warning = dialog->findChild<QLabel*>("warning");
+            auto* overlay = dialog->findChild<QLabel*>("overlay");
+            QCOMPARE(row->maximum(), 23);
+            QCOMPARE(column->maximum(), 79);
+            row->setValue(5);
+            QCOMPARE(warning->text(), QString("Warning:"));
+            QCOMPARE(overlay->text(), QString("FIELD OVERLAY AT ROW 5, COL 12."));
+            column->setValue(20);
+            QVERIFY(warning->text().isEmpty());
+            column->setValue(15);
+            QCOMPARE(warning->text(), QString("WARNING:"));
+            dialog->grab().save("unsuppress_field.png");
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        auto placed = triggers::PlaceUnsuppressedField(nullptr, *screen, "CUSTNO", {1, 12}, 23, 79);
+        QVERIFY(placed.has_value());
+        QCOMPARE(placed->row, 5);
+        QCOMPARE(placed->column, 15);
+    }
+};
+
+QTEST_MAIN(WizardDialogsTest)
+#include "wizard_dialogs_test.moc"
