@@ -9,10 +9,6 @@ inline constexpr const char* kStepProgram = "Select Program to Execute";
 inline constexpr const char* kStepParameters = "Add Parameters";
 inline constexpr const char* kStepOf = "Step %1 of 3";
 
-inline constexpr const char* kTypeCaptions[6] = {
-    "Command (server)", "Command (client)", "Command (Server with Status)",
-    "Command (Client with Status)", "ORVALE", "Export Data Grid"};
-
 inline constexpr const char* kBack = "< Back";
 inline constexpr const char* kNext = "&Next >";
 inline constexpr const char* kFinish = "Finish";

@@ -23,6 +23,7 @@
 #include "tessellar/triggers/parameter_list.h"
 #include "tessellar/triggers/program_path.h"
 #include "tessellar/triggers/run_line.h"
+#include "tessellar/triggers/trigger_points.h"
 #include "tessellar/triggers/trigger_texts.h"
 #include "tessellar/triggers/wizard_steps.h"
 
@@ -74,11 +75,12 @@ bool RunTriggerWizard(QWidget* parent, const model::CScreenModel& screen, shell:
     auto* typePage = new QWidget(pages);
     auto* typeLayout = new QVBoxLayout(typePage);
     auto* types = new QButtonGroup(typePage);
-    for (int type = 1; type <= 6; ++type) {
-        auto* radio = new QRadioButton(texts::kTypeCaptions[type - 1], typePage);
-        radio->setAccessibleName(texts::kTypeCaptions[type - 1]);
-        radio->setObjectName(texts::kTypeCaptions[type - 1]);
-        radio->setEnabled(type != 6 || dataGridScreen);
+    for (const ProgramTypeEntry& entry : ProgramTypes()) {
+        const int type = entry.code;
+        auto* radio = new QRadioButton(entry.text, typePage);
+        radio->setAccessibleName(entry.text);
+        radio->setObjectName(entry.text);
+        radio->setEnabled(type != kExportDataGridCode || dataGridScreen);
         radio->setChecked(type == programType && radio->isEnabled());
         types->addButton(radio, type);
         typeLayout->addWidget(radio);
