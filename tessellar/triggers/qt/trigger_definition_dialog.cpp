@@ -53,6 +53,7 @@ TriggerDefinitionDialog::TriggerDefinitionDialog(QWidget* parent, TriggerItemKin
                                                  DefinitionServices services)
     : QDialog(parent), kind_(kind), slots_(std::move(pointSlots)), removed_(slots_.size(), false),
       dataGrid_(dataGridScreen), services_(services) {
+    setObjectName(QStringLiteral("TriggerDefinitionDialog"));
     if (services_.sink == nullptr) services_.sink = &spareSink_;
     setWindowTitle(QString::fromUtf8(TriggerDialogTitle(kind)));
 
