@@ -182,7 +182,8 @@ void TriggerDefinitionDialog::UpdateEnabling() {
     addField_->setEnabled(enabling.editing && services_.screen != nullptr);
     wizard_->setEnabled(enabling.editing && static_cast<bool>(buildCommandWizard));
     verify_->setEnabled(enabling.verify && services_.mapper != nullptr);
-    ok_->setEnabled(enabling.ok || enabling.remove || (selected && program_->text().isEmpty()));
+    // After Remove, OK stays available so that the removal can be confirmed.
+    ok_->setEnabled(enabling.ok || (selected && removed_[static_cast<std::size_t>(selected_)]));
     validation_->setEnabled(enabling.validation && services_.registry != nullptr);
     remove_->setEnabled(enabling.remove);
 }

@@ -201,10 +201,12 @@ void TriggerDefinitionDialogTest::EmptyProgramRemovesAStoredTriggerAndIssuesNoth
     QVERIFY2(removed.find("on_help") == std::string::npos, removed.c_str());
     QVERIFY(!Field(customer, "CUST-NAME").triggers.Slot(model::TriggerPoint::OnHelp)->hasTrigger);
 
-    // An empty program on a point without a trigger issues nothing.
+    // An empty program on a point without a trigger has nothing to confirm.
     QVERIFY(!OpenFieldTrigger(customer, "CUST-NAME", [](QDialog* dialog) {
         Named<QComboBox>(dialog, "Trigger Type:")->setCurrentIndex(0);
-        Named<QPushButton>(dialog, "OK")->click();
+        QVERIFY(!Named<QPushButton>(dialog, "OK")->isEnabled());
+        QVERIFY(!Named<QPushButton>(dialog, "Remove")->isEnabled());
+        Named<QPushButton>(dialog, "Cancel")->click();
     }));
     QCOMPARE(ReadFile(customer.OverridePath()), removed);
 }
