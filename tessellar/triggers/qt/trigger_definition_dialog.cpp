@@ -4,6 +4,7 @@
 #include "tessellar/triggers/qt/trigger_definition_dialog.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -175,8 +176,7 @@ void TriggerDefinitionDialog::UpdateEnabling() {
     state.typeChosen = ChosenType() != 0;
     const DefinitionEnabling enabling = EnablingFor(state);
     for (QWidget* widget : {static_cast<QWidget*>(program_), static_cast<QWidget*>(parameters_),
-                            static_cast<QWidget*>(types_), static_cast<QWidget*>(browse_),
-                            static_cast<QWidget*>(addField_)}) {
+                            static_cast<QWidget*>(types_), static_cast<QWidget*>(browse_)}) {
         widget->setEnabled(enabling.editing);
     }
     addField_->setEnabled(enabling.editing && services_.screen != nullptr);
