@@ -31,14 +31,14 @@ bool CommandEnabled(CanvasCommand command, const CanvasInteraction& interaction,
                    kind == SelectionKind::Mode || kind == SelectionKind::Box;
         case CanvasCommand::Unsuppress: return static_cast<bool>(interaction.SuppressedUnderRightClick());
         case CanvasCommand::Rename: return kind == SelectionKind::Display;
-        // Brought by the field dialogs and the triggers.
-        case CanvasCommand::AddDataEntryField:
-        case CanvasCommand::FieldTrigger:
-        case CanvasCommand::DisplayTrigger:
-        case CanvasCommand::OptionTrigger:
-        case CanvasCommand::ModeTrigger:
-        case CanvasCommand::ModeTriggerFromList:
-        case CanvasCommand::ScreenTrigger: return false;
+        case CanvasCommand::FieldTrigger: return kind == SelectionKind::Accept;
+        case CanvasCommand::DisplayTrigger: return kind == SelectionKind::Display;
+        case CanvasCommand::OptionTrigger: return kind == SelectionKind::Option;
+        case CanvasCommand::ModeTrigger: return kind == SelectionKind::Mode;
+        case CanvasCommand::ModeTriggerFromList: return !model.Modes().Empty();
+        case CanvasCommand::ScreenTrigger: return true;
+        // Brought by the field dialogs.
+        case CanvasCommand::AddDataEntryField: return false;
     }
     return false;
 }

@@ -33,6 +33,14 @@ struct EditRequests {
     // Deleting an entry field: asks for the default it takes while hidden
     // and hides it ("Suppress accept"); unset, the field's own default is used.
     std::function<bool(model::CAcceptFld&)> suppressAccept;
+    // The trigger definition dialog of an item, of a mode chosen from the
+    // screen's list, and of the screen.
+    std::function<bool(model::CDispText&)> openDisplayTrigger;
+    std::function<bool(model::CAcceptFld&)> openAcceptTrigger;
+    std::function<bool(model::COptionItem&)> openOptionTrigger;
+    std::function<bool(model::CModeItem&)> openModeTrigger;
+    std::function<bool()> openModeTriggerFromList;
+    std::function<bool()> openScreenTrigger;
 };
 
 struct CanvasServices {

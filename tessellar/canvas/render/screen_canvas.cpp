@@ -381,6 +381,22 @@ void CScreenCanvas::Execute(CanvasCommand command) {
             AfterSheet([this, hit] { return OpenSheet(hit); });
             break;
         }
+        case CanvasCommand::FieldTrigger:
+        case CanvasCommand::DisplayTrigger:
+        case CanvasCommand::OptionTrigger:
+        case CanvasCommand::ModeTrigger: {
+            const interaction::ItemHit hit = interaction_.Selection();
+            AfterSheet([this, hit] { return OpenTrigger(hit); });
+            break;
+        }
+        case CanvasCommand::ModeTriggerFromList:
+            AfterSheet([this] {
+                return requests_ && requests_->openModeTriggerFromList && requests_->openModeTriggerFromList();
+            });
+            break;
+        case CanvasCommand::ScreenTrigger:
+            AfterSheet([this] { return requests_ && requests_->openScreenTrigger && requests_->openScreenTrigger(); });
+            break;
         default: break;
     }
 }
@@ -526,6 +542,18 @@ bool CScreenCanvas::OpenSheet(const interaction::ItemHit& hit) {
         case SelectionKind::Mode: return r.openModeSheet && r.openModeSheet(*hit.mode);
         case SelectionKind::Box: return r.openBoxSheet && r.openBoxSheet(*hit.box);
         case SelectionKind::ScreenTitle: return r.openScreenTitleSheet && r.openScreenTitleSheet();
+        default: return false;
+    }
+}
+
+bool CScreenCanvas::OpenTrigger(const interaction::ItemHit& hit) {
+    if (requests_ == nullptr) return false;
+    const EditRequests& r = *requests_;
+    switch (hit.kind) {
+        case SelectionKind::Display: return r.openDisplayTrigger && r.openDisplayTrigger(*hit.display);
+        case SelectionKind::Accept: return r.openAcceptTrigger && r.openAcceptTrigger(*hit.accept);
+        case SelectionKind::Option: return r.openOptionTrigger && r.openOptionTrigger(*hit.option);
+        case SelectionKind::Mode: return r.openModeTrigger && r.openModeTrigger(*hit.mode);
         default: return false;
     }
 }

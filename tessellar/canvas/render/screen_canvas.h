@@ -97,6 +97,8 @@ private:
     void OpenProperties();
     // Double click and "&Properties": the sheet of the item under the selection.
     bool OpenSheet(const interaction::ItemHit& hit);
+    // The trigger dialog of the selected item; true when it issued a command.
+    bool OpenTrigger(const interaction::ItemHit& hit);
     void StartEditor(const interaction::PixelRect& where, const std::string& text, PendingEdit pending);
     void CommitEditor();
     void CancelEditor();

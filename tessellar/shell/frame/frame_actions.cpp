@@ -50,13 +50,17 @@ constexpr ActionSpec kActions[] = {
     {AddPrompt, "AddPrompt", "Add Pr&ompt", "", kNoKey, "Add a prompt at the last right-click point\nAdd Prompt", "insert-text", EnableRule::Canvas, false},
     {AddBox, "AddBox", "Add &Box", "", kNoKey, "Draw a new box on the screen\nAdd Box", "insert-object", EnableRule::Canvas, false},
     {AddMode, "AddMode", "Add Mod&e", "", kNoKey, "Add a program mode to the screen's mode line\nAdd Mode", "", EnableRule::Canvas, false},
-    {FieldTrigger, "FieldTrigger", "Add/Modify &Field Trigger", "", kNoKey, "Add or change the trigger of the selected entry field\nField Trigger", "", EnableRule::Later, false},
-    {DisplayTrigger, "DisplayTrigger", "Add/Modify Display Trigger", "", kNoKey, "Add or change the trigger of the selected display\nDisplay Trigger", "", EnableRule::Later, false},
+    {FieldTrigger, "FieldTrigger", "Add/Modify &Field Trigger", "", kNoKey, "Add or change the trigger of the selected entry field\nField Trigger", "", EnableRule::Canvas, false},
+    {DisplayTrigger, "DisplayTrigger", "Add/Modify Display Trigger", "", kNoKey, "Add or change the trigger of the selected display\nDisplay Trigger", "", EnableRule::Canvas, false},
     {ModifyConfirm, "ModifyConfirm", "Modify &Confirm", "", kNoKey, "Change the screen's confirm prompt\nModify Confirm", "", EnableRule::Canvas, false},
     {ModeFromList, "ModeFromList", "&Modify Mode From List", "", kNoKey, "Change a mode chosen from the screen's modes\nModify Mode From List", "", EnableRule::Canvas, false},
     {ScreenTitle, "ScreenTitle", "Add/Modify Screen Tit&le", "", kNoKey, "Add or change the screen's title\nScreen Title", "", EnableRule::Canvas, false},
     {Suppress, "Suppress", "&Suppress", "", kNoKey, "Hide the selected item\nSuppress", "list-remove", EnableRule::Canvas, false},
     {Rename, "Rename", "&Rename", "", kNoKey, "Change the selected text in place\nRename", "", EnableRule::Canvas, false},
+    {OptionTrigger, "OptionTrigger", "Add/Modify Option Trigger", "", kNoKey, "Add or change the trigger of the selected menu option\nOption Trigger", "", EnableRule::Canvas, false},
+    {ModeTrigger, "ModeTrigger", "Add/Modify Mode Trigger", "", kNoKey, "Add or change the trigger of the selected mode\nMode Trigger", "", EnableRule::Canvas, false},
+    {ModeTriggerFromList, "ModeTriggerFromList", "Add/Modify Mo&de Trigger From List", "", kNoKey, "Add or change the trigger of a mode chosen from the screen's modes\nMode Trigger From List", "", EnableRule::Canvas, false},
+    {ScreenTrigger, "ScreenTrigger", "Add/Modify Screen &Trigger", "", kNoKey, "Add or change the trigger of the screen\nScreen Trigger", "", EnableRule::Canvas, false},
 };
 // clang-format on
 

@@ -23,6 +23,7 @@ enum class ActionId {
     HighlightChanges, Properties, AddDataEntryField, UnsuppressField,
     AddDatabaseField, AddGlobalField, AddLocalField, AddPrompt, AddBox, AddMode,
     FieldTrigger, DisplayTrigger, ModifyConfirm, ModeFromList, ScreenTitle, Suppress, Rename,
+    OptionTrigger, ModeTrigger, ModeTriggerFromList, ScreenTrigger,
 };
 
 // When an action can be used.

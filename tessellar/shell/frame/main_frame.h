@@ -64,6 +64,7 @@ public:
     FindDialog* FindWindow() const { return findDialog_; }
     QLabel* SelectionPane() const { return selectionPane_; }
     shell::PathMapper& Mapper() { return *mapper_; }
+    shell::RegistryAccess& Registry() { return registry_; }
     platform::MessageSink& Messages() { return *messages_; }
     const shell::RecentFileList& RecentFiles() const { return recentFiles_; }
     int Skin() const { return skin_; }

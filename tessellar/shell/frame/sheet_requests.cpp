@@ -15,6 +15,7 @@
 #include "tessellar/sheets/qt/mode_list_dialog.h"
 #include "tessellar/sheets/qt/mode_sheet.h"
 #include "tessellar/sheets/qt/screen_title_sheet.h"
+#include "tessellar/triggers/qt/trigger_definition_dialog.h"
 
 namespace frame {
 namespace {
@@ -90,6 +91,43 @@ void ConnectSheetRequests(CMainFrame& frame) {
     requests.suppressAccept = [context](model::CAcceptFld& item) {
         const auto c = context();
         return c && sheets::SuppressAcceptWithDefault(*c, item);
+    };
+    // The trigger dialogs: the sheet's context with the window's path mapping
+    // and registry, and the loaded program, whose name begins the parameter keys.
+    auto triggerContext = [&frame, context]() -> std::optional<triggers::TriggerContext> {
+        const auto c = context();
+        if (!c) return std::nullopt;
+        return triggers::TriggerContext{*c, &frame.Mapper(), &frame.Registry(), frame.Document().Core().ProgramPath(), {}};
+    };
+    requests.openDisplayTrigger = [triggerContext](model::CDispText& item) {
+        const auto c = triggerContext();
+        return c && triggers::OpenDisplayTrigger(*c, item);
+    };
+    requests.openAcceptTrigger = [triggerContext](model::CAcceptFld& item) {
+        const auto c = triggerContext();
+        return c && triggers::OpenAcceptTrigger(*c, item);
+    };
+    requests.openOptionTrigger = [triggerContext](model::COptionItem& item) {
+        const auto c = triggerContext();
+        return c && triggers::OpenOptionTrigger(*c, item);
+    };
+    requests.openModeTrigger = [triggerContext](model::CModeItem& item) {
+        const auto c = triggerContext();
+        return c && triggers::OpenModeTrigger(*c, item);
+    };
+    requests.openModeTriggerFromList = [triggerContext] {
+        const auto c = triggerContext();
+        if (!c) return false;
+        const int chosen = sheets::ChooseModeFromList(c->sheet);
+        int index = 0;
+        for (model::CModeItem& mode : c->sheet.screen.Modes(model::ModeList::Screen)) {
+            if (index++ == chosen) return triggers::OpenModeTrigger(*c, mode);
+        }
+        return false;
+    };
+    requests.openScreenTrigger = [triggerContext] {
+        const auto c = triggerContext();
+        return c && triggers::OpenScreenTrigger(*c);
     };
     requests.chooseField = [&frame, view](model::FieldList list) -> std::optional<std::string> {
         canvas::CScreenCanvas* canvas = view->Canvas();

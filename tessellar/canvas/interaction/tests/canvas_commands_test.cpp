@@ -190,6 +190,11 @@ TEST_F(CanvasCommands, EnabledStatesFollowTheSelectionAndTheRightClick) {
     EXPECT_TRUE(enabled(C::AddPrompt));
     EXPECT_TRUE(enabled(C::Rename));
     EXPECT_TRUE(enabled(C::Properties));
+    // A display takes the display trigger only; the screen's is always there.
+    EXPECT_TRUE(enabled(C::DisplayTrigger));
+    EXPECT_FALSE(enabled(C::FieldTrigger));
+    EXPECT_FALSE(enabled(C::OptionTrigger));
+    EXPECT_TRUE(enabled(C::ScreenTrigger));
 
     interaction.RightPress(model, Centre(4, 1));  // an option: no rename
     interaction.RightRelease(Centre(4, 1));

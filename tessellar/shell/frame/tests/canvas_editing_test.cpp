@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QPushButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -294,8 +295,8 @@ private slots:
                                       "  &Local Fields for Screen", "  Data Entry &Field (off)", "Add Pr&ompt",
                                       "Add &Box", "Add Mod&e", "Add/Modify &Field Trigger (off)",
                                       "Add/Modify Display Trigger (off)", "Add/Modify Option Trigger (off)",
-                                      "Add/Modify Mode Trigger (off)", "Add/Modify Mo&de Trigger From List (off)",
-                                      "Add/Modify Screen &Trigger (off)", "Modify &Confirm", "&Modify Mode From List",
+                                      "Add/Modify Mode Trigger (off)", "Add/Modify Mo&de Trigger From List",
+                                      "Add/Modify Screen &Trigger", "Modify &Confirm", "&Modify Mode From List",
                                       "Add/Modify Screen Tit&le", "&Suppress (off)", "&Unsuppress (off)",
                                       "&Rename (off)", "&Properties (off)"}));
         // The insertion mark sits at the empty point that was clicked.
@@ -413,6 +414,33 @@ private slots:
         QTRY_VERIFY(window_->Action(ActionId::AddDatabaseField)->isEnabled());
         window_->Action(ActionId::AddDatabaseField)->trigger();
         QCOMPARE(offered, QStringLiteral("List of Database fields"));
+        QCOMPARE(UndoSteps(), 1);
+    }
+
+    // The trigger entries follow the selection and open the trigger dialog.
+    void theFieldTriggerEntryOpensTheTriggerDialog() {
+        QTest::mouseClick(Canvas(), Qt::LeftButton, {}, At(5, 23));  // CUST-NAME
+        QTRY_VERIFY(window_->Action(ActionId::FieldTrigger)->isEnabled());
+        QVERIFY(!window_->Action(ActionId::DisplayTrigger)->isEnabled());
+        QVERIFY(window_->Action(ActionId::ScreenTrigger)->isEnabled());
+        QString title;
+        OnNextModal(window_.get(), QStringLiteral("TriggerDefinitionDialog"), [&title](QDialog* dialog) {
+            title = dialog->windowTitle();
+            dialog->findChild<QComboBox*>()->setCurrentIndex(1);  // "After Accepted"
+            for (QLineEdit* edit : dialog->findChildren<QLineEdit*>()) {
+                if (edit->accessibleName() == QStringLiteral("Program to run:")) edit->setText("check.exe");
+            }
+            for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+                if (button->text() == QStringLiteral("OK")) button->click();
+            }
+        });
+        // Whatever happens, no dialog outlives the test.
+        QTimer::singleShot(5000, window_.get(), [] {
+            if (auto* open = qobject_cast<QDialog*>(QApplication::activeModalWidget())) open->reject();
+        });
+        window_->Action(ActionId::FieldTrigger)->trigger();
+        QCOMPARE(title, QStringLiteral("Add/Modify Field Trigger"));
+        QVERIFY2(WorkFile().find("after_accept") != std::string::npos, WorkFile().c_str());
         QCOMPARE(UndoSteps(), 1);
     }
 
