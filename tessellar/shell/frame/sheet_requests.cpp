@@ -15,6 +15,7 @@
 #include "tessellar/sheets/qt/mode_list_dialog.h"
 #include "tessellar/sheets/qt/mode_sheet.h"
 #include "tessellar/sheets/qt/screen_title_sheet.h"
+#include "tessellar/triggers/qt/trigger_wizard.h"
 #include "tessellar/triggers/qt/trigger_definition_dialog.h"
 
 namespace frame {
@@ -97,7 +98,14 @@ void ConnectSheetRequests(CMainFrame& frame) {
     auto triggerContext = [&frame, context]() -> std::optional<triggers::TriggerContext> {
         const auto c = context();
         if (!c) return std::nullopt;
-        return triggers::TriggerContext{*c, &frame.Mapper(), &frame.Registry(), frame.Document().Core().ProgramPath(), {}};
+        triggers::TriggerContext trigger{*c, &frame.Mapper(), &frame.Registry(),
+                                         frame.Document().Core().ProgramPath(), {}};
+        model::CScreenModel* screen = &c->screen;
+        trigger.buildCommandWizard = [&frame, screen](int& typeCode, std::string& runLine) {
+            return triggers::RunTriggerWizard(&frame, *screen, frame.Mapper(), screen->IsDataGrid(), typeCode,
+                                              runLine, frame.Messages());
+        };
+        return trigger;
     };
     requests.openDisplayTrigger = [triggerContext](model::CDispText& item) {
         const auto c = triggerContext();
