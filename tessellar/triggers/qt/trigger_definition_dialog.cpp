@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,6 +20,7 @@
 #include "tessellar/commands/item_reference.h"
 #include "tessellar/sheets/qt/field_list_dialog.h"
 #include "tessellar/shell/mapping/trigger_verification.h"
+#include "tessellar/shell/qt/help_viewer.h"
 #include "tessellar/triggers/qt/trigger_validation_dialog.h"
 #include "tessellar/triggers/run_line.h"
 #include "tessellar/triggers/trigger_decision.h"
@@ -48,6 +50,14 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 std::string S(const QString& text) { return text.toStdString(); }
 
 }  // namespace
+
+void TriggerDefinitionDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        shell::ShowHelpPage(this, TriggerDialogHelpContext(kind_));
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
 
 TriggerDefinitionDialog::TriggerDefinitionDialog(QWidget* parent, TriggerItemKind kind,
                                                  std::vector<DefinitionSlot> pointSlots, bool dataGridScreen,

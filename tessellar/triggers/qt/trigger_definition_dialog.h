@@ -20,6 +20,8 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 
+class QKeyEvent;
+
 namespace triggers {
 
 // One trigger point as the dialog edits it.
@@ -58,6 +60,10 @@ public:
     const std::string& RunLine() const { return resultLine_; }
 
     void accept() override;
+
+protected:
+    // F1 opens the help page of the dialog's item kind.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void SelectPoint(int index);
