@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -34,6 +33,7 @@
 #include "tessellar/sheets/qt/field_list_dialog.h"
 #include "tessellar/sheets/qt/filter_page.h"
 #include "tessellar/sheets/qt/my_property_sheet.h"
+#include "testsupport/demo_document.h"
 
 namespace sheets {
 
@@ -100,39 +100,28 @@ private:
     bool OpenSheet(model::CScreenModel& screen, const std::string& field, std::function<void(CMyPropertySheet*)> act);
     std::string WorkFile(const model::CScreenModel& screen) const { return ReadFile(screen.OverridePath()); }
 
-    std::unique_ptr<QTemporaryDir> scratch_;
-    std::unique_ptr<document::Document> document_;
-    std::unique_ptr<program::DirectoryPage> page_;
+    std::unique_ptr<testsupport::DemoDocument> demo_;
+    document::Document* document_ = nullptr;
     platform::RecordingMessageSink sink_;
 };
 
 void AcceptSheetTest::init() {
-    scratch_ = std::make_unique<QTemporaryDir>();
-    const std::string root = scratch_->path().toStdString();
-    document_ = std::make_unique<document::Document>(root);
-    page_ = std::make_unique<program::DirectoryPage>(program::BrowserPage::All);
-    QVERIFY(document_->LoadProgram(TESSELLAR_DEMO_PROGRAM, sink_));
-    document_->OpenOverrideFile(root + "/demo.scf", sink_);
-    program::FillDirectoryPage(*page_, *document_->Image(), "", sink_);
+    demo_ = std::make_unique<testsupport::DemoDocument>(sink_);
+    QVERIFY(demo_->Open());
+    document_ = &demo_->Document();
     sink_.Clear();
 }
 
 void AcceptSheetTest::cleanup() {
     qDeleteAll(findChildren<QTimer*>(Qt::FindDirectChildrenOnly));
-    page_.reset();
-    document_.reset();
-    scratch_.reset();
+    document_ = nullptr;
+    demo_.reset();
 }
 
 model::CScreenModel& AcceptSheetTest::Entry(const std::string& name) {
-    for (std::size_t row = 0; row < page_->Rows().size(); ++row) {
-        if (page_->Rows()[row].name != name) continue;
-        model::CScreenModel& screen = *page_->Models()[row];
-        if (screen.NeedsDecoding()) document_->OpenEntry(screen, sink_);
-        document_->SetCurrentEntry(screen);
-        return screen;
-    }
-    qFatal("no entry %s", name.c_str());
+    model::CScreenModel* screen = demo_->Entry(name);
+    if (screen == nullptr) qFatal("no entry %s", name.c_str());
+    return *screen;
 }
 
 model::CAcceptFld& AcceptSheetTest::Field(model::CScreenModel& screen, const std::string& name) {

@@ -37,7 +37,7 @@
 #include "tessellar/sheets/qt/screen_title_sheet.h"
 #include "tessellar/sheets/qt/suppress_page_dlg.h"
 #include "tessellar/sheets/qt/text_page_dlg.h"
-#include "testsupport/scratch_directory.h"
+#include "testsupport/demo_document.h"
 
 using sheets::CMyPropertySheet;
 
@@ -108,20 +108,14 @@ class SheetsTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<testsupport::ScratchDirectory> scratch_;
-    std::unique_ptr<document::Document> document_;
-    std::unique_ptr<program::DirectoryPage> page_;
+    std::unique_ptr<testsupport::DemoDocument> demo_;
+    document::Document* document_ = nullptr;
     platform::RecordingMessageSink sink_;
 
     model::CScreenModel& Entry(const std::string& name) {
-        for (std::size_t row = 0; row < page_->Rows().size(); ++row) {
-            if (page_->Rows()[row].name != name) continue;
-            model::CScreenModel& model = *page_->Models()[row];
-            if (model.NeedsDecoding()) document_->OpenEntry(model, sink_);
-            document_->SetCurrentEntry(model);
-            return model;
-        }
-        qFatal("no entry %s", name.c_str());
+        model::CScreenModel* screen = demo_->Entry(name);
+        if (screen == nullptr) qFatal("no entry %s", name.c_str());
+        return *screen;
     }
     sheets::SheetContext Context(model::CScreenModel& screen) { return {*document_, screen, sink_, nullptr}; }
     std::string WorkFile(const model::CScreenModel& screen) const { return ReadFile(screen.OverridePath()); }
@@ -134,18 +128,14 @@ private:
 
 private slots:
     void init() {
-        scratch_ = std::make_unique<testsupport::ScratchDirectory>();
-        document_ = std::make_unique<document::Document>(scratch_->Path().string());
-        page_ = std::make_unique<program::DirectoryPage>(program::BrowserPage::All);
         sink_.Clear();
-        QVERIFY(document_->LoadProgram(TESSELLAR_DEMO_PROGRAM, sink_));
-        document_->OpenOverrideFile((scratch_->Path() / "demo.scf").string(), sink_);
-        program::FillDirectoryPage(*page_, *document_->Image(), "", sink_);
+        demo_ = std::make_unique<testsupport::DemoDocument>(sink_);
+        QVERIFY(demo_->Open());
+        document_ = &demo_->Document();
     }
     void cleanup() {
-        page_.reset();
-        document_.reset();
-        scratch_.reset();
+        document_ = nullptr;
+        demo_.reset();
     }
 
     void displayOkIssuesItsCommandsInOrderAsOneStep() {

@@ -6,7 +6,6 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -19,6 +18,7 @@
 #include "tessellar/document/document.h"
 #include "tessellar/program/directory_page.h"
 #include "tessellar/triggers/qt/trigger_definition_dialog.h"
+#include "testsupport/demo_document.h"
 
 namespace triggers {
 
@@ -85,39 +85,28 @@ private:
     bool OpenFieldTrigger(model::CScreenModel& screen, const std::string& field,
                           std::function<void(QDialog*)> act);
 
-    std::unique_ptr<QTemporaryDir> scratch_;
-    std::unique_ptr<document::Document> document_;
-    std::unique_ptr<program::DirectoryPage> page_;
+    std::unique_ptr<testsupport::DemoDocument> demo_;
+    document::Document* document_ = nullptr;
     platform::RecordingMessageSink sink_;
 };
 
 void TriggerDefinitionDialogTest::init() {
-    scratch_ = std::make_unique<QTemporaryDir>();
-    const std::string root = scratch_->path().toStdString();
-    document_ = std::make_unique<document::Document>(root);
-    page_ = std::make_unique<program::DirectoryPage>(program::BrowserPage::All);
-    QVERIFY(document_->LoadProgram(TESSELLAR_DEMO_PROGRAM, sink_));
-    document_->OpenOverrideFile(root + "/demo.scf", sink_);
-    program::FillDirectoryPage(*page_, *document_->Image(), "", sink_);
+    demo_ = std::make_unique<testsupport::DemoDocument>(sink_);
+    QVERIFY(demo_->Open());
+    document_ = &demo_->Document();
     sink_.Clear();
 }
 
 void TriggerDefinitionDialogTest::cleanup() {
     qDeleteAll(findChildren<QTimer*>(Qt::FindDirectChildrenOnly));
-    page_.reset();
-    document_.reset();
-    scratch_.reset();
+    document_ = nullptr;
+    demo_.reset();
 }
 
 model::CScreenModel& TriggerDefinitionDialogTest::Entry(const std::string& name) {
-    for (std::size_t row = 0; row < page_->Rows().size(); ++row) {
-        if (page_->Rows()[row].name != name) continue;
-        model::CScreenModel& screen = *page_->Models()[row];
-        if (screen.NeedsDecoding()) document_->OpenEntry(screen, sink_);
-        document_->SetCurrentEntry(screen);
-        return screen;
-    }
-    qFatal("no entry %s", name.c_str());
+    model::CScreenModel* screen = demo_->Entry(name);
+    if (screen == nullptr) qFatal("no entry %s", name.c_str());
+    return *screen;
 }
 
 model::CAcceptFld& TriggerDefinitionDialogTest::Field(model::CScreenModel& screen, const std::string& name) {
