@@ -34,29 +34,13 @@
 #include "tessellar/sheets/qt/filter_page.h"
 #include "tessellar/sheets/qt/my_property_sheet.h"
 #include "testsupport/demo_document.h"
+#include "testsupport/modal_dialogs.h"
 
 namespace sheets {
 
 namespace {
 
-// Acts on the next modal dialog with this object name once it runs; a
-// modal dialog still open five seconds later is rejected, so no test hangs.
-void OnNextModal(QObject* owner, const QString& name, std::function<void(QDialog*)> action) {
-    auto* timer = new QTimer(owner);
-    auto clock = std::make_shared<QElapsedTimer>();
-    auto acted = std::make_shared<bool>(false);
-    clock->start();
-    QObject::connect(timer, &QTimer::timeout, [action, clock, acted, name] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!*acted && dialog != nullptr && dialog->objectName() == name) {
-            *acted = true;
-            action(dialog);
-            return;
-        }
-        if (clock->elapsed() > 5000 && dialog != nullptr) dialog->reject();
-    });
-    timer->start(10);
-}
+using testsupport::OnNextModal;
 
 template <typename Widget>
 Widget* Child(QWidget* parent, const char* name) {

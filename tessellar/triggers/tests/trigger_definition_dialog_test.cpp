@@ -19,31 +19,11 @@
 #include "tessellar/program/directory_page.h"
 #include "tessellar/triggers/qt/trigger_definition_dialog.h"
 #include "testsupport/demo_document.h"
+#include "testsupport/modal_dialogs.h"
 
 namespace triggers {
 
 namespace {
-
-// Acts on the next trigger dialog once it runs; a modal dialog still open
-// five seconds later is rejected, so no test hangs.
-void OnNextDialog(QObject* owner, std::function<void(QDialog*)> action) {
-    auto* timer = new QTimer(owner);
-    auto clock = std::make_shared<QElapsedTimer>();
-    auto acted = std::make_shared<bool>(false);
-    clock->start();
-    QObject::connect(timer, &QTimer::timeout, [action, clock, acted] {
-        auto* dialog = qobject_cast<TriggerDefinitionDialog*>(QApplication::activeModalWidget());
-        if (!*acted && dialog != nullptr) {
-            *acted = true;
-            action(dialog);
-            return;
-        }
-        if (clock->elapsed() > 5000 && QApplication::activeModalWidget() != nullptr) {
-            if (auto* other = qobject_cast<QDialog*>(QApplication::activeModalWidget())) other->reject();
-        }
-    });
-    timer->start(10);
-}
 
 template <typename Widget>
 Widget* Named(QWidget* parent, const char* accessibleName) {
@@ -118,7 +98,7 @@ model::CAcceptFld& TriggerDefinitionDialogTest::Field(model::CScreenModel& scree
 
 bool TriggerDefinitionDialogTest::OpenFieldTrigger(model::CScreenModel& screen, const std::string& field,
                                                    std::function<void(QDialog*)> act) {
-    OnNextDialog(this, std::move(act));
+    testsupport::OnNextModal(this, QStringLiteral("TriggerDefinitionDialog"), std::move(act));
     const TriggerContext context{{*document_, screen, sink_, nullptr}, nullptr, nullptr, TESSELLAR_DEMO_PROGRAM, {}};
     return OpenAcceptTrigger(context, Field(screen, field));
 }

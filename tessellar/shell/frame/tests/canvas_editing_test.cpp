@@ -34,6 +34,7 @@
 #include "tessellar/shell/frame/program_browser.h"
 #include "tessellar/shell/frame/start_up.h"
 #include "tessellar/shell/qt/registry.h"
+#include "testsupport/modal_dialogs.h"
 
 using canvas::interaction::CanvasCommand;
 using frame::ActionId;
@@ -47,20 +48,7 @@ std::string ReadFile(const std::string& path) {
     return text.str();
 }
 
-// Acts on the next modal dialog with this object name once it is shown;
-// the owner's end stops the wait.
-void OnNextModal(QObject* owner, const QString& name, std::function<void(QDialog*)> action) {
-    auto* timer = new QTimer(owner);
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, name, action] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr || dialog->objectName() != name) return;
-        timer->stop();
-        timer->deleteLater();
-        action(dialog);
-    });
-    timer->start();
-}
+using testsupport::OnNextModal;
 
 // Picks the entry of the context menu once it is shown.
 void ChooseInMenu(const QString& entry) {
