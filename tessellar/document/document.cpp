@@ -78,9 +78,12 @@ void Document::OpenEntry(model::CScreenModel& model, platform::MessageSink& sink
 }
 
 void Document::ReloadEntry(model::CScreenModel& model, platform::MessageSink& sink) {
+    // A data grid scrolled to edit its far columns stays scrolled.
+    const int gridScroll = model.ReviewArea() != nullptr ? model.ReviewArea()->scrollColumn : 0;
     model.DestroyItems();
     model.SetNeedsDecoding(true);
     OpenEntry(model, sink);
+    if (model.ReviewArea() != nullptr) model.ReviewArea()->scrollColumn = gridScroll;
 }
 
 void Document::SetCurrentEntry(model::CScreenModel& model) {

@@ -147,15 +147,15 @@ bool CanvasInteraction::Refresh(model::CScreenModel& model) {
 
 void CanvasInteraction::SelectAt(model::CScreenModel& model, PixelPoint p) {
     ResetSelection();
-    Select(HitTest(model, p, cell_, gridShift_));
+    Select(HitTest(model, p, cell_, gridShift_, GridWindow()));
 }
 
 void CanvasInteraction::RightPress(model::CScreenModel& model, PixelPoint p) {
     mode_ = Mode::Ready;
     ResetSelection();
-    Select(HitTest(model, p, cell_, gridShift_));
+    Select(HitTest(model, p, cell_, gridShift_, GridWindow()));
     // A hidden item is noted even when a box behind it is selected.
-    suppressed_ = SuppressedAt(model, p, cell_, gridShift_);
+    suppressed_ = SuppressedAt(model, p, cell_, gridShift_, GridWindow());
     rightClickOnEmpty_ = !selection_;
     rightClick_.reset();
 }
@@ -189,7 +189,7 @@ void CanvasInteraction::Press(model::CScreenModel& model, PixelPoint p) {
         return;  // resizing starts with the first drag
     }
     ResetSelection();
-    Select(HitTest(model, p, cell_, gridShift_));
+    Select(HitTest(model, p, cell_, gridShift_, GridWindow()));
     if (Movable() && SelectionPixels().Contains(p)) {
         mode_ = Mode::ArmedMove;
         cursor_ = Cursor::FourWay;
@@ -265,6 +265,13 @@ GestureOutcome CanvasInteraction::Release(PixelPoint p) {
     return outcome;
 }
 
+model::CellPosition CanvasInteraction::Unscrolled(model::CellPosition at) const {
+    if (gridShift_ == 0 || !gridWindow_) return at;
+    const PixelPoint middle{at.column * cell_.width + cell_.width / 2, at.row * cell_.height + cell_.height / 2};
+    if (!gridWindow_->Contains(middle)) return at;
+    return {at.row, at.column + gridShift_};
+}
+
 GestureOutcome CanvasInteraction::FinishMove(PixelPoint p) {
     GestureOutcome outcome;
     const int dx = p.x - press_.x;
@@ -305,7 +312,7 @@ GestureOutcome CanvasInteraction::FinishMove(PixelPoint p) {
     }
     if (outcome.kind == OutcomeKind::Nothing) {
         outcome.kind = OutcomeKind::MoveItem;
-        outcome.at = at;
+        outcome.at = Unscrolled(at);
     }
     const int columns = selection_.cells.right - selection_.cells.left;
     selection_.cells = {at.column, at.row, at.column + columns, at.row + selection_.cells.bottom - selection_.cells.top};
@@ -336,7 +343,7 @@ GestureOutcome CanvasInteraction::FinishResize(PixelPoint p) {
     outcome.kind = OutcomeKind::ResizeField;
     outcome.command =
         selection_.kind == SelectionKind::Display ? commands::texts::kResizeDisplay : commands::texts::kResizeAccept;
-    outcome.at = NotBeforeOrigin(span.row, span.column);
+    outcome.at = Unscrolled(NotBeforeOrigin(span.row, span.column));
     outcome.width = width;
     return outcome;
 }

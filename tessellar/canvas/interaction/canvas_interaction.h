@@ -92,6 +92,10 @@ private:
     GestureOutcome FinishResize(PixelPoint p);
     GestureOutcome FinishBox(PixelPoint p) const;
     void Select(const ItemHit& hit);
+    const PixelRect* GridWindow() const { return gridWindow_ ? &*gridWindow_ : nullptr; }
+    // A cell as drawn, in the model's terms: inside a scrolled data grid the
+    // column under the mouse lies `gridShift_` columns further right.
+    model::CellPosition Unscrolled(model::CellPosition at) const;
 
     CellSize cell_;
     std::optional<PixelRect> gridWindow_;

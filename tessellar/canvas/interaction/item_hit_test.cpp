@@ -50,11 +50,17 @@ Item* FirstHit(model::ItemList<Item>& list, PixelPoint p, CellSize cell, Cells c
 
 // Walks the kinds in hit order, taking either shown or only hidden items;
 // modes are never hidden that way.
-ItemHit Walk(model::CScreenModel& model, PixelPoint p, CellSize cell, int gridShift, bool suppressed) {
+ItemHit Walk(model::CScreenModel& model, PixelPoint p, CellSize cell, int gridShift, const PixelRect* gridWindow,
+             bool suppressed) {
     ItemHit hit;
     if (cell.width <= 0 || cell.height <= 0) return hit;
-    const auto displayCells = [&](const model::CDispText& d) { return ItemCells(d, false, gridShift); };
-    const auto acceptCells = [&](const model::CAcceptFld& a) { return ItemCells(a, true, gridShift); };
+    const bool outsideGrid = gridWindow != nullptr && !gridWindow->Contains(p);
+    // An empty rectangle: a grid item is not hit outside the grid's window.
+    const auto fieldCells = [&](const model::FieldItem& item, bool accept) {
+        return item.inReviewArea && outsideGrid ? CellRect{} : ItemCells(item, accept, gridShift);
+    };
+    const auto displayCells = [&](const model::CDispText& d) { return fieldCells(d, false); };
+    const auto acceptCells = [&](const model::CAcceptFld& a) { return fieldCells(a, true); };
     const auto optionCells = [](const model::COptionItem& o) { return ItemCells(o); };
     const auto modeCells = [](const model::CModeItem& m) { return ItemCells(m); };
     const auto boxCells = [](const model::CBoxItem& b) { return ItemCells(b); };
@@ -75,12 +81,13 @@ ItemHit Walk(model::CScreenModel& model, PixelPoint p, CellSize cell, int gridSh
 
 }  // namespace
 
-ItemHit HitTest(model::CScreenModel& model, PixelPoint p, CellSize cell, int gridShift) {
-    return Walk(model, p, cell, gridShift, false);
+ItemHit HitTest(model::CScreenModel& model, PixelPoint p, CellSize cell, int gridShift, const PixelRect* gridWindow) {
+    return Walk(model, p, cell, gridShift, gridWindow, false);
 }
 
-ItemHit SuppressedAt(model::CScreenModel& model, PixelPoint p, CellSize cell, int gridShift) {
-    return Walk(model, p, cell, gridShift, true);
+ItemHit SuppressedAt(model::CScreenModel& model, PixelPoint p, CellSize cell, int gridShift,
+                     const PixelRect* gridWindow) {
+    return Walk(model, p, cell, gridShift, gridWindow, true);
 }
 
 }  // namespace canvas::interaction

@@ -62,10 +62,14 @@ struct ItemHit {
     explicit operator bool() const { return kind != SelectionKind::None; }
 };
 
-ItemHit HitTest(model::CScreenModel& model, PixelPoint p, CellSize cell, int gridShift = 0);
+// gridWindow: where the data grid is drawn; its items are hit only there,
+// as they are drawn only there (a scrolled grid hides some of them).
+ItemHit HitTest(model::CScreenModel& model, PixelPoint p, CellSize cell, int gridShift = 0,
+                const PixelRect* gridWindow = nullptr);
 
 // The test behind unsuppressing: the first suppressed display, entry
 // field, option or box under the point, in that order.
-ItemHit SuppressedAt(model::CScreenModel& model, PixelPoint p, CellSize cell, int gridShift = 0);
+ItemHit SuppressedAt(model::CScreenModel& model, PixelPoint p, CellSize cell, int gridShift = 0,
+                     const PixelRect* gridWindow = nullptr);
 
 }  // namespace canvas::interaction

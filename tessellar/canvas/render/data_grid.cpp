@@ -10,6 +10,7 @@ namespace canvas {
 CMyDataGrid::CMyDataGrid(model::CReviewArea& area, CellMetrics cell, QWidget* canvas)
     : QObject(canvas), area_(area), cell_(cell), scrollBar_(new QScrollBar(Qt::Horizontal, canvas)) {
     scrollBar_->hide();
+    scrollBar_->setFocusPolicy(Qt::NoFocus);  // the keys stay with the canvas's selection
     scrollBar_->setSingleStep(std::max(1, cell_.width));
     connect(scrollBar_, &QScrollBar::valueChanged, this, &CMyDataGrid::OnScroll);
 }
@@ -22,6 +23,7 @@ void CMyDataGrid::Refresh(const DataGridGeometry& geometry) {
     geometry_ = geometry;
     if (!scrollBar_) return;
     if (!geometry.horizontalScroll) {
+        area_.scrollColumn = 0;
         scrollBar_->hide();
         return;
     }
@@ -31,6 +33,9 @@ void CMyDataGrid::Refresh(const DataGridGeometry& geometry) {
     const QSignalBlocker blocker(scrollBar_);
     scrollBar_->setRange(0, geometry.ScrollRange());
     scrollBar_->setPageStep(std::max(1, geometry.rect.width()));
+    // A scroll kept from before the columns narrowed goes no further than they reach.
+    const int cellWidth = std::max(1, cell_.width);
+    area_.scrollColumn = std::clamp(area_.scrollColumn, 0, (geometry.ScrollRange() + cellWidth - 1) / cellWidth);
     scrollBar_->setValue(ScrollPixels());
     scrollBar_->show();
 }

@@ -6,6 +6,8 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <QStyle>
 
 #include "platform/qt/cp1252_text.h"
@@ -145,7 +147,12 @@ void CScreenCanvas::paintEvent(QPaintEvent*) {
         if (!dataGrid_) {
             dataGrid_ = new CMyDataGrid(*area, cell_, this);
             gridArea_ = area;
-            connect(dataGrid_, &CMyDataGrid::Scrolled, this, qOverload<>(&QWidget::update));
+            // The selection's handles follow its item to where the scroll draws it.
+            connect(dataGrid_, &CMyDataGrid::Scrolled, this, [this] {
+                PrepareInteraction();
+                interaction_.Refresh(model_);
+                update();
+            });
         }
         dataGrid_->Refresh(LayOutDataGrid(*area, cell_, inputs.scrollBarWidth));
         inputs.gridScrollFactor = dataGrid_->ScrollFactor();
@@ -207,6 +214,16 @@ void CScreenCanvas::mousePressEvent(QMouseEvent* event) {
     }
     ShowCursor();
     update();
+}
+
+void CScreenCanvas::wheelEvent(QWheelEvent* event) {
+    // Over a grid that scrolls, the wheel scrolls its columns.
+    QScrollBar* bar = dataGrid_ ? dataGrid_->ScrollBar() : nullptr;
+    if (bar != nullptr && bar->isVisible() && dataGrid_->Geometry().rect.contains(event->position().toPoint())) {
+        QCoreApplication::sendEvent(bar, event);
+        return;
+    }
+    QWidget::wheelEvent(event);
 }
 
 void CScreenCanvas::mouseMoveEvent(QMouseEvent* event) {

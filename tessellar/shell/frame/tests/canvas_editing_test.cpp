@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -96,6 +97,17 @@ private:
         const canvas::CellMetrics metrics = Canvas()->Cell();
         return QPoint(static_cast<int>((cell.column + x) * metrics.width),
                       static_cast<int>((cell.row + y) * metrics.height));
+    }
+    // The middle of a cell relative to the screen origin, as the model holds it.
+    QPoint Pixel(int row, int column) const {
+        const canvas::CellMetrics metrics = Canvas()->Cell();
+        return QPoint(column * metrics.width + metrics.width / 2, row * metrics.height + metrics.height / 2);
+    }
+    void OpenOrderLines() {
+        QTableWidget* all = window_->Browser()->List(program::BrowserPage::All);
+        QTest::mouseClick(all->viewport(), Qt::LeftButton, {}, all->visualItemRect(all->item(4, 2)).center());
+        QTRY_COMPARE(QString::fromStdString(Screen().Name()), QStringLiteral("ORDER-LINES"));
+        QTRY_VERIFY(Canvas()->DataGrid() != nullptr);
     }
     QPoint Cells(int rows, int columns) const {
         return QPoint(columns * Canvas()->Cell().width, rows * Canvas()->Cell().height);
@@ -451,16 +463,65 @@ private slots:
     }
 
     void aBoxIsNotMovedOntoTheDataGrid() {
-        QTableWidget* all = window_->Browser()->List(program::BrowserPage::All);
-        QTest::mouseClick(all->viewport(), Qt::LeftButton, {}, all->visualItemRect(all->item(4, 2)).center());
-        QTRY_COMPARE(QString::fromStdString(Screen().Name()), QStringLiteral("ORDER-LINES"));
-        QTRY_VERIFY(Canvas()->DataGrid() != nullptr);
+        OpenOrderLines();
         Canvas()->Execute(CanvasCommand::AddBox);
         Drag(At(3, 30), At(4, 50));
         QCOMPARE(UndoSteps(), 1);
         Drag(At(3, 40), At(5, 40));  // its bottom line reaches the grid
         QCOMPARE(sink_.Messages().back(), std::string("A box can not be moved onto the data grid area."));
         QCOMPARE(UndoSteps(), 1);
+    }
+
+    void aScrolledGridHitsMovesAndAddsInUnscrolledColumns() {
+        OpenOrderLines();
+        QScrollBar* bar = Canvas()->DataGrid()->ScrollBar();
+        QTRY_VERIFY(bar->isVisible());
+        constexpr int kShift = 5;
+        QVERIFY(bar->maximum() >= kShift * Canvas()->Cell().width);
+        bar->setValue(kShift * Canvas()->Cell().width);
+        QCOMPARE(Screen().ReviewArea()->scrollColumn, kShift);
+
+        // A press where the scrolled grid draws the quantity selects it.
+        const model::CellPosition quantity = Screen().FindAcceptByName("ITEM-QTY")->position.Current();
+        const QPoint drawn = Pixel(quantity.row, quantity.column - kShift);
+        Click(drawn);
+        QCOMPARE(frame::CanvasPaneText(*window_->View()), QStringLiteral("(accept):ITEM-QTY"));
+        // Dragged three columns on, it goes to the column under the mouse in unscrolled terms.
+        const model::CellPosition target =
+            overrides::AbsolutePosition(Screen(), {quantity.row, quantity.column + 3});
+        Drag(drawn, drawn + Cells(0, 3));
+        const std::string moved = "coordinate = " + std::to_string(target.row) + "," + std::to_string(target.column);
+        QVERIFY2(WorkFile().find(moved) != std::string::npos, WorkFile().c_str());
+        QVERIFY(window_->Document().Core().UndoLabels(Screen()).front().find("Move datagrid accept") != std::string::npos);
+
+        // A field added at a right click on a lower row of the grid lands
+        // on its first data row, in the column under the point unscrolled.
+        window_->View()->Requests().chooseField = [](model::FieldList) -> std::optional<std::string> {
+            return std::string("COMPANY-NAME");
+        };
+        ChooseInMenu(QString());
+        QTest::mouseClick(Canvas(), Qt::RightButton, {}, Pixel(quantity.row + 4, 20));
+        QAction* global = window_->Action(ActionId::AddGlobalField);
+        QTRY_VERIFY(global->isEnabled());
+        global->trigger();
+        const model::CellPosition added = overrides::AbsolutePosition(Screen(), {quantity.row, 20 + kShift});
+        const std::string line = "coordinate = " + std::to_string(added.row) + "," + std::to_string(added.column);
+        QVERIFY2(WorkFile().find(line) != std::string::npos, WorkFile().c_str());
+    }
+
+    void aGridFieldIsHitOnlyWhereTheGridShowsIt() {
+        OpenOrderLines();
+        const QRect window = Canvas()->DataGrid()->Geometry().rect;
+        const model::CDispText& amount = *Screen().FindDisplayByName("LINE-AMOUNT");
+        const model::CellPosition at = amount.position.Current();
+        const canvas::CellMetrics cell = Canvas()->Cell();
+        // Past the grid's right edge, where the field would reach unclipped.
+        const QPoint beyond(window.right() + 3, Pixel(at.row, at.column).y());
+        QVERIFY((at.column + amount.width.Current()) * cell.width > beyond.x());
+        Click(beyond);
+        QVERIFY(!Canvas()->CurrentInteraction().ShowsHandles());
+        Click(Pixel(at.row, at.column));
+        QCOMPARE(frame::CanvasPaneText(*window_->View()), QStringLiteral("(display):LINE-AMOUNT"));
     }
 
     void arrowKeysMoveAndResizeByOneCellEach() {
