@@ -126,7 +126,6 @@ private slots:
         QString warning;
         QString overlay;
         OnNextModal(window_.get(), QStringLiteral("suppressedFieldDialog"), [&](QDialog* dialog) {
-            dialog->grab().save(QStringLiteral("suppressed_field_list.png"));
             auto* list = dialog->findChild<QListWidget*>(QStringLiteral("suppressedList"));
             list->setCurrentRow(0);
             OnNextModal(window_.get(), QStringLiteral("unsuppressFieldDialog"), [&](QDialog* place) {
