@@ -201,6 +201,8 @@ void CScreenCanvas::mousePressEvent(QMouseEvent* event) {
         // The click that drops a field attached to the mouse.
         const interaction::GestureOutcome outcome = interaction_.Release(p);
         ShowCursor();
+        dragCell_ = {-1, -1};
+        emit DragCellChanged();
         return Perform(outcome);
     }
     if (event->button() == Qt::LeftButton) {
@@ -218,12 +220,8 @@ void CScreenCanvas::mousePressEvent(QMouseEvent* event) {
 
 void CScreenCanvas::mouseMoveEvent(QMouseEvent* event) {
     const PixelPoint p = ToPixel(event->position());
-    if ((event->buttons() & Qt::LeftButton) == 0 && interaction_.Attached()) {
-        if (interaction_.Drag(p)) update();
-        ShowCursor();
-        return;
-    }
-    if ((event->buttons() & Qt::LeftButton) == 0) {
+    // A field attached to the mouse is dragged without a button.
+    if ((event->buttons() & Qt::LeftButton) == 0 && !interaction_.Attached()) {
         interaction_.Hover(p);
         ShowCursor();
         return;

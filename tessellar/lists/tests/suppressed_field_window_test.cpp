@@ -171,6 +171,7 @@ private slots:
         QTest::mouseMove(Canvas(), At(6, 12));
         QTest::mouseMove(Canvas(), At(8, 30));
         QVERIFY(Canvas()->CurrentInteraction().RubberBand().has_value());
+        QCOMPARE(window_->SelectionPane()->text(), QStringLiteral("Row 8, Column 30"));
         QTest::mouseClick(Canvas(), Qt::LeftButton, {}, At(8, 30));
         QCOMPARE(WorkFile(), std::string("accept\n\t{\n\tname = RUN-COUNT\n\tsuppress = false\n"
                                          "\tcoordinate = 8,30\n\t}\n"));

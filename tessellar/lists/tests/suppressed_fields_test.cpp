@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "tessellar/lists/suppressed_fields.h"
+#include "testsupport/demo_document.h"
 
 namespace {
 
@@ -176,6 +177,44 @@ TEST_F(SuppressedFields, AReleaseMovesOnlyFieldsAndOptionsPlacedElsewhere) {
             EXPECT_EQ(plan[1].values[0].text, c.values);
         }
     }
+}
+
+// Through the document: the unsuppress and the move are checked up front
+// as one batch (the move while the field is still hidden) and undone as one.
+TEST(SuppressedFieldRelease, AnEntryFieldReleasedElsewhereIsOneUndoStep) {
+    platform::RecordingMessageSink sink;
+    testsupport::DemoDocument demo(sink);
+    ASSERT_TRUE(demo.Open());
+    model::CScreenModel* customer = demo.Entry("CUSTOMER");
+    ASSERT_NE(customer, nullptr);
+    document::Document& document = demo.Document();
+    const commands::ItemKey key = commands::KeyOf(*customer->FindAcceptByName("CUST-PHONE"));
+    auto hide = commands::MakeCommand(*customer, "Suppress accept", key, {{"n/a", true}});
+    ASSERT_TRUE(hide.command);
+    ASSERT_TRUE(document.Run(*customer, *hide.command, sink));
+    const model::CellPosition before = customer->FindAcceptByName("CUST-PHONE")->position.Current();
+
+    const std::vector<lists::SuppressedLine> lines = lists::SuppressedFieldLines(*customer, SuppressedListUse::AllSuppressed);
+    ASSERT_EQ(Texts(lines), (std::vector<std::string>{"CUST-PHONE(accept)"}));
+    const lists::ReleasedField field{ItemClass::Accept, lines[0].key, lines[0].name, lines[0].at, {12, 40}};
+    lists::ReleaseBatch release = lists::MakeRelease(*customer, field);
+    ASSERT_EQ(release.error, "");
+    ASSERT_EQ(release.batch.Commands().size(), 2u);
+    ASSERT_TRUE(document.Run(*customer, release.batch, sink));
+    EXPECT_TRUE(sink.Messages().empty());
+
+    const model::CAcceptFld* shown = customer->FindAcceptByName("CUST-PHONE");  // the screen was rebuilt
+    ASSERT_NE(shown, nullptr);
+    EXPECT_FALSE(shown->suppressed.Current());
+    EXPECT_EQ(shown->position.Current(), (model::CellPosition{12, 40}));
+    EXPECT_EQ(document.UndoLabels(*customer).size(), 2u);
+    EXPECT_FALSE(lists::HasSuppressedFields(*customer, SuppressedListUse::AllSuppressed));
+
+    ASSERT_TRUE(document.Undo(*customer, sink));
+    const model::CAcceptFld* hidden = customer->FindAcceptByName("CUST-PHONE");
+    ASSERT_NE(hidden, nullptr);
+    EXPECT_TRUE(hidden->suppressed.Current());
+    EXPECT_EQ(hidden->position.Current(), before);
 }
 
 }  // namespace
