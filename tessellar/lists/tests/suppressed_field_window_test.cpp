@@ -77,8 +77,8 @@ private:
         options.executablePath = scratch_->filePath(QStringLiteral("tessellar"));
         options.temporaryRoot = scratch_->filePath(QStringLiteral("temp"));
         options.messages = &sink_;
-        window_ = frame::StartUp({TESSELLAR_DEMO_PROGRAM, "-m", QFile::encodeName(overrides).toStdString(), "-s", entry},
-                                 *registry_, options);
+        const std::string overridePath = QFile::encodeName(overrides).toStdString();
+        window_ = frame::StartUp({TESSELLAR_DEMO_PROGRAM, "-m", overridePath, "-s", entry}, *registry_, options);
         QVERIFY(window_ != nullptr);
         QVERIFY(Canvas() != nullptr);
         QCOMPARE(QString::fromStdString(Screen().Name()), QString::fromLatin1(entry));
@@ -157,7 +157,8 @@ private slots:
             shown = Lines(dialog);
             QCOMPARE(dialog->windowTitle(), QStringLiteral("Data Entry Fields"));
             auto* list = dialog->findChild<QListWidget*>(QStringLiteral("suppressedList"));
-            OnNextModal(window_.get(), QStringLiteral("unsuppressFieldDialog"), [](QDialog* place) { place->accept(); });
+            OnNextModal(window_.get(), QStringLiteral("unsuppressFieldDialog"),
+                        [](QDialog* place) { place->accept(); });
             // A double click on a line unsuppresses it.
             const QRect line = list->visualItemRect(list->item(0));
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, line.center());
@@ -184,7 +185,8 @@ private slots:
         Open("NIGHTLY-UPDATE");
         OnNextModal(window_.get(), QStringLiteral("suppressedFieldDialog"), [&](QDialog* dialog) {
             dialog->findChild<QListWidget*>(QStringLiteral("suppressedList"))->setCurrentRow(0);
-            OnNextModal(window_.get(), QStringLiteral("unsuppressFieldDialog"), [](QDialog* place) { place->accept(); });
+            OnNextModal(window_.get(), QStringLiteral("unsuppressFieldDialog"),
+                        [](QDialog* place) { place->accept(); });
             Press(dialog, "unsuppressButton");
         });
         QTRY_VERIFY(Action(ActionId::AddDataEntryField)->isEnabled());

@@ -87,7 +87,8 @@ TEST_F(SuppressedFields, EveryLineFormInListOrderWithItsKindReadBack) {
     Display(IdentificationKind::OriginalCoordinate, "c");
     Display(IdentificationKind::Name, "SHOWN").suppressed.SetCurrent(false);
 
-    const std::vector<lists::SuppressedLine> lines = lists::SuppressedFieldLines(screen_, SuppressedListUse::AllSuppressed);
+    const std::vector<lists::SuppressedLine> lines =
+        lists::SuppressedFieldLines(screen_, SuppressedListUse::AllSuppressed);
     const std::vector<std::pair<std::string, ItemClass>> expected = {
         {"USER-ID(display)", ItemClass::Display},
         {"\"Last changed by\"(display)", ItemClass::Display},
@@ -194,7 +195,8 @@ TEST(SuppressedFieldRelease, AnEntryFieldReleasedElsewhereIsOneUndoStep) {
     ASSERT_TRUE(document.Run(*customer, *hide.command, sink));
     const model::CellPosition before = customer->FindAcceptByName("CUST-PHONE")->position.Current();
 
-    const std::vector<lists::SuppressedLine> lines = lists::SuppressedFieldLines(*customer, SuppressedListUse::AllSuppressed);
+    const std::vector<lists::SuppressedLine> lines =
+        lists::SuppressedFieldLines(*customer, SuppressedListUse::AllSuppressed);
     ASSERT_EQ(Texts(lines), (std::vector<std::string>{"CUST-PHONE(accept)"}));
     const lists::ReleasedField field{ItemClass::Accept, lines[0].key, lines[0].name, lines[0].at, {12, 40}};
     lists::ReleaseBatch release = lists::MakeRelease(*customer, field);

@@ -143,10 +143,12 @@ void ConnectSheetRequests(CMainFrame& frame) {
         if (canvas == nullptr) return std::nullopt;
         return sheets::ChooseField(&frame, canvas->Model(), ModeOf(list), {}, true);
     };
-    requests.chooseSuppressedField = [&frame, view](lists::SuppressedListUse use) -> std::optional<lists::ReleasedField> {
-        canvas::CScreenCanvas* canvas = view->Canvas();
-        if (canvas == nullptr) return std::nullopt;
-        return lists::ChooseSuppressedField(&frame, canvas->Model(), use);
+    requests.chooseSuppressedField = [&frame, view](lists::SuppressedListUse use) {
+        std::optional<lists::ReleasedField> released;
+        if (canvas::CScreenCanvas* canvas = view->Canvas()) {
+            released = lists::ChooseSuppressedField(&frame, canvas->Model(), use);
+        }
+        return released;
     };
     requests.chooseModeToAdd = [&frame, view]() -> std::optional<std::string> {
         canvas::CScreenCanvas* canvas = view->Canvas();
