@@ -197,8 +197,9 @@ void CScreenCanvas::ShowCursor() { setCursor(Shape(interaction_.CurrentCursor())
 void CScreenCanvas::mousePressEvent(QMouseEvent* event) {
     const PixelPoint p = ToPixel(event->position());
     PrepareInteraction();
-    if (event->button() == Qt::LeftButton && interaction_.Attached()) {
-        // The click that drops a field attached to the mouse.
+    // The click that drops a field attached to the mouse, found again
+    // should the screen have been rebuilt meanwhile.
+    if (event->button() == Qt::LeftButton && interaction_.Attached() && interaction_.Refresh(model_)) {
         const interaction::GestureOutcome outcome = interaction_.Release(p);
         ShowCursor();
         dragCell_ = {-1, -1};

@@ -180,24 +180,6 @@ private slots:
         QCOMPARE(UndoSteps(), 2);
         QVERIFY(!Action(ActionId::AddDataEntryField)->isEnabled());
     }
-
-    void escapeLeavesAnAttachedFieldWhereItWasReleased() {
-        Open("NIGHTLY-UPDATE");
-        OnNextModal(window_.get(), QStringLiteral("suppressedFieldDialog"), [&](QDialog* dialog) {
-            dialog->findChild<QListWidget*>(QStringLiteral("suppressedList"))->setCurrentRow(0);
-            OnNextModal(window_.get(), QStringLiteral("unsuppressFieldDialog"),
-                        [](QDialog* place) { place->accept(); });
-            Press(dialog, "unsuppressButton");
-        });
-        QTRY_VERIFY(Action(ActionId::AddDataEntryField)->isEnabled());
-        Action(ActionId::AddDataEntryField)->trigger();
-        QVERIFY(Canvas()->CurrentInteraction().Attached());
-        QTest::mouseMove(Canvas(), At(8, 30));
-        QTest::keyClick(Canvas(), Qt::Key_Escape);
-        QTest::mouseClick(Canvas(), Qt::LeftButton, {}, At(8, 30));
-        QCOMPARE(WorkFile(), std::string("accept\n\t{\n\tname = RUN-COUNT\n\tsuppress = false\n\t}\n"));
-        QCOMPARE(UndoSteps(), 1);
-    }
 };
 
 QTEST_MAIN(SuppressedFieldWindowTest)
