@@ -5,10 +5,12 @@
 #include <algorithm>
 
 #include "tessellar/canvas/interaction/interaction_texts.h"
+#include "tessellar/lists/suppressed_fields.h"
 
 namespace canvas::interaction {
 
 std::string_view CommandText(CanvasCommand command) {
+    if (command == CanvasCommand::UnsuppressField) return texts::kUnsuppressFieldText;
     return texts::kCommandTexts[static_cast<int>(command)];
 }
 
@@ -37,8 +39,11 @@ bool CommandEnabled(CanvasCommand command, const CanvasInteraction& interaction,
         case CanvasCommand::ModeTrigger: return kind == SelectionKind::Mode;
         case CanvasCommand::ModeTriggerFromList: return !model.Modes().Empty();
         case CanvasCommand::ScreenTrigger: return true;
-        // Brought by the field dialogs.
-        case CanvasCommand::AddDataEntryField: return false;
+        // The lists they open would not be empty.
+        case CanvasCommand::AddDataEntryField:
+            return lists::HasSuppressedFields(model, lists::SuppressedListUse::DataEntryFields);
+        case CanvasCommand::UnsuppressField:
+            return lists::HasSuppressedFields(model, lists::SuppressedListUse::AllSuppressed);
     }
     return false;
 }

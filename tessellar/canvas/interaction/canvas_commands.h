@@ -33,8 +33,11 @@ enum class CanvasCommand {
     Unsuppress,
     Rename,
     Properties,
+    // Toolbar commands, not in the context menu.
+    UnsuppressField,
 };
 
+// The context menu's entries: the commands before the toolbar's own.
 inline constexpr int kCanvasCommandCount = static_cast<int>(CanvasCommand::Properties) + 1;
 
 // The entry's text as the context menu shows it.

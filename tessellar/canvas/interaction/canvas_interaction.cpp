@@ -88,6 +88,7 @@ void CanvasInteraction::Select(const ItemHit& hit) {
 }
 
 void CanvasInteraction::ResetSelection() {
+    attached_ = false;
     selection_ = {};
     suppressed_ = {};
     rightClick_.reset();
@@ -172,6 +173,7 @@ void CanvasInteraction::ArmBoxTool() {
 }
 
 void CanvasInteraction::Cancel() {
+    attached_ = false;
     mode_ = Mode::Ready;
     handle_ = Handle::None;
     cursor_ = Cursor::Arrow;
@@ -254,6 +256,7 @@ bool CanvasInteraction::Drag(PixelPoint p) {
 
 GestureOutcome CanvasInteraction::Release(PixelPoint p) {
     mouse_ = p;
+    attached_ = false;
     GestureOutcome outcome;
     if (mode_ == Mode::Moving) outcome = FinishMove(p);
     if (mode_ == Mode::Resizing) outcome = FinishResize(p);
@@ -270,6 +273,37 @@ model::CellPosition CanvasInteraction::Unscrolled(model::CellPosition at) const 
     const PixelPoint middle{at.column * cell_.width + cell_.width / 2, at.row * cell_.height + cell_.height / 2};
     if (!gridWindow_->Contains(middle)) return at;
     return {at.row, at.column + gridShift_};
+}
+
+bool CanvasInteraction::AttachToMouse(model::CScreenModel& model, const commands::ItemKey& key, PixelPoint mouse) {
+    ResetSelection();
+    const std::optional<commands::ResolvedItem> found = commands::Resolve(model, key);
+    if (!found) return false;
+    ItemHit hit;
+    if (found->display != nullptr) {
+        hit.kind = SelectionKind::Display;
+        hit.display = found->display;
+        hit.cells = ItemCells(*found->display, false, gridShift_);
+    } else if (found->accept != nullptr) {
+        hit.kind = SelectionKind::Accept;
+        hit.accept = found->accept;
+        hit.cells = ItemCells(*found->accept, true, gridShift_);
+    } else if (found->option != nullptr) {
+        hit.kind = SelectionKind::Option;
+        hit.option = found->option;
+        hit.cells = ItemCells(*found->option);
+    } else {
+        return false;
+    }
+    Select(hit);
+    // The field's first cell sits under the mouse while it follows.
+    press_ = {hit.cells.left * cell_.width + cell_.width / 2, hit.cells.top * cell_.height + cell_.height / 2};
+    band_ = painted_ = SelectionPixels();
+    mode_ = Mode::Moving;
+    cursor_ = Cursor::FourWay;
+    attached_ = true;
+    Drag(mouse);
+    return true;
 }
 
 GestureOutcome CanvasInteraction::FinishMove(PixelPoint p) {

@@ -80,6 +80,12 @@ public:
     // The key commands name the selected item by.
     const commands::ItemKey& SelectedKey() const { return key_; }
 
+    // A released field follows the mouse (moving without a button pressed)
+    // until the next left press drops it, which Release turns into its move;
+    // false when the screen holds no display, entry field or option of the key.
+    bool AttachToMouse(model::CScreenModel& model, const commands::ItemKey& key, PixelPoint mouse);
+    bool Attached() const { return attached_ && mode_ == Mode::Moving; }
+
     // The arrow keys: the selection moved by whole cells as a drag would
     // move it (the same refusals), or with resize its right edge (and a
     // box's bottom edge) moved instead.
@@ -112,6 +118,7 @@ private:
     std::optional<PixelPoint> rightClick_;
     ItemHit suppressed_;
     bool rightClickOnEmpty_ = false;
+    bool attached_ = false;
 };
 
 }  // namespace canvas::interaction

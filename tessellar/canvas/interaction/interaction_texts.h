@@ -32,6 +32,9 @@ inline constexpr const char* kCommandTexts[] = {
     "&Properties",
 };
 
+// The toolbar's command that releases an item from the suppressed field list.
+inline constexpr const char* kUnsuppressFieldText = "Unsuppress";
+
 // The selection pane while dragging: the statement row and column under the mouse.
 inline constexpr const char* kDragCellFormat = "Row %d, Column %d";
 

@@ -13,6 +13,7 @@
 #include "platform/message_sink.h"
 #include "tessellar/commands/command_catalogue.h"
 #include "tessellar/document/document.h"
+#include "tessellar/lists/suppressed_fields.h"
 #include "tessellar/model/screen_model.h"
 
 namespace canvas {
@@ -41,6 +42,9 @@ struct EditRequests {
     std::function<bool(model::CModeItem&)> openModeTrigger;
     std::function<bool()> openModeTriggerFromList;
     std::function<bool()> openScreenTrigger;
+    // The suppressed field list of a use and the placement dialog: the item
+    // to release and where; the canvas issues the release.
+    std::function<std::optional<lists::ReleasedField>(lists::SuppressedListUse)> chooseSuppressedField;
 };
 
 struct CanvasServices {

@@ -1,6 +1,7 @@
 #include "tessellar/canvas/render/screen_canvas.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -203,6 +204,15 @@ void CScreenCanvas::ShowCursor() { setCursor(Shape(interaction_.CurrentCursor())
 void CScreenCanvas::mousePressEvent(QMouseEvent* event) {
     const PixelPoint p = ToPixel(event->position());
     PrepareInteraction();
+    // The click that drops a field attached to the mouse, found again
+    // should the screen have been rebuilt meanwhile.
+    if (event->button() == Qt::LeftButton && interaction_.Attached() && interaction_.Refresh(model_)) {
+        const interaction::GestureOutcome outcome = interaction_.Release(p);
+        ShowCursor();
+        dragCell_ = {-1, -1};
+        emit DragCellChanged();
+        return Perform(outcome);
+    }
     if (event->button() == Qt::LeftButton) {
         interaction_.Refresh(model_);
         interaction_.Press(model_, p);
@@ -228,7 +238,8 @@ void CScreenCanvas::wheelEvent(QWheelEvent* event) {
 
 void CScreenCanvas::mouseMoveEvent(QMouseEvent* event) {
     const PixelPoint p = ToPixel(event->position());
-    if ((event->buttons() & Qt::LeftButton) == 0) {
+    // A field attached to the mouse is dragged without a button.
+    if ((event->buttons() & Qt::LeftButton) == 0 && !interaction_.Attached()) {
         interaction_.Hover(p);
         ShowCursor();
         return;
@@ -383,6 +394,8 @@ void CScreenCanvas::Execute(CanvasCommand command) {
                 return requests_ && requests_->openScreenTitleSheet && requests_->openScreenTitleSheet();
             });
             break;
+        case CanvasCommand::AddDataEntryField: ReleaseSuppressed(lists::SuppressedListUse::DataEntryFields); break;
+        case CanvasCommand::UnsuppressField: ReleaseSuppressed(lists::SuppressedListUse::AllSuppressed); break;
         case CanvasCommand::Suppress: Suppress(); break;
         case CanvasCommand::Unsuppress: Unsuppress(); break;
         case CanvasCommand::Rename: {
@@ -547,6 +560,30 @@ void CScreenCanvas::Unsuppress() {
         default: update(); break;
     }
     hiddenKind_ = SelectionKind::None;
+}
+
+void CScreenCanvas::ReleaseSuppressed(lists::SuppressedListUse use) {
+    if (requests_ == nullptr || !requests_->chooseSuppressedField) return;
+    const QPointer<CScreenCanvas> self(this);
+    const std::optional<lists::ReleasedField> field = requests_->chooseSuppressedField(use);
+    if (!self) return;
+    if (!field) return AfterEdit(false);
+    bool changed = false;
+    if (services_ != nullptr && services_->document != nullptr && services_->sink != nullptr) {
+        lists::ReleaseBatch release = lists::MakeRelease(model_, *field);
+        if (!release.error.empty()) {
+            services_->sink->ShowMessage(release.error);
+        } else {
+            changed = services_->document->Run(model_, release.batch, *services_->sink);
+        }
+    }
+    AfterEdit(changed);
+    if (!self || !changed || use != lists::SuppressedListUse::DataEntryFields) return;
+    PrepareInteraction();
+    if (interaction_.AttachToMouse(model_, field->key, ToPixel(QPointF(mapFromGlobal(QCursor::pos()))))) {
+        ShowCursor();
+        update();
+    }
 }
 
 bool CScreenCanvas::OpenSheet(const interaction::ItemHit& hit) {

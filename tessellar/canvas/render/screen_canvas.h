@@ -94,6 +94,9 @@ private:
     void Suppress();
     void NoteHiddenItem();
     void Unsuppress();
+    // The suppressed field list of a use: the chosen item released as one
+    // undo step; a data entry field then follows the mouse until a click.
+    void ReleaseSuppressed(lists::SuppressedListUse use);
     interaction::CellSize CellSizeOf() const { return {std::max(1, cell_.width), std::max(1, cell_.height)}; }
     void OpenProperties();
     // Double click and "&Properties": the sheet of the item under the selection.

@@ -50,6 +50,10 @@ constexpr CanvasAction kCanvasActions[] = {
     {ActionId::Properties, CanvasCommand::Properties},
 };
 constexpr int kAddFieldEntries = 4;
+// Toolbar commands of the canvas, in no menu.
+constexpr CanvasAction kToolbarCanvasActions[] = {
+    {ActionId::UnsuppressField, CanvasCommand::UnsuppressField},
+};
 constexpr int kEnableInterval = 200;  // ms between refreshes of the enabled states
 
 std::optional<SelectedItem> Selected(canvas::CScreenCanvas& canvas) {
@@ -100,9 +104,16 @@ void ConnectCanvasActions(CMainFrame& frame, std::function<void()> afterChange) 
         }
         (index < kAddFieldEntries ? addField : edit)->addAction(action);
     }
+    for (const CanvasAction& entry : kToolbarCanvasActions) {
+        QObject::connect(frame.Action(entry.action), &QAction::triggered, view,
+                         [view, command = entry.command] { view->Execute(command); });
+    }
 
     const auto refresh = [&frame, view] {
         for (const CanvasAction& entry : kCanvasActions) {
+            frame.Action(entry.action)->setEnabled(view->CommandEnabled(entry.command));
+        }
+        for (const CanvasAction& entry : kToolbarCanvasActions) {
             frame.Action(entry.action)->setEnabled(view->CommandEnabled(entry.command));
         }
     };

@@ -4,6 +4,7 @@
 
 #include "platform/qt/cp1252_text.h"
 #include "tessellar/commands/mode_choices.h"
+#include "tessellar/lists/qt/suppressed_field_dialog.h"
 #include "tessellar/shell/frame/frame_texts.h"
 #include "tessellar/shell/frame/main_frame.h"
 #include "tessellar/sheets/qt/accept_sheet.h"
@@ -141,6 +142,13 @@ void ConnectSheetRequests(CMainFrame& frame) {
         canvas::CScreenCanvas* canvas = view->Canvas();
         if (canvas == nullptr) return std::nullopt;
         return sheets::ChooseField(&frame, canvas->Model(), ModeOf(list), {}, true);
+    };
+    requests.chooseSuppressedField = [&frame, view](lists::SuppressedListUse use) {
+        std::optional<lists::ReleasedField> released;
+        if (canvas::CScreenCanvas* canvas = view->Canvas()) {
+            released = lists::ChooseSuppressedField(&frame, canvas->Model(), use);
+        }
+        return released;
     };
     requests.chooseModeToAdd = [&frame, view]() -> std::optional<std::string> {
         canvas::CScreenCanvas* canvas = view->Canvas();

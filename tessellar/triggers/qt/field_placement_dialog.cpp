@@ -34,6 +34,7 @@ std::optional<model::CellPosition> PlaceUnsuppressedField(QWidget* parent, const
                                                           const std::string& fieldName, model::CellPosition start,
                                                           int rowLimit, int columnLimit, const void* self) {
     QDialog dialog(parent);
+    dialog.setObjectName("unsuppressFieldDialog");
     dialog.setWindowTitle(texts::kUnsuppressTitle);
     dialog.setAccessibleName(texts::kUnsuppressTitle);
     auto* form = new QFormLayout;

@@ -214,5 +214,43 @@ TEST(RenameEditor, WidensToTheTextAndNeverBeyondTheLimit) {
     EXPECT_EQ(RenameEditorRect(item, 500, kCell).right, 40 + kRenameLimit * kCell.width);
 }
 
+// A field the program hides, released from the data entry list, follows
+// the mouse with its first cell under it until the next press drops it.
+TEST_F(CanvasCommands, AReleasedFieldFollowsTheMouseUntilAPressDropsIt) {
+    using C = CanvasCommand;
+    EXPECT_FALSE(CommandEnabled(C::AddDataEntryField, interaction, model));
+    EXPECT_FALSE(CommandEnabled(C::UnsuppressField, interaction, model));
+    model::CAcceptFld& field = Accept(10, 3, "HIDDEN", "x(4)");
+    field.suppressedInProgram = true;
+    field.suppressed.SetCurrent(true);
+    EXPECT_TRUE(CommandEnabled(C::AddDataEntryField, interaction, model));
+    EXPECT_FALSE(CommandEnabled(C::UnsuppressField, interaction, model));  // only fields the program shows
+    field.suppressed.SetCurrent(false);
+
+    const commands::ItemKey key = commands::KeyOf(field);
+    ASSERT_TRUE(interaction.AttachToMouse(model, key, Centre(0, 0)));
+    EXPECT_TRUE(interaction.Attached());
+    interaction.Drag(Centre(11, 20));
+    ASSERT_TRUE(interaction.RubberBand().has_value());
+    EXPECT_EQ(interaction.RubberBand()->left, 20 * kCell.width);
+    EXPECT_EQ(interaction.RubberBand()->top, 11 * kCell.height);
+    const GestureOutcome outcome = interaction.Release(Centre(11, 20));
+    EXPECT_EQ(outcome.kind, OutcomeKind::MoveItem);
+    EXPECT_STREQ(outcome.command, commands::texts::kMoveAccept);
+    EXPECT_EQ(CommandValues(outcome, model)[0].text, "14,30");
+    EXPECT_FALSE(interaction.Attached());
+
+    // Escape lets go: the next press only selects.
+    ASSERT_TRUE(interaction.AttachToMouse(model, key, Centre(5, 5)));
+    interaction.Cancel();
+    EXPECT_FALSE(interaction.Attached());
+    EXPECT_EQ(interaction.Release(Centre(11, 20)).kind, OutcomeKind::Nothing);
+
+    commands::ItemKey gone = key;
+    gone.identifier.text = "NO-SUCH-FIELD";
+    EXPECT_FALSE(interaction.AttachToMouse(model, gone, Centre(5, 5)));
+    EXPECT_FALSE(interaction.Attached());
+}
+
 }  // namespace
 }  // namespace canvas::interaction
