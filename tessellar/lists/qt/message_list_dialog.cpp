@@ -1,7 +1,6 @@
 #include "tessellar/lists/qt/message_list_dialog.h"
 
 #include <QDialogButtonBox>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -102,8 +101,7 @@ MessageListDialog::MessageListDialog(MessageList& list, QWidget* parent) : QDial
     connect(header, &QHeaderView::sectionClicked, this, &MessageListDialog::HeaderClicked);
     connect(table_, &QTableWidget::cellChanged, this, &MessageListDialog::CellEdited);
 
-    auto* filter = new QGroupBox(this);
-    filter->setFlat(true);
+    auto* filter = new QWidget(this);
     all_ = new QRadioButton(QString::fromLatin1(texts::kAllMessages), filter);
     all_->setObjectName(QStringLiteral("allMessages"));
     overridden_ = new QRadioButton(QString::fromLatin1(texts::kOverriddenMessages), filter);
@@ -148,7 +146,11 @@ MessageListDialog::MessageListDialog(MessageList& list, QWidget* parent) : QDial
     int wanted = total + frame + layout->contentsMargins().left() + layout->contentsMargins().right();
     const QScreen* screen = parent != nullptr && parent->screen() != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
     if (screen != nullptr) wanted = qMin(wanted, screen->availableGeometry().width() * 9 / 10);
-    resize(wanted, qMax(sizeHint().height(), 20 * metrics.height()));
+    // A dozen rows show without scrolling.
+    const int rows = 12 * table_->verticalHeader()->defaultSectionSize() + table_->horizontalHeader()->sizeHint().height();
+    int height = sizeHint().height() - table_->sizeHint().height() + rows + frame;
+    if (screen != nullptr) height = qMin(height, screen->availableGeometry().height() * 9 / 10);
+    resize(wanted, height);
 }
 
 void MessageListDialog::keyPressEvent(QKeyEvent* event) {
