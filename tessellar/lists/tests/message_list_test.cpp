@@ -125,21 +125,19 @@ TEST(MessageList, OverriddenListsSavedOverridesAndUncommittedEdits) {
     EXPECT_EQ(list.Rows(), (std::vector<int>{1, 5}));
 }
 
-TEST(MessageList, EditsKeepAnEmptyOrUnknownEditOutAndCutLongTexts) {
+TEST(MessageList, EditsIgnoreAnEmptyTextAndResetAllGoesBackToTheSavedTexts) {
     model::CScreenModel screen("CUSTOMER", 1, nullptr, 0, 0, model::ModelKind::Screen);
     Fill(screen, kMessages);
     MessageList list(screen);
     EXPECT_FALSE(list.Edit(0, ""));
     EXPECT_FALSE(list.Edit(6, "x"));
-    EXPECT_FALSE(list.Edit(-1, "x"));
     EXPECT_EQ(list.Messages()[0].working, "beta");
     EXPECT_TRUE(list.Edit(0, std::string(600, 'x')));
     EXPECT_EQ(list.Messages()[0].working.size(), lists::kWorkingTextLength);
-    EXPECT_TRUE(list.Edit(2, "changed"));
+    EXPECT_TRUE(list.Edit(1, "changed"));
     list.ResetAll();
     EXPECT_EQ(list.Messages()[0].working, "beta");
-    EXPECT_EQ(list.Messages()[1].working, "gamma");  // back to the saved override
-    EXPECT_EQ(list.Messages()[2].working, "alpha");
+    EXPECT_EQ(list.Messages()[1].working, "gamma");  // the saved override, not the original
 }
 
 std::string ReadFile(const std::string& path) {
@@ -175,16 +173,6 @@ TEST(MessageListCommit, IssuesTheChangedMessagesInListOrderAsOneUndoStep) {
     ASSERT_TRUE(demo.Document().Undo(customer, sink));
     EXPECT_EQ(ReadFile(customer.OverridePath()), "");
     EXPECT_EQ(customer.Messages()[0].text.Current(), "Status changed for CUST-NO");
-}
-
-TEST(MessageListCommit, CancelPutsEverySecondCopyBackToTheTextInForce) {
-    model::CScreenModel screen("CUSTOMER", 1, nullptr, 0, 0, model::ModelKind::Screen);
-    Fill(screen, kMessages);
-    screen.Messages()[0].editedText = "stale";
-    screen.Messages()[1].editedText = "stale";
-    MessageList::Cancel(screen);
-    EXPECT_EQ(screen.Messages()[0].editedText, "beta");
-    EXPECT_EQ(screen.Messages()[1].editedText, "gamma");
 }
 
 }  // namespace
