@@ -6,8 +6,10 @@
 // and the commit that turns every changed working text into one undo step
 // of "Modify message text" commands.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/message_sink.h"
