@@ -61,6 +61,7 @@ constexpr ActionSpec kActions[] = {
     {ModeTrigger, "ModeTrigger", "Add/Modify Mode Trigger", "", kNoKey, "Add or change the trigger of the selected mode\nMode Trigger", "", EnableRule::Canvas, false},
     {ModeTriggerFromList, "ModeTriggerFromList", "Add/Modify Mo&de Trigger From List", "", kNoKey, "Add or change the trigger of a mode chosen from the screen's modes\nMode Trigger From List", "", EnableRule::Canvas, false},
     {ScreenTrigger, "ScreenTrigger", "Add/Modify Screen &Trigger", "", kNoKey, "Add or change the trigger of the screen\nScreen Trigger", "", EnableRule::Canvas, false},
+    {ListMessages, "ListMessages", "List Screen &Messages", "", kNoKey, "List Screen Messages\nList Messages", "mail-read", EnableRule::CurrentEntry, false},
 };
 // clang-format on
 

@@ -24,6 +24,7 @@ enum class ActionId {
     AddDatabaseField, AddGlobalField, AddLocalField, AddPrompt, AddBox, AddMode,
     FieldTrigger, DisplayTrigger, ModifyConfirm, ModeFromList, ScreenTitle, Suppress, Rename,
     OptionTrigger, ModeTrigger, ModeTriggerFromList, ScreenTrigger,
+    ListMessages,
 };
 
 // When an action can be used.

@@ -22,6 +22,7 @@
 #include "tessellar/canvas/render/legend_window.h"
 #include "tessellar/document/entry_opening.h"
 #include "tessellar/document/override_location.h"
+#include "tessellar/lists/qt/message_list_dialog.h"
 #include "tessellar/shell/frame/canvas_actions.h"
 #include "tessellar/shell/frame/sheet_requests.h"
 #include "tessellar/shell/frame/customisable_toolbar.h"
@@ -63,7 +64,7 @@ constexpr int kMainHelpContext = 0;
 const QStringList kStandardButtons = {"OpenProgram", "Save", "OpenOverrideFile", "-", "Cut", "Copy", "Paste", "-",
                                       "Undo", "Redo", "-", "Find", "MapNetworkDrive", "-", "About", "Help"};
 const QStringList kCustomiserButtons = {"HighlightChanges", "Legend", "-", "Properties", "AddDataEntryField",
-                                        "UnsuppressField", "EditScreenScf"};
+                                        "UnsuppressField", "EditScreenScf", "ListMessages"};
 
 QString PathText(const std::string& path) { return QFile::decodeName(path.c_str()); }
 std::string PathBytes(const QString& path) { return std::string(QFile::encodeName(path).constData()); }
@@ -172,6 +173,7 @@ void CMainFrame::CreateActions() {
     connect(Action(Undo), &QAction::triggered, this, &CMainFrame::UndoCommand);
     connect(Action(Redo), &QAction::triggered, this, &CMainFrame::RedoCommand);
     connect(Action(EditScreenScf), &QAction::triggered, this, &CMainFrame::EditScreenFileCommand);
+    connect(Action(ListMessages), &QAction::triggered, this, &CMainFrame::ListMessagesCommand);
     connect(Action(MapNetworkDrive), &QAction::triggered, this, [] { shell::OpenMapNetworkDrive(); });
     connect(Action(Preferences), &QAction::triggered, this, &CMainFrame::ShowPreferences);
     connect(Action(Exit), &QAction::triggered, this, &QWidget::close);
@@ -250,6 +252,7 @@ void CMainFrame::CreateMenus() {
     edit->addSeparator();
     edit->addAction(Action(Find));
     edit->addAction(Action(EditScreenScf));
+    edit->addAction(Action(ListMessages));
 
     QMenu* view = menu(texts::kViewMenu, "viewMenu");
     for (ActionId id : {StandardToolbar, CustomiserToolbar, StatusBar, OutlookBar}) view->addAction(Action(id));
@@ -492,6 +495,14 @@ void CMainFrame::EditScreenFileCommand() {
         quitAfterEdit_ = false;
         QTimer::singleShot(0, this, &QWidget::close);
     }
+}
+
+void CMainFrame::ListMessagesCommand() {
+    model::CScreenModel* screen = document_->CurrentScreen();
+    if (screen == nullptr || editingScreenFile_) return;
+    // OK rebuilt the screen's items: a new canvas, as after an undo.
+    if (lists::ListScreenMessages({document_->Core(), *screen, *messages_, this})) ShowOnCanvas(screen);
+    AfterChange();
 }
 
 void CMainFrame::ShowOnCanvas(model::CScreenModel* screen) {

@@ -124,6 +124,8 @@ private:
     void UndoCommand();
     void RedoCommand();
     void EditScreenFileCommand();
+    // "List Screen &Messages" on the current screen.
+    void ListMessagesCommand();
     void OpenOverrideFileCommand();
     // A new canvas for the screen (another entry, or its items were rebuilt).
     void ShowOnCanvas(model::CScreenModel* screen);

@@ -1,0 +1,105 @@
+// "List Screen &Messages" in the main window on the demo program: the
+// toolbar button opens the list on the current screen, OK's changes are one
+// undo step of the window, and Undo takes them all back.
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+#include <fstream>
+#include <iterator>
+#include <memory>
+
+#include "platform/message_sink.h"
+#include "tessellar/shell/frame/customisable_toolbar.h"
+#include "tessellar/shell/frame/main_frame.h"
+#include "tessellar/shell/frame/start_up.h"
+#include "tessellar/shell/qt/registry.h"
+#include "testsupport/modal_dialogs.h"
+
+using frame::ActionId;
+
+namespace {
+
+std::string Bytes(const QString& text) { return QFile::encodeName(text).toStdString(); }
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void EditOverride(QTableWidget* table, int row, const QString& text) {
+    const QPoint centre = table->visualItemRect(table->item(row, 0)).center();
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, centre);
+    QPointer<QLineEdit> editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QVERIFY(editor != nullptr);
+    editor->selectAll();
+    QTest::keyClicks(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_VERIFY(!editor || !editor->isVisible());
+}
+
+}  // namespace
+
+class MessageListWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theToolbarButtonChangesMessagesAsOneUndoStep() {
+        QTemporaryDir scratch;
+        QVERIFY(QDir().mkpath(scratch.filePath(QStringLiteral("temp"))));
+        shell::Registry registry(shell::RegistryLocations::InDirectory(scratch.path()));
+        const QString demoScf = scratch.filePath(QStringLiteral("demo.scf"));
+        QVERIFY(QFile::copy(QStringLiteral(TESSELLAR_DEMO_OVERRIDES), demoScf));
+        QFile::setPermissions(demoScf, QFile::ReadOwner | QFile::WriteOwner);
+        platform::RecordingMessageSink sink;
+        frame::StartUpOptions options;
+        options.executablePath = scratch.filePath(QStringLiteral("tessellar"));
+        options.temporaryRoot = scratch.filePath(QStringLiteral("temp"));
+        options.messages = &sink;
+        auto window = frame::StartUp({TESSELLAR_DEMO_PROGRAM, "-m", Bytes(demoScf), "-s", "CUSTOMER"}, registry, options);
+        QVERIFY(window != nullptr);
+
+        QAction* list = window->Action(ActionId::ListMessages);
+        QCOMPARE(list->toolTip(), QStringLiteral("List Messages"));
+        QVERIFY(list->isEnabled());
+        QVERIFY(window->menuBar()->findChild<QMenu*>(QStringLiteral("editMenu"))->actions().contains(list));
+        auto* button = qobject_cast<QToolButton*>(window->CustomiserBar()->widgetForAction(list));
+        QVERIFY(button != nullptr);
+
+        model::CScreenModel& customer = *window->Document().CurrentScreen();
+        const std::string before = ReadFile(customer.OverridePath());
+        QVERIFY(!window->Action(ActionId::Undo)->isEnabled());
+        testsupport::OnNextModal(window.get(), QStringLiteral("MessageListDialog"), [&](QDialog* dialog) {
+            auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("messageList"));
+            // The demo file's override is the text shown, and is changed in place.
+            QCOMPARE(table->item(2, 0)->text(), QStringLiteral("No customer has code CUST-NO"));
+            EditOverride(table, 2, QStringLiteral("No such customer"));
+            EditOverride(table, 4, QStringLiteral("Customer left as it was"));  // "Customer kept"
+            dialog->accept();
+        });
+        QTest::mouseClick(button, Qt::LeftButton);
+
+        const std::string after = ReadFile(customer.OverridePath());
+        QVERIFY(after.find("orig_text = \"Customer CUST-NO not found\"\n\ttext = \"No such customer\"") !=
+                std::string::npos);
+        QVERIFY(after.find("orig_text = \"Customer kept\"\n\ttext = \"Customer left as it was\"") != std::string::npos);
+        QVERIFY(window->Action(ActionId::Undo)->isEnabled());
+        QVERIFY(window->isWindowModified());
+        window->Action(ActionId::Undo)->trigger();
+        QCOMPARE(ReadFile(window->Document().CurrentScreen()->OverridePath()), before);
+        QVERIFY(!window->Action(ActionId::Undo)->isEnabled());
+        QVERIFY(sink.Messages().empty());
+    }
+};
+
+QTEST_MAIN(MessageListWindowTest)
+#include "message_list_window_test.moc"
