@@ -15,13 +15,11 @@
 #include "tessellar/document/document.h"
 #include "tessellar/program/directory_page.h"
 #include "testsupport/scratch_directory.h"
+#include "testsupport/file_text.h"
 
 namespace document::testing {
 
-inline std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using testsupport::ReadFile;
 
 inline void WriteFile(const std::string& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);

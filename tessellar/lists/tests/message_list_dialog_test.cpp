@@ -21,13 +21,11 @@
 #include "tessellar/lists/qt/message_list_dialog.h"
 #include "testsupport/demo_document.h"
 #include "testsupport/modal_dialogs.h"
+#include "testsupport/file_text.h"
 
 namespace {
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using testsupport::ReadFile;
 
 QTableWidget* TableOf(QDialog* dialog) { return dialog->findChild<QTableWidget*>(QStringLiteral("messageList")); }
 

@@ -11,6 +11,7 @@
 #include "platform/message_sink.h"
 #include "tessellar/lists/message_list.h"
 #include "testsupport/demo_document.h"
+#include "testsupport/file_text.h"
 
 namespace {
 
@@ -140,10 +141,7 @@ TEST(MessageList, EditsIgnoreAnEmptyTextAndResetAllGoesBackToTheSavedTexts) {
     EXPECT_EQ(list.Messages()[1].working, "gamma");  // the saved override, not the original
 }
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using testsupport::ReadFile;
 
 TEST(MessageListCommit, IssuesTheChangedMessagesInListOrderAsOneUndoStep) {
     platform::RecordingMessageSink sink;

@@ -12,16 +12,14 @@
 #include "tessellar/overrides/override_workspace.h"
 #include "tessellar/overrides/section_lines.h"
 #include "testsupport/scratch_directory.h"
+#include "testsupport/file_text.h"
 
 namespace overrides {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using testsupport::ReadFile;
 
 std::string WriteText(const testsupport::ScratchDirectory& scratch, const char* name, const std::string& text) {
     return scratch.Write(name, std::vector<std::uint8_t>(text.begin(), text.end()));

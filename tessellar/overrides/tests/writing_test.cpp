@@ -15,6 +15,7 @@
 #include "tessellar/overrides/override_workspace.h"
 #include "tessellar/overrides/save_filter.h"
 #include "testsupport/scratch_directory.h"
+#include "testsupport/file_text.h"
 
 namespace overrides {
 namespace {
@@ -102,10 +103,7 @@ TEST(InPlaceUpdate, OnlyTheFirstMatchingBlockChanges) {
               "window\n\t{\n\t}\nwindow\n\t{\n\ttitle = \"2\"\n\t}\n");
 }
 
-std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using testsupport::ReadFile;
 
 // A screen and a menu of one name once shared one work file, and saving
 // lost the first section's statements.

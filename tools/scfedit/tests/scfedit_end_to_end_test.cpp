@@ -14,16 +14,14 @@
 #include "tessellar/commands/command_catalogue.h"
 #include "testsupport/scratch_directory.h"
 #include "tools/scfedit/usage_text.h"
+#include "testsupport/file_text.h"
 
 namespace scfedit {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using testsupport::ReadFile;
 
 constexpr const char* kHeader = "#ORVALE Screen Customiser File (Override statements only).\n";
 

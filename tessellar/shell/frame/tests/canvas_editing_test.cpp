@@ -36,18 +36,14 @@
 #include "tessellar/shell/frame/start_up.h"
 #include "tessellar/shell/qt/registry.h"
 #include "testsupport/modal_dialogs.h"
+#include "testsupport/file_text.h"
 
 using canvas::interaction::CanvasCommand;
 using frame::ActionId;
 
 namespace {
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using testsupport::ReadFile;
 
 using testsupport::OnNextModal;
 

@@ -35,6 +35,7 @@
 #include "tessellar/shell/frame/undo_buttons.h"
 #include "tessellar/shell/qt/registry.h"
 #include "tessellar/shell/settings/registry_keys.h"
+#include "testsupport/file_text.h"
 
 using frame::ActionId;
 using program::BrowserPage;
@@ -43,10 +44,7 @@ namespace {
 
 std::string Bytes(const QString& text) { return QFile::encodeName(text).toStdString(); }
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using testsupport::ReadFile;
 
 // Runs answer once the condition holds, looking every 10 ms.
 void When(std::function<bool()> ready, std::function<void()> answer) {

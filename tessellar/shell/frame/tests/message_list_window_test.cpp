@@ -23,6 +23,7 @@
 #include "tessellar/shell/frame/start_up.h"
 #include "tessellar/shell/qt/registry.h"
 #include "testsupport/modal_dialogs.h"
+#include "testsupport/file_text.h"
 
 using frame::ActionId;
 
@@ -30,10 +31,7 @@ namespace {
 
 std::string Bytes(const QString& text) { return QFile::encodeName(text).toStdString(); }
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using testsupport::ReadFile;
 
 void EditOverride(QTableWidget* table, int row, const QString& text) {
     const QPoint centre = table->visualItemRect(table->item(row, 0)).center();
