@@ -4,6 +4,7 @@
 
 #include "platform/message_format.h"
 #include "tessellar/commands/command_texts.h"
+#include "tessellar/commands/move_choice.h"
 #include "tessellar/lists/list_texts.h"
 #include "tessellar/overrides/item_placement.h"
 
@@ -63,23 +64,14 @@ std::string Pair(const model::CScreenModel& screen, model::CellPosition relative
     return std::to_string(at.row) + "," + std::to_string(at.column);
 }
 
-// The move a display or entry field takes: inside the data grid the grid's
-// own, and a display field that carries its display trigger (and has no
-// tag) moves the trigger's block along.
+// The move a released display, entry field or menu option takes.
 const char* MoveCommandOf(model::CScreenModel& screen, const commands::ItemKey& key) {
     const std::optional<commands::ResolvedItem> item = commands::Resolve(screen, key);
     switch (key.itemClass) {
-        case ItemClass::Display: {
-            if (!item || item->display == nullptr) return command::kMoveDisplay;
-            const model::CDispText& display = *item->display;
-            if (display.inReviewArea) return command::kMoveDatagridDisplay;
-            const model::TriggerSlot* trigger = display.triggers.Slot(model::TriggerPoint::Display);
-            if (trigger != nullptr && trigger->hasTrigger && display.tag == 0) return command::kMoveDisplayAndTrigger;
-            return command::kMoveDisplay;
-        }
+        case ItemClass::Display:
+            return item && item->display != nullptr ? commands::MoveCommandOf(*item->display) : command::kMoveDisplay;
         case ItemClass::Accept:
-            return item && item->accept != nullptr && item->accept->inReviewArea ? command::kMoveDatagridAccept
-                                                                                 : command::kMoveAccept;
+            return item && item->accept != nullptr ? commands::MoveCommandOf(*item->accept) : command::kMoveAccept;
         case ItemClass::Option: return command::kMoveMenu;
         default: return nullptr;
     }

@@ -8,6 +8,7 @@
 
 #include "tessellar/canvas/interaction/interaction_texts.h"
 #include "tessellar/commands/command_texts.h"
+#include "tessellar/commands/move_choice.h"
 
 namespace canvas::interaction {
 
@@ -49,6 +50,31 @@ model::CellPosition NotBeforeOrigin(int row, int column) { return {std::max(0, r
 model::BoxCorners SpanCorners(const CellSpan& span) {
     const model::CellPosition at = NotBeforeOrigin(span.row, span.column);
     return {at.column, at.row, at.column + span.columns - 1, at.row + span.rows - 1};
+}
+
+// A resolved item as the hit of the kind; none when it is not of that kind.
+ItemHit HitOf(const commands::ResolvedItem& found, SelectionKind kind, int gridShift) {
+    ItemHit hit;
+    if (kind == SelectionKind::Display && found.display != nullptr) {
+        hit.display = found.display;
+        hit.cells = ItemCells(*found.display, false, gridShift);
+    } else if (kind == SelectionKind::Accept && found.accept != nullptr) {
+        hit.accept = found.accept;
+        hit.cells = ItemCells(*found.accept, true, gridShift);
+    } else if (kind == SelectionKind::Option && found.option != nullptr) {
+        hit.option = found.option;
+        hit.cells = ItemCells(*found.option);
+    } else if (kind == SelectionKind::Mode && found.mode != nullptr) {
+        hit.mode = found.mode;
+        hit.cells = ItemCells(*found.mode);
+    } else if (kind == SelectionKind::Box && found.box != nullptr) {
+        hit.box = found.box;
+        hit.cells = ItemCells(*found.box);
+    } else {
+        return hit;
+    }
+    hit.kind = kind;
+    return hit;
 }
 
 }  // namespace
@@ -120,29 +146,14 @@ bool CanvasInteraction::Refresh(model::CScreenModel& model) {
     std::optional<commands::ResolvedItem> found;
     if (stillHeld) found = held;
     if (!found) found = commands::Resolve(model, key_);
-    ItemHit hit;
-    hit.kind = selection_.kind;
-    if (found && found->display != nullptr && hit.kind == SelectionKind::Display) {
-        hit.display = found->display;
-        hit.cells = ItemCells(*found->display, false, gridShift_);
-    } else if (found && found->accept != nullptr && hit.kind == SelectionKind::Accept) {
-        hit.accept = found->accept;
-        hit.cells = ItemCells(*found->accept, true, gridShift_);
-    } else if (found && found->option != nullptr && hit.kind == SelectionKind::Option) {
-        hit.option = found->option;
-        hit.cells = ItemCells(*found->option);
-    } else if (found && found->mode != nullptr && hit.kind == SelectionKind::Mode) {
-        hit.mode = found->mode;
-        hit.cells = ItemCells(*found->mode);
-    } else if (found && found->box != nullptr && hit.kind == SelectionKind::Box) {
-        hit.box = found->box;
-        hit.cells = ItemCells(*found->box);
-    } else {
+    const ItemHit hit = found ? HitOf(*found, selection_.kind, gridShift_) : ItemHit{};
+    if (!hit) {
         ResetSelection();
         return false;
     }
-    hit.overlapping = selection_.overlapping;
+    const bool overlapping = selection_.overlapping;
     selection_ = hit;
+    selection_.overlapping = overlapping;
     return true;
 }
 
@@ -279,22 +290,12 @@ bool CanvasInteraction::AttachToMouse(model::CScreenModel& model, const commands
     ResetSelection();
     const std::optional<commands::ResolvedItem> found = commands::Resolve(model, key);
     if (!found) return false;
-    ItemHit hit;
-    if (found->display != nullptr) {
-        hit.kind = SelectionKind::Display;
-        hit.display = found->display;
-        hit.cells = ItemCells(*found->display, false, gridShift_);
-    } else if (found->accept != nullptr) {
-        hit.kind = SelectionKind::Accept;
-        hit.accept = found->accept;
-        hit.cells = ItemCells(*found->accept, true, gridShift_);
-    } else if (found->option != nullptr) {
-        hit.kind = SelectionKind::Option;
-        hit.option = found->option;
-        hit.cells = ItemCells(*found->option);
-    } else {
-        return false;
-    }
+    const SelectionKind kind = found->display != nullptr  ? SelectionKind::Display
+                               : found->accept != nullptr ? SelectionKind::Accept
+                               : found->option != nullptr ? SelectionKind::Option
+                                                          : SelectionKind::None;
+    const ItemHit hit = HitOf(*found, kind, gridShift_);
+    if (!hit) return false;
     Select(hit);
     // The field's first cell sits under the mouse while it follows.
     press_ = {hit.cells.left * cell_.width + cell_.width / 2, hit.cells.top * cell_.height + cell_.height / 2};
@@ -315,22 +316,9 @@ GestureOutcome CanvasInteraction::FinishMove(PixelPoint p) {
     const model::CellPosition at = NotBeforeOrigin(span.row, span.column);
     if (at.row == selection_.cells.top && at.column == selection_.cells.left) return outcome;
     outcome.key = key_;
-    const bool grid = selection_.kind == SelectionKind::Display || selection_.kind == SelectionKind::Accept
-                          ? (selection_.display ? selection_.display->inReviewArea : selection_.accept->inReviewArea)
-                          : false;
     switch (selection_.kind) {
-        case SelectionKind::Display: {
-            // A display field with a display trigger and no tag moves its trigger block along.
-            const model::TriggerSlot* trigger = selection_.display->triggers.Slot(model::TriggerPoint::Display);
-            const bool carriesTrigger = trigger != nullptr && trigger->hasTrigger && selection_.display->tag == 0;
-            outcome.command = grid             ? commands::texts::kMoveDatagridDisplay
-                              : carriesTrigger ? commands::texts::kMoveDisplayAndTrigger
-                                               : commands::texts::kMoveDisplay;
-            break;
-        }
-        case SelectionKind::Accept:
-            outcome.command = grid ? commands::texts::kMoveDatagridAccept : commands::texts::kMoveAccept;
-            break;
+        case SelectionKind::Display: outcome.command = commands::MoveCommandOf(*selection_.display); break;
+        case SelectionKind::Accept: outcome.command = commands::MoveCommandOf(*selection_.accept); break;
         case SelectionKind::Option: outcome.command = commands::texts::kMoveMenu; break;
         case SelectionKind::Box:
             if (gridWindow_ && TouchesWindow(HandleFrame(moved, cell_, true), *gridWindow_)) {
