@@ -11,6 +11,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "platform/qt/cp1252_text.h"
 #include "tessellar/canvas/render/overlap_test.h"
 #include "tessellar/shell/qt/help_viewer.h"
 #include "tessellar/triggers/trigger_texts.h"
@@ -39,7 +40,7 @@ std::optional<model::CellPosition> PlaceUnsuppressedField(QWidget* parent, const
     dialog.setAccessibleName(texts::kUnsuppressTitle);
     auto* form = new QFormLayout;
     if (!fieldName.empty()) {
-        auto* name = new QLabel(QString::fromStdString(fieldName), &dialog);
+        auto* name = new QLabel(platform::QStringFromCp1252(fieldName), &dialog);
         name->setObjectName("fieldName");
         name->setAccessibleName(texts::kFieldName);
         form->addRow(texts::kFieldName, name);
