@@ -41,7 +41,7 @@ constexpr ActionSpec kActions[] = {
     {About, "About", "&About Screen Customiser", "", kNoKey, "Display program information and version number\nAbout", "help-about", EnableRule::Always, false},
     {Help, "Help", "Screen Customiser Help", "F1", QKeySequence::HelpContents, "Open the Screen Customiser help\nHelp", "help-browser", EnableRule::Always, false},
     {HighlightChanges, "HighlightChanges", "Highlight Changes", "", kNoKey, "Highlight Changes Made to Current Screen.\nHighlight Changes", "format-text-bold", EnableRule::Always, true},
-    {Properties, "Properties", "Properties", "", kNoKey, "Change object's properties\nProperties", "document-properties", EnableRule::Later, false},
+    {Properties, "Properties", "Properties", "", kNoKey, "Change object's properties\nProperties", "document-properties", EnableRule::Canvas, false},
     {AddDataEntryField, "AddDataEntryField", "Add Data Entry Field", "", kNoKey, "Add a field defined as accept suppressed.\nAdd Data Entry Field", "list-add", EnableRule::Canvas, false},
     {UnsuppressField, "UnsuppressField", "Unsuppress", "", kNoKey, "Unsuppress a field from suppressed fields list\nUnsuppress", "view-restore", EnableRule::Canvas, false},
     {AddDatabaseField, "AddDatabaseField", "&Database Fields for Screen", "", kNoKey, "Add a database field of this screen at the last right-click point\nAdd Database Field", "list-add", EnableRule::Canvas, false},

@@ -30,7 +30,7 @@ enum class ActionId {
 // When an action can be used.
 enum class EnableRule {
     Always,
-    Later,  // its command comes with the editing commands: shown, disabled
+    Later,  // shown and never enabled: the customiser has no clipboard commands
     // The document's state decides (refreshed after every change):
     Modified,      // statements changed since the last save
     ProgramOpen,   // a program is loaded
