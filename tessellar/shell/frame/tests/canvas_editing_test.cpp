@@ -37,6 +37,7 @@
 #include "tessellar/shell/qt/registry.h"
 #include "testsupport/modal_dialogs.h"
 #include "testsupport/file_text.h"
+#include "testsupport/window_scratch.h"
 
 using canvas::interaction::CanvasCommand;
 using frame::ActionId;
@@ -73,12 +74,11 @@ class CanvasEditingTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> scratch_;
-    std::unique_ptr<shell::Registry> registry_;
+    std::unique_ptr<testsupport::WindowScratch> scratch_;
     platform::RecordingMessageSink sink_;
     std::unique_ptr<frame::CMainFrame> window_;
 
-    QString Scratch(const QString& name) const { return scratch_->filePath(name); }
+    QString Scratch(const QString& name) const { return scratch_->Path(name); }
     std::string OverridePath() const {
         return QFile::encodeName(Scratch(QStringLiteral("customer.scf"))).toStdString();
     }
@@ -167,15 +167,10 @@ private:
 
 private slots:
     void init() {
-        scratch_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(QDir().mkpath(Scratch(QStringLiteral("temp"))));
-        registry_ = std::make_unique<shell::Registry>(shell::RegistryLocations::InDirectory(scratch_->path()));
+        scratch_ = std::make_unique<testsupport::WindowScratch>();
         sink_.Clear();
-        frame::StartUpOptions options;
-        options.executablePath = Scratch(QStringLiteral("tessellar"));
-        options.temporaryRoot = Scratch(QStringLiteral("temp"));
-        options.messages = &sink_;
-        window_ = frame::StartUp({TESSELLAR_DEMO_PROGRAM, "-m", OverridePath(), "-s", "CUSTOMER"}, *registry_, options);
+        window_ = scratch_->Start({TESSELLAR_DEMO_PROGRAM, "-m", Scratch(QStringLiteral("customer.scf")), "-s", "CUSTOMER"},
+                                  sink_);
         QVERIFY(window_ != nullptr);
         QVERIFY(Canvas() != nullptr);
         window_->activateWindow();
@@ -184,7 +179,6 @@ private slots:
     }
     void cleanup() {
         window_.reset();
-        registry_.reset();
         scratch_.reset();
     }
 

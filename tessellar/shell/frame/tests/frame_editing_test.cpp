@@ -36,6 +36,7 @@
 #include "tessellar/shell/qt/registry.h"
 #include "tessellar/shell/settings/registry_keys.h"
 #include "testsupport/file_text.h"
+#include "testsupport/window_scratch.h"
 
 using frame::ActionId;
 using program::BrowserPage;
@@ -81,22 +82,15 @@ class FrameEditingTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> scratch_;
-    std::unique_ptr<shell::Registry> registry_;
+    std::unique_ptr<testsupport::WindowScratch> scratch_;
     platform::RecordingMessageSink sink_;
     QString demoScf_;
     std::string originalScf_;
 
-    QString Scratch(const QString& name) const { return scratch_->filePath(name); }
+    QString Scratch(const QString& name) const { return scratch_->Path(name); }
 
     std::unique_ptr<frame::CMainFrame> Start(QStringList words) {
-        std::vector<std::string> arguments;
-        for (const QString& word : words) arguments.push_back(Bytes(word));
-        frame::StartUpOptions options;
-        options.executablePath = Scratch(QStringLiteral("tessellar"));
-        options.temporaryRoot = Scratch(QStringLiteral("temp"));
-        options.messages = &sink_;
-        return frame::StartUp(arguments, *registry_, options);
+        return scratch_->Start(words, sink_);
     }
     std::unique_ptr<frame::CMainFrame> StartOnCustomer() {
         return Start({TESSELLAR_DEMO_PROGRAM, "-m", demoScf_, "-s", "CUSTOMER"});
@@ -163,14 +157,12 @@ private:
         script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
     void UseEditor(const QString& path, const char* key = shell::keys::kEnvironment) {
-        registry_->WriteString(shell::RegistryRoot::LocalMachine, key, shell::keys::kEditor, Bytes(path));
+        scratch_->Registry().WriteString(shell::RegistryRoot::LocalMachine, key, shell::keys::kEditor, Bytes(path));
     }
 
 private slots:
     void init() {
-        scratch_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(QDir().mkpath(Scratch(QStringLiteral("temp"))));
-        registry_ = std::make_unique<shell::Registry>(shell::RegistryLocations::InDirectory(scratch_->path()));
+        scratch_ = std::make_unique<testsupport::WindowScratch>();
         demoScf_ = Scratch(QStringLiteral("demo.scf"));
         QVERIFY(QFile::copy(QStringLiteral(TESSELLAR_DEMO_OVERRIDES), demoScf_));
         QFile::setPermissions(demoScf_, QFile::ReadOwner | QFile::WriteOwner);
@@ -179,7 +171,6 @@ private slots:
         sink_.Clear();
     }
     void cleanup() {
-        registry_.reset();
         scratch_.reset();
     }
 
@@ -365,11 +356,11 @@ private slots:
         if (edit.startsWith(QLatin1Char('@'))) {
             UseEditor(edit.mid(1), shell::keys::kEnvironmentAsFrontEndSpellsIt);
         } else if (!edit.isEmpty()) {
-            UseEditor(edit.arg(scratch_->path()));
+            UseEditor(edit.arg(scratch_->Root()));
         }
         if (!visual.isEmpty()) qputenv("VISUAL", visual.toLocal8Bit());
-        frame::ScreenFileEditor editor(*registry_);
-        for (QString& word : command) word = word.arg(scratch_->path());
+        frame::ScreenFileEditor editor(scratch_->Registry());
+        for (QString& word : command) word = word.arg(scratch_->Root());
         QCOMPARE(editor.EditorCommand(), command);
     }
 

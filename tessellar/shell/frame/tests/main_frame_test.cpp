@@ -36,6 +36,7 @@
 #include "tessellar/shell/settings/registry_keys.h"
 #include "tools/opimage/description.h"
 #include "tools/opimage/image.h"
+#include "testsupport/window_scratch.h"
 
 using frame::ActionId;
 using program::BrowserPage;
@@ -70,22 +71,15 @@ class MainFrameTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> scratch_;
-    std::unique_ptr<shell::Registry> registry_;
+    std::unique_ptr<testsupport::WindowScratch> scratch_;
     platform::RecordingMessageSink sink_;
     QString demoScf_;
     QString startDirectory_ = QDir::currentPath();
 
-    QString Scratch(const QString& name) const { return scratch_->filePath(name); }
+    QString Scratch(const QString& name) const { return scratch_->Path(name); }
 
     std::unique_ptr<frame::CMainFrame> Start(const QStringList& words) {
-        std::vector<std::string> arguments;
-        for (const QString& word : words) arguments.push_back(Bytes(word));
-        frame::StartUpOptions options;
-        options.executablePath = Scratch(QStringLiteral("tessellar"));
-        options.temporaryRoot = Scratch(QStringLiteral("temp"));
-        options.messages = &sink_;
-        return frame::StartUp(arguments, *registry_, options);
+        return scratch_->Start(words, sink_);
     }
 
     static QStringList Names(QTableWidget* list) {
@@ -108,16 +102,13 @@ private:
 
 private slots:
     void init() {
-        scratch_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(QDir().mkpath(Scratch(QStringLiteral("temp"))));
-        registry_ = std::make_unique<shell::Registry>(shell::RegistryLocations::InDirectory(scratch_->path()));
+        scratch_ = std::make_unique<testsupport::WindowScratch>();
         demoScf_ = Scratch(QStringLiteral("demo.scf"));
         QVERIFY(QFile::copy(QStringLiteral(TESSELLAR_DEMO_OVERRIDES), demoScf_));
         sink_.Clear();
     }
     void cleanup() {
         QDir::setCurrent(startDirectory_);
-        registry_.reset();
         scratch_.reset();
     }
 
@@ -145,7 +136,7 @@ private slots:
         QFETCH(QString, overrideFile);
         QFETCH(QString, selected);
         QFETCH(QString, message);
-        QDir::setCurrent(scratch_->path());
+        QDir::setCurrent(scratch_->Root());
         QVERIFY(QDir().mkpath(Scratch(QStringLiteral("lists"))));
         auto window = Start(words);
         QCOMPARE(QString::fromStdString(sink_.Messages().empty() ? std::string() : sink_.Messages().front()), message);
@@ -269,7 +260,7 @@ private slots:
     void registryListOffersItsDirectories() {
         QVERIFY(QDir().mkpath(Scratch(QStringLiteral("d2"))));
         const std::string list = Bytes(Scratch(QStringLiteral("d1"))) + ";" + Bytes(Scratch(QStringLiteral("d2")));
-        registry_->WriteString(shell::RegistryRoot::LocalMachine, shell::keys::kEnvironment, shell::keys::kScfPath, list);
+        scratch_->Registry().WriteString(shell::RegistryRoot::LocalMachine, shell::keys::kEnvironment, shell::keys::kScfPath, list);
         QStringList offered;
         WhenShown<QDialog>([&offered](QDialog* dialog) {
             QCOMPARE(dialog->windowTitle(), QStringLiteral("Tessellar File Path"));
@@ -285,7 +276,7 @@ private slots:
     }
 
     void cancellingBothDialogsLeavesNoOverrideFile() {
-        registry_->WriteString(shell::RegistryRoot::LocalMachine, shell::keys::kEnvironment, shell::keys::kScfPath, "a,b");
+        scratch_->Registry().WriteString(shell::RegistryRoot::LocalMachine, shell::keys::kEnvironment, shell::keys::kScfPath, "a,b");
         WhenShown<QDialog>([](QDialog* dialog) {
             dialog->reject();  // "Tessellar File Path"
             WhenShown<QFileDialog>([](QFileDialog* files) {
@@ -376,7 +367,7 @@ private slots:
         QVERIFY(office2003 != classic && classic != officeXp && officeXp != office2003);
         QVERIFY(window->Action(ActionId::SkinOfficeXp)->isChecked());
         window->close();
-        QCOMPARE(registry_->ReadString(shell::RegistryRoot::CurrentUser, shell::kWorkspaceKey, shell::kSelectedSkin),
+        QCOMPARE(scratch_->Registry().ReadString(shell::RegistryRoot::CurrentUser, shell::kWorkspaceKey, shell::kSelectedSkin),
                  std::optional<std::string>("1"));
         window = Start({});
         QCOMPARE(window->Skin(), 1);
@@ -393,7 +384,7 @@ private slots:
         });
         window->Action(ActionId::Preferences)->trigger();
         const auto stored = [this] {
-            return registry_->ReadString(shell::RegistryRoot::CurrentUser, shell::keys::kApplication,
+            return scratch_->Registry().ReadString(shell::RegistryRoot::CurrentUser, shell::keys::kApplication,
                                          shell::keys::kLaunchMessage);
         };
         QCOMPARE(stored(), std::optional<std::string>("NO"));
@@ -467,7 +458,7 @@ private slots:
         QCOMPARE(sink_.Messages(), std::vector<std::string>{"The SCF file is currently open for edit. Please close the "
                                                             "edit window before you close this message box."});
         // The exit sequence ran: the look is stored.
-        QCOMPARE(registry_->ReadString(shell::RegistryRoot::CurrentUser, shell::kWorkspaceKey, shell::kSelectedSkin),
+        QCOMPARE(scratch_->Registry().ReadString(shell::RegistryRoot::CurrentUser, shell::kWorkspaceKey, shell::kSelectedSkin),
                  std::optional<std::string>("1"));
     }
 

@@ -23,13 +23,13 @@
 #include "tessellar/shell/frame/start_up.h"
 #include "tessellar/shell/qt/registry.h"
 #include "testsupport/modal_dialogs.h"
+#include "testsupport/window_scratch.h"
 #include "testsupport/file_text.h"
 
 using frame::ActionId;
 
 namespace {
 
-std::string Bytes(const QString& text) { return QFile::encodeName(text).toStdString(); }
 
 using testsupport::ReadFile;
 
@@ -52,18 +52,12 @@ class MessageListWindowTest : public QObject {
 
 private slots:
     void theToolbarButtonChangesMessagesAsOneUndoStep() {
-        QTemporaryDir scratch;
-        QVERIFY(QDir().mkpath(scratch.filePath(QStringLiteral("temp"))));
-        shell::Registry registry(shell::RegistryLocations::InDirectory(scratch.path()));
-        const QString demoScf = scratch.filePath(QStringLiteral("demo.scf"));
+        testsupport::WindowScratch scratch;
+        const QString demoScf = scratch.Path(QStringLiteral("demo.scf"));
         QVERIFY(QFile::copy(QStringLiteral(TESSELLAR_DEMO_OVERRIDES), demoScf));
         QFile::setPermissions(demoScf, QFile::ReadOwner | QFile::WriteOwner);
         platform::RecordingMessageSink sink;
-        frame::StartUpOptions options;
-        options.executablePath = scratch.filePath(QStringLiteral("tessellar"));
-        options.temporaryRoot = scratch.filePath(QStringLiteral("temp"));
-        options.messages = &sink;
-        auto window = frame::StartUp({TESSELLAR_DEMO_PROGRAM, "-m", Bytes(demoScf), "-s", "CUSTOMER"}, registry, options);
+        auto window = scratch.Start({TESSELLAR_DEMO_PROGRAM, "-m", demoScf, "-s", "CUSTOMER"}, sink);
         QVERIFY(window != nullptr);
 
         QAction* list = window->Action(ActionId::ListMessages);

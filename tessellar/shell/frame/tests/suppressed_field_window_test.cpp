@@ -25,6 +25,7 @@
 #include "tessellar/shell/qt/registry.h"
 #include "testsupport/modal_dialogs.h"
 #include "testsupport/file_text.h"
+#include "testsupport/window_scratch.h"
 
 using frame::ActionId;
 using testsupport::OnNextModal;
@@ -50,8 +51,7 @@ class SuppressedFieldWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> scratch_;
-    std::unique_ptr<shell::Registry> registry_;
+    std::unique_ptr<testsupport::WindowScratch> scratch_;
     platform::RecordingMessageSink sink_;
     std::unique_ptr<frame::CMainFrame> window_;
 
@@ -68,13 +68,8 @@ private:
         return QPoint(cell.column * metrics.width + metrics.width / 2, cell.row * metrics.height + metrics.height / 2);
     }
     void Open(const char* entry) {
-        const QString overrides = scratch_->filePath(QStringLiteral("demo.scf"));
-        frame::StartUpOptions options;
-        options.executablePath = scratch_->filePath(QStringLiteral("tessellar"));
-        options.temporaryRoot = scratch_->filePath(QStringLiteral("temp"));
-        options.messages = &sink_;
-        const std::string overridePath = QFile::encodeName(overrides).toStdString();
-        window_ = frame::StartUp({TESSELLAR_DEMO_PROGRAM, "-m", overridePath, "-s", entry}, *registry_, options);
+        const QString overrides = scratch_->Path(QStringLiteral("demo.scf"));
+        window_ = scratch_->Start({TESSELLAR_DEMO_PROGRAM, "-m", overrides, "-s", entry}, sink_);
         QVERIFY(window_ != nullptr);
         QVERIFY(Canvas() != nullptr);
         QCOMPARE(QString::fromStdString(Screen().Name()), QString::fromLatin1(entry));
@@ -85,14 +80,11 @@ private:
 
 private slots:
     void init() {
-        scratch_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(QDir().mkpath(scratch_->filePath(QStringLiteral("temp"))));
-        registry_ = std::make_unique<shell::Registry>(shell::RegistryLocations::InDirectory(scratch_->path()));
+        scratch_ = std::make_unique<testsupport::WindowScratch>();
         sink_.Clear();
     }
     void cleanup() {
         window_.reset();
-        registry_.reset();
         scratch_.reset();
     }
 

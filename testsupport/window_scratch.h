@@ -1,0 +1,50 @@
+#pragma once
+// A scratch directory with settings of its own, where a window test starts
+// the real main window as a user starts it: the program's own path and its
+// temporary files inside the directory, its messages to the test's sink.
+// The directory and the settings go when the test's fixture drops it.
+
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/message_sink.h"
+#include "tessellar/shell/frame/main_frame.h"
+#include "tessellar/shell/frame/start_up.h"
+#include "tessellar/shell/qt/registry.h"
+
+namespace testsupport {
+
+class WindowScratch {
+public:
+    WindowScratch() : registry_(shell::RegistryLocations::InDirectory(directory_.path())) {
+        QDir().mkpath(Path(QStringLiteral("temp")));
+    }
+
+    QString Root() const { return directory_.path(); }
+    QString Path(const QString& name) const { return directory_.filePath(name); }
+    shell::Registry& Registry() { return registry_; }
+
+    // words: the command line after the program name, as the user types it.
+    std::unique_ptr<frame::CMainFrame> Start(const QStringList& words, platform::MessageSink& sink) {
+        std::vector<std::string> arguments;
+        for (const QString& word : words) arguments.push_back(QFile::encodeName(word).toStdString());
+        frame::StartUpOptions options;
+        options.executablePath = Path(QStringLiteral("tessellar"));
+        options.temporaryRoot = Path(QStringLiteral("temp"));
+        options.messages = &sink;
+        return frame::StartUp(arguments, registry_, options);
+    }
+
+private:
+    QTemporaryDir directory_;
+    shell::Registry registry_;
+};
+
+}  // namespace testsupport
