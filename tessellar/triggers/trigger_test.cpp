@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "tessellar/triggers/run_line.h"
-#include "tessellar/triggers/trigger_test_texts.h"
+#include "tessellar/triggers/trigger_texts.h"
 
 namespace triggers {
 namespace {

@@ -1,5 +1,6 @@
 #pragma once
-// The texts of the trigger wizard and the field placement dialog.
+// The texts of the trigger dialogs: the wizard, the field placement dialog,
+// the definition dialog and the trigger test.
 
 namespace triggers::texts {
 
@@ -47,5 +48,46 @@ inline constexpr const char* kRowWarning = "Warning:";
 inline constexpr const char* kColumnWarning = "WARNING:";
 inline constexpr const char* kOverlay = "FIELD OVERLAY AT ROW %d, COL %d.";
 inline constexpr int kUnsuppressHelpContext = 25;
+
+// The trigger definition dialog.
+inline constexpr const char* kTriggerType = "Trigger Type:";
+inline constexpr const char* kProgramType = "Program Type:";
+inline constexpr const char* kProgramToRun = "Program to run:";
+inline constexpr const char* kParametersLine = "Parameters Line:";
+inline constexpr const char* kAddFieldParameter = "Add Field Parameter";
+inline constexpr const char* kBuildCommandWizard = "Build Command Wizard";
+inline constexpr const char* kOk = "OK";
+inline constexpr const char* kCancelButton = "Cancel";
+inline constexpr const char* kValidation = "Validation";
+inline constexpr const char* kOrvaleFilter = "ORVALE File(*.op*);;All Files(*.*)";
+inline constexpr const char* kAllFilesFilter = "All Files(*.*)";
+inline constexpr const char* kOrvaleInitialName = "*.op*";
+inline constexpr const char* kAllInitialName = "*.*";
+
+// The program edit holds at most this many characters.
+inline constexpr int kProgramLength = 79;
+
+// The trigger test.
+inline constexpr const char* kValidationTitle = "Trigger Validation";
+inline constexpr const char* kInstruction =
+    "Select a parameter from the list to set its value. Use the Set Value button to update the values. Once the "
+    "required values are set  you can test your trigger program using the Launch Trigger button.";
+inline constexpr const char* kParamColumn = "Param";
+inline constexpr const char* kValueColumn = "Value";
+inline constexpr const char* kParameterCaption = "Parameter :";
+inline constexpr const char* kValueCaption = "Value :";
+inline constexpr const char* kSetValue = "Set Value";
+inline constexpr const char* kDataDirectoryCaption = "Data Directory :";
+inline constexpr const char* kLaunchTrigger = "Launch Trigger";
+inline constexpr const char* kSave = "&Save";
+
+inline constexpr const char* kDispatchError = "IDispatch error #%d";
+inline constexpr const char* kUnknownError = "Unknown error 0x%0lX";
+inline constexpr const char* kExceptionError = "The trigger could not be tested because of this error:";
+inline constexpr const char* kMiscellaneousError =
+    "The trigger could not be tested because of this miscellaneous Error:";
+// Pressing "Launch Trigger" without a runtime must not pass for a launch.
+inline constexpr const char* kRuntimeUnavailable =
+    "The trigger could not be tested because the runtime's automation server is not available.";
 
 }  // namespace triggers::texts

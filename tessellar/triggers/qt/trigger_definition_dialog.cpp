@@ -24,7 +24,7 @@
 #include "tessellar/triggers/qt/trigger_validation_dialog.h"
 #include "tessellar/triggers/run_line.h"
 #include "tessellar/triggers/trigger_decision.h"
-#include "tessellar/triggers/trigger_definition_texts.h"
+#include "tessellar/triggers/trigger_texts.h"
 
 namespace triggers {
 
@@ -88,7 +88,7 @@ TriggerDefinitionDialog::TriggerDefinitionDialog(QWidget* parent, TriggerItemKin
     wizard_ = Button(texts::kBuildCommandWizard, this);
     ok_ = Button(texts::kOk, this);
     ok_->setDefault(true);
-    auto* cancel = Button(texts::kCancel, this);
+    auto* cancel = Button(texts::kCancelButton, this);
     remove_ = Button(texts::kRemove, this);
     validation_ = Button(texts::kValidation, this);
 

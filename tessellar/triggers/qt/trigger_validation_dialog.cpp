@@ -13,7 +13,7 @@
 
 #include "tessellar/shell/qt/help_viewer.h"
 #include "tessellar/triggers/qt/runtime_launcher.h"
-#include "tessellar/triggers/trigger_test_texts.h"
+#include "tessellar/triggers/trigger_texts.h"
 
 namespace triggers {
 namespace {
