@@ -52,21 +52,14 @@ AcceptPages BuildPages(CMyPropertySheet& sheet, const SheetContext& context, con
     pages.defaultValue = DefaultPageOf(context.screen, field);
     const int defaultPage = sheet.AddPage(pages.defaultValue, PageRole::DefaultValue);
 
-    pages.toolTip = new CHelpPageDlg;
-    pages.toolTip->SetOriginal(field.help.Original());
-    pages.toolTip->SetCurrent(field.help.Current());
-    sheet.AddPage(pages.toolTip, PageRole::ToolTip);
+    pages.toolTip = sheet.AddPage(new CHelpPageDlg, field.help.Original(), field.help.Current(), PageRole::ToolTip);
 
-    pages.format = new CPicturePageDlg(&sheet);
-    pages.format->SetOriginal(field.picture.Original());
-    pages.format->SetCurrent(field.picture.Current());
-    sheet.AddPage(pages.format, PageRole::Format);
+    pages.format = sheet.AddPage(new CPicturePageDlg(&sheet),
+                                 field.picture.Original(), field.picture.Current(), PageRole::Format);
 
     if (field.inReviewArea) {
-        pages.columnOrder = new CColumnPageDlg;
-        pages.columnOrder->SetOriginal(field.columnNumber.Original());
-        pages.columnOrder->SetCurrent(field.columnNumber.Current());
-        sheet.AddPage(pages.columnOrder, PageRole::ColumnOrder);
+        pages.columnOrder = sheet.AddPage(new CColumnPageDlg, field.columnNumber.Original(),
+                                          field.columnNumber.Current(), PageRole::ColumnOrder);
     }
 
     pages.attributes = new CSuppressPageDlg;
@@ -80,10 +73,8 @@ AcceptPages BuildPages(CMyPropertySheet& sheet, const SheetContext& context, con
     pages.allow->SetCurrent(UserListOf(field), field.userListSense);
     sheet.AddPage(pages.allow, PageRole::AllowDisallow);
 
-    pages.fieldTitle = new CTextPageDlg(texts::kFieldTitleTab, texts::kFieldTitleHelp);
-    pages.fieldTitle->SetOriginal(title.original);
-    pages.fieldTitle->SetCurrent(title.text);
-    sheet.AddPage(pages.fieldTitle, PageRole::FieldTitle);
+    pages.fieldTitle = sheet.AddPage(new CTextPageDlg(texts::kFieldTitleTab, texts::kFieldTitleHelp),
+                                     title.original, title.text, PageRole::FieldTitle);
 
     if (field.inReviewArea) {
         pages.filter = new CFilterDlgPage;

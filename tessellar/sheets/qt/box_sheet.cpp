@@ -17,10 +17,7 @@ bool OpenBoxSheet(const SheetContext& context, model::CBoxItem& item) {
     CMyPropertySheet sheet(SheetKind::Box,
                            Latin(SheetTitle(SheetKind::Box, model::IdentificationKind::None, opened.title)),
                            context.sink, context.parent);
-    auto* text = new CTextPageDlg;
-    text->SetOriginal(item.title.Original());
-    text->SetCurrent(opened.title);
-    sheet.AddPage(text, PageRole::Text);
+    auto* text = sheet.AddPage(new CTextPageDlg, item.title.Original(), opened.title, PageRole::Text);
     auto* attributes = new CSuppressPageDlg;
     attributes->SetOriginal(item.suppressed.Original(), false);
     attributes->SetCurrent(opened.suppressed, false);

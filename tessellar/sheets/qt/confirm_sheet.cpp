@@ -21,18 +21,13 @@ bool OpenConfirmSheet(const SheetContext& context, bool forMode) {
 
     CMyPropertySheet sheet(SheetKind::Confirm, Latin(ConfirmSheetTitle(forMode, item.question.Original())),
                            context.sink, context.parent);
-    auto* text = new CTextPageDlg;
-    text->SetOriginal(item.question.Original());
-    text->SetCurrent(opened.text);
-    sheet.AddPage(text, PageRole::Text);
+    auto* text = sheet.AddPage(new CTextPageDlg, item.question.Original(), opened.text, PageRole::Text);
     auto* attributes = new CSuppressPageDlg;
     attributes->SetOriginal(item.suppressed.Original(), false);
     attributes->SetCurrent(opened.suppressed, false);
     sheet.AddPage(attributes, PageRole::Attributes);
-    auto* answer = new CConfAnswerPage;
-    answer->SetOriginal(AnswerOf(item.defaultAnswer.Original()));
-    answer->SetCurrent(opened.answer);
-    sheet.AddPage(answer, PageRole::ConfirmDefault);
+    auto* answer = sheet.AddPage(new CConfAnswerPage,
+                                 AnswerOf(item.defaultAnswer.Original()), opened.answer, PageRole::ConfirmDefault);
 
     if (sheet.exec() != QDialog::Accepted) return false;
 

@@ -58,33 +58,15 @@ bool OpenDisplaySheet(const SheetContext& context, model::CDispText& item) {
 
     CTextPageDlg* text = nullptr;
     if (!addedDisplay && !inReview) {
-        text = new CTextPageDlg;
-        text->SetOriginal(original.text);
-        text->SetCurrent(opened.text);
-        sheet.AddPage(text, PageRole::Text);
+        text = sheet.AddPage(new CTextPageDlg, original.text, opened.text, PageRole::Text);
     }
-    auto* format = new CPicturePageDlg(&sheet);
-    format->SetOriginal(original.picture);
-    format->SetCurrent(opened.picture);
-    sheet.AddPage(format, PageRole::Format);
-    auto* colour = new COrvaleColorPageDlg;
-    colour->SetOriginal(original.colours);
-    colour->SetCurrent(opened.colours);
-    sheet.AddPage(colour, PageRole::Color);
-    auto* scale = new CScalePageDlg;
-    scale->SetOriginal(original.scale);
-    scale->SetCurrent(opened.scale);
-    sheet.AddPage(scale, PageRole::Scale);
-    auto* styles = new CAttrPageDlg;
-    styles->SetOriginal(original.styles);
-    styles->SetCurrent(opened.styles);
-    sheet.AddPage(styles, PageRole::Styles);
+    auto* format = sheet.AddPage(new CPicturePageDlg(&sheet), original.picture, opened.picture, PageRole::Format);
+    auto* colour = sheet.AddPage(new COrvaleColorPageDlg, original.colours, opened.colours, PageRole::Color);
+    auto* scale = sheet.AddPage(new CScalePageDlg, original.scale, opened.scale, PageRole::Scale);
+    auto* styles = sheet.AddPage(new CAttrPageDlg, original.styles, opened.styles, PageRole::Styles);
     CColumnPageDlg* column = nullptr;
     if (inReview) {
-        column = new CColumnPageDlg;
-        column->SetOriginal(original.column);
-        column->SetCurrent(opened.column);
-        sheet.AddPage(column, PageRole::ColumnOrder);
+        column = sheet.AddPage(new CColumnPageDlg, original.column, opened.column, PageRole::ColumnOrder);
     }
     auto* attributes = new CSuppressPageDlg;
     attributes->SetOriginal(original.suppressed, false);

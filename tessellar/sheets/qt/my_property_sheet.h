@@ -53,6 +53,15 @@ public:
     // Adds a page (the sheet takes it) as the next tab and remembers its
     // index for the role; returns the index.
     int AddPage(PropertyPage* page, PageRole role);
+    // The same for a page of one value: it shows `current`, and Reset
+    // takes it back to `original`. Returns the page.
+    template <typename Page>
+    Page* AddPage(Page* page, const auto& original, const auto& current, PageRole role) {
+        page->SetOriginal(original);
+        page->SetCurrent(current);
+        AddPage(page, role);
+        return page;
+    }
     // The page index of a role, or -1 when the sheet has no such page.
     int PageIndex(PageRole role) const { return roles_[static_cast<int>(role)]; }
     int PageCount() const;

@@ -16,10 +16,7 @@ bool OpenScreenTitleSheet(const SheetContext& context) {
     CMyPropertySheet sheet(SheetKind::ScreenTitle,
                            Latin(SheetTitle(SheetKind::ScreenTitle, model::IdentificationKind::None, {})),
                            context.sink, context.parent);
-    auto* text = new CTextPageDlg(texts::kScreenTitleTab);
-    text->SetOriginal(title.Original());
-    text->SetCurrent(opened);
-    sheet.AddPage(text, PageRole::Text);
+    auto* text = sheet.AddPage(new CTextPageDlg(texts::kScreenTitleTab), title.Original(), opened, PageRole::Text);
 
     if (sheet.exec() != QDialog::Accepted) return false;
 
