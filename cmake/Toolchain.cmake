@@ -66,5 +66,7 @@ function(tessellar_add_qt_test name)
   if(NOT ARG_LEAK_CHECKS)
     string(APPEND environment ";ASAN_OPTIONS=detect_leaks=0")
   endif()
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${environment}")
+  # The label lets the window tests be repeated on their own to catch races:
+  # ctest --preset test -L window --repeat until-fail:20
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${environment}" LABELS window)
 endfunction()

@@ -2,13 +2,15 @@
 // A scratch directory with settings of its own, where a window test starts
 // the real main window as a user starts it: the program's own path and its
 // temporary files inside the directory, its messages to the test's sink.
-// The directory and the settings go when the test's fixture drops it.
+// The directory and the settings go when the test's fixture drops it. The
+// window is active when Start returns.
 
 #include <QDir>
 #include <QFile>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <memory>
 #include <string>
@@ -39,7 +41,13 @@ public:
         options.executablePath = Path(QStringLiteral("tessellar"));
         options.temporaryRoot = Path(QStringLiteral("temp"));
         options.messages = &sink;
-        return frame::StartUp(arguments, registry_, options);
+        std::unique_ptr<frame::CMainFrame> window = frame::StartUp(arguments, registry_, options);
+        // Tests type and click at once: the window must be the active one first.
+        if (window != nullptr && window->isVisible()) {
+            window->activateWindow();
+            if (!QTest::qWaitForWindowActive(window.get())) qWarning("the main window did not become active");
+        }
+        return window;
     }
 
 private:

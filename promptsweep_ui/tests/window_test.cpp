@@ -56,21 +56,10 @@ QByteArray ReadFile(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Acts on the next modal window once it is up (a message box or a form).
+// Acts on the next modal window once it is up and active (a message box or a form).
 // `after`: a modal window that is up now and is not the one meant.
 void WhenModal(std::function<void(QWidget*)> act, QWidget* after = nullptr) {
-    auto* timer = new QTimer;
-    auto tries = std::make_shared<int>(0);
-    QPointer<QWidget> earlier(after);
-    QObject::connect(timer, &QTimer::timeout, [timer, tries, act, earlier] {
-        QWidget* modal = QApplication::activeModalWidget();
-        const bool next = modal != nullptr && (earlier.isNull() || modal != earlier.data());
-        if (!next && ++*tries < 500) return;
-        timer->stop();
-        timer->deleteLater();
-        if (next) act(modal);
-    });
-    timer->start(10);
+    testsupport::OnNextModal<QWidget>(nullptr, std::move(act), {{}, after});
 }
 
 // Records the next message box's text and presses one of its buttons.
@@ -479,3 +468,4 @@ void WindowTest::HelpPagesOrTheirAbsence() {
 
 QTEST_MAIN(sweepui::WindowTest)
 #include "window_test.moc"
+#include "testsupport/modal_dialogs.h"

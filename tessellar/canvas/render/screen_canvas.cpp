@@ -91,8 +91,13 @@ CScreenCanvas::CScreenCanvas(const CanvasPlacement& placement, CellMetrics cell,
     editor_->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid black; background: white; color: black; }"));
     editor_->hide();
     editor_->installEventFilter(this);
-    // Return hands the focus back, which commits the text.
-    connect(editor_, &QLineEdit::returnPressed, this, [this] { setFocus(Qt::OtherFocusReason); });
+    // Return commits the text and hands the focus back. The commit must not wait for the focus
+    // to arrive: a window that is not active yet gets it only later.
+    connect(editor_, &QLineEdit::returnPressed, this, [this] {
+        const QPointer<CScreenCanvas> self(this);  // the refresh may replace the canvas
+        if (pending_ != PendingEdit::None && editor_->isVisible()) CommitEditor();
+        if (self) setFocus(Qt::OtherFocusReason);
+    });
     // The editor grows with the text typed, as it was widened to the text it began with.
     connect(editor_, &QLineEdit::textEdited, this, [this](const QString& text) {
         const int wanted = std::max(editorWidth_, static_cast<int>(text.size() + 1) * CellSizeOf().width);

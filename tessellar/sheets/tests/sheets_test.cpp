@@ -48,22 +48,10 @@ std::string ReadFile(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// Answers the next modal dialog of the given type once it is shown.
+// Answers the next modal dialog of the given type once it is up and active.
 template <typename Dialog>
 void WhenShown(std::function<void(Dialog*)> answer) {
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
-        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            QPointer<Dialog> guard(dialog);
-            answer(dialog);
-            // A failed check leaves the answer early: the dialog must still close.
-            if (guard && guard->isVisible()) guard->reject();
-        }
-    });
-    timer->start();
+    testsupport::OnNextModal<Dialog>(nullptr, std::move(answer));
 }
 
 // The control of a type with the accessible name on the sheet's page of a tab caption.
@@ -420,3 +408,4 @@ private slots:
 
 QTEST_MAIN(SheetsTest)
 #include "sheets_test.moc"
+#include "testsupport/modal_dialogs.h"

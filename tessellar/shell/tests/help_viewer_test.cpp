@@ -25,22 +25,12 @@ public slots:
     void Open(const QUrl& url) { urls << url; }
 };
 
-// Reads the next message box once it runs and closes it; whatever modal
-// widget is still open five seconds later is closed so no test hangs.
+// Reads the next message box once it is up and active, and closes it.
 void OnNextMessageBox(QObject* owner, std::function<void(QMessageBox*)> action) {
-    auto* timer = new QTimer(owner);
-    auto clock = std::make_shared<QElapsedTimer>();
-    clock->start();
-    QObject::connect(timer, &QTimer::timeout, [timer, action, clock] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            action(box);
-            box->accept();
-        } else if (clock->elapsed() > 5000) {
-            timer->stop();
-        }
+    testsupport::OnNextModal<QMessageBox>(owner, [action](QMessageBox* box) {
+        action(box);
+        box->accept();
     });
-    timer->start(10);
 }
 
 void WritePage(const QString& path) {
@@ -108,3 +98,4 @@ private:
 
 QTEST_MAIN(shell::HelpViewerTest)
 #include "help_viewer_test.moc"
+#include "testsupport/modal_dialogs.h"

@@ -27,29 +27,10 @@ namespace shell {
 
 namespace {
 
-// Acts on the next modal dialog of the given kind once it runs. Whatever
-// modal dialog is still open five seconds later (the action failed half way,
-// or a dialog of another kind came) is rejected, so no test hangs. The watch
-// belongs to the given object and ends with it.
+// Acts on the next modal dialog of the given kind once it is up and active.
 template <typename Dialog, typename Action>
 void OnNextModal(QObject* owner, Action action) {
-    auto* timer = new QTimer(owner);
-    auto clock = std::make_shared<QElapsedTimer>();
-    auto acted = std::make_shared<bool>(false);
-    clock->start();
-    QObject::connect(timer, &QTimer::timeout, [action, clock, acted] {
-        if (!*acted) {
-            if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
-                *acted = true;
-                action(dialog);
-                return;
-            }
-        }
-        if (clock->elapsed() > 5000) {
-            if (auto* stuck = qobject_cast<QDialog*>(QApplication::activeModalWidget())) stuck->reject();
-        }
-    });
-    timer->start(10);
+    testsupport::OnNextModal<Dialog>(owner, std::function<void(Dialog*)>(std::move(action)));
 }
 
 template <typename Widget>
@@ -298,3 +279,4 @@ void NetworkMappingDialogTest::MapNetworkDriveCommandTexts() {
 
 QTEST_MAIN(shell::NetworkMappingDialogTest)
 #include "network_mapping_dialog_test.moc"
+#include "testsupport/modal_dialogs.h"

@@ -99,15 +99,10 @@ private slots:
         registry.WriteString(shell::RegistryRoot::CurrentUser, TestValuesKey("K"), "A", "v 1");
         platform::RecordingMessageSink sink;
         RecordingRuntime unused;
-        QTimer::singleShot(0, [] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
+        testsupport::OnNextModal<QDialog>(nullptr, [](QDialog* dialog) {
             QTest::keyClicks(dialog->findChild<QLineEdit*>("DataDirectory"), "dd");
             QTest::mouseClick(dialog->findChild<QPushButton*>("LaunchTrigger"), Qt::LeftButton);
             dialog->reject();
-        });
-        QTimer::singleShot(20000, [] {
-            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->reject();
         });
         RunTriggerValidation(nullptr, registry, "A \"lit\"", "my prog", "K", 4, sink, unused);
         QVERIFY(unused.requests.empty());
@@ -119,3 +114,4 @@ private slots:
 
 QTEST_MAIN(TriggerValidationTest)
 #include "trigger_validation_test.moc"
+#include "testsupport/modal_dialogs.h"

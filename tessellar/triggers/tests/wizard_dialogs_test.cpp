@@ -24,19 +24,8 @@
 
 namespace {
 
-// Runs `step` on the modal dialog once it is up; gives up after five seconds.
-void WhenModal(std::function<void(QWidget*)> step, int tries = 100) {
-    QTimer::singleShot(50, [step, tries] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal) {
-            step(modal);
-            // A failed check must not leave the dialog waiting.
-            if (auto* dialog = qobject_cast<QDialog*>(modal); dialog && dialog->isVisible()) dialog->reject();
-            return;
-        }
-        if (tries > 0) WhenModal(step, tries - 1);
-    });
-}
+// Runs `step` on the modal dialog once it is up and active.
+void WhenModal(std::function<void(QWidget*)> step) { testsupport::OnNextModal<QWidget>(nullptr, std::move(step)); }
 
 QPushButton* ButtonOf(QWidget* dialog, const char* name) { return dialog->findChild<QPushButton*>(name); }
 
@@ -98,9 +87,7 @@ private slots:
             QVERIFY(!ButtonOf(wizard, "moveUp")->isEnabled());
             QVERIFY(!ButtonOf(wizard, "moveDown")->isEnabled());
             QVERIFY(ButtonOf(wizard, "Remove")->isEnabled());
-            WhenModal([](QWidget* input) {
-                auto* literal = qobject_cast<QInputDialog*>(input);
-                QVERIFY(literal);
+            testsupport::OnNextModal<QInputDialog>(nullptr, [](QInputDialog* literal) {
                 QCOMPARE(literal->windowTitle(), QString("Add Literal Parameter"));
                 literal->setTextValue("\"two words\"");
                 literal->accept();
@@ -152,3 +139,4 @@ private slots:
 
 QTEST_MAIN(WizardDialogsTest)
 #include "wizard_dialogs_test.moc"
+#include "testsupport/modal_dialogs.h"

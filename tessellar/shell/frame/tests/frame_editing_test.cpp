@@ -60,10 +60,10 @@ void When(std::function<bool()> ready, std::function<void()> answer) {
     timer->start();
 }
 
+// Answers the next modal dialog of the given type once it is up and active.
 template <typename Dialog>
 void WhenShown(std::function<void(Dialog*)> answer) {
-    When([] { return qobject_cast<Dialog*>(QApplication::activeModalWidget()) != nullptr; },
-         [answer] { answer(qobject_cast<Dialog*>(QApplication::activeModalWidget())); });
+    testsupport::OnNextModal<Dialog>(nullptr, std::move(answer));
 }
 
 void Answer(QMessageBox::StandardButton button, QString* asked = nullptr) {
@@ -460,3 +460,4 @@ private slots:
 
 QTEST_MAIN(FrameEditingTest)
 #include "frame_editing_test.moc"
+#include "testsupport/modal_dialogs.h"

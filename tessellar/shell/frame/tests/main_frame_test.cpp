@@ -45,19 +45,10 @@ namespace {
 
 std::string Bytes(const QString& text) { return QFile::encodeName(text).toStdString(); }
 
-// Answers the next modal dialog of the given type once it is shown.
+// Answers the next modal dialog of the given type once it is up and active.
 template <typename Dialog>
 void WhenShown(std::function<void(Dialog*)> answer) {
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
-        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            answer(dialog);
-        }
-    });
-    timer->start();
+    testsupport::OnNextModal<Dialog>(nullptr, std::move(answer));
 }
 
 void ChooseFile(QFileDialog* dialog, const QString& path) {
@@ -474,3 +465,4 @@ private:
 
 QTEST_MAIN(MainFrameTest)
 #include "main_frame_test.moc"
+#include "testsupport/modal_dialogs.h"

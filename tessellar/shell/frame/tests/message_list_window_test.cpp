@@ -37,8 +37,9 @@ void EditOverride(QTableWidget* table, int row, const QString& text) {
     const QPoint centre = table->visualItemRect(table->item(row, 0)).center();
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, centre);
     QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, centre);
-    QPointer<QLineEdit> editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    QVERIFY(editor != nullptr);
+    // The in-place editor, found as the table's child: the focus follows window activation.
+    QPointer<QLineEdit> editor;
+    QTRY_VERIFY((editor = table->viewport()->findChild<QLineEdit*>()) != nullptr && editor->isVisible());
     editor->selectAll();
     QTest::keyClicks(editor, text);
     QTest::keyClick(editor, Qt::Key_Return);
