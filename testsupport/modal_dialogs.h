@@ -2,13 +2,16 @@
 // For window tests: acts on the next modal window once it runs and has become
 // the active window, so that what the action types reaches it however slowly
 // the machine activates windows. A window still open five seconds after the
-// action (a check failed half way) is rejected, and so is a modal dialog of
-// another kind that is up while none of the kind wanted came within ten
-// seconds, so no test hangs. The watch ends with its owner, or by itself.
+// action (a check failed half way) is rejected, with whatever the action
+// opened over it, and so is a modal dialog of another kind that is up while
+// none of the kind wanted came within ten seconds, so no test hangs. The
+// watch ends with its owner, or by itself.
 
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QPointer>
 #include <QString>
 #include <QTimer>
@@ -49,12 +52,10 @@ void OnNextModal(QObject* owner, std::function<void(Dialog*)> action, ModalMatch
             timer->deleteLater();
         };
         if (*actedAt >= 0) {
-            // After the action: only guard against a window left open.
+            // After the action: only guard against a window left open, closing
+            // whatever the action left on top of it first.
             if (acted->isNull() || !(*acted)->isVisible()) return stop();
-            if (clock->elapsed() - *actedAt > 5000) {
-                detail::RejectIfOpen(acted->data());
-                stop();
-            }
+            if (clock->elapsed() - *actedAt > 5000) detail::RejectIfOpen(QApplication::activeModalWidget());
             return;
         }
         QWidget* modal = QApplication::activeModalWidget();
@@ -72,7 +73,8 @@ void OnNextModal(QObject* owner, std::function<void(Dialog*)> action, ModalMatch
             }
             *acted = wanted;
             *actedAt = clock->elapsed();
-            action(wanted);
+            // Queued, so that a dialog the action opens does not stop this watch.
+            QTimer::singleShot(0, wanted, [action, wanted] { action(wanted); });
             return;
         }
         if (clock->elapsed() > 10000) {
@@ -86,6 +88,16 @@ void OnNextModal(QObject* owner, std::function<void(Dialog*)> action, ModalMatch
 // The next modal dialog of an object name.
 inline void OnNextModal(QObject* owner, const QString& name, std::function<void(QDialog*)> action) {
     OnNextModal<QDialog>(owner, std::move(action), ModalMatch{name});
+}
+
+// Chooses a file or folder in a file dialog as a user does: types its full
+// path into the name field and presses the accept button. (selectFile leaves
+// the field alone while it has the focus, as it has once the dialog is active.)
+inline void ChooseFile(QFileDialog* dialog, const QString& path) {
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (name != nullptr) name->setText(path);
+    else dialog->selectFile(path);
+    static_cast<QDialog*>(dialog)->accept();  // the file dialog's own accept(), which is protected
 }
 
 }  // namespace testsupport

@@ -26,6 +26,7 @@
 #include "promptsweep_ui/qt/main_window.h"
 #include "tessellar/shell/qt/registry.h"
 #include "tools/opimage/image.h"
+#include "testsupport/modal_dialogs.h"
 
 namespace sweepui {
 
@@ -468,4 +469,3 @@ void WindowTest::HelpPagesOrTheirAbsence() {
 
 QTEST_MAIN(sweepui::WindowTest)
 #include "window_test.moc"
-#include "testsupport/modal_dialogs.h"

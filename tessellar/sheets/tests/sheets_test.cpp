@@ -38,6 +38,7 @@
 #include "tessellar/sheets/qt/suppress_page_dlg.h"
 #include "tessellar/sheets/qt/text_page_dlg.h"
 #include "testsupport/demo_document.h"
+#include "testsupport/modal_dialogs.h"
 
 using sheets::CMyPropertySheet;
 
@@ -408,4 +409,3 @@ private slots:
 
 QTEST_MAIN(SheetsTest)
 #include "sheets_test.moc"
-#include "testsupport/modal_dialogs.h"

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "tessellar/shell/qt/help_viewer.h"
+#include "testsupport/modal_dialogs.h"
 
 namespace shell {
 
@@ -98,4 +99,3 @@ private:
 
 QTEST_MAIN(shell::HelpViewerTest)
 #include "help_viewer_test.moc"
-#include "testsupport/modal_dialogs.h"

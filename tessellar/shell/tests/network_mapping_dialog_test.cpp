@@ -22,6 +22,7 @@
 #include "tessellar/shell/qt/registry.h"
 #include "tessellar/shell/settings/memory_registry.h"
 #include "tessellar/shell/settings/registry_keys.h"
+#include "testsupport/modal_dialogs.h"
 
 namespace shell {
 
@@ -210,9 +211,7 @@ void NetworkMappingDialogTest::BrowsePutsTheFolderIntoTheEdit() {
     NetworkDriveMappingDialog edit(QStringLiteral("P:\\progs"));
     const QString target = folder_->path();
     OnNextModal<QFileDialog>(this, [&](QFileDialog* browser) {
-        browser->setDirectory(target);
-        browser->selectFile(target);
-        static_cast<QDialog*>(browser)->accept();  // accept() of the file dialog itself is protected
+        testsupport::ChooseFile(browser, target);
     });
     QTest::mouseClick(Child<QPushButton>(&edit, "browse"), Qt::LeftButton);
     QCOMPARE(edit.Text(), QDir::toNativeSeparators(target));
@@ -279,4 +278,3 @@ void NetworkMappingDialogTest::MapNetworkDriveCommandTexts() {
 
 QTEST_MAIN(shell::NetworkMappingDialogTest)
 #include "network_mapping_dialog_test.moc"
-#include "testsupport/modal_dialogs.h"

@@ -11,6 +11,7 @@
 
 #include "tessellar/shell/settings/memory_registry.h"
 #include "tessellar/triggers/qt/trigger_validation_dialog.h"
+#include "testsupport/modal_dialogs.h"
 
 using namespace triggers;
 
@@ -114,4 +115,3 @@ private slots:
 
 QTEST_MAIN(TriggerValidationTest)
 #include "trigger_validation_test.moc"
-#include "testsupport/modal_dialogs.h"

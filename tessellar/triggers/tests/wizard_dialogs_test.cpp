@@ -21,6 +21,7 @@
 #include "tessellar/shell/settings/memory_registry.h"
 #include "tessellar/triggers/qt/field_placement_dialog.h"
 #include "tessellar/triggers/qt/trigger_wizard.h"
+#include "testsupport/modal_dialogs.h"
 
 namespace {
 
@@ -139,4 +140,3 @@ private slots:
 
 QTEST_MAIN(WizardDialogsTest)
 #include "wizard_dialogs_test.moc"
-#include "testsupport/modal_dialogs.h"

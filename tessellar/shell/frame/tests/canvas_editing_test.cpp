@@ -124,8 +124,9 @@ private:
     }
     // Types into the in-place editor and gives the canvas the focus back.
     void TypeInPlace(const QString& text) {
-        // A closed context menu hands the activation back only later.
-        QTRY_VERIFY(window_->isActiveWindow());
+        // A closed context menu does not always hand the activation back.
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
         QPointer<QLineEdit> editor = Canvas()->RenameEditor();
         QTRY_VERIFY(editor->isVisible());
         editor->selectAll();

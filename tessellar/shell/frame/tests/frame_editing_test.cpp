@@ -37,6 +37,7 @@
 #include "tessellar/shell/settings/registry_keys.h"
 #include "testsupport/file_text.h"
 #include "testsupport/window_scratch.h"
+#include "testsupport/modal_dialogs.h"
 
 using frame::ActionId;
 using program::BrowserPage;
@@ -256,8 +257,7 @@ private slots:
             QCOMPARE(dialog->nameFilters(), (QStringList{"Tessellar File(*.scf)", "All Files(*.*)"}));
             QCOMPARE(dialog->directory().absolutePath(), QFileInfo(demoScf_).absolutePath());
             QCOMPARE(dialog->selectedFiles().value(0), demoScf_);
-            dialog->selectFile(other);
-            static_cast<QDialog*>(dialog)->accept();
+            testsupport::ChooseFile(dialog, other);
         });
         window->Action(ActionId::SaveAs)->trigger();
         const QString saved = Scratch(QStringLiteral("other.scf"));  // a program's name becomes its override file's
@@ -273,8 +273,7 @@ private slots:
         const QString other = Scratch(QStringLiteral("other.scf"));
         QVERIFY(QFile::copy(demoScf_, other));
         WhenShown<QFileDialog>([other](QFileDialog* dialog) {
-            dialog->selectFile(other);
-            static_cast<QDialog*>(dialog)->accept();
+            testsupport::ChooseFile(dialog, other);
         });
         window->Action(ActionId::OpenOverrideFile)->trigger();
         QVERIFY(ReadFile(Bytes(demoScf_)).find("title = \"Client\"") != std::string::npos);
@@ -317,8 +316,7 @@ private slots:
         if (!withOverrideFile && answer == QMessageBox::Save) {
             WhenShown<QFileDialog>([target](QFileDialog* dialog) {
                 if (target.isEmpty()) return dialog->reject();
-                dialog->selectFile(target);
-                static_cast<QDialog*>(dialog)->accept();
+                testsupport::ChooseFile(dialog, target);
             });
         }
         const bool done =
@@ -460,4 +458,3 @@ private slots:
 
 QTEST_MAIN(FrameEditingTest)
 #include "frame_editing_test.moc"
-#include "testsupport/modal_dialogs.h"

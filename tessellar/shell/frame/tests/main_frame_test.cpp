@@ -37,6 +37,7 @@
 #include "tools/opimage/description.h"
 #include "tools/opimage/image.h"
 #include "testsupport/window_scratch.h"
+#include "testsupport/modal_dialogs.h"
 
 using frame::ActionId;
 using program::BrowserPage;
@@ -51,10 +52,7 @@ void WhenShown(std::function<void(Dialog*)> answer) {
     testsupport::OnNextModal<Dialog>(nullptr, std::move(answer));
 }
 
-void ChooseFile(QFileDialog* dialog, const QString& path) {
-    dialog->selectFile(path);
-    static_cast<QDialog*>(dialog)->accept();
-}
+using testsupport::ChooseFile;
 
 }  // namespace
 
@@ -465,4 +463,3 @@ private:
 
 QTEST_MAIN(MainFrameTest)
 #include "main_frame_test.moc"
-#include "testsupport/modal_dialogs.h"
