@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <memory>
 
+#include "platform/file_replace.h"
+
 #ifndef _WIN32
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -39,15 +41,7 @@ bool FileOperations::CreateEmpty(const std::string& path) {
 }
 
 bool FileOperations::WriteDurably(const std::string& path, std::string_view content) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) return false;
-    bool ok = std::fwrite(content.data(), 1, content.size(), file) == content.size();
-    ok = std::fflush(file) == 0 && ok;
-#ifndef _WIN32
-    ok = ::fsync(::fileno(file)) == 0 && ok;
-#endif
-    ok = std::fclose(file) == 0 && ok;
-    return ok;
+    return platform::ReplaceFile(path, content);
 }
 
 bool FileOperations::Remove(const std::string& path) { return std::remove(path.c_str()) == 0; }

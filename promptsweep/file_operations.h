@@ -18,7 +18,8 @@ public:
     virtual std::optional<std::string> ReadWhole(const std::string& path);
     // Creates or empties a file; false when that fails.
     virtual bool CreateEmpty(const std::string& path);
-    // Writes a whole file, flushed to the disk, in place of its content.
+    // Writes a whole file, synced to the disk; an earlier file there is
+    // replaced in one step, never truncated.
     virtual bool WriteDurably(const std::string& path, std::string_view content);
     virtual bool Remove(const std::string& path);
     // Renames only when nothing exists at `to`, so an existing file there

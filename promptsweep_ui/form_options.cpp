@@ -1,5 +1,6 @@
 #include "promptsweep_ui/form_options.h"
 
+#include "platform/file_replace.h"
 #include "promptsweep_ui/text_file.h"
 
 namespace sweepui {
@@ -31,7 +32,7 @@ bool WriteSettingsFile(const std::string& path, const FormOptions& options) {
                              std::to_string(static_cast<int>(options.location)) + "\n" +
                              flag(options.excludeSubDirectories) + flag(options.overridePrevious) +
                              flag(options.reportOnly);
-    return ReplaceFile(path, text);
+    return platform::ReplaceFile(path, text);
 }
 
 }  // namespace sweepui

@@ -8,7 +8,7 @@
 #include "promptsweep_ui/qt/main_window.h"
 #include "promptsweep_ui/qt/window_text.h"
 #include "promptsweep_ui/start_up.h"
-#include "tessellar/shell/qt/registry.h"
+#include "tessellar/settings/qt/registry.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
     for (const QString& argument : QCoreApplication::arguments().mid(1)) {
         arguments.push_back(sweepui::ToPathBytes(argument));
     }
-    shell::Registry registry;
+    settings::Registry registry;
     sweepui::MainWindow window(sweepui::FrontEndSetup::ForProgram(registry, sweepui::HasDebugWord(arguments)));
     window.show();
     return application.exec();

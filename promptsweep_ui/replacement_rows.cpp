@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/file_replace.h"
 #include "promptsweep_ui/form_options.h"
 #include "promptsweep_ui/text_file.h"
 
@@ -26,7 +27,7 @@ std::vector<ReplacementRow> ReadListFile(const std::string& path) {
 bool WriteListFile(const std::string& path, const std::vector<ReplacementRow>& rows) {
     std::string text;
     for (const ReplacementRow& row : rows) text += "\"" + row.find + "\",\"" + row.replace + "\"\n";
-    return ReplaceFile(path, text);
+    return platform::ReplaceFile(path, text);
 }
 
 ReplacementCheck CheckReplacement(const std::string& find, const std::string& replace) {

@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "promptsweep/file_operations.h"
 
 namespace sweepui {
 
@@ -16,14 +15,6 @@ std::vector<std::string> ReadLines(const std::string& path) {
         lines.push_back(line);
     }
     return lines;
-}
-
-bool ReplaceFile(const std::string& path, const std::string& text) {
-    promptsweep::FileOperations files;
-    const std::string temporary = path + ".new";
-    if (files.WriteDurably(temporary, text) && files.ReplaceAtomically(temporary, path)) return true;
-    files.Remove(temporary);
-    return false;
 }
 
 std::string ShortPath(const std::string& path) {

@@ -10,11 +10,6 @@ namespace sweepui {
 // cannot be read.
 std::vector<std::string> ReadLines(const std::string& path);
 
-// Writes the text beside the file, flushes it to the disk and renames it over
-// the file (keeping its permissions), so a failure at any point leaves the
-// old file as it was.
-bool ReplaceFile(const std::string& path, const std::string& text);
-
 // The path itself when the file or directory exists, else empty (the short
 // form of a path on a system without short names).
 std::string ShortPath(const std::string& path);

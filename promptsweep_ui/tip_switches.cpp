@@ -11,15 +11,15 @@ const char* ValueName(Tip tip) { return tip == Tip::StartTip ? texts::kStartTipV
 
 }  // namespace
 
-TipSwitches::TipSwitches(shell::RegistryAccess& registry) : registry_(registry) {
-    const auto root = shell::RegistryRoot::CurrentUser;
+TipSwitches::TipSwitches(settings::RegistryAccess& registry) : registry_(registry) {
+    const auto root = settings::RegistryRoot::CurrentUser;
     startTip_ = TipIsOn(registry_.ReadString(root, texts::kTipsKey, ValueName(Tip::StartTip)));
     longerTip_ = TipIsOn(registry_.ReadString(root, texts::kTipsKey, ValueName(Tip::LongerTip)));
 }
 
 void TipSwitches::SwitchOff(Tip tip) {
     (tip == Tip::StartTip ? startTip_ : longerTip_) = false;
-    registry_.WriteString(shell::RegistryRoot::CurrentUser, texts::kTipsKey, ValueName(tip), texts::kTipOff);
+    registry_.WriteString(settings::RegistryRoot::CurrentUser, texts::kTipsKey, ValueName(tip), texts::kTipOff);
 }
 
 }  // namespace sweepui

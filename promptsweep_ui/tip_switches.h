@@ -3,7 +3,7 @@
 // "Tip1" (the new text is longer) and "Tip2" (before you begin) under the
 // current user's "SOFTWARE\ORVALE\PROMPTSWEEP\Settings".
 
-#include "tessellar/shell/settings/registry_access.h"
+#include "tessellar/settings/registry_access.h"
 
 namespace sweepui {
 
@@ -12,14 +12,14 @@ enum class Tip { StartTip, LongerTip };
 class TipSwitches {
 public:
     // Both tips are on unless the registry says "0"; read errors keep them on.
-    explicit TipSwitches(shell::RegistryAccess& registry);
+    explicit TipSwitches(settings::RegistryAccess& registry);
 
     bool IsOn(Tip tip) const { return tip == Tip::StartTip ? startTip_ : longerTip_; }
     // "Dont Show me this Tip again": off for this session and from now on.
     void SwitchOff(Tip tip);
 
 private:
-    shell::RegistryAccess& registry_;
+    settings::RegistryAccess& registry_;
     bool startTip_ = true;
     bool longerTip_ = true;
 };

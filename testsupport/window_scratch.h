@@ -17,31 +17,31 @@
 #include <vector>
 
 #include "platform/message_sink.h"
-#include "tessellar/shell/frame/main_frame.h"
-#include "tessellar/shell/frame/start_up.h"
-#include "tessellar/shell/qt/registry.h"
+#include "tessellar/shell/main_frame.h"
+#include "tessellar/shell/start_up.h"
+#include "tessellar/settings/qt/registry.h"
 
 namespace testsupport {
 
 class WindowScratch {
 public:
-    WindowScratch() : registry_(shell::RegistryLocations::InDirectory(directory_.path())) {
+    WindowScratch() : registry_(settings::RegistryLocations::InDirectory(directory_.path())) {
         QDir().mkpath(Path(QStringLiteral("temp")));
     }
 
     QString Root() const { return directory_.path(); }
     QString Path(const QString& name) const { return directory_.filePath(name); }
-    shell::Registry& Registry() { return registry_; }
+    settings::Registry& Registry() { return registry_; }
 
     // words: the command line after the program name, as the user types it.
-    std::unique_ptr<frame::CMainFrame> Start(const QStringList& words, platform::MessageSink& sink) {
+    std::unique_ptr<shell::CMainFrame> Start(const QStringList& words, platform::MessageSink& sink) {
         std::vector<std::string> arguments;
         for (const QString& word : words) arguments.push_back(QFile::encodeName(word).toStdString());
-        frame::StartUpOptions options;
+        shell::StartUpOptions options;
         options.executablePath = Path(QStringLiteral("tessellar"));
         options.temporaryRoot = Path(QStringLiteral("temp"));
         options.messages = &sink;
-        std::unique_ptr<frame::CMainFrame> window = frame::StartUp(arguments, registry_, options);
+        std::unique_ptr<shell::CMainFrame> window = shell::StartUp(arguments, registry_, options);
         // Tests type and click at once: the window must be the active one first.
         if (window != nullptr && window->isVisible()) {
             window->activateWindow();
@@ -52,7 +52,7 @@ public:
 
 private:
     QTemporaryDir directory_;
-    shell::Registry registry_;
+    settings::Registry registry_;
 };
 
 }  // namespace testsupport

@@ -11,7 +11,7 @@
 
 namespace sweepui {
 
-FrontEndSetup FrontEndSetup::ForProgram(shell::RegistryAccess& registry, bool debug) {
+FrontEndSetup FrontEndSetup::ForProgram(settings::RegistryAccess& registry, bool debug) {
     FrontEndSetup setup;
     setup.programDirectory = QCoreApplication::applicationDirPath();
     const QString dataDirectory = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);

@@ -7,7 +7,7 @@
 
 #include <chrono>
 
-#include "tessellar/shell/settings/registry_access.h"
+#include "tessellar/settings/registry_access.h"
 
 namespace sweepui {
 
@@ -15,13 +15,13 @@ struct FrontEndSetup {
     QString programDirectory;  // the tool and the help pages are looked for here
     QString listFile;          // "replacelist.txt"
     QString settingsFile;      // "promptsweep.ini" in the current directory
-    shell::RegistryAccess* registry = nullptr;
+    settings::RegistryAccess* registry = nullptr;
     bool debug = false;
     std::chrono::milliseconds round{1000};
 
     // For the running program: the list file beside it when its directory
     // can be written, else in the user's data directory.
-    static FrontEndSetup ForProgram(shell::RegistryAccess& registry, bool debug);
+    static FrontEndSetup ForProgram(settings::RegistryAccess& registry, bool debug);
 };
 
 // The tool beside the front end, else on the search path; when neither has

@@ -10,15 +10,15 @@
 
 #include "promptsweep_ui/qt/window_text.h"
 #include "promptsweep_ui/ui_texts.h"
-#include "tessellar/shell/help/help_pages.h"
+#include "tessellar/help/help_pages.h"
 
 namespace sweepui {
 
 namespace {
 
 // The "EDIT" program as a path, or empty when it does not exist.
-QString EditorProgram(const shell::RegistryAccess& registry) {
-    const auto value = registry.ReadString(shell::RegistryRoot::LocalMachine, texts::kEnvironmentKey,
+QString EditorProgram(const settings::RegistryAccess& registry) {
+    const auto value = registry.ReadString(settings::RegistryRoot::LocalMachine, texts::kEnvironmentKey,
                                            texts::kEditorValue);
     if (!value) return {};
     const QString program = FromPathBytes(*value).trimmed();
@@ -38,7 +38,7 @@ QString OpenDocument(const QString& path) {
 
 }  // namespace
 
-void OpenRunLog(QWidget* parent, const QString& logPath, const shell::RegistryAccess& registry) {
+void OpenRunLog(QWidget* parent, const QString& logPath, const settings::RegistryAccess& registry) {
     if (logPath.isEmpty()) {
         ShowMessage(parent, Latin(texts::kNoLogPath));
         return;
@@ -59,10 +59,10 @@ void OpenRunLog(QWidget* parent, const QString& logPath, const shell::RegistryAc
 
 QString FindHelpIndex(const QString& programDirectory) {
     const std::filesystem::path directory = ToPathBytes(programDirectory);
-    const auto help = shell::help::FindHelpDirectory({(directory / "help").lexically_normal(),
+    const auto help = help::FindHelpDirectory({(directory / "help").lexically_normal(),
                                                       (directory / "../share/promptsweep_ui/help").lexically_normal()});
     if (!help) return {};
-    return FromPathBytes((*help / shell::help::kContentsPage).string());
+    return FromPathBytes((*help / help::kContentsPage).string());
 }
 
 void OpenHelp(QWidget* parent, const QString& programDirectory) {

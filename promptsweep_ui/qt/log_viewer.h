@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "tessellar/shell/settings/registry_access.h"
+#include "tessellar/settings/registry_access.h"
 
 class QWidget;
 
@@ -12,7 +12,7 @@ namespace sweepui {
 // The viewer is the program named by the local machine's "EDIT" value
 // under "Software\ORVALE\Environment" when that program exists, else the
 // desktop's handler for text files. Failures are message boxes.
-void OpenRunLog(QWidget* parent, const QString& logPath, const shell::RegistryAccess& registry);
+void OpenRunLog(QWidget* parent, const QString& logPath, const settings::RegistryAccess& registry);
 
 // The help pages shipped with the program: beside it in "help", or where
 // an installed program keeps them (../share/promptsweep_ui/help).

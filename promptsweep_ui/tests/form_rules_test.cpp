@@ -13,7 +13,7 @@
 #include "promptsweep_ui/run_plan.h"
 #include "promptsweep_ui/start_up.h"
 #include "promptsweep_ui/tip_switches.h"
-#include "tessellar/shell/settings/memory_registry.h"
+#include "tessellar/settings/memory_registry.h"
 #include "testsupport/scratch_directory.h"
 
 namespace sweepui {
@@ -214,16 +214,6 @@ TEST(ListFile, PairsAreWrittenInTheToolsFormatAndReadBackTrimmed) {
     EXPECT_EQ(ReadText(path), "");
 }
 
-TEST(ListFile, AFailedSaveKeepsTheOldFile) {
-    testsupport::ScratchDirectory scratch;
-    const fs::path path = scratch.Path() / "replacelist.txt";
-    WriteText(path, "\"a\",\"b\"\n");
-    fs::create_directory(path.string() + ".new");  // the temporary cannot be written
-    fs::create_directory(path.string() + ".new/x");
-    EXPECT_FALSE(WriteListFile(path.string(), {}));
-    EXPECT_EQ(ReadText(path), "\"a\",\"b\"\n");
-}
-
 TEST(Replacement, SameAfterTrimmingIsRefusedLongerIsWarned) {
     EXPECT_EQ(CheckReplacement("Customer", " Customer "), ReplacementCheck::Same);
     EXPECT_EQ(CheckReplacement("Cust", "Customer"), ReplacementCheck::Longer);
@@ -255,14 +245,14 @@ TEST(StartUp, DebugWordsTipsAndTheListFilesDirectory) {
     EXPECT_EQ(ListFileDirectory(scratch.Path().string(), "/data"), scratch.Path().string());
     EXPECT_EQ(ListFileDirectory((scratch.Path() / "none").string(), "/data"), "/data");
 
-    shell::MemoryRegistry registry;
-    registry.WriteString(shell::RegistryRoot::CurrentUser, "SOFTWARE\\ORVALE\\PROMPTSWEEP\\Settings", "Tip2", "0");
+    settings::MemoryRegistry registry;
+    registry.WriteString(settings::RegistryRoot::CurrentUser, "SOFTWARE\\ORVALE\\PROMPTSWEEP\\Settings", "Tip2", "0");
     TipSwitches tips(registry);
     EXPECT_FALSE(tips.IsOn(Tip::StartTip));
     EXPECT_TRUE(tips.IsOn(Tip::LongerTip));
     tips.SwitchOff(Tip::LongerTip);
     EXPECT_FALSE(tips.IsOn(Tip::LongerTip));
-    EXPECT_EQ(registry.ReadString(shell::RegistryRoot::CurrentUser, "SOFTWARE\\ORVALE\\PROMPTSWEEP\\Settings", "Tip1"),
+    EXPECT_EQ(registry.ReadString(settings::RegistryRoot::CurrentUser, "SOFTWARE\\ORVALE\\PROMPTSWEEP\\Settings", "Tip1"),
               "0");
 }
 

@@ -24,7 +24,7 @@
 
 #include "promptsweep_ui/qt/edit_request_dialog.h"
 #include "promptsweep_ui/qt/main_window.h"
-#include "tessellar/shell/qt/registry.h"
+#include "tessellar/settings/qt/registry.h"
 #include "tools/opimage/image.h"
 #include "testsupport/modal_dialogs.h"
 
@@ -32,7 +32,7 @@ namespace sweepui {
 
 namespace {
 
-constexpr auto kUser = shell::RegistryRoot::CurrentUser;
+constexpr auto kUser = settings::RegistryRoot::CurrentUser;
 constexpr const char* kTipsKey = "SOFTWARE\\ORVALE\\PROMPTSWEEP\\Settings";
 
 // A program whose screen title holds "Customer".
@@ -120,7 +120,7 @@ private:
     QString Results() { return Control<QPlainTextEdit>("txtShowConResults")->toPlainText(); }
 
     std::unique_ptr<QTemporaryDir> root_;
-    std::unique_ptr<shell::Registry> registry_;
+    std::unique_ptr<settings::Registry> registry_;
     FrontEndSetup setup_;
     std::unique_ptr<MainWindow> window_;
     QList<QUrl> openedUrls_;
@@ -137,12 +137,12 @@ void WindowTest::init() {
     QVERIFY(QDir(root_->path()).mkpath(QStringLiteral("progs")));
     QVERIFY(QFile::link(QStringLiteral(PROMPTSWEEP_BINARY), Path("bin/promptsweep")));
     QVERIFY(opimage::WriteFile(CustomerProgram(), Path("progs/cust.op6").toStdString()));
-    registry_ = std::make_unique<shell::Registry>(shell::RegistryLocations::InDirectory(Path("registry")));
+    registry_ = std::make_unique<settings::Registry>(settings::RegistryLocations::InDirectory(Path("registry")));
     registry_->WriteString(kUser, kTipsKey, "Tip1", "0");
     registry_->WriteString(kUser, kTipsKey, "Tip2", "0");
     // The log viewer: a script that notes every file it is asked to show.
     WriteFile(Path("viewer"), ("#!/bin/sh\necho \"$1\" >> '" + Path("viewed.txt") + "'\n").toUtf8(), true);
-    registry_->WriteString(shell::RegistryRoot::LocalMachine, "Software\\ORVALE\\Environment", "EDIT",
+    registry_->WriteString(settings::RegistryRoot::LocalMachine, "Software\\ORVALE\\Environment", "EDIT",
                            Path("viewer").toStdString());
     setup_ = FrontEndSetup{};
     setup_.programDirectory = Path("bin");

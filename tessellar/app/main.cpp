@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "tessellar/app/render_command.h"
-#include "tessellar/shell/frame/start_up.h"
-#include "tessellar/shell/qt/registry.h"
-#include "tessellar/shell/settings/settings_loader.h"
+#include "tessellar/shell/start_up.h"
+#include "tessellar/settings/qt/registry.h"
+#include "tessellar/settings/settings_loader.h"
 
 #ifndef TESSELLAR_VERSION
 #define TESSELLAR_VERSION "0"
@@ -40,10 +40,10 @@ int Render(int argc, char** argv) {
     // Pictures need no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    const shell::Registry registry;
+    const settings::Registry registry;
     app::RenderSettings settings;
-    settings.font = shell::LoadScreenFont(registry);
-    settings.scheme = shell::LoadColourScheme(registry);
+    settings.font = settings::LoadScreenFont(registry);
+    settings.scheme = settings::LoadColourScheme(registry);
     return app::RunRender(*request, settings, std::cout, std::cerr);
 }
 
@@ -60,10 +60,10 @@ int RunWindow(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("preferences-desktop-theme")));
     std::vector<std::string> words;
     for (int i = 1; i < argc; ++i) words.emplace_back(argv[i]);
-    shell::Registry registry;
-    frame::StartUpOptions options;
+    settings::Registry registry;
+    shell::StartUpOptions options;
     options.executablePath = QCoreApplication::applicationFilePath();
-    const std::unique_ptr<frame::CMainFrame> window = frame::StartUp(words, registry, options);
+    const std::unique_ptr<shell::CMainFrame> window = shell::StartUp(words, registry, options);
     return QApplication::exec();
 }
 

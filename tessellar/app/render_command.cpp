@@ -125,12 +125,12 @@ int RunRender(const RenderRequest& request, const RenderSettings& settings, std:
         return 1;
     }
 
-    const std::optional<model::FontDescription> customFont = canvas::CustomScreenFont(settings.font);
+    const std::optional<model::FontDescription> customFont = settings.font;
     const canvas::CellMetrics cell = canvas::MeasureCellMetrics(model::ItemFont(customFont));
     canvas::PictureOptions options;
     options.highlight = request.highlight;
     options.scrollBarWidth = canvas::SystemScrollBarWidth();
-    const shell::ColourPair& button = settings.scheme[shell::SchemeEntry::Button];
+    const model::ColourPair& button = settings.scheme[settings::SchemeEntry::Button];
     options.buttonColours = model::ColourPair{button.foreground, button.background};
 
     document::EntryInputs inputs;

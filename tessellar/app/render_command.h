@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "tessellar/shell/settings/colour_scheme.h"
-#include "tessellar/shell/settings/screen_font.h"
+#include "tessellar/settings/colour_scheme.h"
+#include "tessellar/model/font_description.h"
 
 namespace app {
 
@@ -28,8 +28,8 @@ std::optional<RenderRequest> ParseRenderArguments(const std::vector<std::string>
 // The settings a picture is drawn with: the screen font and colour scheme
 // the customiser would use.
 struct RenderSettings {
-    shell::ScreenFont font;
-    shell::ColourScheme scheme;
+    std::optional<model::FontDescription> font;  // the user's screen font, when set
+    settings::ColourScheme scheme;
 };
 
 // Exit status: 0 when every picture was written, 1 when the program, the

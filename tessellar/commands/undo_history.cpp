@@ -7,9 +7,10 @@
 #include <system_error>
 
 #include "tessellar/commands/command_texts.h"
+#include "platform/file_replace.h"
 #include "platform/text_capacity.h"
 #include "tessellar/model/text_capacity.h"
-#include "tessellar/overrides/unique_file.h"
+#include "platform/unique_file.h"
 
 namespace commands {
 
@@ -18,11 +19,6 @@ namespace {
 constexpr const char* kUndoPrefix = "udo";
 constexpr const char* kRedoPrefix = "rdo";
 constexpr const char* kSnapshotExtension = ".tmp";
-
-void RemoveFile(const std::string& path) {
-    std::error_code ignored;
-    std::filesystem::remove(path, ignored);
-}
 
 // Copies a file's bytes into an open file; a missing source leaves it empty.
 void CopyInto(const std::string& from, std::FILE* to) {
@@ -35,17 +31,11 @@ void CopyInto(const std::string& from, std::FILE* to) {
 }
 
 // Puts a snapshot back as the work file; an unreadable snapshot leaves the
-// work file as it is.
+// work file as it is, and so does any failure to put it there.
 void Restore(const std::string& snapshot, const std::string& workFile) {
     std::error_code error;
     if (!std::filesystem::exists(snapshot, error)) return;
-    std::filesystem::rename(snapshot, workFile, error);
-    if (!error) return;
-    std::ifstream in(snapshot, std::ios::binary);
-    if (!in) return;
-    std::ofstream out(workFile, std::ios::binary | std::ios::trunc);
-    out << in.rdbuf();
-    RemoveFile(snapshot);
+    platform::MoveFileOver(snapshot, workFile);
 }
 
 std::vector<std::string> NewestFirst(const std::vector<UndoRecord>& chain) {
@@ -55,7 +45,7 @@ std::vector<std::string> NewestFirst(const std::vector<UndoRecord>& chain) {
 }
 
 void DeleteSnapshots(std::vector<UndoRecord>& chain) {
-    for (const UndoRecord& record : chain) RemoveFile(record.snapshotPath);
+    for (const UndoRecord& record : chain) platform::RemoveFile(record.snapshotPath);
     chain.clear();
 }
 
@@ -73,7 +63,7 @@ UndoHistory::~UndoHistory() { Clear(); }
 bool UndoHistory::Push(std::vector<UndoRecord>& chain, const char* prefix, const std::string& workFile,
                        const std::string& label, platform::MessageSink& sink) {
     std::string path;
-    std::FILE* snapshot = overrides::CreateUniqueFile(directory_, prefix, kSnapshotExtension, path);
+    std::FILE* snapshot = platform::CreateUniqueFile(directory_, prefix, kSnapshotExtension, path);
     if (snapshot == nullptr) {
         sink.ShowMessage(texts::kProblemCreatingTmpfile);
         return false;
@@ -81,7 +71,7 @@ bool UndoHistory::Push(std::vector<UndoRecord>& chain, const char* prefix, const
     CopyInto(workFile, snapshot);
     const bool written = std::fclose(snapshot) == 0;
     if (!written) {
-        RemoveFile(path);
+        platform::RemoveFile(path);
         sink.ShowMessage(texts::kProblemCreatingTmpfile);
         return false;
     }
@@ -105,7 +95,7 @@ bool UndoHistory::UndoStep(const std::string& workFile, platform::MessageSink& s
     UndoRecord step = std::move(undo_.back());
     undo_.pop_back();
     if (!Push(redo_, kRedoPrefix, workFile, step.label, sink)) {
-        RemoveFile(step.snapshotPath);
+        platform::RemoveFile(step.snapshotPath);
         return false;
     }
     Restore(step.snapshotPath, workFile);
@@ -117,7 +107,7 @@ bool UndoHistory::RedoStep(const std::string& workFile, platform::MessageSink& s
     UndoRecord step = std::move(redo_.back());
     redo_.pop_back();
     if (!RecordUndoPoint(workFile, step.label, true, sink)) {
-        RemoveFile(step.snapshotPath);
+        platform::RemoveFile(step.snapshotPath);
         return false;
     }
     Restore(step.snapshotPath, workFile);

@@ -3,7 +3,7 @@
 #include "tessellar/overrides/override_format.h"
 #include "tessellar/overrides/override_texts.h"
 #include "tessellar/overrides/value_readers.h"
-#include "tessellar/shell/settings/colour.h"
+#include "tessellar/model/colour_names.h"
 
 namespace commands {
 
@@ -22,8 +22,8 @@ std::string DefaultLine(int defaultKind, std::string_view text) {
 }
 
 std::string ColourText(model::Colour colour) {
-    const int index = shell::ColourValueToIndex(colour & model::colour::kMask);
-    if (index >= 0) return std::string(shell::kColourNames[static_cast<std::size_t>(index)].name);
+    const int index = model::ColourValueToIndex(colour & model::colour::kMask);
+    if (index >= 0) return std::string(model::kColourNames[static_cast<std::size_t>(index)].name);
     return std::to_string(colour & model::colour::kMask);
 }
 

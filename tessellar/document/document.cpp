@@ -10,6 +10,7 @@
 #include "tessellar/overrides/line_reader.h"
 #include "tessellar/overrides/override_texts.h"
 #include "tessellar/program/image/program_loader.h"
+#include "platform/file_replace.h"
 #include "platform/message_format.h"
 
 namespace document {
@@ -27,11 +28,6 @@ bool CopyFile(const std::string& from, const std::string& to) {
     out << in.rdbuf();
     out.flush();
     return static_cast<bool>(out);
-}
-
-void RemoveFile(const std::string& path) {
-    std::error_code ignored;
-    std::filesystem::remove(path, ignored);
 }
 
 }  // namespace
@@ -221,7 +217,7 @@ EditResult Document::EditScreenFile(model::CScreenModel& model,
     }
     const std::string copy = overrides::SiblingPath(workFile, overrides::texts::kEditCopyExtension);
     if (!CopyFile(workFile, copy)) {
-        RemoveFile(copy);
+        platform::RemoveFile(copy);
         return EditResult::Failed;
     }
     const auto before = std::filesystem::last_write_time(copy, error);
@@ -232,17 +228,16 @@ EditResult Document::EditScreenFile(model::CScreenModel& model,
     const auto after = std::filesystem::last_write_time(copy, error);
     // An editor that saves within the clock's resolution still changed the text.
     if (error || (after == before && overrides::ReadOverrideText(copy) == text)) {
-        RemoveFile(copy);
+        platform::RemoveFile(copy);
         return EditResult::Unchanged;
     }
     if (!History(model).RecordUndoPoint(workFile, commands::texts::kEditScreenFile, false, sink)) {
-        RemoveFile(copy);
+        platform::RemoveFile(copy);
         return EditResult::Failed;
     }
-    std::filesystem::rename(copy, workFile, error);
-    if (error) {
-        CopyFile(copy, workFile);
-        RemoveFile(copy);
+    if (!platform::MoveFileOver(copy, workFile)) {
+        platform::RemoveFile(copy);
+        return EditResult::Failed;
     }
     RegisterSection(model);
     modified_ = true;
@@ -251,11 +246,11 @@ EditResult Document::EditScreenFile(model::CScreenModel& model,
 }
 
 bool Document::Save(platform::MessageSink& sink) {
-    overrides::IoFaults none;
+    platform::IoFaults none;
     return Save(sink, none);
 }
 
-bool Document::Save(platform::MessageSink& sink, overrides::IoFaults& faults) {
+bool Document::Save(platform::MessageSink& sink, platform::IoFaults& faults) {
     if (workspace_.OverridePath().empty()) return false;
     if (!overrides::SaveOverrideFile(workspace_.Sections(), workspace_.WorkingCopyPath(), workspace_.OverridePath(),
                                      sink, faults)) {

@@ -143,7 +143,7 @@ public:
     // On a failure the message is shown, the old file stays whole and the
     // document stays modified.
     bool Save(platform::MessageSink& sink);
-    bool Save(platform::MessageSink& sink, overrides::IoFaults& faults);
+    bool Save(platform::MessageSink& sink, platform::IoFaults& faults);
     // Saves to PATH with its extension made ".scf", which becomes the
     // document's override file.
     bool SaveAs(const std::string& path, platform::MessageSink& sink);

@@ -6,12 +6,9 @@
 
 namespace document {
 
-std::optional<model::ColourTable> SchemeColourTable(const shell::ColourScheme& scheme) {
+std::optional<model::ColourTable> SchemeColourTable(const settings::ColourScheme& scheme) {
     if (!scheme.loaded) return std::nullopt;
-    model::ColourTable table;
-    const shell::ScreenColourTable colours = scheme.ToScreenColourTable();
-    for (std::size_t i = 0; i < colours.size(); ++i) table.SetEntry(static_cast<int>(i) + 1, colours[i]);
-    return table;
+    return scheme.ToColourTable();
 }
 
 void PrepareEntry(model::CScreenModel& model, const EntryInputs& inputs, platform::MessageSink& sink) {

@@ -13,7 +13,7 @@
 #include "tessellar/model/screen_model.h"
 #include "tessellar/overrides/section_bodies.h"
 #include "tessellar/program/screen_decoder.h"
-#include "tessellar/shell/settings/colour_scheme.h"
+#include "tessellar/settings/colour_scheme.h"
 
 namespace document {
 
@@ -26,7 +26,7 @@ struct EntryInputs {
 
 // The colour table of a scheme read from the settings, or none when the
 // settings held no scheme.
-std::optional<model::ColourTable> SchemeColourTable(const shell::ColourScheme& scheme);
+std::optional<model::ColourTable> SchemeColourTable(const settings::ColourScheme& scheme);
 
 // Decodes the model when it has not been decoded yet; a decoded model keeps
 // its items.

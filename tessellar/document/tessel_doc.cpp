@@ -2,8 +2,8 @@
 
 #include "tessellar/document/document_texts.h"
 #include "tessellar/program/program_texts.h"
-#include "tessellar/shell/mapping/server_path.h"
-#include "tessellar/shell/settings/registry_keys.h"
+#include "tessellar/mapping/server_path.h"
+#include "tessellar/settings/registry_keys.h"
 
 namespace document {
 namespace {
@@ -12,7 +12,7 @@ std::size_t PageIndex(program::BrowserPage page) { return static_cast<std::size_
 
 }  // namespace
 
-CTesselDoc::CTesselDoc(shell::RegistryAccess& registry, platform::MessageSink& sink, std::string temporaryRoot)
+CTesselDoc::CTesselDoc(settings::RegistryAccess& registry, platform::MessageSink& sink, std::string temporaryRoot)
     : registry_(registry),
       sink_(sink),
       core_(std::move(temporaryRoot)),
@@ -80,8 +80,8 @@ bool CTesselDoc::OpenProgram(const std::string& path) {
     location.programPath = path;
     location.overridePath = commandLine_.overridePath;
     location.overrideDirectories = commandLine_.overrideDirectories;
-    location.registryPath = registry_.ReadString(shell::RegistryRoot::LocalMachine, shell::keys::kEnvironment,
-                                                 shell::keys::kScfPath);
+    location.registryPath = registry_.ReadString(settings::RegistryRoot::LocalMachine, settings::keys::kEnvironment,
+                                                 settings::keys::kScfPath);
     if (const std::optional<std::string> overridePath = LocateOverrideFile(location, prompts_.location)) {
         if (!OpenOverridePath(*overridePath)) {
             core_.Close(sink_);
@@ -94,7 +94,7 @@ bool CTesselDoc::OpenProgram(const std::string& path) {
 }
 
 bool CTesselDoc::OpenOverridePath(std::string path) {
-    if (shell::IsServerPath(path) && prompts_.mapOverridePath) prompts_.mapOverridePath(path);
+    if (mapping::IsServerPath(path) && prompts_.mapOverridePath) prompts_.mapOverridePath(path);
     return core_.OpenOverrideFile(path, sink_) != overrides::OpenResult::CopyFailed;
 }
 

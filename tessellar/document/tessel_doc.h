@@ -17,8 +17,8 @@
 #include "tessellar/document/document.h"
 #include "tessellar/document/override_location.h"
 #include "tessellar/program/directory_page.h"
-#include "tessellar/shell/settings/registry_access.h"
-#include "tessellar/shell/startup/command_line.h"
+#include "tessellar/settings/registry_access.h"
+#include "tessellar/settings/command_line.h"
 
 namespace document {
 
@@ -37,7 +37,7 @@ struct DocumentViews {
 
 class CTesselDoc {
 public:
-    CTesselDoc(shell::RegistryAccess& registry, platform::MessageSink& sink,
+    CTesselDoc(settings::RegistryAccess& registry, platform::MessageSink& sink,
                std::string temporaryRoot = platform::TempDirectory());
     ~CTesselDoc();
     CTesselDoc(const CTesselDoc&) = delete;
@@ -48,8 +48,8 @@ public:
     // The colours and font entries are decoded with.
     void SetEntryInputs(EntryInputs inputs) { baseInputs_ = std::move(inputs); }
 
-    const shell::CommandLine& CommandLineValues() const { return commandLine_; }
-    void SetCommandLine(shell::CommandLine values) { commandLine_ = std::move(values); }
+    const settings::CommandLine& CommandLineValues() const { return commandLine_; }
+    void SetCommandLine(settings::CommandLine values) { commandLine_ = std::move(values); }
     // After "&Open Program" was used, the command line applies no more.
     void ClearCommandLineValues();
 
@@ -87,11 +87,11 @@ private:
     void OpenOnce(model::CScreenModel& screen);
     void ForgetModels(const program::DirectoryPage& page);
 
-    shell::RegistryAccess& registry_;
+    settings::RegistryAccess& registry_;
     platform::MessageSink& sink_;
     Document core_;
     std::array<program::DirectoryPage, 5> pages_;
-    shell::CommandLine commandLine_;
+    settings::CommandLine commandLine_;
     EntryInputs baseInputs_;
     DocumentPrompts prompts_;
     DocumentViews views_;

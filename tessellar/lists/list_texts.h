@@ -39,4 +39,14 @@ inline constexpr const char* kPrintWord = "print";
 inline constexpr const char* kPromptWord = "prompt";
 inline constexpr int kMessageListHelp = 23;
 
+// The placement dialog of a field brought back onto the screen.
+inline constexpr const char* kUnsuppressTitle = "Unsuppress Field";
+inline constexpr const char* kFieldName = "Field Name:";
+inline constexpr const char* kRow = "Row:";
+inline constexpr const char* kColumn = "Col:";
+inline constexpr const char* kRowWarning = "Warning:";
+inline constexpr const char* kColumnWarning = "WARNING:";
+inline constexpr const char* kOverlay = "FIELD OVERLAY AT ROW %d, COL %d.";
+inline constexpr int kUnsuppressHelpContext = 25;
+
 }  // namespace lists::texts

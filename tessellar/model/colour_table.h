@@ -17,6 +17,7 @@ inline constexpr Colour kWhite = 0xFFFFFF;
 inline constexpr Colour kNavy = 0x800000;
 inline constexpr Colour kGreen = 0x008000;
 inline constexpr Colour kSilver = 0xC0C0C0;
+inline constexpr Colour kGrey = 0x808080;
 inline constexpr Colour kMask = 0xFFFFFF;
 }  // namespace colour
 

@@ -11,6 +11,7 @@
 #include "tessellar/overrides/line_split.h"
 #include "tessellar/overrides/override_format.h"
 #include "tessellar/overrides/override_texts.h"
+#include "platform/file_replace.h"
 #include "platform/message_format.h"
 
 namespace overrides {
@@ -205,12 +206,6 @@ private:
     std::vector<std::string> block_;
 };
 
-bool RemoveFile(const std::string& path) {
-    std::error_code error;
-    std::filesystem::remove(path, error);
-    return !error && !std::filesystem::exists(path, error);
-}
-
 // Runs an editor over the model's work file through the scratch file.
 bool EditWorkFile(model::CScreenModel& model, Action action, const BlockTarget& target, PropertySelector selector,
                   std::string_view newLine, platform::MessageSink& sink) {
@@ -218,31 +213,21 @@ bool EditWorkFile(model::CScreenModel& model, Action action, const BlockTarget& 
     if (workFile.empty()) return false;
     std::ifstream in(workFile, std::ios::binary);
     if (!in) return false;
-    const std::string scratch = SiblingPath(workFile, texts::kScratchExtension);
-    bool matched = false;
-    {
-        std::ofstream out(scratch, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            sink.WriteOutput(texts::kOpenFailedOnTmpFile);
-            return false;
-        }
-        BlockEditor editor(model, out, target, action, selector, newLine);
-        matched = editor.Run(in);
-        out.flush();
-        if (!out || in.bad()) {
-            out.close();
-            RemoveFile(scratch);
-            sink.WriteOutput(texts::kOpenFailedOnTmpFile);
-            return false;
-        }
+    std::ostringstream out;
+    BlockEditor editor(model, out, target, action, selector, newLine);
+    const bool matched = editor.Run(in);
+    if (in.bad()) {
+        sink.WriteOutput(texts::kOpenFailedOnTmpFile);
+        return false;
     }
     in.close();
     // The whole new text takes the work file's place in one step, so an
     // interrupted update leaves the old work file whole.
-    std::error_code error;
-    std::filesystem::rename(scratch, workFile, error);
-    if (error && !RemoveFile(scratch)) sink.ShowMessage(platform::FormatText(texts::kCouldNotDeleteFile, scratch.c_str()));
-    return matched && !error;
+    if (!platform::ReplaceFile(workFile, out.str())) {
+        sink.WriteOutput(texts::kOpenFailedOnTmpFile);
+        return false;
+    }
+    return matched;
 }
 
 }  // namespace

@@ -38,9 +38,10 @@ bool UpdateBlockStream(model::CScreenModel& model, std::istream& in, std::ostrea
 // Copies `in` to `out` without the first matching block.
 bool RemoveBlockStream(model::CScreenModel& model, std::istream& in, std::ostream& out, const BlockTarget& target);
 
-// The same on the model's work file, through its scratch file ZZZ_NAME.tpp,
-// which then takes the work file's place. A missing work file matches
-// nothing; "Could not delete file %s" when the scratch file stays behind.
+// The same on the model's work file, whose new text replaces it in one step
+// (a file beside it renamed over it), so a failure leaves the old work file
+// whole. A missing work file matches nothing; "open failed on tmp file" when
+// the new text cannot be written.
 bool UpdateBlockInPlace(model::CScreenModel& model, const BlockTarget& target, PropertySelector selector,
                         std::string_view newLine, platform::MessageSink& sink);
 bool RemoveBlock(model::CScreenModel& model, const BlockTarget& target, platform::MessageSink& sink);
@@ -48,7 +49,7 @@ bool RemoveBlock(model::CScreenModel& model, const BlockTarget& target, platform
 // Appends "KEYWORD\n", "\t{\n", the lines and "\t}\n" to a work file.
 bool AppendBlock(const std::string& workFilePath, StatementKind kind, const std::vector<std::string>& lines);
 
-// A work file's sibling with another extension (".tpp", ".sav", ".txt").
+// A work file's sibling with another extension (".sav", ".txt").
 std::string SiblingPath(const std::string& workFilePath, std::string_view extension);
 
 }  // namespace overrides

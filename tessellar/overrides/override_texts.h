@@ -91,7 +91,6 @@ inline constexpr const char* kCouldNotDeleteFile = "Could not delete file %s";
 inline constexpr const char* kWorkFilePrefix = "ZZZ_";
 inline constexpr const char* kWorkFileExtension = ".tmp";
 inline constexpr const char* kWorkingCopyExtension = ".bck";
-inline constexpr const char* kScratchExtension = ".tpp";
 inline constexpr const char* kEditCopyExtension = ".txt";
 inline constexpr const char* kOverrideFileExtension = ".scf";
 

@@ -6,6 +6,7 @@
 #include <system_error>
 #include <utility>
 
+#include "platform/file_replace.h"
 #include "platform/message_format.h"
 #include "tessellar/overrides/block_update.h"
 #include "tessellar/overrides/override_texts.h"
@@ -78,12 +79,6 @@ private:
     std::ofstream out_;
 };
 
-bool RemoveFile(const std::string& path) {
-    std::error_code error;
-    std::filesystem::remove(path, error);
-    return !error;
-}
-
 }  // namespace
 
 std::string WorkingCopyPathFor(const std::string& overrideFilePath) {
@@ -129,12 +124,12 @@ OpenResult OverrideWorkspace::Open(const std::string& overrideFilePath, platform
 void OverrideWorkspace::Close(platform::MessageSink& sink) {
     for (const SectionEntry& entry : sections_.Entries()) {
         if (entry.workFilePath.empty()) continue;
-        if (!RemoveFile(entry.workFilePath)) {
+        if (!platform::RemoveFile(entry.workFilePath)) {
             sink.ShowMessage(platform::FormatText(texts::kCouldNotDeleteFile, entry.workFilePath.c_str()));
         }
     }
     sections_.Clear();
-    if (!workingCopyPath_.empty()) RemoveFile(workingCopyPath_);
+    if (!workingCopyPath_.empty()) platform::RemoveFile(workingCopyPath_);
     workingCopyPath_.clear();
     overridePath_.clear();
     workFiles_.RemoveIfEmpty();
@@ -142,7 +137,7 @@ void OverrideWorkspace::Close(platform::MessageSink& sink) {
 
 void OverrideWorkspace::Relocate(const std::string& overrideFilePath) {
     const std::string workingCopy = WorkingCopyPathFor(overrideFilePath);
-    if (!workingCopyPath_.empty() && workingCopyPath_ != workingCopy) RemoveFile(workingCopyPath_);
+    if (!workingCopyPath_.empty() && workingCopyPath_ != workingCopy) platform::RemoveFile(workingCopyPath_);
     overridePath_ = overrideFilePath;
     workingCopyPath_ = SameFile(overridePath_, workingCopy) ? std::string() : workingCopy;
 }

@@ -7,7 +7,7 @@
 
 #include "tessellar/overrides/line_split.h"
 #include "tessellar/overrides/override_texts.h"
-#include "tessellar/shell/settings/colour_pair.h"
+#include "tessellar/model/colour_names.h"
 
 namespace overrides {
 
@@ -97,7 +97,7 @@ std::optional<IntegerPair> ReadScreenPair(std::string_view text) {
 bool ReadBoolean(std::string_view trimmedValue) { return trimmedValue == texts::kTrue; }
 
 std::optional<model::ColourPair> ReadColourPair(std::string_view trimmedValue) {
-    const auto pair = shell::ParseColourPair(trimmedValue);
+    const auto pair = model::ParseColourPair(trimmedValue);
     if (!pair) return std::nullopt;
     return model::ColourPair{pair->foreground, pair->background};
 }

@@ -1,30 +1,15 @@
 #include "tessellar/overrides/work_file_directory.h"
 
-#include <chrono>
-#include <cstdint>
 #include <filesystem>
-#include <random>
 #include <system_error>
 
 #include "platform/native_path.h"
+#include "platform/unique_file.h"
 #include "tessellar/overrides/override_texts.h"
 
 namespace overrides {
 
 namespace {
-
-constexpr int kNameAttempts = 64;
-
-std::string UniqueSuffix(std::mt19937_64& random) {
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::uint64_t value = random();
-    std::string suffix;
-    for (int digit = 0; digit < 12; ++digit) {
-        suffix += kHex[value & 0xF];
-        value >>= 4;
-    }
-    return suffix;
-}
 
 bool NeedsEscape(unsigned char c) { return c < 0x20 || c == 0x7F || c == '/' || c == '\\' || c == '%'; }
 
@@ -62,23 +47,7 @@ WorkFileDirectory::~WorkFileDirectory() { RemoveIfEmpty(); }
 
 bool WorkFileDirectory::Ensure() {
     if (!path_.empty()) return true;
-    std::random_device device;
-    std::mt19937_64 random(device() ^
-                           static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
-    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        const std::string candidate =
-            platform::JoinPath(root_, std::string(texts::kWorkDirectoryPrefix) + UniqueSuffix(random));
-        std::error_code error;
-        // create_directory is false for a name that exists already: try another.
-        if (std::filesystem::create_directory(candidate, error)) {
-            std::filesystem::permissions(candidate, std::filesystem::perms::owner_all,
-                                         std::filesystem::perm_options::replace, error);
-            path_ = candidate;
-            return true;
-        }
-        if (error) return false;
-    }
-    return false;
+    return platform::CreateUniqueDirectory(root_, texts::kWorkDirectoryPrefix, path_);
 }
 
 std::string WorkFileDirectory::FilePath(std::string_view sectionName, std::string_view extension) {

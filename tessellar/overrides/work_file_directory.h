@@ -25,7 +25,7 @@ public:
     // Empty until Ensure succeeded.
     const std::string& Path() const { return path_; }
 
-    // ZZZ_NAME plus the extension (".tmp", ".tpp", ".sav", ".txt") inside
+    // ZZZ_NAME plus the extension (".tmp", ".sav", ".txt") inside
     // the directory, which is made when needed; empty when it cannot be.
     std::string FilePath(std::string_view sectionName, std::string_view extension);
     // The same for a section of a kind (see WorkFileName).

@@ -9,10 +9,10 @@ bool RunsOnServer(int programType) {
 }
 
 std::optional<std::string> ServerFormOfProgram(std::string_view clientPath, int programType,
-                                               shell::PathMapper& mapper) {
+                                               mapping::PathMapper& mapper) {
     std::string path(clientPath);
     if (!RunsOnServer(programType)) return path;
-    if (!mapper.MapToServer(path, shell::kUseTriggerProgram)) return std::nullopt;
+    if (!mapper.MapToServer(path, mapping::kUseTriggerProgram)) return std::nullopt;
     // The mapper turns the separators already; a share-mapped result is
     // turned here too so the rule holds whichever table answered.
     if (!path.empty() && path.front() == '/') {

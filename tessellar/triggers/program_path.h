@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "tessellar/shell/mapping/path_mapper.h"
+#include "tessellar/mapping/path_mapper.h"
 
 namespace triggers {
 
@@ -18,6 +18,6 @@ bool RunsOnServer(int programType);
 // beginning with "/" has its "\" turned into "/"); any other type keeps the
 // path as chosen. Nothing when no mapping covers the file.
 std::optional<std::string> ServerFormOfProgram(std::string_view clientPath, int programType,
-                                               shell::PathMapper& mapper);
+                                               mapping::PathMapper& mapper);
 
 }  // namespace triggers

@@ -31,7 +31,7 @@ std::string TestValuesKey(std::string_view parameterKey) {
     return std::string(kTestValuesKey) + "\\" + std::string(parameterKey);
 }
 
-std::vector<TestRow> TestRows(const shell::RegistryAccess& registry, std::string_view parametersLine,
+std::vector<TestRow> TestRows(const settings::RegistryAccess& registry, std::string_view parametersLine,
                               std::string_view parameterKey) {
     std::vector<TestRow> rows;
     std::string key = TestValuesKey(parameterKey);
@@ -39,7 +39,7 @@ std::vector<TestRow> TestRows(const shell::RegistryAccess& registry, std::string
         TestRow row;
         row.token = Cut(token);
         row.literal = IsLiteralParameter(row.token);
-        auto saved = registry.ReadString(shell::RegistryRoot::CurrentUser, key, row.token);
+        auto saved = registry.ReadString(settings::RegistryRoot::CurrentUser, key, row.token);
         if (saved) row.value = Cut(*saved);
         rows.push_back(std::move(row));
     }
@@ -66,9 +66,9 @@ std::string LaunchValues(const std::vector<TestRow>& rows) {
     return text;
 }
 
-bool SaveTestValues(shell::RegistryAccess& registry, std::string_view parameterKey,
+bool SaveTestValues(settings::RegistryAccess& registry, std::string_view parameterKey,
                     const std::vector<TestRow>& rows, std::string* errorText) {
-    const auto root = shell::RegistryRoot::CurrentUser;
+    const auto root = settings::RegistryRoot::CurrentUser;
     std::string key = TestValuesKey(parameterKey);
     auto deleted = registry.DeleteKey(root, key);
     if (!deleted.ok) {

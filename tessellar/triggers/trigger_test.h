@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tessellar/shell/settings/registry_access.h"
+#include "tessellar/settings/registry_access.h"
 
 namespace triggers {
 
@@ -27,7 +27,7 @@ struct TestRow {
 };
 
 // At most ten rows from the parameters line, each with its saved value.
-std::vector<TestRow> TestRows(const shell::RegistryAccess& registry, std::string_view parametersLine,
+std::vector<TestRow> TestRows(const settings::RegistryAccess& registry, std::string_view parametersLine,
                               std::string_view parameterKey);
 // "S" for types 0 and 2, "C" for 1 and 3, "P" for 4, else empty.
 std::string ProgramTypeLetter(int programTypeIndex);
@@ -35,7 +35,7 @@ std::string ProgramTypeLetter(int programTypeIndex);
 std::string LaunchValues(const std::vector<TestRow>& rows);
 // Replaces the point's saved values with the rows' non-empty field values;
 // false after the registry's error text went to `errorText`.
-bool SaveTestValues(shell::RegistryAccess& registry, std::string_view parameterKey,
+bool SaveTestValues(settings::RegistryAccess& registry, std::string_view parameterKey,
                     const std::vector<TestRow>& rows, std::string* errorText);
 std::string TestValuesKey(std::string_view parameterKey);
 

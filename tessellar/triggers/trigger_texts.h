@@ -1,6 +1,6 @@
 #pragma once
-// The texts of the trigger dialogs: the wizard, the field placement dialog,
-// the definition dialog and the trigger test.
+// The texts of the trigger dialogs: the wizard, the definition dialog and
+// the trigger test.
 
 namespace triggers::texts {
 
@@ -39,15 +39,6 @@ inline constexpr const char* kLineTooLong =
     "because the param line is too long now.";
 
 inline constexpr const char* kWizardHelpTopic = "::/Triggers.htm";
-
-inline constexpr const char* kUnsuppressTitle = "Unsuppress Field";
-inline constexpr const char* kFieldName = "Field Name:";
-inline constexpr const char* kRow = "Row:";
-inline constexpr const char* kColumn = "Col:";
-inline constexpr const char* kRowWarning = "Warning:";
-inline constexpr const char* kColumnWarning = "WARNING:";
-inline constexpr const char* kOverlay = "FIELD OVERLAY AT ROW %d, COL %d.";
-inline constexpr int kUnsuppressHelpContext = 25;
 
 // The trigger definition dialog.
 inline constexpr const char* kTriggerType = "Trigger Type:";
@@ -89,5 +80,12 @@ inline constexpr const char* kMiscellaneousError =
 // Pressing "Launch Trigger" without a runtime must not pass for a launch.
 inline constexpr const char* kRuntimeUnavailable =
     "The trigger could not be tested because the runtime's automation server is not available.";
+
+// Trigger program verification.
+inline constexpr const char* kProgramVerified = "Program Verified.";
+inline constexpr const char* kProgramDoesNotExist = "%s does not exist";
+// The apostrophe is the code page 1252 right single quotation mark.
+inline constexpr const char* kProgramRefused =
+    "File\x92s sharing mode does not allow specified operations, or given path is directory";
 
 }  // namespace triggers::texts

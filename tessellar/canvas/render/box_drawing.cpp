@@ -30,12 +30,12 @@ void DrawBox(const PaintContext& context, const model::CBoxItem& box) {
     QPainter& painter = context.painter;
 
     if (box.statementFlag) {
-        EdgeLines(painter, lines, rgb::kGrey, rgb::kWhite);
-        HorizontalLine(painter, lines.left() + 1, lines.right() - 1, lines.top() + 1, rgb::kBlack);
-        VerticalLine(painter, lines.left() + 1, lines.top() + 1, lines.bottom() - 1, rgb::kBlack);
+        EdgeLines(painter, lines, ToQColor(model::colour::kGrey), ToQColor(model::colour::kWhite));
+        HorizontalLine(painter, lines.left() + 1, lines.right() - 1, lines.top() + 1, ToQColor(model::colour::kBlack));
+        VerticalLine(painter, lines.left() + 1, lines.top() + 1, lines.bottom() - 1, ToQColor(model::colour::kBlack));
     } else {
-        Outline(painter, lines, rgb::kGrey);
-        Outline(painter, lines.translated(1, 1), rgb::kWhite);
+        Outline(painter, lines, ToQColor(model::colour::kGrey));
+        Outline(painter, lines.translated(1, 1), ToQColor(model::colour::kWhite));
     }
 
     const std::string& title = box.title.Current();
@@ -64,11 +64,11 @@ void DrawReviewArea(const PaintContext& context, const model::CReviewArea& area)
     const QRect rect = Corners(area.leftColumn * cell.width, area.firstRow * cell.height,
                                (area.rightColumn + 1) * cell.width - 1, (area.firstRow + rows) * cell.height - 1);
     QPainter& painter = context.painter;
-    FilledBox(painter, rect, rgb::kWhite, rgb::kSilver);
-    EdgeLines(painter, rect.adjusted(1, 1, -1, -1), rgb::kBlack, rgb::kWhite);
+    FilledBox(painter, rect, ToQColor(model::colour::kWhite), ToQColor(model::colour::kSilver));
+    EdgeLines(painter, rect.adjusted(1, 1, -1, -1), ToQColor(model::colour::kBlack), ToQColor(model::colour::kWhite));
     for (const model::ColumnEntry& column : area.columns.Entries()) {
         if (column.position <= area.leftColumn) continue;
-        VerticalLine(painter, column.position * cell.width - 1, rect.top() + 2, rect.bottom() - 2, rgb::kSilver);
+        VerticalLine(painter, column.position * cell.width - 1, rect.top() + 2, rect.bottom() - 2, ToQColor(model::colour::kSilver));
     }
 }
 

@@ -5,7 +5,7 @@
 #include "platform/qt/cp1252_text.h"
 #include "tessellar/canvas/render/change_highlight.h"
 #include "tessellar/canvas/render/item_drawing.h"
-#include "tessellar/canvas/render/overlap_test.h"
+#include "tessellar/model/text_overlap.h"
 #include "tessellar/canvas/render/pixel_drawing.h"
 
 namespace canvas {
@@ -39,10 +39,10 @@ void DrawModeButton(const PaintContext& context, const model::CModeItem& mode) {
     context.Remember(&mode, rect);
     QPainter& painter = context.painter;
     if (rect.width() > 0) {
-        FilledBox(painter, rect, ToQColor(context.buttonColours.background), rgb::kSilver);
-        EdgeLines(painter, rect, rgb::kWhite, rgb::kBlack);
-        HorizontalLine(painter, rect.left() + 1, rect.right() - 1, rect.bottom() - 1, rgb::kGrey);
-        VerticalLine(painter, rect.right() - 1, rect.top() + 1, rect.bottom() - 1, rgb::kGrey);
+        FilledBox(painter, rect, ToQColor(context.buttonColours.background), ToQColor(model::colour::kSilver));
+        EdgeLines(painter, rect, ToQColor(model::colour::kWhite), ToQColor(model::colour::kBlack));
+        HorizontalLine(painter, rect.left() + 1, rect.right() - 1, rect.bottom() - 1, ToQColor(model::colour::kGrey));
+        VerticalLine(painter, rect.right() - 1, rect.top() + 1, rect.bottom() - 1, ToQColor(model::colour::kGrey));
         painter.setFont(ToQFont(mode.font));
         painter.setPen(ToQColor(context.buttonColours.foreground));
         painter.setBackgroundMode(Qt::TransparentMode);
@@ -79,9 +79,9 @@ void DrawMenuOption(const PaintContext& context, const model::COptionItem& optio
         painter.drawText(rect.adjusted(kOptionPictureSize + 6, 0, -2, 0),
                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, label);
     } else {
-        painter.fillRect(rect, rgb::kSilver);
-        EdgeLines(painter, rect, rgb::kWhite, rgb::kGrey);
-        painter.setPen(rgb::kNavy);
+        painter.fillRect(rect, ToQColor(model::colour::kSilver));
+        EdgeLines(painter, rect, ToQColor(model::colour::kWhite), ToQColor(model::colour::kGrey));
+        painter.setPen(ToQColor(model::colour::kNavy));
         painter.drawText(rect.adjusted(2, 0, -2, 0), Qt::AlignCenter | Qt::TextSingleLine, label);
     }
 
@@ -105,7 +105,7 @@ void DrawOptionHeaderStrip(const PaintContext& context, const model::COptionItem
                                 (position.column + std::max(0, firstOption.width)) * cell.width - 1, bottom);
     if (strip.height() <= 0) return;
     context.painter.fillRect(strip, kMenuColour);
-    HorizontalLine(context.painter, strip.left(), strip.right(), strip.bottom(), rgb::kGrey);
+    HorizontalLine(context.painter, strip.left(), strip.right(), strip.bottom(), ToQColor(model::colour::kGrey));
 }
 
 }  // namespace canvas

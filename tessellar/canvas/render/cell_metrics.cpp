@@ -19,18 +19,6 @@ QFont::Weight WeightOf(int weight) {
 
 }  // namespace
 
-std::optional<model::FontDescription> CustomScreenFont(const shell::ScreenFont& settings) {
-    if (!settings.isSet) return std::nullopt;
-    model::FontDescription font;
-    font.faceName = settings.faceName;
-    font.height = settings.height;
-    font.weight = settings.weight;
-    font.charSet = static_cast<std::uint8_t>(settings.characterSet);
-    font.pitchAndFamily = static_cast<std::uint8_t>(settings.pitchAndFamily);
-    font.width = settings.width;
-    return font;
-}
-
 QFont ToQFont(const model::FontDescription& description) {
     QFont font(QString::fromStdString(description.faceName));
     font.setStyleHint((description.pitchAndFamily & 0x3) == kFixedPitch ? QFont::TypeWriter : QFont::SansSerif);

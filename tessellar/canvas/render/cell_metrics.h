@@ -7,7 +7,6 @@
 #include <optional>
 
 #include "tessellar/model/font_description.h"
-#include "tessellar/shell/settings/screen_font.h"
 
 class QPaintDevice;
 
@@ -20,8 +19,6 @@ struct CellMetrics {
     bool operator==(const CellMetrics&) const = default;
 };
 
-// The user's screen font from the settings, when one was chosen.
-std::optional<model::FontDescription> CustomScreenFont(const shell::ScreenFont& settings);
 
 // A real font for a font description. A positive height is the height of
 // the character cell (ascent plus descent), as a Windows font asks for; a

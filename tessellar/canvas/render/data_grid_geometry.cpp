@@ -35,14 +35,14 @@ namespace {
 void DrawHeader(QPainter& painter, const model::CReviewArea& area, CellMetrics cell, int shift,
                 const QFont& headerFont) {
     const QRect header(-shift, 0, kGridHeaderWidth, cell.height);
-    painter.fillRect(header, rgb::kSilver);
+    painter.fillRect(header, ToQColor(model::colour::kSilver));
     painter.setFont(headerFont);
-    painter.setPen(rgb::kBlack);
+    painter.setPen(ToQColor(model::colour::kBlack));
     int x = -shift;
     for (const model::ColumnEntry& column : area.columns.Entries()) {
         const QRect item(x, 0, column.width * cell.width, cell.height);
         if (item.width() > 0) {
-            EdgeLines(painter, item, rgb::kWhite, rgb::kGrey);
+            EdgeLines(painter, item, ToQColor(model::colour::kWhite), ToQColor(model::colour::kGrey));
             painter.drawText(item.adjusted(3, 0, -3, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                              platform::QStringFromCp1252(column.title));
         }
@@ -59,31 +59,31 @@ void DrawDataGrid(QPainter& painter, const DataGridGeometry& grid, const model::
     painter.translate(grid.rect.topLeft());
     const QRect window(0, 0, grid.rect.width(), grid.rect.height());
     painter.setClipRect(window);
-    painter.fillRect(window, rgb::kWhite);
+    painter.fillRect(window, ToQColor(model::colour::kWhite));
 
     DrawHeader(painter, area, cell, shift, headerFont);
     for (int row = 0; row < grid.dataRows; ++row) {
-        HorizontalLine(painter, 1 - shift, grid.ruleWidth - shift, cell.height + row * (cell.height - 3), rgb::kSilver);
+        HorizontalLine(painter, 1 - shift, grid.ruleWidth - shift, cell.height + row * (cell.height - 3), ToQColor(model::colour::kSilver));
     }
     const auto& columns = area.columns.Entries();
     for (std::size_t i = 1; i < columns.size(); ++i) {
         const int x = (columns[i].position - area.leftColumn) * cell.width - 1 - shift;
-        VerticalLine(painter, x, 1, grid.columnRuleBottom, rgb::kGrey);
+        VerticalLine(painter, x, 1, grid.columnRuleBottom, ToQColor(model::colour::kGrey));
     }
     if (grid.horizontalScroll) {
         // The scroll bar strip along the bottom, its thumb where the scroll is.
         const int barHeight = cell.height - 3;
         const QRect bar(0, window.height() - barHeight, window.width(), barHeight);
         painter.fillRect(bar, QColor(230, 230, 230));
-        HorizontalLine(painter, bar.left(), bar.right(), bar.top(), rgb::kSilver);
+        HorizontalLine(painter, bar.left(), bar.right(), bar.top(), ToQColor(model::colour::kSilver));
         const int range = grid.ScrollRange();
         if (range > 0 && bar.width() > 0) {
             const int thumbWidth = std::max(barHeight, bar.width() * bar.width() / grid.totalColumnWidth);
             const int thumbX = (bar.width() - thumbWidth) * std::min(shift, range) / range;
-            FilledBox(painter, QRect(thumbX, bar.top() + 2, thumbWidth, bar.height() - 3), rgb::kSilver, rgb::kGrey);
+            FilledBox(painter, QRect(thumbX, bar.top() + 2, thumbWidth, bar.height() - 3), ToQColor(model::colour::kSilver), ToQColor(model::colour::kGrey));
         }
     }
-    Outline(painter, window, rgb::kGrey);
+    Outline(painter, window, ToQColor(model::colour::kGrey));
     painter.restore();
 }
 

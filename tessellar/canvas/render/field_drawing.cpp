@@ -7,7 +7,7 @@
 #include "platform/qt/cp1252_text.h"
 #include "tessellar/canvas/render/change_highlight.h"
 #include "tessellar/canvas/render/item_drawing.h"
-#include "tessellar/canvas/render/overlap_test.h"
+#include "tessellar/model/text_overlap.h"
 #include "tessellar/canvas/render/pixel_drawing.h"
 
 namespace canvas {
@@ -40,10 +40,10 @@ void DrawHeadingCell(const PaintContext& context, const QRect& itemRect, const s
                      const model::FontDescription& font) {
     const QRect cell = GridHeadingCell(context, itemRect);
     QPainter& painter = context.painter;
-    painter.fillRect(cell, rgb::kSilver);
-    EdgeLines(painter, cell, rgb::kWhite, rgb::kBlack);
+    painter.fillRect(cell, ToQColor(model::colour::kSilver));
+    EdgeLines(painter, cell, ToQColor(model::colour::kWhite), ToQColor(model::colour::kBlack));
     painter.setFont(ToQFont(font));
-    painter.setPen(rgb::kBlack);
+    painter.setPen(ToQColor(model::colour::kBlack));
     painter.setBackgroundMode(Qt::TransparentMode);
     painter.drawText(cell.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                      platform::QStringFromCp1252(title));
@@ -129,12 +129,12 @@ void DrawAcceptField(const PaintContext& context, const model::CAcceptFld& field
     QPainter& painter = context.painter;
     const bool readOnly = field.readOnly.Current();
     if (!inGrid) {
-        FilledBox(painter, rect, readOnly ? rgb::kGrey : rgb::kWhite, rgb::kBlack);
-        EdgeLines(painter, rect, kEdgeShadow, rgb::kWhite);
+        FilledBox(painter, rect, readOnly ? ToQColor(model::colour::kGrey) : ToQColor(model::colour::kWhite), ToQColor(model::colour::kBlack));
+        EdgeLines(painter, rect, kEdgeShadow, ToQColor(model::colour::kWhite));
         EdgeLines(painter, rect.adjusted(1, 1, -1, -1), kEdgeDark, kEdgeLight);
     } else if (GridShows(context, rect)) {
         GridClip clip(context, true);
-        FilledBox(painter, shown, readOnly ? rgb::kGrey : rgb::kNavy, rgb::kNavy);
+        FilledBox(painter, shown, readOnly ? ToQColor(model::colour::kGrey) : ToQColor(model::colour::kNavy), ToQColor(model::colour::kNavy));
         DrawHeadingCell(context, rect, field.GridColumnTitle(), field.font);
     }
 
@@ -166,9 +166,9 @@ void DrawDisplayText(const PaintContext& context, const model::CDispText& displa
         const std::string& text = display.text.Current();
 
         if (display.dataDisplay) {
-            FilledBox(painter, shown, background, rgb::kBlack);
+            FilledBox(painter, shown, background, ToQColor(model::colour::kBlack));
             const bool edged = (flags & model::attribute::kBorder) || display.edgeMark || display.dataEntryMark;
-            if (edged) EdgeLines(painter, shown, kEdgeShadow, rgb::kWhite);
+            if (edged) EdgeLines(painter, shown, kEdgeShadow, ToQColor(model::colour::kWhite));
             if (!display.dataEntryMark) {
                 painter.setPen(foreground);
                 painter.setBackgroundMode(Qt::TransparentMode);
@@ -184,7 +184,7 @@ void DrawDisplayText(const PaintContext& context, const model::CDispText& displa
             std::string drawn;
             const bool colon = ColonAligned(text, drawn);
             painter.setPen(foreground);
-            painter.setBackground(inGrid ? rgb::kWhite : background);
+            painter.setBackground(inGrid ? ToQColor(model::colour::kWhite) : background);
             painter.setBackgroundMode(Qt::OpaqueMode);
             painter.drawText(rect.adjusted(1, 2, -1, -1),
                              (colon ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop | Qt::TextSingleLine |

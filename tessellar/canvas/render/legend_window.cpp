@@ -34,13 +34,13 @@ QSize LegendSize(const QFont& dialogFont) {
 }
 
 void PaintLegend(QPainter& painter, const QRect& client) {
-    painter.fillRect(client, rgb::kSilver);
+    painter.fillRect(client, ToQColor(model::colour::kSilver));
     QFont font;
     font.setPixelSize(kFontHeight);
     font.setWeight(QFont::Normal);
     painter.setFont(font);
     painter.setBackgroundMode(Qt::TransparentMode);
-    painter.setPen(rgb::kBlack);
+    painter.setPen(ToQColor(model::colour::kBlack));
     int top = kFirstSampleTop;
     for (const ChangeCategory category : kChangeCategories) {
         Outline(painter, Corners(kSampleLeft, top, kSampleRight, top + kSampleHeight - 1), CategoryColour(category));

@@ -17,14 +17,6 @@ inline QColor ToQColor(model::Colour value) {
                   static_cast<int>((value >> 16) & 0xFF));
 }
 
-namespace rgb {
-inline const QColor kBlack(0, 0, 0);
-inline const QColor kWhite(255, 255, 255);
-inline const QColor kGrey(128, 128, 128);
-inline const QColor kSilver(192, 192, 192);
-inline const QColor kNavy(0, 0, 128);
-}  // namespace rgb
-
 // The rectangle from one corner to the other, both corners inside it.
 inline QRect Corners(int left, int top, int right, int bottom) {
     return QRect(QPoint(left, top), QPoint(right, bottom));

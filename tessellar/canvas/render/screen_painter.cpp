@@ -12,10 +12,10 @@ const QColor kMenuFrameInner(238, 238, 238);
 
 // A pull-down menu's 3-D frame inside its client rectangle.
 void DrawMenuFrame(QPainter& painter, const QRect& client) {
-    HorizontalLine(painter, client.left(), client.right(), client.bottom(), rgb::kGrey);
-    VerticalLine(painter, client.left(), client.top(), client.bottom(), rgb::kGrey);
-    HorizontalLine(painter, client.left(), client.right(), client.top(), rgb::kWhite);
-    VerticalLine(painter, client.right(), client.top(), client.bottom(), rgb::kWhite);
+    HorizontalLine(painter, client.left(), client.right(), client.bottom(), ToQColor(model::colour::kGrey));
+    VerticalLine(painter, client.left(), client.top(), client.bottom(), ToQColor(model::colour::kGrey));
+    HorizontalLine(painter, client.left(), client.right(), client.top(), ToQColor(model::colour::kWhite));
+    VerticalLine(painter, client.right(), client.top(), client.bottom(), ToQColor(model::colour::kWhite));
     Outline(painter, client.adjusted(1, 1, -1, -1), kMenuFrameInner);
 }
 

@@ -269,14 +269,14 @@ TEST_F(DemoDocument, AFailureAtAnyStepOfASaveLeavesTheOldFileWhole) {
     ASSERT_TRUE(Run(customer, "Modify screen title", NoKey(), {Q("Changed")}));
     const std::string original = ReadFile(overridePath_);
 
-    overrides::IoFaults counting;
+    platform::IoFaults counting;
     // The number of steps a save takes, counted on an identical save elsewhere.
     const std::string probe = (scratch_.Path() / "probe.scf").string();
     ASSERT_TRUE(overrides::SaveOverrideFile(document_.Workspace().Sections(), probe + ".bck", probe, sink_, counting));
     ASSERT_GT(counting.Steps(), 5u);
     for (std::size_t failing = 1; failing <= counting.Steps(); ++failing) {
         sink_.Clear();
-        overrides::IoFaults faults(failing);
+        platform::IoFaults faults(failing);
         EXPECT_FALSE(document_.Save(sink_, faults)) << "step " << failing;
         EXPECT_EQ(ReadFile(overridePath_), original) << "step " << failing;
         EXPECT_TRUE(document_.Modified());

@@ -17,7 +17,7 @@
 
 #include "platform/qt/cp1252_text.h"
 #include "tessellar/lists/list_texts.h"
-#include "tessellar/shell/qt/help_viewer.h"
+#include "tessellar/help/qt/help_viewer.h"
 
 namespace lists {
 namespace {
@@ -133,7 +133,7 @@ MessageListDialog::MessageListDialog(MessageList& list, QWidget* parent) : QDial
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(buttons, &QDialogButtonBox::helpRequested, this,
-            [this] { shell::ShowHelpPage(this, texts::kMessageListHelp); });
+            [this] { help::ShowHelpPage(this, texts::kMessageListHelp); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_, 1);
@@ -155,7 +155,7 @@ MessageListDialog::MessageListDialog(MessageList& list, QWidget* parent) : QDial
 
 void MessageListDialog::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
-        shell::ShowHelpPage(this, texts::kMessageListHelp);
+        help::ShowHelpPage(this, texts::kMessageListHelp);
         return;
     }
     QDialog::keyPressEvent(event);

@@ -12,7 +12,7 @@
 
 #include "platform/qt/cp1252_text.h"
 #include "tessellar/lists/list_texts.h"
-#include "tessellar/triggers/qt/field_placement_dialog.h"
+#include "tessellar/lists/qt/field_placement_dialog.h"
 
 namespace lists {
 
@@ -91,7 +91,7 @@ std::optional<ReleasedField> ChooseSuppressedField(QWidget* parent, model::CScre
     const model::CScreenWnd* frame = screen.Frame();
     const int rows = frame != nullptr ? frame->Rows() : model::kDefaultBottomRow;
     const int columns = frame != nullptr ? frame->Columns() : model::kDefaultRightColumn;
-    const std::optional<model::CellPosition> to = triggers::PlaceUnsuppressedField(
+    const std::optional<model::CellPosition> to = lists::PlaceUnsuppressedField(
         parent, screen, line->name, line->at, rows, columns, ItemOf(screen, line->key));
     if (!to) return std::nullopt;
     return ReleasedField{kind.value_or(line->key.itemClass), line->key, line->name, line->at, *to};

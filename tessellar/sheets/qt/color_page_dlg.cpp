@@ -7,7 +7,7 @@
 
 #include "tessellar/sheets/qt/sheet_text.h"
 #include "tessellar/sheets/sheet_texts.h"
-#include "tessellar/shell/settings/colour.h"
+#include "tessellar/model/colour_names.h"
 
 namespace sheets {
 
@@ -20,7 +20,7 @@ CColorPageDlg::CColorPageDlg(QWidget* parent)
         label->setAccessibleName(label->text());
         auto* names = new QComboBox(this);
         names->setAccessibleName(label->text());
-        for (const shell::NamedColour& colour : shell::kColourNames) names->addItem(Latin(colour.name));
+        for (const model::NamedColour& colour : model::kColourNames) names->addItem(Latin(colour.name));
         label->setBuddy(names);
         form->addRow(label, names);
         return names;

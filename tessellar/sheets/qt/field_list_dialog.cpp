@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "tessellar/shell/qt/help_viewer.h"
+#include "tessellar/help/qt/help_viewer.h"
 #include "tessellar/sheets/accept_texts.h"
 #include "tessellar/sheets/sheet_texts.h"
 
@@ -66,7 +66,7 @@ std::optional<std::string> ChooseField(QWidget* parent, const model::CScreenMode
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     QObject::connect(help, &QPushButton::clicked, &dialog,
-                     [&dialog, info] { shell::ShowHelpPage(&dialog, info.help); });
+                     [&dialog, info] { help::ShowHelpPage(&dialog, info.help); });
     QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(&dialog);

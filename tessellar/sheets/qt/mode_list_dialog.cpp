@@ -8,7 +8,7 @@
 
 #include "tessellar/sheets/qt/sheet_text.h"
 #include "tessellar/sheets/sheet_texts.h"
-#include "tessellar/shell/qt/help_viewer.h"
+#include "tessellar/help/qt/help_viewer.h"
 
 namespace sheets {
 
@@ -32,7 +32,7 @@ ModeListDialog::ModeListDialog(const model::CScreenModel& screen, QWidget* paren
     for (QAbstractButton* button : buttons->buttons()) button->setAccessibleName(button->text());
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { shell::ShowHelpPage(this, texts::kModeListHelp); });
+    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { help::ShowHelpPage(this, texts::kModeListHelp); });
     connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);

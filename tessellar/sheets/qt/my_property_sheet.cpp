@@ -7,7 +7,7 @@
 
 #include "tessellar/sheets/qt/property_page.h"
 #include "tessellar/sheets/sheet_texts.h"
-#include "tessellar/shell/qt/help_viewer.h"
+#include "tessellar/help/qt/help_viewer.h"
 
 namespace sheets {
 
@@ -26,7 +26,7 @@ QPushButton* Button(const char* caption, QWidget* parent) {
 }  // namespace
 
 CMyPropertySheet::CMyPropertySheet(SheetKind kind, const QString& title, platform::MessageSink& sink, QWidget* parent)
-    : QDialog(parent), kind_(kind), sink_(sink), helpOpener_(&shell::ShowHelpPage) {
+    : QDialog(parent), kind_(kind), sink_(sink), helpOpener_(&help::ShowHelpPage) {
     roles_.fill(-1);
     setObjectName(QStringLiteral("CMyPropertySheet"));
     setWindowTitle(title);

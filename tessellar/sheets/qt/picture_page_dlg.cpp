@@ -7,7 +7,7 @@
 #include "tessellar/model/text_capacity.h"
 #include "tessellar/sheets/qt/my_property_sheet.h"
 #include "tessellar/sheets/sheet_texts.h"
-#include "tessellar/shell/qt/help_viewer.h"
+#include "tessellar/help/qt/help_viewer.h"
 
 namespace sheets {
 
@@ -24,7 +24,7 @@ CPicturePageDlg::CPicturePageDlg(CMyPropertySheet* sheet, QWidget* parent)
         if (owner) {
             owner->OpenHelp(texts::kFormatHelpContext);
         } else {
-            shell::ShowHelpPage(this, texts::kFormatHelpContext);
+            help::ShowHelpPage(this, texts::kFormatHelpContext);
         }
     });
 }

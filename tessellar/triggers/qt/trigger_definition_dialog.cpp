@@ -19,8 +19,8 @@
 #include "tessellar/commands/command_catalogue.h"
 #include "tessellar/commands/item_reference.h"
 #include "tessellar/sheets/qt/field_list_dialog.h"
-#include "tessellar/shell/mapping/trigger_verification.h"
-#include "tessellar/shell/qt/help_viewer.h"
+#include "tessellar/triggers/trigger_verification.h"
+#include "tessellar/help/qt/help_viewer.h"
 #include "tessellar/triggers/qt/trigger_validation_dialog.h"
 #include "tessellar/triggers/run_line.h"
 #include "tessellar/triggers/trigger_decision.h"
@@ -53,7 +53,7 @@ std::string S(const QString& text) { return text.toStdString(); }
 
 void TriggerDefinitionDialog::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
-        shell::ShowHelpPage(this, TriggerDialogHelpContext(kind_));
+        help::ShowHelpPage(this, TriggerDialogHelpContext(kind_));
         return;
     }
     QDialog::keyPressEvent(event);
@@ -208,7 +208,7 @@ std::string TriggerDefinitionDialog::ServerForm(const std::string& program, int 
         }
         return path;
     }
-    if (services_.mapper != nullptr) services_.mapper->MapToServer(path, shell::kUseTriggerProgram);
+    if (services_.mapper != nullptr) services_.mapper->MapToServer(path, mapping::kUseTriggerProgram);
     return path;
 }
 
@@ -227,7 +227,7 @@ void TriggerDefinitionDialog::Browse() {
 
 void TriggerDefinitionDialog::Verify() {
     if (services_.mapper == nullptr) return;
-    shell::VerifyTriggerProgram(S(program_->text()), *services_.mapper, *services_.sink);
+    triggers::VerifyTriggerProgram(S(program_->text()), *services_.mapper, *services_.sink);
 }
 
 void TriggerDefinitionDialog::AddFieldParameter() {

@@ -12,8 +12,8 @@
 #include "platform/message_sink.h"
 #include "tessellar/model/screen_model.h"
 #include "tessellar/sheets/qt/sheet_context.h"
-#include "tessellar/shell/mapping/path_mapper.h"
-#include "tessellar/shell/settings/registry_access.h"
+#include "tessellar/mapping/path_mapper.h"
+#include "tessellar/settings/registry_access.h"
 #include "tessellar/triggers/trigger_points.h"
 
 class QComboBox;
@@ -37,8 +37,8 @@ struct DefinitionSlot {
 // which leaves the controls that need it disabled.
 struct DefinitionServices {
     const model::CScreenModel* screen = nullptr;  // its global fields for "Add Field Parameter"
-    shell::PathMapper* mapper = nullptr;
-    shell::RegistryAccess* registry = nullptr;
+    mapping::PathMapper* mapper = nullptr;
+    settings::RegistryAccess* registry = nullptr;
     platform::MessageSink* sink = nullptr;
 };
 
@@ -107,8 +107,8 @@ private:
 // file name begins the parameter keys.
 struct TriggerContext {
     sheets::SheetContext sheet;
-    shell::PathMapper* mapper = nullptr;
-    shell::RegistryAccess* registry = nullptr;
+    mapping::PathMapper* mapper = nullptr;
+    settings::RegistryAccess* registry = nullptr;
     std::string programPath;
     // Handed to the dialog's "Build Command Wizard".
     std::function<bool(int& typeCode, std::string& runLine)> buildCommandWizard;

@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 #include <optional>
 
-#include "tessellar/shell/qt/help_viewer.h"
+#include "tessellar/help/qt/help_viewer.h"
 #include "tessellar/triggers/qt/runtime_launcher.h"
 #include "tessellar/triggers/trigger_texts.h"
 
@@ -41,7 +41,7 @@ QPushButton* Button(QWidget* parent, const char* caption, const char* name) {
 
 }  // namespace
 
-TriggerValidationDialog::TriggerValidationDialog(QWidget* parent, shell::RegistryAccess& registry,
+TriggerValidationDialog::TriggerValidationDialog(QWidget* parent, settings::RegistryAccess& registry,
                                                  const std::string& parametersLine, std::string program,
                                                  std::string parameterKey, int programTypeIndex,
                                                  RuntimeAutomation& automation, platform::MessageSink& sink)
@@ -115,7 +115,7 @@ TriggerValidationDialog::TriggerValidationDialog(QWidget* parent, shell::Registr
 
 void TriggerValidationDialog::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
-        shell::ShowHelpPage(this, kHelpContext);
+        help::ShowHelpPage(this, kHelpContext);
         return;
     }
     QDialog::keyPressEvent(event);
@@ -159,10 +159,10 @@ void TriggerValidationDialog::LaunchTrigger() {
     if (!text.empty()) sink_.ShowMessage(text);
 }
 
-void RunTriggerValidation(QWidget* parent, shell::RegistryAccess& registry, const std::string& parametersLine,
+void RunTriggerValidation(QWidget* parent, settings::RegistryAccess& registry, const std::string& parametersLine,
                           const std::string& program, const std::string& parameterKey, int programTypeIndex,
                           platform::MessageSink& sink, RuntimeAutomation& automation) {
-    auto launcher = registry.ReadString(shell::RegistryRoot::CurrentUser, kTriggerKey, kRuntimeLauncherValue);
+    auto launcher = registry.ReadString(settings::RegistryRoot::CurrentUser, kTriggerKey, kRuntimeLauncherValue);
     std::optional<RuntimeLauncher> chosen;
     if (launcher && !launcher->empty()) chosen.emplace(Latin(*launcher));
     RuntimeAutomation& used = chosen ? static_cast<RuntimeAutomation&>(*chosen) : automation;
@@ -171,7 +171,7 @@ void RunTriggerValidation(QWidget* parent, shell::RegistryAccess& registry, cons
     dialog.exec();
 }
 
-void RunTriggerValidation(QWidget* parent, shell::RegistryAccess& registry, const std::string& parametersLine,
+void RunTriggerValidation(QWidget* parent, settings::RegistryAccess& registry, const std::string& parametersLine,
                           const std::string& program, const std::string& parameterKey, int programTypeIndex,
                           platform::MessageSink& sink) {
     UnavailableRuntime runtime;

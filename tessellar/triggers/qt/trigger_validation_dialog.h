@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/message_sink.h"
-#include "tessellar/shell/settings/registry_access.h"
+#include "tessellar/settings/registry_access.h"
 #include "tessellar/triggers/trigger_test.h"
 
 class QLineEdit;
@@ -19,7 +19,7 @@ namespace triggers {
 class TriggerValidationDialog : public QDialog {
     Q_OBJECT
 public:
-    TriggerValidationDialog(QWidget* parent, shell::RegistryAccess& registry, const std::string& parametersLine,
+    TriggerValidationDialog(QWidget* parent, settings::RegistryAccess& registry, const std::string& parametersLine,
                             std::string program, std::string parameterKey, int programTypeIndex,
                             RuntimeAutomation& automation, platform::MessageSink& sink);
 
@@ -32,7 +32,7 @@ private:
     void Save();
     void LaunchTrigger();
 
-    shell::RegistryAccess& registry_;
+    settings::RegistryAccess& registry_;
     std::string program_;
     std::string parameterKey_;
     int programTypeIndex_;
@@ -49,11 +49,11 @@ private:
 
 // Opens the dialog modally; the launch goes to the program named by the
 // registry's "RuntimeLauncher" value when there is one, else to `automation`.
-void RunTriggerValidation(QWidget* parent, shell::RegistryAccess& registry, const std::string& parametersLine,
+void RunTriggerValidation(QWidget* parent, settings::RegistryAccess& registry, const std::string& parametersLine,
                           const std::string& program, const std::string& parameterKey, int programTypeIndex,
                           platform::MessageSink& sink, RuntimeAutomation& automation);
 // As above without the runtime's automation server.
-void RunTriggerValidation(QWidget* parent, shell::RegistryAccess& registry, const std::string& parametersLine,
+void RunTriggerValidation(QWidget* parent, settings::RegistryAccess& registry, const std::string& parametersLine,
                           const std::string& program, const std::string& parameterKey, int programTypeIndex,
                           platform::MessageSink& sink);
 

@@ -18,8 +18,8 @@
 #include <QVBoxLayout>
 
 #include "tessellar/sheets/qt/field_list_dialog.h"
-#include "tessellar/shell/mapping/trigger_verification.h"
-#include "tessellar/shell/qt/help_viewer.h"
+#include "tessellar/triggers/trigger_verification.h"
+#include "tessellar/help/qt/help_viewer.h"
 #include "tessellar/triggers/parameter_list.h"
 #include "tessellar/triggers/program_path.h"
 #include "tessellar/triggers/run_line.h"
@@ -47,7 +47,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override {
         if (event->key() == Qt::Key_F1) {
-            shell::ShowHelpTopic(this, texts::kWizardHelpTopic);
+            help::ShowHelpTopic(this, texts::kWizardHelpTopic);
             return;
         }
         QDialog::keyPressEvent(event);
@@ -56,7 +56,7 @@ protected:
 
 }  // namespace
 
-bool RunTriggerWizard(QWidget* parent, const model::CScreenModel& screen, shell::PathMapper& mapper,
+bool RunTriggerWizard(QWidget* parent, const model::CScreenModel& screen, mapping::PathMapper& mapper,
                       bool dataGridScreen, int& programType, std::string& runLine, platform::MessageSink& sink) {
     WizardDialog dialog(parent);
     dialog.setWindowTitle(texts::kWizardTitle);
@@ -198,7 +198,7 @@ bool RunTriggerWizard(QWidget* parent, const model::CScreenModel& screen, shell:
         }
     });
     QObject::connect(verify, &QPushButton::clicked, &dialog, [&] {
-        shell::VerifyTriggerProgram(Unquoted(program->text().toStdString()), mapper, sink);
+        triggers::VerifyTriggerProgram(Unquoted(program->text().toStdString()), mapper, sink);
     });
 
     QObject::connect(list, &QListWidget::currentRowChanged, &dialog, [&](int row) {

@@ -8,13 +8,13 @@
 
 #include "platform/message_sink.h"
 #include "tessellar/model/screen_model.h"
-#include "tessellar/shell/mapping/path_mapper.h"
+#include "tessellar/mapping/path_mapper.h"
 
 namespace triggers {
 
 // True on Finish, with the chosen type and the composed run line; false
 // leaves both as they were.
-bool RunTriggerWizard(QWidget* parent, const model::CScreenModel& screen, shell::PathMapper& mapper,
+bool RunTriggerWizard(QWidget* parent, const model::CScreenModel& screen, mapping::PathMapper& mapper,
                       bool dataGridScreen, int& programType, std::string& runLine, platform::MessageSink& sink);
 
 }  // namespace triggers

@@ -2,16 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include "tessellar/shell/settings/memory_registry.h"
+#include "tessellar/settings/memory_registry.h"
 #include "tessellar/triggers/trigger_test.h"
 
 namespace triggers {
 namespace {
 
-const auto kUser = shell::RegistryRoot::CurrentUser;
+const auto kUser = settings::RegistryRoot::CurrentUser;
 
 TEST(TriggerTestRows, LiteralAndFieldsWithSavedValues) {
-    shell::MemoryRegistry registry;
+    settings::MemoryRegistry registry;
     registry.WriteString(kUser, TestValuesKey("P1"), "CUST", "42");
     registry.WriteString(kUser, TestValuesKey("P1"), "\"a b\"", "ignored");
     auto rows = TestRows(registry, "\"a b\" CUST NAME", "P1");
@@ -24,7 +24,7 @@ TEST(TriggerTestRows, LiteralAndFieldsWithSavedValues) {
 }
 
 TEST(TriggerTestRows, ElevenTokensGiveTen) {
-    shell::MemoryRegistry registry;
+    settings::MemoryRegistry registry;
     auto rows = TestRows(registry, "A B C D E F G H I J K", "P");
     ASSERT_EQ(rows.size(), 10u);
     EXPECT_EQ(rows.back().token, "J");
@@ -45,7 +45,7 @@ TEST(TriggerTestRows, TypeLetters) {
 }
 
 TEST(TriggerTestSave, ReplacesTheSubKeyWithNonEmptyFieldValues) {
-    shell::MemoryRegistry registry;
+    settings::MemoryRegistry registry;
     registry.WriteString(kUser, TestValuesKey("P"), "OLD", "x");
     std::string error;
     ASSERT_TRUE(SaveTestValues(registry, "P", {{"\"lit\"", "v", true}, {"A", "1"}, {"B", ""}}, &error));
@@ -59,7 +59,7 @@ TEST(TriggerTestSave, ReplacesTheSubKeyWithNonEmptyFieldValues) {
 }
 
 TEST(TriggerTestSave, FailureGivesTheRegistryText) {
-    shell::MemoryRegistry registry;
+    settings::MemoryRegistry registry;
     registry.FailWritesUnder(kUser, "Access is denied.");
     std::string error;
     EXPECT_FALSE(SaveTestValues(registry, "P", {{"A", "1"}}, &error));

@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "tessellar/shell/settings/memory_registry.h"
+#include "tessellar/settings/memory_registry.h"
 #include "tessellar/triggers/qt/trigger_validation_dialog.h"
 #include "testsupport/modal_dialogs.h"
 
@@ -38,8 +38,8 @@ class TriggerValidationTest : public QObject {
     Q_OBJECT
 private slots:
     void LiteralRowTakesNoValueAndValuesAreSavedAndPassed() {
-        shell::MemoryRegistry registry;
-        registry.WriteString(shell::RegistryRoot::CurrentUser, TestValuesKey("K"), "A", "1");
+        settings::MemoryRegistry registry;
+        registry.WriteString(settings::RegistryRoot::CurrentUser, TestValuesKey("K"), "A", "1");
         platform::RecordingMessageSink sink;
         RecordingRuntime runtime;
         runtime.outcome.failure = LaunchFailure::Automation;
@@ -67,7 +67,7 @@ private slots:
         QVERIFY(save->isEnabled());
         QTest::mouseClick(save, Qt::LeftButton);
         QVERIFY(!save->isEnabled());
-        QCOMPARE(registry.ReadString(shell::RegistryRoot::CurrentUser, TestValuesKey("K"), "C"),
+        QCOMPARE(registry.ReadString(settings::RegistryRoot::CurrentUser, TestValuesKey("K"), "C"),
                  std::optional<std::string>("3"));
 
         QTest::keyClicks(dialog.findChild<QLineEdit*>("DataDirectory"), "/data");
@@ -94,10 +94,10 @@ private slots:
         file.close();
         file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
-        shell::MemoryRegistry registry;
-        registry.WriteString(shell::RegistryRoot::CurrentUser, kTriggerKey, kRuntimeLauncherValue,
+        settings::MemoryRegistry registry;
+        registry.WriteString(settings::RegistryRoot::CurrentUser, kTriggerKey, kRuntimeLauncherValue,
                              script.toStdString());
-        registry.WriteString(shell::RegistryRoot::CurrentUser, TestValuesKey("K"), "A", "v 1");
+        registry.WriteString(settings::RegistryRoot::CurrentUser, TestValuesKey("K"), "A", "v 1");
         platform::RecordingMessageSink sink;
         RecordingRuntime unused;
         testsupport::OnNextModal<QDialog>(nullptr, [](QDialog* dialog) {

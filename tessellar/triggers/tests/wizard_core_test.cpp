@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "platform/message_sink.h"
-#include "tessellar/shell/mapping/path_mapper.h"
-#include "tessellar/shell/settings/memory_registry.h"
+#include "tessellar/mapping/path_mapper.h"
+#include "tessellar/settings/memory_registry.h"
 #include "tessellar/triggers/parameter_list.h"
 #include "tessellar/triggers/program_path.h"
 #include "tessellar/triggers/wizard_steps.h"
@@ -87,9 +87,9 @@ TEST(WizardStepsTest, RefusalsNameWhatIsMissing) {
 }
 
 TEST(ProgramPathTest, ServerTypesAreMappedOthersKeptAsChosen) {
-    shell::MemoryRegistry registry;
+    settings::MemoryRegistry registry;
     int asked = 0;
-    shell::PathMapper mapper(registry, [&](const shell::MappingRequest&, shell::DirectoryMappings&) {
+    mapping::PathMapper mapper(registry, [&](const mapping::MappingRequest&, mapping::DirectoryMappings&) {
         ++asked;
         return std::optional<std::string>();
     });

@@ -1,4 +1,4 @@
-// The trigger wizard and the field placement dialog driven through their widgets.
+// The trigger wizard driven through its widgets.
 
 #include <QApplication>
 #include <QDialog>
@@ -9,7 +9,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSpinBox>
 #include <QTimer>
 #include <QtTest>
 
@@ -17,9 +16,8 @@
 #include <functional>
 
 #include "platform/message_sink.h"
-#include "tessellar/shell/mapping/path_mapper.h"
-#include "tessellar/shell/settings/memory_registry.h"
-#include "tessellar/triggers/qt/field_placement_dialog.h"
+#include "tessellar/mapping/path_mapper.h"
+#include "tessellar/settings/memory_registry.h"
 #include "tessellar/triggers/qt/trigger_wizard.h"
 #include "testsupport/modal_dialogs.h"
 
@@ -42,8 +40,8 @@ std::unique_ptr<model::CScreenModel> NewScreen() {
 class WizardDialogsTest : public QObject {
     Q_OBJECT
 
-    shell::MemoryRegistry registry;
-    shell::PathMapper mapper{registry, [](const shell::MappingRequest&, shell::DirectoryMappings&) {
+    settings::MemoryRegistry registry;
+    mapping::PathMapper mapper{registry, [](const mapping::MappingRequest&, mapping::DirectoryMappings&) {
                                  return std::optional<std::string>();
                              }};
 
@@ -106,35 +104,6 @@ private slots:
         QVERIFY(triggers::RunTriggerWizard(nullptr, *screen, mapper, true, type, line, sink));
         QCOMPARE(type, 2);
         QCOMPARE(line, std::string("\"C:\\my progs\\run.exe\" \"two words\" ONE"));
-    }
-
-    void PlacementWarnsOnOverlapAndAcceptsAnyway() {
-        auto screen = NewScreen();
-        model::CAcceptFld& field = screen->AddAccept();
-        field.position.SetBoth({5, 10});
-        field.width.SetBoth(6);
-        WhenModal([](QWidget* dialog) {
-            auto* row = dialog->findChild<QSpinBox*>("Row:");
-            auto* column = dialog->findChild<QSpinBox*>("Col:");
-            auto* warning = dialog->findChild<QLabel*>("warning");
-            auto* overlay = dialog->findChild<QLabel*>("overlay");
-            QCOMPARE(row->maximum(), 23);
-            QCOMPARE(column->maximum(), 79);
-            // Names are the program's code page 1252 text.
-            QCOMPARE(dialog->findChild<QLabel*>("fieldName")->text(), QString::fromUtf8("CUSTN\u00c9"));
-            row->setValue(5);
-            QCOMPARE(warning->text(), QString("Warning:"));
-            QCOMPARE(overlay->text(), QString("FIELD OVERLAY AT ROW 5, COL 12."));
-            column->setValue(20);
-            QVERIFY(warning->text().isEmpty());
-            column->setValue(15);
-            QCOMPARE(warning->text(), QString("WARNING:"));
-            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-        });
-        auto placed = triggers::PlaceUnsuppressedField(nullptr, *screen, "CUSTN\xC9", {1, 12}, 23, 79);
-        QVERIFY(placed.has_value());
-        QCOMPARE(placed->row, 5);
-        QCOMPARE(placed->column, 15);
     }
 };
 

@@ -1,0 +1,98 @@
+#include "platform/file_replace.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <system_error>
+
+#include "platform/unique_file.h"
+
+namespace platform {
+
+namespace {
+
+constexpr std::size_t kWriteBlock = 4096;
+
+bool WriteBlocks(std::FILE* file, std::string_view text, IoFaults& faults) {
+    for (std::size_t at = 0; at < text.size(); at += kWriteBlock) {
+        const std::size_t length = std::min(kWriteBlock, text.size() - at);
+        if (!faults.Step() || std::fwrite(text.data() + at, 1, length, file) != length) return false;
+    }
+    return true;
+}
+
+// Flushes the C buffer and the system's cache, so that a crash after the
+// rename cannot leave the new name on a file whose bytes never reached the disk.
+bool FlushAndSync(std::FILE* file, IoFaults& faults) {
+    if (!faults.Step() || std::fflush(file) != 0) return false;
+#ifdef _WIN32
+    return true;
+#else
+    return faults.Step() && ::fsync(::fileno(file)) == 0;
+#endif
+}
+
+std::optional<std::string> ReadWhole(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return std::nullopt;
+    return text;
+}
+
+}  // namespace
+
+bool ReplaceFile(const std::string& path, std::string_view text, IoFaults& faults) {
+    std::string temporary;
+    std::FILE* file = faults.Step() ? CreateUniqueSibling(path, ".new-", temporary) : nullptr;
+    if (file == nullptr) return false;
+    bool written = WriteBlocks(file, text, faults) && FlushAndSync(file, faults);
+    written = (std::fclose(file) == 0) && written;
+    if (!written) {
+        RemoveFile(temporary);
+        return false;
+    }
+    std::error_code error;
+    // The new file keeps the permissions of the one it replaces.
+    const auto permissions = std::filesystem::status(path, error).permissions();
+    if (!error && permissions != std::filesystem::perms::unknown) {
+        std::filesystem::permissions(temporary, permissions, std::filesystem::perm_options::replace, error);
+    }
+    error.clear();
+    if (faults.Step()) std::filesystem::rename(temporary, path, error);
+    else error = std::make_error_code(std::errc::io_error);
+    if (error) {
+        RemoveFile(temporary);
+        return false;
+    }
+    return true;
+}
+
+bool ReplaceFile(const std::string& path, std::string_view text) {
+    IoFaults none;
+    return ReplaceFile(path, text, none);
+}
+
+bool MoveFileOver(const std::string& from, const std::string& to) {
+    std::error_code error;
+    std::filesystem::rename(from, to, error);
+    if (!error) return true;
+    const std::optional<std::string> text = ReadWhole(from);
+    if (!text || !ReplaceFile(to, *text)) return false;
+    RemoveFile(from);
+    return true;
+}
+
+bool RemoveFile(const std::string& path) {
+    std::error_code error;
+    std::filesystem::remove(path, error);
+    return !std::filesystem::exists(path, error) && !error;
+}
+
+}  // namespace platform

@@ -1,0 +1,43 @@
+#pragma once
+// Replacing a file that holds a user's work, in the way QSaveFile does: the
+// new text goes into a uniquely named file beside it, which takes the old
+// file's permissions, is written, flushed and synced to the disk, and is then
+// renamed over the old file in one step. Any failure discards the new file
+// and leaves the old one as it was, so at every moment the path holds either
+// the whole old text or the whole new one.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// Counts the I/O steps of a replacement (or of a save made of several) and
+// makes one of them fail, so that tests can check the user's file after a
+// failure at every step.
+class IoFaults {
+public:
+    IoFaults() = default;
+    explicit IoFaults(std::size_t failingStep) : failingStep_(failingStep) {}
+    // Whether the next step may go ahead.
+    bool Step() { return ++steps_ != failingStep_; }
+    std::size_t Steps() const { return steps_; }
+
+private:
+    std::size_t failingStep_ = 0;  // 0: none fails
+    std::size_t steps_ = 0;
+};
+
+bool ReplaceFile(const std::string& path, std::string_view text, IoFaults& faults);
+bool ReplaceFile(const std::string& path, std::string_view text);
+
+// Puts the file `from` in the place of `to`: by a rename when it can, else by
+// replacing `to` with `from`'s bytes as above and removing `from`. False, with
+// `to` as it was, when neither works.
+bool MoveFileOver(const std::string& from, const std::string& to);
+
+// Removes a file; true when no file is left at the path (a missing file
+// counts as removed).
+bool RemoveFile(const std::string& path);
+
+}  // namespace platform

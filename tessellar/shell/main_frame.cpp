@@ -1,0 +1,724 @@
+#include "tessellar/shell/main_frame.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QByteArray>
+#include <QCloseEvent>
+#include <QDockWidget>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QSessionManager>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTimer>
+
+#include "platform/qt/cp1252_text.h"
+#include "tessellar/canvas/render/cell_metrics.h"
+#include "tessellar/canvas/render/legend_window.h"
+#include "tessellar/document/entry_opening.h"
+#include "tessellar/document/override_location.h"
+#include "tessellar/lists/qt/message_list_dialog.h"
+#include "tessellar/shell/canvas_actions.h"
+#include "tessellar/shell/sheet_requests.h"
+#include "tessellar/shell/customisable_toolbar.h"
+#include "tessellar/shell/file_path_dialog.h"
+#include "tessellar/shell/find_dialog.h"
+#include "tessellar/shell/frame_texts.h"
+#include "tessellar/shell/preferences_dialog.h"
+#include "tessellar/shell/save_changes_question.h"
+#include "tessellar/shell/undo_buttons.h"
+#include "tessellar/shell/program_browser.h"
+#include "tessellar/shell/selection_pane.h"
+#include "tessellar/shell/skins.h"
+#include "tessellar/shell/start_up.h"
+#include "tessellar/shell/toolbar_customize_dialog.h"
+#include "platform/message_format.h"
+#include "tessellar/help/qt/help_viewer.h"
+#include "tessellar/mapping/qt/map_network_drive.h"
+#include "platform/qt/message_box_sink.h"
+#include "tessellar/mapping/qt/network_mapping_dialog.h"
+
+#ifndef TESSELLAR_VERSION
+#define TESSELLAR_VERSION "0"
+#endif
+
+namespace shell {
+namespace {
+
+using enum ActionId;
+
+// Workspace values of the window.
+constexpr const char* kGeometryValue = "WindowGeometry";
+constexpr const char* kStateValue = "WindowState";
+constexpr const char* kStandardButtonsValue = "StandardToolbarButtons";
+constexpr const char* kCustomiserButtonsValue = "TessellarToolbarButtons";
+constexpr int kBrowserWidth = 250;
+constexpr int kSelectionPaneInterval = 200;  // ms between idle refreshes of the pane
+constexpr int kMainHelpContext = 0;
+
+const QStringList kStandardButtons = {"OpenProgram", "Save", "OpenOverrideFile", "-", "Cut", "Copy", "Paste", "-",
+                                      "Undo", "Redo", "-", "Find", "MapNetworkDrive", "-", "About", "Help"};
+const QStringList kCustomiserButtons = {"HighlightChanges", "Legend", "-", "Properties", "AddDataEntryField",
+                                        "UnsuppressField", "EditScreenScf", "ListMessages"};
+
+QString PathText(const std::string& path) { return QFile::decodeName(path.c_str()); }
+std::string PathBytes(const QString& path) { return std::string(QFile::encodeName(path).constData()); }
+
+QStringList ButtonsValue(const std::string& stored, const QStringList& defaults) {
+    if (stored.empty()) return defaults;
+    return QString::fromLatin1(stored.c_str()).split(QLatin1Char(','), Qt::SkipEmptyParts);
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(settings::RegistryAccess& registry, const FrameSettings& settings, platform::MessageSink* messages,
+                       QWidget* parent)
+    : QMainWindow(parent),
+      registry_(registry),
+      settings_(settings),
+      launcher_(settings.besideDirectory),
+      editor_(registry) {
+    setObjectName(QStringLiteral("CMainFrame"));
+    if (messages == nullptr) {
+        ownedMessages_ = std::make_unique<platform::MessageBoxSink>(this);
+        messages = ownedMessages_.get();
+    }
+    messages_ = messages;
+    mapper_ = std::make_unique<mapping::PathMapper>(registry_, mapping::MakeNetworkMappingPrompt(this, registry_, *messages_));
+    document_ = settings.temporaryRoot.isEmpty()
+                    ? std::make_unique<document::CTesselDoc>(registry_, *messages_)
+                    : std::make_unique<document::CTesselDoc>(registry_, *messages_, PathBytes(settings.temporaryRoot));
+    document::EntryInputs inputs;
+    inputs.colours = document::SchemeColourTable(settings.scheme);
+    inputs.font = settings.font;
+    document_->SetEntryInputs(inputs);
+
+    recentFiles_.Load(registry_);
+    skin_ = settings::ReadSelectedSkin(registry_);
+
+    EnsureIconTheme();
+    CreateActions();
+    CreateMenus();
+    CreateToolbars();
+    CreateStatusBar();
+
+    view_ = new canvas::CTesselView(inputs.font, this);
+    view_->setObjectName(QStringLiteral("tesselView"));
+    view_->setAccessibleName(QString::fromLatin1(texts::kCanvasName));
+    const model::ColourPair& button = settings.scheme[settings::SchemeEntry::Button];
+    view_->SetButtonColours(model::ColourPair{button.foreground, button.background});
+    setCentralWidget(view_);
+    CreateBrowser();
+    ConnectDocument();
+    ConnectCanvasActions(*this, [this] { AfterChange(); });
+    ConnectSheetRequests(*this);
+    AfterChange();
+    RestoreWorkspace();
+    // The desktop session ending is the framework's own save: the changes
+    // are asked about when the session lets the window ask.
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &CMainFrame::CommitSession);
+}
+
+void CMainFrame::CommitSession(QSessionManager& manager) {
+    if (!document_->HasProgram() || !document_->Core().Modified() || !manager.allowsInteraction()) return;
+    const bool released = !editingScreenFile_ && ConfirmRelease();
+    manager.release();
+    if (!released) manager.cancel();
+}
+
+CMainFrame::~CMainFrame() {
+    // Bars report their hiding while the window's children are destroyed.
+    disconnect(dock_, nullptr, this, nullptr);
+    if (findDialog_) delete findDialog_;
+    // The lists and the canvas go before the document's models.
+    document_->SetViews({});
+    view_->ShowScreen(nullptr);
+}
+
+QAction* CMainFrame::ActionNamed(const QString& objectName) const {
+    for (const ActionSpec& spec : FrameActions()) {
+        if (objectName == QLatin1String(spec.objectName)) return Action(spec.id);
+    }
+    return nullptr;
+}
+
+QAction* CMainFrame::Action(ActionId id) const {
+    const auto found = actions_.find(id);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+void CMainFrame::CreateActions() {
+    for (const ActionSpec& spec : FrameActions()) actions_[spec.id] = CreateAction(spec, this);
+    Action(Legend)->setIconText(QString::fromLatin1(texts::kLegendLabel));
+    customizeButton_ = new QAction(QString::fromLatin1(texts::kCustomizeButton), this);
+    customizeButton_->setObjectName(QStringLiteral("CustomizeButton"));
+    customizeButton_->setStatusTip(Action(Customize)->statusTip());
+
+    auto* skins = new QActionGroup(this);
+    for (ActionId id : {SkinDefault, SkinOfficeXp, SkinOffice2003}) skins->addAction(Action(id));
+    auto* split = new QActionGroup(this);
+    split->addAction(Action(SplitCurrentForm));
+    split->addAction(Action(SplitFormAndProcedures));
+    Action(SplitFormAndProcedures)->setChecked(true);
+
+    connect(Action(OpenProgram), &QAction::triggered, this, &CMainFrame::OpenProgramCommand);
+    connect(Action(OpenOverrideFile), &QAction::triggered, this, &CMainFrame::OpenOverrideFileCommand);
+    connect(Action(Save), &QAction::triggered, this, &CMainFrame::SaveCommand);
+    connect(Action(SaveAs), &QAction::triggered, this, &CMainFrame::SaveAsCommand);
+    connect(Action(Undo), &QAction::triggered, this, &CMainFrame::UndoCommand);
+    connect(Action(Redo), &QAction::triggered, this, &CMainFrame::RedoCommand);
+    connect(Action(EditScreenScf), &QAction::triggered, this, &CMainFrame::EditScreenFileCommand);
+    connect(Action(ListMessages), &QAction::triggered, this, &CMainFrame::ListMessagesCommand);
+    connect(Action(MapNetworkDrive), &QAction::triggered, this, [] { mapping::OpenMapNetworkDrive(); });
+    connect(Action(Preferences), &QAction::triggered, this, &CMainFrame::ShowPreferences);
+    connect(Action(Exit), &QAction::triggered, this, &QWidget::close);
+    connect(Action(Find), &QAction::triggered, this, &CMainFrame::ShowFind);
+    connect(Action(SkinDefault), &QAction::triggered, this, [this] { SetSkin(0); });
+    connect(Action(SkinOfficeXp), &QAction::triggered, this, [this] { SetSkin(1); });
+    connect(Action(SkinOffice2003), &QAction::triggered, this, [this] { SetSkin(2); });
+    connect(Action(SplitCurrentForm), &QAction::triggered, this, [this] { dock_->hide(); });
+    connect(Action(SplitFormAndProcedures), &QAction::triggered, this, [this] { dock_->show(); });
+    connect(Action(Legend), &QAction::triggered, this, [this] { canvas::LegendWindow::Open(this); });
+    connect(Action(HighlightChanges), &QAction::triggered, this,
+            [this] { Action(HighlightChanges)->setChecked(view_->ToggleHighlightChanges()); });
+    connect(Action(Customize), &QAction::triggered, this, &CMainFrame::ShowCustomize);
+    connect(customizeButton_, &QAction::triggered, this, &CMainFrame::ShowCustomize);
+    connect(Action(PromptSweep), &QAction::triggered, this, &CMainFrame::LaunchPromptSweep);
+    connect(Action(About), &QAction::triggered, this, &CMainFrame::ShowAbout);
+    connect(Action(Help), &QAction::triggered, this, &CMainFrame::ShowHelp);
+    for (const auto& [id, action] : actions_) addAction(action);  // keys work with the menu bar hidden
+
+    // The toolbar's Undo and Redo carry the drop-down lists of the current entry's labels.
+    const auto current = [this] { return document_->CurrentScreen(); };
+    undoButton_ = new CUndoButton(
+        Action(Undo),
+        [this, current] { return current() ? document_->Core().UndoLabels(*current()) : std::vector<std::string>{}; },
+        [this, current](int steps) {
+            if (current()) document_->Core().ChooseUndoCount(*current(), steps);
+        },
+        this);
+    redoButton_ = new CRedoButton(
+        Action(Redo),
+        [this, current] { return current() ? document_->Core().RedoLabels(*current()) : std::vector<std::string>{}; },
+        [this, current](int steps) {
+            if (current()) document_->Core().ChooseRedoCount(*current(), steps);
+        },
+        this);
+}
+
+QAction* CMainFrame::ToolbarAction(const QString& objectName) const {
+    if (objectName == undoButton_->objectName()) return undoButton_;
+    if (objectName == redoButton_->objectName()) return redoButton_;
+    return ActionNamed(objectName);
+}
+
+void CMainFrame::CreateMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setAccessibleName(QStringLiteral("Menu bar"));
+    const auto menu = [bar](const char* title, const char* objectName) {
+        QMenu* created = bar->addMenu(QString::fromLatin1(title));
+        created->setObjectName(QString::fromLatin1(objectName));
+        created->setAccessibleName(created->title().remove(QLatin1Char('&')));
+        created->setToolTipsVisible(false);
+        return created;
+    };
+    fileMenu_ = menu(texts::kFileMenu, "fileMenu");
+    for (ActionId id : {Save, SaveAs, OpenProgram, OpenOverrideFile, MapNetworkDrive}) fileMenu_->addAction(Action(id));
+    fileMenu_->addSeparator();
+    recentPlaceholder_ = fileMenu_->addAction(QStringLiteral("Recent File"));
+    recentPlaceholder_->setEnabled(false);
+    for (int index = 0; index < settings::kRecentFileCount; ++index) {
+        QAction* recent = fileMenu_->addAction(QString());
+        recent->setObjectName(QStringLiteral("RecentFile%1").arg(index + 1));
+        connect(recent, &QAction::triggered, this, [this, recent] { OpenRecentFile(recent->data().toString()); });
+        recentActions_.append(recent);
+    }
+    fileMenu_->addSeparator();
+    fileMenu_->addAction(Action(Preferences));
+    fileMenu_->addSeparator();
+    fileMenu_->addAction(Action(Exit));
+    UpdateRecentFileMenu();
+
+    QMenu* edit = menu(texts::kEditMenu, "editMenu");
+    edit->addAction(Action(Undo));
+    edit->addAction(Action(Redo));
+    edit->addSeparator();
+    for (ActionId id : {Cut, Copy, Paste}) edit->addAction(Action(id));
+    edit->addSeparator();
+    edit->addAction(Action(Find));
+    edit->addAction(Action(EditScreenScf));
+    edit->addAction(Action(ListMessages));
+
+    QMenu* view = menu(texts::kViewMenu, "viewMenu");
+    for (ActionId id : {StandardToolbar, CustomiserToolbar, StatusBar, OutlookBar}) view->addAction(Action(id));
+    view->addSeparator();
+    QMenu* skins = view->addMenu(QString::fromLatin1(texts::kSelectSkinMenu));
+    skins->setObjectName(QStringLiteral("selectSkinMenu"));
+    skins->setAccessibleName(skins->title());
+    for (ActionId id : {SkinDefault, SkinOfficeXp, SkinOffice2003}) skins->addAction(Action(id));
+    QMenu* split = view->addMenu(QString::fromLatin1(texts::kSplitScreenMenu));
+    split->setObjectName(QStringLiteral("splitScreenMenu"));
+    split->setAccessibleName(split->title().remove(QLatin1Char('&')));
+    split->addAction(Action(SplitCurrentForm));
+    split->addAction(Action(SplitFormAndProcedures));
+    view->addSeparator();
+    view->addAction(Action(Legend));
+    view->addAction(Action(Customize));
+
+    menu(texts::kToolsMenu, "toolsMenu")->addAction(Action(PromptSweep));
+    QMenu* help = menu(texts::kHelpMenu, "helpMenu");
+    help->addAction(Action(About));
+    help->addAction(Action(Help));
+}
+
+void CMainFrame::CreateToolbars() {
+    const auto lookup = [this](const QString& name) { return ToolbarAction(name); };
+    customiserToolbar_ = new CustomisableToolbar(QString::fromLatin1(texts::kCustomiserToolbar), kCustomiserButtons,
+                                                 lookup, customizeButton_, this);
+    customiserToolbar_->setObjectName(QStringLiteral("TessellarToolbar"));
+    standardToolbar_ = new CustomisableToolbar(QString::fromLatin1(texts::kStandardToolbar), kStandardButtons, lookup,
+                                               customizeButton_, this);
+    standardToolbar_->setObjectName(QStringLiteral("StandardToolbar"));
+    // The customiser toolbar sits to the left of "Standard" in the top row.
+    for (CustomisableToolbar* toolbar : {customiserToolbar_, standardToolbar_}) {
+        const int icon = style()->pixelMetric(QStyle::PM_SmallIconSize);
+        toolbar->setIconSize(QSize(icon, icon));
+        addToolBar(Qt::TopToolBarArea, toolbar);
+    }
+    customiserToolbar_->SetButtons(ButtonsValue(settings::ReadWorkspaceValue(registry_, kCustomiserButtonsValue), kCustomiserButtons));
+    standardToolbar_->SetButtons(ButtonsValue(settings::ReadWorkspaceValue(registry_, kStandardButtonsValue), kStandardButtons));
+
+    const auto follow = [](QAction* action, QWidget* bar) {
+        action->setChecked(true);
+        QObject::connect(action, &QAction::triggered, bar, [bar](bool on) { bar->setVisible(on); });
+    };
+    follow(Action(StandardToolbar), standardToolbar_);
+    follow(Action(CustomiserToolbar), customiserToolbar_);
+    connect(standardToolbar_, &QToolBar::visibilityChanged, Action(StandardToolbar), &QAction::setChecked);
+    connect(customiserToolbar_, &QToolBar::visibilityChanged, Action(CustomiserToolbar), &QAction::setChecked);
+}
+
+void CMainFrame::CreateStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("statusBar"));
+    bar->setAccessibleName(QStringLiteral("Status bar"));
+    bar->showMessage(QString::fromLatin1(texts::kReady));
+    const auto pane = [bar](const char* text, const char* objectName, const char* accessible, int minimumChars) {
+        auto* label = new QLabel(QString::fromLatin1(text), bar);
+        label->setObjectName(QString::fromLatin1(objectName));
+        label->setAccessibleName(QString::fromLatin1(accessible));
+        label->setAlignment(Qt::AlignCenter);
+        label->setMinimumWidth(label->fontMetrics().averageCharWidth() * minimumChars);
+        label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        bar->addPermanentWidget(label);
+        return label;
+    };
+    selectionPane_ = pane(texts::kSelectionPaneInitial, "selectionPane", "Selection", 24);
+    selectionPane_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Qt does not tell lock key states, so these panes stay greyed.
+    for (QLabel* lock : {pane(texts::kCapsPane, "capsPane", "Caps Lock", 5), pane(texts::kNumPane, "numPane", "Num Lock", 5),
+                         pane(texts::kScrollPane, "scrollPane", "Scroll Lock", 5)}) {
+        lock->setEnabled(false);
+    }
+    Action(StatusBar)->setChecked(true);
+    connect(Action(StatusBar), &QAction::triggered, bar, &QWidget::setVisible);
+
+    auto* idle = new QTimer(this);
+    idle->setInterval(kSelectionPaneInterval);
+    connect(idle, &QTimer::timeout, this, &CMainFrame::UpdateSelectionPane);
+    idle->start();
+}
+
+void CMainFrame::CreateBrowser() {
+    dock_ = new QDockWidget(QString::fromLatin1(texts::kBrowserTitle), this);
+    dock_->setObjectName(QStringLiteral("programBrowserDock"));
+    dock_->setAccessibleName(dock_->windowTitle());
+    dock_->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetClosable);
+    browser_ = new ProgramBrowser(*document_, *messages_, dock_);
+    browser_->setCurrentIndex(static_cast<int>(program::BrowserPage::All) - 1);
+    dock_->setWidget(browser_);
+    addDockWidget(Qt::LeftDockWidgetArea, dock_);
+    resizeDocks({dock_}, {kBrowserWidth}, Qt::Horizontal);
+    Action(OutlookBar)->setChecked(true);
+    connect(Action(OutlookBar), &QAction::triggered, dock_, &QWidget::setVisible);
+    connect(dock_, &QDockWidget::visibilityChanged, this, [this](bool) { Action(OutlookBar)->setChecked(!dock_->isHidden()); });
+}
+
+void CMainFrame::ConnectDocument() {
+    document::DocumentPrompts prompts;
+    prompts.location.chooseDirectory = [this](const std::vector<std::string>& directories) {
+        return FilePathDialog::Ask(directories, this);
+    };
+    prompts.location.chooseFile = [this] { return ChooseOverrideFile(); };
+    prompts.mapOverridePath = [this](std::string& path) {
+        if (!NeedsMapping(path)) return true;
+        if (!mapper_->MapToClient(path, mapping::kUseOverrideFile)) return false;
+        serverMode_ = true;
+        return true;
+    };
+    document_->SetPrompts(std::move(prompts));
+
+    document::DocumentViews views;
+    views.clearing = [this] {
+        view_->ShowScreen(nullptr);
+        browser_->ClearLists();
+    };
+    views.loaded = [this] {
+        browser_->ActivatePage(program::BrowserPage::All);
+        AfterChange();
+    };
+    views.currentScreenChanged = [this](model::CScreenModel* screen) {
+        ShowOnCanvas(screen);
+        AfterChange();
+    };
+    views.programOpened = [this](const std::string& path) {
+        recentFiles_.Add(PathBytes(QFileInfo(PathText(path)).absoluteFilePath()));
+        UpdateRecentFileMenu();
+    };
+    document_->SetViews(std::move(views));
+}
+
+std::optional<std::string> CMainFrame::ChooseOverrideFile() {
+    QFileDialog dialog(this, QString::fromLatin1(texts::kOpenOverrideTitle));
+    dialog.setObjectName(QStringLiteral("openOverrideFileDialog"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QString::fromLatin1(texts::kOverrideExtension));
+    QStringList filters;
+    for (const char* filter : texts::kOverrideFilters) filters.append(QString::fromLatin1(filter));
+    dialog.setNameFilters(filters);
+    const std::string& program = document_->Core().ProgramPath();
+    if (!program.empty()) dialog.setDirectory(QFileInfo(PathText(program)).absolutePath());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return PathBytes(dialog.selectedFiles().first());
+}
+
+bool CMainFrame::OpenProgramPath(const QString& path) {
+    // The entry under hand edit and the changes stay until the user lets them go.
+    if (editingScreenFile_ || !ConfirmRelease()) return false;
+    const bool opened = document_->OpenProgram(PathBytes(path));
+    AfterChange();
+    return opened;
+}
+
+void CMainFrame::OpenOverrideFileCommand() {
+    if (editingScreenFile_) return;
+    // The other file replaces the work files: the changes are saved first.
+    if (document_->HasProgram() && document_->Core().Modified() && !SaveCommand()) return;
+    document_->OpenOverrideFile();
+    AfterChange();
+}
+
+QString CMainFrame::OverrideFileName() const {
+    const std::string& overridePath = document_->OverridePath();
+    if (!overridePath.empty()) return QFileInfo(PathText(overridePath)).fileName();
+    return PathText(document::OverrideFileName(document_->Core().ProgramPath()));
+}
+
+bool CMainFrame::ConfirmRelease() {
+    if (!document_->HasProgram() || !document_->Core().Modified() || changesDiscarded_) return true;
+    switch (AskToSaveChanges(this, OverrideFileName())) {
+        case SaveChangesAnswer::Save:
+            return SaveCommand();
+        case SaveChangesAnswer::Discard:
+            // The session's end closes the window after asking: once is enough.
+            changesDiscarded_ = true;
+            return true;
+        case SaveChangesAnswer::Cancel:
+            break;
+    }
+    return false;
+}
+
+bool CMainFrame::SaveCommand() {
+    if (!document_->HasProgram()) return false;
+    if (document_->OverridePath().empty()) return SaveAsCommand();
+    const bool saved = document_->Core().Save(*messages_);
+    AfterChange();
+    return saved;
+}
+
+bool CMainFrame::SaveAsCommand() {
+    if (!document_->HasProgram()) return false;
+    QFileDialog dialog(this, QString::fromLatin1(texts::kSaveAsTitle));
+    dialog.setObjectName(QStringLiteral("saveAsDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QString::fromLatin1(texts::kOverrideExtension));
+    QStringList filters;
+    for (const char* filter : texts::kSaveAsFilters) filters.append(QString::fromLatin1(filter));
+    dialog.setNameFilters(filters);
+    // Beside the current override file, or beside the program without one.
+    const std::string& overridePath = document_->OverridePath();
+    const std::string& besides = overridePath.empty() ? document_->Core().ProgramPath() : overridePath;
+    dialog.setDirectory(QFileInfo(PathText(besides)).absolutePath());
+    dialog.selectFile(OverrideFileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    const bool saved = document_->Core().SaveAs(PathBytes(dialog.selectedFiles().first()), *messages_);
+    AfterChange();
+    return saved;
+}
+
+void CMainFrame::UndoCommand() {
+    model::CScreenModel* screen = document_->CurrentScreen();
+    if (screen != nullptr && document_->Core().Undo(*screen, *messages_)) ShowOnCanvas(screen);
+    AfterChange();
+}
+
+void CMainFrame::RedoCommand() {
+    model::CScreenModel* screen = document_->CurrentScreen();
+    if (screen != nullptr && document_->Core().Redo(*screen, *messages_)) ShowOnCanvas(screen);
+    AfterChange();
+}
+
+void CMainFrame::EditScreenFileCommand() {
+    model::CScreenModel* screen = document_->CurrentScreen();
+    if (screen == nullptr || editingScreenFile_) return;
+    const document::EditResult result = document_->Core().EditScreenFile(
+        *screen,
+        [this](const std::string& copy) {
+            editingScreenFile_ = true;
+            AfterChange();
+            editor_.EditAndWait(PathText(copy), this, *messages_);
+            editingScreenFile_ = false;
+        },
+        *messages_);
+    // Opening, closing and switching entries were refused meanwhile, so the
+    // screen is still the current one.
+    if (result == document::EditResult::Applied && screen == document_->CurrentScreen()) ShowOnCanvas(screen);
+    AfterChange();
+    if (quitAfterEdit_) {
+        quitAfterEdit_ = false;
+        QTimer::singleShot(0, this, &QWidget::close);
+    }
+}
+
+void CMainFrame::ListMessagesCommand() {
+    model::CScreenModel* screen = document_->CurrentScreen();
+    if (screen == nullptr || editingScreenFile_) return;
+    // OK rebuilt the screen's items: a new canvas, as after an undo.
+    if (lists::ListScreenMessages({document_->Core(), *screen, *messages_, this})) ShowOnCanvas(screen);
+    AfterChange();
+}
+
+void CMainFrame::ShowOnCanvas(model::CScreenModel* screen) {
+    view_->ShowScreen(screen);
+    if (screen != nullptr && view_->Canvas() != nullptr) {
+        view_->Canvas()->setAccessibleName(platform::QStringFromCp1252(screen->Name()));
+    }
+}
+
+void CMainFrame::AfterChange() {
+    changesDiscarded_ = false;
+    const document::Document& core = document_->Core();
+    const model::CScreenModel* screen = document_->CurrentScreen();
+    for (const ActionSpec& spec : FrameActions()) {
+        QAction* action = Action(spec.id);
+        switch (spec.rule) {
+            case EnableRule::Modified:
+                action->setEnabled(core.HasProgram() && core.Modified());
+                break;
+            case EnableRule::ProgramOpen:
+                action->setEnabled(core.HasProgram());
+                break;
+            case EnableRule::UndoSteps:
+                action->setEnabled(screen != nullptr && core.CanUndo(*screen));
+                break;
+            case EnableRule::RedoSteps:
+                action->setEnabled(screen != nullptr && core.CanRedo(*screen));
+                break;
+            case EnableRule::CurrentEntry:
+                action->setEnabled(screen != nullptr && !editingScreenFile_);
+                break;
+            default:  // the other rules keep the state their owners give
+                break;
+        }
+    }
+    // While a hand edit runs, nothing may take its entry away.
+    for (ActionId id : {OpenProgram, OpenOverrideFile}) Action(id)->setEnabled(!editingScreenFile_);
+    for (QAction* recent : recentActions_) recent->setEnabled(!editingScreenFile_);
+    UpdateTitle();
+    if (view_->Canvas() != nullptr) view_->Canvas()->update();
+}
+
+void CMainFrame::OpenProgramCommand() {
+    QFileDialog dialog(this, QString::fromLatin1(texts::kOpenProgramTitle));
+    dialog.setObjectName(QStringLiteral("openProgramDialog"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(QString::fromLatin1(texts::kProgramFilter));
+    const std::string& program = document_->Core().ProgramPath();
+    if (!program.empty()) dialog.setDirectory(QFileInfo(PathText(program)).absolutePath());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    openProgramUsed_ = true;
+    document_->ClearCommandLineValues();
+    OpenProgramPath(dialog.selectedFiles().first());
+}
+
+void CMainFrame::OpenRecentFile(const QString& path) {
+    if (openProgramUsed_) document_->ClearCommandLineValues();
+    if (!OpenProgramPath(path) && !QFileInfo::exists(path)) {
+        recentFiles_.Remove(PathBytes(path));
+        UpdateRecentFileMenu();
+    }
+}
+
+void CMainFrame::UpdateRecentFileMenu() {
+    const std::vector<std::string>& files = recentFiles_.Files();
+    for (int index = 0; index < recentActions_.size(); ++index) {
+        QAction* action = recentActions_[index];
+        const bool used = static_cast<std::size_t>(index) < files.size();
+        action->setVisible(used);
+        if (!used) continue;
+        const QString path = PathText(files[static_cast<std::size_t>(index)]);
+        action->setText(QStringLiteral("&%1 %2").arg(index + 1).arg(path));
+        action->setData(path);
+        action->setStatusTip(QStringLiteral("Open this program"));
+    }
+    recentPlaceholder_->setVisible(files.empty());
+}
+
+void CMainFrame::UpdateTitle() {
+    const QString title = QString::fromLatin1(texts::kApplicationTitle);
+    const std::string& program = document_->Core().ProgramPath();
+    // The placeholder shows the mark while the document has unsaved changes.
+    setWindowTitle(program.empty() ? title
+                                   : QFileInfo(PathText(program)).fileName() + QStringLiteral(" - ") + title +
+                                         QString::fromLatin1(texts::kUnsavedMark));
+    setWindowModified(!program.empty() && document_->Core().Modified());
+}
+
+void CMainFrame::UpdateSelectionPane() { selectionPane_->setText(CanvasPaneText(*view_)); }
+
+void CMainFrame::ShowFind() {
+    if (!findDialog_) {
+        findDialog_ = new FindDialog(this);
+        findDialog_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(findDialog_, &FindDialog::findNext, this, &CMainFrame::FindNextRequested);
+    }
+    findDialog_->show();
+    findDialog_->raise();
+    findDialog_->activateWindow();
+}
+
+void CMainFrame::FindNextRequested(const document::FindRequest& request) {
+    const program::BrowserPage page = browser_->ActivePage();
+    document_->FindNext(page, request);
+    browser_->MarkSelectedRow(page);
+}
+
+void CMainFrame::ShowPreferences() {
+    PreferencesDialog dialog(registry_, *messages_, this);
+    dialog.exec();
+}
+
+void CMainFrame::ShowAbout() {
+    QMessageBox about(this);
+    about.setObjectName(QStringLiteral("aboutBox"));
+    about.setWindowTitle(QString::fromLatin1(texts::kAboutTitle));
+    about.setAccessibleName(about.windowTitle());
+    about.setIconPixmap(windowIcon().pixmap(48, 48));
+    about.setText(QStringLiteral("<b>%1</b>").arg(QString::fromLatin1(texts::kApplicationTitle)));
+    about.setInformativeText(QString::fromStdString(platform::FormatText(texts::kVersionLine, TESSELLAR_VERSION)));
+    about.setStandardButtons(QMessageBox::Ok);
+    about.exec();
+}
+
+void CMainFrame::ShowHelp() { help::ShowHelpPage(this, kMainHelpContext); }
+
+void CMainFrame::ShowCustomize() {
+    QStringList available;
+    for (const ActionSpec& spec : FrameActions()) {
+        if (*spec.icon != '\0' || spec.id == Legend) available.append(QString::fromLatin1(spec.objectName));
+    }
+    const auto lookup = [this](const QString& name) { return ToolbarAction(name); };
+    ToolbarCustomizeDialog dialog({standardToolbar_, customiserToolbar_}, available, lookup, this);
+    dialog.exec();
+}
+
+void CMainFrame::LaunchPromptSweep() {
+    // A second start waits until the first front end has ended.
+    QAction* command = Action(PromptSweep);
+    command->setEnabled(false);
+    const bool started = launcher_.Run([this] { return quitDuringWait_; },
+                                       [this] {
+                                           messages_->ShowMessage(texts::kQuitWhileWaiting);
+                                           // Quitting skips the window's close, so the changes are asked about here.
+                                           quitDuringWait_ = false;
+                                           if (!ConfirmRelease()) return;
+                                           SaveWorkspace();
+                                           QCoreApplication::quit();
+                                       });
+    command->setEnabled(true);
+    if (!started) messages_->ShowMessage(texts::kCreateProcessFailed);
+}
+
+void CMainFrame::SetSkin(int skin) {
+    skin_ = skin < 0 || skin >= kSkinCount ? settings::kDefaultSkin : skin;
+    for (ActionId id : {SkinDefault, SkinOfficeXp, SkinOffice2003}) {
+        Action(id)->setChecked(static_cast<int>(id) - static_cast<int>(SkinDefault) == skin_);
+    }
+    ApplySkin(skin_);
+}
+
+void CMainFrame::RestoreWorkspace() {
+    const std::string geometry = settings::ReadWorkspaceValue(registry_, kGeometryValue);
+    const std::string state = settings::ReadWorkspaceValue(registry_, kStateValue);
+    geometryStored_ = !geometry.empty();
+    if (geometryStored_) restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(geometry)));
+    if (!state.empty()) workspaceRestored_ = restoreState(QByteArray::fromBase64(QByteArray::fromStdString(state)));
+    // Bars hidden by the restored layout say so in the View menu.
+    Action(StandardToolbar)->setChecked(!standardToolbar_->isHidden());
+    Action(CustomiserToolbar)->setChecked(!customiserToolbar_->isHidden());
+    Action(OutlookBar)->setChecked(!dock_->isHidden());
+}
+
+void CMainFrame::ShowAsLeft() {
+    if (!geometryStored_) {
+        // Without a window manager nothing maximises; the screen's size does.
+        if (QScreen* shown = screen()) setGeometry(shown->availableGeometry());
+        showMaximized();
+    } else {
+        show();
+    }
+    if (!workspaceRestored_) resizeDocks({dock_}, {kBrowserWidth}, Qt::Horizontal);
+}
+
+void CMainFrame::SaveWorkspace() {
+    settings::WriteSelectedSkin(registry_, skin_);
+    settings::WriteWorkspaceValue(registry_, kGeometryValue, saveGeometry().toBase64().toStdString());
+    settings::WriteWorkspaceValue(registry_, kStateValue, saveState().toBase64().toStdString());
+    settings::WriteWorkspaceValue(registry_, kStandardButtonsValue, standardToolbar_->Buttons().join(QLatin1Char(',')).toStdString());
+    settings::WriteWorkspaceValue(registry_, kCustomiserButtonsValue,
+                               customiserToolbar_->Buttons().join(QLatin1Char(',')).toStdString());
+    recentFiles_.Save(registry_);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (launcher_.Running()) {
+        // The wait for the front end sees this and runs the exit sequence.
+        quitDuringWait_ = true;
+        event->ignore();
+        return;
+    }
+    if (editingScreenFile_) {
+        // The wait for the editor closes the window once the editor has ended.
+        messages_->ShowMessage(texts::kQuitWhileWaiting);
+        quitAfterEdit_ = true;
+        event->ignore();
+        return;
+    }
+    if (!ConfirmRelease()) {
+        event->ignore();
+        return;
+    }
+    SaveWorkspace();
+    if (findDialog_) findDialog_->close();
+    if (canvas::LegendWindow* legend = canvas::LegendWindow::Instance()) legend->close();
+    event->accept();
+}
+
+}  // namespace shell

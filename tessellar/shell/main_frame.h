@@ -1,0 +1,173 @@
+#pragma once
+// The customiser's main window (`CMainFrame`): the menu bar, the "Standard"
+// and "Tessellar" toolbars, the status bar with its five panes, the program
+// browser docked on the left and the scroll view of the current screen.
+// Every command asks the document or the shell's core for its decision.
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <map>
+#include <memory>
+#include <optional>
+
+#include "platform/message_sink.h"
+#include "tessellar/canvas/render/tessel_view.h"
+#include "tessellar/document/tessel_doc.h"
+#include "tessellar/shell/find_dialog.h"
+#include "tessellar/shell/frame_actions.h"
+#include "tessellar/shell/prompt_sweep_launch.h"
+#include "tessellar/shell/screen_file_editor.h"
+#include "tessellar/mapping/path_mapper.h"
+#include "tessellar/settings/colour_scheme.h"
+#include "tessellar/settings/registry_access.h"
+#include "tessellar/settings/screen_font.h"
+#include "tessellar/settings/frame_settings.h"
+
+class QDockWidget;
+class QLabel;
+class QMenu;
+class QSessionManager;
+
+namespace shell {
+
+class CustomisableToolbar;
+class CUndoButton;
+class CRedoButton;
+
+class ProgramBrowser;
+
+struct FrameSettings {
+    std::optional<model::FontDescription> font;  // the user's screen font, when set
+    settings::ColourScheme scheme;
+    QString besideDirectory;  // where the customiser's own programs are
+    QString temporaryRoot;    // empty: the usual temporary directory
+};
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    // messages: where the core's messages go (message boxes when null).
+    CMainFrame(settings::RegistryAccess& registry, const FrameSettings& settings,
+               platform::MessageSink* messages = nullptr, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    QAction* Action(ActionId id) const;
+    // The action a toolbar button list names, or null.
+    QAction* ActionNamed(const QString& objectName) const;
+    document::CTesselDoc& Document() { return *document_; }
+    ProgramBrowser* Browser() const { return browser_; }
+    canvas::CTesselView* View() const { return view_; }
+    QDockWidget* BrowserDock() const { return dock_; }
+    CustomisableToolbar* StandardBar() const { return standardToolbar_; }
+    CustomisableToolbar* CustomiserBar() const { return customiserToolbar_; }
+    FindDialog* FindWindow() const { return findDialog_; }
+    QLabel* SelectionPane() const { return selectionPane_; }
+    mapping::PathMapper& Mapper() { return *mapper_; }
+    settings::RegistryAccess& Registry() { return registry_; }
+    platform::MessageSink& Messages() { return *messages_; }
+    const settings::RecentFileList& RecentFiles() const { return recentFiles_; }
+    int Skin() const { return skin_; }
+    bool ServerMode() const { return serverMode_; }
+    void SetServerMode(bool on) { serverMode_ = on; }
+
+    // The open sequence for a program path (the command line, "&Open
+    // Program" and the recent-file list come here).
+    bool OpenProgramPath(const QString& path);
+    void SetSkin(int skin);
+    // Shows the window as it was left (maximised the first time).
+    void ShowAsLeft();
+    // Writes "SelectedSkin", the layout and the recent files.
+    void SaveWorkspace();
+
+    // After every change to the current entry (a command, an undo, a hand
+    // edit, a save) and when another entry becomes current: refreshes the
+    // enabling of Undo, Redo, Save and the other document commands, the
+    // title's unsaved-changes mark, and repaints the canvas. It never
+    // replaces the canvas, so the canvas itself may call it.
+    void AfterChange();
+
+    // "&Save" (Save As without an override path) and "Save &As...": true
+    // when the override file was written.
+    bool SaveCommand();
+    bool SaveAsCommand();
+    // Before the document's changes would go: asks whether to save them.
+    // False when the user cancelled or the save did not succeed.
+    bool ConfirmRelease();
+    CUndoButton* UndoButton() const { return undoButton_; }
+    CRedoButton* RedoButton() const { return redoButton_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolbars();
+    void CreateStatusBar();
+    void CreateBrowser();
+    void ConnectDocument();
+    void RestoreWorkspace();
+    void UpdateRecentFileMenu();
+    void UpdateTitle();
+    void UpdateSelectionPane();
+
+    void OpenProgramCommand();
+    void OpenRecentFile(const QString& path);
+    void ShowFind();
+    void FindNextRequested(const document::FindRequest& request);
+    void ShowPreferences();
+    void ShowAbout();
+    void ShowHelp();
+    void ShowCustomize();
+    void LaunchPromptSweep();
+    void UndoCommand();
+    void RedoCommand();
+    void EditScreenFileCommand();
+    // "List Screen &Messages" on the current screen.
+    void ListMessagesCommand();
+    void OpenOverrideFileCommand();
+    // A new canvas for the screen (another entry, or its items were rebuilt).
+    void ShowOnCanvas(model::CScreenModel* screen);
+    QAction* ToolbarAction(const QString& objectName) const;
+    void CommitSession(QSessionManager& manager);
+    // The override file's name, or the one Save As would offer without one.
+    QString OverrideFileName() const;
+
+    std::optional<std::string> ChooseOverrideFile();
+
+    settings::RegistryAccess& registry_;
+    FrameSettings settings_;
+    std::unique_ptr<platform::MessageSink> ownedMessages_;
+    platform::MessageSink* messages_;
+    std::unique_ptr<mapping::PathMapper> mapper_;
+    std::unique_ptr<document::CTesselDoc> document_;
+    std::map<ActionId, QAction*> actions_;
+    QAction* customizeButton_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QList<QAction*> recentActions_;
+    QAction* recentPlaceholder_ = nullptr;
+    CustomisableToolbar* standardToolbar_ = nullptr;
+    CustomisableToolbar* customiserToolbar_ = nullptr;
+    QLabel* selectionPane_ = nullptr;
+    QDockWidget* dock_ = nullptr;
+    ProgramBrowser* browser_ = nullptr;
+    canvas::CTesselView* view_ = nullptr;
+    QPointer<FindDialog> findDialog_;
+    settings::RecentFileList recentFiles_;
+    PromptSweepLauncher launcher_;
+    ScreenFileEditor editor_;
+    CUndoButton* undoButton_ = nullptr;
+    CRedoButton* redoButton_ = nullptr;
+    bool editingScreenFile_ = false;
+    bool quitAfterEdit_ = false;  // quitting was asked for while the editor ran
+    bool changesDiscarded_ = false;  // the user let the changes go; cleared by the next change
+    bool quitDuringWait_ = false;
+    bool openProgramUsed_ = false;
+    bool serverMode_ = false;
+    bool geometryStored_ = false;  // a stored geometry was restored; the window is not maximised
+    bool workspaceRestored_ = false;
+    int skin_ = settings::kDefaultSkin;
+};
+
+}  // namespace shell

@@ -1,0 +1,35 @@
+#pragma once
+// Starting the customiser's window, in order: the settings and colour
+// scheme, the executable's path for the runtime, the recent files and the
+// look, the main frame, the command line with its path mappings, the
+// program named on it, and the frame shown with the "All" page active.
+
+#include <QString>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/message_sink.h"
+#include "tessellar/shell/main_frame.h"
+#include "tessellar/settings/registry_access.h"
+
+namespace shell {
+
+struct StartUpOptions {
+    QString executablePath;   // stored for the runtime; its directory holds the other programs
+    QString temporaryRoot;    // empty: the usual temporary directory
+    platform::MessageSink* messages = nullptr;  // null: message boxes
+    bool show = true;
+};
+
+// words: the command line after the program name.
+std::unique_ptr<CMainFrame> StartUp(const std::vector<std::string>& words, settings::RegistryAccess& registry,
+                                    const StartUpOptions& options);
+
+// A path in the server's form that names nothing here needs a mapping; on
+// a client that reaches the server's directories as they are (an existing
+// file, or the directory a new file goes into), it needs none.
+bool NeedsMapping(const std::string& path);
+
+}  // namespace shell
