@@ -1,10 +1,10 @@
 #pragma once
-// The switches the Part's command line does not use: --diff, --json FILE
-// (also --json=FILE) and --help. They are taken out of the arguments before
-// the Part reads them, so everything else keeps its meaning exactly. They
-// count only after the switch's own operands (-R's two strings, -L's list
-// file), so a find string, replace string or list file of that name stays
-// one; --help counts only as the one argument.
+// The report switches, which the tool's original command line never had:
+// --diff, --json FILE (also --json=FILE) and --help. They are taken out of
+// the arguments before the rest are read, so everything else keeps its
+// meaning exactly. They count only after the switch's own operands (-R's
+// two strings, -L's list file), so a find string, replace string or list
+// file of that name stays one; --help counts only as the one argument.
 
 #include <optional>
 #include <string>

@@ -117,7 +117,7 @@ inline constexpr const char* kCannotRename = "***Cannot rename %s to *NEW* %s\n"
 inline constexpr const char* kInsufficientMemory =
     "***INSUFFICIENT MEMORY ERROR - Cannot allocate memory for internal list\n";
 
-// The report switches (not the Part's: its outputs above stay as they are).
+// The report switches: additions that leave every text above as it is.
 inline constexpr const char* kDiffSwitch = "--diff";
 inline constexpr const char* kJsonSwitch = "--json";
 inline constexpr const char* kHelpSwitch = "--help";

@@ -281,7 +281,7 @@ TEST(SweepJson, TheRunRecordParsesAndHoldsEveryProgramAndWhatBecameOfItsFile) {
     EXPECT_EQ(damaged.at("loader_message"), "Error reading header\n");
     EXPECT_EQ(damaged.at("override_file"), nullptr);
 
-    // The Part's totals, as the run log's summary has them.
+    // The run's totals, as the run log's summary has them.
     EXPECT_EQ(document.at("totals"), Json({{"programs_checked", 7}, {"override_files_created_or_updated", 3}}));
     EXPECT_NE(ReadText(start / "promptsweeplog.txt").find("Checked 7 OP6 programs\n#                  - Process would "
                                                          "Create/Update 3 SCF Files\n"),
