@@ -79,7 +79,9 @@ const char* OutcomeName(OverrideOutcome outcome) {
 }
 
 JsonReport::JsonReport(const std::string& path, std::vector<std::string> arguments)
-    : file_(std::fopen(path.c_str(), "wb")), arguments_(std::move(arguments)) {}
+    : file_(std::fopen(path.c_str(), "wb")), arguments_(std::move(arguments)) {
+    if (file_) std::setvbuf(file_.get(), nullptr, _IOFBF, 1 << 16);
+}
 
 JsonReport::~JsonReport() = default;
 
@@ -115,17 +117,24 @@ void JsonReport::Begin(const RunOptions& options, const PairList& pairs) {
     if (!begun_) WriteHead(&options, &pairs);
 }
 
+// Most programs hold no match: one object with its keys in place serves
+// them all, its values set anew for each program.
 void JsonReport::Program(const ProgramRecord& record) {
-    Json replacements = Json::array();
+    Json& program = program_;
+    if (program.empty()) {
+        program = Json{{"path", nullptr}, {"loaded", true}, {"loader_message", nullptr},
+                       {"replacements", Json::array()}, {"override_file", nullptr}};
+    }
+    program["path"] = SystemText(record.path);
+    program["loaded"] = record.loaded;
+    program["loader_message"] = record.loaded ? Json(nullptr) : SystemText(record.loaderMessage);
+    Json& replacements = program["replacements"];
+    replacements.clear();
     for (const ReplacedText& replaced : record.replacements) replacements.push_back(ReplacementObject(replaced));
-    const Json program{
-        {"path", SystemText(record.path)},
-        {"loaded", record.loaded},
-        {"loader_message", record.loaded ? Json(nullptr) : SystemText(record.loaderMessage)},
-        {"replacements", std::move(replacements)},
-        {"override_file", OverrideObject(record)},
-    };
-    Write((firstProgram_ ? "\n" : ",\n") + Dumped(program));
+    program["override_file"] = OverrideObject(record);
+    line_.assign(firstProgram_ ? "\n" : ",\n");
+    line_ += Dumped(program);
+    Write(line_);
     firstProgram_ = false;
 }
 

@@ -12,6 +12,8 @@
 
 #include <cstdio>
 #include <memory>
+
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
@@ -42,6 +44,8 @@ private:
 
     std::unique_ptr<std::FILE, FileCloser> file_;
     std::vector<std::string> arguments_;
+    nlohmann::ordered_json program_;  // reused from program to program
+    std::string line_;
     bool begun_ = false;
     bool firstProgram_ = true;
     bool good_ = true;

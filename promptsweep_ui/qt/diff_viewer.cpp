@@ -134,8 +134,10 @@ DiffViewer::DiffViewer(const QByteArray& diff, const QByteArray& notes, QWidget*
     connect(save, &QPushButton::clicked, this, &DiffViewer::SaveAs);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
-    // Wide enough for a full override line beside the file list.
+    // Tabs of four, as override files are read; wide enough for a full
+    // override line beside the file list.
     const QFontMetrics metrics(fixed);
+    text_->setTabStopDistance(metrics.horizontalAdvance(QLatin1Char(' ')) * 4);
     resize(metrics.horizontalAdvance(QLatin1Char('x')) * 110 + 220, metrics.height() * 34);
     if (files_->count() > 0) files_->setCurrentRow(0);
 }
