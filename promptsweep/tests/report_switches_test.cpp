@@ -1,5 +1,5 @@
-// The report switches are taken out of the arguments before the Part reads
-// them, and only where the Part's operands are not.
+// The report switches are taken out of the arguments before the rest are
+// read, and only where the switch's own operands are not.
 
 #include "promptsweep/report_switches.h"
 
@@ -31,7 +31,7 @@ TEST(ReportSwitches, OperandsOfTheSwitchAreNeverTaken) {
     EXPECT_FALSE(find.jsonWithoutFile);
     EXPECT_EQ(find.partArguments, (Arguments{"ps", "dir", "-R", "--diff", "--json"}));
     EXPECT_EQ(TakeReportSwitches({"ps", "dir", "-L", "--diff"}).partArguments, (Arguments{"ps", "dir", "-L", "--diff"}));
-    // A command line the Part refuses is left for it to refuse.
+    // A command line the tool refuses is left for it to refuse.
     EXPECT_EQ(TakeReportSwitches({"ps", "dir", "--help", "x"}).partArguments, (Arguments{"ps", "dir", "--help", "x"}));
     EXPECT_FALSE(TakeReportSwitches({"ps", "dir", "--help", "x"}).help);
 }
