@@ -1,6 +1,9 @@
 // Times promptsweep on a generated tree of compiled programs against
 // ripgrep reading the same tree, and reports peak memory and the time of a
-// creating run followed by a merging one.
+// creating run followed by a merging one. The report switches are timed
+// against the plain report-only run on the same tree: --diff (goal at most
+// 1.5 times) and --json (goal at most 1.2 times), with their peak memory on
+// a tenth of the tree and on the whole of it.
 //
 //     promptsweep_bench [--programs N] [--samples K] [--keep DIR]
 //
@@ -228,6 +231,48 @@ int main(int argc, char** argv) {
     std::printf("peak memory       %ld KB on %s, %ld KB on the whole tree\n\n", part.peakKilobytes,
                 "one area (about a tenth)", peak);
 
+    // The report switches against the plain report-only run, interleaved so
+    // that both meet the same cache.
+    const std::string record = (fs::temp_directory_path() / "promptsweep-bench-run.json").string();
+    std::vector<std::string> withDiff = sweep;
+    withDiff.push_back("--diff");
+    std::vector<std::string> withJson = sweep;
+    withJson.insert(withJson.end(), {"--json", record});
+    const Measure diffCheck = RunCommand(withDiff);
+    int diffFiles = 0;
+    for (std::size_t at = diffCheck.output.find("\n+++ "); at != std::string::npos;
+         at = diffCheck.output.find("\n+++ ", at + 1)) {
+        ++diffFiles;
+    }
+    std::vector<double> plainTimes, diffTimes, jsonTimes;
+    long diffPeak = 0, jsonPeak = 0;
+    for (int i = 0; i < samples; ++i) {
+        plainTimes.push_back(RunCommand(sweep).seconds);
+        const Measure diffRun = RunCommand(withDiff);
+        diffTimes.push_back(diffRun.seconds);
+        diffPeak = std::max(diffPeak, diffRun.peakKilobytes);
+        const Measure jsonRun = RunCommand(withJson);
+        jsonTimes.push_back(jsonRun.seconds);
+        jsonPeak = std::max(jsonPeak, jsonRun.peakKilobytes);
+    }
+    const double plainMedian = Median(plainTimes);
+    std::printf("report-only run   plain       %8.3f s\n", plainMedian);
+    std::printf("                  --diff      %8.3f s   (%d files diffed, %zu bytes)\n", Median(diffTimes), diffFiles,
+                diffCheck.output.size());
+    std::printf("                  --json      %8.3f s\n", Median(jsonTimes));
+    std::printf("--diff / plain = %.2f   (goal: at most 1.50)\n", Median(diffTimes) / plainMedian);
+    std::printf("--json / plain = %.2f   (goal: at most 1.20)\n", Median(jsonTimes) / plainMedian);
+    const std::string areaRecord = record + ".area";
+    const Measure diffPart = RunCommand({tool, (root / "area0").string(), "-R", kFind, kReplace, "--diff"});
+    const Measure jsonPart =
+        RunCommand({tool, (root / "area0").string(), "-R", kFind, kReplace, "--json", areaRecord});
+    std::printf("peak memory       --diff %ld KB on one area, %ld KB on the whole tree\n", diffPart.peakKilobytes,
+                diffPeak);
+    std::printf("                  --json %ld KB on one area, %ld KB on the whole tree\n\n", jsonPart.peakKilobytes,
+                jsonPeak);
+    fs::remove(record);
+    fs::remove(areaRecord);
+
     std::vector<double> createTimes, mergeTimes;
     int created = 0, merged = 0;
     for (int i = 0; i < samples; ++i) {
@@ -239,6 +284,21 @@ int main(int argc, char** argv) {
     }
     std::printf("mode 1 creating   %8.3f s   (%d override files created)\n", Median(createTimes), created);
     std::printf("mode 1 merging -N %8.3f s   (%d override files merged)\n", Median(mergeTimes), merged);
+
+    // With the override files in place every match is a merge, diffed
+    // against the file as it is.
+    std::vector<double> plainMerging, diffMerging;
+    std::vector<std::string> mergeSweep = sweep;
+    mergeSweep.push_back("-N");
+    std::vector<std::string> mergeDiff = mergeSweep;
+    mergeDiff.push_back("--diff");
+    for (int i = 0; i < samples; ++i) {
+        plainMerging.push_back(RunCommand(mergeSweep).seconds);
+        diffMerging.push_back(RunCommand(mergeDiff).seconds);
+    }
+    std::printf("\nreport-only -N over the override files: plain %.3f s, --diff %.3f s\n", Median(plainMerging),
+                Median(diffMerging));
+    std::printf("--diff / plain (merging) = %.2f   (goal: at most 1.50)\n", Median(diffMerging) / Median(plainMerging));
 
     if (!keep) fs::remove_all(root);
     return ripgrepFound == sweepFound ? 0 : 1;

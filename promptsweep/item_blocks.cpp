@@ -10,20 +10,35 @@ using platform::FormatText;
 
 namespace {
 
-class Block {
+// Builds an ItemBlock line by line.
+class Builder {
 public:
-    explicit Block(std::string_view keyword) { text_ = FormatText(texts::kItemOpen, std::string(keyword).c_str()); }
-    void Line(const std::string& line) { text_ += FormatText(texts::kItemLine, line.c_str()); }
+    explicit Builder(const char* keyword) { block_.keyword = keyword; }
+    void Line(std::string line) { block_.lines.push_back(std::move(line)); }
     void Line(const char* format, const std::string& value) { Line(FormatText(format, value.c_str())); }
-    std::string Close() { return text_ + texts::kItemClose; }
+    void Identification(const char* format, const std::string& value) {
+        Line(format, value);
+        block_.identification = block_.lines.back();
+    }
+    void Coordinate(const std::string& coordinate) {
+        if (coordinate.empty()) return;
+        Line(coordinate);
+        block_.coordinate = coordinate;
+    }
+    void Value(const char* format, const char* field, const char* kind, const std::string& oldText,
+               std::string newText) {
+        Line(format, newText);
+        block_.values.push_back({field, kind, oldText, std::move(newText)});
+    }
+    ItemBlock Done() { return std::move(block_); }
 
 private:
-    std::string text_;
+    ItemBlock block_;
 };
 
 }  // namespace
 
-std::string FormatItemBlock(const HandedItem& item, const PairList& pairs) {
+ItemBlock DescribeItemBlock(const HandedItem& item, const PairList& pairs) {
     const std::string text(item.text);
     const std::string previous(item.previous);
     const std::string name(item.name);
@@ -32,67 +47,88 @@ std::string FormatItemBlock(const HandedItem& item, const PairList& pairs) {
 
     switch (item.kind) {
         case kDisplayText: {
-            Block block("display");
-            block.Line(texts::kOrigText, text);
-            if (!coordinate.empty()) block.Line(coordinate);
-            if (const std::string newText = replaced(text); newText != text) block.Line(texts::kTextValue, newText);
-            if (const std::string title = replaced(previous); !previous.empty() && title != previous) {
-                block.Line(texts::kTitleValue, title);
+            Builder block("display");
+            block.Identification(texts::kOrigText, text);
+            block.Coordinate(coordinate);
+            if (std::string newText = replaced(text); newText != text) {
+                block.Value(texts::kTextValue, "text", "display text", text, std::move(newText));
             }
-            return block.Close();
+            if (std::string title = replaced(previous); !previous.empty() && title != previous) {
+                block.Value(texts::kTitleValue, "title", "display title", previous, std::move(title));
+            }
+            return block.Done();
         }
         case kOptionHelp: {
-            Block block("option");
-            block.Line(texts::kOrigText, previous);
-            if (const std::string newText = replaced(previous); newText != previous) {
-                block.Line(texts::kTextValue, newText);
+            Builder block("option");
+            block.Identification(texts::kOrigText, previous);
+            if (std::string newText = replaced(previous); newText != previous) {
+                block.Value(texts::kTextValue, "text", "option text", previous, std::move(newText));
             }
-            if (const std::string help = replaced(text); help != text) block.Line(texts::kHelplineValue, help);
-            return block.Close();
+            if (std::string help = replaced(text); help != text) {
+                block.Value(texts::kHelplineValue, "helpline", "option help", text, std::move(help));
+            }
+            return block.Done();
         }
         case kAcceptHelp: {
-            Block block("accept");
-            block.Line(texts::kBareName, name);
-            if (!coordinate.empty()) block.Line(coordinate);
-            if (const std::string title = replaced(previous); !previous.empty() && title != previous) {
-                block.Line(texts::kTitleValue, title);
+            Builder block("accept");
+            block.Identification(texts::kBareName, name);
+            block.Coordinate(coordinate);
+            if (std::string title = replaced(previous); !previous.empty() && title != previous) {
+                block.Value(texts::kTitleValue, "title", "entry field title", previous, std::move(title));
             }
-            if (const std::string help = replaced(text); help != text) block.Line(texts::kHelplineValue, help);
-            return block.Close();
+            if (std::string help = replaced(text); help != text) {
+                block.Value(texts::kHelplineValue, "helpline", "entry field help", text, std::move(help));
+            }
+            return block.Done();
         }
         case kModeLabel: {
-            Block block("mode");
-            block.Line(texts::kQuotedName, name);
-            if (const std::string label = replaced(text); label != text) block.Line(texts::kTextValue, label);
-            if (const std::string help = replaced(previous); help != previous) {
-                block.Line(texts::kHelplineValue, help);
+            Builder block("mode");
+            block.Identification(texts::kQuotedName, name);
+            if (std::string label = replaced(text); label != text) {
+                block.Value(texts::kTextValue, "text", "mode label", text, std::move(label));
             }
-            return block.Close();
+            if (std::string help = replaced(previous); help != previous) {
+                block.Value(texts::kHelplineValue, "helpline", "mode help", previous, std::move(help));
+            }
+            return block.Done();
         }
         case kScreenTitle: {
-            Block block("window");
-            block.Line(texts::kTitleValue, replaced(text));
-            return block.Close();
+            Builder block("window");
+            block.Value(texts::kTitleValue, "title", "screen title", text, replaced(text));
+            return block.Done();
         }
         case kBoxTitle: {
-            Block block("box");
-            block.Line(texts::kOrigCoordinate, name);
-            block.Line(texts::kTitleValue, replaced(text));
-            return block.Close();
+            Builder block("box");
+            block.Identification(texts::kOrigCoordinate, name);
+            block.Value(texts::kTitleValue, "title", "box title", text, replaced(text));
+            return block.Done();
         }
         case kConfirmQuestion: {
-            Block block("confirm");
-            block.Line(texts::kTextValue, replaced(text));
-            return block.Close();
+            Builder block("confirm");
+            block.Value(texts::kTextValue, "text", "confirm question", text, replaced(text));
+            return block.Done();
         }
         case kMessagePart: {
-            Block block("message");
-            block.Line(texts::kOrigText, text);
-            if (const std::string newText = replaced(text); newText != text) block.Line(texts::kTextValue, newText);
-            return block.Close();
+            Builder block("message");
+            block.Identification(texts::kOrigText, text);
+            if (std::string newText = replaced(text); newText != text) {
+                block.Value(texts::kTextValue, "text", "message", text, std::move(newText));
+            }
+            return block.Done();
         }
         default: return {};
     }
+}
+
+std::string FormatItemBlock(const ItemBlock& block) {
+    if (block.keyword.empty()) return {};
+    std::string text = FormatText(texts::kItemOpen, block.keyword.c_str());
+    for (const std::string& line : block.lines) text += FormatText(texts::kItemLine, line.c_str());
+    return text + texts::kItemClose;
+}
+
+std::string FormatItemBlock(const HandedItem& item, const PairList& pairs) {
+    return FormatItemBlock(DescribeItemBlock(item, pairs));
 }
 
 std::string FormatSectionOpen(std::string_view section) {

@@ -53,13 +53,29 @@ void ProgramOutput::EnsureNewContent() {
 
 void ProgramOutput::HandOver(const HandedItem& item) {
     if (!newContent_) return;
-    const std::string block = FormatItemBlock(item, settings_.pairs);
+    const ItemBlock description = DescribeItemBlock(item, settings_.pairs);
+    const std::string block = FormatItemBlock(description);
     if (block.empty()) return;
     if (!sectionOpen_) {
         Write(FormatSectionOpen(item.section));
         sectionOpen_ = true;
     }
     Write(block);
+    if (record_ == nullptr) return;
+    for (const ValueReplacement& value : description.values) {
+        record_->replacements.push_back(ReplacedText{std::string(item.section), description.keyword,
+                                                     description.identification, description.coordinate,
+                                                     value.field, value.kind, value.oldText, value.newText});
+    }
+}
+
+void ProgramOutput::Note(OverrideOutcome outcome, bool written, const std::string& reason, const std::string& kept) {
+    if (record_ == nullptr) return;
+    record_->outcome = outcome;
+    record_->written = written;
+    record_->overridePath = paths_.override;
+    record_->reason = reason;
+    record_->keptFile = kept;
 }
 
 void ProgramOutput::EndEntry() {
@@ -75,6 +91,11 @@ void ProgramOutput::Write(const std::string& text) {
 bool ProgramOutput::Finish() {
     newContent_.reset();
     std::optional<std::string> existing = files_.ReadWhole(paths_.override);
+    if (record_ != nullptr && keepContents_) {
+        record_->contentsKept = true;
+        record_->existed = existing.has_value();
+        if (existing) record_->before = *existing;
+    }
     if (!existing) return Create();
     return Merge(*existing);
 }
@@ -83,68 +104,94 @@ bool ProgramOutput::Finish() {
 bool ProgramOutput::Create() {
     const std::optional<std::string> content = files_.ReadWhole(paths_.newContent);
     if (!content) {
-        output_.Log(FormatText(texts::kCannotAppend, paths_.newContent.c_str(), texts::kRunLogName));
+        const std::string message = FormatText(texts::kCannotAppend, paths_.newContent.c_str(), texts::kRunLogName);
+        output_.Log(message);
+        Note(OverrideOutcome::Failed, false, message, paths_.newContent);
         return false;
     }
+    if (record_ != nullptr && keepContents_) record_->after = *content;
     const std::vector<std::string_view> lines = SplitLines(*content);
     for (std::size_t i = kNewContentHeaderLines; i < lines.size(); ++i) output_.Log(lines[i]);
     if (!ReportOnly()) {
         if (!files_.RenameNoReplace(paths_.newContent, paths_.override)) {
-            output_.Log(FormatText(texts::kCannotMergeCreate, paths_.override.c_str()));
+            const std::string message = FormatText(texts::kCannotMergeCreate, paths_.override.c_str());
+            output_.Log(message);
+            Note(OverrideOutcome::Failed, false, message, paths_.newContent);
+            return true;
         }
-    } else if (!files_.Remove(paths_.newContent)) {
+        Note(OverrideOutcome::Created, true);
+        return true;
+    }
+    if (!files_.Remove(paths_.newContent)) {
         output_.Log(FormatText(texts::kCannotRemoveTemporary, paths_.newContent.c_str()));
     }
+    Note(OverrideOutcome::Created, false);
     return true;
 }
 
 // An override file exists: merge into a merge file beside it, which then
 // replaces it in one step. Until then the override file stays untouched.
 bool ProgramOutput::Merge(const std::string& existing) {
+    // Logs a failure and notes it in the record.
+    auto failed = [this](OverrideOutcome outcome, const std::string& message, const std::string& kept = {}) {
+        output_.Log(message);
+        Note(outcome, false, message, kept);
+    };
     if (!files_.CreateEmpty(paths_.merge)) {
-        output_.Log(FormatText(texts::kCannotCreateMergeFile, paths_.merge.c_str()));
+        failed(OverrideOutcome::Cancelled, FormatText(texts::kCannotCreateMergeFile, paths_.merge.c_str()));
         return false;
     }
+    // A report that shows the merged file needs it in report-only mode too;
+    // the merge's log is the same either way.
+    const bool keepMerged = !ReportOnly() || (record_ != nullptr && keepContents_);
     MergeResult result;
     try {
         const std::optional<std::string> content = files_.ReadWhole(paths_.newContent);
         if (!content) {
-            output_.Log(FormatText(texts::kCannotOpenNewContent, paths_.newContent.c_str()));
+            failed(OverrideOutcome::Cancelled, FormatText(texts::kCannotOpenNewContent, paths_.newContent.c_str()));
             return false;
         }
         const MergeSettings mergeSettings{
             .newReplacesOld = !settings_.leaveOldReplacements,
-            .reportOnly = ReportOnly(),
+            .reportOnly = !keepMerged,
             .userName = settings_.userName,
             .ascTime = platform::LocalAscTimeNow(),
             .programPath = programPath_,
         };
         result = MergeOverrides(existing, *content, mergeSettings);
     } catch (const std::bad_alloc&) {
-        output_.Log(FormatText(texts::kCannotAllocateMerge, paths_.override.c_str()));
+        failed(OverrideOutcome::Cancelled, FormatText(texts::kCannotAllocateMerge, paths_.override.c_str()));
         return false;
     }
     output_.Log(result.log);
     if (result.syntaxError) {
-        output_.Log(FormatText(texts::kSyntaxError, paths_.override.c_str()));
+        failed(OverrideOutcome::Cancelled, FormatText(texts::kSyntaxError, paths_.override.c_str()));
         result.changesMade = false;
+    } else if (!result.changesMade) {
+        Note(OverrideOutcome::Unchanged, false);
+    } else {
+        if (record_ != nullptr && keepContents_) record_->after = result.merged;
+        Note(OverrideOutcome::Merged, false);
     }
 
     bool keepMerge = false;
     if (result.changesMade && !ReportOnly()) {
         if (!files_.WriteDurably(paths_.merge, result.merged)) {
-            output_.Log(FormatText(texts::kCannotCreateMergeFile, paths_.merge.c_str()));
+            failed(OverrideOutcome::Failed, FormatText(texts::kCannotCreateMergeFile, paths_.merge.c_str()));
             return true;
         }
         if (files_.IsReadOnly(paths_.override)) {
-            output_.Log(FormatText(texts::kCannotRemoveOld, paths_.override.c_str()));
+            failed(OverrideOutcome::LeftBeside, FormatText(texts::kCannotRemoveOld, paths_.override.c_str()),
+                   paths_.merge);
             return true;
         }
         if (!files_.ReplaceAtomically(paths_.merge, paths_.override)) {
-            output_.Log(FormatText(texts::kCannotRename, paths_.override.c_str(), paths_.merge.c_str()));
+            failed(OverrideOutcome::LeftBeside,
+                   FormatText(texts::kCannotRename, paths_.override.c_str(), paths_.merge.c_str()), paths_.merge);
             return true;
         }
         keepMerge = true;  // it is the override file now
+        Note(OverrideOutcome::Merged, true);
     }
     if (!keepMerge && !files_.Remove(paths_.merge)) {
         output_.Log(FormatText(texts::kCannotRemoveTemporary, paths_.merge.c_str()));

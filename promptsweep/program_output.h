@@ -9,6 +9,7 @@
 #include "promptsweep/file_operations.h"
 #include "promptsweep/replacement_pair.h"
 #include "promptsweep/run_output.h"
+#include "promptsweep/run_record.h"
 #include "promptsweep/text_extraction.h"
 
 namespace promptsweep {
@@ -44,6 +45,15 @@ public:
     // content file name the override file on the console.
     void SetFirstPair(bool firstPair) { firstPair_ = firstPair; }
 
+    // For the run's reports: each replaced text and what became of the
+    // override file go into `record`; with `keepContents` also the file's
+    // content before and after. The files written and the run log stay
+    // exactly as without a record.
+    void SetRecord(ProgramRecord* record, bool keepContents) {
+        record_ = record;
+        keepContents_ = keepContents;
+    }
+
     void EnsureNewContent() override;
     void HandOver(const HandedItem& item) override;
     void EndEntry() override;
@@ -62,6 +72,8 @@ private:
     bool Create();
     bool Merge(const std::string& existing);
     bool ReportOnly() const { return settings_.outputMode == 0; }
+    // Notes the outcome in the record, if there is one.
+    void Note(OverrideOutcome outcome, bool written, const std::string& reason = {}, const std::string& kept = {});
 
     const RunSettings& settings_;
     RunOutput& output_;
@@ -71,6 +83,8 @@ private:
     std::unique_ptr<std::FILE, FileCloser> newContent_;
     bool firstPair_ = true;
     bool sectionOpen_ = false;
+    ProgramRecord* record_ = nullptr;
+    bool keepContents_ = false;
 };
 
 }  // namespace promptsweep

@@ -7,10 +7,13 @@
 #include "platform/message_format.h"
 #include "platform/user_identity.h"
 #include "promptsweep/command_line.h"
+#include "promptsweep/diff_report.h"
 #include "promptsweep/directory_walk.h"
+#include "promptsweep/json_report.h"
 #include "promptsweep/program_output.h"
 #include "promptsweep/program_reading.h"
 #include "promptsweep/replacement_list.h"
+#include "promptsweep/report_switches.h"
 #include "promptsweep/text_extraction.h"
 #include "promptsweep/texts.h"
 #include "promptsweep/tool_path.h"
@@ -64,9 +67,35 @@ std::string RunLogSummary(int outputMode, int programCount, int createdCount) {
     return summary;
 }
 
+// The loader's messages as the run prints them, kept for the record too.
+class LoaderSink : public platform::MessageSink {
+public:
+    LoaderSink(platform::MessageSink& next, ProgramRecord* record) : next_(next), record_(record) {}
+    void ShowMessage(std::string_view text) override { WriteOutput(std::string(text) + "\n"); }
+    void WriteOutput(std::string_view text) override {
+        if (record_ != nullptr) record_->loaderMessage.append(text);
+        next_.WriteOutput(text);
+    }
+
+private:
+    platform::MessageSink& next_;
+    ProgramRecord* record_;
+};
+
 class Sweep {
 public:
-    Sweep(platform::MessageSink& console, FileOperations& files) : output_(console), files_(files) {}
+    Sweep(platform::MessageSink& console, FileOperations& files, std::vector<RunReport*> reports)
+        : output_(console), files_(files), reports_(std::move(reports)) {
+        for (const RunReport* report : reports_) wantsContents_ = wantsContents_ || report->WantsContents();
+    }
+
+    // Once the command line has been read: its options and the pairs read so far.
+    bool Parsed() const { return parsed_; }
+    const RunOptions& Options() const { return options_; }
+    const PairList& Pairs() const { return settings_.pairs; }
+    // Once the walk is done.
+    bool Walked() const { return walked_; }
+    RunTotals Totals() const { return {programCount_, createdCount_}; }
 
     int Run(const std::vector<std::string>& arguments) {
         settings_.userName = platform::CurrentUserName();
@@ -78,6 +107,7 @@ public:
         }
         output_.Console(line.notes);
         options_ = line.options;
+        parsed_ = true;
         settings_.outputMode = options_.outputMode;
         settings_.verbose = options_.verbose;
         settings_.leaveOldReplacements = options_.leaveOldReplacements;
@@ -103,7 +133,9 @@ public:
             output_.Console(FormatText(texts::kBannerLogFile, logPath.c_str()));
         }
 
+        for (RunReport* report : reports_) report->Begin(options_, settings_.pairs);
         DirectoryWalk(options_, output_, [this](const ProgramFound& program) { Process(program); }).Run();
+        walked_ = true;
 
         if (options_.verbose) output_.Progress(texts::kProcessFinished);
         output_.Log(RunLogSummary(options_.outputMode, programCount_, createdCount_));
@@ -136,10 +168,23 @@ private:
     // Loads one program, tries the pairs in order and writes its override
     // content during the first pair whose texts match.
     void Process(const ProgramFound& program) {
+        ProgramRecord record;
+        ProgramRecord* kept = reports_.empty() ? nullptr : &record;
+        if (kept != nullptr) record.path = program.path;
+        Process(program, kept);
+        for (RunReport* report : reports_) report->Program(record);
+    }
+
+    void Process(const ProgramFound& program, ProgramRecord* record) {
         ++programCount_;
-        ProgressSink loaderSink(output_, options_.verbose);
+        ProgressSink progressSink(output_, options_.verbose);
+        LoaderSink loaderSink(progressSink, record);
         const std::optional<program::ProgramImage> image = reader_.Read(program.path, loaderSink);
-        if (!image) return;
+        if (!image) {
+            if (record != nullptr) record->loaded = false;
+            return;
+        }
+        if (record != nullptr) record->loaderMessage.clear();
 
         // Made only for a program that gets as far as a visit.
         std::optional<ProgramOutput> programOutput;
@@ -154,6 +199,7 @@ private:
                 programOutput.emplace(settings_, output_, files_, program.path,
                                       ProgramFilesIn(program.outputLocation, program.fileName));
                 programOutput->SetFirstPair(i == 0);
+                programOutput->SetRecord(record, wantsContents_);
                 found = VisitProgram(*image, pairs, *programOutput);
                 if (found && programOutput->Finish()) ++createdCount_;
             }
@@ -172,12 +218,59 @@ private:
     RunSettings settings_;
     int programCount_ = 0;
     int createdCount_ = 0;
+    std::vector<RunReport*> reports_;
+    bool wantsContents_ = false;
+    bool parsed_ = false;
+    bool walked_ = false;
 };
 
 }  // namespace
 
 int RunSweep(const std::vector<std::string>& arguments, platform::MessageSink& console, FileOperations& files) {
-    return Sweep(console, files).Run(arguments);
+    return RunSweep(arguments, console, console, files);
+}
+
+int RunSweep(const std::vector<std::string>& arguments, platform::MessageSink& console, platform::MessageSink& errors,
+             FileOperations& files) {
+    const ReportSwitches switches = TakeReportSwitches(arguments);
+    if (switches.help) {
+        console.WriteOutput(BannerText() + UsageText(arguments[0]) + texts::kReportSwitchesHelp);
+        return kExitCompleted;
+    }
+    if (switches.jsonWithoutFile) {
+        errors.WriteOutput(texts::kJsonNeedsFile);
+        return kExitFailed;
+    }
+    std::vector<RunReport*> reports;
+    std::optional<JsonReport> json;
+    if (switches.jsonFile) {
+        json.emplace(*switches.jsonFile, std::vector<std::string>(arguments.begin() + 1, arguments.end()));
+        if (!json->Open()) {
+            errors.WriteOutput(FormatText(texts::kJsonCannotCreate, switches.jsonFile->c_str()));
+            return kExitFailed;
+        }
+        reports.push_back(&*json);
+    }
+    std::optional<DiffReport> diff;
+    if (switches.diff) {
+        diff.emplace(console, errors);
+        reports.push_back(&*diff);
+    }
+
+    // With --diff standard output holds the diff alone; the run's own
+    // console lines go to the error output.
+    Sweep sweep(switches.diff ? errors : console, files, reports);
+    int status = sweep.Run(switches.partArguments);
+    const RunTotals totals = sweep.Totals();
+    for (RunReport* report : reports) {
+        if (sweep.Parsed()) report->Begin(sweep.Options(), sweep.Pairs());
+        report->End(status, sweep.Walked() ? &totals : nullptr);
+    }
+    if (json && !json->Good()) {
+        errors.WriteOutput(FormatText(texts::kJsonCannotWrite, switches.jsonFile->c_str()));
+        status = kExitFailed;
+    }
+    return status;
 }
 
 }  // namespace promptsweep

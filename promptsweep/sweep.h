@@ -16,4 +16,10 @@ inline constexpr int kExitFailed = 1;
 // arguments[0] is the program's own name. Console output goes to `console`.
 int RunSweep(const std::vector<std::string>& arguments, platform::MessageSink& console, FileOperations& files);
 
+// The same with an error output apart: with --diff the diff goes to
+// `console` and the run's console lines to `errors`, which also takes the
+// report switches' own messages.
+int RunSweep(const std::vector<std::string>& arguments, platform::MessageSink& console, platform::MessageSink& errors,
+             FileOperations& files);
+
 }  // namespace promptsweep

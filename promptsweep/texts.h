@@ -117,4 +117,24 @@ inline constexpr const char* kCannotRename = "***Cannot rename %s to *NEW* %s\n"
 inline constexpr const char* kInsufficientMemory =
     "***INSUFFICIENT MEMORY ERROR - Cannot allocate memory for internal list\n";
 
+// The report switches: additions that leave every text above as it is.
+inline constexpr const char* kDiffSwitch = "--diff";
+inline constexpr const char* kJsonSwitch = "--json";
+inline constexpr const char* kHelpSwitch = "--help";
+inline constexpr const char* kReportSwitchesHelp =
+    "Report switches (after -R's two strings or -L's list file):-\n"
+    " --diff       = print a unified diff of every SCF file the run would create or\n"
+    "                change (--- a/PATH, +++ b/PATH, paths relative to start-dir);\n"
+    "                console lines then go to standard error\n"
+    " --json FILE  = write the run as one JSON document into FILE\n"
+    "\nExamples:-\n"
+    " promptsweep /srv/progs -R Customer Client --diff > preview.diff\n"
+    " promptsweep /srv/progs -L pairs.txt -O 1 --json run.json\n\n";
+inline constexpr const char* kJsonNeedsFile = "promptsweep: --json: a file name must follow\n";
+inline constexpr const char* kJsonCannotCreate = "promptsweep: %s: cannot create the JSON file\n";
+inline constexpr const char* kJsonCannotWrite = "promptsweep: %s: cannot write the JSON file\n";
+inline constexpr const char* kDiffCancelled = "promptsweep: %s: merge cancelled, no diff (%s)\n";
+inline constexpr const char* kDiffLeftBeside = "promptsweep: %s: not replaced, the merged result is left in %s (%s)\n";
+inline constexpr const char* kDiffFailed = "promptsweep: %s: not written, no diff (%s)\n";
+
 }  // namespace promptsweep::texts

@@ -77,4 +77,19 @@ RunPlan PlanRun(const FormOptions& options, const std::string& listFile, const s
     return plan;
 }
 
+RunPlan PlanPreview(FormOptions options, const std::string& listFile, const std::string& toolPath) {
+    options.reportOnly = true;
+    if (options.location == OutputLocation::ProgramDirectory) options.outputDirectory.clear();
+    RunPlan plan = PlanRun(options, listFile, toolPath);
+    if (!plan.refusal.empty()) return plan;
+    std::erase(plan.arguments, std::string("-v"));
+    plan.arguments.push_back(texts::kDiffSwitch);
+    const std::string verbose = " -v ";
+    if (const std::size_t at = plan.commandLine.find(verbose); at != std::string::npos) {
+        plan.commandLine.replace(at, verbose.size(), " ");
+    }
+    plan.commandLine += std::string(" ") + texts::kDiffSwitch;
+    return plan;
+}
+
 }  // namespace sweepui

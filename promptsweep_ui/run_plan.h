@@ -35,4 +35,10 @@ ToolOptions BuildOptions(const FormOptions& options, const std::string& startDir
 // (empty when none was).
 RunPlan PlanRun(const FormOptions& options, const std::string& listFile, const std::string& toolPath);
 
+// Preview: the form's run in report-only mode with "--diff", without "-v"
+// (nothing follows its console copy). Beside the programs, the report-only
+// run gets no output directory, so that it looks for the override files
+// where OK would write them.
+RunPlan PlanPreview(FormOptions options, const std::string& listFile, const std::string& toolPath);
+
 }  // namespace sweepui

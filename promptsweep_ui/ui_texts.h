@@ -103,5 +103,22 @@ inline constexpr const char* kTipOff = "0";
 inline constexpr const char* kEnvironmentKey = "Software\\ORVALE\\Environment";
 inline constexpr const char* kEditorValue = "EDIT";
 inline constexpr const char* kDebugWord = "-debug";
+inline constexpr const char* kDiffSwitch = "--diff";
+
+// The preview of a run: the tool's diff of every SCF file it would create
+// or change, in a viewer.
+inline constexpr const char* kPreview = "Preview";
+inline constexpr const char* kPreviewTitle = "Prompt Sweep - Preview";
+inline constexpr const char* kPreviewFiles = "SCF files that would change";
+inline constexpr const char* kPreviewDiff = "Changes";
+inline constexpr const char* kPreviewNotes = "Notes";
+inline constexpr const char* kPreviewNothing = "No SCF file would change.";
+inline constexpr const char* kPreviewFailed = "The preview could not be made:\r\n";
+inline constexpr const char* kSaveAs = "Save As...";
+inline constexpr const char* kClose = "Close";
+inline constexpr const char* kSavePreviewTitle = "Save the Preview As";
+inline constexpr const char* kSavePreviewName = "promptsweep-preview.diff";
+inline constexpr const char* kSavePreviewFilter = "Diff files (*.diff *.patch);;All files (*)";
+inline constexpr const char* kCannotSavePreview = "Unable to save the preview to ";
 
 }  // namespace sweepui::texts

@@ -24,6 +24,9 @@ ToolRun RunTool(const std::vector<std::string>& arguments, const RunSettings& se
     char outputName[] = "/tmp/promptsweep-output-XXXXXX";
     const int outputFile = mkstemp(outputName);
     if (outputFile < 0) throw std::runtime_error("mkstemp");
+    char errorsName[] = "/tmp/promptsweep-errors-XXXXXX";
+    const int errorsFile = mkstemp(errorsName);
+    if (errorsFile < 0) throw std::runtime_error("mkstemp");
 
     std::vector<std::string> argv{PROMPTSWEEP_BINARY};
     argv.insert(argv.end(), arguments.begin(), arguments.end());
@@ -34,6 +37,7 @@ ToolRun RunTool(const std::vector<std::string>& arguments, const RunSettings& se
     const pid_t child = fork();
     if (child == 0) {
         dup2(outputFile, STDOUT_FILENO);
+        dup2(errorsFile, STDERR_FILENO);
         if (!settings.workingDirectory.empty() && chdir(settings.workingDirectory.c_str()) != 0) _exit(126);
         if (settings.unprivileged && geteuid() == 0) {
             if (setgroups(0, nullptr) != 0 || setgid(kNoGroup) != 0 || setuid(kNobody) != 0) _exit(125);
@@ -44,10 +48,13 @@ ToolRun RunTool(const std::vector<std::string>& arguments, const RunSettings& se
     int status = 0;
     waitpid(child, &status, 0);
     close(outputFile);
+    close(errorsFile);
     ToolRun run;
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     run.output = ReadText(outputName);
+    run.errors = ReadText(errorsName);
     unlink(outputName);
+    unlink(errorsName);
     return run;
 }
 

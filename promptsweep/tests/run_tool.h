@@ -12,6 +12,7 @@ namespace promptsweep::testing {
 struct ToolRun {
     int status = -1;
     std::string output;  // standard output
+    std::string errors;  // standard error
 };
 
 struct RunSettings {

@@ -3,9 +3,11 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -21,6 +24,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "promptsweep_ui/qt/diff_viewer.h"
 #include "promptsweep_ui/qt/edit_request_dialog.h"
 #include "promptsweep_ui/qt/focus_leave.h"
 #include "promptsweep_ui/qt/log_viewer.h"
@@ -169,6 +173,7 @@ void MainWindow::BuildControls() {
 
     cmdGo_ = Button(this, "cmdGo", texts::kGo);
     cmdGo_->setDefault(true);
+    cmdPreview_ = Button(this, "cmdPreview", texts::kPreview);
     auto* cmdExit = Button(this, "cmdExit", texts::kExit);
     auto* cmdHelp = Button(this, "cmdHelp", texts::kHelp);
     cmdViewLog_ = Button(this, "cmdViewLog", texts::kViewLog);
@@ -176,6 +181,7 @@ void MainWindow::BuildControls() {
     buttonRow->addWidget(cmdHelp);
     buttonRow->addWidget(cmdViewLog_);
     buttonRow->addStretch();
+    buttonRow->addWidget(cmdPreview_);
     buttonRow->addWidget(cmdGo_);
     buttonRow->addWidget(cmdExit);
 
@@ -230,6 +236,7 @@ void MainWindow::BuildControls() {
     connect(list_, &QTreeWidget::itemDoubleClicked, this, &MainWindow::EditPair);
     connect(cmdDelRec_, &QPushButton::clicked, this, &MainWindow::DeletePair);
     connect(cmdGo_, &QPushButton::clicked, this, &MainWindow::Go);
+    connect(cmdPreview_, &QPushButton::clicked, this, &MainWindow::Preview);
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
     connect(cmdHelp, &QPushButton::clicked, this, [this] { OpenHelp(this, setup_.programDirectory); });
     connect(cmdViewLog_, &QPushButton::clicked, this, &MainWindow::ViewLog);
@@ -289,6 +296,7 @@ ValidationOutcome MainWindow::ValidateForm(bool withMessages) {
     const ValidationOutcome outcome = Validate(Options(), static_cast<std::size_t>(list_->topLevelItemCount()));
     // A run under way keeps OK disabled until it has finished.
     cmdGo_->setEnabled(outcome.goEnabled && !follower_->Following());
+    cmdPreview_->setEnabled(outcome.goEnabled && !follower_->Following() && !preview_);
     cmdEdit_->setEnabled(outcome.editEnabled);
     cmdDelRec_->setEnabled(outcome.editEnabled);
     cmdViewLog_->setEnabled(outcome.viewLogEnabled);
@@ -388,6 +396,53 @@ void MainWindow::Go() {
     }
 }
 
+// The tool in report-only mode with --diff, its output read whole when it
+// ends; the list file is saved for it, nothing else.
+void MainWindow::Preview() {
+    if (preview_ || !ValidateForm(true).goEnabled) return;
+    if (!SaveList()) return;
+    const RunPlan plan =
+        PlanPreview(Options(), ToPathBytes(setup_.listFile), ToPathBytes(LocateTool(setup_.programDirectory)));
+    if (!plan.refusal.empty()) {
+        ShowMessage(this, FromPathBytes(plan.refusal));
+        return;
+    }
+    const QString tool = FromPathBytes(plan.toolPath);
+    if (!QFileInfo::exists(tool)) {
+        ShowMessage(this, Latin(texts::kProgramNotFound) + tool);
+        return;
+    }
+    preview_ = std::make_unique<QProcess>();
+    QStringList arguments;
+    for (const std::string& argument : plan.arguments) arguments << FromPathBytes(argument);
+    connect(preview_.get(), &QProcess::finished, this, &MainWindow::PreviewDone);
+    connect(preview_.get(), &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart) PreviewDone();
+    });
+    cmdPreview_->setEnabled(false);
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    preview_->start(tool, arguments);
+}
+
+void MainWindow::PreviewDone() {
+    if (!preview_) return;
+    // Called from the process's own signal: it goes once control is back.
+    QProcess* process = preview_.release();
+    process->disconnect(this);
+    process->deleteLater();
+    QApplication::restoreOverrideCursor();
+    ValidateQuietly();
+    const QByteArray diff = process->readAllStandardOutput();
+    const QByteArray notes = process->readAllStandardError();
+    if (process->exitStatus() != QProcess::NormalExit || process->exitCode() != 0) {
+        ShowMessage(this, Latin(texts::kPreviewFailed) +
+                              (notes.isEmpty() ? process->errorString() : FromConsoleBytes(notes).trimmed()));
+        return;
+    }
+    DiffViewer viewer(diff, notes, this);
+    viewer.exec();
+}
+
 void MainWindow::ShowResults(bool shown) {
     if (shown == resultsArea_->isVisible()) return;
     if (shown) {
@@ -434,6 +489,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     if (list_->topLevelItemCount() == 0) WriteListFile(ToPathBytes(setup_.listFile), {});
     follower_->Cancel();
+    if (preview_) {
+        preview_->disconnect(this);
+        preview_->kill();
+        preview_->waitForFinished(1000);
+        preview_.reset();
+        QApplication::restoreOverrideCursor();
+    }
     event->accept();
 }
 

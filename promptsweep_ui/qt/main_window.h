@@ -2,7 +2,9 @@
 // frmSCFGenMain, the batch tool's window: the start directory, the list of
 // find/replace pairs, where the override files go and the run's switches;
 // OK saves the choices and the list, starts the tool and follows it, View
-// Log opens the run log. Controls carry their form names as object names;
+// Log opens the run log; Preview runs the tool in report-only mode with
+// --diff and shows what OK would change, writing no SCF file and keeping
+// the list. Controls carry their form names as object names;
 // the members of a control array add their index ("optLocate_1",
 // "cmdBrowse_0").
 
@@ -21,6 +23,7 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QProcess;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
@@ -61,6 +64,8 @@ private:
     void EditPair();
     void DeletePair();
     void Go();
+    void Preview();
+    void PreviewDone();
     void ShowResults(bool shown);
     void Finish(bool cancelled, bool finishedWalk);
     void ViewLog();
@@ -68,6 +73,7 @@ private:
     FrontEndSetup setup_;
     TipSwitches tips_;
     std::unique_ptr<ToolFollower> follower_;
+    std::unique_ptr<QProcess> preview_;
     FormOptions runOptions_;  // the choices of the run under way
     QSize idleSize_;
     bool tipShown_ = false;
@@ -84,6 +90,7 @@ private:
     QCheckBox* chkExcludeSubDirs_ = nullptr;
     QCheckBox* chkOverride_ = nullptr;
     QPushButton* cmdGo_ = nullptr;
+    QPushButton* cmdPreview_ = nullptr;
     QPushButton* cmdViewLog_ = nullptr;
     QWidget* resultsArea_ = nullptr;
     QPlainTextEdit* results_ = nullptr;

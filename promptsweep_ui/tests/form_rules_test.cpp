@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "promptsweep_ui/console_progress.h"
+#include "promptsweep_ui/diff_files.h"
 #include "promptsweep_ui/form_validation.h"
 #include "promptsweep_ui/replacement_rows.h"
 #include "promptsweep_ui/run_plan.h"
@@ -111,6 +112,55 @@ TEST_F(RunPlanTest, MissingListFileOrToolStopsTheRun) {
               "INTERNAL ERROR: ShortPathing problem - File not found: " + missing);
     EXPECT_EQ(PlanRun({.startDirectory = Start()}, List(), "").refusal,
               "INTERNAL ERROR: Short path to promptsweep.exe");
+}
+
+// Preview is the form's run in report-only mode with --diff, looking for
+// the override files where OK would write them.
+TEST_F(RunPlanTest, PreviewIsTheReportOnlyRunWithDiff) {
+    struct Row {
+        const char* why;
+        OutputLocation location;
+        bool exclude;
+        std::vector<std::string> expectedOptions;  // after "P -L list"
+    };
+    const Row rows[] = {
+        {"beside the programs: the start directory, whatever the output box holds",
+         OutputLocation::ProgramDirectory, false, {"-O", "0", Start(), "--diff"}},
+        {"a mirror tree under the output directory", OutputLocation::Structure, true,
+         {"-O", "0", Out(), "-x", "--diff"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.why);
+        fs::create_directories(Out());
+        const RunPlan plan = PlanPreview({.startDirectory = Start(), .outputDirectory = Out(), .location = row.location,
+                                          .excludeSubDirectories = row.exclude},
+                                         List(), Tool());
+        EXPECT_EQ(plan.refusal, "");
+        std::vector<std::string> expected{Start(), "-L", List()};
+        expected.insert(expected.end(), row.expectedOptions.begin(), row.expectedOptions.end());
+        EXPECT_EQ(plan.arguments, expected);
+        EXPECT_TRUE(plan.commandLine.ends_with(" --diff")) << plan.commandLine;
+        EXPECT_EQ(plan.commandLine.find(" -v "), std::string::npos) << plan.commandLine;
+    }
+    EXPECT_EQ(PlanPreview({.startDirectory = Start()}, List(), "").refusal,
+              "INTERNAL ERROR: Short path to promptsweep.exe");
+}
+
+TEST(DiffFiles, FilesAreFoundByTheirHeadersNeverByAnAddedLine) {
+    const std::string diff = "--- a/cust.scf\n+++ b/cust.scf\n@@ -1,2 +1,4 @@\n screen s\n+--- x\n+++ y\n \t}\n"
+                             "--- a/A/new.scf\n+++ b/A/new.scf\n@@ -0,0 +1 @@\n+only\n";
+    const std::vector<DiffFile> files = DiffFiles(diff);
+    ASSERT_EQ(files.size(), 2u);
+    EXPECT_EQ(files[0].path, "cust.scf");
+    EXPECT_EQ(files[0].headerLine, 0u);
+    EXPECT_EQ(files[1].path, "A/new.scf");
+    EXPECT_EQ(files[1].headerLine, 7u);
+    EXPECT_TRUE(DiffFiles("").empty());
+    EXPECT_EQ(KindOfDiffLine("+added"), DiffLineKind::Added);
+    EXPECT_EQ(KindOfDiffLine("-removed"), DiffLineKind::Removed);
+    EXPECT_EQ(KindOfDiffLine("@@ -1 +1 @@"), DiffLineKind::Hunk);
+    EXPECT_EQ(KindOfDiffLine("\\ No newline at end of file"), DiffLineKind::Note);
+    EXPECT_EQ(KindOfDiffLine(" context"), DiffLineKind::Context);
 }
 
 TEST(Validation, EachFailedCheckAddsItsTextInOrder) {
