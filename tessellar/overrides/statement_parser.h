@@ -7,6 +7,7 @@
 #include <optional>
 #include <string_view>
 
+#include "tessellar/overrides/line_notes.h"
 #include "tessellar/overrides/override_statement.h"
 
 namespace overrides {
@@ -16,6 +17,10 @@ namespace overrides {
 // fills `statement` and gives nothing. The line is passed raw, with its
 // newline, because several keys read their value from it again.
 std::optional<StatementKind> ParseStatementLine(std::string_view rawLine, OverrideStatement& statement);
+// The same, telling in `notes` which key the line held and which value it
+// refused or cut.
+std::optional<StatementKind> ParseStatementLine(std::string_view rawLine, OverrideStatement& statement,
+                                                LineNotes& notes);
 
 // The key line a command changes when it updates a block in place.
 enum class PropertySelector : int {
