@@ -400,6 +400,13 @@ bool ParseStatementLineForProperty(std::string_view rawLine, OverrideStatement& 
     return !selected.empty() && parsed.key == selected;
 }
 
+std::vector<std::string_view> StatementKeys() {
+    std::vector<std::string_view> keys;
+    keys.reserve(kKeys.size());
+    for (const KeyEntry& entry : kKeys) keys.emplace_back(entry.word);
+    return keys;
+}
+
 std::string_view StatementKeyword(StatementKind kind) {
     for (const KeyEntry& entry : kKeys) {
         if (entry.key == Key::Keyword && entry.kind == kind) return entry.word;

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "tessellar/overrides/line_notes.h"
 #include "tessellar/overrides/override_statement.h"
@@ -61,6 +62,9 @@ std::string_view SelectedKey(PropertySelector selector);
 // statement to its kind) and tells whether the line holds the selected key.
 bool ParseStatementLineForProperty(std::string_view rawLine, OverrideStatement& statement,
                                    PropertySelector selector);
+
+// Every word the parser knows as a key, item keywords first.
+std::vector<std::string_view> StatementKeys();
 
 // The keyword of a statement kind, or empty for none.
 std::string_view StatementKeyword(StatementKind kind);
