@@ -157,14 +157,17 @@ std::string NearestByText(const std::vector<Candidate>& candidates, const overri
     return best == nullptr ? std::string() : texts::kNearest + best->identifier;
 }
 
-int CellDistance(model::CellPosition a, int row, int column) { return std::abs(a.row - row) + std::abs(a.column - column); }
+// Coordinates from a damaged program or file may lie anywhere in int.
+long long CellDistance(model::CellPosition a, int row, int column) {
+    return std::llabs(static_cast<long long>(a.row) - row) + std::llabs(static_cast<long long>(a.column) - column);
+}
 
 // The item of the same kind compiled nearest to the old coordinate.
 std::string NearestByPlace(const std::vector<Candidate>& candidates, const overrides::ItemIdentifier& id) {
-    constexpr int kNearCells = 4;
+    constexpr long long kNearCells = 4;
     const Candidate* best = nullptr;
     for (const Candidate& candidate : candidates) {
-        const int distance = CellDistance(candidate.compiled, id.row, id.column);
+        const long long distance = CellDistance(candidate.compiled, id.row, id.column);
         if (distance <= kNearCells && !candidate.identifier.empty() &&
             (best == nullptr || distance < CellDistance(best->compiled, id.row, id.column))) {
             best = &candidate;
@@ -204,7 +207,7 @@ std::string BoxHint(const model::CScreenModel& model, const overrides::OverrideS
             return texts::kBoxNowEnds + CellText(box.compiled.bottom, box.compiled.right);
         }
     }
-    constexpr int kNearCells = 4;
+    constexpr long long kNearCells = 4;
     for (const model::CBoxItem& box : model.Boxes()) {
         if (CellDistance({box.compiled.top, box.compiled.left}, id.row, id.column) <= kNearCells) {
             return texts::kNearest + ItemKey(box);
