@@ -28,6 +28,21 @@ using overrides::StatementKind;
 
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
+// The block's key, named only once a finding needs it: most blocks have none.
+class LazyKey {
+public:
+    explicit LazyKey(const overrides::OverrideStatement& statement) : statement_(statement) {}
+    const std::string& operator()() const {
+        if (!key_) key_ = statement_.identifier.statementKind == StatementKind::None ? std::string()
+                                                                                     : BlockKey(statement_);
+        return *key_;
+    }
+
+private:
+    const overrides::OverrideStatement& statement_;
+    mutable std::optional<std::string> key_;
+};
+
 std::string KeyValue(std::string_view key, std::string_view value) {
     return std::string(key) + " = " + std::string(value);
 }
@@ -80,7 +95,7 @@ std::string_view Trimmed(std::string_view text) {
 
 // `given` is what the block's attributes hold: a word ignored only for its
 // blanks changes nothing when another word already gives its flag.
-void ReportUnknownAttributes(const NotedLine& noted, long long given, const std::string& blockKey,
+void ReportUnknownAttributes(const NotedLine& noted, long long given, const LazyKey& blockKey,
                              SectionFindings& findings) {
     static const std::vector<std::string> known = AttributeWords();
     std::vector<std::string_view> words(known.begin(), known.end());
@@ -97,7 +112,7 @@ void ReportUnknownAttributes(const NotedLine& noted, long long given, const std:
         const bool noEffect = !hint.empty() && given != -1 && (static_cast<model::AttributeFlags>(given) & meant) == meant;
         if (hint.empty()) hint = NearestWord(bare, words);
         if (!noEffect) {
-            findings.Add(noted.line, FindingKind::UnknownAttribute, blockKey,
+            findings.Add(noted.line, FindingKind::UnknownAttribute, blockKey(),
                          std::string(keys::kAttributes) + ": " + Quoted(word) + texts::kNoAttributeWord, hint);
         }
         if (bar == std::string_view::npos) break;
@@ -105,7 +120,7 @@ void ReportUnknownAttributes(const NotedLine& noted, long long given, const std:
     }
 }
 
-void ReportLine(const NotedLine& noted, const overrides::OverrideStatement& statement, const std::string& blockKey,
+void ReportLine(const NotedLine& noted, const overrides::OverrideStatement& statement, const LazyKey& blockKey,
                 SectionFindings& findings) {
     const overrides::LineNotes& notes = noted.notes;
     const std::string_view key = notes.key;
@@ -113,32 +128,32 @@ void ReportLine(const NotedLine& noted, const overrides::OverrideStatement& stat
         case LineProblem::None: return;
         case LineProblem::UnknownKey: {
             static const std::vector<std::string_view> known = overrides::StatementKeys();
-            findings.Add(noted.line, FindingKind::UnknownKey, blockKey, Quoted(notes.detail) + texts::kNotAKey,
+            findings.Add(noted.line, FindingKind::UnknownKey, blockKey(), Quoted(notes.detail) + texts::kNotAKey,
                          NearestWord(notes.detail, known));
             return;
         }
         case LineProblem::NotAPair:
-            findings.Add(noted.line, FindingKind::NotAPair, blockKey, KeyValue(key, notes.detail) + texts::kNotAPair);
+            findings.Add(noted.line, FindingKind::NotAPair, blockKey(), KeyValue(key, notes.detail) + texts::kNotAPair);
             return;
         case LineProblem::OutOfRange:
-            findings.Add(noted.line, FindingKind::OutOfRange, blockKey,
+            findings.Add(noted.line, FindingKind::OutOfRange, blockKey(),
                          KeyValue(key, notes.detail) + texts::kBeyondScreen);
             return;
         case LineProblem::NotABoolean:
-            findings.Add(noted.line, FindingKind::NotABoolean, blockKey,
+            findings.Add(noted.line, FindingKind::NotABoolean, blockKey(),
                          KeyValue(key, notes.detail) + texts::kReadsAsFalse, texts::kWriteTrueOrFalse);
             return;
         case LineProblem::UnknownColour: {
             static const std::vector<std::string_view> colours = ColourWords();
             const std::string_view foreground = Trimmed(std::string_view(notes.detail).substr(0, notes.detail.find('/')));
-            findings.Add(noted.line, FindingKind::UnknownColour, blockKey,
+            findings.Add(noted.line, FindingKind::UnknownColour, blockKey(),
                          KeyValue(key, notes.detail) + ": " + std::string(foreground) + texts::kNoColour,
                          NearestWord(overrides::LowerCased(foreground), colours));
             return;
         }
         case LineProblem::UnknownBackground: {
             static const std::vector<std::string_view> colours = ColourWords();
-            findings.Add(noted.line, FindingKind::UnknownColour, blockKey,
+            findings.Add(noted.line, FindingKind::UnknownColour, blockKey(),
                          std::string(key) + ": " + Quoted(notes.detail) + texts::kNoBackground,
                          NearestWord(overrides::LowerCased(Trimmed(notes.detail)), colours));
             return;
@@ -154,14 +169,14 @@ void ReportLine(const NotedLine& noted, const overrides::OverrideStatement& stat
             const std::string bare = point ? overrides::LowerCased(notes.detail) : std::string(Trimmed(notes.detail));
             const std::vector<std::string_view>& words = point ? points : types;
             const bool blanks = std::find(words.begin(), words.end(), bare) != words.end();
-            findings.Add(noted.line, FindingKind::UnknownWord, blockKey,
+            findings.Add(noted.line, FindingKind::UnknownWord, blockKey(),
                          KeyValue(key, Quoted(notes.detail)) +
                              (point ? texts::kNoTriggerPointWord : texts::kNoTriggerTypeWord),
                          blanks ? std::string(texts::kBlanksInWord) : NearestWord(bare, words));
             return;
         }
         case LineProblem::Cut:
-            findings.Add(noted.line, FindingKind::CutValue, blockKey,
+            findings.Add(noted.line, FindingKind::CutValue, blockKey(),
                          std::string(key) + texts::kHolds + std::to_string(notes.length) + texts::kCharactersKeeps +
                              std::to_string(notes.capacity));
             return;
@@ -185,11 +200,11 @@ bool ProgramHasField(const model::CScreenModel& model, const std::string& name) 
 
 void ReportUnresolved(const model::CScreenModel& model, const BlockRecord& block,
                       const overrides::OverrideStatement& statement, const overrides::StatementOutcome& outcome,
-                      const std::string& blockKey, SectionFindings& findings) {
+                      const LazyKey& blockKey, SectionFindings& findings) {
     const StatementKind kind = statement.identifier.statementKind;
     const overrides::ItemOverrides& o = statement.overrides;
     auto unresolved = [&](std::string message) {
-        findings.Add(block.line, FindingKind::UnresolvedItem, blockKey, blockKey + std::move(message),
+        findings.Add(block.line, FindingKind::UnresolvedItem, blockKey(), blockKey() + std::move(message),
                      NearestItemHint(model, statement));
     };
     switch (kind) {
@@ -206,7 +221,7 @@ void ReportUnresolved(const model::CScreenModel& model, const BlockRecord& block
         }
         case StatementKind::Box:
             if (!o.coordinateGiven) {
-                findings.Add(block.line, FindingKind::UnresolvedItem, blockKey, blockKey + texts::kBoxNeedsCorners);
+                findings.Add(block.line, FindingKind::UnresolvedItem, blockKey(), blockKey() + texts::kBoxNeedsCorners);
                 return;
             }
             // A block that adds a box says so; one that only meant to change a box found none.
@@ -220,7 +235,7 @@ void ReportUnresolved(const model::CScreenModel& model, const BlockRecord& block
             return;
         case StatementKind::Message:
             if (o.textGiven && outcome.messages == 0) {
-                findings.Add(block.line, FindingKind::UnknownMessage, blockKey, blockKey + texts::kNoSuchMessage,
+                findings.Add(block.line, FindingKind::UnknownMessage, blockKey(), blockKey() + texts::kNoSuchMessage,
                              NearestItemHint(model, statement));
             }
             return;
@@ -235,7 +250,7 @@ void ReportUnresolved(const model::CScreenModel& model, const BlockRecord& block
     const overrides::ItemIdentifier id =
         kind == StatementKind::Display ? overrides::DisplayIdentifier(statement) : statement.identifier;
     if (id.identificationKind == overrides::kNoIdentification && kind != StatementKind::Trigger) {
-        findings.Add(block.line, FindingKind::UnresolvedItem, blockKey, blockKey + texts::kNamesNoItem,
+        findings.Add(block.line, FindingKind::UnresolvedItem, blockKey(), blockKey() + texts::kNamesNoItem,
                      texts::kNameTheItem);
         return;
     }
@@ -250,35 +265,35 @@ bool UnknownPointWord(const BlockRecord& block) {
 }
 
 void ReportRefused(const BlockRecord& block, const overrides::OverrideStatement& statement,
-                   const overrides::StatementOutcome& outcome, const std::string& blockKey,
+                   const overrides::StatementOutcome& outcome, const LazyKey& blockKey,
                    SectionFindings& findings) {
     const overrides::ItemOverrides& o = statement.overrides;
     if (outcome.refused & overrides::refused::kScale) {
-        findings.Add(block.LineOr(keys::kScale), FindingKind::OutOfRange, blockKey,
+        findings.Add(block.LineOr(keys::kScale), FindingKind::OutOfRange, blockKey(),
                      KeyValue(keys::kScale, std::to_string(o.scale)) + texts::kScaleOutside);
     }
     if (outcome.refused & overrides::refused::kWindowSize) {
-        findings.Add(block.LineOr(keys::kWindowSize), FindingKind::OutOfRange, blockKey,
+        findings.Add(block.LineOr(keys::kWindowSize), FindingKind::OutOfRange, blockKey(),
                      KeyValue(keys::kWindowSize, CellText(o.windowWidth, o.windowHeight)) + texts::kNoCells);
     }
     if (outcome.refused & overrides::refused::kAllowedAndDisallowed) {
         findings.Add(std::max(block.LineOf(keys::kAllowed), block.LineOf(keys::kDisallowed)),
-                     FindingKind::AllowedAndDisallowed, blockKey, blockKey + texts::kBothLists);
+                     FindingKind::AllowedAndDisallowed, blockKey(), blockKey() + texts::kBothLists);
     }
     if ((outcome.refused & overrides::refused::kNoTriggerPoint) && !UnknownPointWord(block)) {
         const bool modePoint = statement.trigger.point == static_cast<int>(model::TriggerPoint::Mode);
-        findings.Add(modePoint ? block.LineOr(keys::kTriggerPoint) : block.line, FindingKind::NoTriggerPoint, blockKey,
-                     blockKey + (modePoint ? texts::kModePoint : texts::kNoPoint));
+        findings.Add(modePoint ? block.LineOr(keys::kTriggerPoint) : block.line, FindingKind::NoTriggerPoint, blockKey(),
+                     blockKey() + (modePoint ? texts::kModePoint : texts::kNoPoint));
     }
 }
 
 void ReportPicture(const BlockRecord& block, const overrides::OverrideStatement& statement,
-                   const overrides::StatementOutcome& outcome, const std::string& blockKey,
+                   const overrides::StatementOutcome& outcome, const LazyKey& blockKey,
                    SectionFindings& findings) {
     const overrides::ItemOverrides& o = statement.overrides;
     if (!o.pictureGiven || (outcome.display == nullptr && outcome.accept == nullptr) || outcome.removed) return;
     if (pictures::CompilePicture(o.picture).status != pictures::PictureStatus::Invalid) return;
-    findings.Add(block.LineOr(keys::kPicture), FindingKind::InvalidPicture, blockKey,
+    findings.Add(block.LineOr(keys::kPicture), FindingKind::InvalidPicture, blockKey(),
                  KeyValue(keys::kPicture, o.picture) + texts::kInvalidPicture);
 }
 
@@ -288,7 +303,7 @@ void ReportBlock(const model::CScreenModel& model, const BlockRecord& block,
                  const overrides::OverrideStatement& statement, const overrides::StatementOutcome& outcome,
                  SectionFindings& findings) {
     const bool outside = statement.identifier.statementKind == StatementKind::None;
-    const std::string blockKey = outside ? std::string() : BlockKey(statement);
+    const LazyKey blockKey(statement);
     for (const NotedLine& noted : block.problems) ReportLine(noted, statement, blockKey, findings);
     if (outside) {
         ReportOutsideBlock(block, findings);

@@ -25,6 +25,13 @@ struct BlockRecord {
     std::vector<KeyLine> keys;    // in file order, a key given twice listed twice
     std::vector<NotedLine> problems;
 
+    // Empty again, keeping the room its lists took.
+    void Reset(std::size_t keywordLine = 0) {
+        line = keywordLine;
+        keys.clear();
+        problems.clear();
+    }
+
     // The last line that gave the key, or 0.
     std::size_t LineOf(std::string_view key) const {
         for (auto at = keys.rbegin(); at != keys.rend(); ++at) {

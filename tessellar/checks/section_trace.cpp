@@ -8,6 +8,7 @@
 #include "tessellar/checks/screen_spoils.h"
 #include "tessellar/overrides/item_resolution.h"
 #include "tessellar/overrides/override_texts.h"
+#include "tessellar/overrides/statement_parser.h"
 
 namespace checks {
 
@@ -23,7 +24,37 @@ std::size_t Position(std::istream& in) {
 }
 
 // A trigger block replaces its point's whole trigger, whatever lines it gives.
-constexpr std::string_view kWholeTrigger = "trigger";
+constexpr int kWholeTrigger = 63;
+
+// The bit of a key: its place in the parser's key list.
+int KeyBit(std::string_view key) {
+    static const std::vector<std::string_view> keys = overrides::StatementKeys();
+    for (std::size_t index = 0; index < keys.size() && index < kWholeTrigger; ++index) {
+        if (keys[index].data() == key.data() || keys[index] == key) return static_cast<int>(index);
+    }
+    return -1;
+}
+
+std::string_view KeyOfBit(int bit) {
+    static const std::vector<std::string_view> keys = overrides::StatementKeys();
+    return bit == kWholeTrigger ? std::string_view(keys::kTrigger) : keys[static_cast<std::size_t>(bit)];
+}
+
+// Only what BlockKey reads of a statement.
+overrides::OverrideStatement NamingPart(const overrides::OverrideStatement& statement) {
+    overrides::OverrideStatement named;
+    named.identifier = statement.identifier;
+    named.trigger.point = statement.trigger.point;
+    const overrides::ItemOverrides& o = statement.overrides;
+    named.overrides.row = o.row;
+    named.overrides.column = o.column;
+    named.overrides.coordinateGiven = o.coordinateGiven;
+    named.overrides.added = o.added;
+    named.overrides.hasExplicitIdentifier = o.hasExplicitIdentifier;
+    named.overrides.textGiven = o.textGiven;
+    if (o.textGiven && statement.identifier.statementKind == StatementKind::Display) named.overrides.text = o.text;
+    return named;
+}
 
 // The keys that find the item rather than change it.
 bool IdentifiesItem(std::string_view key, const overrides::OverrideStatement& statement) {
@@ -53,11 +84,12 @@ std::string LineList(std::vector<std::size_t> lines) {
     return text;
 }
 
-std::string KeyList(std::vector<std::string_view> keys) {
+std::string KeyList(std::uint64_t bits) {
     std::string text;
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        if (i > 0) text += ", ";
-        text += keys[i];
+    for (int bit = 0; bit < 64; ++bit) {
+        if (!(bits & (std::uint64_t{1} << bit))) continue;
+        if (!text.empty()) text += ", ";
+        text += KeyOfBit(bit);
     }
     return text;
 }
@@ -77,8 +109,7 @@ void SectionTrace::LineRead(std::string_view text, const overrides::LineNotes& n
     lineEnded_ = !text.empty() && text.back() == '\n';
     if (continuation) return;
     if (notes.keyword) {
-        block_ = BlockRecord{};
-        block_.line = line;
+        block_.Reset(line);
         return;
     }
     if (!notes.key.empty()) block_.keys.push_back({notes.key, line});
@@ -93,7 +124,7 @@ void SectionTrace::StatementApplied(const overrides::OverrideStatement& statemen
         TrackRepeats(statement, outcome);
         TrackTouches(statement, outcome);
     }
-    block_ = BlockRecord{};
+    block_.Reset();
 }
 
 // A key given twice in one block: the later line wins, the earlier is dead.
@@ -126,29 +157,29 @@ void SectionTrace::TrackRepeats(const overrides::OverrideStatement& statement,
 
     AppliedBlock applied;
     applied.line = block_.line;
-    applied.key = BlockKey(statement);
     if (kind == StatementKind::Trigger) {
-        applied.properties.push_back(kWholeTrigger);
+        applied.properties = std::uint64_t{1} << kWholeTrigger;
     } else {
         for (const KeyLine& key : block_.keys) {
             if (IdentifiesItem(key.key, statement)) continue;
-            if (std::find(applied.properties.begin(), applied.properties.end(), key.key) == applied.properties.end()) {
-                applied.properties.push_back(key.key);
-            }
+            if (const int bit = KeyBit(key.key); bit >= 0) applied.properties |= std::uint64_t{1} << bit;
         }
     }
+    if (applied.properties == 0) return;
     const std::size_t index = applied_.size();
-    std::map<std::string_view, std::size_t>& owners = owners_[identity];
-    for (const std::string_view property : applied.properties) {
-        const auto owner = owners.find(property);
+    std::vector<std::pair<int, std::size_t>>& owners = owners_[identity];
+    for (int bit = 0; bit < 64; ++bit) {
+        if (!(applied.properties & (std::uint64_t{1} << bit))) continue;
+        const auto owner = std::find_if(owners.begin(), owners.end(), [bit](const auto& entry) { return entry.first == bit; });
         if (owner != owners.end()) {
-            applied_[owner->second].dead.push_back(property);
+            applied_[owner->second].dead |= std::uint64_t{1} << bit;
             applied_[owner->second].deadBy.push_back(block_.line);
             owner->second = index;
         } else {
-            owners.emplace(property, index);
+            owners.emplace_back(bit, index);
         }
     }
+    applied.named = NamingPart(statement);
     applied_.push_back(std::move(applied));
 }
 
@@ -186,19 +217,20 @@ void SectionTrace::Forget(const void* item) {
 
 void SectionTrace::Finish() {
     for (const AppliedBlock& applied : applied_) {
-        if (applied.dead.empty()) continue;
-        const bool whole = applied.dead.size() == applied.properties.size();
+        if (applied.dead == 0) continue;
+        const bool whole = applied.dead == applied.properties;
         std::vector<std::size_t> lines = applied.deadBy;
         std::sort(lines.begin(), lines.end());
         lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
         const bool one = lines.size() == 1;
-        std::string message = applied.key + (one ? texts::kSameItemAt : texts::kSameItemLines) + LineList(lines);
+        const std::string key = BlockKey(applied.named);
+        std::string message = key + (one ? texts::kSameItemAt : texts::kSameItemLines) + LineList(lines);
         if (whole) {
             message += one ? texts::kGiveEveryValueOne : texts::kGiveEveryValue;
         } else {
             message += (one ? texts::kGivesAgainOne : texts::kGiveAgain) + KeyList(applied.dead) + texts::kValuesDead;
         }
-        findings_.Add(applied.line, FindingKind::RepeatedItem, applied.key, std::move(message));
+        findings_.Add(applied.line, FindingKind::RepeatedItem, key, std::move(message));
     }
     ReportSpoils(model_, touches_, section_.headerLine, findings_);
 }

@@ -8,7 +8,9 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <cstdint>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "tessellar/checks/block_record.h"
@@ -38,11 +40,13 @@ private:
     // message text (messages are found by text, the screen by nothing).
     using Identity = std::tuple<int, int, const void*, std::string>;
 
+    // A block that reached an item, with what it gave (one bit per key of
+    // the parser's key list) and what later blocks gave again.
     struct AppliedBlock {
         std::size_t line = 0;
-        std::string key;
-        std::vector<std::string_view> properties;
-        std::vector<std::string_view> dead;
+        overrides::OverrideStatement named;  // identifier and the keys that name it, for the finding
+        std::uint64_t properties = 0;
+        std::uint64_t dead = 0;
         std::vector<std::size_t> deadBy;  // the lines of the blocks that give them again
     };
 
@@ -58,7 +62,8 @@ private:
     BlockRecord block_;
     bool lineEnded_ = true;  // false while the pieces of an over-long line come in
     std::vector<AppliedBlock> applied_;
-    std::map<Identity, std::map<std::string_view, std::size_t>> owners_;  // property -> applied_ index
+    // For each item, which applied block last gave each property.
+    std::map<Identity, std::vector<std::pair<int, std::size_t>>> owners_;
     ScreenTouches touches_;
 };
 
