@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev xvfb
   fonts-liberation2 adwaita-icon-theme
   ripgrep
+  nlohmann-json3-dev
   dpkg-dev file
 )
 if [[ "${1:-}" == "--fuzz" ]]; then
