@@ -8,7 +8,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev xvfb
   fonts-liberation2 adwaita-icon-theme
-  ripgrep nlohmann-json3-dev
+  ripgrep
+  nlohmann-json3-dev
   dpkg-dev file
 )
 if [[ "${1:-}" == "--fuzz" ]]; then

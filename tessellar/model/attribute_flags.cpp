@@ -54,21 +54,39 @@ std::string AttributesToText(AttributeFlags flags, bool prompt) {
     return text;
 }
 
-AttributeFlags TextToAttributes(std::string_view text) {
+namespace {
+
+// Calls `visit` with each item of a word list, as TextToAttributes reads it.
+template <typename Visit>
+void ForEachAttributeItem(std::string_view text, Visit visit) {
     text = text.substr(0, std::min(text.find('\n'), text.find('\r')));
     if (const std::size_t comment = text.find(texts::kAttributeComment); comment != std::string_view::npos) {
         // The blanks that set a comment off belong to the comment.
         text = text.substr(0, comment);
         while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
     }
-    AttributeFlags flags = 0;
     while (true) {
         const std::size_t comma = text.find(',');
-        flags |= FlagOfWord(text.substr(0, comma));
+        visit(text.substr(0, comma));
         if (comma == std::string_view::npos) break;
         text.remove_prefix(comma + 1);
     }
+}
+
+}  // namespace
+
+AttributeFlags TextToAttributes(std::string_view text) {
+    AttributeFlags flags = 0;
+    ForEachAttributeItem(text, [&flags](std::string_view item) { flags |= FlagOfWord(item); });
     return flags;
+}
+
+std::vector<std::string> UnknownAttributeWords(std::string_view text) {
+    std::vector<std::string> unknown;
+    ForEachAttributeItem(text, [&unknown](std::string_view item) {
+        if (!item.empty() && FlagOfWord(item) == 0) unknown.emplace_back(item);
+    });
+    return unknown;
 }
 
 AttributeRecord AttributesToRecord(AttributeFlags flags) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace model {
 
@@ -40,6 +41,8 @@ std::string AttributesToText(AttributeFlags flags, bool prompt);
 // or a "//" comment (with the blanks before it); each item compared exactly
 // (no other blanks trimmed), unknown items ignored.
 AttributeFlags TextToAttributes(std::string_view text);
+// The items of a word list that TextToAttributes ignores (empty items aside).
+std::vector<std::string> UnknownAttributeWords(std::string_view text);
 
 // One yes/no per named flag, in the order the property pages show them.
 struct AttributeRecord {

@@ -18,6 +18,9 @@ TextSpan SpanOf(const model::CAcceptFld& item);
 TextSpan SpanOf(const model::CDispText& item);
 TextSpan SpanOf(const model::COptionItem& item);
 
+// Whether two spans share a cell of their row.
+bool SpansMeet(const TextSpan& a, const TextSpan& b);
+
 // How many display texts, accept fields and menu options other than `self`
 // (null: none is left out) share a cell with the span.
 int CountOverlaps(const model::CScreenModel& model, TextSpan span, const void* self = nullptr);

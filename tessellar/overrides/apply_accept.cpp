@@ -6,9 +6,11 @@
 
 namespace overrides {
 
-void ApplyAccept(model::CScreenModel& model, const OverrideStatement& statement, platform::MessageSink& sink) {
+void ApplyAccept(model::CScreenModel& model, const OverrideStatement& statement, platform::MessageSink& sink,
+                 StatementOutcome* outcome) {
     model::CAcceptFld* item = ResolveAccept(model, statement.identifier);
     if (item == nullptr) return;
+    if (outcome != nullptr) outcome->accept = item;
     const ItemOverrides& o = statement.overrides;
 
     if (o.suppressed != kNotGiven) {
@@ -29,6 +31,7 @@ void ApplyAccept(model::CScreenModel& model, const OverrideStatement& statement,
         // Neither list applies; the user hears of it once for each key.
         sink.ShowMessage(texts::kAllowedAndDisallowed);
         sink.ShowMessage(texts::kAllowedAndDisallowed);
+        if (outcome != nullptr) outcome->refused |= refused::kAllowedAndDisallowed;
     } else if (o.allowedGiven) {
         item->allowed.SetCurrent(o.allowed);
         item->userListSense = model::kUserListAllowed;

@@ -103,12 +103,16 @@ void RemoveDisplay(model::CScreenModel& model, model::CDispText& item) {
 
 }  // namespace
 
-void ApplyDisplay(model::CScreenModel& model, const OverrideStatement& statement) {
+void ApplyDisplay(model::CScreenModel& model, const OverrideStatement& statement, StatementOutcome* outcome) {
     const ItemIdentifier id = DisplayIdentifier(statement);
     const ItemOverrides& o = statement.overrides;
     model::CDispText* item = ResolveDisplay(model, id);
-    if (item == nullptr && o.added != 0) item = CreateDisplay(model, id, o);
+    if (item == nullptr && o.added != 0) {
+        item = CreateDisplay(model, id, o);
+        if (outcome != nullptr) outcome->created = item != nullptr;
+    }
     if (item == nullptr) return;
+    if (outcome != nullptr) outcome->display = item;
 
     if (o.suppressed != kNotGiven) item->suppressed.SetCurrent(o.suppressed == 1);
     if (o.pictureGiven) {
@@ -119,7 +123,11 @@ void ApplyDisplay(model::CScreenModel& model, const OverrideStatement& statement
     if (o.columnNumberGiven) item->columnNumber.SetCurrent(o.columnNumber);
     // A scale outside what the property page accepts would draw nothing
     // sensible; the compiled scale stays.
-    if (o.scale >= model::kMinimumScale && o.scale <= model::kMaximumScale) item->scale.SetCurrent(o.scale);
+    if (o.scale >= model::kMinimumScale && o.scale <= model::kMaximumScale) {
+        item->scale.SetCurrent(o.scale);
+    } else if (o.scale != -1 && outcome != nullptr) {
+        outcome->refused |= refused::kScale;
+    }
     if (o.attributes != -1) {
         const model::AttributeFlags named = NamedAttributeBits();
         const auto given = static_cast<model::AttributeFlags>(o.attributes);
@@ -146,6 +154,7 @@ void ApplyDisplay(model::CScreenModel& model, const OverrideStatement& statement
         if (model::CFieldEntry* field = ProgramField(model, item->name)) field->shownByDisplay = o.added == 1;
         if (o.added == 0 && item->added) {
             RemoveDisplay(model, *item);
+            if (outcome != nullptr) outcome->removed = true;
             return;
         }
         item->added = o.added == 1;

@@ -68,9 +68,10 @@ void RemoveScreenMode(model::CScreenModel& model, model::CModeItem& mode) {
 
 }  // namespace
 
-void ApplyOption(model::CScreenModel& model, const OverrideStatement& statement) {
+void ApplyOption(model::CScreenModel& model, const OverrideStatement& statement, StatementOutcome* outcome) {
     model::COptionItem* item = ResolveOption(model, statement.identifier);
     if (item == nullptr) return;
+    if (outcome != nullptr) outcome->option = item;
     const ItemOverrides& o = statement.overrides;
     if (o.suppressed != kNotGiven) item->suppressed.SetCurrent(o.suppressed == 1);
     if (o.coordinateGiven) item->position.SetCurrent(RelativePosition(model, o.row, o.column));
@@ -78,7 +79,7 @@ void ApplyOption(model::CScreenModel& model, const OverrideStatement& statement)
     if (o.helplineGiven) item->help.SetCurrent(o.helpline);
 }
 
-void ApplyMode(model::CScreenModel& model, const OverrideStatement& statement) {
+void ApplyMode(model::CScreenModel& model, const OverrideStatement& statement, StatementOutcome* outcome) {
     const ItemIdentifier& id = statement.identifier;
     const ItemOverrides& o = statement.overrides;
     model::CModeItem* screenMode = ResolveMode(model, id, model::ModeList::Screen);
@@ -86,11 +87,13 @@ void ApplyMode(model::CScreenModel& model, const OverrideStatement& statement) {
     if (screenMode == nullptr) {
         if (o.added == 1) {
             screenMode = CreateScreenMode(model, id);
+            if (outcome != nullptr) outcome->created = screenMode != nullptr;
         } else if (programMode != nullptr) {
             screenMode = &CopyProgramMode(model, *programMode);
         }
     }
     if (screenMode == nullptr) return;
+    if (outcome != nullptr) outcome->mode = screenMode;
 
     for (model::CModeItem* mode : {screenMode, programMode}) {
         if (mode == nullptr) continue;
@@ -98,24 +101,30 @@ void ApplyMode(model::CScreenModel& model, const OverrideStatement& statement) {
         if (o.textGiven) mode->label.SetCurrent(o.text);
         if (o.helplineGiven) mode->help.SetCurrent(o.helpline);
     }
-    if (o.added == 0 && screenMode->added) RemoveScreenMode(model, *screenMode);
+    if (o.added == 0 && screenMode->added) {
+        RemoveScreenMode(model, *screenMode);
+        if (outcome != nullptr) outcome->removed = true;
+    }
 }
 
-void ApplyConfirm(model::CScreenModel& model, const OverrideStatement& statement) {
+void ApplyConfirm(model::CScreenModel& model, const OverrideStatement& statement, StatementOutcome* outcome) {
     const ItemIdentifier& id = statement.identifier;
     model::CConfirmItem* item = ResolveConfirm(model, id);
     if (item == nullptr) {
         item = &model.AddConfirm();
         item->question.SetBoth(id.text);
+        if (outcome != nullptr) outcome->created = true;
     }
+    if (outcome != nullptr) outcome->confirm = item;
     const ItemOverrides& o = statement.overrides;
     if (o.suppressed != kNotGiven) item->suppressed.SetCurrent(o.suppressed == 1);
     if (o.defaultGiven) item->defaultAnswer.SetCurrent(o.defaultText);
     if (o.textGiven) item->question.SetCurrent(o.text);
 }
 
-void ApplyWindow(model::CScreenModel& model, const OverrideStatement& statement) {
+void ApplyWindow(model::CScreenModel& model, const OverrideStatement& statement, StatementOutcome* outcome) {
     const ItemOverrides& o = statement.overrides;
+    if (outcome != nullptr) outcome->screen = true;
     model::CScreenWnd* frame = model.Frame();
     if (o.titleGiven) {
         model.Title().SetCurrent(o.title);
@@ -127,6 +136,8 @@ void ApplyWindow(model::CScreenModel& model, const OverrideStatement& statement)
     if (o.windowSizeGiven && sensibleSize && frame != nullptr) {
         frame->Resize(o.windowHeight, o.windowWidth);
         FitReviewAreaToFrame(model);
+    } else if (o.windowSizeGiven && outcome != nullptr) {
+        outcome->refused |= refused::kWindowSize;
     }
     if (o.defaultGiven) {
         model::ItemList<model::CModeItem>& modes = model.Modes(model::ModeList::Screen);
@@ -138,7 +149,7 @@ void ApplyWindow(model::CScreenModel& model, const OverrideStatement& statement)
     }
 }
 
-void ApplyBox(model::CScreenModel& model, const OverrideStatement& statement) {
+void ApplyBox(model::CScreenModel& model, const OverrideStatement& statement, StatementOutcome* outcome) {
     const ItemIdentifier& id = statement.identifier;
     const ItemOverrides& o = statement.overrides;
     if (!o.coordinateGiven) return;  // a box is known by both corners
@@ -150,14 +161,20 @@ void ApplyBox(model::CScreenModel& model, const OverrideStatement& statement) {
         const model::CellPosition bottomRight = RelativePosition(model, o.row, o.column);
         box->corners.SetBoth({topLeft.column, topLeft.row, bottomRight.column, bottomRight.row});
         box->added = true;
+        if (outcome != nullptr) outcome->created = true;
     }
     if (box == nullptr) return;
+    if (outcome != nullptr) outcome->box = box;
     if (o.suppressed != kNotGiven) box->suppressed.SetCurrent(o.suppressed == 1);
     if (o.titleGiven) box->title.SetCurrent(o.title);
-    if (o.added == 0 && box->added) model.Boxes().Remove(box);
+    if (o.added == 0 && box->added) {
+        model.Boxes().Remove(box);
+        if (outcome != nullptr) outcome->removed = true;
+    }
 }
 
-void ApplyMessage(model::CScreenModel& model, const OverrideStatement& statement, platform::MessageSink& sink) {
+void ApplyMessage(model::CScreenModel& model, const OverrideStatement& statement, platform::MessageSink& sink,
+                  StatementOutcome* outcome) {
     const ItemOverrides& o = statement.overrides;
     if (!o.textGiven) return;
     const std::vector<model::CMessageItem*> messages = ResolveMessages(model, statement.identifier);
@@ -165,6 +182,7 @@ void ApplyMessage(model::CScreenModel& model, const OverrideStatement& statement
         message->text.SetCurrent(o.text);
         message->editedText = message->text.Current();
     }
+    if (outcome != nullptr) outcome->messages = static_cast<int>(messages.size());
     if (messages.empty()) sink.ShowMessage(platform::FormatText(texts::kCouldNotOverrideMessage, o.text.c_str()));
 }
 

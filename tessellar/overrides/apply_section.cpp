@@ -9,6 +9,42 @@
 
 namespace overrides {
 
+namespace {
+
+void Apply(model::CScreenModel& model, const OverrideStatement& statement, platform::MessageSink& sink,
+           ApplyObserver* observer) {
+    if (observer == nullptr) {
+        ApplyStatement(model, statement, sink);
+        return;
+    }
+    StatementOutcome outcome;
+    ApplyStatement(model, statement, sink, outcome);
+    observer->StatementApplied(statement, outcome);
+}
+
+std::size_t ApplyLines(model::CScreenModel& model, std::istream& in, platform::MessageSink& sink,
+                       ApplyObserver* observer) {
+    LineReader reader(in);
+    OverrideStatement statement;
+    LineNotes notes;
+    std::string line;
+    std::size_t statements = 0;
+    while (reader.Next(line)) {
+        const auto kind =
+            observer == nullptr ? ParseStatementLine(line, statement) : ParseStatementLine(line, statement, notes);
+        if (kind) {
+            Apply(model, statement, sink, observer);
+            statement.Reset(*kind);
+            ++statements;
+        }
+        if (observer != nullptr) observer->LineRead(line, notes);
+    }
+    Apply(model, statement, sink, observer);
+    return statements;
+}
+
+}  // namespace
+
 bool ApplySection(model::CScreenModel& model, platform::MessageSink& sink) {
     if (model.OverridePath().empty()) return false;
     // Read whole first: a work file that fails part-way applies nothing.
@@ -20,19 +56,12 @@ bool ApplySection(model::CScreenModel& model, platform::MessageSink& sink) {
 }
 
 std::size_t ApplySectionStream(model::CScreenModel& model, std::istream& in, platform::MessageSink& sink) {
-    LineReader reader(in);
-    OverrideStatement statement;
-    std::string line;
-    std::size_t statements = 0;
-    while (reader.Next(line)) {
-        if (const auto kind = ParseStatementLine(line, statement)) {
-            ApplyStatement(model, statement, sink);
-            statement.Reset(*kind);
-            ++statements;
-        }
-    }
-    ApplyStatement(model, statement, sink);
-    return statements;
+    return ApplyLines(model, in, sink, nullptr);
+}
+
+std::size_t ApplySectionStream(model::CScreenModel& model, std::istream& in, platform::MessageSink& sink,
+                               ApplyObserver& observer) {
+    return ApplyLines(model, in, sink, &observer);
 }
 
 }  // namespace overrides

@@ -4,9 +4,13 @@
 
 #include <cstddef>
 #include <istream>
+#include <string_view>
 
 #include "platform/message_sink.h"
 #include "tessellar/model/screen_model.h"
+#include "tessellar/overrides/line_notes.h"
+#include "tessellar/overrides/override_statement.h"
+#include "tessellar/overrides/statement_outcome.h"
 
 namespace overrides {
 
@@ -18,5 +22,21 @@ bool ApplySection(model::CScreenModel& model, platform::MessageSink& sink);
 // Applies a section body read from a stream; returns how many statements it
 // held.
 std::size_t ApplySectionStream(model::CScreenModel& model, std::istream& in, platform::MessageSink& sink);
+
+// Hears, while a section is applied, each line as it is read and each
+// statement once it has been applied. A keyword line ends the statement
+// before it: that statement is reported applied before the keyword line is
+// reported read. The statement before the first keyword (of no kind) is
+// reported too, though applying ignores it.
+class ApplyObserver {
+public:
+    virtual ~ApplyObserver() = default;
+    virtual void LineRead(std::string_view line, const LineNotes& notes) = 0;
+    virtual void StatementApplied(const OverrideStatement& statement, const StatementOutcome& outcome) = 0;
+};
+
+// The same as ApplySectionStream, telling the observer what happens.
+std::size_t ApplySectionStream(model::CScreenModel& model, std::istream& in, platform::MessageSink& sink,
+                               ApplyObserver& observer);
 
 }  // namespace overrides

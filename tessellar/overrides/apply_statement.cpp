@@ -2,19 +2,34 @@
 
 namespace overrides {
 
-void ApplyStatement(model::CScreenModel& model, const OverrideStatement& statement, platform::MessageSink& sink) {
+namespace {
+
+void Dispatch(model::CScreenModel& model, const OverrideStatement& statement, platform::MessageSink& sink,
+              StatementOutcome* outcome) {
     switch (statement.identifier.statementKind) {
-        case StatementKind::Display: ApplyDisplay(model, statement); break;
-        case StatementKind::Accept: ApplyAccept(model, statement, sink); break;
-        case StatementKind::Option: ApplyOption(model, statement); break;
-        case StatementKind::Mode: ApplyMode(model, statement); break;
-        case StatementKind::Trigger: ApplyTrigger(model, statement); break;
-        case StatementKind::Confirm: ApplyConfirm(model, statement); break;
-        case StatementKind::Window: ApplyWindow(model, statement); break;
-        case StatementKind::Box: ApplyBox(model, statement); break;
-        case StatementKind::Message: ApplyMessage(model, statement, sink); break;
+        case StatementKind::Display: ApplyDisplay(model, statement, outcome); break;
+        case StatementKind::Accept: ApplyAccept(model, statement, sink, outcome); break;
+        case StatementKind::Option: ApplyOption(model, statement, outcome); break;
+        case StatementKind::Mode: ApplyMode(model, statement, outcome); break;
+        case StatementKind::Trigger: ApplyTrigger(model, statement, outcome); break;
+        case StatementKind::Confirm: ApplyConfirm(model, statement, outcome); break;
+        case StatementKind::Window: ApplyWindow(model, statement, outcome); break;
+        case StatementKind::Box: ApplyBox(model, statement, outcome); break;
+        case StatementKind::Message: ApplyMessage(model, statement, sink, outcome); break;
         case StatementKind::None: break;
     }
+}
+
+}  // namespace
+
+void ApplyStatement(model::CScreenModel& model, const OverrideStatement& statement, platform::MessageSink& sink) {
+    Dispatch(model, statement, sink, nullptr);
+}
+
+void ApplyStatement(model::CScreenModel& model, const OverrideStatement& statement, platform::MessageSink& sink,
+                    StatementOutcome& outcome) {
+    outcome = StatementOutcome{};
+    Dispatch(model, statement, sink, &outcome);
 }
 
 }  // namespace overrides

@@ -7,21 +7,27 @@
 #include "platform/message_sink.h"
 #include "tessellar/model/screen_model.h"
 #include "tessellar/overrides/override_statement.h"
+#include "tessellar/overrides/statement_outcome.h"
 
 namespace overrides {
 
 // Dispatches on the statement kind; a statement of no kind is ignored.
 void ApplyStatement(model::CScreenModel& model, const OverrideStatement& statement, platform::MessageSink& sink);
+// The same, telling in `outcome` what the statement reached and what was refused.
+void ApplyStatement(model::CScreenModel& model, const OverrideStatement& statement, platform::MessageSink& sink,
+                    StatementOutcome& outcome);
 
-// The statement kinds, one each.
-void ApplyDisplay(model::CScreenModel& model, const OverrideStatement& statement);
-void ApplyAccept(model::CScreenModel& model, const OverrideStatement& statement, platform::MessageSink& sink);
-void ApplyOption(model::CScreenModel& model, const OverrideStatement& statement);
-void ApplyMode(model::CScreenModel& model, const OverrideStatement& statement);
-void ApplyConfirm(model::CScreenModel& model, const OverrideStatement& statement);
-void ApplyWindow(model::CScreenModel& model, const OverrideStatement& statement);
-void ApplyBox(model::CScreenModel& model, const OverrideStatement& statement);
-void ApplyMessage(model::CScreenModel& model, const OverrideStatement& statement, platform::MessageSink& sink);
-void ApplyTrigger(model::CScreenModel& model, const OverrideStatement& statement);
+// The statement kinds, one each; `outcome`, when given, is filled.
+void ApplyDisplay(model::CScreenModel& model, const OverrideStatement& statement, StatementOutcome* outcome = nullptr);
+void ApplyAccept(model::CScreenModel& model, const OverrideStatement& statement, platform::MessageSink& sink,
+                 StatementOutcome* outcome = nullptr);
+void ApplyOption(model::CScreenModel& model, const OverrideStatement& statement, StatementOutcome* outcome = nullptr);
+void ApplyMode(model::CScreenModel& model, const OverrideStatement& statement, StatementOutcome* outcome = nullptr);
+void ApplyConfirm(model::CScreenModel& model, const OverrideStatement& statement, StatementOutcome* outcome = nullptr);
+void ApplyWindow(model::CScreenModel& model, const OverrideStatement& statement, StatementOutcome* outcome = nullptr);
+void ApplyBox(model::CScreenModel& model, const OverrideStatement& statement, StatementOutcome* outcome = nullptr);
+void ApplyMessage(model::CScreenModel& model, const OverrideStatement& statement, platform::MessageSink& sink,
+                  StatementOutcome* outcome = nullptr);
+void ApplyTrigger(model::CScreenModel& model, const OverrideStatement& statement, StatementOutcome* outcome = nullptr);
 
 }  // namespace overrides

@@ -23,7 +23,9 @@ model::CDispText* TriggerDisplay(model::CScreenModel& model, const OverrideState
 
 }  // namespace
 
-void ApplyTrigger(model::CScreenModel& model, const OverrideStatement& statement) {
+void ApplyTrigger(model::CScreenModel& model, const OverrideStatement& statement, StatementOutcome* outcome) {
+    StatementOutcome ignored;
+    StatementOutcome& reached = outcome != nullptr ? *outcome : ignored;
     const TriggerOverride& trigger = statement.trigger;
     const auto point = static_cast<TriggerPoint>(trigger.point);
     switch (point) {
@@ -31,12 +33,14 @@ void ApplyTrigger(model::CScreenModel& model, const OverrideStatement& statement
         case TriggerPoint::BeforeOption:
             if (model::COptionItem* option = ResolveOption(model, statement.identifier)) {
                 SetTrigger(option->triggers, point, trigger);
+                reached.option = option;
             }
-            break;
+            return;
         case TriggerPoint::ScreenLoad:
         case TriggerPoint::ScreenExit:
             SetTrigger(model.ScreenTriggers(), point, trigger);
-            break;
+            reached.screen = true;
+            return;
         case TriggerPoint::Confirmed:
         case TriggerPoint::NotConfirmed:
         case TriggerPoint::BeforeConfirm:
@@ -44,24 +48,28 @@ void ApplyTrigger(model::CScreenModel& model, const OverrideStatement& statement
             for (model::ModeList list : {model::ModeList::Screen, model::ModeList::ProgramWide}) {
                 if (model::CModeItem* mode = ResolveMode(model, statement.identifier, list)) {
                     SetTrigger(mode->triggers, point, trigger);
+                    if (reached.mode == nullptr) reached.mode = mode;
                 }
             }
-            break;
+            return;
         case TriggerPoint::BeforeAccept:
         case TriggerPoint::AfterAccept:
         case TriggerPoint::OnHelp:
             if (model::CAcceptFld* accept = ResolveAccept(model, statement.identifier)) {
                 SetTrigger(accept->triggers, point, trigger);
+                reached.accept = accept;
             }
-            break;
+            return;
         case TriggerPoint::Display:
             if (model::CDispText* display = TriggerDisplay(model, statement)) {
                 SetTrigger(display->triggers, point, trigger);
+                reached.display = display;
             }
-            break;
+            return;
         case TriggerPoint::Mode:
             break;  // a mode point sets nothing
     }
+    reached.refused |= refused::kNoTriggerPoint;  // no point, or one that sets nothing
 }
 
 }  // namespace overrides

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "tessellar/model/attribute_flags.h"
 #include "tessellar/model/text_capacity.h"
 #include "tessellar/overrides/line_split.h"
 #include "tessellar/overrides/override_texts.h"
@@ -107,13 +108,65 @@ void Identify(OverrideStatement& statement, int kind) {
 
 int Flag(std::string_view value) { return ReadBoolean(value) ? 1 : 0; }
 
+// Notes of a line, written only when a caller asked for them.
+class Noter {
+public:
+    explicit Noter(LineNotes* notes) : notes_(notes) {}
+
+    void Problem(LineProblem problem, std::string_view detail = {}) {
+        if (notes_ == nullptr) return;
+        notes_->problem = problem;
+        notes_->detail.assign(detail);
+    }
+    // A text kept shorter than the value it came from.
+    void Kept(std::string_view kept, std::string_view full) {
+        if (notes_ == nullptr || kept.size() >= full.size()) return;
+        notes_->problem = LineProblem::Cut;
+        notes_->length = full.size();
+        notes_->capacity = kept.size();
+    }
+    void Boolean(std::string_view value) {
+        if (notes_ != nullptr && value != texts::kTrue && value != texts::kFalse) {
+            Problem(LineProblem::NotABoolean, value);
+        }
+    }
+    // A pair that ReadScreenPair refused.
+    void Pair(std::string_view value) {
+        if (notes_ != nullptr) Problem(ReadPair(value) ? LineProblem::OutOfRange : LineProblem::NotAPair, value);
+    }
+    void Colours(std::string_view value, bool read) {
+        if (notes_ == nullptr) return;
+        if (!read) {
+            Problem(LineProblem::UnknownColour, value);
+            return;
+        }
+        const std::size_t slash = value.find('/');
+        if (slash != std::string_view::npos && !ReadColourPair(value.substr(slash + 1))) {
+            Problem(LineProblem::UnknownBackground, value.substr(slash + 1));
+        }
+    }
+    void Attributes(std::string_view value) {
+        if (notes_ == nullptr) return;
+        std::string unknown;
+        for (const std::string& word : model::UnknownAttributeWords(value)) {
+            if (!unknown.empty()) unknown += '|';
+            unknown += word;
+        }
+        if (!unknown.empty()) Problem(LineProblem::UnknownAttribute, unknown);
+    }
+private:
+    LineNotes* notes_;
+};
+
 // Fills the statement from one key line that is not an item keyword.
-void FillStatement(Key key, std::string_view rawLine, const std::string& value, OverrideStatement& statement) {
+void FillStatement(Key key, std::string_view rawLine, const std::string& value, OverrideStatement& statement,
+                   Noter note) {
     ItemIdentifier& id = statement.identifier;
     ItemOverrides& item = statement.overrides;
     switch (key) {
         case Key::TriggerPoint:
             statement.trigger.point = TriggerPointCode(value);
+            if (statement.trigger.point < 0) note.Problem(LineProblem::UnknownWord, value);
             break;
         case Key::Tag:
             Identify(statement, 3);
@@ -122,45 +175,56 @@ void FillStatement(Key key, std::string_view rawLine, const std::string& value, 
         case Key::Name:
             Identify(statement, 1);
             id.text = QuotedText(rawLine);
+            note.Kept(id.text, Unquote(RawValue(rawLine)));
             break;
         case Key::OrigText:
             Identify(statement, 2);
             id.text = QuotedText(rawLine);
+            note.Kept(id.text, Unquote(RawValue(rawLine)));
             break;
         case Key::OrigCoordinate:
             if (const auto pair = ReadPair(value)) {
                 Identify(statement, 4);
                 id.row = pair->first;
                 id.column = pair->second;
+            } else {
+                note.Problem(LineProblem::NotAPair, value);
             }
             break;
         case Key::Suppress:
             item.suppressed = Flag(value);
+            note.Boolean(value);
             break;
         case Key::Add:
             item.added = Flag(value);
+            note.Boolean(value);
             break;
         case Key::Readonly:
             item.readOnly = Flag(value);
+            note.Boolean(value);
             break;
         case Key::Default: {
             DefaultValue parsed = ReadDefault(value, RawValue(rawLine));
             item.defaultKind = parsed.kind;
             item.defaultText = platform::CutText(parsed.text, kTextLength);
             item.defaultGiven = true;
+            note.Kept(item.defaultText, parsed.text);
             break;
         }
         case Key::Filter:
             item.filter = platform::CutText(RawValue(rawLine), kListLength);
             item.filterGiven = true;
+            note.Kept(item.filter, RawValue(rawLine));
             break;
         case Key::Allowed:
             item.allowed = platform::CutText(RawValue(rawLine), kListLength);
             item.allowedGiven = true;
+            note.Kept(item.allowed, RawValue(rawLine));
             break;
         case Key::Disallowed:
             item.disallowed = platform::CutText(RawValue(rawLine), kListLength);
             item.disallowedGiven = true;
+            note.Kept(item.disallowed, RawValue(rawLine));
             break;
         case Key::Picture:
             item.picture = value;
@@ -171,6 +235,8 @@ void FillStatement(Key key, std::string_view rawLine, const std::string& value, 
                 item.row = pair->first;
                 item.column = pair->second;
                 item.coordinateGiven = true;
+            } else {
+                note.Pair(value);
             }
             break;
         case Key::WindowSize:
@@ -178,37 +244,47 @@ void FillStatement(Key key, std::string_view rawLine, const std::string& value, 
                 item.windowWidth = pair->first;
                 item.windowHeight = pair->second;
                 item.windowSizeGiven = true;
+            } else {
+                note.Pair(value);
             }
             break;
         case Key::ColumnNumber:
             item.columnNumber = value;
             item.columnNumberGiven = true;
             break;
-        case Key::Color:
-            if (const auto pair = ReadColourPair(value)) {
+        case Key::Color: {
+            const auto pair = ReadColourPair(value);
+            if (pair) {
                 item.colours = *pair;
                 item.colourGiven = true;
             }
+            note.Colours(value, pair.has_value());
             break;
+        }
         case Key::Scale:
             item.scale = ReadInteger(Unquote(RawValue(rawLine)));
             break;
         case Key::Attributes:
             item.attributes = ReadAttributeList(Unquote(RawValue(rawLine)));
+            note.Attributes(Unquote(RawValue(rawLine)));
             break;
         case Key::Text:
             item.text = QuotedText(rawLine);
             item.textGiven = true;
+            note.Kept(item.text, Unquote(RawValue(rawLine)));
             break;
         case Key::NewPromptText:
             item.newPromptText = QuotedText(rawLine);
             item.newPromptTextGiven = true;
+            note.Kept(item.newPromptText, Unquote(RawValue(rawLine)));
             break;
         case Key::NewPromptCoord:
             if (const auto pair = ReadScreenPair(value)) {
                 item.newPromptRow = pair->first;
                 item.newPromptColumn = pair->second;
                 item.newPromptCoordinateGiven = true;
+            } else {
+                note.Pair(value);
             }
             break;
         case Key::Helpline: {
@@ -216,17 +292,21 @@ void FillStatement(Key key, std::string_view rawLine, const std::string& value, 
             const std::string_view raw = RawValue(rawLine).substr(0, kHelplineRawLength);
             item.helpline = platform::CutText(Unquote(raw), kHelplineLength);
             item.helplineGiven = true;
+            note.Kept(item.helpline, Unquote(RawValue(rawLine)));
             break;
         }
         case Key::Title:
             item.title = QuotedText(rawLine);
             item.titleGiven = true;
+            note.Kept(item.title, Unquote(RawValue(rawLine)));
             break;
         case Key::Run:
             statement.trigger.run = platform::CutText(RawValue(rawLine), kListLength);
+            note.Kept(statement.trigger.run, RawValue(rawLine));
             break;
         case Key::Type:
             statement.trigger.type = TriggerTypeCode(RawValue(rawLine));
+            if (statement.trigger.type == 0) note.Problem(LineProblem::UnknownWord, RawValue(rawLine));
             break;
         case Key::Keyword:
         case Key::Unknown:
@@ -239,18 +319,39 @@ struct ParsedLine {
     std::string key;
 };
 
-ParsedLine ParseInto(std::string_view rawLine, OverrideStatement& statement) {
+ParsedLine ParseInto(std::string_view rawLine, OverrideStatement& statement, LineNotes* notes = nullptr) {
     SplitLineResult split = SplitLine(rawLine);
     const KeyEntry* entry = FindKey(split.key);
-    if (entry != nullptr && entry->key != Key::Keyword) FillStatement(entry->key, rawLine, split.value, statement);
+    if (entry != nullptr && entry->key != Key::Keyword) {
+        FillStatement(entry->key, rawLine, split.value, statement, Noter(notes));
+    }
     return {entry, std::move(split.key)};
 }
+
+// Braces and blank lines are no keys, and no mistake either.
+bool IsLayoutWord(std::string_view word) { return word.empty() || word == "{" || word == "}"; }
 
 }  // namespace
 
 std::optional<StatementKind> ParseStatementLine(std::string_view rawLine, OverrideStatement& statement) {
     const ParsedLine parsed = ParseInto(rawLine, statement);
     if (parsed.entry != nullptr && parsed.entry->key == Key::Keyword) return parsed.entry->kind;
+    return std::nullopt;
+}
+
+std::optional<StatementKind> ParseStatementLine(std::string_view rawLine, OverrideStatement& statement,
+                                                LineNotes& notes) {
+    notes.Clear();
+    ParsedLine parsed = ParseInto(rawLine, statement, &notes);
+    if (parsed.entry != nullptr) {
+        notes.key = parsed.entry->word;
+        notes.keyword = parsed.entry->key == Key::Keyword;
+    } else if (!IsLayoutWord(parsed.key) || rawLine.find('=') != std::string_view::npos) {
+        notes.problem = LineProblem::UnknownKey;
+        notes.detail = parsed.key;
+    }
+    notes.word = std::move(parsed.key);
+    if (notes.keyword) return parsed.entry->kind;
     return std::nullopt;
 }
 
@@ -297,6 +398,13 @@ bool ParseStatementLineForProperty(std::string_view rawLine, OverrideStatement& 
     }
     const std::string_view selected = SelectedKey(selector);
     return !selected.empty() && parsed.key == selected;
+}
+
+std::vector<std::string_view> StatementKeys() {
+    std::vector<std::string_view> keys;
+    keys.reserve(kKeys.size());
+    for (const KeyEntry& entry : kKeys) keys.emplace_back(entry.word);
+    return keys;
 }
 
 std::string_view StatementKeyword(StatementKind kind) {

@@ -6,7 +6,9 @@
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
+#include "tessellar/overrides/line_notes.h"
 #include "tessellar/overrides/override_statement.h"
 
 namespace overrides {
@@ -16,6 +18,10 @@ namespace overrides {
 // fills `statement` and gives nothing. The line is passed raw, with its
 // newline, because several keys read their value from it again.
 std::optional<StatementKind> ParseStatementLine(std::string_view rawLine, OverrideStatement& statement);
+// The same, telling in `notes` which key the line held and which value it
+// refused or cut.
+std::optional<StatementKind> ParseStatementLine(std::string_view rawLine, OverrideStatement& statement,
+                                                LineNotes& notes);
 
 // The key line a command changes when it updates a block in place.
 enum class PropertySelector : int {
@@ -56,6 +62,9 @@ std::string_view SelectedKey(PropertySelector selector);
 // statement to its kind) and tells whether the line holds the selected key.
 bool ParseStatementLineForProperty(std::string_view rawLine, OverrideStatement& statement,
                                    PropertySelector selector);
+
+// Every word the parser knows as a key, item keywords first.
+std::vector<std::string_view> StatementKeys();
 
 // The keyword of a statement kind, or empty for none.
 std::string_view StatementKeyword(StatementKind kind);

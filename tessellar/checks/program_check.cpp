@@ -1,0 +1,136 @@
+#include "tessellar/checks/program_check.h"
+
+#include <map>
+#include <sstream>
+#include <tuple>
+#include <utility>
+
+#include "platform/message_sink.h"
+#include "tessellar/checks/check_texts.h"
+#include "tessellar/checks/section_findings.h"
+#include "tessellar/checks/section_trace.h"
+#include "tessellar/checks/text_distance.h"
+#include "tessellar/overrides/apply_section.h"
+#include "tessellar/overrides/line_reader.h"
+#include "tessellar/program/directory_page.h"
+
+namespace checks {
+
+namespace {
+
+using overrides::SectionKind;
+
+SectionKind SectionKindOf(const model::CScreenModel& model) { return static_cast<SectionKind>(model.Kind()); }
+
+// The program's entries by the section that customises them: name and kind,
+// as the work files pair them.
+using EntryKey = std::pair<std::string, SectionKind>;
+
+class ProgramEntries {
+public:
+    ProgramEntries(const program::ProgramImage& image, platform::MessageSink& sink) {
+        program::FillDirectoryPage(page_, image, "", sink);
+        for (const auto& model : page_.Models()) byKey_.emplace(EntryKey{model->Name(), SectionKindOf(*model)}, model.get());
+    }
+
+    std::vector<model::CScreenModel*> Find(const OverrideSection& section) const {
+        std::vector<model::CScreenModel*> found;
+        const auto range = byKey_.equal_range(EntryKey{section.name, section.kind});
+        for (auto at = range.first; at != range.second; ++at) found.push_back(at->second);
+        return found;
+    }
+
+    // "CUSTOMER is a screen" or "nearest: screen CUSTOMERS"; empty when nothing is near.
+    std::string Hint(const OverrideSection& section) const {
+        for (const auto& [key, model] : byKey_) {
+            if (key.first == section.name) {
+                return section.name + texts::kIsA + std::string(overrides::SectionKeyword(key.second));
+            }
+        }
+        const model::CScreenModel* best = nullptr;
+        std::size_t bestScore = 0;
+        for (const auto& [key, model] : byKey_) {
+            if (key.second != section.kind) continue;
+            const std::optional<std::size_t> score = Nearness(section.name, key.first);
+            if (score && (best == nullptr || *score < bestScore)) {
+                best = model;
+                bestScore = *score;
+            }
+        }
+        if (best == nullptr) return {};
+        return texts::kNearest + std::string(overrides::SectionKeyword(section.kind)) + " " + best->Name();
+    }
+
+private:
+    program::DirectoryPage page_{program::BrowserPage::All};
+    std::multimap<EntryKey, model::CScreenModel*> byKey_;
+};
+
+void CheckSection(model::CScreenModel& model, const OverrideSection& section, const CheckInputs& inputs,
+                  SectionFindings& findings) {
+    // Messages of decoding and applying are what findings put better.
+    platform::RecordingMessageSink quiet;
+    if (model.NeedsDecoding()) program::DecodeScreen(model, quiet, inputs.decode);
+    std::istringstream body(section.body);
+    SectionTrace trace(model, section, body, findings);
+    overrides::ApplySectionStream(model, body, quiet, trace);
+    trace.Finish();
+    // The next section of this entry (a screen and a menu of one name) starts from the program again.
+    model.DestroyItems();
+    model.SetNeedsDecoding(true);
+}
+
+}  // namespace
+
+std::vector<Finding> CheckProgram(const program::ProgramImage& image, const std::string& overridePath,
+                                  std::string_view overrideText, const CheckInputs& inputs) {
+    std::vector<Finding> findings;
+    const OverrideSections file = SplitOverrideText(overrideText);
+    platform::RecordingMessageSink quiet;
+    const ProgramEntries entries(image, quiet);
+
+    // A later section of one name and kind replaces the earlier one's work file.
+    std::map<EntryKey, std::size_t> last;
+    for (std::size_t index = 0; index < file.sections.size(); ++index) {
+        last[EntryKey{file.sections[index].name, file.sections[index].kind}] = index;
+    }
+    for (std::size_t index = 0; index < file.sections.size(); ++index) {
+        const OverrideSection& section = file.sections[index];
+        SectionFindings sectionFindings(overridePath, section.Title(), findings);
+        const std::size_t later = last[EntryKey{section.name, section.kind}];
+        if (later != index) {
+            sectionFindings.Add(section.headerLine, FindingKind::RepeatedSection, {},
+                                texts::kSectionAgain + std::to_string(file.sections[later].headerLine) +
+                                    texts::kKeepsLater);
+            continue;
+        }
+        const std::vector<model::CScreenModel*> models = entries.Find(section);
+        if (models.empty()) {
+            sectionFindings.Add(section.headerLine, FindingKind::UnknownSection, {},
+                                texts::kProgramHasNo + std::string(overrides::SectionKeyword(section.kind)) +
+                                    texts::kNamed + section.name + texts::kSkipsSection,
+                                entries.Hint(section));
+            continue;
+        }
+        for (model::CScreenModel* model : models) CheckSection(*model, section, inputs, sectionFindings);
+    }
+    for (const std::size_t line : file.longLines) {
+        // A long line's section is the one whose body holds it.
+        std::string title;
+        for (const OverrideSection& section : file.sections) {
+            if (section.headerLine < line) title = section.Title();
+        }
+        findings.push_back(Finding{overridePath, line, title, {}, FindingKind::LongLine, texts::kLongLine, {}});
+    }
+    SortFindings(findings);
+    return findings;
+}
+
+std::optional<std::vector<Finding>> CheckProgramFile(const program::ProgramImage& image,
+                                                     const std::string& overridePath, const CheckInputs& inputs) {
+    const std::optional<std::string> text = overrides::ReadOverrideText(overridePath);
+    if (!text) return std::nullopt;
+    return CheckProgram(image, overridePath, *text, inputs);
+}
+
+}  // namespace checks

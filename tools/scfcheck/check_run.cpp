@@ -1,0 +1,106 @@
+#include "tools/scfcheck/check_run.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <ostream>
+#include <system_error>
+#include <vector>
+
+#include "platform/diagnostic_sink.h"
+#include "tessellar/checks/program_check.h"
+#include "tessellar/document/override_location.h"
+#include "tessellar/program/image/program_loader.h"
+#include "tools/scfcheck/program_tree.h"
+
+namespace scfcheck {
+
+namespace {
+
+constexpr const char* kTool = "scfcheck";
+constexpr const char* kNoOverrideFile = "no such override file";
+constexpr const char* kCannotRead = "cannot be read";
+constexpr const char* kNoDirectory = "no such directory, or it cannot be read";
+
+bool Exists(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::exists(path, error);
+}
+
+class Checker {
+public:
+    Checker(const RunOptions& options, std::ostream& out, std::ostream& errors)
+        : options_(options), out_(out), errors_(errors) {}
+
+    void Program(const std::string& programPath) {
+        platform::DiagnosticSink sink(errors_, kTool, programPath);
+        const std::optional<program::ProgramImage> image = program::LoadProgram(programPath, sink);
+        if (!image) {
+            Raise(kTrouble);
+            return;
+        }
+        const std::string overridePath = OverridePathFor(programPath, options_);
+        if (!Exists(overridePath)) {
+            // Without -m a program may well have no override file: nothing to check.
+            if (options_.overrideFile) {
+                errors_ << platform::DiagnosticLine(kTool, overridePath, kNoOverrideFile);
+                Raise(kTrouble);
+            }
+            return;
+        }
+        const std::optional<std::vector<checks::Finding>> findings = checks::CheckProgramFile(*image, overridePath);
+        if (!findings) {
+            errors_ << platform::DiagnosticLine(kTool, overridePath, kCannotRead);
+            Raise(kTrouble);
+            return;
+        }
+        WriteFindings(*findings, options_.format, out_);
+        out_.flush();
+        if (!findings->empty()) Raise(kFound);
+    }
+
+    void Raise(int status) { status_ = std::max(status_, status); }
+    int Status() const { return status_; }
+
+private:
+    const RunOptions& options_;
+    std::ostream& out_;
+    std::ostream& errors_;
+    int status_ = kClean;
+};
+
+}  // namespace
+
+std::string OverridePathFor(const std::string& program, const RunOptions& options) {
+    document::OverrideLocationInputs inputs;
+    inputs.programPath = program;
+    inputs.overridePath = options.overrideFile.value_or(std::string());
+    inputs.overrideDirectories = options.overrideDirectories;
+    document::OverrideLocationPrompts prompts;
+    // Where the window asks which directory, the first that holds the file is taken.
+    prompts.chooseDirectory = [&program](const std::vector<std::string>& directories) -> std::optional<std::string> {
+        const std::string fileName = document::OverrideFileName(program);
+        for (const std::string& directory : directories) {
+            if (Exists(document::OverridePathIn(directory, fileName))) return directory;
+        }
+        return directories.front();
+    };
+    // Where it asks for the file, the program itself is chosen: its override
+    // file is the one of the same name beside it.
+    prompts.chooseFile = [&program]() -> std::optional<std::string> { return program; };
+    return document::LocateOverrideFile(inputs, prompts).value_or(document::WithOverrideExtension(program));
+}
+
+int Run(const RunOptions& options, std::ostream& out, std::ostream& errors) {
+    Checker checker(options, out, errors);
+    if (options.tree.empty()) {
+        checker.Program(options.program);
+        return checker.Status();
+    }
+    if (!WalkPrograms(options.tree, [&checker](const std::string& program) { checker.Program(program); })) {
+        errors << platform::DiagnosticLine(kTool, options.tree, kNoDirectory);
+        checker.Raise(kTrouble);
+    }
+    return checker.Status();
+}
+
+}  // namespace scfcheck
