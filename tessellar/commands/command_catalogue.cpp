@@ -284,6 +284,20 @@ MadeCommand ChangeDefault(Arguments& a) {
     return OneLineAppendingIf(a, PropertySelector::Default, a.Default(0), !a.Text(0).empty());
 }
 
+// "Suppress confirm" hides the question; with the word "false" it shows it again.
+MadeCommand SuppressConfirm(Arguments& a) {
+    if (!a.Count(0, 1)) return Failed(a);
+    bool value = true;
+    if (a.values.size() == 1) {
+        if (a.Text(0) != "true" && a.Text(0) != "false") {
+            a.error = "'" + a.Text(0) + "' is not 'true' or 'false'";
+            return Failed(a);
+        }
+        value = a.Text(0) == "true";
+    }
+    return OneLine(a, PropertySelector::Suppress, FlagLine(keys::kSuppress, value));
+}
+
 MadeCommand ConfirmDefault(Arguments& a) {
     if (!a.Count(1, 1)) return Failed(a);
     return OneLine(a, PropertySelector::Default, BareLine(keys::kDefault, a.Text(0)));
@@ -505,7 +519,7 @@ const std::vector<Entry>& Catalogue() {
         {N(texts::kAddMode), IC::Mode, AddMode, true},
         {N(texts::kModifyModeTrigger), IC::Mode, Trigger<9, 10, 11, 17>},
         {N(texts::kRemoveModeTrigger), IC::Mode, RemoveTrigger<9, 10, 11, 17>},
-        {N(texts::kSuppressConfirm), IC::Confirm, Flag<PS::Suppress, true>},
+        {N(texts::kSuppressConfirm), IC::Confirm, SuppressConfirm},
         {N(texts::kModifyConfirmText), IC::Confirm, QuotedText<PS::Text, &keys::kText>},
         {N(texts::kModifyConfirmDefault), IC::Confirm, ConfirmDefault},
         {N(texts::kResetConfirm), IC::Confirm, Remove},

@@ -22,12 +22,23 @@ bool Covers(const Item& item, model::CellPosition cell) {
     return at.row == cell.row && cell.column >= at.column && cell.column < at.column + width;
 }
 
+bool Covers(model::CellPosition at, int width, model::CellPosition cell) {
+    return at.row == cell.row && cell.column >= at.column && cell.column < at.column + (width > 0 ? width : 1);
+}
+
+// Any item shown at the cell: fields and texts, menu options and mode buttons.
 bool ItemUnder(const model::CScreenModel& model, model::CellPosition cell) {
     for (const model::CDispText& item : model.Displays()) {
         if (!item.suppressed.Current() && Covers(item, cell)) return true;
     }
     for (const model::CAcceptFld& item : model.Accepts()) {
         if (!item.suppressed.Current() && Covers(item, cell)) return true;
+    }
+    for (const model::COptionItem& option : model.Options()) {
+        if (!option.suppressed.Current() && Covers(option.position.Current(), option.width, cell)) return true;
+    }
+    for (const model::CModeItem& mode : model.Modes()) {
+        if (!mode.suppressed.Current() && Covers(mode.position, mode.width, cell)) return true;
     }
     return false;
 }
@@ -64,7 +75,10 @@ Refusal CheckReadonlyDefault(std::string_view defaultText) {
 }
 
 Refusal CheckResize(const model::FieldItem& item) {
-    const std::string& picture = item.picture.Current();
+    // Until the user gives it a picture, a field of a variable shows its type's
+    // picture: a numeric display is no more resizable than a numeric picture.
+    const bool typeRules = !item.picture.Changed() && !item.defaultPicture.empty();
+    const std::string& picture = typeRules ? item.defaultPicture : item.picture.Current();
     if (picture.empty()) return std::nullopt;
     if (std::tolower(static_cast<unsigned char>(picture.front())) == pictures::mask::kAlphanumeric) return std::nullopt;
     return std::string(texts::kNotAlphanumeric);
@@ -78,11 +92,10 @@ Refusal CheckMoveDisplay(const model::CScreenModel& model, const model::CDispTex
     return std::nullopt;
 }
 
+// Only a display of the field counts as showing it: a field the screen only
+// accepts can still be added as a display.
 Refusal CheckAddField(const model::CScreenModel& model, std::string_view fieldName) {
     for (const model::CDispText& item : model.Displays()) {
-        if (item.name == fieldName && !item.suppressed.Current()) return std::string(texts::kAlreadyDisplayed);
-    }
-    for (const model::CAcceptFld& item : model.Accepts()) {
         if (item.name == fieldName && !item.suppressed.Current()) return std::string(texts::kAlreadyDisplayed);
     }
     return std::nullopt;

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <string>
 #include <system_error>
 
 #include "tessellar/commands/command_texts.h"
@@ -21,11 +23,13 @@ overrides::SectionKind SectionKindOf(const model::CScreenModel& model) {
     return static_cast<overrides::SectionKind>(model.Kind());
 }
 
+// An empty file copies too (streaming an empty buffer would count as a failure).
 bool CopyFile(const std::string& from, const std::string& to) {
     std::ifstream in(from, std::ios::binary);
     if (!in) return false;
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     std::ofstream out(to, std::ios::binary | std::ios::trunc);
-    out << in.rdbuf();
+    out << text;
     out.flush();
     return static_cast<bool>(out);
 }

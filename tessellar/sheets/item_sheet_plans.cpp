@@ -79,7 +79,10 @@ SheetPlan PlanConfirmSheet(const ConfirmSheetInput& input) {
         plan.push_back(Step(names::kModifyConfirmDefault,
                             {Value(input.edited.answer == kAnswerYes ? texts::kAnswerYes : texts::kAnswerNo)}));
     }
-    if (input.edited.suppressed && !input.opened.suppressed) plan.push_back(Step(names::kSuppressConfirm));
+    if (input.edited.suppressed != input.opened.suppressed) {
+        plan.push_back(input.edited.suppressed ? Step(names::kSuppressConfirm)
+                                               : Step(names::kSuppressConfirm, {Value("false")}));
+    }
     return plan;
 }
 

@@ -129,7 +129,10 @@ private:
     int WorkFile() {
         if (current_->OverridePath().empty()) return kDone;
         std::ifstream in(current_->OverridePath(), std::ios::binary);
-        out_ << in.rdbuf();
+        // Not `out_ << in.rdbuf()`: an empty file would set the output's
+        // failbit and silence everything printed after it.
+        const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        out_ << text;
         out_.flush();
         return kDone;
     }

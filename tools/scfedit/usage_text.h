@@ -96,7 +96,7 @@ inline constexpr const char* kUsage =
     "  run \"Add mode\" name DETAIL\n"
     "  run \"Modify mode trigger\" name DELETE confirmed \"purge.sh\" command\n"
     "  run \"Remove mode trigger\" name DELETE confirmed\n"
-    "  run \"Suppress confirm\" confirm \"Delete this customer?\"\n"
+    "  run \"Suppress confirm\" confirm \"Delete this customer?\" [false]\n"
     "  run \"Modify confirm text\" confirm \"Delete this customer?\" \"Really delete?\"\n"
     "  run \"Modify confirm default\" confirm \"Delete this customer?\" no\n"
     "  run \"Reset confirm\" confirm \"Delete this customer?\"\n"

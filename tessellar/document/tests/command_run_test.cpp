@@ -114,7 +114,7 @@ TEST_F(DemoDocument, RefusalsReachTheSinkAndWriteNothing) {
         {{"Suppress accept", Named("CUST-LIMIT"), {B("60000")}}, "Allowed -    0 -> 50000"},
         {{"Change accept default", Named("CUST-LIMIT"), {Q("-0.5")}}, "Allowed -    0 -> 50000"},
         {{"Resize accept", Named("CUST-LIMIT"), {B("4"), B("10,22")}}, commands::texts::kNotAlphanumeric},
-        {{"Add field", NoKey(), {B("CUST-NAME"), B("20,5")}}, commands::texts::kAlreadyDisplayed},
+        {{"Add field", NoKey(), {B("CUST-BALANCE"), B("20,5")}}, commands::texts::kAlreadyDisplayed},
         {{"Add prompt", NoKey(), {Q("On a field"), B("4,22")}}, commands::texts::kCouldNotAddPrompt},
     };
     for (const Refused& refused : refusals) {
@@ -125,6 +125,39 @@ TEST_F(DemoDocument, RefusalsReachTheSinkAndWriteNothing) {
     }
     EXPECT_FALSE(document_.CanUndo(customer));
     EXPECT_FALSE(document_.Modified());
+}
+
+// The model's checks as found from outside: each row was accepted (or
+// refused) wrongly before.
+TEST_F(DemoDocument, ChecksRefuseWhatSpoilsTheScreenAndNothingElse) {
+    Open(false);
+    struct Row {
+        const char* entry;
+        Step step;
+        const char* refusal;  // null: accepted
+    };
+    const Row rows[] = {
+        // a menu option and a mode button are items under the point too
+        {"MAIN-MENU", {"Add prompt", NoKey(), {Q("Over an option"), B("5,12")}}, commands::texts::kCouldNotAddPrompt},
+        {"CUSTOMER", {"Add prompt", NoKey(), {Q("Over a mode"), B("21,4")}}, commands::texts::kCouldNotAddPrompt},
+        // a numeric display without a picture of its own shows a numeric one
+        {"CUSTOMER", {"Resize display", Named("CUST-BALANCE"), {B("12"), B("11,22")}},
+         commands::texts::kNotAlphanumeric},
+        // a field the screen only accepts is not displayed yet
+        {"CUSTOMER", {"Add field", NoKey(), {B("CUST-NAME"), B("20,5")}}, nullptr},
+    };
+    for (const Row& row : rows) {
+        sink_.Clear();
+        const bool ran = Run(Entry(row.entry), row.step.command, row.step.key, row.step.values);
+        if (row.refusal == nullptr) {
+            EXPECT_TRUE(ran) << row.step.command;
+            EXPECT_TRUE(sink_.Messages().empty()) << row.step.command;
+            continue;
+        }
+        EXPECT_FALSE(ran) << row.step.command;
+        ASSERT_EQ(sink_.Messages().size(), 1u) << row.step.command;
+        EXPECT_EQ(sink_.Messages()[0], row.refusal) << row.step.command;
+    }
 }
 
 TEST_F(DemoDocument, UndoAndRedoToAnyDepth) {
@@ -236,6 +269,25 @@ TEST_F(DemoDocument, EditScreenFileAppliesAChangedCopyAsOneUndoStep) {
     EXPECT_FALSE(fs::exists(overrides::SiblingPath(customer.OverridePath(), ".txt")));
     ASSERT_TRUE(document_.Undo(customer, sink_));
     EXPECT_EQ(WorkFile(customer), before);
+}
+
+// Undoing the first step leaves an empty work file: editing it is an edit
+// like any other (the empty copy once counted as a failed copy, dropped
+// without a word, with the redo list kept).
+TEST_F(DemoDocument, EditScreenFileTakesAnEmptyWorkFile) {
+    Open(false);
+    model::CScreenModel& customer = Entry("CUSTOMER");
+    ASSERT_TRUE(Run(customer, "Modify screen title", NoKey(), {Q("Customers")}));
+    ASSERT_TRUE(document_.Undo(customer, sink_));
+    ASSERT_EQ(WorkFile(customer), "");
+    ASSERT_TRUE(document_.CanRedo(customer));
+    const std::string edited = "window\n\t{\n\ttitle = \"By hand\"\n\t}\n";
+    EXPECT_EQ(document_.EditScreenFile(customer, [&](const std::string& copy) { WriteFile(copy, edited); }, sink_),
+              EditResult::Applied);
+    EXPECT_EQ(WorkFile(customer), edited);
+    EXPECT_EQ(document_.UndoLabels(customer).size(), 1u);
+    EXPECT_FALSE(document_.CanRedo(customer));
+    EXPECT_TRUE(sink_.Messages().empty());
 }
 
 TEST_F(DemoDocument, SaveWritesEveryKeptSectionInListOrder) {

@@ -179,6 +179,9 @@ TEST(SmallSheetPlans, ConfirmBoxAndScreenTitle) {
               (std::vector<std::string>{"Modify confirm text Quit now?", "Modify confirm default yes",
                                         "Suppress confirm"}));
     EXPECT_EQ(Described(PlanConfirmSheet({question, {"", false, kAnswerNo}, false})), (std::vector<std::string>{}));
+    // Unchecking Suppress shows a hidden question again.
+    EXPECT_EQ(Described(PlanConfirmSheet({{"Leave?", true, kNoAnswer}, {"Leave?", false, kNoAnswer}, false})),
+              (std::vector<std::string>{"Suppress confirm false"}));
     EXPECT_EQ(Described(PlanConfirmSheet({question, {"Quit now?", true, kAnswerYes}, true})),
               (std::vector<std::string>{"Reset confirm"}));
 

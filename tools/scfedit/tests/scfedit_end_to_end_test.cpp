@@ -147,6 +147,14 @@ TEST_F(ScfeditRun, TheFirstEntryOfTheBrowserIsDecodedToo) {
     EXPECT_EQ(out_, "option\n\t{\n\torig_text = \"Reports\"\n\tcoordinate = 11,10\n\t}\n");
 }
 
+// Printing an empty work file once silenced everything printed after it.
+TEST_F(ScfeditRun, AnEmptyWorkFileSilencesNothingAfterIt) {
+    EXPECT_EQ(Run("select CUSTOMER\nrun \"Move display\" orig_text \"Phone:\" 7,40\nundo\nworkfile\nredo-labels\n"),
+              0)
+        << err_;
+    EXPECT_NE(out_.find("No. 1: Move display("), std::string::npos) << out_;
+}
+
 TEST_F(ScfeditRun, AFailedSaveExitsWithOne) {
     EXPECT_EQ(Run("select CUSTOMER\nrun \"Modify screen title\" window \"X\"\nsave\n", "missing/demo.scf"), 1);
     EXPECT_NE(out_.find("could not open "), std::string::npos) << out_;
