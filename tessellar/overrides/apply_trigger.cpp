@@ -11,14 +11,8 @@ void SetTrigger(model::TriggerSlots& slots, TriggerPoint point, const TriggerOve
     slots.Set(point, trigger.run, trigger.type < 0 ? 0 : trigger.type);
 }
 
-// The display a `display` trigger belongs to: an added display, found by
-// the statement's tag and `coordinate`.
 model::CDispText* TriggerDisplay(model::CScreenModel& model, const OverrideStatement& statement) {
-    ItemIdentifier id = statement.identifier;
-    id.identificationKind = static_cast<int>(model::IdentificationKind::AddedDisplay);
-    id.row = statement.overrides.row;
-    id.column = statement.overrides.column;
-    return ResolveDisplay(model, id);
+    return ResolveDisplay(model, TriggerDisplayIdentifier(statement));
 }
 
 }  // namespace

@@ -87,7 +87,13 @@ bool BlockMatches(model::CScreenModel& model, const OverrideStatement& block, co
             if (point == 12 || point == 13 || point == 26) {
                 return ItemMatches(model, StatementKind::Accept, block, target.identifier);
             }
-            if (point == 18) return ItemMatches(model, StatementKind::Display, block, target.identifier);
+            if (point == 18) {
+                if (ItemMatches(model, StatementKind::Display, block, target.identifier)) return true;
+                // Applying attaches the block to the added display at its `coordinate`:
+                // the block is found by the same rule.
+                const model::CDispText* display = ResolveDisplay(model, TriggerDisplayIdentifier(block));
+                return display != nullptr && display == ResolveDisplay(model, target.identifier);
+            }
             return ItemMatches(model, StatementKind::Mode, block, target.identifier);
         }
         default: return ItemMatches(model, target.kind, block, target.identifier);

@@ -35,6 +35,14 @@ ItemIdentifier DisplayIdentifier(const OverrideStatement& statement) {
     return id;
 }
 
+ItemIdentifier TriggerDisplayIdentifier(const OverrideStatement& statement) {
+    ItemIdentifier id = statement.identifier;
+    id.identificationKind = static_cast<int>(IdentificationKind::AddedDisplay);
+    id.row = statement.overrides.row;
+    id.column = statement.overrides.column;
+    return id;
+}
+
 model::CDispText* ResolveDisplay(model::CScreenModel& model, const ItemIdentifier& id) {
     if (id.identificationKind < static_cast<int>(IdentificationKind::Name) ||
         id.identificationKind > static_cast<int>(IdentificationKind::AddedDisplay)) {

@@ -15,6 +15,10 @@ namespace overrides {
 // line (or only a tag): their kind follows from add, coordinate and text.
 ItemIdentifier DisplayIdentifier(const OverrideStatement& statement);
 
+// The display a `display` trigger block belongs to, as applying finds it: an
+// added display, by the block's tag and `coordinate`.
+ItemIdentifier TriggerDisplayIdentifier(const OverrideStatement& statement);
+
 // Kinds 1 name, 2 original text, 3 tag, 4 original coordinate, 5 added
 // prompt (text and coordinate), 6 added display (tag, else coordinate).
 model::CDispText* ResolveDisplay(model::CScreenModel& model, const ItemIdentifier& id);

@@ -155,6 +155,26 @@ TEST_F(ScfeditRun, AnEmptyWorkFileSilencesNothingAfterIt) {
     EXPECT_NE(out_.find("No. 1: Move display("), std::string::npos) << out_;
 }
 
+// A trigger on a display the user added is found again by the display's
+// place, as applying finds it: changed in place, moved with it, removed.
+TEST_F(ScfeditRun, TriggersOnAnAddedDisplayAreFoundAgain) {
+    const std::string display = "display\n\t{\n\tcoordinate = 22,30\n\tadd = true\n\tpicture = x(5)\n\t}\n";
+    EXPECT_EQ(Run("select ORDER\n"
+                  "run \"Add user defined field\" new 0 21,20 x(5)\n"
+                  "run \"Modify display trigger\" added_at 21,20 \"a.sh\" command\n"
+                  "run \"Modify display trigger\" added_at 21,20 \"b.sh\" windows\n"
+                  "run \"Move display and trigger\" added_at 21,20 22,30\n"
+                  "workfile\n"
+                  "run \"Remove display trigger\" added_at 22,30\n"
+                  "workfile\n"),
+              0)
+        << err_;
+    EXPECT_EQ(out_, display +
+                        "trigger\n\t{\n\ttrigger_point = display\n\tcoordinate = 22,30\n\trun = b.sh\n"
+                        "\ttype = windows\n\t}\n" +
+                        display);
+}
+
 TEST_F(ScfeditRun, AFailedSaveExitsWithOne) {
     EXPECT_EQ(Run("select CUSTOMER\nrun \"Modify screen title\" window \"X\"\nsave\n", "missing/demo.scf"), 1);
     EXPECT_NE(out_.find("could not open "), std::string::npos) << out_;
