@@ -226,7 +226,11 @@ MadeCommand Scale(Arguments& a) {
 MadeCommand Attributes(Arguments& a) {
     if (!a.Count(1, 1)) return Failed(a);
     const model::AttributeFlags flags = model::TextToAttributes(a.Text(0));
-    const bool prompt = a.item && a.item->display != nullptr && a.item->display->IsPrompt();
+    // The words say whether the item is a prompt (the Styles page's Prompt box);
+    // a prompt the user added stays one.
+    const bool addedPrompt = a.item && a.item->display != nullptr &&
+                             a.item->display->identification == model::IdentificationKind::AddedPrompt;
+    const bool prompt = model::TextNamesPrompt(a.Text(0)) || addedPrompt;
     return OneLine(a, PropertySelector::Attributes, AttributesLine(flags, prompt));
 }
 

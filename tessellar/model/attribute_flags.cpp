@@ -31,8 +31,8 @@ constexpr std::array<AttributeWord, 12> kWords = {{
     {texts::kBorder, attribute::kBorder, &AttributeRecord::border},
 }};
 
+// "prompt" names the prompt mark, which is no attribute bit.
 AttributeFlags FlagOfWord(std::string_view item) {
-    if (item == texts::kPrompt) return attribute::kBackground;
     for (const AttributeWord& word : kWords) {
         if (item == word.word) return word.flag;
     }
@@ -81,10 +81,16 @@ AttributeFlags TextToAttributes(std::string_view text) {
     return flags;
 }
 
+bool TextNamesPrompt(std::string_view text) {
+    bool prompt = false;
+    ForEachAttributeItem(text, [&prompt](std::string_view item) { prompt = prompt || item == texts::kPrompt; });
+    return prompt;
+}
+
 std::vector<std::string> UnknownAttributeWords(std::string_view text) {
     std::vector<std::string> unknown;
     ForEachAttributeItem(text, [&unknown](std::string_view item) {
-        if (!item.empty() && FlagOfWord(item) == 0) unknown.emplace_back(item);
+        if (!item.empty() && item != texts::kPrompt && FlagOfWord(item) == 0) unknown.emplace_back(item);
     });
     return unknown;
 }

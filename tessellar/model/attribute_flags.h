@@ -15,7 +15,7 @@ using AttributeFlags = std::uint32_t;
 namespace attribute {
 inline constexpr AttributeFlags kBorder = 0x1;
 inline constexpr AttributeFlags kSunken = 0x2;
-inline constexpr AttributeFlags kBackground = 0x10;  // also what the word "prompt" sets
+inline constexpr AttributeFlags kBackground = 0x10;
 inline constexpr AttributeFlags kInverse = 0x20;
 inline constexpr AttributeFlags kUnderline = 0x40;
 inline constexpr AttributeFlags kBold = 0x80;
@@ -41,6 +41,8 @@ std::string AttributesToText(AttributeFlags flags, bool prompt);
 // or a "//" comment (with the blanks before it); each item compared exactly
 // (no other blanks trimmed), unknown items ignored.
 AttributeFlags TextToAttributes(std::string_view text);
+// Whether the list names the prompt mark: the item "prompt", read as above.
+bool TextNamesPrompt(std::string_view text);
 // The items of a word list that TextToAttributes ignores (empty items aside).
 std::vector<std::string> UnknownAttributeWords(std::string_view text);
 

@@ -132,6 +132,8 @@ void ApplyDisplay(model::CScreenModel& model, const OverrideStatement& statement
         const model::AttributeFlags named = NamedAttributeBits();
         const auto given = static_cast<model::AttributeFlags>(o.attributes);
         item->attributes.SetCurrent((item->attributes.Current() & ~named) | (given & named));
+        // The list says whether the item is a prompt, as the Styles page's Prompt box does.
+        item->promptMark = o.prompt;
     }
     if (o.colourGiven) item->colours.SetCurrent(o.colours);
     if (o.textGiven) item->text.SetCurrent(o.text);

@@ -54,6 +54,7 @@ struct ItemOverrides {
     int windowHeight = 0;
     int scale = -1;
     long long attributes = -1;  // attribute flags, -1 when not given
+    bool prompt = false;        // with the attributes: whether they name the prompt mark
     std::string defaultText;
     std::string filter;
     std::string allowed;

@@ -266,6 +266,7 @@ void FillStatement(Key key, std::string_view rawLine, const std::string& value, 
             break;
         case Key::Attributes:
             item.attributes = ReadAttributeList(Unquote(RawValue(rawLine)));
+            item.prompt = model::TextNamesPrompt(Unquote(RawValue(rawLine)));
             note.Attributes(Unquote(RawValue(rawLine)));
             break;
         case Key::Text:

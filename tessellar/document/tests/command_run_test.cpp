@@ -6,6 +6,8 @@
 #include <filesystem>
 
 #include "tessellar/commands/command_texts.h"
+#include "tessellar/commands/item_reference.h"
+#include "tessellar/model/attribute_flags.h"
 #include "tessellar/document/tests/document_fixture.h"
 #include "tessellar/document/document_texts.h"
 
@@ -158,6 +160,28 @@ TEST_F(DemoDocument, ChecksRefuseWhatSpoilsTheScreenAndNothingElse) {
         ASSERT_EQ(sink_.Messages().size(), 1u) << row.step.command;
         EXPECT_EQ(sink_.Messages()[0], row.refusal) << row.step.command;
     }
+}
+
+// The Styles page's Prompt box sets and clears the prompt mark; it once set
+// Background on a data display and did nothing on a prompt.
+TEST_F(DemoDocument, ThePromptWordSetsAndClearsThePromptMark) {
+    Open(false);
+    model::CScreenModel& customer = Entry("CUSTOMER");
+    auto display = [&](commands::ItemKey key) {
+        key.itemClass = commands::ItemClass::Display;
+        const std::optional<commands::ResolvedItem> item = commands::Resolve(customer, key);
+        return item ? item->display : nullptr;
+    };
+    ASSERT_NE(display(Text("Name:")), nullptr);
+    ASSERT_TRUE(display(Text("Name:"))->IsPrompt());
+    ASSERT_TRUE(Run(customer, "Modify display attributes", Text("Name:"), {Q("background")}));
+    EXPECT_FALSE(display(Text("Name:"))->IsPrompt());
+    EXPECT_TRUE(display(Text("Name:"))->attributes.Current() & model::attribute::kBackground);
+
+    ASSERT_FALSE(display(Named("CUST-BALANCE"))->IsPrompt());
+    ASSERT_TRUE(Run(customer, "Modify display attributes", Named("CUST-BALANCE"), {Q("bold,prompt")}));
+    EXPECT_TRUE(display(Named("CUST-BALANCE"))->IsPrompt());
+    EXPECT_FALSE(display(Named("CUST-BALANCE"))->attributes.Current() & model::attribute::kBackground);
 }
 
 TEST_F(DemoDocument, UndoAndRedoToAnyDepth) {

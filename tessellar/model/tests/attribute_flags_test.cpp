@@ -23,7 +23,10 @@ TEST(AttributeFlags, ReadingTakesExactItemsUpToACommentOrLineEnd) {
     EXPECT_EQ(TextToAttributes("border\n"), attribute::kBorder);
     // Items are not trimmed: " blink" is no word.
     EXPECT_EQ(TextToAttributes("background, blink"), attribute::kBackground);
-    EXPECT_EQ(TextToAttributes("prompt"), attribute::kBackground);
+    // "prompt" names the prompt mark, no attribute bit.
+    EXPECT_EQ(TextToAttributes("prompt"), 0u);
+    EXPECT_TRUE(TextNamesPrompt("bold,prompt"));
+    EXPECT_FALSE(TextNamesPrompt("bold, prompt"));
     EXPECT_EQ(TextToAttributes("BOLD,shiny,,"), 0u);
     EXPECT_EQ(TextToAttributes(""), 0u);
 }
