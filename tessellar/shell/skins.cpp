@@ -75,6 +75,12 @@ void ApplySkin(int skin) {
     palette.setColor(QPalette::WindowText, Qt::black);
     palette.setColor(QPalette::Text, Qt::black);
     palette.setColor(QPalette::ButtonText, Qt::black);
+    // Disabled controls and menu entries are greyed in every look.
+    const QColor greyed(128, 128, 128);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        palette.setColor(QPalette::Disabled, role, greyed);
+    }
+    palette.setColor(QPalette::Disabled, QPalette::Light, look.window.lighter(115));
     palette.setColor(QPalette::ToolTipBase, QColor(255, 255, 225));
     palette.setColor(QPalette::ToolTipText, Qt::black);
     QApplication::setPalette(palette);

@@ -1,8 +1,10 @@
 #include "tessellar/shell/step_list_bar.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -14,10 +16,18 @@ namespace shell {
 namespace {
 
 constexpr int kInset = 5;
-constexpr int kMostRowsShown = 12;
+constexpr int kFewestRowsShown = 12;  // rows shown before the list scrolls, on the smallest screen
 constexpr int kWidestLabelChars = 60;
 
 }  // namespace
+
+QString StepLabelText(const std::string& label) {
+    // A label holds its identifier lines as written: tabs before each line and
+    // a line end after it. Shown on one row, the lines are set apart by "; ".
+    QString shown = platform::QStringFromCp1252(label);
+    shown.replace(QStringLiteral("\n\t"), QStringLiteral("; "));
+    return shown.remove(QLatin1Char('\t')).remove(QLatin1Char('\n'));
+}
 
 StepListBar::StepListBar(const char* statusFormat, const QString& listName, QWidget* parent)
     : QWidget(parent), statusFormat_(statusFormat), list_(new QListWidget(this)), status_(new QLabel(this)) {
@@ -50,17 +60,19 @@ void StepListBar::SetLabels(const std::vector<std::string>& labels) {
     const int rowHeight = metrics.height() + 2;
     int widest = metrics.horizontalAdvance(QString::fromStdString(platform::FormatText(statusFormat_, 99)));
     for (const std::string& label : labels) {
-        // A label holds its identifier line as written, tab and line end too.
-        QString shown = platform::QStringFromCp1252(label);
-        shown.remove(QLatin1Char('\t')).remove(QLatin1Char('\n'));
-        auto* item = new QListWidgetItem(shown, list_);
+        auto* item = new QListWidgetItem(StepLabelText(label), list_);
         item->setSizeHint(QSize(0, rowHeight));
         widest = std::max(widest, metrics.horizontalAdvance(item->text()));
     }
     widest = std::min(widest, metrics.averageCharWidth() * kWidestLabelChars);
-    const int rows = std::clamp(static_cast<int>(labels.size()), 1, kMostRowsShown);
+    // As many rows as there are steps, up to about half the screen; more scroll.
+    const QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+    const int mostRows =
+        screen != nullptr ? std::max(kFewestRowsShown, screen->availableGeometry().height() / 2 / rowHeight)
+                          : kFewestRowsShown;
+    const int rows = std::clamp(static_cast<int>(labels.size()), 1, mostRows);
     const int frame = 2 * list_->frameWidth();
-    const int scrollBar = static_cast<int>(labels.size()) > kMostRowsShown
+    const int scrollBar = static_cast<int>(labels.size()) > mostRows
                               ? list_->style()->pixelMetric(QStyle::PM_ScrollBarExtent)
                               : 0;
     list_->setFixedSize(widest + 2 * metrics.averageCharWidth() + frame + scrollBar, rows * rowHeight + frame);

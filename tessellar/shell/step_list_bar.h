@@ -14,6 +14,9 @@ class QListWidget;
 
 namespace shell {
 
+// An undo or redo label on one row: its identifier lines set apart by "; ".
+QString StepLabelText(const std::string& label);
+
 class StepListBar : public QWidget {
     Q_OBJECT
 public:

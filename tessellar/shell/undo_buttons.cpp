@@ -54,8 +54,13 @@ QWidget* StepDropDownButton::createWidget(QWidget* parent) {
     auto* holder = new QWidgetAction(menu);
     holder->setDefaultWidget(bar);
     menu->addAction(holder);
-    connect(menu, &QMenu::aboutToShow, bar,
-            [this, bar] { bar->SetLabels(labels_ ? labels_() : std::vector<std::string>{}); });
+    connect(menu, &QMenu::aboutToShow, bar, [this, bar, menu, holder] {
+        bar->SetLabels(labels_ ? labels_() : std::vector<std::string>{});
+        // The menu keeps the size its entries had when it was last laid out:
+        // taking the list out and back makes it measure the list anew.
+        menu->removeAction(holder);
+        menu->addAction(holder);
+    });
     connect(bar, &StepListBar::chosen, menu, [this, menu](int steps) {
         menu->close();
         if (choose_) choose_(steps);

@@ -30,6 +30,7 @@
 #include "tessellar/shell/program_browser.h"
 #include "tessellar/shell/screen_file_editor.h"
 #include "tessellar/shell/start_up.h"
+#include "tessellar/shell/skins.h"
 #include "tessellar/shell/step_list_bar.h"
 #include "tessellar/shell/text_editor_window.h"
 #include "tessellar/shell/undo_buttons.h"
@@ -173,6 +174,40 @@ private slots:
     }
     void cleanup() {
         scratch_.reset();
+    }
+
+    // The drop-down kept the size of its first opening (one row high), and
+    // its labels ran two statement lines together.
+    void dropDownFitsItsEntriesEachTime() {
+        QCOMPARE(shell::StepLabelText("No. 1: Move display(\ttext = \"Posted on:\"\n\tcoordinate = 18,40\n)"),
+                 QStringLiteral("No. 1: Move display(text = \"Posted on:\"; coordinate = 18,40)"));
+        auto window = StartOnCustomer();
+        Retitle(*window, "One");
+        const auto fits = [](shell::StepListBar* bar) {
+            const QListWidget* list = bar->List();
+            const QRect last = list->visualItemRect(list->item(list->count() - 1));
+            QVERIFY(list->viewport()->rect().contains(last));
+            QVERIFY(bar->parentWidget()->height() >= bar->height());
+        };
+        WithDropDown(*window, window->UndoButton(), fits);
+        QTRY_VERIFY(!DropDownButton(*window, window->UndoButton())->menu()->isVisible());
+        for (const char* title : {"Two", "Three", "Four", "Five", "Six"}) Retitle(*window, title);
+        WithDropDown(*window, window->UndoButton(), [&](shell::StepListBar* bar) {
+            QCOMPARE(bar->List()->count(), 6);
+            fits(bar);
+        });
+        QTRY_VERIFY(!DropDownButton(*window, window->UndoButton())->menu()->isVisible());
+    }
+    // Every look greys what is disabled.
+    void disabledControlsAreGreyedInEveryLook() {
+        for (int skin = 0; skin < shell::kSkinCount; ++skin) {
+            shell::ApplySkin(skin);
+            const QPalette palette = QApplication::palette();
+            for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+                QVERIFY(palette.color(QPalette::Disabled, role) != palette.color(QPalette::Active, role));
+            }
+        }
+        shell::ApplySkin(0);
     }
 
     void dropDownsChooseHowManySteps() {
