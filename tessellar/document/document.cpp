@@ -8,6 +8,7 @@
 
 #include "tessellar/commands/command_texts.h"
 #include "tessellar/document/document_texts.h"
+#include "tessellar/document/new_messages_sink.h"
 #include "tessellar/overrides/block_update.h"
 #include "tessellar/overrides/line_reader.h"
 #include "tessellar/overrides/override_texts.h"
@@ -74,7 +75,9 @@ void Document::Close(platform::MessageSink& sink) {
 
 void Document::OpenEntry(model::CScreenModel& model, platform::MessageSink& sink) {
     workspace_.AttachWorkFile(model);
-    OpenEntryFromWorkFile(model, inputs_, sink);
+    NewMessagesSink recorded(sink, {});
+    OpenEntryFromWorkFile(model, inputs_, recorded);
+    appliedMessages_[IdOf(model)] = std::move(recorded).Shown();
 }
 
 void Document::ReloadEntry(model::CScreenModel& model, platform::MessageSink& sink) {
@@ -86,6 +89,12 @@ void Document::ReloadEntry(model::CScreenModel& model, platform::MessageSink& si
     if (model.ReviewArea() != nullptr) model.ReviewArea()->scrollColumn = gridScroll;
 }
 
+void Document::ReloadAfterChange(model::CScreenModel& model, platform::MessageSink& sink) {
+    const auto earlier = appliedMessages_.find(IdOf(model));
+    NewMessagesSink fresh(sink, earlier != appliedMessages_.end() ? earlier->second : std::vector<std::string>{});
+    ReloadEntry(model, fresh);
+}
+
 void Document::SetCurrentEntry(model::CScreenModel& model) {
     current_ = &model;
     if (histories_.count(IdOf(model)) != 0) History(model).Refresh();
@@ -93,6 +102,7 @@ void Document::SetCurrentEntry(model::CScreenModel& model) {
 
 void Document::ForgetEntry(const model::CScreenModel& model) {
     histories_.erase(IdOf(model));
+    appliedMessages_.erase(IdOf(model));
     if (current_ == &model) current_ = nullptr;
 }
 
@@ -146,7 +156,7 @@ bool Document::Run(model::CScreenModel& model, const commands::CommandBatch& bat
     for (const auto& command : batch.Commands()) written = command->Run(context) && written;
     RegisterSection(model);
     modified_ = true;
-    ReloadEntry(model, sink);
+    ReloadAfterChange(model, sink);
     return written;
 }
 
@@ -161,7 +171,7 @@ bool Document::Undo(model::CScreenModel& model, platform::MessageSink& sink) {
     history.ChooseUndoCount(0);
     if (!any) return false;
     modified_ = true;
-    ReloadEntry(model, sink);
+    ReloadAfterChange(model, sink);
     return true;
 }
 
@@ -176,7 +186,7 @@ bool Document::Redo(model::CScreenModel& model, platform::MessageSink& sink) {
     history.ChooseRedoCount(0);
     if (!any) return false;
     modified_ = true;
-    ReloadEntry(model, sink);
+    ReloadAfterChange(model, sink);
     return true;
 }
 
@@ -245,7 +255,7 @@ EditResult Document::EditScreenFile(model::CScreenModel& model,
     }
     RegisterSection(model);
     modified_ = true;
-    ReloadEntry(model, sink);
+    ReloadAfterChange(model, sink);
     return EditResult::Applied;
 }
 

@@ -152,6 +152,9 @@ private:
     using EntryId = std::pair<int, std::string>;
     static EntryId IdOf(const model::CScreenModel& model);
     const commands::UndoHistory* FindHistory(const model::CScreenModel& model) const;
+    // ReloadEntry after the entry's own section changed: only messages its
+    // previous apply did not give are shown.
+    void ReloadAfterChange(model::CScreenModel& model, platform::MessageSink& sink);
     std::string SnapshotDirectory();
     void ClearHistories();
 
@@ -160,6 +163,7 @@ private:
     std::string programPath_;
     EntryInputs inputs_;
     std::map<EntryId, std::unique_ptr<commands::UndoHistory>> histories_;
+    std::map<EntryId, std::vector<std::string>> appliedMessages_;  // what each entry's last apply showed
     model::CScreenModel* current_ = nullptr;
     bool modified_ = false;
 };

@@ -184,6 +184,32 @@ TEST_F(DemoDocument, ThePromptWordSetsAndClearsThePromptMark) {
     EXPECT_FALSE(display(Named("CUST-BALANCE"))->attributes.Current() & model::attribute::kBackground);
 }
 
+// Every command applies the section again: its stale statements once
+// showed their messages again with every nudge.
+TEST_F(DemoDocument, ACommandShowsOnlyTheMessagesItsOwnStatementsCause) {
+    overridePath_ = (scratch_.Path() / "demo.scf").string();
+    WriteFile(overridePath_, "screen CUSTOMER\n\t{\n"
+                             "\tmessage\n\t\t{\n\t\torig_text = \"No such text\"\n\t\ttext = \"x\"\n\t\t}\n"
+                             "\taccept\n\t\t{\n\t\tname = CUST-NAME\n\t\tallowed = A\n\t\tdisallowed = B\n\t\t}\n"
+                             "\t}\n");
+    ASSERT_TRUE(document_.LoadProgram(TESSELLAR_DEMO_PROGRAM, sink_));
+    document_.OpenOverrideFile(overridePath_, sink_);
+    program::FillDirectoryPage(page_, *document_.Image(), "", sink_);
+    sink_.Clear();
+    model::CScreenModel& customer = Entry("CUSTOMER");
+    const std::vector<std::string> onOpening = sink_.Messages();
+    ASSERT_GE(onOpening.size(), 2u);
+
+    sink_.Clear();
+    ASSERT_TRUE(Run(customer, "Move display", Text("Name:"), {B("6,3")}));
+    ASSERT_TRUE(document_.Undo(customer, sink_));
+    ASSERT_TRUE(document_.Redo(customer, sink_));
+    EXPECT_TRUE(sink_.Messages().empty());
+    // Opened again, the screen says everything once more.
+    document_.ReloadEntry(customer, sink_);
+    EXPECT_EQ(sink_.Messages(), onOpening);
+}
+
 TEST_F(DemoDocument, UndoAndRedoToAnyDepth) {
     Open(false);
     model::CScreenModel& customer = Entry("CUSTOMER");
