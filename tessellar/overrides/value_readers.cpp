@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <utility>
 
+#include "platform/line_trim.h"
+#include "platform/text_case.h"
 #include "tessellar/overrides/line_split.h"
 #include "tessellar/overrides/override_texts.h"
 #include "tessellar/model/colour_names.h"
@@ -12,8 +14,6 @@
 namespace overrides {
 
 namespace {
-
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 
 struct CodedWord {
     const char* word;
@@ -65,7 +65,7 @@ std::string_view WordOf(const std::array<CodedWord, N>& table, int code) {
 
 int ReadInteger(std::string_view text) {
     std::size_t at = 0;
-    while (at < text.size() && IsSpace(text[at])) ++at;
+    while (at < text.size() && platform::IsWhiteSpace(text[at])) ++at;
     bool negative = false;
     if (at < text.size() && (text[at] == '-' || text[at] == '+')) {
         negative = text[at] == '-';
@@ -114,7 +114,7 @@ DefaultValue ReadDefault(std::string_view trimmedValue, std::string_view rawValu
     return {kDefaultFieldOrNumber, std::string(trimmedValue)};
 }
 
-int TriggerPointCode(std::string_view word) { return CodeOf(kTriggerPoints, LowerCased(word), -1); }
+int TriggerPointCode(std::string_view word) { return CodeOf(kTriggerPoints, platform::LowerCased(word), -1); }
 
 std::string_view TriggerPointWord(int code) { return WordOf(kTriggerPoints, code); }
 
