@@ -15,6 +15,7 @@
 #include "tessellar/overrides/item_resolution.h"
 #include "tessellar/overrides/override_texts.h"
 #include "tessellar/overrides/statement_parser.h"
+#include "tessellar/overrides/trigger_words.h"
 #include "tessellar/overrides/value_readers.h"
 #include "tessellar/pictures/picture_compiler.h"
 #include "tessellar/model/colour_names.h"
@@ -80,11 +81,11 @@ std::vector<std::string> AttributeWords() {
     return words;
 }
 
-std::vector<std::string_view> CodedWords(std::string_view (*wordOf)(int), int lastCode) {
+// The words of a trigger table, in the order of their codes.
+template <typename Table>
+std::vector<std::string_view> WordsOf(const Table& table) {
     std::vector<std::string_view> words;
-    for (int code = 0; code <= lastCode; ++code) {
-        if (const std::string_view word = wordOf(code); !word.empty()) words.push_back(word);
-    }
+    for (const auto& entry : table) words.push_back(entry.word);
     return words;
 }
 
@@ -158,10 +159,11 @@ void ReportLine(const NotedLine& noted, const overrides::OverrideStatement& stat
             return;
         case LineProblem::UnknownWord: {
             const bool point = key == keys::kTriggerPoint;
-            static const std::vector<std::string_view> points = CodedWords(overrides::TriggerPointWord, 26);
-            static const std::vector<std::string_view> types = CodedWords(overrides::TriggerTypeWord, 6);
+            static const std::vector<std::string_view> points = WordsOf(overrides::kTriggerPoints);
+            static const std::vector<std::string_view> types = WordsOf(overrides::kTriggerTypes);
             // Trigger types are compared whole: blanks after the word count.
-            const std::string bare = point ? platform::LowerCased(notes.detail) : std::string(platform::TrimBlanks(notes.detail));
+            const std::string bare =
+                point ? platform::LowerCased(notes.detail) : std::string(platform::TrimBlanks(notes.detail));
             const std::vector<std::string_view>& words = point ? points : types;
             const bool blanks = std::find(words.begin(), words.end(), bare) != words.end();
             findings.Add(noted.line, FindingKind::UnknownWord, blockKey(),

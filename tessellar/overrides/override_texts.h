@@ -57,28 +57,7 @@ inline constexpr const char* kFalse = "false";
 inline constexpr const char* kToday = "today";
 inline constexpr const char* kLoginId = "login-id";
 
-// Trigger point words.
-inline constexpr const char* kPointOption = "option";
-inline constexpr const char* kPointMode = "mode";
-inline constexpr const char* kPointScreenLoad = "screen_load";
-inline constexpr const char* kPointScreenExit = "screen_exit";
-inline constexpr const char* kPointConfirmed = "confirmed";
-inline constexpr const char* kPointNotConfirmed = "not_confirmed";
-inline constexpr const char* kPointBeforeConfirm = "before_confirm";
-inline constexpr const char* kPointBeforeAccept = "before_accept";
-inline constexpr const char* kPointAfterAccept = "after_accept";
-inline constexpr const char* kPointBeforeOption = "before_option";
-inline constexpr const char* kPointValidateMode = "validate_mode";
-inline constexpr const char* kPointDisplay = "display";
-inline constexpr const char* kPointOnHelp = "on_help";
-
-// Trigger type words (exact, lower case).
-inline constexpr const char* kTypeCommand = "command";
-inline constexpr const char* kTypeWindows = "windows";
-inline constexpr const char* kTypeCommandWithStatus = "command_with_status";
-inline constexpr const char* kTypeWindowsWithStatus = "windows_with_status";
-inline constexpr const char* kTypeOrvale = "orvale";
-inline constexpr const char* kTypeExportDataGrid = "export_data_grid";
+// The trigger point and trigger type words are in trigger_words.h.
 
 // Messages shown while applying a section.
 inline constexpr const char* kCouldNotOverrideMessage = "Could not override this message \"%s \"";

@@ -10,35 +10,37 @@ namespace {
 
 using model::TriggerPoint;
 
-constexpr std::array<TriggerPointEntry, 1> kDisplayPoints{{{"Display", TriggerPoint::Display, "display", "display"}}};
+// A point of a kind's list: its caption and word from the override file's
+// table, and the suffix of its parameter key.
+consteval TriggerPointEntry Point(TriggerPoint point, const char* keySuffix) {
+    for (const overrides::TriggerPointName& named : overrides::kTriggerPoints) {
+        if (named.point == point) return {named.caption, point, named.word, keySuffix};
+    }
+    throw "a trigger point the override file does not name";  // stops the build
+}
+
+constexpr std::array<TriggerPointEntry, 1> kDisplayPoints{{Point(TriggerPoint::Display, "display")}};
 constexpr std::array<TriggerPointEntry, 3> kAcceptPoints{{
-    {"Before Accepted (Entry Mode Only)", TriggerPoint::BeforeAccept, "before_accept", "before"},
-    {"After Accepted", TriggerPoint::AfterAccept, "after_accept", "after"},
-    {"Lookup Help", TriggerPoint::OnHelp, "on_help", "onhelp"},
+    Point(TriggerPoint::BeforeAccept, "before"),
+    Point(TriggerPoint::AfterAccept, "after"),
+    Point(TriggerPoint::OnHelp, "onhelp"),
 }};
 constexpr std::array<TriggerPointEntry, 2> kOptionPoints{{
-    {"Before Option", TriggerPoint::BeforeOption, "before_option", "before"},
-    {"Excute Option", TriggerPoint::Option, "option", "excute"},
+    Point(TriggerPoint::BeforeOption, "before"),
+    Point(TriggerPoint::Option, "excute"),
 }};
 constexpr std::array<TriggerPointEntry, 4> kModePoints{{
-    {"Confirm", TriggerPoint::Confirmed, "confirmed", "conf"},
-    {"Before Confirm", TriggerPoint::BeforeConfirm, "before_confirm", "before"},
-    {"Not Confirm", TriggerPoint::NotConfirmed, "not_confirmed", "not_conf"},
-    {"Validate Mode", TriggerPoint::ValidateMode, "validate_mode", "validate"},
+    Point(TriggerPoint::Confirmed, "conf"),
+    Point(TriggerPoint::BeforeConfirm, "before"),
+    Point(TriggerPoint::NotConfirmed, "not_conf"),
+    Point(TriggerPoint::ValidateMode, "validate"),
 }};
 constexpr std::array<TriggerPointEntry, 2> kScreenPoints{{
-    {"Screen Load", TriggerPoint::ScreenLoad, "screen_load", "scr_load"},
-    {"Screen Exit", TriggerPoint::ScreenExit, "screen_exit", "scr_exit"},
+    Point(TriggerPoint::ScreenLoad, "scr_load"),
+    Point(TriggerPoint::ScreenExit, "scr_exit"),
 }};
 
-constexpr std::array<ProgramTypeEntry, 6> kProgramTypes{{
-    {"Command (server)", 1, "command"},
-    {"Command (client)", 2, "windows"},
-    {"Command (Server with Status)", 3, "command_with_status"},
-    {"Command (Client with Status)", 4, "windows_with_status"},
-    {"ORVALE", 5, "orvale"},
-    {"Export Data Grid", kExportDataGridCode, "export_data_grid"},
-}};
+constexpr const auto& kProgramTypes = overrides::kTriggerTypes;
 
 }  // namespace
 
