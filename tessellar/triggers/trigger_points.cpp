@@ -42,51 +42,34 @@ constexpr std::array<TriggerPointEntry, 2> kScreenPoints{{
 
 constexpr const auto& kProgramTypes = overrides::kTriggerTypes;
 
+// What the dialog shows and stores for one kind of item.
+struct KindEntry {
+    const char* title;
+    std::span<const TriggerPointEntry> points;
+    const char* word;  // in a parameter key
+    int helpContext;
+};
+
+KindEntry KindOf(TriggerItemKind kind) {
+    switch (kind) {
+        case TriggerItemKind::Display: return {"Add/Modify Display Trigger", kDisplayPoints, "display", 32};
+        case TriggerItemKind::Accept: return {"Add/Modify Field Trigger", kAcceptPoints, "accept", 31};
+        case TriggerItemKind::Option: return {"Add/Modify Option Trigger", kOptionPoints, "menu", 24};
+        case TriggerItemKind::Mode: return {"Add/Modify Mode Trigger", kModePoints, "mode", 52};
+        case TriggerItemKind::Screen: return {"Add/Modify Screen Trigger", kScreenPoints, "window", 30};
+    }
+    return {"", {}, "", 0};
+}
+
 }  // namespace
 
-const char* TriggerDialogTitle(TriggerItemKind kind) {
-    switch (kind) {
-        case TriggerItemKind::Display: return "Add/Modify Display Trigger";
-        case TriggerItemKind::Accept: return "Add/Modify Field Trigger";
-        case TriggerItemKind::Option: return "Add/Modify Option Trigger";
-        case TriggerItemKind::Mode: return "Add/Modify Mode Trigger";
-        case TriggerItemKind::Screen: return "Add/Modify Screen Trigger";
-    }
-    return "";
-}
+const char* TriggerDialogTitle(TriggerItemKind kind) { return KindOf(kind).title; }
 
-std::span<const TriggerPointEntry> TriggerPointsOf(TriggerItemKind kind) {
-    switch (kind) {
-        case TriggerItemKind::Display: return kDisplayPoints;
-        case TriggerItemKind::Accept: return kAcceptPoints;
-        case TriggerItemKind::Option: return kOptionPoints;
-        case TriggerItemKind::Mode: return kModePoints;
-        case TriggerItemKind::Screen: return kScreenPoints;
-    }
-    return {};
-}
+std::span<const TriggerPointEntry> TriggerPointsOf(TriggerItemKind kind) { return KindOf(kind).points; }
 
-const char* ItemKindWord(TriggerItemKind kind) {
-    switch (kind) {
-        case TriggerItemKind::Display: return "display";
-        case TriggerItemKind::Accept: return "accept";
-        case TriggerItemKind::Option: return "menu";
-        case TriggerItemKind::Mode: return "mode";
-        case TriggerItemKind::Screen: return "window";
-    }
-    return "";
-}
+const char* ItemKindWord(TriggerItemKind kind) { return KindOf(kind).word; }
 
-int TriggerDialogHelpContext(TriggerItemKind kind) {
-    switch (kind) {
-        case TriggerItemKind::Display: return 32;
-        case TriggerItemKind::Accept: return 31;
-        case TriggerItemKind::Option: return 24;
-        case TriggerItemKind::Mode: return 52;
-        case TriggerItemKind::Screen: return 30;
-    }
-    return 0;
-}
+int TriggerDialogHelpContext(TriggerItemKind kind) { return KindOf(kind).helpContext; }
 
 std::span<const ProgramTypeEntry> ProgramTypes() { return kProgramTypes; }
 
