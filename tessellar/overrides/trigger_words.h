@@ -1,7 +1,7 @@
 #pragma once
 // The trigger points and trigger types as the override file names them, and
 // the captions the trigger definition dialog lists them by: one table each,
-// which the reader, the commands, the dialog and the inspector all use.
+// which the reader, the commands, the dialog and opdump all use.
 
 #include <array>
 

@@ -156,7 +156,7 @@ TEST(OverrideValueForms, TriggerPointsFoldCaseTypesDoNot) {
     EXPECT_EQ(Parse("\trun = \"prog.exe\" -x  \n").trigger.run, "\"prog.exe\" -x  ");
 }
 
-// The dialog, the commands, the checker and the inspector all take their
+// The dialog, the commands, the checker and opdump all take their
 // words from these tables: a word that does not read back to its own code
 // (a typo, two entries with one code) would write triggers the reader drops.
 TEST(OverrideValueForms, EveryTriggerWordReadsBackToItsCode) {
