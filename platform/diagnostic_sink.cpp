@@ -11,6 +11,13 @@ std::string DiagnosticLine(std::string_view tool, std::string_view path, std::st
     return line;
 }
 
+std::string UsageLine(std::string_view tool, std::string_view message) {
+    std::string line;
+    line.reserve(tool.size() + message.size() + 3);
+    line.append(tool).append(": ").append(message).push_back('\n');
+    return line;
+}
+
 DiagnosticSink::DiagnosticSink(std::ostream& stream, std::string tool, std::string path)
     : stream_(stream), tool_(std::move(tool)), path_(std::move(path)) {}
 

@@ -12,6 +12,8 @@ namespace platform {
 
 // "tool: PATH: message" and a line end.
 std::string DiagnosticLine(std::string_view tool, std::string_view path, std::string_view message);
+// "tool: message" and a line end, for what concerns no file (a usage mistake).
+std::string UsageLine(std::string_view tool, std::string_view message);
 
 // Every message about one file becomes a diagnostic line on the stream;
 // output goes on as it is.

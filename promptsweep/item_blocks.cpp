@@ -3,21 +3,30 @@
 #include "platform/message_format.h"
 #include "promptsweep/term_match.h"
 #include "promptsweep/texts.h"
+#include "tessellar/overrides/override_words.h"
 
 namespace promptsweep {
 
 using platform::FormatText;
+namespace words = overrides::texts;
 
 namespace {
+
+// "KEY = VALUE" and "KEY = \"TEXT\"".
+std::string KeyLine(const char* key, const std::string& value) {
+    return FormatText(texts::kKeyLine, key, value.c_str());
+}
+std::string QuotedKeyLine(const char* key, const std::string& text) {
+    return FormatText(texts::kQuotedKeyLine, key, text.c_str());
+}
 
 // Builds an ItemBlock line by line.
 class Builder {
 public:
     explicit Builder(const char* keyword) { block_.keyword = keyword; }
     void Line(std::string line) { block_.lines.push_back(std::move(line)); }
-    void Line(const char* format, const std::string& value) { Line(FormatText(format, value.c_str())); }
-    void Identification(const char* format, const std::string& value) {
-        Line(format, value);
+    void Identification(std::string line) {
+        Line(std::move(line));
         block_.identification = block_.lines.back();
     }
     void Coordinate(const std::string& coordinate) {
@@ -25,9 +34,9 @@ public:
         Line(coordinate);
         block_.coordinate = coordinate;
     }
-    void Value(const char* format, const char* field, const char* kind, const std::string& oldText,
-               std::string newText) {
-        Line(format, newText);
+    // `field` is the key of the value line: text, title or helpline.
+    void Value(const char* field, const char* kind, const std::string& oldText, std::string newText) {
+        Line(QuotedKeyLine(field, newText));
         block_.values.push_back({field, kind, oldText, std::move(newText)});
     }
     ItemBlock Done() { return std::move(block_); }
@@ -47,72 +56,72 @@ ItemBlock DescribeItemBlock(const HandedItem& item, const PairList& pairs) {
 
     switch (item.kind) {
         case kDisplayText: {
-            Builder block("display");
-            block.Identification(texts::kOrigText, text);
+            Builder block(words::kDisplay);
+            block.Identification(QuotedKeyLine(words::kOrigText, text));
             block.Coordinate(coordinate);
             if (std::string newText = replaced(text); newText != text) {
-                block.Value(texts::kTextValue, "text", "display text", text, std::move(newText));
+                block.Value(words::kText, "display text", text, std::move(newText));
             }
             if (std::string title = replaced(previous); !previous.empty() && title != previous) {
-                block.Value(texts::kTitleValue, "title", "display title", previous, std::move(title));
+                block.Value(words::kTitle, "display title", previous, std::move(title));
             }
             return block.Done();
         }
         case kOptionHelp: {
-            Builder block("option");
-            block.Identification(texts::kOrigText, previous);
+            Builder block(words::kOption);
+            block.Identification(QuotedKeyLine(words::kOrigText, previous));
             if (std::string newText = replaced(previous); newText != previous) {
-                block.Value(texts::kTextValue, "text", "option text", previous, std::move(newText));
+                block.Value(words::kText, "option text", previous, std::move(newText));
             }
             if (std::string help = replaced(text); help != text) {
-                block.Value(texts::kHelplineValue, "helpline", "option help", text, std::move(help));
+                block.Value(words::kHelpline, "option help", text, std::move(help));
             }
             return block.Done();
         }
         case kAcceptHelp: {
-            Builder block("accept");
-            block.Identification(texts::kBareName, name);
+            Builder block(words::kAccept);
+            block.Identification(KeyLine(words::kName, name));
             block.Coordinate(coordinate);
             if (std::string title = replaced(previous); !previous.empty() && title != previous) {
-                block.Value(texts::kTitleValue, "title", "entry field title", previous, std::move(title));
+                block.Value(words::kTitle, "entry field title", previous, std::move(title));
             }
             if (std::string help = replaced(text); help != text) {
-                block.Value(texts::kHelplineValue, "helpline", "entry field help", text, std::move(help));
+                block.Value(words::kHelpline, "entry field help", text, std::move(help));
             }
             return block.Done();
         }
         case kModeLabel: {
-            Builder block("mode");
-            block.Identification(texts::kQuotedName, name);
+            Builder block(words::kMode);
+            block.Identification(QuotedKeyLine(words::kName, name));
             if (std::string label = replaced(text); label != text) {
-                block.Value(texts::kTextValue, "text", "mode label", text, std::move(label));
+                block.Value(words::kText, "mode label", text, std::move(label));
             }
             if (std::string help = replaced(previous); help != previous) {
-                block.Value(texts::kHelplineValue, "helpline", "mode help", previous, std::move(help));
+                block.Value(words::kHelpline, "mode help", previous, std::move(help));
             }
             return block.Done();
         }
         case kScreenTitle: {
-            Builder block("window");
-            block.Value(texts::kTitleValue, "title", "screen title", text, replaced(text));
+            Builder block(words::kWindow);
+            block.Value(words::kTitle, "screen title", text, replaced(text));
             return block.Done();
         }
         case kBoxTitle: {
-            Builder block("box");
-            block.Identification(texts::kOrigCoordinate, name);
-            block.Value(texts::kTitleValue, "title", "box title", text, replaced(text));
+            Builder block(words::kBox);
+            block.Identification(KeyLine(words::kOrigCoordinate, name));
+            block.Value(words::kTitle, "box title", text, replaced(text));
             return block.Done();
         }
         case kConfirmQuestion: {
-            Builder block("confirm");
-            block.Value(texts::kTextValue, "text", "confirm question", text, replaced(text));
+            Builder block(words::kConfirm);
+            block.Value(words::kText, "confirm question", text, replaced(text));
             return block.Done();
         }
         case kMessagePart: {
-            Builder block("message");
-            block.Identification(texts::kOrigText, text);
+            Builder block(words::kMessage);
+            block.Identification(QuotedKeyLine(words::kOrigText, text));
             if (std::string newText = replaced(text); newText != text) {
-                block.Value(texts::kTextValue, "text", "message", text, std::move(newText));
+                block.Value(words::kText, "message", text, std::move(newText));
             }
             return block.Done();
         }

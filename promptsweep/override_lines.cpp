@@ -1,10 +1,11 @@
 #include "promptsweep/override_lines.h"
 
-#include <array>
-
 #include "platform/line_trim.h"
+#include "tessellar/overrides/override_words.h"
 
 namespace promptsweep {
+
+namespace words = overrides::texts;
 
 std::string_view LineText(std::string_view line) { return platform::TrimControls(line.substr(0, line.find('\0'))); }
 
@@ -14,13 +15,11 @@ std::string_view FirstWord(std::string_view line) {
 
 bool IsSectionLine(std::string_view trimmed) {
     const std::string_view word = FirstWord(trimmed);
-    return word == "screen" || word == "menu" || word == "procedure";
+    return word == words::kScreen || word == words::kMenu || word == words::kProcedure;
 }
 
 bool IsItemKeywordLine(std::string_view trimmed) {
-    static constexpr std::array<std::string_view, 9> kKeywords = {
-        "display", "accept", "window", "mode", "option", "box", "confirm", "message", "trigger"};
-    for (const std::string_view keyword : kKeywords) {
+    for (const std::string_view keyword : words::kItemKeywords) {
         if (trimmed == keyword) return true;
     }
     return false;
@@ -28,19 +27,19 @@ bool IsItemKeywordLine(std::string_view trimmed) {
 
 bool IsIdentificationLine(std::string_view trimmed) {
     const std::string_view word = FirstWord(trimmed);
-    return word == "orig_text" || word == "name";
+    return word == words::kOrigText || word == words::kName;
 }
 
 bool IsCoordinateLine(std::string_view trimmed) {
     const std::string_view word = FirstWord(trimmed);
-    return word == "orig_coordinate" || word == "orig_coordinates";
+    return word == words::kOrigCoordinate || word == "orig_coordinates";
 }
 
 ValueLine ValueLineKind(std::string_view trimmed) {
     const std::string_view word = FirstWord(trimmed);
-    if (word == "text") return ValueLine::Text;
-    if (word == "title") return ValueLine::Title;
-    if (word == "helpline") return ValueLine::Helpline;
+    if (word == words::kText) return ValueLine::Text;
+    if (word == words::kTitle) return ValueLine::Title;
+    if (word == words::kHelpline) return ValueLine::Helpline;
     return ValueLine::None;
 }
 

@@ -12,11 +12,13 @@
 #include "tessellar/program/image/program_header.h"
 #include "tessellar/program/image/record_fields.h"
 #include "tessellar/program/image/record_layout.h"
+#include "tessellar/overrides/override_words.h"
 #include "tessellar/program/image/text_table.h"
 
 namespace promptsweep {
 
 using platform::FormatText;
+namespace words = overrides::texts;
 
 namespace {
 
@@ -69,7 +71,8 @@ private:
     void VisitEntry(std::uint32_t entry) {
         namespace field = program::entry_field;
         const std::uint8_t kind = ReadByte(image_, std::uint64_t{entry} + field::kKind) & 0x03;
-        section_ = kind == 1 ? texts::kSectionScreen : kind == 2 ? texts::kSectionMenu : texts::kSectionProcedure;
+        section_ = kind == 1 ? words::kScreen : kind == 2 ? words::kMenu : words::kProcedure;
+        section_ += ' ';
         section_ += std::string(TextView(image_, ReadU24(image_, std::uint64_t{entry} + field::kName), kTextCapacity));
 
         Test(kScreenTitle, texts::kWindowTitleName, TextReference(Field(entry, field::kTitle)));
@@ -123,7 +126,7 @@ private:
     void SetCoordinate(std::uint32_t row, std::uint32_t column) {
         coordinate_.clear();
         if (program::IsExpression(row) || program::IsExpression(column)) return;
-        coordinate_ = FormatText(texts::kCoordinateText, static_cast<int>(row), static_cast<int>(column));
+        coordinate_ = FormatText(texts::kPairKeyLine, words::kOrigCoordinate, static_cast<int>(row), static_cast<int>(column));
     }
 
     void VisitModes(std::uint32_t first) {

@@ -78,24 +78,17 @@ inline constexpr const char* kNewContentExtension = ".new";
 inline constexpr const char* kOverrideExtension = ".scf";
 inline constexpr const char* kMergeExtension = ".mrg";
 
-// Sections and items as the tool writes them.
-inline constexpr const char* kSectionScreen = "screen ";
-inline constexpr const char* kSectionMenu = "menu ";
-inline constexpr const char* kSectionProcedure = "procedure ";
+// Sections and items as the tool writes them; their words are the override
+// file's own (tessellar/overrides/override_words.h).
 inline constexpr const char* kSectionOpen = "%s\n\t{\n";
 inline constexpr const char* kSectionClose = "\t}\n\n";
 inline constexpr const char* kItemOpen = "\t%s\n\t\t{\n";
 inline constexpr const char* kItemLine = "\t\t%s\n";
 inline constexpr const char* kItemClose = "\t\t}\n";
 inline constexpr const char* kSectionBodyClose = "\t}\n";
-inline constexpr const char* kOrigText = "orig_text = \"%s\"";
-inline constexpr const char* kOrigCoordinate = "orig_coordinate = %s";
-inline constexpr const char* kCoordinateText = "orig_coordinate = %d,%d";
-inline constexpr const char* kTextValue = "text = \"%s\"";
-inline constexpr const char* kTitleValue = "title = \"%s\"";
-inline constexpr const char* kHelplineValue = "helpline = \"%s\"";
-inline constexpr const char* kBareName = "name = %s";
-inline constexpr const char* kQuotedName = "name = \"%s\"";
+inline constexpr const char* kKeyLine = "%s = %s";
+inline constexpr const char* kQuotedKeyLine = "%s = \"%s\"";
+inline constexpr const char* kPairKeyLine = "%s = %d,%d";
 inline constexpr const char* kWindowTitleName = "window title";
 inline constexpr const char* kMessageName = "message";
 inline constexpr const char* kBoxPosition = "%d,%d";

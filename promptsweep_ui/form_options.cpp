@@ -1,16 +1,12 @@
 #include "promptsweep_ui/form_options.h"
 
 #include "platform/file_replace.h"
+#include "platform/line_trim.h"
 #include "promptsweep_ui/text_file.h"
 
 namespace sweepui {
 
-std::string Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    const auto last = text.find_last_not_of(" \t");
-    return std::string(text.substr(first, last - first + 1));
-}
+std::string Trimmed(std::string_view text) { return std::string(platform::TrimBlanks(text)); }
 
 FormOptions ReadSettingsFile(const std::string& path) {
     FormOptions options;

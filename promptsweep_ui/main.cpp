@@ -5,6 +5,7 @@
 #include <QApplication>
 
 #include "promptsweep_ui/qt/front_end_setup.h"
+#include "platform/qt/path_text.h"
 #include "promptsweep_ui/qt/main_window.h"
 #include "promptsweep_ui/qt/window_text.h"
 #include "promptsweep_ui/start_up.h"
@@ -17,7 +18,7 @@ int main(int argc, char** argv) {
 
     std::vector<std::string> arguments;
     for (const QString& argument : QCoreApplication::arguments().mid(1)) {
-        arguments.push_back(sweepui::ToPathBytes(argument));
+        arguments.push_back(platform::PathFromQString(argument));
     }
     settings::Registry registry;
     sweepui::MainWindow window(sweepui::FrontEndSetup::ForProgram(registry, sweepui::HasDebugWord(arguments)));

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "platform/qt/path_text.h"
 #include "promptsweep_ui/qt/window_text.h"
 #include "promptsweep_ui/start_up.h"
 #include "promptsweep_ui/ui_texts.h"
@@ -16,7 +17,7 @@ FrontEndSetup FrontEndSetup::ForProgram(settings::RegistryAccess& registry, bool
     setup.programDirectory = QCoreApplication::applicationDirPath();
     const QString dataDirectory = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     const QString listDirectory =
-        FromPathBytes(ListFileDirectory(ToPathBytes(setup.programDirectory), ToPathBytes(dataDirectory)));
+        platform::QStringFromPath(ListFileDirectory(platform::PathFromQString(setup.programDirectory), platform::PathFromQString(dataDirectory)));
     QDir().mkpath(listDirectory);
     setup.listFile = QDir(listDirectory).filePath(QString::fromLatin1(texts::kListFileName));
     setup.settingsFile = QDir::current().filePath(QString::fromLatin1(texts::kSettingsFileName));

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 
+#include "platform/qt/path_text.h"
 #include "promptsweep_ui/qt/window_text.h"
 #include "promptsweep_ui/ui_texts.h"
 #include "tessellar/help/help_pages.h"
@@ -21,7 +22,7 @@ QString EditorProgram(const settings::RegistryAccess& registry) {
     const auto value = registry.ReadString(settings::RegistryRoot::LocalMachine, texts::kEnvironmentKey,
                                            texts::kEditorValue);
     if (!value) return {};
-    const QString program = FromPathBytes(*value).trimmed();
+    const QString program = platform::QStringFromPath(*value).trimmed();
     if (program.isEmpty()) return {};
     const QFileInfo file(program);
     if (file.isAbsolute()) return file.isFile() && file.isExecutable() ? program : QString();
@@ -58,11 +59,11 @@ void OpenRunLog(QWidget* parent, const QString& logPath, const settings::Registr
 }
 
 QString FindHelpIndex(const QString& programDirectory) {
-    const std::filesystem::path directory = ToPathBytes(programDirectory);
+    const std::filesystem::path directory = platform::PathFromQString(programDirectory);
     const auto help = help::FindHelpDirectory({(directory / "help").lexically_normal(),
                                                       (directory / "../share/promptsweep_ui/help").lexically_normal()});
     if (!help) return {};
-    return FromPathBytes((*help / help::kContentsPage).string());
+    return platform::QStringFromPath((*help / help::kContentsPage).string());
 }
 
 void OpenHelp(QWidget* parent, const QString& programDirectory) {

@@ -24,6 +24,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "platform/qt/path_text.h"
 #include "promptsweep_ui/qt/diff_viewer.h"
 #include "promptsweep_ui/qt/edit_request_dialog.h"
 #include "promptsweep_ui/qt/focus_leave.h"
@@ -243,9 +244,9 @@ void MainWindow::BuildControls() {
 }
 
 void MainWindow::LoadSettings() {
-    const FormOptions options = ReadSettingsFile(ToPathBytes(setup_.settingsFile));
-    txtPath_->setText(FromPathBytes(options.startDirectory));
-    txtDirOut_->setText(FromPathBytes(options.outputDirectory));
+    const FormOptions options = ReadSettingsFile(platform::PathFromQString(setup_.settingsFile));
+    txtPath_->setText(platform::QStringFromPath(options.startDirectory));
+    txtDirOut_->setText(platform::QStringFromPath(options.outputDirectory));
     optLocate_->button(static_cast<int>(options.location))->setChecked(true);
     SelectLocation(options.location);
     chkExcludeSubDirs_->setChecked(options.excludeSubDirectories);
@@ -254,7 +255,7 @@ void MainWindow::LoadSettings() {
 }
 
 void MainWindow::LoadList() {
-    for (const ReplacementRow& row : ReadListFile(ToPathBytes(setup_.listFile))) {
+    for (const ReplacementRow& row : ReadListFile(platform::PathFromQString(setup_.listFile))) {
         AddRow(FromPairBytes(row.find), FromPairBytes(row.replace));
     }
 }
@@ -266,8 +267,8 @@ void MainWindow::AddRow(const QString& find, const QString& replace) {
 
 FormOptions MainWindow::Options() const {
     FormOptions options;
-    options.startDirectory = ToPathBytes(txtPath_->text());
-    options.outputDirectory = ToPathBytes(txtDirOut_->text());
+    options.startDirectory = platform::PathFromQString(txtPath_->text());
+    options.outputDirectory = platform::PathFromQString(txtDirOut_->text());
     options.location = static_cast<OutputLocation>(std::max(0, optLocate_->checkedId()));
     options.excludeSubDirectories = chkExcludeSubDirs_->isChecked();
     options.overridePrevious = chkOverride_->isChecked();
@@ -285,7 +286,7 @@ std::vector<ReplacementRow> MainWindow::Rows() const {
 }
 
 bool MainWindow::SaveList() {
-    if (WriteListFile(ToPathBytes(setup_.listFile), Rows())) return true;
+    if (WriteListFile(platform::PathFromQString(setup_.listFile), Rows())) return true;
     ShowMessage(this, Latin(texts::kCannotSaveList));
     return false;
 }
@@ -302,7 +303,7 @@ ValidationOutcome MainWindow::ValidateForm(bool withMessages) {
     cmdViewLog_->setEnabled(outcome.viewLogEnabled);
     if (withMessages && !outcome.messages.empty()) {
         if (outcome.focusOutputDirectory && txtDirOut_->isEnabled()) txtDirOut_->setFocus();
-        ShowMessage(this, FromPathBytes(outcome.messages));
+        ShowMessage(this, platform::QStringFromPath(outcome.messages));
     }
     return outcome;
 }
@@ -319,7 +320,7 @@ void MainWindow::LeaveBox(QLineEdit* box, std::string (*problemOf)(const FormOpt
     if (leaving_ || !box->isModified()) return;
     box->setModified(false);
     leaving_ = true;
-    if (const std::string problem = problemOf(Options()); !problem.empty()) ShowMessage(this, FromPathBytes(problem));
+    if (const std::string problem = problemOf(Options()); !problem.empty()) ShowMessage(this, platform::QStringFromPath(problem));
     leaving_ = false;
 }
 
@@ -360,28 +361,28 @@ void MainWindow::DeletePair() {
 void MainWindow::Go() {
     if (!ValidateForm(true).goEnabled) return;
     const FormOptions options = Options();
-    if (!WriteSettingsFile(ToPathBytes(setup_.settingsFile), options)) {
+    if (!WriteSettingsFile(platform::PathFromQString(setup_.settingsFile), options)) {
         ShowMessage(this, Latin(texts::kCannotSaveSettings));
     }
     // The tool must never run on an older list than the one shown.
     if (!SaveList()) return;
-    const RunPlan plan = PlanRun(options, ToPathBytes(setup_.listFile), ToPathBytes(LocateTool(setup_.programDirectory)));
+    const RunPlan plan = PlanRun(options, platform::PathFromQString(setup_.listFile), platform::PathFromQString(LocateTool(setup_.programDirectory)));
     if (!plan.refusal.empty()) {
-        ShowMessage(this, FromPathBytes(plan.refusal));
+        ShowMessage(this, platform::QStringFromPath(plan.refusal));
         return;
     }
     if (setup_.debug && !AskYesNo(this, Latin(texts::kProductName),
-                                  FromPathBytes(plan.toolPath + " " + plan.commandLine))) {
+                                  platform::QStringFromPath(plan.toolPath + " " + plan.commandLine))) {
         return;
     }
     cmdGo_->setEnabled(false);
-    QFile::remove(FromPathBytes(plan.consoleCopyPath));
+    QFile::remove(platform::QStringFromPath(plan.consoleCopyPath));
 
     ToolStart start;
-    start.toolPath = FromPathBytes(plan.toolPath);
-    for (const std::string& argument : plan.arguments) start.arguments << FromPathBytes(argument);
-    start.consoleCopyPath = FromPathBytes(plan.consoleCopyPath);
-    start.startDirectory = FromPathBytes(plan.arguments.front());
+    start.toolPath = platform::QStringFromPath(plan.toolPath);
+    for (const std::string& argument : plan.arguments) start.arguments << platform::QStringFromPath(argument);
+    start.consoleCopyPath = platform::QStringFromPath(plan.consoleCopyPath);
+    start.startDirectory = platform::QStringFromPath(plan.arguments.front());
     start.visible = setup_.debug;
     runOptions_ = options;
     results_->clear();
@@ -390,7 +391,7 @@ void MainWindow::Go() {
     if (!follower_->Start(start)) {
         ShowResults(false);
         ShowMessage(this, Latin(texts::kProgramNotFound) + start.toolPath + Latin(texts::kLineEnd) +
-                              Latin(texts::kShortPathOpen) + FromPathBytes(ShortPath(plan.toolPath)) +
+                              Latin(texts::kShortPathOpen) + platform::QStringFromPath(ShortPath(plan.toolPath)) +
                               Latin(texts::kShortPathClose));
         ValidateQuietly();
     }
@@ -402,19 +403,19 @@ void MainWindow::Preview() {
     if (preview_ || !ValidateForm(true).goEnabled) return;
     if (!SaveList()) return;
     const RunPlan plan =
-        PlanPreview(Options(), ToPathBytes(setup_.listFile), ToPathBytes(LocateTool(setup_.programDirectory)));
+        PlanPreview(Options(), platform::PathFromQString(setup_.listFile), platform::PathFromQString(LocateTool(setup_.programDirectory)));
     if (!plan.refusal.empty()) {
-        ShowMessage(this, FromPathBytes(plan.refusal));
+        ShowMessage(this, platform::QStringFromPath(plan.refusal));
         return;
     }
-    const QString tool = FromPathBytes(plan.toolPath);
+    const QString tool = platform::QStringFromPath(plan.toolPath);
     if (!QFileInfo::exists(tool)) {
         ShowMessage(this, Latin(texts::kProgramNotFound) + tool);
         return;
     }
     preview_ = std::make_unique<QProcess>();
     QStringList arguments;
-    for (const std::string& argument : plan.arguments) arguments << FromPathBytes(argument);
+    for (const std::string& argument : plan.arguments) arguments << platform::QStringFromPath(argument);
     connect(preview_.get(), &QProcess::finished, this, &MainWindow::PreviewDone);
     connect(preview_.get(), &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart) PreviewDone();
@@ -468,11 +469,11 @@ void MainWindow::Finish(bool cancelled, bool finishedWalk) {
         SaveList();
         ValidateQuietly();
     }
-    OpenRunLog(this, FromPathBytes(RunLogPath(runOptions_)), *setup_.registry);
+    OpenRunLog(this, platform::QStringFromPath(RunLogPath(runOptions_)), *setup_.registry);
 }
 
 void MainWindow::ViewLog() {
-    OpenRunLog(this, FromPathBytes(ValidateForm(false).runLogPath), *setup_.registry);
+    OpenRunLog(this, platform::QStringFromPath(ValidateForm(false).runLogPath), *setup_.registry);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -487,7 +488,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (list_->topLevelItemCount() == 0) WriteListFile(ToPathBytes(setup_.listFile), {});
+    if (list_->topLevelItemCount() == 0) WriteListFile(platform::PathFromQString(setup_.listFile), {});
     follower_->Cancel();
     if (preview_) {
         preview_->disconnect(this);

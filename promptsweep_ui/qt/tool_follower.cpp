@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QProcess>
 
+#include "platform/qt/path_text.h"
 #include "promptsweep_ui/qt/window_text.h"
 #include "promptsweep_ui/ui_texts.h"
 
@@ -43,7 +44,7 @@ bool ToolFollower::ToolRunning() const { return process_ && process_->state() !=
 bool ToolFollower::Start(const ToolStart& start) {
     if (!QFileInfo::exists(start.toolPath)) return false;
     start_ = start;
-    progress_ = std::make_unique<ConsoleProgress>(ToPathBytes(start.startDirectory));
+    progress_ = std::make_unique<ConsoleProgress>(platform::PathFromQString(start.startDirectory));
     // A run that is still going on from an earlier start keeps its own process.
     if (ToolRunning()) process_.release()->setParent(this);
     process_ = std::make_unique<QProcess>();

@@ -1,6 +1,5 @@
 #include "promptsweep_ui/qt/window_text.h"
 
-#include <QFile>
 #include <QStringDecoder>
 
 #include "platform/qt/cp1252_text.h"
@@ -10,8 +9,6 @@ namespace sweepui {
 
 QString FromPairBytes(const std::string& bytes) { return platform::QStringFromCp1252(bytes); }
 std::string ToPairBytes(const QString& text) { return platform::Cp1252FromQString(text); }
-QString FromPathBytes(const std::string& bytes) { return QFile::decodeName(QByteArray::fromStdString(bytes)); }
-std::string ToPathBytes(const QString& text) { return QFile::encodeName(text).toStdString(); }
 
 QString FromConsoleBytes(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8);

@@ -17,8 +17,6 @@ inline QString Latin(const char* text) { return QString::fromLatin1(text); }
 
 QString FromPairBytes(const std::string& bytes);
 std::string ToPairBytes(const QString& text);
-QString FromPathBytes(const std::string& bytes);
-std::string ToPathBytes(const QString& text);
 // A console copy line: the tool writes paths in the file system's bytes and
 // program texts in code page 1252.
 QString FromConsoleBytes(const QByteArray& bytes);

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <ostream>
 
+#include "platform/command_options.h"
 #include "platform/message_sink.h"
 #include "platform/qt/cp1252_text.h"
 #include "tessellar/canvas/render/canvas_placement.h"
@@ -60,7 +61,7 @@ std::optional<RenderRequest> ParseRenderArguments(const std::vector<std::string>
         const std::string& argument = arguments[i];
         auto value = [&](std::optional<std::string>& target) {
             if (i + 1 >= arguments.size()) {
-                problem = "option '" + argument + "' needs a value";
+                problem = platform::MissingValueProblem(argument);
                 return false;
             }
             target = arguments[++i];
@@ -77,7 +78,7 @@ std::optional<RenderRequest> ParseRenderArguments(const std::vector<std::string>
         } else if (argument == "--highlight") {
             request.highlight = true;
         } else if (!argument.empty() && argument[0] == '-') {
-            problem = "unknown option '" + argument + "'";
+            problem = platform::UnknownOptionProblem(argument);
             return std::nullopt;
         } else if (!request.program.empty()) {
             problem = "more than one program given";

@@ -5,15 +5,17 @@
 #include <string>
 #include <vector>
 
+#include "platform/line_trim.h"
+#include "platform/text_case.h"
 #include "tessellar/checks/check_texts.h"
 #include "tessellar/checks/item_keys.h"
 #include "tessellar/checks/nearest_item.h"
 #include "tessellar/checks/text_distance.h"
 #include "tessellar/model/attribute_flags.h"
 #include "tessellar/overrides/item_resolution.h"
-#include "tessellar/overrides/line_split.h"
 #include "tessellar/overrides/override_texts.h"
 #include "tessellar/overrides/statement_parser.h"
+#include "tessellar/overrides/trigger_words.h"
 #include "tessellar/overrides/value_readers.h"
 #include "tessellar/pictures/picture_compiler.h"
 #include "tessellar/model/colour_names.h"
@@ -79,18 +81,12 @@ std::vector<std::string> AttributeWords() {
     return words;
 }
 
-std::vector<std::string_view> CodedWords(std::string_view (*wordOf)(int), int lastCode) {
+// The words of a trigger table, in the order of their codes.
+template <typename Table>
+std::vector<std::string_view> WordsOf(const Table& table) {
     std::vector<std::string_view> words;
-    for (int code = 0; code <= lastCode; ++code) {
-        if (const std::string_view word = wordOf(code); !word.empty()) words.push_back(word);
-    }
+    for (const auto& entry : table) words.push_back(entry.word);
     return words;
-}
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
 }
 
 // `given` is what the block's attributes hold: a word ignored only for its
@@ -103,7 +99,7 @@ void ReportUnknownAttributes(const NotedLine& noted, long long given, const Lazy
     while (true) {
         const std::size_t bar = rest.find('|');
         const std::string_view word = rest.substr(0, bar);
-        const std::string_view bare = Trimmed(word);
+        const std::string_view bare = platform::TrimBlanks(word);
         std::string hint;
         for (const std::string_view candidate : words) {
             if (bare == candidate) hint = texts::kBlanksCount;
@@ -145,17 +141,17 @@ void ReportLine(const NotedLine& noted, const overrides::OverrideStatement& stat
             return;
         case LineProblem::UnknownColour: {
             static const std::vector<std::string_view> colours = ColourWords();
-            const std::string_view foreground = Trimmed(std::string_view(notes.detail).substr(0, notes.detail.find('/')));
+            const std::string_view foreground = platform::TrimBlanks(std::string_view(notes.detail).substr(0, notes.detail.find('/')));
             findings.Add(noted.line, FindingKind::UnknownColour, blockKey(),
                          KeyValue(key, notes.detail) + ": " + std::string(foreground) + texts::kNoColour,
-                         NearestWord(overrides::LowerCased(foreground), colours));
+                         NearestWord(platform::LowerCased(foreground), colours));
             return;
         }
         case LineProblem::UnknownBackground: {
             static const std::vector<std::string_view> colours = ColourWords();
             findings.Add(noted.line, FindingKind::UnknownColour, blockKey(),
                          std::string(key) + ": " + Quoted(notes.detail) + texts::kNoBackground,
-                         NearestWord(overrides::LowerCased(Trimmed(notes.detail)), colours));
+                         NearestWord(platform::LowerCased(platform::TrimBlanks(notes.detail)), colours));
             return;
         }
         case LineProblem::UnknownAttribute:
@@ -163,10 +159,11 @@ void ReportLine(const NotedLine& noted, const overrides::OverrideStatement& stat
             return;
         case LineProblem::UnknownWord: {
             const bool point = key == keys::kTriggerPoint;
-            static const std::vector<std::string_view> points = CodedWords(overrides::TriggerPointWord, 26);
-            static const std::vector<std::string_view> types = CodedWords(overrides::TriggerTypeWord, 6);
+            static const std::vector<std::string_view> points = WordsOf(overrides::kTriggerPoints);
+            static const std::vector<std::string_view> types = WordsOf(overrides::kTriggerTypes);
             // Trigger types are compared whole: blanks after the word count.
-            const std::string bare = point ? overrides::LowerCased(notes.detail) : std::string(Trimmed(notes.detail));
+            const std::string bare =
+                point ? platform::LowerCased(notes.detail) : std::string(platform::TrimBlanks(notes.detail));
             const std::vector<std::string_view>& words = point ? points : types;
             const bool blanks = std::find(words.begin(), words.end(), bare) != words.end();
             findings.Add(noted.line, FindingKind::UnknownWord, blockKey(),

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/text_case.h"
+
 namespace checks {
 
 namespace {
@@ -12,12 +14,10 @@ namespace {
 // 500 characters is known well enough by its start.
 constexpr std::size_t kComparedLength = 120;
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 bool HoldsIgnoringCase(std::string_view text, std::string_view part) {
     if (part.empty() || part.size() > text.size()) return false;
     return std::search(text.begin(), text.end(), part.begin(), part.end(),
-                       [](char a, char b) { return Lower(a) == Lower(b); }) != text.end();
+                       [](char a, char b) { return platform::LowerCasedAscii(a) == platform::LowerCasedAscii(b); }) != text.end();
 }
 
 }  // namespace

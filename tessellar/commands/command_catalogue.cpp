@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "platform/text_case.h"
 #include "tessellar/commands/command_checks.h"
 #include "tessellar/commands/command_texts.h"
 #include "tessellar/commands/statement_commands.h"
@@ -9,7 +10,6 @@
 #include "tessellar/commands/value_list_check.h"
 #include "tessellar/commands/value_words.h"
 #include "tessellar/model/display_text.h"
-#include "tessellar/overrides/line_split.h"
 #include "tessellar/overrides/override_texts.h"
 #include "tessellar/overrides/value_readers.h"
 
@@ -204,7 +204,7 @@ MadeCommand Resize(Arguments& a) {
 MadeCommand Colour(Arguments& a) {
     if (!a.Count(1, 2)) return Failed(a);
     const std::string text = a.values.size() == 2 ? a.Text(0) + "/" + a.Text(1) : a.Text(0);
-    const auto colours = overrides::ReadColourPair(overrides::LowerCased(text));
+    const auto colours = overrides::ReadColourPair(platform::LowerCased(text));
     if (!colours) {
         a.error = "'" + text + "' is not a FOREGROUND/BACKGROUND colour pair";
         return Failed(a);

@@ -2,10 +2,10 @@
 
 #include <cstddef>
 
+#include "platform/text_case.h"
+
 namespace document {
 namespace {
-
-char Folded(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool IsWordCharacter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
@@ -15,7 +15,7 @@ bool MatchesAt(std::string_view searched, std::size_t position, std::string_view
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char a = searched[position + i];
         const char b = text[i];
-        if (matchCase ? a != b : Folded(a) != Folded(b)) return false;
+        if (matchCase ? a != b : platform::LowerCasedAscii(a) != platform::LowerCasedAscii(b)) return false;
     }
     return true;
 }

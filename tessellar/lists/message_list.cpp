@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/text_capacity.h"
+#include "platform/text_case.h"
 #include "tessellar/commands/command_catalogue.h"
 #include "tessellar/commands/command_texts.h"
 #include "tessellar/lists/list_texts.h"
@@ -10,10 +11,7 @@
 namespace lists {
 namespace {
 
-unsigned char Folded(char byte) {
-    const auto value = static_cast<unsigned char>(byte);
-    return value >= 'A' && value <= 'Z' ? static_cast<unsigned char>(value - 'A' + 'a') : value;
-}
+unsigned char Folded(char byte) { return static_cast<unsigned char>(platform::LowerCasedAscii(byte)); }
 
 // Byte by byte as unsigned bytes, A-Z folded to lower case when asked.
 int CompareBytes(std::string_view left, std::string_view right, bool fold) {

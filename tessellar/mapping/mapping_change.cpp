@@ -4,21 +4,16 @@
 #include <string>
 #include <system_error>
 
+#include "platform/line_trim.h"
 #include "platform/message_format.h"
 #include "tessellar/settings/registry_keys.h"
 #include "tessellar/mapping/mapping_texts.h"
 
 namespace mapping {
 
-namespace {
-
-bool IsBlank(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
-
-}  // namespace
-
 bool ChangeMapping(DirectoryMapping& mapping, MappingDirection direction, std::string_view text,
                    settings::RegistryAccess& registry, platform::MessageSink& messages) {
-    if (IsBlank(text)) return false;
+    if (platform::IsBlank(text)) return false;
     std::string& target =
         direction == MappingDirection::ServerToClient ? mapping.clientPath : mapping.serverDirectory;
     target = std::string(text.substr(0, kMappingPathLimit));

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/line_trim.h"
+#include "platform/text_case.h"
 #include "tessellar/mapping/directory_levels.h"
 
 namespace mapping {
@@ -10,16 +12,6 @@ namespace {
 
 constexpr std::size_t kShareNameLimit = 80;
 constexpr std::size_t kServerDirectoryLimit = 80;
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string LowerCased(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return lower;
-}
 
 // Equal, or one of them has a single extra trailing separator.
 bool SameDirectory(std::string_view a, std::string_view b, char separator) {
@@ -33,9 +25,9 @@ bool SameDirectory(std::string_view a, std::string_view b, char separator) {
 
 void ShareMappings::AddFromOption(std::string_view option) {
     std::size_t hostEnd = 0;
-    while (hostEnd < option.size() && !IsBlank(option[hostEnd])) ++hostEnd;
+    while (hostEnd < option.size() && !platform::IsBlank(option[hostEnd])) ++hostEnd;
     std::size_t listBegin = hostEnd;
-    while (listBegin < option.size() && IsBlank(option[listBegin])) ++listBegin;
+    while (listBegin < option.size() && platform::IsBlank(option[listBegin])) ++listBegin;
     Add(option.substr(0, hostEnd), option.substr(listBegin));
 }
 
@@ -75,9 +67,9 @@ bool ShareMappings::MapToClient(std::string& path) const {
 
 bool ShareMappings::MapToServer(std::string& path) const {
     for (const DirectoryLevel& level : DirectoryLevels(path)) {
-        const std::string directory = LowerCased(level.directory);
+        const std::string directory = platform::LowerCased(level.directory);
         for (const ShareMapping& mapping : mappings_) {
-            const std::string share = LowerCased("\\\\" + mapping.host + "\\" + mapping.share);
+            const std::string share = platform::LowerCased("\\\\" + mapping.host + "\\" + mapping.share);
             if (!SameDirectory(share, directory, '\\')) continue;
             std::string result = mapping.serverDirectory;
             if (result.empty() || result.back() != '/') result += '/';

@@ -3,23 +3,21 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/line_trim.h"
+#include "platform/text_case.h"
+
 namespace model {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string FirstWordLowerCased(std::string_view text) {
     std::size_t begin = 0;
-    while (begin < text.size() && IsBlank(text[begin])) ++begin;
+    while (begin < text.size() && platform::IsBlank(text[begin])) ++begin;
     std::size_t end = begin;
-    while (end < text.size() && !IsBlank(text[end])) ++end;
-    std::string word(text.substr(begin, end - begin));
-    for (char& c : word) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return word;
+    while (end < text.size() && !platform::IsBlank(text[end])) ++end;
+    return platform::LowerCased(text.substr(begin, end - begin));
 }
 
 // A word that starts with a digit reads as a decimal number up to its first

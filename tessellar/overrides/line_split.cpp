@@ -1,22 +1,15 @@
 #include "tessellar/overrides/line_split.h"
 
 #include "platform/line_trim.h"
+#include "platform/text_case.h"
 
 namespace overrides {
-
-std::string LowerCased(std::string_view text) {
-    std::string lowered(text);
-    for (char& c : lowered) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return lowered;
-}
 
 SplitLineResult SplitLine(std::string_view line) {
     const std::size_t equals = line.find('=');
     const std::string_view key = line.substr(0, equals);
     const std::string_view value = equals == std::string_view::npos ? std::string_view() : line.substr(equals + 1);
-    return {LowerCased(platform::TrimControls(key).substr(0, kMatchLength)),
+    return {platform::LowerCased(platform::TrimControls(key).substr(0, kMatchLength)),
             std::string(platform::TrimControls(value).substr(0, kMatchLength))};
 }
 

@@ -21,9 +21,6 @@ struct SplitLineResult {
 // "!" at both ends.
 SplitLineResult SplitLine(std::string_view line);
 
-// Lower-cases A-Z only.
-std::string LowerCased(std::string_view text);
-
 // The text after the first "=", blanks and tabs after it skipped, up to the
 // newline; trailing blanks are kept. Empty for a line without "=".
 std::string_view RawValue(std::string_view line);

@@ -1,84 +1,14 @@
 #pragma once
 // The texts of the override file and of applying it that users and files
-// see, in one place: item keywords, keys, value words and messages.
+// see, in one place: the file's words (override_words.h; the trigger words
+// are in trigger_words.h), its header line and the messages.
+
+#include "tessellar/overrides/override_words.h"
 
 namespace overrides::texts {
 
 // The one comment line the customiser writes at the top of a file.
 inline constexpr const char* kFileHeader = "#ORVALE Screen Customiser File (Override statements only).\n";
-
-// Section header words.
-inline constexpr const char* kScreen = "screen";
-inline constexpr const char* kMenu = "menu";
-inline constexpr const char* kProcedure = "procedure";
-
-// Item keywords.
-inline constexpr const char* kWindow = "window";
-inline constexpr const char* kBox = "box";
-inline constexpr const char* kDisplay = "display";
-inline constexpr const char* kAccept = "accept";
-inline constexpr const char* kOption = "option";
-inline constexpr const char* kMode = "mode";
-inline constexpr const char* kConfirm = "confirm";
-inline constexpr const char* kMessage = "message";
-inline constexpr const char* kTrigger = "trigger";
-
-// Keys.
-inline constexpr const char* kTriggerPoint = "trigger_point";
-inline constexpr const char* kTag = "tag";
-inline constexpr const char* kName = "name";
-inline constexpr const char* kOrigText = "orig_text";
-inline constexpr const char* kOrigCoordinate = "orig_coordinate";
-inline constexpr const char* kSuppress = "suppress";
-inline constexpr const char* kAdd = "add";
-inline constexpr const char* kReadonly = "readonly";
-inline constexpr const char* kDefault = "default";
-inline constexpr const char* kFilter = "filter";
-inline constexpr const char* kAllowed = "allowed";
-inline constexpr const char* kDisallowed = "disallowed";
-inline constexpr const char* kPicture = "picture";
-inline constexpr const char* kCoordinate = "coordinate";
-inline constexpr const char* kWindowSize = "window_size";
-inline constexpr const char* kColumnNumber = "column_number";
-inline constexpr const char* kColor = "color";
-inline constexpr const char* kScale = "scale";
-inline constexpr const char* kAttributes = "attributes";
-inline constexpr const char* kText = "text";
-inline constexpr const char* kNewPromptText = "new_prompt_text";
-inline constexpr const char* kNewPromptCoord = "new_prompt_coord";
-inline constexpr const char* kHelpline = "helpline";
-inline constexpr const char* kTitle = "title";
-inline constexpr const char* kRun = "run";
-inline constexpr const char* kType = "type";
-
-// Value words.
-inline constexpr const char* kTrue = "true";
-inline constexpr const char* kFalse = "false";
-inline constexpr const char* kToday = "today";
-inline constexpr const char* kLoginId = "login-id";
-
-// Trigger point words.
-inline constexpr const char* kPointOption = "option";
-inline constexpr const char* kPointMode = "mode";
-inline constexpr const char* kPointScreenLoad = "screen_load";
-inline constexpr const char* kPointScreenExit = "screen_exit";
-inline constexpr const char* kPointConfirmed = "confirmed";
-inline constexpr const char* kPointNotConfirmed = "not_confirmed";
-inline constexpr const char* kPointBeforeConfirm = "before_confirm";
-inline constexpr const char* kPointBeforeAccept = "before_accept";
-inline constexpr const char* kPointAfterAccept = "after_accept";
-inline constexpr const char* kPointBeforeOption = "before_option";
-inline constexpr const char* kPointValidateMode = "validate_mode";
-inline constexpr const char* kPointDisplay = "display";
-inline constexpr const char* kPointOnHelp = "on_help";
-
-// Trigger type words (exact, lower case).
-inline constexpr const char* kTypeCommand = "command";
-inline constexpr const char* kTypeWindows = "windows";
-inline constexpr const char* kTypeCommandWithStatus = "command_with_status";
-inline constexpr const char* kTypeWindowsWithStatus = "windows_with_status";
-inline constexpr const char* kTypeOrvale = "orvale";
-inline constexpr const char* kTypeExportDataGrid = "export_data_grid";
 
 // Messages shown while applying a section.
 inline constexpr const char* kCouldNotOverrideMessage = "Could not override this message \"%s \"";

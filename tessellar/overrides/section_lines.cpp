@@ -1,5 +1,7 @@
 #include "tessellar/overrides/section_lines.h"
 
+#include "platform/line_trim.h"
+#include "platform/text_case.h"
 #include "tessellar/overrides/line_reader.h"
 #include "tessellar/overrides/line_split.h"
 #include "tessellar/overrides/override_texts.h"
@@ -8,13 +10,11 @@ namespace overrides {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
-
 // The next blank-delimited word from `at` on, cut to 79 characters.
 std::string_view NextWord(std::string_view line, std::size_t& at) {
-    while (at < line.size() && IsBlank(line[at])) ++at;
+    while (at < line.size() && platform::IsWhiteSpace(line[at])) ++at;
     const std::size_t begin = at;
-    while (at < line.size() && !IsBlank(line[at])) ++at;
+    while (at < line.size() && !platform::IsWhiteSpace(line[at])) ++at;
     return line.substr(begin, at - begin).substr(0, kMatchLength);
 }
 
@@ -31,7 +31,7 @@ std::string_view SectionKeyword(SectionKind kind) {
 
 SectionLine ClassifySectionLine(std::string_view line, std::int64_t& depth) {
     std::size_t at = 0;
-    const std::string first = LowerCased(NextWord(line, at));
+    const std::string first = platform::LowerCased(NextWord(line, at));
     SectionLine result;
     for (SectionKind kind : {SectionKind::Screen, SectionKind::Menu, SectionKind::Procedure}) {
         if (first == SectionKeyword(kind)) {

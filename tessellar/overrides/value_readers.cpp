@@ -5,58 +5,32 @@
 #include <cstdint>
 #include <utility>
 
+#include "platform/line_trim.h"
+#include "platform/text_case.h"
 #include "tessellar/overrides/line_split.h"
 #include "tessellar/overrides/override_texts.h"
+#include "tessellar/overrides/trigger_words.h"
 #include "tessellar/model/colour_names.h"
 
 namespace overrides {
 
 namespace {
 
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+int CodeOf(const TriggerPointName& entry) { return static_cast<int>(entry.point); }
+int CodeOf(const TriggerTypeName& entry) { return entry.code; }
 
-struct CodedWord {
-    const char* word;
-    int code;
-};
-
-constexpr std::array<CodedWord, 13> kTriggerPoints = {{
-    {texts::kPointOption, 5},
-    {texts::kPointMode, 6},
-    {texts::kPointScreenLoad, 7},
-    {texts::kPointScreenExit, 8},
-    {texts::kPointConfirmed, 9},
-    {texts::kPointNotConfirmed, 10},
-    {texts::kPointBeforeConfirm, 11},
-    {texts::kPointBeforeAccept, 12},
-    {texts::kPointAfterAccept, 13},
-    {texts::kPointBeforeOption, 14},
-    {texts::kPointValidateMode, 17},
-    {texts::kPointDisplay, 18},
-    {texts::kPointOnHelp, 26},
-}};
-
-constexpr std::array<CodedWord, 6> kTriggerTypes = {{
-    {texts::kTypeCommand, 1},
-    {texts::kTypeWindows, 2},
-    {texts::kTypeCommandWithStatus, 3},
-    {texts::kTypeWindowsWithStatus, 4},
-    {texts::kTypeOrvale, 5},
-    {texts::kTypeExportDataGrid, 6},
-}};
-
-template <std::size_t N>
-int CodeOf(const std::array<CodedWord, N>& table, std::string_view word, int none) {
-    for (const CodedWord& entry : table) {
-        if (word == entry.word) return entry.code;
+template <typename Table>
+int CodeOf(const Table& table, std::string_view word, int none) {
+    for (const auto& entry : table) {
+        if (word == entry.word) return CodeOf(entry);
     }
     return none;
 }
 
-template <std::size_t N>
-std::string_view WordOf(const std::array<CodedWord, N>& table, int code) {
-    for (const CodedWord& entry : table) {
-        if (entry.code == code) return entry.word;
+template <typename Table>
+std::string_view WordOf(const Table& table, int code) {
+    for (const auto& entry : table) {
+        if (CodeOf(entry) == code) return entry.word;
     }
     return {};
 }
@@ -65,7 +39,7 @@ std::string_view WordOf(const std::array<CodedWord, N>& table, int code) {
 
 int ReadInteger(std::string_view text) {
     std::size_t at = 0;
-    while (at < text.size() && IsSpace(text[at])) ++at;
+    while (at < text.size() && platform::IsWhiteSpace(text[at])) ++at;
     bool negative = false;
     if (at < text.size() && (text[at] == '-' || text[at] == '+')) {
         negative = text[at] == '-';
@@ -114,7 +88,7 @@ DefaultValue ReadDefault(std::string_view trimmedValue, std::string_view rawValu
     return {kDefaultFieldOrNumber, std::string(trimmedValue)};
 }
 
-int TriggerPointCode(std::string_view word) { return CodeOf(kTriggerPoints, LowerCased(word), -1); }
+int TriggerPointCode(std::string_view word) { return CodeOf(kTriggerPoints, platform::LowerCased(word), -1); }
 
 std::string_view TriggerPointWord(int code) { return WordOf(kTriggerPoints, code); }
 

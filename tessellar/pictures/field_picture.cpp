@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "platform/text_case.h"
+
 #include "tessellar/pictures/picture_texts.h"
 #include "tessellar/pictures/repeat_count.h"
 
@@ -59,13 +61,7 @@ std::size_t DecimalMarker(std::string_view picture) {
 
 }  // namespace
 
-std::string LowerCasedPicture(std::string_view picture) {
-    std::string lowered(picture);
-    for (char& c : lowered) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return lowered;
-}
+std::string LowerCasedPicture(std::string_view picture) { return platform::LowerCased(picture); }
 
 std::string ExpandRepeatCounts(std::string_view picture) {
     if (picture.find('(') == std::string_view::npos) return std::string(picture);

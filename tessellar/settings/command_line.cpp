@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "platform/line_trim.h"
 #include "platform/text_capacity.h"
 
 namespace settings {
@@ -11,12 +12,6 @@ namespace {
 constexpr std::size_t kProgramPathLength = 512;
 constexpr std::size_t kScreenNameLength = 79;
 constexpr std::size_t kOptionLength = 511;
-
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return text;
-}
 
 std::vector<std::string_view> Words(std::string_view text) {
     std::vector<std::string_view> words;
@@ -49,10 +44,10 @@ CommandLine ParseCommandLineText(std::string_view text) {
     CommandLine line;
     // A command line that starts with an option names no program.
     std::string_view rest;
-    const std::string_view trimmed = Trim(text);
+    const std::string_view trimmed = platform::TrimSpaces(text);
     if (!trimmed.starts_with('-')) {
         const std::size_t optionStart = trimmed.find(" -");
-        line.programPath = platform::CutText(Trim(trimmed.substr(0, optionStart)), kProgramPathLength);
+        line.programPath = platform::CutText(platform::TrimSpaces(trimmed.substr(0, optionStart)), kProgramPathLength);
         if (optionStart != std::string_view::npos) rest = trimmed.substr(optionStart);
     } else {
         rest = trimmed;

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/line_trim.h"
+
 namespace settings {
 
 namespace {
@@ -12,16 +14,8 @@ namespace {
 constexpr std::size_t kFieldCount = 6;
 constexpr std::size_t kFieldLength = 79;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
 void ReadInteger(std::string_view field, int& target) {
-    field = TrimBlanks(field);
+    field = platform::TrimBlanks(field);
     if (!field.empty() && field.front() == '+') field.remove_prefix(1);
     int value = 0;
     const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
@@ -32,7 +26,7 @@ void ReadInteger(std::string_view field, int& target) {
 
 std::optional<model::FontDescription> FontFromFontNorm(std::string_view data) {
     data = data.substr(0, data.find_first_of("\r\n"));
-    if (TrimBlanks(data).empty()) return std::nullopt;
+    if (platform::TrimBlanks(data).empty()) return std::nullopt;
 
     std::array<std::string_view, kFieldCount> fields{};
     std::size_t count = 0;
@@ -44,7 +38,7 @@ std::optional<model::FontDescription> FontFromFontNorm(std::string_view data) {
     }
 
     model::FontDescription font;
-    if (!TrimBlanks(fields[0]).empty()) font.faceName = std::string(fields[0]);
+    if (!platform::TrimBlanks(fields[0]).empty()) font.faceName = std::string(fields[0]);
     int characterSet = font.charSet;
     int pitchAndFamily = font.pitchAndFamily;
     ReadInteger(fields[1], font.height);

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/text_case.h"
 #include "tessellar/settings/registry_keys.h"
 
 namespace settings {
@@ -32,14 +33,6 @@ const RegistryValue* FirstNamed(const std::vector<RegistryValue>& values, std::s
     return nullptr;
 }
 
-std::string LowerCased(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return lower;
-}
-
 }  // namespace
 
 std::optional<model::FontDescription> LoadScreenFont(const RegistryAccess& registry) {
@@ -59,7 +52,7 @@ ColourScheme LoadColourScheme(const RegistryAccess& registry) {
 bool ReadLaunchMessage(const RegistryAccess& registry) {
     const auto values = ReadableValues(registry, keys::kApplication);
     const RegistryValue* launchMessage = FirstNamed(values, keys::kLaunchMessage);
-    return launchMessage == nullptr || LowerCased(*launchMessage->text) != "no";
+    return launchMessage == nullptr || platform::LowerCased(*launchMessage->text) != "no";
 }
 
 bool WriteLaunchMessage(RegistryAccess& registry, bool on, platform::MessageSink& messages) {

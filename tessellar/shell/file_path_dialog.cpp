@@ -1,12 +1,12 @@
 #include "tessellar/shell/file_path_dialog.h"
 
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/qt/path_text.h"
 #include "tessellar/shell/frame_texts.h"
 
 namespace shell {
@@ -20,7 +20,7 @@ FilePathDialog::FilePathDialog(const std::vector<std::string>& directories, QWid
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("directoryList"));
     list_->setAccessibleName(QString::fromLatin1(texts::kFilePathMessage));
-    for (const std::string& directory : directories) list_->addItem(QFile::decodeName(directory.c_str()));
+    for (const std::string& directory : directories) list_->addItem(platform::QStringFromPath(directory));
     if (list_->count() > 0) list_->setCurrentRow(0);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QString::fromLatin1(texts::kOk));
@@ -36,7 +36,7 @@ FilePathDialog::FilePathDialog(const std::vector<std::string>& directories, QWid
 
 std::string FilePathDialog::Chosen() const {
     const QListWidgetItem* item = list_->currentItem();
-    return item ? std::string(QFile::encodeName(item->text()).constData()) : std::string();
+    return item ? platform::PathFromQString(item->text()) : std::string();
 }
 
 std::optional<std::string> FilePathDialog::Ask(const std::vector<std::string>& directories, QWidget* parent) {

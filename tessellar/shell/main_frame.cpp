@@ -5,7 +5,6 @@
 #include <QByteArray>
 #include <QCloseEvent>
 #include <QDockWidget>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -18,6 +17,7 @@
 #include <QTimer>
 
 #include "platform/qt/cp1252_text.h"
+#include "platform/qt/path_text.h"
 #include "tessellar/canvas/render/cell_metrics.h"
 #include "tessellar/canvas/render/legend_window.h"
 #include "tessellar/document/entry_opening.h"
@@ -66,9 +66,6 @@ const QStringList kStandardButtons = {"OpenProgram", "Save", "OpenOverrideFile",
 const QStringList kCustomiserButtons = {"HighlightChanges", "Legend", "-", "Properties", "AddDataEntryField",
                                         "UnsuppressField", "EditScreenScf", "ListMessages"};
 
-QString PathText(const std::string& path) { return QFile::decodeName(path.c_str()); }
-std::string PathBytes(const QString& path) { return std::string(QFile::encodeName(path).constData()); }
-
 QStringList ButtonsValue(const std::string& stored, const QStringList& defaults) {
     if (stored.empty()) return defaults;
     return QString::fromLatin1(stored.c_str()).split(QLatin1Char(','), Qt::SkipEmptyParts);
@@ -92,7 +89,7 @@ CMainFrame::CMainFrame(settings::RegistryAccess& registry, const FrameSettings& 
     mapper_ = std::make_unique<mapping::PathMapper>(registry_, mapping::MakeNetworkMappingPrompt(this, registry_, *messages_));
     document_ = settings.temporaryRoot.isEmpty()
                     ? std::make_unique<document::CTesselDoc>(registry_, *messages_)
-                    : std::make_unique<document::CTesselDoc>(registry_, *messages_, PathBytes(settings.temporaryRoot));
+                    : std::make_unique<document::CTesselDoc>(registry_, *messages_, platform::PathFromQString(settings.temporaryRoot));
     document::EntryInputs inputs;
     inputs.colours = document::SchemeColourTable(settings.scheme);
     inputs.font = settings.font;
@@ -377,7 +374,7 @@ void CMainFrame::ConnectDocument() {
         AfterChange();
     };
     views.programOpened = [this](const std::string& path) {
-        recentFiles_.Add(PathBytes(QFileInfo(PathText(path)).absoluteFilePath()));
+        recentFiles_.Add(platform::PathFromQString(QFileInfo(platform::QStringFromPath(path)).absoluteFilePath()));
         UpdateRecentFileMenu();
     };
     document_->SetViews(std::move(views));
@@ -392,15 +389,15 @@ std::optional<std::string> CMainFrame::ChooseOverrideFile() {
     for (const char* filter : texts::kOverrideFilters) filters.append(QString::fromLatin1(filter));
     dialog.setNameFilters(filters);
     const std::string& program = document_->Core().ProgramPath();
-    if (!program.empty()) dialog.setDirectory(QFileInfo(PathText(program)).absolutePath());
+    if (!program.empty()) dialog.setDirectory(QFileInfo(platform::QStringFromPath(program)).absolutePath());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return PathBytes(dialog.selectedFiles().first());
+    return platform::PathFromQString(dialog.selectedFiles().first());
 }
 
 bool CMainFrame::OpenProgramPath(const QString& path) {
     // The entry under hand edit and the changes stay until the user lets them go.
     if (editingScreenFile_ || !ConfirmRelease()) return false;
-    const bool opened = document_->OpenProgram(PathBytes(path));
+    const bool opened = document_->OpenProgram(platform::PathFromQString(path));
     AfterChange();
     return opened;
 }
@@ -415,8 +412,8 @@ void CMainFrame::OpenOverrideFileCommand() {
 
 QString CMainFrame::OverrideFileName() const {
     const std::string& overridePath = document_->OverridePath();
-    if (!overridePath.empty()) return QFileInfo(PathText(overridePath)).fileName();
-    return PathText(document::OverrideFileName(document_->Core().ProgramPath()));
+    if (!overridePath.empty()) return QFileInfo(platform::QStringFromPath(overridePath)).fileName();
+    return platform::QStringFromPath(document::OverrideFileName(document_->Core().ProgramPath()));
 }
 
 bool CMainFrame::ConfirmRelease() {
@@ -455,10 +452,10 @@ bool CMainFrame::SaveAsCommand() {
     // Beside the current override file, or beside the program without one.
     const std::string& overridePath = document_->OverridePath();
     const std::string& besides = overridePath.empty() ? document_->Core().ProgramPath() : overridePath;
-    dialog.setDirectory(QFileInfo(PathText(besides)).absolutePath());
+    dialog.setDirectory(QFileInfo(platform::QStringFromPath(besides)).absolutePath());
     dialog.selectFile(OverrideFileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-    const bool saved = document_->Core().SaveAs(PathBytes(dialog.selectedFiles().first()), *messages_);
+    const bool saved = document_->Core().SaveAs(platform::PathFromQString(dialog.selectedFiles().first()), *messages_);
     AfterChange();
     return saved;
 }
@@ -483,7 +480,7 @@ void CMainFrame::EditScreenFileCommand() {
         [this](const std::string& copy) {
             editingScreenFile_ = true;
             AfterChange();
-            editor_.EditAndWait(PathText(copy), this, *messages_);
+            editor_.EditAndWait(platform::QStringFromPath(copy), this, *messages_);
             editingScreenFile_ = false;
         },
         *messages_);
@@ -551,7 +548,7 @@ void CMainFrame::OpenProgramCommand() {
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(QString::fromLatin1(texts::kProgramFilter));
     const std::string& program = document_->Core().ProgramPath();
-    if (!program.empty()) dialog.setDirectory(QFileInfo(PathText(program)).absolutePath());
+    if (!program.empty()) dialog.setDirectory(QFileInfo(platform::QStringFromPath(program)).absolutePath());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     openProgramUsed_ = true;
     document_->ClearCommandLineValues();
@@ -561,7 +558,7 @@ void CMainFrame::OpenProgramCommand() {
 void CMainFrame::OpenRecentFile(const QString& path) {
     if (openProgramUsed_) document_->ClearCommandLineValues();
     if (!OpenProgramPath(path) && !QFileInfo::exists(path)) {
-        recentFiles_.Remove(PathBytes(path));
+        recentFiles_.Remove(platform::PathFromQString(path));
         UpdateRecentFileMenu();
     }
 }
@@ -573,7 +570,7 @@ void CMainFrame::UpdateRecentFileMenu() {
         const bool used = static_cast<std::size_t>(index) < files.size();
         action->setVisible(used);
         if (!used) continue;
-        const QString path = PathText(files[static_cast<std::size_t>(index)]);
+        const QString path = platform::QStringFromPath(files[static_cast<std::size_t>(index)]);
         action->setText(QStringLiteral("&%1 %2").arg(index + 1).arg(path));
         action->setData(path);
         action->setStatusTip(QStringLiteral("Open this program"));
@@ -586,7 +583,7 @@ void CMainFrame::UpdateTitle() {
     const std::string& program = document_->Core().ProgramPath();
     // The placeholder shows the mark while the document has unsaved changes.
     setWindowTitle(program.empty() ? title
-                                   : QFileInfo(PathText(program)).fileName() + QStringLiteral(" - ") + title +
+                                   : QFileInfo(platform::QStringFromPath(program)).fileName() + QStringLiteral(" - ") + title +
                                          QString::fromLatin1(texts::kUnsavedMark));
     setWindowModified(!program.empty() && document_->Core().Modified());
 }

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "platform/qt/path_text.h"
 #include "tessellar/document/document_texts.h"
 #include "tessellar/shell/program_browser.h"
 #include "tessellar/mapping/server_path.h"
@@ -16,7 +17,7 @@ namespace shell {
 
 bool NeedsMapping(const std::string& path) {
     if (!mapping::IsServerPath(path)) return false;
-    const QFileInfo file(QFile::decodeName(path.c_str()));
+    const QFileInfo file(platform::QStringFromPath(path));
     return !file.exists() && !file.absoluteDir().exists();
 }
 
@@ -27,7 +28,7 @@ std::unique_ptr<CMainFrame> StartUp(const std::vector<std::string>& words, setti
     settings.scheme = settings::LoadColourScheme(registry);
     settings.besideDirectory = QFileInfo(options.executablePath).absolutePath();
     settings.temporaryRoot = options.temporaryRoot;
-    settings::RegisterExecutablePath(registry, QFile::encodeName(options.executablePath).toStdString());
+    settings::RegisterExecutablePath(registry, platform::PathFromQString(options.executablePath));
 
     auto frame = std::make_unique<CMainFrame>(registry, settings, options.messages);
 
@@ -48,7 +49,7 @@ std::unique_ptr<CMainFrame> StartUp(const std::vector<std::string>& words, setti
     frame->Document().SetCommandLine(std::move(line));
 
     if (!programPath.empty()) {
-        QFile program(QFile::decodeName(programPath.c_str()));
+        QFile program(platform::QStringFromPath(programPath));
         if (!program.open(QIODevice::ReadOnly)) {
             frame->Messages().ShowMessage(
                 platform::FormatText(document::texts::kCouldNotOpenFile, settings::PathForMessage(programPath).c_str()));

@@ -10,81 +10,66 @@ namespace {
 
 using model::TriggerPoint;
 
-constexpr std::array<TriggerPointEntry, 1> kDisplayPoints{{{"Display", TriggerPoint::Display, "display", "display"}}};
+// A point of a kind's list: its caption and word from the override file's
+// table, and the suffix of its parameter key.
+consteval TriggerPointEntry Point(TriggerPoint point, const char* keySuffix) {
+    for (const overrides::TriggerPointName& named : overrides::kTriggerPoints) {
+        if (named.point == point) return {named.caption, point, named.word, keySuffix};
+    }
+    throw "a trigger point the override file does not name";  // stops the build
+}
+
+constexpr std::array<TriggerPointEntry, 1> kDisplayPoints{{Point(TriggerPoint::Display, "display")}};
 constexpr std::array<TriggerPointEntry, 3> kAcceptPoints{{
-    {"Before Accepted (Entry Mode Only)", TriggerPoint::BeforeAccept, "before_accept", "before"},
-    {"After Accepted", TriggerPoint::AfterAccept, "after_accept", "after"},
-    {"Lookup Help", TriggerPoint::OnHelp, "on_help", "onhelp"},
+    Point(TriggerPoint::BeforeAccept, "before"),
+    Point(TriggerPoint::AfterAccept, "after"),
+    Point(TriggerPoint::OnHelp, "onhelp"),
 }};
 constexpr std::array<TriggerPointEntry, 2> kOptionPoints{{
-    {"Before Option", TriggerPoint::BeforeOption, "before_option", "before"},
-    {"Excute Option", TriggerPoint::Option, "option", "excute"},
+    Point(TriggerPoint::BeforeOption, "before"),
+    Point(TriggerPoint::Option, "excute"),
 }};
 constexpr std::array<TriggerPointEntry, 4> kModePoints{{
-    {"Confirm", TriggerPoint::Confirmed, "confirmed", "conf"},
-    {"Before Confirm", TriggerPoint::BeforeConfirm, "before_confirm", "before"},
-    {"Not Confirm", TriggerPoint::NotConfirmed, "not_confirmed", "not_conf"},
-    {"Validate Mode", TriggerPoint::ValidateMode, "validate_mode", "validate"},
+    Point(TriggerPoint::Confirmed, "conf"),
+    Point(TriggerPoint::BeforeConfirm, "before"),
+    Point(TriggerPoint::NotConfirmed, "not_conf"),
+    Point(TriggerPoint::ValidateMode, "validate"),
 }};
 constexpr std::array<TriggerPointEntry, 2> kScreenPoints{{
-    {"Screen Load", TriggerPoint::ScreenLoad, "screen_load", "scr_load"},
-    {"Screen Exit", TriggerPoint::ScreenExit, "screen_exit", "scr_exit"},
+    Point(TriggerPoint::ScreenLoad, "scr_load"),
+    Point(TriggerPoint::ScreenExit, "scr_exit"),
 }};
 
-constexpr std::array<ProgramTypeEntry, 6> kProgramTypes{{
-    {"Command (server)", 1, "command"},
-    {"Command (client)", 2, "windows"},
-    {"Command (Server with Status)", 3, "command_with_status"},
-    {"Command (Client with Status)", 4, "windows_with_status"},
-    {"ORVALE", 5, "orvale"},
-    {"Export Data Grid", kExportDataGridCode, "export_data_grid"},
-}};
+constexpr const auto& kProgramTypes = overrides::kTriggerTypes;
+
+// What the dialog shows and stores for one kind of item.
+struct KindEntry {
+    const char* title;
+    std::span<const TriggerPointEntry> points;
+    const char* word;  // in a parameter key
+    int helpContext;
+};
+
+KindEntry KindOf(TriggerItemKind kind) {
+    switch (kind) {
+        case TriggerItemKind::Display: return {"Add/Modify Display Trigger", kDisplayPoints, "display", 32};
+        case TriggerItemKind::Accept: return {"Add/Modify Field Trigger", kAcceptPoints, "accept", 31};
+        case TriggerItemKind::Option: return {"Add/Modify Option Trigger", kOptionPoints, "menu", 24};
+        case TriggerItemKind::Mode: return {"Add/Modify Mode Trigger", kModePoints, "mode", 52};
+        case TriggerItemKind::Screen: return {"Add/Modify Screen Trigger", kScreenPoints, "window", 30};
+    }
+    return {"", {}, "", 0};
+}
 
 }  // namespace
 
-const char* TriggerDialogTitle(TriggerItemKind kind) {
-    switch (kind) {
-        case TriggerItemKind::Display: return "Add/Modify Display Trigger";
-        case TriggerItemKind::Accept: return "Add/Modify Field Trigger";
-        case TriggerItemKind::Option: return "Add/Modify Option Trigger";
-        case TriggerItemKind::Mode: return "Add/Modify Mode Trigger";
-        case TriggerItemKind::Screen: return "Add/Modify Screen Trigger";
-    }
-    return "";
-}
+const char* TriggerDialogTitle(TriggerItemKind kind) { return KindOf(kind).title; }
 
-std::span<const TriggerPointEntry> TriggerPointsOf(TriggerItemKind kind) {
-    switch (kind) {
-        case TriggerItemKind::Display: return kDisplayPoints;
-        case TriggerItemKind::Accept: return kAcceptPoints;
-        case TriggerItemKind::Option: return kOptionPoints;
-        case TriggerItemKind::Mode: return kModePoints;
-        case TriggerItemKind::Screen: return kScreenPoints;
-    }
-    return {};
-}
+std::span<const TriggerPointEntry> TriggerPointsOf(TriggerItemKind kind) { return KindOf(kind).points; }
 
-const char* ItemKindWord(TriggerItemKind kind) {
-    switch (kind) {
-        case TriggerItemKind::Display: return "display";
-        case TriggerItemKind::Accept: return "accept";
-        case TriggerItemKind::Option: return "menu";
-        case TriggerItemKind::Mode: return "mode";
-        case TriggerItemKind::Screen: return "window";
-    }
-    return "";
-}
+const char* ItemKindWord(TriggerItemKind kind) { return KindOf(kind).word; }
 
-int TriggerDialogHelpContext(TriggerItemKind kind) {
-    switch (kind) {
-        case TriggerItemKind::Display: return 32;
-        case TriggerItemKind::Accept: return 31;
-        case TriggerItemKind::Option: return 24;
-        case TriggerItemKind::Mode: return 52;
-        case TriggerItemKind::Screen: return 30;
-    }
-    return 0;
-}
+int TriggerDialogHelpContext(TriggerItemKind kind) { return KindOf(kind).helpContext; }
 
 std::span<const ProgramTypeEntry> ProgramTypes() { return kProgramTypes; }
 

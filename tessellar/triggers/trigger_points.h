@@ -2,13 +2,15 @@
 // The trigger points each kind of item offers in the trigger definition
 // dialog (title, list text, `trigger_point` code, parameter key suffix), the
 // program types of its "Program Type:" list, and the registry key under
-// which a point's saved test values live.
+// which a point's saved test values live. Words, codes and captions come
+// from the override file's own tables (overrides/trigger_words.h).
 
 #include <span>
 #include <string>
 #include <string_view>
 
 #include "tessellar/model/trigger_slots.h"
+#include "tessellar/overrides/trigger_words.h"
 
 namespace triggers {
 
@@ -31,14 +33,11 @@ const char* ItemKindWord(TriggerItemKind kind);
 // The help context of the dialog for an item kind.
 int TriggerDialogHelpContext(TriggerItemKind kind);
 
-struct ProgramTypeEntry {
-    const char* text;
-    int code;
-    const char* keyword;
-};
+// A program type: `code`, `word` and the list's `caption`.
+using ProgramTypeEntry = overrides::TriggerTypeName;
 // All six program types in list order; "Export Data Grid" is the last.
 std::span<const ProgramTypeEntry> ProgramTypes();
-inline constexpr int kExportDataGridCode = 6;
+inline constexpr int kExportDataGridCode = overrides::kTriggerTypes.back().code;
 // The types the list offers: "Export Data Grid" only for the "Confirm" point
 // of a mode on a data grid screen.
 std::span<const ProgramTypeEntry> OfferedProgramTypes(TriggerItemKind kind, model::TriggerPoint point,

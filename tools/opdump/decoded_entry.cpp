@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tessellar/model/attribute_flags.h"
+#include "tessellar/overrides/value_readers.h"
 #include "tessellar/program/directory_page.h"
 
 namespace opdump {
@@ -80,23 +81,10 @@ std::string Joined(const std::vector<std::string>& parts) {
     return text;
 }
 
-const char* TriggerPointWord(model::TriggerPoint point) {
-    switch (point) {
-        case model::TriggerPoint::Option: return "option";
-        case model::TriggerPoint::Mode: return "mode";
-        case model::TriggerPoint::ScreenLoad: return "screen_load";
-        case model::TriggerPoint::ScreenExit: return "screen_exit";
-        case model::TriggerPoint::Confirmed: return "confirmed";
-        case model::TriggerPoint::NotConfirmed: return "not_confirmed";
-        case model::TriggerPoint::BeforeConfirm: return "before_confirm";
-        case model::TriggerPoint::BeforeAccept: return "before_accept";
-        case model::TriggerPoint::AfterAccept: return "after_accept";
-        case model::TriggerPoint::BeforeOption: return "before_option";
-        case model::TriggerPoint::ValidateMode: return "validate_mode";
-        case model::TriggerPoint::Display: return "display";
-        case model::TriggerPoint::OnHelp: return "on_help";
-    }
-    return "";
+// "WORD: type N, run \"LINE\"", the point named by its override file word.
+std::string TriggerText(model::TriggerPoint point, const model::TriggerSlot& slot) {
+    return std::string(overrides::TriggerPointWord(static_cast<int>(point))) + ": type " +
+           std::to_string(slot.typeCode) + ", run " + Quoted(slot.runLine);
 }
 
 const char* MessageKindWord(model::MessageKind kind) {
@@ -147,8 +135,7 @@ public:
     void Triggers(const model::TriggerSlots& triggers) {
         for (const auto& [point, slot] : triggers.Slots()) {
             if (!slot.hasTrigger) continue;
-            Property("trigger", std::string(TriggerPointWord(point)) + ": type " + std::to_string(slot.typeCode) +
-                                    ", run " + Quoted(slot.runLine));
+            Property("trigger", TriggerText(point, slot));
         }
     }
 
@@ -191,8 +178,7 @@ void WriteScreen(const model::CScreenModel& model, std::string_view typeText, Li
     lines.ScreenProperty("mode line", Cell(model.ModeLine()));
     for (const auto& [point, slot] : model.ScreenTriggers().Slots()) {
         if (!slot.hasTrigger) continue;
-        lines.ScreenProperty("trigger", std::string(TriggerPointWord(point)) + ": type " +
-                                            std::to_string(slot.typeCode) + ", run " + Quoted(slot.runLine));
+        lines.ScreenProperty("trigger", TriggerText(point, slot));
     }
 
     const model::CReviewArea* area = model.ReviewArea();

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/command_options.h"
 #include "platform/diagnostic_sink.h"
 #include "tessellar/program/image/program_loader.h"
 #include "tessellar/program/screen_decoder.h"
@@ -48,11 +49,6 @@ constexpr const char* kUsage =
     "Exit status: 0 on success, 1 when the program cannot be loaded or has no\n"
     "entry of that name, 2 on bad usage.\n";
 
-int Usage(const std::string& problem) {
-    std::cerr << kTool << ": " << problem << "\n" << kUsage;
-    return 2;
-}
-
 struct Arguments {
     std::string program;
     std::optional<std::string> screen;
@@ -71,41 +67,38 @@ int NoEntryNamed(const Arguments& arguments) {
 
 int main(int argc, char** argv) {
     Arguments arguments;
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        if (argument == "--help" || argument == "-h") {
+    platform::CommandOptions options(argc, argv, kTool, kUsage, std::cerr);
+    while (options.Next()) {
+        if (options.Is("--help") || options.Is("-h")) {
             std::cout << kUsage;
             return 0;
         }
-        if (argument == "--version") {
+        if (options.Is("--version")) {
             std::cout << "opdump " << TESSELLAR_VERSION << '\n';
             return 0;
         }
-        if (argument == "-s" || argument == "-c") {
-            if (i + 1 >= argc) return Usage("option '" + argument + "' needs a value");
-            (argument == "-s" ? arguments.screen : arguments.modeOrder) = argv[++i];
+        if (options.Is("-s") || options.Is("-c") || options.Is("--scf")) {
+            std::optional<std::string> value = options.TakeValue();
+            if (!value) return options.MissingValue();
+            (options.Is("-s") ? arguments.screen : options.Is("-c") ? arguments.modeOrder : arguments.overrideFile) =
+                std::move(value);
             continue;
         }
-        if (argument == "--scf") {
-            if (i + 1 >= argc) return Usage("option '--scf' needs a value");
-            arguments.overrideFile = argv[++i];
-            continue;
-        }
-        if (argument == "--all") {
+        if (options.Is("--all")) {
             arguments.all = true;
             continue;
         }
-        if (!argument.empty() && argument[0] == '-') return Usage("unknown option '" + argument + "'");
-        if (!arguments.program.empty()) return Usage("more than one program given");
-        arguments.program = argument;
+        if (options.IsOption()) return options.UnknownOption();
+        if (!arguments.program.empty()) return options.UsageError("more than one program given");
+        arguments.program = options.Argument();
     }
     if (arguments.program.empty()) {
         std::cerr << kUsage;
-        return 2;
+        return platform::kUsageStatus;
     }
-    if (arguments.all && arguments.screen) return Usage("-s and --all exclude each other");
-    if (arguments.modeOrder && !arguments.screen) return Usage("-c needs -s NAME");
-    if (arguments.overrideFile && !arguments.screen) return Usage("--scf needs -s NAME");
+    if (arguments.all && arguments.screen) return options.UsageError("-s and --all exclude each other");
+    if (arguments.modeOrder && !arguments.screen) return options.UsageError("-c needs -s NAME");
+    if (arguments.overrideFile && !arguments.screen) return options.UsageError("--scf needs -s NAME");
 
     // The loader's and the decoder's messages all concern the program.
     platform::DiagnosticSink sink(std::cerr, kTool, arguments.program);

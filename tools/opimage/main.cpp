@@ -7,9 +7,11 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <string>
 
+#include "platform/command_options.h"
 #include "platform/diagnostic_sink.h"
 #include "tools/opimage/description.h"
 #include "tools/opimage/image.h"
@@ -22,11 +24,6 @@ constexpr const char* kTool = "opimage";
 constexpr const char* kUsage =
     "usage: opimage DESCRIPTION -o OUTPUT\n"
     "       opimage --generate ENTRIES -o OUTPUT\n";
-
-int Usage(const std::string& problem) {
-    std::cerr << kTool << ": " << problem << "\n" << kUsage;
-    return 2;
-}
 
 struct Arguments {
     std::string description;
@@ -43,31 +40,31 @@ bool ParseCount(const std::string& text, int& count) {
 
 int main(int argc, char** argv) {
     Arguments arguments;
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        if (argument == "-h" || argument == "--help") {
+    platform::CommandOptions options(argc, argv, kTool, kUsage, std::cerr);
+    while (options.Next()) {
+        if (options.Is("-h") || options.Is("--help")) {
             std::cout << kUsage;
             return 0;
         }
-        if (argument == "-o" || argument == "--generate") {
-            if (i + 1 >= argc) return Usage(argument + " needs a value");
-            const std::string value = argv[++i];
-            if (argument == "-o") {
-                arguments.output = value;
-            } else if (!ParseCount(value, arguments.generate)) {
-                return Usage("--generate needs a number of entries, not '" + value + "'");
+        if (options.Is("-o") || options.Is("--generate")) {
+            const std::optional<std::string> value = options.TakeValue();
+            if (!value) return options.MissingValue();
+            if (options.Is("-o")) {
+                arguments.output = *value;
+            } else if (!ParseCount(*value, arguments.generate)) {
+                return options.UsageError("--generate needs a number of entries, not '" + *value + "'");
             }
-        } else if (!argument.empty() && argument[0] == '-') {
-            return Usage("unknown option " + argument);
+        } else if (options.IsOption()) {
+            return options.UnknownOption();
         } else if (arguments.description.empty()) {
-            arguments.description = argument;
+            arguments.description = options.Argument();
         } else {
-            return Usage("more than one description given");
+            return options.UsageError("more than one description given");
         }
     }
-    if (arguments.output.empty()) return Usage("no output file given (-o)");
+    if (arguments.output.empty()) return options.UsageError("no output file given (-o)");
     if (arguments.description.empty() == (arguments.generate < 0)) {
-        return Usage("give either a description or --generate");
+        return options.UsageError("give either a description or --generate");
     }
 
     opimage::Program program;

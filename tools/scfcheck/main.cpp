@@ -2,8 +2,10 @@
 // program's override file no longer apply and which screens they spoil.
 
 #include <iostream>
+#include <optional>
 #include <string>
 
+#include "platform/command_options.h"
 #include "tools/scfcheck/check_run.h"
 #include "tools/scfcheck/usage_text.h"
 
@@ -11,50 +13,44 @@
 #define TESSELLAR_VERSION "0"
 #endif
 
-namespace {
-
-int Usage(const std::string& problem) {
-    std::cerr << "scfcheck: " << problem << "\n" << scfcheck::kUsage;
-    return scfcheck::kTrouble;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
+    static_assert(scfcheck::kTrouble == platform::kUsageStatus);
     scfcheck::RunOptions options;
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        if (argument == "--help" || argument == "-h") {
+    platform::CommandOptions arguments(argc, argv, "scfcheck", scfcheck::kUsage, std::cerr);
+    while (arguments.Next()) {
+        if (arguments.Is("--help") || arguments.Is("-h")) {
             std::cout << scfcheck::kUsage;
             return scfcheck::kClean;
         }
-        if (argument == "--version") {
+        if (arguments.Is("--version")) {
             std::cout << "scfcheck " << TESSELLAR_VERSION << '\n';
             return scfcheck::kClean;
         }
-        if (argument == "--json") {
+        if (arguments.Is("--json")) {
             options.format = scfcheck::OutputFormat::Json;
             continue;
         }
-        if (argument == "-m" || argument == "-l" || argument == "-R") {
-            if (i + 1 >= argc) return Usage("option '" + argument + "' needs a value");
-            const std::string value = argv[++i];
-            if (argument == "-m") options.overrideFile = value;
-            if (argument == "-l") options.overrideDirectories = value;
-            if (argument == "-R") {
-                if (!options.tree.empty()) return Usage("more than one directory given");
-                options.tree = value;
+        if (arguments.Is("-m") || arguments.Is("-l") || arguments.Is("-R")) {
+            const std::optional<std::string> value = arguments.TakeValue();
+            if (!value) return arguments.MissingValue();
+            if (arguments.Is("-m")) options.overrideFile = *value;
+            if (arguments.Is("-l")) options.overrideDirectories = *value;
+            if (arguments.Is("-R")) {
+                if (!options.tree.empty()) return arguments.UsageError("more than one directory given");
+                options.tree = *value;
             }
             continue;
         }
-        if (argument.size() > 1 && argument[0] == '-') return Usage("unknown option '" + argument + "'");
-        if (!options.program.empty()) return Usage("more than one program given");
-        options.program = argument;
+        if (arguments.IsOption()) return arguments.UnknownOption();
+        if (!options.program.empty()) return arguments.UsageError("more than one program given");
+        options.program = arguments.Argument();
     }
-    if (options.program.empty() && options.tree.empty()) return Usage("no program given");
-    if (!options.program.empty() && !options.tree.empty()) return Usage("a program and -R exclude each other");
+    if (options.program.empty() && options.tree.empty()) return arguments.UsageError("no program given");
+    if (!options.program.empty() && !options.tree.empty()) {
+        return arguments.UsageError("a program and -R exclude each other");
+    }
     if (options.overrideFile && !options.tree.empty()) {
-        return Usage("-m names one program's override file; -R checks each program with its own");
+        return arguments.UsageError("-m names one program's override file; -R checks each program with its own");
     }
     return scfcheck::Run(options, std::cout, std::cerr);
 }

@@ -5,18 +5,18 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/text_case.h"
+
 namespace scfcheck {
 
 namespace {
 
 namespace fs = std::filesystem;
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 bool EndsWithIgnoringCase(std::string_view name, std::string_view suffix) {
     if (name.size() <= suffix.size()) return false;
     return std::equal(suffix.begin(), suffix.end(), name.end() - static_cast<std::ptrdiff_t>(suffix.size()),
-                      [](char a, char b) { return a == Lower(b); });
+                      [](char a, char b) { return a == platform::LowerCasedAscii(b); });
 }
 
 class Walk {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/command_options.h"
+#include "platform/diagnostic_sink.h"
 #include "platform/message_sink.h"
 #include "tessellar/document/document.h"
 #include "tools/scfedit/script_runner.h"
@@ -17,10 +19,7 @@
 
 namespace {
 
-int Usage(const std::string& problem) {
-    std::cerr << "scfedit: " << problem << "\n" << scfedit::kUsage;
-    return scfedit::kScriptError;
-}
+constexpr const char* kTool = "scfedit";
 
 struct Arguments {
     std::string program;
@@ -32,28 +31,30 @@ struct Arguments {
 }  // namespace
 
 int main(int argc, char** argv) {
+    static_assert(scfedit::kScriptError == platform::kUsageStatus);
     Arguments arguments;
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        if (argument == "--help" || argument == "-h") {
+    platform::CommandOptions commandLine(argc, argv, kTool, scfedit::kUsage, std::cerr);
+    while (commandLine.Next()) {
+        if (commandLine.Is("--help") || commandLine.Is("-h")) {
             std::cout << scfedit::kUsage;
             return 0;
         }
-        if (argument == "--version") {
+        if (commandLine.Is("--version")) {
             std::cout << "scfedit " << TESSELLAR_VERSION << '\n';
             return 0;
         }
-        if (argument == "-m" || argument == "-c") {
-            if (i + 1 >= argc) return Usage("option '" + argument + "' needs a value");
-            (argument == "-m" ? arguments.overrideFile : arguments.modes) = argv[++i];
+        if (commandLine.Is("-m") || commandLine.Is("-c")) {
+            std::optional<std::string> value = commandLine.TakeValue();
+            if (!value) return commandLine.MissingValue();
+            (commandLine.Is("-m") ? arguments.overrideFile : arguments.modes) = std::move(value);
             continue;
         }
-        if (argument.size() > 1 && argument[0] == '-') return Usage("unknown option '" + argument + "'");
-        if (arguments.program.empty()) arguments.program = argument;
-        else if (!arguments.script) arguments.script = argument;
-        else return Usage("more than one script given");
+        if (commandLine.IsOption()) return commandLine.UnknownOption();
+        if (arguments.program.empty()) arguments.program = commandLine.Argument();
+        else if (!arguments.script) arguments.script = commandLine.Argument();
+        else return commandLine.UsageError("more than one script given");
     }
-    if (arguments.program.empty()) return Usage("no program given");
+    if (arguments.program.empty()) return commandLine.UsageError("no program given");
 
     std::vector<scfedit::ScriptStep> steps;
     scfedit::RunOptions options;
@@ -65,7 +66,7 @@ int main(int argc, char** argv) {
     if (options.scriptName != "-") {
         std::ifstream script(options.scriptName, std::ios::binary);
         if (!script) {
-            std::cerr << "scfedit: " << options.scriptName << ": cannot be read\n";
+            std::cerr << platform::DiagnosticLine(kTool, options.scriptName, "cannot be read");
             return scfedit::kScriptError;
         }
         if (!scfedit::ReadScript(script, options.scriptName, steps, std::cerr)) return scfedit::kScriptError;
@@ -79,7 +80,7 @@ int main(int argc, char** argv) {
     const std::string overridePath =
         arguments.overrideFile ? *arguments.overrideFile : document::WithOverrideExtension(arguments.program);
     if (document.OpenOverrideFile(overridePath, sink) == overrides::OpenResult::CopyFailed) {
-        std::cerr << "scfedit: " << overridePath << ": cannot be read\n";
+        std::cerr << platform::DiagnosticLine(kTool, overridePath, "cannot be read");
         return scfedit::kSaveFailed;
     }
     const int status = scfedit::RunScript(document, steps, options, std::cout, std::cerr);

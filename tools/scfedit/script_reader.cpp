@@ -12,7 +12,9 @@ using commands::ItemClass;
 
 constexpr std::size_t kMaxLineLength = 100000;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+// A carriage return separates words too: a script saved with CR LF line ends
+// reads as one saved with LF.
+bool IsScriptBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
 bool ParseInteger(const std::string& text, int& value) {
     const std::optional<int> parsed = commands::WholeInteger(text);
@@ -118,13 +120,13 @@ bool SplitWords(std::string_view line, std::vector<Word>& words, std::string& er
     words.clear();
     std::size_t at = 0;
     while (at < line.size()) {
-        if (IsBlank(line[at])) {
+        if (IsScriptBlank(line[at])) {
             ++at;
             continue;
         }
         Word word;
         if (line[at] != '"') {
-            while (at < line.size() && !IsBlank(line[at])) word.text += line[at++];
+            while (at < line.size() && !IsScriptBlank(line[at])) word.text += line[at++];
             words.push_back(std::move(word));
             continue;
         }

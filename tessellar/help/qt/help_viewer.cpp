@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/qt/cp1252_text.h"
+#include "platform/qt/path_text.h"
 #include "tessellar/help/help_pages.h"
 #include "tessellar/help/help_texts.h"
 
@@ -17,7 +18,7 @@ namespace help {
 namespace {
 
 QString PathText(const std::filesystem::path& path) {
-    return QDir::toNativeSeparators(QString::fromStdString(path.string()));
+    return QDir::toNativeSeparators(platform::QStringFromPath(path.string()));
 }
 
 // A message of the help texts with its "%s" replaced by a path text (paths

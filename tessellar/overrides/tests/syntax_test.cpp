@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "tessellar/overrides/line_split.h"
 #include "tessellar/overrides/override_format.h"
 #include "tessellar/overrides/statement_parser.h"
+#include "tessellar/overrides/trigger_words.h"
 #include "tessellar/overrides/value_readers.h"
 
 namespace overrides {
@@ -152,6 +154,27 @@ TEST(OverrideValueForms, TriggerPointsFoldCaseTypesDoNot) {
     EXPECT_EQ(Parse("\ttype = export_data_grid\n").trigger.type, 6);
     EXPECT_EQ(Parse("\ttype = command \n").trigger.type, 0);  // trailing blanks are part of the raw value
     EXPECT_EQ(Parse("\trun = \"prog.exe\" -x  \n").trigger.run, "\"prog.exe\" -x  ");
+}
+
+// The dialog, the commands, the checker and opdump all take their
+// words from these tables: a word that does not read back to its own code
+// (a typo, two entries with one code) would write triggers the reader drops.
+TEST(OverrideValueForms, EveryTriggerWordReadsBackToItsCode) {
+    std::set<int> pointCodes;
+    for (const TriggerPointName& entry : kTriggerPoints) {
+        const int code = static_cast<int>(entry.point);
+        EXPECT_TRUE(pointCodes.insert(code).second) << entry.word;
+        EXPECT_EQ(TriggerPointCode(entry.word), code) << entry.word;
+        EXPECT_EQ(TriggerPointWord(code), entry.word);
+    }
+    std::set<int> typeCodes;
+    for (const TriggerTypeName& entry : kTriggerTypes) {
+        EXPECT_TRUE(typeCodes.insert(entry.code).second) << entry.word;
+        EXPECT_EQ(TriggerTypeCode(entry.word), entry.code) << entry.word;
+        EXPECT_EQ(TriggerTypeWord(entry.code), entry.word);
+    }
+    EXPECT_EQ(TriggerPointWord(0), "");
+    EXPECT_EQ(TriggerTypeWord(7), "");
 }
 
 TEST(OverrideStatementParsing, KeywordsStartStatementsAndLaterKeysWin) {

@@ -167,7 +167,7 @@ void TriggerDefinitionDialog::FillTypes() {
     if (selected_ < 0 || selected_ >= static_cast<int>(slots_.size())) return;
     const model::TriggerPoint point = slots_[static_cast<std::size_t>(selected_)].point;
     for (const ProgramTypeEntry& entry : OfferedProgramTypes(kind_, point, dataGrid_)) {
-        types_->addItem(QString::fromUtf8(entry.text), entry.code);
+        types_->addItem(QString::fromUtf8(entry.caption), entry.code);
     }
     types_->setCurrentIndex(-1);
 }

@@ -77,9 +77,9 @@ bool RunTriggerWizard(QWidget* parent, const model::CScreenModel& screen, mappin
     auto* types = new QButtonGroup(typePage);
     for (const ProgramTypeEntry& entry : ProgramTypes()) {
         const int type = entry.code;
-        auto* radio = new QRadioButton(entry.text, typePage);
-        radio->setAccessibleName(entry.text);
-        radio->setObjectName(entry.text);
+        auto* radio = new QRadioButton(entry.caption, typePage);
+        radio->setAccessibleName(entry.caption);
+        radio->setObjectName(entry.caption);
         radio->setEnabled(type != kExportDataGridCode || dataGridScreen);
         radio->setChecked(type == programType && radio->isEnabled());
         types->addButton(radio, type);

@@ -47,7 +47,7 @@ TEST(TriggerTablesTest, KeywordsAreTheOverrideFilesWords) {
         }
     }
     for (const ProgramTypeEntry& type : ProgramTypes()) {
-        EXPECT_EQ(overrides::TriggerTypeWord(type.code), type.keyword);
+        EXPECT_EQ(overrides::TriggerTypeWord(type.code), type.word);
     }
 }
 
