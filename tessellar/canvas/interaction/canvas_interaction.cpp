@@ -44,6 +44,18 @@ bool StillHeld(model::ItemList<Item>& list, Item* item, const std::string& keyLi
     return Holds(list, item) && commands::IdentifierLines(commands::KeyOf(*item)) == keyLines;
 }
 
+// A hidden item keeps its key but is no longer on the screen to select.
+bool Hidden(const ItemHit& hit) {
+    switch (hit.kind) {
+        case SelectionKind::Display: return hit.display->suppressed.Current();
+        case SelectionKind::Accept: return hit.accept->suppressed.Current();
+        case SelectionKind::Option: return hit.option->suppressed.Current();
+        case SelectionKind::Mode: return hit.mode->suppressed.Current();
+        case SelectionKind::Box: return hit.box->suppressed.Current();
+        default: return false;
+    }
+}
+
 model::CellPosition NotBeforeOrigin(int row, int column) { return {std::max(0, row), std::max(0, column)}; }
 
 // A cell span as box corners, the last row and column inclusive.
@@ -147,7 +159,7 @@ bool CanvasInteraction::Refresh(model::CScreenModel& model) {
     if (stillHeld) found = held;
     if (!found) found = commands::Resolve(model, key_);
     const ItemHit hit = found ? HitOf(*found, selection_.kind, gridShift_) : ItemHit{};
-    if (!hit) {
+    if (!hit || Hidden(hit)) {
         ResetSelection();
         return false;
     }
@@ -155,6 +167,13 @@ bool CanvasInteraction::Refresh(model::CScreenModel& model) {
     selection_ = hit;
     selection_.overlapping = overlapping;
     return true;
+}
+
+bool CanvasInteraction::SelectKey(model::CScreenModel& model, SelectionKind kind, const commands::ItemKey& key) {
+    ResetSelection();
+    selection_.kind = kind;
+    key_ = key;
+    return Refresh(model);
 }
 
 void CanvasInteraction::SelectAt(model::CScreenModel& model, PixelPoint p) {

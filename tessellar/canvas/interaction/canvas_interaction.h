@@ -50,11 +50,16 @@ public:
 
     // "Add &Box": clears the selection and waits for the first corner.
     void ArmBoxTool();
-    // Forgets the selection; after every command and on a new screen.
+    // Forgets the selection; on a new screen.
     void ResetSelection();
+    // A command used the right-click point up.
+    void ForgetRightClick() { rightClick_.reset(); }
     // The screen was rebuilt (a command, undo, redo): the selection takes
-    // the new items its key names, or goes when none is found.
+    // the new items its key names, or goes when none is shown any more.
     bool Refresh(model::CScreenModel& model);
+    // Selects by key the item a canvas made for the same screen had
+    // selected (the canvas is made anew after undo and redo).
+    bool SelectKey(model::CScreenModel& model, SelectionKind kind, const commands::ItemKey& key);
     // Selects the item under the point without arming anything (the item
     // an arrow key moved, found again after the screen was rebuilt).
     void SelectAt(model::CScreenModel& model, PixelPoint p);

@@ -43,11 +43,6 @@ Qt::CursorShape Shape(interaction::Cursor cursor) {
     return Qt::ArrowCursor;
 }
 
-// The pixel a reselection looks at: inside the top-left cell.
-PixelPoint InsideCell(int row, int column, CellMetrics cell) {
-    return {column * cell.width + cell.width / 2, row * cell.height + cell.height / 2};
-}
-
 }  // namespace
 
 int SystemScrollBarWidth() {
@@ -312,14 +307,7 @@ void CScreenCanvas::keyPressEvent(QKeyEvent* event) {
         return;
     }
     // The item stays selected at its new place, so the next key goes on.
-    const bool box = outcome.kind == interaction::OutcomeKind::MoveBox;
-    const PixelPoint again = box ? InsideCell(outcome.corners.top, outcome.corners.left, cell_)
-                                 : InsideCell(outcome.at.row, outcome.at.column, cell_);
-    const QPointer<CScreenCanvas> self(this);
-    if (Issue(outcome.command, outcome.key, interaction::CommandValues(outcome, model_)) && self) {
-        interaction_.SelectAt(model_, again);
-        update();
-    }
+    IssueKeepingSelection(outcome);
 }
 
 void CScreenCanvas::focusInEvent(QFocusEvent* event) {

@@ -84,6 +84,8 @@ private:
     // Makes the named command and runs it on the screen; afterwards the
     // selection is reset and the screen repainted.
     bool Issue(std::string_view name, const commands::ItemKey& key, const std::vector<commands::CommandValue>& values);
+    // A gesture's command; its item stays selected where the command left it.
+    bool IssueKeepingSelection(const interaction::GestureOutcome& outcome);
     void Refuse(std::string_view message);
     void AfterEdit(bool changed);
     // Runs a dialog hook (a sheet runs its own commands), then as AfterEdit.

@@ -31,6 +31,11 @@ constexpr int kNewPromptColumns = 12;  // the editor's width for a new prompt's 
 
 std::string PairText(model::CellPosition at) { return std::to_string(at.row) + "," + std::to_string(at.column); }
 
+// The pixel a reselection looks at: inside the top-left cell.
+PixelPoint InsideCell(int row, int column, CellMetrics cell) {
+    return {column * cell.width + cell.width / 2, row * cell.height + cell.height / 2};
+}
+
 }  // namespace
 
 void CScreenCanvas::ShowContextMenu(const QPoint& globalPosition) {
@@ -144,13 +149,17 @@ void CScreenCanvas::Refuse(std::string_view message) {
 }
 
 void CScreenCanvas::AfterEdit(bool changed) {
-    interaction_.ResetSelection();
+    if (changed) interaction_.ForgetRightClick();
+    else interaction_.ResetSelection();
     ShowCursor();
     update();
     if (!changed) return;
     const QPointer<CScreenCanvas> self(this);
     if (services_ != nullptr && services_->afterChange) services_->afterChange();
-    if (self) emit Changed();  // the refresh may have replaced the canvas
+    if (!self) return;  // the refresh replaced the canvas
+    // The item stays selected while the rebuilt screen still shows it.
+    interaction_.Refresh(model_);
+    emit Changed();
 }
 
 void CScreenCanvas::AfterSheet(const std::function<bool()>& open) {
@@ -164,10 +173,30 @@ void CScreenCanvas::Perform(const interaction::GestureOutcome& outcome) {
     if (outcome.refusal != nullptr) {
         Refuse(outcome.refusal);
     } else if (outcome.AsksForCommand()) {
-        Issue(outcome.command, outcome.key, interaction::CommandValues(outcome, model_));
+        IssueKeepingSelection(outcome);
     } else {
         update();
     }
+}
+
+bool CScreenCanvas::IssueKeepingSelection(const interaction::GestureOutcome& outcome) {
+    // A key that names the item by its place (an added item, a box) changes
+    // with a move: then the item is found again where it went.
+    std::optional<PixelPoint> again;
+    if (outcome.kind == interaction::OutcomeKind::MoveBox) {
+        again = InsideCell(outcome.corners.top, outcome.corners.left, cell_);
+    } else if (outcome.kind == interaction::OutcomeKind::MoveItem ||
+               outcome.kind == interaction::OutcomeKind::ResizeField) {
+        again = InsideCell(outcome.at.row, outcome.at.column, cell_);
+    }
+    const QPointer<CScreenCanvas> self(this);
+    const bool issued = Issue(outcome.command, outcome.key, interaction::CommandValues(outcome, model_));
+    if (!self) return issued;
+    if (issued && interaction_.SelectedKind() == interaction::SelectionKind::None && again) {
+        interaction_.SelectAt(model_, *again);
+    }
+    update();
+    return issued;
 }
 
 void CScreenCanvas::AddField(model::FieldList list) {

@@ -3,6 +3,9 @@
 #include <QEvent>
 #include <QLabel>
 
+#include <optional>
+#include <utility>
+
 #include "platform/qt/cp1252_text.h"
 #include "tessellar/canvas/render/change_highlight.h"
 #include "tessellar/canvas/render/screen_canvas.h"
@@ -24,6 +27,12 @@ void CTesselView::SetButtonColours(model::ColourPair colours) {
 }
 
 void CTesselView::ShowScreen(model::CScreenModel* screen, bool menuWindow) {
+    // A new canvas for the same screen (after undo or redo) keeps the selection.
+    std::optional<std::pair<interaction::SelectionKind, commands::ItemKey>> kept;
+    if (canvas_ && screen != nullptr && &canvas_->Model() == screen &&
+        canvas_->Interaction().SelectedKind() != interaction::SelectionKind::None) {
+        kept.emplace(canvas_->Interaction().SelectedKind(), canvas_->Interaction().SelectedKey());
+    }
     delete canvas_;
     delete caption_;
     if (screen == nullptr || screen->Frame() == nullptr) return;
@@ -50,6 +59,7 @@ void CTesselView::ShowScreen(model::CScreenModel* screen, bool menuWindow) {
         emit Changed();
     });
     connect(canvas_, &CScreenCanvas::DragCellChanged, this, &CTesselView::DragCellChanged);
+    if (kept) canvas_->Interaction().SelectKey(*screen, kept->first, kept->second);
     canvas_->show();
 
     extent_ = extent_.expandedTo(ViewExtent(*screen->Frame(), cell_));
