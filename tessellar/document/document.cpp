@@ -6,6 +6,7 @@
 
 #include "tessellar/commands/command_texts.h"
 #include "tessellar/document/document_texts.h"
+#include "tessellar/overrides/apply_section.h"
 #include "tessellar/overrides/block_update.h"
 #include "tessellar/overrides/line_reader.h"
 #include "tessellar/overrides/override_texts.h"
@@ -70,7 +71,9 @@ void Document::Close(platform::MessageSink& sink) {
 
 void Document::OpenEntry(model::CScreenModel& model, platform::MessageSink& sink) {
     workspace_.AttachWorkFile(model);
-    OpenEntryFromWorkFile(model, inputs_, sink);
+    PrepareEntry(model, inputs_, sink);
+    platform::RecordingMessageSink panelOnly;
+    overrides::ApplySection(model, applyingMessagesShown_ ? sink : panelOnly);
 }
 
 void Document::ReloadEntry(model::CScreenModel& model, platform::MessageSink& sink) {
