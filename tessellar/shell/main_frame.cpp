@@ -433,16 +433,16 @@ void CMainFrame::ShowProblem(const checks::Finding& finding) {
 }
 
 void CMainFrame::ReleaseMessagesWhenShown() {
-    if (!isVisible()) {
+    const auto exposed = [this] { return windowHandle() != nullptr && windowHandle()->isExposed(); };
+    if (!isVisible() || exposed()) {
         heldMessages_->Release();
         return;
     }
     // Shown is asked for; on the screen is when the window system exposes it.
     auto* wait = new QTimer(this);
     wait->setInterval(20);
-    connect(wait, &QTimer::timeout, this, [this, wait, rounds = 0]() mutable {
-        const bool exposed = windowHandle() != nullptr && windowHandle()->isExposed();
-        if (!exposed && ++rounds < 100) return;
+    connect(wait, &QTimer::timeout, this, [this, wait, exposed, rounds = 0]() mutable {
+        if (!exposed() && ++rounds < 100) return;
         wait->stop();
         wait->deleteLater();
         heldMessages_->Release();

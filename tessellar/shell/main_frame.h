@@ -94,6 +94,7 @@ public:
     // window is on the screen (at once when it is not to be shown).
     void HoldMessages() { heldMessages_->Hold(); }
     void ReleaseMessagesWhenShown();
+    bool MessagesHeld() const { return heldMessages_->Holding(); }
 
     // After every change to the current entry (a command, an undo, a hand
     // edit, a save) and when another entry becomes current: refreshes the
