@@ -96,6 +96,7 @@ inline constexpr const char* kSettingsFileName = "promptsweep.ini";
 inline constexpr const char* kConsoleCopyName = "scfconsole.tmp";
 inline constexpr const char* kRunLogName = "promptsweeplog.txt";
 inline constexpr const char* kToolName = "promptsweep";
+inline constexpr const char* kCheckerName = "scfcheck";
 inline constexpr const char* kTipsKey = "SOFTWARE\\ORVALE\\PROMPTSWEEP\\Settings";
 inline constexpr const char* kStartTipValue = "Tip2";
 inline constexpr const char* kLongerTipValue = "Tip1";
@@ -114,6 +115,16 @@ inline constexpr const char* kPreviewDiff = "Changes";
 inline constexpr const char* kPreviewNotes = "Notes";
 inline constexpr const char* kPreviewNothing = "No SCF file would change.";
 inline constexpr const char* kPreviewFailed = "The preview could not be made:\r\n";
+
+// Checking the override files a run wrote.
+inline constexpr const char* kCheckFiles = "Check the override files";
+inline constexpr const char* kCheckTitle = "Override File Check";
+inline constexpr const char* kCheckClean = "No problems: every override file fits its program.";
+inline constexpr const char* kCheckFoundOne = " problem found in the override files:";
+inline constexpr const char* kCheckFoundMany = " problems found in the override files:";
+inline constexpr const char* kCheckTrouble = "The check could not read every program or override file:";
+inline constexpr const char* kCheckFailed = "The check could not be run:\r\n";
+inline constexpr const char* kCheckFindingsName = "Findings";
 inline constexpr const char* kSaveAs = "Save As...";
 inline constexpr const char* kClose = "Close";
 inline constexpr const char* kSavePreviewTitle = "Save the Preview As";

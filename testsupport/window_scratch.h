@@ -3,7 +3,7 @@
 // the real main window as a user starts it: the program's own path and its
 // temporary files inside the directory, its messages to the test's sink.
 // The directory and the settings go when the test's fixture drops it. The
-// window is active when Start returns.
+// window is active, and has shown what starting said, when Start returns.
 
 #include <QDir>
 #include <QFile>
@@ -46,6 +46,10 @@ public:
         if (window != nullptr && window->isVisible()) {
             window->activateWindow();
             if (!QTest::qWaitForWindowActive(window.get())) qWarning("the main window did not become active");
+        }
+        // What starting said comes once the window is on the screen.
+        if (window != nullptr && !QTest::qWaitFor([&window] { return !window->MessagesHeld(); }, 5000)) {
+            qWarning("the start-up messages were not shown");
         }
         return window;
     }

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "platform/diagnostic_sink.h"
+#include "platform/held_message_sink.h"
 #include "platform/line_trim.h"
 #include "platform/local_time.h"
 #include "platform/message_format.h"
@@ -107,3 +108,23 @@ TEST(MessageSinks, DiagnosticsNameTheToolAndTheFile) {
 }
 
 }  // namespace
+
+// Held message boxes come out once, in order, after the output that passed
+// while they waited; a release with nothing held shows nothing.
+TEST(HeldMessageSink, HoldsMessageBoxesUntilReleasedAndPassesOutput) {
+    platform::RecordingMessageSink target;
+    platform::HeldMessageSink held(target);
+    held.ShowMessage("before");
+    held.Hold();
+    held.ShowMessage("first");
+    held.WriteOutput("line\n");
+    held.ShowMessage("second");
+    EXPECT_EQ(target.Messages(), std::vector<std::string>({"before"}));
+    EXPECT_EQ(target.Output(), "line\n");
+    held.Release();
+    EXPECT_EQ(target.Messages(), std::vector<std::string>({"before", "first", "second"}));
+    held.Release();
+    held.ShowMessage("after");
+    EXPECT_EQ(target.Messages().size(), 4u);
+    EXPECT_FALSE(held.Holding());
+}

@@ -26,8 +26,10 @@ FrontEndSetup FrontEndSetup::ForProgram(settings::RegistryAccess& registry, bool
     return setup;
 }
 
-QString LocateTool(const QString& programDirectory) {
-    const QString name = QString::fromLatin1(texts::kToolName);
+QString LocateTool(const QString& programDirectory) { return LocateProgram(programDirectory, texts::kToolName); }
+
+QString LocateProgram(const QString& programDirectory, const char* programName) {
+    const QString name = QString::fromLatin1(programName);
     const QString beside = QDir(programDirectory).filePath(name);
     const QFileInfo file(beside);
     if (file.isFile() && file.isExecutable()) return beside;

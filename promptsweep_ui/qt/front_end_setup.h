@@ -27,5 +27,7 @@ struct FrontEndSetup {
 // The tool beside the front end, else on the search path; when neither has
 // it, the path beside the front end (which does not exist).
 QString LocateTool(const QString& programDirectory);
+// The same search for another program of the suite (the checker).
+QString LocateProgram(const QString& programDirectory, const char* name);
 
 }  // namespace sweepui

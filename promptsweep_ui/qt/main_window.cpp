@@ -25,6 +25,8 @@
 #include <QVBoxLayout>
 
 #include "platform/qt/path_text.h"
+#include "promptsweep_ui/check_plan.h"
+#include "promptsweep_ui/qt/check_results.h"
 #include "promptsweep_ui/qt/diff_viewer.h"
 #include "promptsweep_ui/qt/edit_request_dialog.h"
 #include "promptsweep_ui/qt/focus_leave.h"
@@ -178,9 +180,13 @@ void MainWindow::BuildControls() {
     auto* cmdExit = Button(this, "cmdExit", texts::kExit);
     auto* cmdHelp = Button(this, "cmdHelp", texts::kHelp);
     cmdViewLog_ = Button(this, "cmdViewLog", texts::kViewLog);
+    // Offered once a run has written override files.
+    cmdCheck_ = Button(this, "cmdCheck", texts::kCheckFiles);
+    cmdCheck_->hide();
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addWidget(cmdHelp);
     buttonRow->addWidget(cmdViewLog_);
+    buttonRow->addWidget(cmdCheck_);
     buttonRow->addStretch();
     buttonRow->addWidget(cmdPreview_);
     buttonRow->addWidget(cmdGo_);
@@ -241,6 +247,7 @@ void MainWindow::BuildControls() {
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
     connect(cmdHelp, &QPushButton::clicked, this, [this] { OpenHelp(this, setup_.programDirectory); });
     connect(cmdViewLog_, &QPushButton::clicked, this, &MainWindow::ViewLog);
+    connect(cmdCheck_, &QPushButton::clicked, this, &MainWindow::CheckFiles);
 }
 
 void MainWindow::LoadSettings() {
@@ -468,12 +475,51 @@ void MainWindow::Finish(bool cancelled, bool finishedWalk) {
         list_->clear();
         SaveList();
         ValidateQuietly();
+        writtenBy_ = runOptions_;
+        cmdCheck_->show();
     }
     OpenRunLog(this, platform::QStringFromPath(RunLogPath(runOptions_)), *setup_.registry);
 }
 
 void MainWindow::ViewLog() {
     OpenRunLog(this, platform::QStringFromPath(ValidateForm(false).runLogPath), *setup_.registry);
+}
+
+// The checker over the override files the last writing run put where its
+// choices said; its findings are read whole when it ends.
+void MainWindow::CheckFiles() {
+    if (checker_) return;
+    const QString checker = LocateProgram(setup_.programDirectory, texts::kCheckerName);
+    if (!QFileInfo(checker).isExecutable()) {
+        ShowMessage(this, Latin(texts::kProgramNotFound) + checker);
+        return;
+    }
+    QStringList arguments;
+    for (const std::string& argument : CheckArguments(writtenBy_)) arguments << platform::QStringFromPath(argument);
+    checker_ = std::make_unique<QProcess>();
+    connect(checker_.get(), &QProcess::finished, this, &MainWindow::CheckDone);
+    connect(checker_.get(), &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart) CheckDone();
+    });
+    cmdCheck_->setEnabled(false);
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    checker_->start(checker, arguments);
+}
+
+void MainWindow::CheckDone() {
+    if (!checker_) return;
+    // Called from the process's own signal: it goes once control is back.
+    QProcess* process = checker_.release();
+    process->disconnect(this);
+    process->deleteLater();
+    QApplication::restoreOverrideCursor();
+    cmdCheck_->setEnabled(true);
+    if (process->exitStatus() != QProcess::NormalExit || process->error() == QProcess::FailedToStart) {
+        ShowMessage(this, Latin(texts::kCheckFailed) + process->errorString());
+        return;
+    }
+    CheckResults results(process->exitCode(), process->readAllStandardOutput(), process->readAllStandardError(), this);
+    results.exec();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -490,6 +536,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     if (list_->topLevelItemCount() == 0) WriteListFile(platform::PathFromQString(setup_.listFile), {});
     follower_->Cancel();
+    if (checker_) {
+        checker_->disconnect(this);
+        checker_->kill();
+        checker_->waitForFinished(1000);
+        checker_.reset();
+        QApplication::restoreOverrideCursor();
+    }
     if (preview_) {
         preview_->disconnect(this);
         preview_->kill();

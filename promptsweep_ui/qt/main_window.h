@@ -2,7 +2,9 @@
 // frmSCFGenMain, the batch tool's window: the start directory, the list of
 // find/replace pairs, where the override files go and the run's switches;
 // OK saves the choices and the list, starts the tool and follows it, View
-// Log opens the run log; Preview runs the tool in report-only mode with
+// Log opens the run log; after a run that wrote override files "Check the
+// override files" runs the checker over them and lists what it found;
+// Preview runs the tool in report-only mode with
 // --diff and shows what OK would change, writing no SCF file and keeping
 // the list. Controls carry their form names as object names;
 // the members of a control array add their index ("optLocate_1",
@@ -69,11 +71,15 @@ private:
     void ShowResults(bool shown);
     void Finish(bool cancelled, bool finishedWalk);
     void ViewLog();
+    void CheckFiles();
+    void CheckDone();
 
     FrontEndSetup setup_;
     TipSwitches tips_;
     std::unique_ptr<ToolFollower> follower_;
     std::unique_ptr<QProcess> preview_;
+    std::unique_ptr<QProcess> checker_;
+    FormOptions writtenBy_;  // the choices of the last run that wrote override files
     FormOptions runOptions_;  // the choices of the run under way
     QSize idleSize_;
     bool tipShown_ = false;
@@ -92,6 +98,7 @@ private:
     QPushButton* cmdGo_ = nullptr;
     QPushButton* cmdPreview_ = nullptr;
     QPushButton* cmdViewLog_ = nullptr;
+    QPushButton* cmdCheck_ = nullptr;
     QWidget* resultsArea_ = nullptr;
     QPlainTextEdit* results_ = nullptr;
     QLabel* progressLabel_ = nullptr;

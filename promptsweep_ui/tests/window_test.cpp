@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -22,6 +23,7 @@
 #include <functional>
 #include <memory>
 
+#include "promptsweep_ui/qt/check_results.h"
 #include "promptsweep_ui/qt/edit_request_dialog.h"
 #include "promptsweep_ui/qt/main_window.h"
 #include "tessellar/settings/qt/registry.h"
@@ -97,6 +99,8 @@ private slots:
     void TipsShowUntilSwitchedOff();
     void FullRunShowsItsLinesClearsTheListAndOpensTheLogOnce();
     void ReportOnlyRunKeepsTheListAndFindsTheLogInTheOutputDirectory();
+    void AWritingRunOffersTheCheckOfItsOverrideFiles_data();
+    void AWritingRunOffersTheCheckOfItsOverrideFiles();
     void AConsoleCopyThatNeverComesEndsInFailedToStart();
     void ExitWhileTheToolRunsAsksAndStopsIt();
     void HelpPagesOrTheirAbsence();
@@ -136,6 +140,7 @@ void WindowTest::init() {
     QVERIFY(QDir(root_->path()).mkpath(QStringLiteral("bin")));
     QVERIFY(QDir(root_->path()).mkpath(QStringLiteral("progs")));
     QVERIFY(QFile::link(QStringLiteral(PROMPTSWEEP_BINARY), Path("bin/promptsweep")));
+    QVERIFY(QFile::link(QStringLiteral(SCFCHECK_BINARY), Path("bin/scfcheck")));
     QVERIFY(opimage::WriteFile(CustomerProgram(), Path("progs/cust.op6").toStdString()));
     registry_ = std::make_unique<settings::Registry>(settings::RegistryLocations::InDirectory(Path("registry")));
     registry_->WriteString(kUser, kTipsKey, "Tip1", "0");
@@ -398,6 +403,56 @@ void WindowTest::FullRunShowsItsLinesClearsTheListAndOpensTheLogOnce() {
     // The finishing steps ran once: the viewer was started once.
     QTest::qWait(300);
     QCOMPARE(ReadFile(Path("viewed.txt")), (Path("progs/promptsweeplog.txt") + "\n").toUtf8());
+}
+
+// Each place the run puts its files is where the check looks: a section for
+// a screen the program lacks, added to the sub-directory's file after the
+// run, is the one finding, named by that file.
+void WindowTest::AWritingRunOffersTheCheckOfItsOverrideFiles_data() {
+    QTest::addColumn<int>("location");
+    QTest::addColumn<QString>("spoilt");
+    QTest::newRow("beside the programs") << 0 << QStringLiteral("progs/sub/order.scf");
+    QTest::newRow("a mirror of the tree") << 1 << QStringLiteral("out/sub/order.scf");
+    QTest::newRow("all in one directory") << 2 << QStringLiteral("out/order.scf");
+}
+
+void WindowTest::AWritingRunOffersTheCheckOfItsOverrideFiles() {
+    QFETCH(int, location);
+    QFETCH(QString, spoilt);
+    opimage::Program order = CustomerProgram();
+    order.entries.front().name = "ordmaint";
+    order.entries.front().title = opimage::Text("Customer Orders");
+    QVERIFY(QDir(root_->path()).mkpath(QStringLiteral("progs/sub")));
+    QVERIFY(opimage::WriteFile(order, Path("progs/sub/order.op6").toStdString()));
+    FillForm(Path("progs"), QStringLiteral("Customer"), QStringLiteral("Client"));
+    Control<QRadioButton>(QStringLiteral("optLocate_%1").arg(location).toLatin1().constData())->click();
+    Control<QLineEdit>("txtDirOut")->setText(Path("out"));
+    auto* check = Control<QPushButton>("cmdCheck");
+    QVERIFY(check->isHidden());
+    QTest::mouseClick(Control<QPushButton>("cmdGo"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(check->isVisible(), 20000);
+    QCOMPARE(check->text(), QStringLiteral("Check the override files"));
+    QVERIFY(QFile::exists(Path(spoilt)));
+
+    QFile file(Path(spoilt));
+    QVERIFY(file.open(QIODevice::Append));
+    file.write("screen NOSUCH\n\t{\n\twindow\n\t\t{\n\t\ttitle = \"Nothing\"\n\t\t}\n\t}\n");
+    file.close();
+    QString heading;
+    QStringList rows;
+    WhenModal([&heading, &rows](QWidget* modal) {
+        auto* results = qobject_cast<CheckResults*>(modal);
+        if (results == nullptr) return;
+        heading = results->Heading();
+        for (int row = 0; row < results->Findings()->count(); ++row) rows << results->Findings()->item(row)->text();
+        results->findChild<QPushButton*>(QStringLiteral("cmdClose"))->click();
+    });
+    QTest::mouseClick(check, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!heading.isEmpty(), 20000);
+    QCOMPARE(heading, QStringLiteral("1 problem found in the override files:"));
+    QCOMPARE(rows.size(), 1);
+    QVERIFY2(rows.front().startsWith(Path(spoilt) + ":") && rows.front().contains("screen NOSUCH: error:"),
+             qPrintable(rows.front()));
 }
 
 void WindowTest::ReportOnlyRunKeepsTheListAndFindsTheLogInTheOutputDirectory() {

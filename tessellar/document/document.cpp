@@ -9,6 +9,7 @@
 #include "tessellar/commands/command_texts.h"
 #include "tessellar/document/document_texts.h"
 #include "tessellar/document/new_messages_sink.h"
+#include "tessellar/overrides/apply_section.h"
 #include "tessellar/overrides/block_update.h"
 #include "tessellar/overrides/line_reader.h"
 #include "tessellar/overrides/override_texts.h"
@@ -76,7 +77,9 @@ void Document::Close(platform::MessageSink& sink) {
 void Document::OpenEntry(model::CScreenModel& model, platform::MessageSink& sink) {
     workspace_.AttachWorkFile(model);
     NewMessagesSink recorded(sink, {});
-    OpenEntryFromWorkFile(model, inputs_, recorded);
+    PrepareEntry(model, inputs_, recorded);
+    platform::RecordingMessageSink panelOnly;
+    overrides::ApplySection(model, applyingMessagesShown_ ? static_cast<platform::MessageSink&>(recorded) : panelOnly);
     appliedMessages_[IdOf(model)] = std::move(recorded).Shown();
 }
 

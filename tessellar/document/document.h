@@ -84,6 +84,10 @@ public:
     // Opens an entry for showing and editing: decodes it on first use, gives
     // it its section work file and applies that section.
     void OpenEntry(model::CScreenModel& model, platform::MessageSink& sink);
+    // Whether the messages applying shows ("Could not override this
+    // message …") reach the sink; off, the Problems panel alone tells them.
+    void SetApplyingMessagesShown(bool shown) { applyingMessagesShown_ = shown; }
+    bool ApplyingMessagesShown() const { return applyingMessagesShown_; }
     // Discards the entry's items, decodes it again and applies its work file
     // (after undo, redo, a hand edit or another override file).
     void ReloadEntry(model::CScreenModel& model, platform::MessageSink& sink);
@@ -166,6 +170,7 @@ private:
     std::map<EntryId, std::vector<std::string>> appliedMessages_;  // what each entry's last apply showed
     model::CScreenModel* current_ = nullptr;
     bool modified_ = false;
+    bool applyingMessagesShown_ = true;
 };
 
 }  // namespace document

@@ -11,6 +11,8 @@ inline constexpr const char* kApplication = "SOFTWARE\\ORVALE\\Tessellar";
 inline constexpr const char* kLaunchMessage = "LaunchMessage";
 inline constexpr const char* kLaunchMessageOn = "YES";
 inline constexpr const char* kLaunchMessageOff = "NO";
+// Override problems go to the Problems panel instead of message boxes ("YES"/"NO").
+inline constexpr const char* kProblemsInPanel = "ProblemsInPanel";
 inline constexpr const char* kTriggerParameters = "SOFTWARE\\ORVALE\\TESSELLAR\\Trigger\\Parameters";
 
 // Local machine.

@@ -63,4 +63,18 @@ bool WriteLaunchMessage(RegistryAccess& registry, bool on, platform::MessageSink
     return result.ok;
 }
 
+bool ReadProblemsInPanel(const RegistryAccess& registry) {
+    const auto values = ReadableValues(registry, keys::kApplication);
+    const RegistryValue* inPanel = FirstNamed(values, keys::kProblemsInPanel);
+    return inPanel != nullptr && platform::LowerCased(*inPanel->text) == "yes";
+}
+
+bool WriteProblemsInPanel(RegistryAccess& registry, bool on, platform::MessageSink& messages) {
+    const RegistryResult result =
+        registry.WriteString(RegistryRoot::CurrentUser, keys::kApplication, keys::kProblemsInPanel,
+                             on ? keys::kLaunchMessageOn : keys::kLaunchMessageOff);
+    if (!result.ok) messages.ShowMessage(result.errorText);
+    return result.ok;
+}
+
 }  // namespace settings

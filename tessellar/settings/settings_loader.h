@@ -22,4 +22,9 @@ bool ReadLaunchMessage(const RegistryAccess& registry);
 // Stores "YES" or "NO"; a failure shows the system's text for it.
 bool WriteLaunchMessage(RegistryAccess& registry, bool on, platform::MessageSink& messages);
 
+// Whether the messages applying shows go to the Problems panel alone: off
+// unless the preference says "yes" in any case.
+bool ReadProblemsInPanel(const RegistryAccess& registry);
+bool WriteProblemsInPanel(RegistryAccess& registry, bool on, platform::MessageSink& messages);
+
 }  // namespace settings

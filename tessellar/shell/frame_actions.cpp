@@ -30,6 +30,7 @@ constexpr ActionSpec kActions[] = {
     {CustomiserToolbar, "CustomiserToolbar", "&Screen Customiser Toolbar", "", kNoKey, "Show or hide the Screen Customiser toolbar\nToggle Screen Customiser Toolbar", "", EnableRule::Always, true},
     {StatusBar, "StatusBar", "&Status Bar", "", kNoKey, "Show or hide the status bar\nToggle Status Bar", "", EnableRule::Always, true},
     {OutlookBar, "OutlookBar", "&Outlook Bar", "", kNoKey, "Show or hide the program browser\nToggle Outlook Bar", "", EnableRule::Always, true},
+    {ProblemsView, "ProblemsView", "&Problems", "", kNoKey, "Show or hide the override problems of the open program\nToggle Problems", "", EnableRule::Always, true},
     {SkinDefault, "SkinDefault", "&Default", "", kNoKey, "Use the default look\nDefault", "", EnableRule::Always, true},
     {SkinOfficeXp, "SkinOfficeXp", "Office &XP", "", kNoKey, "Use the Office XP look\nOffice XP", "", EnableRule::Always, true},
     {SkinOffice2003, "SkinOffice2003", "&Office2003", "", kNoKey, "Use the Office 2003 look\nOffice2003", "", EnableRule::Always, true},

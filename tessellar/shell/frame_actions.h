@@ -16,7 +16,7 @@ namespace shell {
 enum class ActionId {
     Save, SaveAs, OpenProgram, OpenOverrideFile, MapNetworkDrive, Preferences, Exit,
     Undo, Redo, Cut, Copy, Paste, Find, EditScreenScf,
-    StandardToolbar, CustomiserToolbar, StatusBar, OutlookBar,
+    StandardToolbar, CustomiserToolbar, StatusBar, OutlookBar, ProblemsView,
     SkinDefault, SkinOfficeXp, SkinOffice2003, SplitCurrentForm, SplitFormAndProcedures,
     Legend, Customize,
     PromptSweep, About, Help,

@@ -33,6 +33,11 @@ inline constexpr const char* kNumPane = "NUM";
 inline constexpr const char* kScrollPane = "SCRL";
 inline constexpr const char* kCanvasName = "Screen canvas";
 inline constexpr const char* kReady = "Ready";
+// The Problems panel below the screen and its status pane.
+inline constexpr const char* kProblemsTitle = "Problems";
+inline constexpr const char* kProblemColumn = "Problem";
+inline constexpr const char* kLineColumn = "Line";
+inline constexpr const char* kProblemsPaneName = "Problem count";
 
 // "Tessellar File Path".
 inline constexpr const char* kFilePathTitle = "Tessellar File Path";
@@ -59,6 +64,7 @@ inline constexpr const char* kDown = "&Down";
 // Preferences and About.
 inline constexpr const char* kPreferencesTitle = "Preferences";
 inline constexpr const char* kLaunchWarning = "F7 Launch Warning";
+inline constexpr const char* kProblemsInPanel = "Show override problems in the Problems panel instead of message boxes";
 inline constexpr const char* kAboutTitle = "About Screen Customiser";
 inline constexpr const char* kVersionLine = "Version %s";
 

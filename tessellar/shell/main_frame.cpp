@@ -15,6 +15,7 @@
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTimer>
+#include <QWindow>
 
 #include "platform/qt/cp1252_text.h"
 #include "platform/qt/path_text.h"
@@ -30,6 +31,9 @@
 #include "tessellar/shell/find_dialog.h"
 #include "tessellar/shell/frame_texts.h"
 #include "tessellar/shell/preferences_dialog.h"
+#include "tessellar/shell/problems_panel.h"
+#include "tessellar/canvas/interaction/keyed_item.h"
+#include "tessellar/settings/settings_loader.h"
 #include "tessellar/shell/save_changes_question.h"
 #include "tessellar/shell/undo_buttons.h"
 #include "tessellar/shell/program_browser.h"
@@ -57,6 +61,7 @@ constexpr const char* kGeometryValue = "WindowGeometry";
 constexpr const char* kStateValue = "WindowState";
 constexpr const char* kStandardButtonsValue = "StandardToolbarButtons";
 constexpr const char* kCustomiserButtonsValue = "TessellarToolbarButtons";
+constexpr const char* kProblemsClosedValue = "ProblemsPanelClosed";
 constexpr int kBrowserWidth = 250;
 constexpr int kSelectionPaneInterval = 200;  // ms between idle refreshes of the pane
 constexpr int kMainHelpContext = 0;
@@ -85,7 +90,8 @@ CMainFrame::CMainFrame(settings::RegistryAccess& registry, const FrameSettings& 
         ownedMessages_ = std::make_unique<platform::MessageBoxSink>(this);
         messages = ownedMessages_.get();
     }
-    messages_ = messages;
+    heldMessages_ = std::make_unique<platform::HeldMessageSink>(*messages);
+    messages_ = heldMessages_.get();
     mapper_ = std::make_unique<mapping::PathMapper>(registry_, mapping::MakeNetworkMappingPrompt(this, registry_, *messages_));
     document_ = settings.temporaryRoot.isEmpty()
                     ? std::make_unique<document::CTesselDoc>(registry_, *messages_)
@@ -94,6 +100,7 @@ CMainFrame::CMainFrame(settings::RegistryAccess& registry, const FrameSettings& 
     inputs.colours = document::SchemeColourTable(settings.scheme);
     inputs.font = settings.font;
     document_->SetEntryInputs(inputs);
+    ApplyProblemsPreference();
 
     recentFiles_.Load(registry_);
     skin_ = settings::ReadSelectedSkin(registry_);
@@ -111,6 +118,7 @@ CMainFrame::CMainFrame(settings::RegistryAccess& registry, const FrameSettings& 
     view_->SetButtonColours(model::ColourPair{button.foreground, button.background});
     setCentralWidget(view_);
     CreateBrowser();
+    CreateProblemsPanel();
     ConnectDocument();
     ConnectCanvasActions(*this, [this] { AfterChange(); });
     ConnectSheetRequests(*this);
@@ -131,6 +139,7 @@ void CMainFrame::CommitSession(QSessionManager& manager) {
 CMainFrame::~CMainFrame() {
     // Bars report their hiding while the window's children are destroyed.
     disconnect(dock_, nullptr, this, nullptr);
+    disconnect(problemsDock_, nullptr, this, nullptr);
     if (findDialog_) delete findDialog_;
     // The lists and the canvas go before the document's models.
     document_->SetViews({});
@@ -252,7 +261,7 @@ void CMainFrame::CreateMenus() {
     edit->addAction(Action(ListMessages));
 
     QMenu* view = menu(texts::kViewMenu, "viewMenu");
-    for (ActionId id : {StandardToolbar, CustomiserToolbar, StatusBar, OutlookBar}) view->addAction(Action(id));
+    for (ActionId id : {StandardToolbar, CustomiserToolbar, StatusBar, OutlookBar, ProblemsView}) view->addAction(Action(id));
     view->addSeparator();
     QMenu* skins = view->addMenu(QString::fromLatin1(texts::kSelectSkinMenu));
     skins->setObjectName(QStringLiteral("selectSkinMenu"));
@@ -317,6 +326,7 @@ void CMainFrame::CreateStatusBar() {
     };
     selectionPane_ = pane(texts::kSelectionPaneInitial, "selectionPane", "Selection", 24);
     selectionPane_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    problemsPane_ = pane("", "problemsPane", texts::kProblemsPaneName, 18);
     // Qt does not tell lock key states, so these panes stay greyed.
     for (QLabel* lock : {pane(texts::kCapsPane, "capsPane", "Caps Lock", 5), pane(texts::kNumPane, "numPane", "Num Lock", 5),
                          pane(texts::kScrollPane, "scrollPane", "Scroll Lock", 5)}) {
@@ -344,6 +354,97 @@ void CMainFrame::CreateBrowser() {
     Action(OutlookBar)->setChecked(true);
     connect(Action(OutlookBar), &QAction::triggered, dock_, &QWidget::setVisible);
     connect(dock_, &QDockWidget::visibilityChanged, this, [this](bool) { Action(OutlookBar)->setChecked(!dock_->isHidden()); });
+}
+
+void CMainFrame::CreateProblemsPanel() {
+    problemsDock_ = new QDockWidget(QString::fromLatin1(texts::kProblemsTitle), this);
+    problemsDock_->setObjectName(QStringLiteral("problemsDock"));
+    problemsDock_->setAccessibleName(problemsDock_->windowTitle());
+    problemsDock_->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetClosable);
+    problemsPanel_ = new ProblemsPanel(problemsDock_);
+    problemsPanel_->OnActivated([this](const checks::Finding& finding) { ShowProblem(finding); });
+    problemsDock_->setWidget(problemsPanel_);
+    addDockWidget(Qt::BottomDockWidgetArea, problemsDock_);
+    // Hidden until there is something to show, unless the user closed it.
+    problemsDock_->hide();
+    problemsClosed_ = settings::ReadWorkspaceValue(registry_, kProblemsClosedValue) == "1";
+    problemsDock_->installEventFilter(this);
+    connect(Action(ProblemsView), &QAction::triggered, problemsDock_, [this](bool on) {
+        problemsClosed_ = !on;
+        problemsDock_->setVisible(on);
+    });
+    connect(problemsDock_, &QDockWidget::visibilityChanged, this,
+            [this](bool) { Action(ProblemsView)->setChecked(!problemsDock_->isHidden()); });
+}
+
+void CMainFrame::RefreshProblems() {
+    const bool hadProblems = !problems_.Findings().empty();
+    if (!problems_.Refresh(document_->Core())) return;
+    const std::vector<checks::Finding>& findings = problems_.Findings();
+    problemsPanel_->ShowFindings(document::GroupBySection(findings));
+    problemsPane_->setText(document_->HasProgram() ? QString::fromStdString(document::ProblemCountText(findings))
+                                                   : QString());
+    // Problems where there were none bring the panel up, unless the user closed it.
+    if (!hadProblems && !findings.empty() && !problemsClosed_) problemsDock_->show();
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    // The panel's own close button is the user closing it, as View › Problems is.
+    if (watched == problemsDock_ && event->type() == QEvent::Close) problemsClosed_ = true;
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::ApplyProblemsPreference() {
+    document_->Core().SetApplyingMessagesShown(!settings::ReadProblemsInPanel(registry_));
+}
+
+void CMainFrame::ShowProblem(const checks::Finding& finding) {
+    if (editingScreenFile_ || !document_->HasProgram()) return;
+    const std::optional<document::ProblemEntry> entry = document::EntryOf(finding);
+    if (!entry) return;
+    const program::BrowserPage page = program::BrowserPage::All;
+    browser_->ActivatePage(page);
+    document_->PreparePage(page);
+    const program::DirectoryPage& listed = document_->Page(page);
+    std::optional<std::size_t> row;
+    for (std::size_t at = 0; at < listed.Rows().size() && !row; ++at) {
+        const model::CScreenModel& model = *listed.Models()[at];
+        if (model.Name() == entry->name && static_cast<overrides::SectionKind>(model.Kind()) == entry->kind) row = at;
+    }
+    // A section for an entry the program does not have: nothing to show.
+    if (!row || !document_->SelectRow(page, *row)) return;
+    browser_->MarkSelectedRow(page);
+    model::CScreenModel* screen = document_->CurrentScreen();
+    canvas::CScreenCanvas* canvas = view_->Canvas();
+    if (screen != nullptr && canvas != nullptr) {
+        const canvas::interaction::ItemHit hit =
+            canvas::interaction::ItemWithKey(*screen, finding.itemKey, canvas->Interaction().GridShift());
+        if (hit) {
+            canvas->Interaction().SelectItem(hit);
+            canvas->setFocus();
+            canvas->update();
+            return;
+        }
+    }
+    EditScreenFileCommand();
+}
+
+void CMainFrame::ReleaseMessagesWhenShown() {
+    const auto exposed = [this] { return windowHandle() != nullptr && windowHandle()->isExposed(); };
+    if (!isVisible() || exposed()) {
+        heldMessages_->Release();
+        return;
+    }
+    // Shown is asked for; on the screen is when the window system exposes it.
+    auto* wait = new QTimer(this);
+    wait->setInterval(20);
+    connect(wait, &QTimer::timeout, this, [this, wait, exposed, rounds = 0]() mutable {
+        if (!exposed() && ++rounds < 100) return;
+        wait->stop();
+        wait->deleteLater();
+        heldMessages_->Release();
+    });
+    wait->start();
 }
 
 void CMainFrame::ConnectDocument() {
@@ -539,6 +640,7 @@ void CMainFrame::AfterChange() {
     for (ActionId id : {OpenProgram, OpenOverrideFile}) Action(id)->setEnabled(!editingScreenFile_);
     for (QAction* recent : recentActions_) recent->setEnabled(!editingScreenFile_);
     UpdateTitle();
+    RefreshProblems();
     if (view_->Canvas() != nullptr) view_->Canvas()->update();
 }
 
@@ -610,6 +712,7 @@ void CMainFrame::FindNextRequested(const document::FindRequest& request) {
 void CMainFrame::ShowPreferences() {
     PreferencesDialog dialog(registry_, *messages_, this);
     dialog.exec();
+    ApplyProblemsPreference();
 }
 
 void CMainFrame::ShowAbout() {
@@ -671,6 +774,7 @@ void CMainFrame::RestoreWorkspace() {
     Action(StandardToolbar)->setChecked(!standardToolbar_->isHidden());
     Action(CustomiserToolbar)->setChecked(!customiserToolbar_->isHidden());
     Action(OutlookBar)->setChecked(!dock_->isHidden());
+    Action(ProblemsView)->setChecked(!problemsDock_->isHidden());
 }
 
 void CMainFrame::ShowAsLeft() {
@@ -691,6 +795,7 @@ void CMainFrame::SaveWorkspace() {
     settings::WriteWorkspaceValue(registry_, kStandardButtonsValue, standardToolbar_->Buttons().join(QLatin1Char(',')).toStdString());
     settings::WriteWorkspaceValue(registry_, kCustomiserButtonsValue,
                                customiserToolbar_->Buttons().join(QLatin1Char(',')).toStdString());
+    settings::WriteWorkspaceValue(registry_, kProblemsClosedValue, problemsClosed_ ? "1" : "0");
     recentFiles_.Save(registry_);
 }
 

@@ -11,8 +11,10 @@
 #include <memory>
 #include <optional>
 
+#include "platform/held_message_sink.h"
 #include "platform/message_sink.h"
 #include "tessellar/canvas/render/tessel_view.h"
+#include "tessellar/document/document_problems.h"
 #include "tessellar/document/tessel_doc.h"
 #include "tessellar/shell/find_dialog.h"
 #include "tessellar/shell/frame_actions.h"
@@ -36,6 +38,7 @@ class CUndoButton;
 class CRedoButton;
 
 class ProgramBrowser;
+class ProblemsPanel;
 
 struct FrameSettings {
     std::optional<model::FontDescription> font;  // the user's screen font, when set
@@ -59,6 +62,14 @@ public:
     ProgramBrowser* Browser() const { return browser_; }
     canvas::CTesselView* View() const { return view_; }
     QDockWidget* BrowserDock() const { return dock_; }
+    // The Problems panel below the screen, and the status pane with its count.
+    QDockWidget* ProblemsDock() const { return problemsDock_; }
+    ProblemsPanel* Problems() const { return problemsPanel_; }
+    QLabel* ProblemsPane() const { return problemsPane_; }
+    const std::vector<checks::Finding>& Findings() const { return problems_.Findings(); }
+    // A finding's entry selected, and its item on the canvas; without such
+    // an item the entry's statements open for editing by hand.
+    void ShowProblem(const checks::Finding& finding);
     CustomisableToolbar* StandardBar() const { return standardToolbar_; }
     CustomisableToolbar* CustomiserBar() const { return customiserToolbar_; }
     FindDialog* FindWindow() const { return findDialog_; }
@@ -79,6 +90,11 @@ public:
     void ShowAsLeft();
     // Writes "SelectedSkin", the layout and the recent files.
     void SaveWorkspace();
+    // While the window starts, message boxes wait; they come once the
+    // window is on the screen (at once when it is not to be shown).
+    void HoldMessages() { heldMessages_->Hold(); }
+    void ReleaseMessagesWhenShown();
+    bool MessagesHeld() const { return heldMessages_->Holding(); }
 
     // After every change to the current entry (a command, an undo, a hand
     // edit, a save) and when another entry becomes current: refreshes the
@@ -99,6 +115,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateActions();
@@ -106,6 +123,11 @@ private:
     void CreateToolbars();
     void CreateStatusBar();
     void CreateBrowser();
+    void CreateProblemsPanel();
+    // After every change: the current text checked again when it changed.
+    void RefreshProblems();
+    // The Preferences switch: applying's messages to the panel alone.
+    void ApplyProblemsPreference();
     void ConnectDocument();
     void RestoreWorkspace();
     void UpdateRecentFileMenu();
@@ -139,6 +161,7 @@ private:
     settings::RegistryAccess& registry_;
     FrameSettings settings_;
     std::unique_ptr<platform::MessageSink> ownedMessages_;
+    std::unique_ptr<platform::HeldMessageSink> heldMessages_;
     platform::MessageSink* messages_;
     std::unique_ptr<mapping::PathMapper> mapper_;
     std::unique_ptr<document::CTesselDoc> document_;
@@ -152,6 +175,11 @@ private:
     QLabel* selectionPane_ = nullptr;
     QDockWidget* dock_ = nullptr;
     ProgramBrowser* browser_ = nullptr;
+    QDockWidget* problemsDock_ = nullptr;
+    ProblemsPanel* problemsPanel_ = nullptr;
+    QLabel* problemsPane_ = nullptr;
+    document::DocumentProblems problems_;
+    bool problemsClosed_ = false;  // the user closed the Problems panel: problems do not bring it up
     canvas::CTesselView* view_ = nullptr;
     QPointer<FindDialog> findDialog_;
     settings::RecentFileList recentFiles_;

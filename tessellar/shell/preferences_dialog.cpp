@@ -11,7 +11,8 @@
 namespace shell {
 
 PreferencesDialog::PreferencesDialog(settings::RegistryAccess& registry, platform::MessageSink& messages, QWidget* parent)
-    : QDialog(parent), registry_(registry), messages_(messages), initial_(settings::ReadLaunchMessage(registry)) {
+    : QDialog(parent), registry_(registry), messages_(messages), initial_(settings::ReadLaunchMessage(registry)),
+      initialInPanel_(settings::ReadProblemsInPanel(registry)) {
     setObjectName(QStringLiteral("PreferencesDialog"));
     setWindowTitle(QString::fromLatin1(texts::kPreferencesTitle));
     setAccessibleName(windowTitle());
@@ -19,6 +20,10 @@ PreferencesDialog::PreferencesDialog(settings::RegistryAccess& registry, platfor
     launchWarning_->setObjectName(QStringLiteral("launchWarning"));
     launchWarning_->setAccessibleName(launchWarning_->text());
     launchWarning_->setChecked(initial_);
+    problemsInPanel_ = new QCheckBox(QString::fromLatin1(texts::kProblemsInPanel), this);
+    problemsInPanel_->setObjectName(QStringLiteral("problemsInPanel"));
+    problemsInPanel_->setAccessibleName(problemsInPanel_->text());
+    problemsInPanel_->setChecked(initialInPanel_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QString::fromLatin1(texts::kOk));
     buttons->button(QDialogButtonBox::Cancel)->setText(QString::fromLatin1(texts::kCancel));
@@ -26,6 +31,7 @@ PreferencesDialog::PreferencesDialog(settings::RegistryAccess& registry, platfor
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(launchWarning_);
+    layout->addWidget(problemsInPanel_);
     layout->addSpacing(fontMetrics().height() / 2);
     layout->addWidget(buttons);
     setMinimumWidth(fontMetrics().averageCharWidth() * 36);
@@ -34,6 +40,8 @@ PreferencesDialog::PreferencesDialog(settings::RegistryAccess& registry, platfor
 void PreferencesDialog::done(int result) {
     const bool on = result == QDialog::Accepted ? launchWarning_->isChecked() : initial_;
     settings::WriteLaunchMessage(registry_, on, messages_);
+    const bool inPanel = result == QDialog::Accepted ? problemsInPanel_->isChecked() : initialInPanel_;
+    settings::WriteProblemsInPanel(registry_, inPanel, messages_);
     QDialog::done(result);
 }
 

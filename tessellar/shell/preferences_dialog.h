@@ -1,7 +1,8 @@
 #pragma once
-// "Preferences": the one check box "F7 Launch Warning", read from the
-// "LaunchMessage" preference and written back however the dialog closes
-// (Cancel writes the state it started with).
+// "Preferences": the check boxes "F7 Launch Warning" and "Show override
+// problems in the Problems panel instead of message boxes", read from
+// their preferences and written back however the dialog closes (Cancel
+// writes the states it started with).
 
 #include <QDialog>
 
@@ -23,7 +24,9 @@ private:
     settings::RegistryAccess& registry_;
     platform::MessageSink& messages_;
     bool initial_;
+    bool initialInPanel_;
     QCheckBox* launchWarning_;
+    QCheckBox* problemsInPanel_;
 };
 
 }  // namespace shell

@@ -31,6 +31,8 @@ std::unique_ptr<CMainFrame> StartUp(const std::vector<std::string>& words, setti
     settings::RegisterExecutablePath(registry, platform::PathFromQString(options.executablePath));
 
     auto frame = std::make_unique<CMainFrame>(registry, settings, options.messages);
+    // What opening the program says comes after the window is up.
+    frame->HoldMessages();
 
     settings::CommandLine line = settings::ParseCommandLine(words);
     mapping::PathMapper& mapper = frame->Mapper();
@@ -62,6 +64,7 @@ std::unique_ptr<CMainFrame> StartUp(const std::vector<std::string>& words, setti
     if (options.show) frame->ShowAsLeft();
     frame->Browser()->ActivatePage(program::BrowserPage::All);
     frame->SetSkin(frame->Skin());
+    frame->ReleaseMessagesWhenShown();
     return frame;
 }
 

@@ -181,6 +181,11 @@ void CanvasInteraction::SelectAt(model::CScreenModel& model, PixelPoint p) {
     Select(HitTest(model, p, cell_, gridShift_, GridWindow()));
 }
 
+void CanvasInteraction::SelectItem(const ItemHit& hit) {
+    ResetSelection();
+    Select(hit);
+}
+
 void CanvasInteraction::RightPress(model::CScreenModel& model, PixelPoint p) {
     mode_ = Mode::Ready;
     ResetSelection();

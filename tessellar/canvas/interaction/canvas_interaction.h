@@ -63,6 +63,9 @@ public:
     // Selects the item under the point without arming anything (the item
     // an arrow key moved, found again after the screen was rebuilt).
     void SelectAt(model::CScreenModel& model, PixelPoint p);
+    // Selects an item found otherwise (a problem's item), without arming anything.
+    void SelectItem(const ItemHit& hit);
+    int GridShift() const { return gridShift_; }
 
     Mode CurrentMode() const { return mode_; }
     Cursor CurrentCursor() const { return cursor_; }

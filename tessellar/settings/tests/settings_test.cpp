@@ -170,6 +170,27 @@ TEST_F(SettingsTest, LaunchMessageIsOffOnlyForNo) {
     }
 }
 
+// The panel switch is off by default and for anything but "yes"; it is a
+// value of its own beside the launch warning, stored the same way.
+TEST_F(SettingsTest, ProblemsInPanelIsOnOnlyForYesAndStoredBesideTheLaunchWarning) {
+    EXPECT_FALSE(ReadProblemsInPanel(registry));
+    for (const char* on : {"YES", "yes", "Yes"}) {
+        registry.WriteString(RegistryRoot::CurrentUser, keys::kApplication, keys::kProblemsInPanel, on);
+        EXPECT_TRUE(ReadProblemsInPanel(registry)) << on;
+    }
+    for (const char* off : {"NO", "Y", "", "yes "}) {
+        registry.WriteString(RegistryRoot::CurrentUser, keys::kApplication, keys::kProblemsInPanel, off);
+        EXPECT_FALSE(ReadProblemsInPanel(registry)) << off;
+    }
+    platform::RecordingMessageSink messages;
+    EXPECT_TRUE(WriteProblemsInPanel(registry, true, messages));
+    EXPECT_TRUE(ReadProblemsInPanel(registry));
+    EXPECT_TRUE(ReadLaunchMessage(registry)) << "the launch warning keeps its own value";
+    registry.FailWritesUnder(RegistryRoot::CurrentUser, "Access is denied.");
+    EXPECT_FALSE(WriteProblemsInPanel(registry, false, messages));
+    EXPECT_EQ(messages.Messages(), std::vector<std::string>{"Access is denied."});
+}
+
 TEST_F(SettingsTest, LaunchMessageIsStoredOrItsFailureShown) {
     platform::RecordingMessageSink messages;
     EXPECT_TRUE(WriteLaunchMessage(registry, false, messages));
