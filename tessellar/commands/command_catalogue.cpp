@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "platform/text_case.h"
+#include "tessellar/commands/box_contents.h"
 #include "tessellar/commands/command_checks.h"
 #include "tessellar/commands/command_texts.h"
 #include "tessellar/commands/statement_commands.h"
@@ -454,8 +455,24 @@ MadeCommand MoveBox(Arguments& a) {
     if (!topLeft) return Failed(a);
     const auto bottomRight = a.Pair(1);
     if (!bottomRight) return Failed(a);
-    return Made(std::make_unique<MoveBoxCommand>(a.key, topLeft->first, topLeft->second, bottomRight->first,
-                                                 bottomRight->second, a.item->box->title.Current()));
+    const model::CBoxItem& box = *a.item->box;
+    const model::BoxCorners to{topLeft->second, topLeft->first, bottomRight->second, bottomRight->first};
+    if (box.added) {
+        return Made(std::make_unique<MoveBoxCommand>(a.key, to.top, to.left, to.bottom, to.right, box.title.Current()));
+    }
+    std::unique_ptr<Command> hide = MakeCommand(a.model, texts::kSuppressBox, a.key, {}).command;
+    std::vector<std::unique_ptr<Command>> carried;
+    for (const CarriedMove& move : ItemsCarriedByBoxMove(a.model, box, to)) {
+        const std::vector<CommandValue> values{{std::to_string(move.to.row) + "," + std::to_string(move.to.column), false}};
+        MadeCommand made = MakeCommand(a.model, move.command, move.key, values);
+        if (!made.command) {
+            a.error = made.error;
+            return Failed(a);
+        }
+        carried.push_back(std::move(made.command));
+    }
+    return Made(std::make_unique<MoveBoxCommand>(a.key, to.top, to.left, to.bottom, to.right, box.title.Current(),
+                                                 std::move(hide), std::move(carried)));
 }
 
 MadeCommand MessageText(Arguments& a) {

@@ -100,17 +100,34 @@ bool TriggerCommand::Run(CommandContext& context) {
     return Append(context, overrides::StatementKind::Trigger, lines);
 }
 
-MoveBoxCommand::MoveBoxCommand(ItemKey key, int top, int left, int bottom, int right, std::string title)
+MoveBoxCommand::MoveBoxCommand(ItemKey key, int top, int left, int bottom, int right, std::string title,
+                               std::unique_ptr<Command> hideCompiled, std::vector<std::unique_ptr<Command>> carried)
     : key_(std::move(key)), top_(top), left_(left), bottom_(bottom), right_(right), title_(std::move(title)),
+      hideCompiled_(std::move(hideCompiled)), carried_(std::move(carried)),
       label_(CommandLabel(texts::kMovingOrResizingBox, key_)) {}
 
+std::optional<std::string> MoveBoxCommand::Check(const model::CScreenModel& model) const {
+    // All or nothing: an item that may not go along stops the whole move.
+    for (const auto& command : carried_) {
+        if (std::optional<std::string> refusal = command->Check(model)) return refusal;
+    }
+    return std::nullopt;
+}
+
 bool MoveBoxCommand::Run(CommandContext& context) {
-    overrides::RemoveBlock(context.model, TargetOf(key_), context.sink);
+    bool written = true;
+    if (hideCompiled_) {
+        written = hideCompiled_->Run(context);
+    } else {
+        overrides::RemoveBlock(context.model, TargetOf(key_), context.sink);
+    }
     std::vector<std::string> lines{format::PairLine(keys::kOrigCoordinate, top_, left_),
                                    format::PairLine(keys::kCoordinate, bottom_, right_),
                                    format::KeyLine(keys::kAdd, keys::kTrue)};
     if (!title_.empty()) lines.push_back(format::QuotedKeyLine(keys::kTitle, title_));
-    return Append(context, overrides::StatementKind::Box, lines);
+    written = Append(context, overrides::StatementKind::Box, lines) && written;
+    for (const auto& command : carried_) written = command->Run(context) && written;
+    return written;
 }
 
 GridMoveCommand::GridMoveCommand(const char* name, ItemKey key, int row, int column,

@@ -108,18 +108,25 @@ private:
     std::string label_;
 };
 
-// A box moved or resized: its block goes, and a block for the box at its new
-// corners, added, with its title, takes its place.
+// A box moved or resized: a block for the box at its new corners, added,
+// with its title, takes its place. An added box's block goes; the program's
+// own box has none, so `hideCompiled` hides it instead, and on a move the
+// items inside it go along through their own moves (`carried`).
 class MoveBoxCommand : public Command {
 public:
-    MoveBoxCommand(ItemKey key, int top, int left, int bottom, int right, std::string title);
+    MoveBoxCommand(ItemKey key, int top, int left, int bottom, int right, std::string title,
+                   std::unique_ptr<Command> hideCompiled = nullptr,
+                   std::vector<std::unique_ptr<Command>> carried = {});
     std::string Label() const override { return label_; }
+    std::optional<std::string> Check(const model::CScreenModel& model) const override;
     bool Run(CommandContext& context) override;
 
 private:
     ItemKey key_;
     int top_, left_, bottom_, right_;
     std::string title_;
+    std::unique_ptr<Command> hideCompiled_;
+    std::vector<std::unique_ptr<Command>> carried_;
     std::string label_;
 };
 

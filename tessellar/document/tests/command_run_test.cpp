@@ -96,9 +96,10 @@ const WorkFileCase kWorkFileCases[] = {
     {"messages are named by their original text",
      {{"Modify message text", Text("Customer deleted"), {Q("Gone")}}},
      "message\n\t{\n\torig_text = \"Customer deleted\"\n\ttext = \"Gone\"\n\t}\n"},
-    {"moving a box removes its block and adds one at the new corners",
-     {{"Moving or resizing box", Box(3, 2, 17, 77), {B("4,3"), B("18,78")}}},
-     "box\n\t{\n\torig_coordinate = 4,3\n\tcoordinate = 18,78\n\tadd = true\n\ttitle = \"Customer details\"\n\t}\n"},
+    {"moving an added box removes its block and adds one at the new corners",
+     {{"Add box", NoKey(), {B("19,5"), B("20,40"), Q("Notes")}},
+      {"Moving or resizing box", Box(19, 5, 20, 40), {B("19,6"), B("20,41")}}},
+     "box\n\t{\n\torig_coordinate = 19,6\n\tcoordinate = 20,41\n\tadd = true\n\ttitle = \"Notes\"\n\t}\n"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, CommandWorkFiles, ::testing::ValuesIn(kWorkFileCases));
@@ -208,6 +209,33 @@ TEST_F(DemoDocument, ACommandShowsOnlyTheMessagesItsOwnStatementsCause) {
     // Opened again, the screen says everything once more.
     document_.ReloadEntry(customer, sink_);
     EXPECT_EQ(sink_.Messages(), onOpening);
+}
+
+// Moving one of the program's own boxes once left the original on the
+// screen (it has no block to take away) and the items inside it behind.
+TEST_F(DemoDocument, MovingTheProgramsBoxHidesItAndTakesItsItemsAlong) {
+    Open(false);
+    model::CScreenModel& customer = Entry("CUSTOMER");
+    ASSERT_TRUE(Run(customer, "Moving or resizing box", Box(3, 2, 17, 77), {B("4,3"), B("18,78")}));
+    const std::string moved = WorkFile(customer);
+    EXPECT_EQ(moved.rfind("box\n\t{\n\torig_coordinate = 3,2\n\tcoordinate = 17,77\n\tsuppress = true\n\t}\n"
+                          "box\n\t{\n\torig_coordinate = 4,3\n\tcoordinate = 18,78\n\tadd = true\n"
+                          "\ttitle = \"Customer details\"\n\t}\n",
+                          0),
+              0u)
+        << moved;
+    EXPECT_NE(moved.find("\torig_text = \"Name:\"\n\tcoordinate = 6,5\n"), std::string::npos) << moved;
+    EXPECT_NE(moved.find("\tname = CUST-NAME\n\tcoordinate = 6,23\n"), std::string::npos) << moved;
+    int shown = 0;
+    for (const model::CBoxItem& box : customer.Boxes()) shown += box.suppressed.Current() ? 0 : 1;
+    EXPECT_EQ(shown, 1);
+    ASSERT_EQ(document_.UndoLabels(customer).size(), 1u);
+    EXPECT_EQ(document_.UndoLabels(customer)[0].rfind("No. 1: Moving or resizing box(", 0), 0u);
+
+    // A resize takes nothing along.
+    ASSERT_TRUE(document_.Undo(customer, sink_));
+    ASSERT_TRUE(Run(customer, "Moving or resizing box", Box(3, 2, 17, 77), {B("3,2"), B("18,77")}));
+    EXPECT_EQ(WorkFile(customer).find("orig_text"), std::string::npos) << WorkFile(customer);
 }
 
 TEST_F(DemoDocument, UndoAndRedoToAnyDepth) {
