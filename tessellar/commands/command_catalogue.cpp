@@ -6,6 +6,7 @@
 #include "tessellar/commands/box_contents.h"
 #include "tessellar/commands/command_checks.h"
 #include "tessellar/commands/command_texts.h"
+#include "tessellar/commands/grid_shift.h"
 #include "tessellar/commands/statement_commands.h"
 #include "tessellar/commands/value_lines.h"
 #include "tessellar/commands/value_list_check.h"
@@ -177,7 +178,13 @@ MadeCommand GridMove(Arguments& a) {
     if (!a.Count(1, 1)) return Failed(a);
     const auto at = a.Pair(0);
     if (!at) return Failed(a);
-    return Made(std::make_unique<GridMoveCommand>(a.name, a.key, at->first, at->second, std::vector<ShiftedItem>{}));
+    const model::FieldItem* item = a.item->display != nullptr ? static_cast<const model::FieldItem*>(a.item->display)
+                                                                : a.item->accept;
+    Refusal refusal = CheckGridColumnFree(a.model, item, at->first, at->second, texts::kNoColumnForMove);
+    std::vector<ShiftedItem> shifted;
+    if (!refusal) shifted = ItemsShiftedByGridMove(a.model, *item, at->first, at->second);
+    return Made(std::make_unique<GridMoveCommand>(a.name, a.key, at->first, at->second, std::move(shifted),
+                                                  std::move(refusal)));
 }
 
 MadeCommand Resize(Arguments& a) {
@@ -392,6 +399,7 @@ MadeCommand AddField(Arguments& a) {
     }
     Refusal refusal = CheckAddField(a.model, field);
     if (!refusal) refusal = CheckAddFieldAt(a.model, at->first, at->second);
+    if (!refusal) refusal = CheckGridColumnFree(a.model, nullptr, at->first, at->second, texts::kNoColumnForAdd);
     a.key = NewDisplayKey(IdentificationKind::Name, field, 0, -1, -1);
     std::vector<std::string> lines{BareLine(keys::kName, field), FlagLine(keys::kAdd, true),
                                    PairKeyLine(keys::kCoordinate, at->first, at->second),

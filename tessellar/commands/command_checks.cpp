@@ -121,6 +121,18 @@ Refusal CheckAddFieldAt(const model::CScreenModel& model, int row, int column) {
     return CheckFieldDrop(model, row, column, texts::kCouldNotAddField);
 }
 
+Refusal CheckGridColumnFree(const model::CScreenModel& model, const model::FieldItem* moving, int row, int column,
+                            const char* refusal) {
+    const model::CellPosition cell = overrides::RelativePosition(model, row, column);
+    const model::CReviewArea* area = model.ReviewArea();
+    if (area == nullptr || !model.IsDataGrid() || !InReviewArea(model, cell)) return std::nullopt;
+    for (const model::ColumnEntry& entry : area->columns.Entries()) {
+        if (moving != nullptr && entry.key == moving->gridColumnKey) continue;
+        if (cell.column >= entry.position && cell.column < entry.position + entry.width) return std::string(refusal);
+    }
+    return std::nullopt;
+}
+
 Refusal CheckAddTriggerDisplayAt(const model::CScreenModel& model, int row, int column) {
     return CheckFieldDrop(model, row, column, texts::kCouldNotAddTriggerDisplay);
 }

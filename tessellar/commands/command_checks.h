@@ -36,4 +36,10 @@ Refusal CheckAddPromptAt(const model::CScreenModel& model, int row, int column);
 Refusal CheckAddFieldAt(const model::CScreenModel& model, int row, int column);
 Refusal CheckAddTriggerDisplayAt(const model::CScreenModel& model, int row, int column);
 
+// A data grid takes a field only where no column is, after its last column:
+// a move (`moving`: the item moved, whose own column does not count) or an
+// add onto another column is refused with `refusal`.
+Refusal CheckGridColumnFree(const model::CScreenModel& model, const model::FieldItem* moving, int row, int column,
+                            const char* refusal);
+
 }  // namespace commands

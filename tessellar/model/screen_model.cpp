@@ -1,5 +1,6 @@
 #include "tessellar/model/screen_model.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace model {
@@ -113,10 +114,33 @@ void CScreenModel::SetAsideScreenModes() {
     modes_.MoveAllTo(setAsideModes_);
 }
 
+namespace {
+
+// A key after every column's: its column is packed last.
+int KeyAfterAll(const ColumnList& columns) {
+    int last = -1;
+    for (const ColumnEntry& entry : columns.Entries()) last = std::max(last, entry.key);
+    return last + 1;
+}
+
+}  // namespace
+
 void CScreenModel::RegisterGridColumn(FieldItem& item, std::string_view title) {
     if (!reviewArea_) return;
-    item.gridColumnKey = item.compiled.column;
+    // An added item's place says nothing about the program's columns: it
+    // takes a column of its own after the others rather than share one.
+    item.gridColumnKey = item.added ? std::max(item.compiled.column, KeyAfterAll(reviewArea_->columns))
+                                    : item.compiled.column;
     reviewArea_->AddGridColumn(item.gridColumnKey, item.width.Current(), title, &item);
+}
+
+void CScreenModel::MoveGridItem(FieldItem& item, int column) {
+    if (!reviewArea_ || item.gridColumnKey == -1) return;
+    const int key = item.gridColumnKey;
+    reviewArea_->RemoveGridColumn(key, &item);
+    const int othersEnd = reviewArea_->columns.EndColumn(reviewArea_->leftColumn);
+    item.gridColumnKey = column >= othersEnd ? KeyAfterAll(reviewArea_->columns) : key;
+    reviewArea_->AddGridColumn(item.gridColumnKey, item.width.Current(), item.GridColumnTitle(), &item);
 }
 
 void CScreenModel::UnregisterGridColumn(FieldItem& item) {

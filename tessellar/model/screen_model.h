@@ -160,6 +160,10 @@ public:
     // of the grid to its column. Registering many items and placing them
     // once costs the same as placing after each.
     void RegisterGridColumn(FieldItem& item, std::string_view title);
+    // A grid item placed at a column (relative to the screen origin): at or
+    // beyond the end of the other columns it becomes the last column; on a
+    // column of its own it stays. An item the user added is always last.
+    void MoveGridItem(FieldItem& item, int column);
     void UnregisterGridColumn(FieldItem& item);
     void PlaceGridItems(GridPlacement placement = GridPlacement::AsDecoded);
 

@@ -37,6 +37,8 @@ void MoveFieldItem(model::CScreenModel& model, model::FieldItem& item, model::Ce
     item.position.SetCurrent(relative);
     if (!OnDataGrid(model)) return;
     const bool inside = InReviewRows(*model.ReviewArea(), relative.row);
+    // A move within the grid to the free end makes the item the last column.
+    if (inside && item.inReviewArea && item.gridColumnKey != -1) model.MoveGridItem(item, relative.column);
     if (inside && !item.inReviewArea) {
         item.inReviewArea = true;
         item.reviewArea = model.ReviewArea();

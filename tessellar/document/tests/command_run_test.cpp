@@ -8,6 +8,7 @@
 #include "tessellar/commands/command_texts.h"
 #include "tessellar/commands/item_reference.h"
 #include "tessellar/model/attribute_flags.h"
+#include "tessellar/overrides/item_placement.h"
 #include "tessellar/document/tests/document_fixture.h"
 #include "tessellar/document/document_texts.h"
 
@@ -236,6 +237,50 @@ TEST_F(DemoDocument, MovingTheProgramsBoxHidesItAndTakesItsItemsAlong) {
     ASSERT_TRUE(document_.Undo(customer, sink_));
     ASSERT_TRUE(Run(customer, "Moving or resizing box", Box(3, 2, 17, 77), {B("3,2"), B("18,77")}));
     EXPECT_EQ(WorkFile(customer).find("orig_text"), std::string::npos) << WorkFile(customer);
+}
+
+// A data grid takes a field only after its last column: an add onto a
+// column once shared it (and spoilt both), a move onto one changed nothing
+// on the screen. A field that leaves the middle closes the gap behind it.
+TEST_F(DemoDocument, AGridTakesFieldsOnlyAfterItsLastColumn) {
+    Open(false);
+    model::CScreenModel& grid = Entry("ORDER-LINES");
+    auto column = [&](const char* name) {
+        const model::FieldItem* item = grid.FindAcceptByName(name);
+        if (item == nullptr) item = grid.FindDisplayByName(name);
+        return item->position.Current();
+    };
+    auto statement = [&](model::CellPosition at) {
+        const model::CellPosition absolute = overrides::AbsolutePosition(grid, at);
+        return B(std::to_string(absolute.row) + "," + std::to_string(absolute.column));
+    };
+    const model::CellPosition quantity = column("ITEM-QTY");
+    const model::CellPosition price = column("ITEM-PRICE");
+    const model::CellPosition amount = column("LINE-AMOUNT");
+    const int end = grid.ReviewArea()->columns.EndColumn(grid.ReviewArea()->leftColumn);
+
+    EXPECT_FALSE(Run(grid, "Add datagrid field", NoKey(), {B("COMPANY-NAME"), statement(quantity)}));
+    EXPECT_EQ(sink_.Messages().back(), commands::texts::kNoColumnForAdd);
+    EXPECT_FALSE(Run(grid, "Move datagrid accept", Named("ITEM-QTY"), {statement(price)}));
+    EXPECT_EQ(sink_.Messages().back(), commands::texts::kNoColumnForMove);
+    EXPECT_EQ(WorkFile(grid), "");
+
+    // To the free end: the quantity becomes the last column, the columns to
+    // its right close up and say so in the same step.
+    ASSERT_TRUE(Run(grid, "Move datagrid accept", Named("ITEM-QTY"), {statement({quantity.row, end + 2})}));
+    EXPECT_EQ(document_.UndoLabels(grid).size(), 1u);
+    EXPECT_EQ(column("ITEM-PRICE").column, quantity.column);
+    EXPECT_EQ(column("LINE-AMOUNT").column, amount.column - (price.column - quantity.column));
+    EXPECT_GT(column("ITEM-QTY").column, column("LINE-AMOUNT").column);
+    const std::string shifted = "coordinate = " + statement({price.row, quantity.column}).text;
+    EXPECT_NE(WorkFile(grid).find(shifted), std::string::npos) << WorkFile(grid);
+
+    // An add at the free end takes a column of its own; the others keep theirs.
+    const std::size_t columns = grid.ReviewArea()->columns.Size();
+    const int newEnd = grid.ReviewArea()->columns.EndColumn(grid.ReviewArea()->leftColumn);
+    ASSERT_TRUE(Run(grid, "Add datagrid field", NoKey(), {B("COMPANY-NAME"), statement({quantity.row, newEnd})}));
+    EXPECT_EQ(grid.ReviewArea()->columns.Size(), columns + 1);
+    EXPECT_EQ(column("ITEM-QTY").column, newEnd - grid.FindAcceptByName("ITEM-QTY")->width.Current());
 }
 
 TEST_F(DemoDocument, UndoAndRedoToAnyDepth) {
