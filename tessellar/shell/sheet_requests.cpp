@@ -78,9 +78,9 @@ void ConnectSheetRequests(CMainFrame& frame) {
         const auto c = context();
         return c && sheets::OpenModeFromList(*c);
     };
-    requests.openConfirmSheet = [context] {
+    requests.openConfirmSheet = [context](bool forMode) {
         const auto c = context();
-        return c && sheets::OpenConfirmSheet(*c, false);
+        return c && sheets::OpenConfirmSheet(*c, forMode);
     };
     requests.openBoxSheet = [context](model::CBoxItem& item) {
         const auto c = context();

@@ -24,7 +24,7 @@ struct EditRequests {
     std::function<bool(model::COptionItem&)> openMenuSheet;
     std::function<bool(model::CModeItem&)> openModeSheet;
     std::function<bool()> openModeFromList;
-    std::function<bool()> openConfirmSheet;
+    std::function<bool(bool forMode)> openConfirmSheet;  // forMode: opened for a selected mode's confirm
     std::function<bool(model::CBoxItem&)> openBoxSheet;
     std::function<bool()> openScreenTitleSheet;
     // The field list of the add-field commands: the chosen field's name.

@@ -81,7 +81,10 @@ void CScreenCanvas::Execute(CanvasCommand command) {
             break;
         case CanvasCommand::AddMode: AddMode(); break;
         case CanvasCommand::ModifyConfirm:
-            AfterSheet([this] { return requests_ && requests_->openConfirmSheet && requests_->openConfirmSheet(); });
+            // With a mode selected, the confirm is that mode's: the sheet says so.
+            AfterSheet([this, forMode = interaction_.SelectedKind() == SelectionKind::Mode] {
+                return requests_ && requests_->openConfirmSheet && requests_->openConfirmSheet(forMode);
+            });
             break;
         case CanvasCommand::ModeFromList:
             AfterSheet([this] { return requests_ && requests_->openModeFromList && requests_->openModeFromList(); });

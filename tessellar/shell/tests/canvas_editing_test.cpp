@@ -455,6 +455,25 @@ private slots:
         QTRY_VERIFY(!global->isEnabled());
     }
 
+    // "Modify Confirm" with a mode selected opens that mode's confirm sheet;
+    // the window had no way to it.
+    void modifyConfirmOnAModeOpensTheModesConfirmSheet() {
+        QStringList titles;
+        for (bool onMode : {true, false}) {
+            if (onMode) Click(At(21, 4));
+            else Click(At(20, 70));  // empty: nothing selected
+            QCOMPARE(Canvas()->CurrentInteraction().SelectedKind() == canvas::interaction::SelectionKind::Mode, onMode);
+            OnNextModal(window_.get(), QStringLiteral("CMyPropertySheet"), [&titles](QDialog* sheet) {
+                titles << sheet->windowTitle();
+                sheet->reject();
+            });
+            Canvas()->Execute(CanvasCommand::ModifyConfirm);
+        }
+        QCOMPARE(titles.size(), 2);
+        QVERIFY2(titles[0].startsWith(QStringLiteral("Mode Confirm Properties")), qPrintable(titles[0]));
+        QCOMPARE(titles[1], QStringLiteral("Confirm Properties"));
+    }
+
     void aBoxIsNotMovedOntoTheDataGrid() {
         OpenOrderLines();
         Canvas()->Execute(CanvasCommand::AddBox);
