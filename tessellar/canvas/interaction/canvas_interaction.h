@@ -94,6 +94,8 @@ public:
     bool Dragging() const {
         return mode_ == Mode::Moving || mode_ == Mode::Resizing || mode_ == Mode::BoxDrawing || mode_ == Mode::Banding;
     }
+    // The cell size and data grid a move of the selection works with.
+    MoveContext Context() const;
     // The key commands name the selected item by.
     const commands::ItemKey& SelectedKey() const { return key_; }
 
@@ -148,7 +150,6 @@ private:
     GroupMember FoundAgain(model::CScreenModel& model, const GroupMember& member);
     GestureOutcome FinishGroupMove(PixelPoint p);
     const PixelRect* GridWindow() const { return gridWindow_ ? &*gridWindow_ : nullptr; }
-    MoveContext Context() const;
 
     CellSize cell_;
     std::optional<PixelRect> gridWindow_;
