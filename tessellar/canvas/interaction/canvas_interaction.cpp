@@ -305,6 +305,7 @@ void CanvasInteraction::Press(model::CScreenModel& model, PixelPoint p) {
         mode_ = Mode::ArmedMove;
         groupDrag_ = true;
         dragItem_ = hit.cells;
+        pressed_ = hit;
         cursor_ = Cursor::FourWay;
         band_ = painted_ = hit.cells.Pixels(cell_);
         return;
@@ -389,6 +390,11 @@ GestureOutcome CanvasInteraction::Release(PixelPoint p) {
     GestureOutcome outcome;
     if (mode_ == Mode::Moving) outcome = groupDrag_ ? FinishGroupMove(p) : FinishMove(p);
     if (mode_ == Mode::Banding) outcome.kind = OutcomeKind::SelectBand;
+    // A click on one item of a group, without a drag, selects that item alone.
+    if (mode_ == Mode::ArmedMove && groupDrag_) {
+        others_.clear();
+        Select(pressed_);
+    }
     if (mode_ == Mode::Resizing) outcome = FinishResize(p);
     if (mode_ == Mode::BoxDrawing) outcome = FinishBox(p);
     const bool boxTool = mode_ == Mode::BoxDrawing;

@@ -170,6 +170,7 @@ private:
     std::vector<GroupMember> others_;
     bool groupDrag_ = false;
     CellRect dragItem_;  // the member a group drag was started on
+    ItemHit pressed_;    // and that member itself
     std::vector<ExpectedMove> expected_;
 };
 
