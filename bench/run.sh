@@ -8,4 +8,5 @@ build="${1:-build/bench}"
 "$build/bench/decode_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 "$build/bench/canvas_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 "$build/bench/command_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+"$build/bench/group_move_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 "$build/bench/scfcheck_bench" --samples 5

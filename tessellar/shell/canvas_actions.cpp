@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTimer>
 
 #include <optional>
@@ -54,7 +55,15 @@ constexpr int kAddFieldEntries = 4;
 constexpr CanvasAction kToolbarCanvasActions[] = {
     {ActionId::UnsuppressField, CanvasCommand::UnsuppressField},
 };
+// The Edit menu's selection and its Align submenu (also a toolbar group).
+constexpr CanvasAction kSelectAllAction{ActionId::SelectAll, CanvasCommand::SelectAll};
+constexpr CanvasAction kAlignActions[] = {
+    {ActionId::AlignLeft, CanvasCommand::AlignLeft},         {ActionId::AlignRight, CanvasCommand::AlignRight},
+    {ActionId::AlignTop, CanvasCommand::AlignTop},           {ActionId::AlignBottom, CanvasCommand::AlignBottom},
+    {ActionId::MakeSameWidth, CanvasCommand::MakeSameWidth}, {ActionId::SpaceEvenlyDown, CanvasCommand::SpaceEvenlyDown},
+};
 constexpr int kEnableInterval = 200;  // ms between refreshes of the enabled states
+constexpr int kNoteMilliseconds = 10000;  // how long a group action's note stays
 
 std::optional<SelectedItem> Selected(canvas::CScreenCanvas& canvas) {
     const canvas::interaction::ItemHit& hit = canvas.CurrentInteraction().Selection();
@@ -77,12 +86,21 @@ QString CanvasPaneText(canvas::CTesselView& view) {
         return QString::fromStdString(
             platform::FormatText(canvas::interaction::texts::kDragCellFormat, cell->row, cell->column));
     }
-    return platform::QStringFromCp1252(SelectionPaneText(true, Selected(*canvas)));
+    const std::string key = SelectionPaneText(true, Selected(*canvas));
+    const int count = canvas->CurrentInteraction().SelectedCount();
+    if (count > 1) {
+        return platform::QStringFromCp1252(
+            platform::FormatText(canvas::interaction::texts::kSeveralSelectedFormat, key.c_str(), count));
+    }
+    return platform::QStringFromCp1252(key);
 }
 
 void ConnectCanvasActions(CMainFrame& frame, std::function<void()> afterChange) {
     canvas::CTesselView* view = frame.View();
-    view->SetServices({&frame.Document().Core(), &frame.Messages(), std::move(afterChange)});
+    view->SetServices({&frame.Document().Core(), &frame.Messages(), std::move(afterChange),
+                       [&frame](const std::string& note) {
+                           frame.statusBar()->showMessage(platform::QStringFromCp1252(note), kNoteMilliseconds);
+                       }});
 
     QMenu* edit = frame.menuBar()->findChild<QMenu*>(QStringLiteral("editMenu"));
     QMenu* addField = nullptr;
@@ -108,12 +126,31 @@ void ConnectCanvasActions(CMainFrame& frame, std::function<void()> afterChange) 
         QObject::connect(frame.Action(entry.action), &QAction::triggered, view,
                          [view, command = entry.command] { view->Execute(command); });
     }
+    QMenu* align = nullptr;
+    if (edit != nullptr) {
+        edit->addSeparator();
+        edit->addAction(frame.Action(kSelectAllAction.action));
+        align = edit->addMenu(QString::fromLatin1(canvas::interaction::texts::kAlignMenu));
+        align->setObjectName(QStringLiteral("editAlignMenu"));
+        align->setAccessibleName(QStringLiteral("Align"));
+    }
+    QObject::connect(frame.Action(kSelectAllAction.action), &QAction::triggered, view,
+                     [view] { view->Execute(CanvasCommand::SelectAll); });
+    for (const CanvasAction& entry : kAlignActions) {
+        QObject::connect(frame.Action(entry.action), &QAction::triggered, view,
+                         [view, command = entry.command] { view->Execute(command); });
+        if (align != nullptr) align->addAction(frame.Action(entry.action));
+    }
 
     const auto refresh = [&frame, view] {
         for (const CanvasAction& entry : kCanvasActions) {
             frame.Action(entry.action)->setEnabled(view->CommandEnabled(entry.command));
         }
         for (const CanvasAction& entry : kToolbarCanvasActions) {
+            frame.Action(entry.action)->setEnabled(view->CommandEnabled(entry.command));
+        }
+        frame.Action(kSelectAllAction.action)->setEnabled(view->CommandEnabled(kSelectAllAction.command));
+        for (const CanvasAction& entry : kAlignActions) {
             frame.Action(entry.action)->setEnabled(view->CommandEnabled(entry.command));
         }
     };

@@ -63,6 +63,13 @@ constexpr ActionSpec kActions[] = {
     {ModeTriggerFromList, "ModeTriggerFromList", "Add/Modify Mo&de Trigger From List", "", kNoKey, "Add or change the trigger of a mode chosen from the screen's modes\nMode Trigger From List", "", EnableRule::Canvas, false},
     {ScreenTrigger, "ScreenTrigger", "Add/Modify Screen &Trigger", "", kNoKey, "Add or change the trigger of the screen\nScreen Trigger", "", EnableRule::Canvas, false},
     {ListMessages, "ListMessages", "List Screen &Messages", "", kNoKey, "List Screen Messages\nList Messages", "mail-read", EnableRule::CurrentEntry, false},
+    {SelectAll, "SelectAll", "Select &All", "Ctrl+A", QKeySequence::SelectAll, "Select every item of the screen\nSelect All", "edit-select-all", EnableRule::Canvas, false},
+    {AlignLeft, "AlignLeft", "Align Left", "Ctrl+Shift+Left", kNoKey, "Line up the selected items' left edges on the key item's\nAlign Left", "format-justify-left", EnableRule::Canvas, false},
+    {AlignRight, "AlignRight", "Align Right", "Ctrl+Shift+Right", kNoKey, "Line up the selected items' right edges on the key item's\nAlign Right", "format-justify-right", EnableRule::Canvas, false},
+    {AlignTop, "AlignTop", "Align Top", "Ctrl+Shift+Up", kNoKey, "Line up the selected items' top edges on the key item's\nAlign Top", "go-top", EnableRule::Canvas, false},
+    {AlignBottom, "AlignBottom", "Align Bottom", "Ctrl+Shift+Down", kNoKey, "Line up the selected items' bottom edges on the key item's\nAlign Bottom", "go-bottom", EnableRule::Canvas, false},
+    {MakeSameWidth, "MakeSameWidth", "Make Same Width", "Ctrl+Shift+W", kNoKey, "Give the selected fields the key item's width\nMake Same Width", "format-justify-fill", EnableRule::Canvas, false},
+    {SpaceEvenlyDown, "SpaceEvenlyDown", "Space Evenly Down", "Ctrl+Shift+D", kNoKey, "Put equal row gaps between the top and bottom selected items\nSpace Evenly Down", "", EnableRule::Canvas, false},
 };
 // clang-format on
 

@@ -25,6 +25,7 @@ enum class ActionId {
     FieldTrigger, DisplayTrigger, ModifyConfirm, ModeFromList, ScreenTitle, Suppress, Rename,
     OptionTrigger, ModeTrigger, ModeTriggerFromList, ScreenTrigger,
     ListMessages,
+    SelectAll, AlignLeft, AlignRight, AlignTop, AlignBottom, MakeSameWidth, SpaceEvenlyDown,
 };
 
 // When an action can be used.

@@ -69,7 +69,8 @@ constexpr int kMainHelpContext = 0;
 const QStringList kStandardButtons = {"OpenProgram", "Save", "OpenOverrideFile", "-", "Cut", "Copy", "Paste", "-",
                                       "Undo", "Redo", "-", "Find", "MapNetworkDrive", "-", "About", "Help"};
 const QStringList kCustomiserButtons = {"HighlightChanges", "Legend", "-", "Properties", "AddDataEntryField",
-                                        "UnsuppressField", "EditScreenScf", "ListMessages"};
+                                        "UnsuppressField", "EditScreenScf", "ListMessages", "-", "AlignLeft",
+                                        "AlignRight", "AlignTop", "AlignBottom", "MakeSameWidth", "SpaceEvenlyDown"};
 
 QStringList ButtonsValue(const std::string& stored, const QStringList& defaults) {
     if (stored.empty()) return defaults;

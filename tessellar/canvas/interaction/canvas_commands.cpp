@@ -9,8 +9,24 @@
 
 namespace canvas::interaction {
 
+bool AlignmentOf(CanvasCommand command, Alignment& alignment) {
+    switch (command) {
+        case CanvasCommand::AlignLeft: alignment = Alignment::Left; return true;
+        case CanvasCommand::AlignRight: alignment = Alignment::Right; return true;
+        case CanvasCommand::AlignTop: alignment = Alignment::Top; return true;
+        case CanvasCommand::AlignBottom: alignment = Alignment::Bottom; return true;
+        case CanvasCommand::MakeSameWidth: alignment = Alignment::SameWidth; return true;
+        case CanvasCommand::SpaceEvenlyDown: alignment = Alignment::SpaceEvenlyDown; return true;
+        default: return false;
+    }
+}
+
 std::string_view CommandText(CanvasCommand command) {
     if (command == CanvasCommand::UnsuppressField) return texts::kUnsuppressFieldText;
+    if (command == CanvasCommand::SelectAll) return texts::kSelectAllText;
+    if (command >= CanvasCommand::AlignLeft) {
+        return texts::kAlignTexts[static_cast<int>(command) - static_cast<int>(CanvasCommand::AlignLeft)];
+    }
     return texts::kCommandTexts[static_cast<int>(command)];
 }
 
@@ -44,6 +60,18 @@ bool CommandEnabled(CanvasCommand command, const CanvasInteraction& interaction,
             return lists::HasSuppressedFields(model, lists::SuppressedListUse::DataEntryFields);
         case CanvasCommand::UnsuppressField:
             return lists::HasSuppressedFields(model, lists::SuppressedListUse::AllSuppressed);
+        case CanvasCommand::SelectAll: return true;
+        // Only when lining up would change something.
+        case CanvasCommand::AlignLeft:
+        case CanvasCommand::AlignRight:
+        case CanvasCommand::AlignTop:
+        case CanvasCommand::AlignBottom:
+        case CanvasCommand::MakeSameWidth:
+        case CanvasCommand::SpaceEvenlyDown: {
+            Alignment alignment = Alignment::Left;
+            AlignmentOf(command, alignment);
+            return !PlanAlignment(alignment, interaction.Members(), interaction.Context()).outcomes.empty();
+        }
     }
     return false;
 }

@@ -35,7 +35,18 @@ enum class CanvasCommand {
     Properties,
     // Toolbar commands, not in the context menu.
     UnsuppressField,
+    // The Edit menu's selection and its Align submenu.
+    SelectAll,
+    AlignLeft,
+    AlignRight,
+    AlignTop,
+    AlignBottom,
+    MakeSameWidth,
+    SpaceEvenlyDown,
 };
+
+// The alignment an Align entry asks for; false for other commands.
+bool AlignmentOf(CanvasCommand command, Alignment& alignment);
 
 // The context menu's entries: the commands before the toolbar's own.
 inline constexpr int kCanvasCommandCount = static_cast<int>(CanvasCommand::Properties) + 1;

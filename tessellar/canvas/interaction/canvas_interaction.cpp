@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "tessellar/canvas/interaction/interaction_texts.h"
 #include "tessellar/commands/command_texts.h"
 #include "tessellar/commands/move_choice.h"
 
@@ -17,16 +16,6 @@ namespace {
 bool NewlyPlaced(SelectionKind kind) {
     return kind == SelectionKind::PlacedHorizontal || kind == SelectionKind::Placed23 ||
            kind == SelectionKind::Placed24;
-}
-
-// The eight points a box is tested with against the data grid.
-bool TouchesWindow(const PixelRect& lines, const PixelRect& window) {
-    const int middleX = lines.left + (lines.right - lines.left) / 2;
-    const int middleY = lines.top + (lines.bottom - lines.top) / 2;
-    const PixelPoint points[] = {{lines.left, lines.top},     {middleX, lines.top},     {lines.right, lines.top},
-                                 {lines.right, middleY},      {lines.right, lines.bottom}, {middleX, lines.bottom},
-                                 {lines.left, lines.bottom},  {lines.left, middleY}};
-    return std::any_of(std::begin(points), std::end(points), [&](PixelPoint p) { return window.Contains(p); });
 }
 
 template <typename Item>
@@ -56,14 +45,6 @@ bool Hidden(const ItemHit& hit) {
     }
 }
 
-model::CellPosition NotBeforeOrigin(int row, int column) { return {std::max(0, row), std::max(0, column)}; }
-
-// A cell span as box corners, the last row and column inclusive.
-model::BoxCorners SpanCorners(const CellSpan& span) {
-    const model::CellPosition at = NotBeforeOrigin(span.row, span.column);
-    return {at.column, at.row, at.column + span.columns - 1, at.row + span.rows - 1};
-}
-
 // A resolved item as the hit of the kind; none when it is not of that kind.
 ItemHit HitOf(const commands::ResolvedItem& found, SelectionKind kind, int gridShift) {
     ItemHit hit;
@@ -87,6 +68,59 @@ ItemHit HitOf(const commands::ResolvedItem& found, SelectionKind kind, int gridS
     }
     hit.kind = kind;
     return hit;
+}
+
+commands::ItemKey KeyOfHit(const ItemHit& hit) {
+    if (hit.display != nullptr) return commands::KeyOf(*hit.display);
+    if (hit.accept != nullptr) return commands::KeyOf(*hit.accept);
+    if (hit.option != nullptr) return commands::KeyOf(*hit.option);
+    if (hit.mode != nullptr) return commands::KeyOf(*hit.mode);
+    if (hit.box != nullptr) return commands::KeyOf(*hit.box);
+    return {};
+}
+
+bool SameItem(const ItemHit& a, const ItemHit& b) {
+    return a.kind == b.kind && a.display == b.display && a.accept == b.accept && a.option == b.option &&
+           a.mode == b.mode && a.box == b.box;
+}
+
+// Every item the screen shows, in hit order, with its cells.
+std::vector<ItemHit> ShownItems(model::CScreenModel& model, int gridShift) {
+    std::vector<ItemHit> shown;
+    const auto add = [&shown](SelectionKind kind, auto& list, auto pointer, auto cellsOf) {
+        for (auto& item : list) {
+            if (item.suppressed.Current()) continue;
+            ItemHit hit;
+            hit.kind = kind;
+            hit.*pointer = &item;
+            hit.cells = cellsOf(item);
+            shown.push_back(hit);
+        }
+    };
+    add(SelectionKind::Display, model.Displays(), &ItemHit::display,
+        [gridShift](const model::CDispText& d) { return ItemCells(d, false, gridShift); });
+    add(SelectionKind::Accept, model.Accepts(), &ItemHit::accept,
+        [gridShift](const model::CAcceptFld& a) { return ItemCells(a, true, gridShift); });
+    add(SelectionKind::Option, model.Options(), &ItemHit::option, [](const model::COptionItem& o) { return ItemCells(o); });
+    for (model::CModeItem& mode : model.Modes()) {
+        ItemHit hit;
+        hit.kind = SelectionKind::Mode;
+        hit.mode = &mode;
+        hit.cells = ItemCells(mode);
+        shown.push_back(hit);
+    }
+    add(SelectionKind::Box, model.Boxes(), &ItemHit::box, [](const model::CBoxItem& b) { return ItemCells(b); });
+    return shown;
+}
+
+// A point inside a box away from its lines, which run through its outer cells.
+bool InsideBoxLines(const CellRect& box, CellPoint at) {
+    return at.row > box.top && at.row < box.bottom - 1 && at.column > box.left && at.column < box.right - 1;
+}
+
+bool Encloses(const PixelRect& outer, const PixelRect& inner) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
 }
 
 }  // namespace
@@ -117,12 +151,12 @@ bool CanvasInteraction::Resizable() const {
 
 void CanvasInteraction::Select(const ItemHit& hit) {
     selection_ = hit;
-    key_ = {};
-    if (hit.display != nullptr) key_ = commands::KeyOf(*hit.display);
-    if (hit.accept != nullptr) key_ = commands::KeyOf(*hit.accept);
-    if (hit.option != nullptr) key_ = commands::KeyOf(*hit.option);
-    if (hit.mode != nullptr) key_ = commands::KeyOf(*hit.mode);
-    if (hit.box != nullptr) key_ = commands::KeyOf(*hit.box);
+    key_ = KeyOfHit(hit);
+}
+
+bool CanvasInteraction::IsMember(const ItemHit& hit) const {
+    if (SameItem(hit, selection_)) return true;
+    return std::any_of(others_.begin(), others_.end(), [&](const GroupMember& m) { return SameItem(hit, m.hit); });
 }
 
 void CanvasInteraction::ResetSelection() {
@@ -131,41 +165,73 @@ void CanvasInteraction::ResetSelection() {
     suppressed_ = {};
     rightClick_.reset();
     key_ = {};
+    others_.clear();
+    groupDrag_ = false;
     handle_ = Handle::None;
     if (mode_ != Mode::BoxTool) mode_ = Mode::Ready;
 }
 
-bool CanvasInteraction::Refresh(model::CScreenModel& model) {
-    if (!selection_) return false;
-    const std::string keyLines = commands::IdentifierLines(key_);
+GroupMember CanvasInteraction::FoundAgain(model::CScreenModel& model, const GroupMember& member) {
+    const std::string keyLines = commands::IdentifierLines(member.key);
     // The item the screen still holds, else the one that took its key in a rebuild.
     commands::ResolvedItem held;
     bool stillHeld = false;
-    switch (selection_.kind) {
+    switch (member.hit.kind) {
         case SelectionKind::Display:
-            stillHeld = StillHeld(model.Displays(), held.display = selection_.display, keyLines);
+            stillHeld = StillHeld(model.Displays(), held.display = member.hit.display, keyLines);
             break;
         case SelectionKind::Accept:
-            stillHeld = StillHeld(model.Accepts(), held.accept = selection_.accept, keyLines);
+            stillHeld = StillHeld(model.Accepts(), held.accept = member.hit.accept, keyLines);
             break;
         case SelectionKind::Option:
-            stillHeld = StillHeld(model.Options(), held.option = selection_.option, keyLines);
+            stillHeld = StillHeld(model.Options(), held.option = member.hit.option, keyLines);
             break;
-        case SelectionKind::Mode: stillHeld = StillHeld(model.Modes(), held.mode = selection_.mode, keyLines); break;
-        case SelectionKind::Box: stillHeld = StillHeld(model.Boxes(), held.box = selection_.box, keyLines); break;
+        case SelectionKind::Mode: stillHeld = StillHeld(model.Modes(), held.mode = member.hit.mode, keyLines); break;
+        case SelectionKind::Box: stillHeld = StillHeld(model.Boxes(), held.box = member.hit.box, keyLines); break;
         default: break;
     }
     std::optional<commands::ResolvedItem> found;
     if (stillHeld) found = held;
-    if (!found) found = commands::Resolve(model, key_);
-    const ItemHit hit = found ? HitOf(*found, selection_.kind, gridShift_) : ItemHit{};
-    if (!hit || Hidden(hit)) {
+    if (!found) found = commands::Resolve(model, member.key);
+    GroupMember again{found ? HitOf(*found, member.hit.kind, gridShift_) : ItemHit{}, member.key};
+    if (!again.hit) {
+        // A key that named the item's old place: the item is where it was moved.
+        for (const ExpectedMove& moved : expected_) {
+            if (moved.keyLines != keyLines || moved.kind != member.hit.kind) continue;
+            const PixelPoint inside{moved.cells.left * cell_.width + cell_.width / 2,
+                                    moved.cells.top * cell_.height + cell_.height / 2};
+            const ItemHit hit = HitTest(model, inside, cell_, gridShift_, GridWindow());
+            if (hit.kind == member.hit.kind) again = {hit, KeyOfHit(hit)};
+            break;
+        }
+    }
+    if (!again.hit || Hidden(again.hit)) return {};
+    again.hit.overlapping = member.hit.overlapping;
+    return again;
+}
+
+bool CanvasInteraction::Refresh(model::CScreenModel& model) {
+    if (!selection_) return false;
+    const GroupMember key = FoundAgain(model, {selection_, key_});
+    std::vector<GroupMember> others;
+    for (const GroupMember& member : others_) {
+        if (GroupMember again = FoundAgain(model, member); again.hit) others.push_back(again);
+    }
+    expected_.clear();
+    if (!key.hit && others.empty()) {
         ResetSelection();
         return false;
     }
-    const bool overlapping = selection_.overlapping;
-    selection_ = hit;
-    selection_.overlapping = overlapping;
+    // A key item that went hands its part to the next one selected.
+    if (key.hit) {
+        selection_ = key.hit;
+        key_ = key.key;
+    } else {
+        selection_ = others.front().hit;
+        key_ = others.front().key;
+        others.erase(others.begin());
+    }
+    others_ = std::move(others);
     return true;
 }
 
@@ -207,8 +273,16 @@ void CanvasInteraction::ArmBoxTool() {
     cursor_ = Cursor::Cross;
 }
 
+void CanvasInteraction::Escape() {
+    if (mode_ == Mode::Ready || mode_ == Mode::ArmedMove || mode_ == Mode::ArmedResize) {
+        if (!attached_) return ResetSelection();
+    }
+    Cancel();
+}
+
 void CanvasInteraction::Cancel() {
     attached_ = false;
+    groupDrag_ = false;
     mode_ = Mode::Ready;
     handle_ = Handle::None;
     cursor_ = Cursor::Arrow;
@@ -225,21 +299,40 @@ void CanvasInteraction::Press(model::CScreenModel& model, PixelPoint p) {
         band_ = painted_ = SelectionPixels();
         return;  // resizing starts with the first drag
     }
+    const ItemHit hit = HitTest(model, p, cell_, gridShift_, GridWindow());
+    // A press on any item of a group keeps the group and arms its move.
+    if (SelectedCount() > 1 && hit && CanMove(hit.kind) && IsMember(hit)) {
+        mode_ = Mode::ArmedMove;
+        groupDrag_ = true;
+        dragItem_ = hit.cells;
+        pressed_ = hit;
+        cursor_ = Cursor::FourWay;
+        band_ = painted_ = hit.cells.Pixels(cell_);
+        return;
+    }
     ResetSelection();
-    Select(HitTest(model, p, cell_, gridShift_, GridWindow()));
-    if (Movable() && SelectionPixels().Contains(p)) {
+    Select(hit);
+    const bool insideBox = hit.kind == SelectionKind::Box && InsideBoxLines(hit.cells, CellUnder(p, cell_));
+    if (Movable() && SelectionPixels().Contains(p) && !insideBox) {
         mode_ = Mode::ArmedMove;
         cursor_ = Cursor::FourWay;
         band_ = painted_ = SelectionPixels();
     } else {
         cursor_ = Cursor::Arrow;
+        // Empty canvas, or a box's inside: a drag from here draws a rubber band.
+        if (!hit || insideBox) {
+            mode_ = Mode::ArmedBand;
+            band_ = painted_ = {p.x, p.y, p.x, p.y};
+        }
     }
 }
 
 Cursor CanvasInteraction::Hover(PixelPoint p) {
     mouse_ = p;
     if (mode_ == Mode::BoxTool) return cursor_ = Cursor::Cross;
-    if (mode_ != Mode::Ready && mode_ != Mode::ArmedMove && mode_ != Mode::ArmedResize) return cursor_;
+    if (mode_ != Mode::Ready && mode_ != Mode::ArmedMove && mode_ != Mode::ArmedResize && mode_ != Mode::ArmedBand) {
+        return cursor_;
+    }
     mode_ = Mode::Ready;
     handle_ = Handle::None;
     cursor_ = Cursor::Arrow;
@@ -256,14 +349,14 @@ Cursor CanvasInteraction::Hover(PixelPoint p) {
 }
 
 std::optional<PixelRect> CanvasInteraction::RubberBand() const {
-    if (mode_ == Mode::Moving || mode_ == Mode::Resizing || mode_ == Mode::BoxDrawing) {
+    if (Dragging()) {
         if (BandIsBox()) return HandleFrame(band_, cell_, true);
         return band_;
     }
     return std::nullopt;
 }
 
-bool CanvasInteraction::BandIsBox() const { return selection_.kind == SelectionKind::Box; }
+bool CanvasInteraction::BandIsBox() const { return selection_.kind == SelectionKind::Box && mode_ != Mode::Banding; }
 
 bool CanvasInteraction::Drag(PixelPoint p) {
     mouse_ = p;
@@ -271,9 +364,11 @@ bool CanvasInteraction::Drag(PixelPoint p) {
     const int dy = selection_.kind == SelectionKind::PlacedHorizontal ? 0 : p.y - press_.y;
     if (mode_ == Mode::ArmedMove) mode_ = Mode::Moving;
     if (mode_ == Mode::ArmedResize && handle_ != Handle::None) mode_ = Mode::Resizing;
+    if (mode_ == Mode::ArmedBand) mode_ = Mode::Banding;
     switch (mode_) {
-        case Mode::Moving: band_ = SelectionPixels().Moved(dx, dy); break;
+        case Mode::Moving: band_ = (groupDrag_ ? dragItem_.Pixels(cell_) : SelectionPixels()).Moved(dx, dy); break;
         case Mode::Resizing: band_ = DragEdges(SelectionPixels(), handle_, dx, dy); break;
+        case Mode::Banding:
         case Mode::BoxDrawing:
             band_ = {std::min(press_.x, p.x), std::min(press_.y, p.y), std::max(press_.x, p.x),
                      std::max(press_.y, p.y)};
@@ -293,22 +388,24 @@ GestureOutcome CanvasInteraction::Release(PixelPoint p) {
     mouse_ = p;
     attached_ = false;
     GestureOutcome outcome;
-    if (mode_ == Mode::Moving) outcome = FinishMove(p);
+    if (mode_ == Mode::Moving) outcome = groupDrag_ ? FinishGroupMove(p) : FinishMove(p);
+    if (mode_ == Mode::Banding) outcome.kind = OutcomeKind::SelectBand;
+    // A click on one item of a group, without a drag, selects that item alone.
+    if (mode_ == Mode::ArmedMove && groupDrag_) {
+        others_.clear();
+        Select(pressed_);
+    }
     if (mode_ == Mode::Resizing) outcome = FinishResize(p);
     if (mode_ == Mode::BoxDrawing) outcome = FinishBox(p);
     const bool boxTool = mode_ == Mode::BoxDrawing;
     mode_ = Mode::Ready;
+    groupDrag_ = false;
     handle_ = Handle::None;
     if (boxTool) cursor_ = Cursor::Arrow;
     return outcome;
 }
 
-model::CellPosition CanvasInteraction::Unscrolled(model::CellPosition at) const {
-    if (gridShift_ == 0 || !gridWindow_) return at;
-    const PixelPoint middle{at.column * cell_.width + cell_.width / 2, at.row * cell_.height + cell_.height / 2};
-    if (!gridWindow_->Contains(middle)) return at;
-    return {at.row, at.column + gridShift_};
-}
+MoveContext CanvasInteraction::Context() const { return {cell_, GridWindow(), gridShift_}; }
 
 bool CanvasInteraction::AttachToMouse(model::CScreenModel& model, const commands::ItemKey& key, PixelPoint mouse) {
     ResetSelection();
@@ -332,36 +429,25 @@ bool CanvasInteraction::AttachToMouse(model::CScreenModel& model, const commands
 }
 
 GestureOutcome CanvasInteraction::FinishMove(PixelPoint p) {
-    GestureOutcome outcome;
     const int dx = p.x - press_.x;
     const int dy = selection_.kind == SelectionKind::PlacedHorizontal ? 0 : p.y - press_.y;
-    const PixelRect moved = SelectionPixels().Moved(dx, dy);
-    const CellSpan span = ToCells(moved, cell_);
+    const GestureOutcome outcome = MoveOutcomeOf({selection_, key_}, SelectionPixels().Moved(dx, dy), Context());
+    if (!outcome.AsksForCommand()) return outcome;
+    const CellSpan span = ToCells(SelectionPixels().Moved(dx, dy), cell_);
     const model::CellPosition at = NotBeforeOrigin(span.row, span.column);
-    if (at.row == selection_.cells.top && at.column == selection_.cells.left) return outcome;
-    outcome.key = key_;
-    switch (selection_.kind) {
-        case SelectionKind::Display: outcome.command = commands::MoveCommandOf(*selection_.display); break;
-        case SelectionKind::Accept: outcome.command = commands::MoveCommandOf(*selection_.accept); break;
-        case SelectionKind::Option: outcome.command = commands::texts::kMoveMenu; break;
-        case SelectionKind::Box:
-            if (gridWindow_ && TouchesWindow(HandleFrame(moved, cell_, true), *gridWindow_)) {
-                outcome.kind = OutcomeKind::BoxOnDataGrid;
-                outcome.refusal = texts::kBoxOnDataGrid;
-                return outcome;
-            }
-            outcome.kind = OutcomeKind::MoveBox;
-            outcome.command = commands::texts::kMovingOrResizingBox;
-            outcome.corners = SpanCorners(span);
-            break;
-        default: return {};
-    }
-    if (outcome.kind == OutcomeKind::Nothing) {
-        outcome.kind = OutcomeKind::MoveItem;
-        outcome.at = Unscrolled(at);
-    }
     const int columns = selection_.cells.right - selection_.cells.left;
     selection_.cells = {at.column, at.row, at.column + columns, at.row + selection_.cells.bottom - selection_.cells.top};
+    return outcome;
+}
+
+GestureOutcome CanvasInteraction::FinishGroupMove(PixelPoint p) {
+    GestureOutcome outcome;
+    const PixelRect moved = dragItem_.Pixels(cell_).Moved(p.x - press_.x, p.y - press_.y);
+    const CellSpan span = ToCells(moved, cell_);
+    const model::CellPosition by{span.row - dragItem_.top, span.column - dragItem_.left};
+    if (by.row == 0 && by.column == 0) return outcome;
+    outcome.kind = OutcomeKind::MoveGroup;
+    outcome.by = by;
     return outcome;
 }
 
@@ -389,7 +475,7 @@ GestureOutcome CanvasInteraction::FinishResize(PixelPoint p) {
     outcome.kind = OutcomeKind::ResizeField;
     outcome.command =
         selection_.kind == SelectionKind::Display ? commands::texts::kResizeDisplay : commands::texts::kResizeAccept;
-    outcome.at = Unscrolled(NotBeforeOrigin(span.row, span.column));
+    outcome.at = Unscrolled(NotBeforeOrigin(span.row, span.column), Context());
     outcome.width = width;
     return outcome;
 }
@@ -399,6 +485,13 @@ GestureOutcome CanvasInteraction::Nudge(int rows, int columns, bool resize) {
     const PixelPoint to{columns * cell_.width, rows * cell_.height};
     press_ = {0, 0};
     GestureOutcome outcome;
+    if (SelectedCount() > 1) {
+        // A group moves as one; a resize is for one item.
+        if (resize || (rows == 0 && columns == 0)) return outcome;
+        outcome.kind = OutcomeKind::MoveGroup;
+        outcome.by = {rows, columns};
+        return outcome;
+    }
     if (!resize) {
         if (Movable() && selection_.kind != SelectionKind::PlacedHorizontal) outcome = FinishMove(to);
     } else if (Resizable()) {
@@ -424,6 +517,94 @@ GestureOutcome CanvasInteraction::FinishBox(PixelPoint p) const {
     outcome.corners = {std::min(from.column, to.column), std::min(from.row, to.row), std::max(from.column, to.column),
                        std::max(from.row, to.row)};
     return outcome;
+}
+
+void CanvasInteraction::TogglePress(model::CScreenModel& model, PixelPoint p) {
+    press_ = mouse_ = p;
+    mode_ = Mode::Ready;
+    groupDrag_ = false;
+    cursor_ = Cursor::Arrow;
+    const ItemHit hit = HitTest(model, p, cell_, gridShift_, GridWindow());
+    if (!hit) return;
+    if (SameItem(hit, selection_)) {
+        // The key item taken out: the next one selected becomes the key.
+        if (others_.empty()) return ResetSelection();
+        Select(others_.front().hit);
+        others_.erase(others_.begin());
+        return;
+    }
+    const auto member = std::find_if(others_.begin(), others_.end(),
+                                     [&](const GroupMember& m) { return SameItem(hit, m.hit); });
+    if (member != others_.end()) {
+        others_.erase(member);
+    } else if (!selection_) {
+        Select(hit);
+    } else {
+        others_.push_back({hit, KeyOfHit(hit)});
+    }
+}
+
+void CanvasInteraction::SelectAll(model::CScreenModel& model) {
+    ResetSelection();
+    const std::vector<ItemHit> shown = ShownItems(model, gridShift_);
+    if (shown.empty()) return;
+    Select(shown.front());
+    for (std::size_t index = 1; index < shown.size(); ++index) others_.push_back({shown[index], KeyOfHit(shown[index])});
+}
+
+void CanvasInteraction::SelectBand(model::CScreenModel& model) {
+    std::vector<GroupMember> inside;
+    for (const ItemHit& hit : ShownItems(model, gridShift_)) {
+        if (Encloses(band_, hit.cells.Pixels(cell_))) inside.push_back({hit, KeyOfHit(hit)});
+    }
+    if (inside.empty()) return;
+    ResetSelection();
+    Select(inside.front().hit);
+    others_.assign(inside.begin() + 1, inside.end());
+}
+
+std::vector<GroupMember> CanvasInteraction::Members() const {
+    std::vector<GroupMember> members;
+    if (!selection_) return members;
+    members.push_back({selection_, key_});
+    members.insert(members.end(), others_.begin(), others_.end());
+    return members;
+}
+
+std::vector<PixelRect> CanvasInteraction::OtherFrames() const {
+    std::vector<PixelRect> frames;
+    for (const GroupMember& member : others_) frames.push_back(member.hit.cells.Pixels(cell_));
+    return frames;
+}
+
+std::vector<PixelRect> CanvasInteraction::GroupBands() const {
+    std::vector<PixelRect> bands;
+    if (!groupDrag_ || mode_ != Mode::Moving) return bands;
+    const PixelRect from = dragItem_.Pixels(cell_);
+    for (const GroupMember& member : Members()) {
+        if (!CanMove(member.hit.kind)) continue;
+        bands.push_back(member.hit.cells.Pixels(cell_).Moved(band_.left - from.left, band_.top - from.top));
+    }
+    return bands;
+}
+
+void CanvasInteraction::ExpectMoves(const std::vector<GestureOutcome>& outcomes) {
+    expected_.clear();
+    for (const GestureOutcome& outcome : outcomes) {
+        for (const GroupMember& member : Members()) {
+            if (commands::IdentifierLines(member.key) != commands::IdentifierLines(outcome.key)) continue;
+            CellRect cells = member.hit.cells;
+            const int rows = cells.bottom - cells.top;
+            const int columns = cells.right - cells.left;
+            model::CellPosition at = outcome.at;
+            if (outcome.kind == OutcomeKind::MoveBox) at = {outcome.corners.top, outcome.corners.left};
+            // Drawn where a scrolled grid shows it.
+            if (member.hit.display != nullptr && member.hit.display->inReviewArea) at.column -= gridShift_;
+            if (member.hit.accept != nullptr && member.hit.accept->inReviewArea) at.column -= gridShift_;
+            cells = {at.column, at.row, at.column + columns, at.row + rows};
+            expected_.push_back({commands::IdentifierLines(member.key), member.hit.kind, cells});
+        }
+    }
 }
 
 }  // namespace canvas::interaction

@@ -6,14 +6,19 @@
 // band and handles it reports, and turns each outcome into a command.
 
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "tessellar/canvas/interaction/gesture_outcome.h"
+#include "tessellar/canvas/interaction/group_actions.h"
 #include "tessellar/canvas/interaction/item_hit_test.h"
 #include "tessellar/canvas/interaction/pixel_geometry.h"
 
 namespace canvas::interaction {
 
-enum class Mode { Ready, ArmedMove, Moving, ArmedResize, Resizing, BoxTool, BoxDrawing };
+// ArmedBand and Banding: a drag from empty canvas (or from inside a box,
+// away from its lines) draws a rubber band that selects what it encloses.
+enum class Mode { Ready, ArmedMove, Moving, ArmedResize, Resizing, BoxTool, BoxDrawing, ArmedBand, Banding };
 
 class CanvasInteraction {
 public:
@@ -37,6 +42,8 @@ public:
     GestureOutcome Release(PixelPoint p);
     // Escape: drops a drag in progress (and the box tool) without an outcome.
     void Cancel();
+    // Escape outside a drag: the selection goes.
+    void Escape();
 
     // Right button down selects the item under the point, or notes the
     // suppressed item there; the release keeps the point for the add commands.
@@ -83,8 +90,12 @@ public:
     bool BandIsBox() const;
     // The cell under the mouse while dragging, for the status bar.
     CellPoint CellAtMouse() const { return CellUnder(mouse_, cell_); }
-    // Whether a move, resize or box drag is in progress.
-    bool Dragging() const { return mode_ == Mode::Moving || mode_ == Mode::Resizing || mode_ == Mode::BoxDrawing; }
+    // Whether a move, resize, box or rubber band drag is in progress.
+    bool Dragging() const {
+        return mode_ == Mode::Moving || mode_ == Mode::Resizing || mode_ == Mode::BoxDrawing || mode_ == Mode::Banding;
+    }
+    // The cell size and data grid a move of the selection works with.
+    MoveContext Context() const;
     // The key commands name the selected item by.
     const commands::ItemKey& SelectedKey() const { return key_; }
 
@@ -99,17 +110,46 @@ public:
     // box's bottom edge) moved instead.
     GestureOutcome Nudge(int rows, int columns, bool resize);
 
+    // --- Several items ---------------------------------------------------
+    // The first item selected is the key item: it shows the handles, the
+    // alignments line the others up on it, and a resize acts on it alone.
+
+    // Ctrl+click: adds the item under the point, or takes a selected one out.
+    void TogglePress(model::CScreenModel& model, PixelPoint p);
+    // Ctrl+A: every item the screen shows, in hit order.
+    void SelectAll(model::CScreenModel& model);
+    // After a SelectBand outcome: the items wholly inside the band; with
+    // none inside, the selection the press made stays.
+    void SelectBand(model::CScreenModel& model);
+    // The key item first, then the others in the order they were selected.
+    std::vector<GroupMember> Members() const;
+    int SelectedCount() const { return selection_ ? 1 + static_cast<int>(others_.size()) : 0; }
+    // The other items' rectangles, drawn with a lighter frame.
+    std::vector<PixelRect> OtherFrames() const;
+    // While a group is dragged, where each movable member would go.
+    std::vector<PixelRect> GroupBands() const;
+    // A group action is about to move these items: once the screen is
+    // rebuilt, an item whose key named its old place is found where it went.
+    void ExpectMoves(const std::vector<GestureOutcome>& outcomes);
+
 private:
+    struct ExpectedMove {
+        std::string keyLines;
+        SelectionKind kind;
+        CellRect cells;  // where it is drawn after the move
+    };
+
     bool Movable() const;
     bool Resizable() const;
     GestureOutcome FinishMove(PixelPoint p);
     GestureOutcome FinishResize(PixelPoint p);
     GestureOutcome FinishBox(PixelPoint p) const;
     void Select(const ItemHit& hit);
+    bool IsMember(const ItemHit& hit) const;
+    // The item found again in a rebuilt screen, by its key or where it was moved.
+    GroupMember FoundAgain(model::CScreenModel& model, const GroupMember& member);
+    GestureOutcome FinishGroupMove(PixelPoint p);
     const PixelRect* GridWindow() const { return gridWindow_ ? &*gridWindow_ : nullptr; }
-    // A cell as drawn, in the model's terms: inside a scrolled data grid the
-    // column under the mouse lies `gridShift_` columns further right.
-    model::CellPosition Unscrolled(model::CellPosition at) const;
 
     CellSize cell_;
     std::optional<PixelRect> gridWindow_;
@@ -127,6 +167,11 @@ private:
     ItemHit suppressed_;
     bool rightClickOnEmpty_ = false;
     bool attached_ = false;
+    std::vector<GroupMember> others_;
+    bool groupDrag_ = false;
+    CellRect dragItem_;  // the member a group drag was started on
+    ItemHit pressed_;    // and that member itself
+    std::vector<ExpectedMove> expected_;
 };
 
 }  // namespace canvas::interaction

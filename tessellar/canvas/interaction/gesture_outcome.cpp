@@ -24,7 +24,9 @@ std::vector<commands::CommandValue> CommandValues(const GestureOutcome& outcome,
         case OutcomeKind::MoveBox: return {Pair(model, c.top, c.left), Pair(model, c.bottom, c.right)};
         case OutcomeKind::AddBox: return {Pair(model, c.top, c.left), Pair(model, c.bottom, c.right), {"", true}};
         case OutcomeKind::Nothing:
-        case OutcomeKind::BoxOnDataGrid: break;
+        case OutcomeKind::BoxOnDataGrid:
+        case OutcomeKind::MoveGroup:
+        case OutcomeKind::SelectBand: break;
     }
     return {};
 }

@@ -22,6 +22,8 @@ enum class OutcomeKind {
     MoveBox,        // move or resize the box `key` to `corners`
     AddBox,         // add a box with `corners`
     BoxOnDataGrid,  // refused: `refusal` is the message to show
+    MoveGroup,      // move every selected item by `by` rows and columns
+    SelectBand,     // select what lies wholly inside the rubber band
 };
 
 struct GestureOutcome {
@@ -31,6 +33,7 @@ struct GestureOutcome {
     model::CellPosition at;
     int width = 0;
     model::BoxCorners corners;
+    model::CellPosition by;  // MoveGroup: rows and columns
     const char* refusal = nullptr;
 
     bool AsksForCommand() const { return command != nullptr; }

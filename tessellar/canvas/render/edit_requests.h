@@ -52,6 +52,8 @@ struct CanvasServices {
     platform::MessageSink* sink = nullptr;
     // After every command that changed the screen: undo lists, title mark.
     std::function<void()> afterChange;
+    // A passing note for the status bar (the items a group action left out).
+    std::function<void(const std::string&)> note;
 };
 
 }  // namespace canvas

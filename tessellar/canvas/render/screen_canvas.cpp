@@ -163,7 +163,25 @@ void CScreenCanvas::PaintEditing(QPainter& painter) {
             painter.fillRect(ToQRect(interaction::HandleSquare(frame, handle)), Qt::black);
         }
     }
-    if (const std::optional<PixelRect> band = interaction_.RubberBand()) {
+    // The other selected items: a lighter frame than the key item's handles.
+    if (!interaction_.Dragging()) {
+        painter.setPen(QPen(QColor(128, 128, 128), 1, Qt::SolidLine));
+        painter.setBrush(Qt::NoBrush);
+        for (const PixelRect& frame : interaction_.OtherFrames()) {
+            const QRect outline = ToQRect(frame);
+            painter.drawRect(outline.adjusted(-1, -1, 0, 0));
+            // Hollow corner marks, so a frame on a line of the same grey still shows.
+            for (const QPoint corner : {outline.topLeft(), outline.topRight(), outline.bottomLeft(), outline.bottomRight()}) {
+                painter.fillRect(QRect(corner - QPoint(2, 2), QSize(5, 5)), Qt::white);
+                painter.drawRect(QRect(corner - QPoint(2, 2), QSize(4, 4)));
+            }
+        }
+    }
+    for (const PixelRect& band : interaction_.GroupBands()) {
+        painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
+        painter.drawRect(ToQRect(band).adjusted(0, 0, -1, -1));
+    }
+    if (const std::optional<PixelRect> band = interaction_.RubberBand(); band && interaction_.GroupBands().empty()) {
         // An outline, drawn with the screen in the paint pass.
         QPen pen(Qt::black, 1, Qt::DashLine);
         painter.setPen(pen);
@@ -203,7 +221,11 @@ void CScreenCanvas::mousePressEvent(QMouseEvent* event) {
         emit DragCellChanged();
         return Perform(outcome);
     }
-    if (event->button() == Qt::LeftButton) {
+    if (event->button() == Qt::LeftButton && (event->modifiers() & Qt::ControlModifier) != 0) {
+        interaction_.Refresh(model_);
+        interaction_.TogglePress(model_, p);
+        dragCell_ = {-1, -1};
+    } else if (event->button() == Qt::LeftButton) {
         interaction_.Refresh(model_);
         interaction_.Press(model_, p);
         dragCell_ = {-1, -1};
@@ -277,7 +299,7 @@ void CScreenCanvas::mouseDoubleClickEvent(QMouseEvent* event) {
 void CScreenCanvas::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if (key == Qt::Key_Escape) {
-        interaction_.Cancel();
+        interaction_.Escape();
         ShowCursor();
         update();
         return;
@@ -302,6 +324,7 @@ void CScreenCanvas::keyPressEvent(QKeyEvent* event) {
     }
     const interaction::GestureOutcome outcome =
         interaction_.Nudge(rows, columns, (event->modifiers() & Qt::ShiftModifier) != 0);
+    if (outcome.kind == interaction::OutcomeKind::MoveGroup) return MoveGroup(outcome.by);
     if (!outcome.AsksForCommand()) {
         if (outcome.refusal != nullptr) Refuse(outcome.refusal);
         return;

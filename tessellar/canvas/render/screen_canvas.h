@@ -86,6 +86,14 @@ private:
     bool Issue(std::string_view name, const commands::ItemKey& key, const std::vector<commands::CommandValue>& values);
     // A gesture's command; its item stays selected where the command left it.
     bool IssueKeepingSelection(const interaction::GestureOutcome& outcome);
+    // A group action: its commands as one batch (one undo step, all or
+    // nothing); the items stay selected where they went, and the status
+    // bar tells how many were left out.
+    void IssueGroup(const interaction::GroupPlan& plan, const std::vector<interaction::ItemCommand>& commands,
+                    const char* leftOutFormat);
+    void MoveGroup(model::CellPosition by);
+    void Align(interaction::Alignment alignment);
+    void SuppressGroup();
     void Refuse(std::string_view message);
     void AfterEdit(bool changed);
     // Runs a dialog hook (a sheet runs its own commands), then as AfterEdit.

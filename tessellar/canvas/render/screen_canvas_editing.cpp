@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPointer>
 
+#include "platform/message_format.h"
 #include "platform/qt/cp1252_text.h"
 #include "tessellar/canvas/interaction/add_placement.h"
 #include "tessellar/canvas/interaction/interaction_texts.h"
@@ -127,7 +128,16 @@ void CScreenCanvas::Execute(CanvasCommand command) {
         case CanvasCommand::ScreenTrigger:
             AfterSheet([this] { return requests_ && requests_->openScreenTrigger && requests_->openScreenTrigger(); });
             break;
-        default: break;
+        case CanvasCommand::SelectAll:
+            PrepareInteraction();
+            interaction_.SelectAll(model_);
+            update();
+            break;
+        default: {
+            interaction::Alignment alignment = interaction::Alignment::Left;
+            if (interaction::AlignmentOf(command, alignment)) Align(alignment);
+            break;
+        }
     }
 }
 
@@ -173,6 +183,11 @@ void CScreenCanvas::AfterSheet(const std::function<bool()>& open) {
 }
 
 void CScreenCanvas::Perform(const interaction::GestureOutcome& outcome) {
+    if (outcome.kind == interaction::OutcomeKind::MoveGroup) return MoveGroup(outcome.by);
+    if (outcome.kind == interaction::OutcomeKind::SelectBand) {
+        interaction_.SelectBand(model_);
+        return update();
+    }
     if (outcome.refusal != nullptr) {
         Refuse(outcome.refusal);
     } else if (outcome.AsksForCommand()) {
@@ -200,6 +215,45 @@ bool CScreenCanvas::IssueKeepingSelection(const interaction::GestureOutcome& out
     }
     update();
     return issued;
+}
+
+void CScreenCanvas::IssueGroup(const interaction::GroupPlan& plan,
+                               const std::vector<interaction::ItemCommand>& commands, const char* leftOutFormat) {
+    if (plan.refusal != nullptr) return Refuse(plan.refusal);
+    if (plan.leftOut > 0 && services_ != nullptr && services_->note) {
+        services_->note(platform::FormatText(leftOutFormat, plan.leftOut));
+    }
+    if (commands.empty() || services_ == nullptr || services_->document == nullptr || services_->sink == nullptr) {
+        return update();
+    }
+    interaction::GroupBatch group = interaction::MakeGroupBatch(model_, commands);
+    if (group.refusal) return Refuse(*group.refusal);
+    interaction_.ExpectMoves(plan.outcomes);
+    AfterEdit(services_->document->Run(model_, group.batch, *services_->sink));
+}
+
+void CScreenCanvas::MoveGroup(model::CellPosition by) {
+    PrepareInteraction();
+    if (!interaction_.Refresh(model_)) return update();
+    const interaction::GroupPlan plan =
+        interaction::PlanGroupMove(interaction_.Members(), by.row, by.column, interaction_.Context());
+    IssueGroup(plan, interaction::CommandsOf(plan, model_), interaction::texts::kLeftOutOfMoveFormat);
+}
+
+void CScreenCanvas::Align(interaction::Alignment alignment) {
+    PrepareInteraction();
+    if (!interaction_.Refresh(model_)) return update();
+    const interaction::GroupPlan plan = interaction::PlanAlignment(alignment, interaction_.Members(), interaction_.Context());
+    IssueGroup(plan, interaction::CommandsOf(plan, model_),
+               alignment == interaction::Alignment::SameWidth ? interaction::texts::kLeftOutOfWidthFormat
+                                                              : interaction::texts::kLeftOutOfMoveFormat);
+}
+
+void CScreenCanvas::SuppressGroup() {
+    interaction::GroupPlan plan;
+    const std::vector<interaction::ItemCommand> commands =
+        interaction::SuppressCommands(interaction_.Members(), plan.leftOut);
+    IssueGroup(plan, commands, interaction::texts::kLeftOutOfSuppressFormat);
 }
 
 void CScreenCanvas::AddField(model::FieldList list) {
@@ -245,25 +299,16 @@ void CScreenCanvas::AddMode() {
 }
 
 void CScreenCanvas::Suppress() {
+    if (interaction_.SelectedCount() > 1) return SuppressGroup();
     const interaction::ItemHit& hit = interaction_.Selection();
-    const commands::ItemKey key = interaction_.SelectedKey();
-    switch (hit.kind) {
-        case SelectionKind::Display: Issue(command::kSuppressDisplay, key, {}); break;
-        case SelectionKind::Accept: {
-            // A hidden entry field takes a default in its place.
-            if (requests_ != nullptr && requests_->suppressAccept) {
-                model::CAcceptFld* field = hit.accept;
-                return AfterSheet([this, field] { return requests_->suppressAccept(*field); });
-            }
-            const bool literal = hit.accept->defaultKind.Current() == 0;
-            Issue(command::kSuppressAccept, key, {{hit.accept->defaultValue.Current(), literal}});
-            break;
-        }
-        case SelectionKind::Option: Issue(command::kSuppressMenu, key, {}); break;
-        case SelectionKind::Mode: Issue(command::kSuppressMode, key, {}); break;
-        case SelectionKind::Box: Issue(command::kSuppressBox, key, {}); break;
-        default: break;
+    // A hidden entry field takes a default in its place: the user gives it.
+    if (hit.kind == SelectionKind::Accept && requests_ != nullptr && requests_->suppressAccept) {
+        model::CAcceptFld* field = hit.accept;
+        return AfterSheet([this, field] { return requests_->suppressAccept(*field); });
     }
+    const std::optional<interaction::ItemCommand> hide =
+        interaction::SuppressCommandOf({hit, interaction_.SelectedKey()});
+    if (hide) Issue(hide->name, hide->key, hide->values);
 }
 
 void CScreenCanvas::NoteHiddenItem() {

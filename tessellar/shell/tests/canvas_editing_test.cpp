@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
 #include <QProcess>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -565,6 +567,117 @@ private slots:
         QCOMPARE(scfedit.readAllStandardOutput(), QByteArray());
         QCOMPARE(windowFile, ReadFile(QFile::encodeName(other).toStdString()));
         QVERIFY(windowFile.find("screen CUSTOMER") != std::string::npos);
+    }
+
+    // --- Several items at once -------------------------------------------
+
+private:
+    void CtrlClick(QPoint at) { QTest::mouseClick(Canvas(), Qt::LeftButton, Qt::ControlModifier, at); }
+    int Selected() { return Canvas()->CurrentInteraction().SelectedCount(); }
+
+    // The gestures of the group sequence, as one batch each.
+    static constexpr const char* kGroupScript =
+        "select CUSTOMER\n"
+        "batch\n"
+        "run \"Move display\" orig_text \"Name:\" 5,6\n"
+        "run \"Move display\" orig_text \"Phone:\" 7,6\n"
+        "end\n"
+        "batch\n"
+        "run \"Move display\" orig_text \"Name:\" 5,7\n"
+        "run \"Move display\" orig_text \"Phone:\" 7,6\n"
+        "end\n"
+        "save\n";
+
+private slots:
+
+    void aRubberBandFromInsideTheBoxSelectAllAndEscape() {
+        Drag(At(8, 3), At(12, 76));  // inside the box: rows 9 to 11 lie wholly inside the band
+        QCOMPARE(Selected(), 6);
+        QCOMPARE(shell::CanvasPaneText(*window_->View()), QStringLiteral("(display):Status: (key item; 6 selected)"));
+        QCOMPARE(UndoSteps(), 0);
+        QTest::keyClick(Canvas(), Qt::Key_Escape);
+        QCOMPARE(Selected(), 0);
+        QTRY_VERIFY(window_->Action(ActionId::SelectAll)->isEnabled());  // on the window's idle refresh
+        QTest::keyClick(Canvas(), Qt::Key_A, Qt::ControlModifier);
+        QVERIFY(Selected() > 20);
+        Click(At(5, 5));
+        QCOMPARE(Selected(), 1);
+        QCOMPARE(shell::CanvasPaneText(*window_->View()), QStringLiteral("(display):Name:"));
+    }
+
+    void groupDragArrowsAndDeleteAreOneUndoStepEach() {
+        Click(At(5, 5));
+        CtrlClick(At(7, 5));
+        CtrlClick(At(21, 4));  // a mode button: left out of moves
+        QCOMPARE(Selected(), 3);
+        Drag(At(7, 5), At(8, 5));  // by "Phone:", not the key item
+        QCOMPARE(UndoSteps(), 1);
+        QCOMPARE(window_->Document().Core().UndoLabels(Screen()).size(), std::size_t(1));
+        QCOMPARE(WorkFile(), std::string("display\n\t{\n\torig_text = \"Phone:\"\n\tcoordinate = 8,4\n\t}\n"
+                                         "display\n\t{\n\torig_text = \"Name:\"\n\tcoordinate = 6,4\n\t}\n"));
+        QVERIFY(window_->statusBar()->currentMessage().contains(QStringLiteral("left out")));
+        QCOMPARE(Selected(), 3);  // the group stays selected where it went
+        QTest::keyClick(Canvas(), Qt::Key_Right);
+        QCOMPARE(UndoSteps(), 2);
+        QVERIFY(WorkFile().find("coordinate = 8,5") != std::string::npos);
+        QVERIFY(WorkFile().find("coordinate = 6,5") != std::string::npos);
+        window_->Action(ActionId::Undo)->trigger();
+        window_->Action(ActionId::Undo)->trigger();
+        QCOMPARE(WorkFile(), std::string());
+        Click(At(5, 5));
+        CtrlClick(At(7, 5));
+        QTest::keyClick(Canvas(), Qt::Key_Delete);
+        QCOMPARE(UndoSteps(), 1);
+        QCOMPARE(Selected(), 0);  // both hidden
+        window_->Action(ActionId::Undo)->trigger();
+        QCOMPARE(WorkFile(), std::string());
+    }
+
+    void aRefusedItemWritesNothing() {
+        // "Credit limit:" and the numeric CUST-LIMIT: the field's width cannot change.
+        Click(At(5, 23));
+        CtrlClick(At(10, 23));
+        QTRY_VERIFY(window_->Action(ActionId::MakeSameWidth)->isEnabled());
+        window_->Action(ActionId::MakeSameWidth)->trigger();
+        QCOMPARE(UndoSteps(), 0);
+        QVERIFY(!sink_.Messages().empty());
+        QVERIFY(sink_.Messages().back().find("not alphanumeric") != std::string::npos);
+    }
+
+    void alignActionsAreEnabledOnlyWhenTheyChangeSomething() {
+        Click(At(5, 5));
+        CtrlClick(At(7, 5));
+        QTRY_VERIFY(window_->Action(ActionId::AlignTop)->isEnabled());
+        QVERIFY(!window_->Action(ActionId::AlignLeft)->isEnabled());  // already lined up
+        QCOMPARE(window_->Action(ActionId::AlignLeft)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+Left")));
+        QMenu* align = window_->menuBar()->findChild<QMenu*>(QStringLiteral("editAlignMenu"));
+        QVERIFY(align != nullptr);
+        QCOMPARE(align->actions().size(), 6);
+    }
+
+    void aGroupDragAndAnAlignmentSaveWhatABatchSaves() {
+        Click(At(5, 5));
+        CtrlClick(At(7, 5));
+        Drag(At(5, 5), At(5, 7));
+        Click(At(6, 5));  // "Address:", the key item
+        CtrlClick(At(5, 7));
+        CtrlClick(At(7, 7));
+        QTRY_VERIFY(window_->Action(ActionId::AlignRight)->isEnabled());
+        QTest::keyClick(Canvas(), Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);  // Align Right
+        QCOMPARE(UndoSteps(), 2);
+        QVERIFY(sink_.Messages().empty());
+        QVERIFY(window_->Document().Core().Save(sink_));
+        const std::string windowFile = ReadFile(OverridePath());
+
+        const QString script = Scratch(QStringLiteral("group.txt"));
+        std::ofstream(QFile::encodeName(script).toStdString(), std::ios::binary) << kGroupScript;
+        const QString other = Scratch(QStringLiteral("scfedit.scf"));
+        QProcess scfedit;
+        scfedit.start(QStringLiteral(SCFEDIT_PROGRAM), {TESSELLAR_DEMO_PROGRAM, "-m", other, script});
+        QVERIFY(scfedit.waitForFinished(60000));
+        QCOMPARE(scfedit.exitCode(), 0);
+        QCOMPARE(scfedit.readAllStandardOutput(), QByteArray());
+        QCOMPARE(windowFile, ReadFile(QFile::encodeName(other).toStdString()));
     }
 };
 

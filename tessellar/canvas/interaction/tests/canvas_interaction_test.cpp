@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tessellar/canvas/interaction/canvas_interaction.h"
+#include "tessellar/canvas/interaction/group_actions.h"
 #include "tessellar/commands/command_catalogue.h"
 #include "tessellar/commands/command_texts.h"
 
@@ -255,9 +256,10 @@ TEST_F(CanvasGestures, BoxToolBothWaysAndWithinOneRow) {
 
 TEST_F(CanvasGestures, BoxMovedOntoTheDataGridIsRefused) {
     canvas.SetDataGridWindow(PixelRect{0, 20 * 16, 800, 30 * 16});
-    const GestureOutcome near = Gesture(At(5, 20), {At(12, 20)});
+    // Dragged by its bottom line: a drag from its inside draws a rubber band.
+    const GestureOutcome near = Gesture(At(6, 20), {At(13, 20)});
     EXPECT_EQ(near.kind, OutcomeKind::MoveBox) << "bottom line at row 13 stays above the grid";
-    const GestureOutcome onto = Gesture(At(5, 20), {At(19, 20)});
+    const GestureOutcome onto = Gesture(At(6, 20), {At(20, 20)});
     EXPECT_EQ(onto.kind, OutcomeKind::BoxOnDataGrid) << "the box's bottom line reaches the grid";
     EXPECT_STREQ(onto.refusal, "A box can not be moved onto the data grid area.");
     EXPECT_FALSE(onto.AsksForCommand());
@@ -310,6 +312,139 @@ TEST_F(CanvasGestures, OutcomesMakeTheirCatalogueCommands) {
             commands::MakeCommand(model, outcome.command, outcome.key, CommandValues(outcome, model));
         EXPECT_TRUE(made.command) << outcome.command << ": " << made.error;
     }
+}
+
+// --- Several items --------------------------------------------------------
+
+TEST_F(CanvasGestures, CtrlClickAddsAndTakesOutKeepingTheFirstAsKey) {
+    canvas.TogglePress(model, At(2, 5));   // the display
+    canvas.TogglePress(model, At(4, 0));   // the option
+    canvas.TogglePress(model, At(10, 0));  // the mode
+    canvas.TogglePress(model, At(12, 40)); // nothing there: no change
+    EXPECT_EQ(canvas.SelectedCount(), 3);
+    EXPECT_EQ(canvas.SelectedKind(), SelectionKind::Display) << "the first item selected is the key";
+    EXPECT_EQ(canvas.OtherFrames().size(), 2u);
+    canvas.TogglePress(model, At(2, 5));
+    EXPECT_EQ(canvas.SelectedCount(), 2);
+    EXPECT_EQ(canvas.SelectedKind(), SelectionKind::Option) << "the next one selected takes the key's part";
+    canvas.TogglePress(model, At(10, 0));
+    EXPECT_EQ(canvas.SelectedCount(), 1);
+    canvas.Escape();
+    EXPECT_EQ(canvas.SelectedCount(), 0) << "Escape outside a drag clears";
+}
+
+TEST_F(CanvasGestures, RubberBandSelectsWhatItWhollyEncloses) {
+    struct Case {
+        const char* what;
+        PixelPoint from;
+        PixelPoint to;
+        int count;
+        SelectionKind key;
+    };
+    const Case cases[] = {
+        {"from empty canvas, the narrow field and the mode", At(7, 0), At(11, 10), 2, SelectionKind::Accept},
+        {"drawn the other way round, the same", At(11, 10), At(7, 0), 2, SelectionKind::Accept},
+        {"from inside the box, away from its lines", At(2, 2), At(3, 12), 2, SelectionKind::Display},
+        {"a band enclosing nothing keeps the press's box", At(3, 2), At(4, 3), 1, SelectionKind::Box},
+        {"only partly enclosed is not selected", At(7, 0), At(9, 2), 0, SelectionKind::None},
+    };
+    for (const Case& c : cases) {
+        canvas.ResetSelection();
+        const GestureOutcome outcome = Gesture(c.from, {c.to});
+        ASSERT_EQ(outcome.kind, OutcomeKind::SelectBand) << c.what;
+        canvas.SelectBand(model);
+        EXPECT_EQ(canvas.SelectedCount(), c.count) << c.what;
+        EXPECT_EQ(canvas.SelectedKind(), c.key) << c.what;
+    }
+    // A press on the box's line still arms its move, not a band.
+    EXPECT_EQ(Gesture(At(6, 20), {At(7, 20)}).kind, OutcomeKind::MoveBox);
+}
+
+TEST_F(CanvasGestures, DraggingAnyMemberMovesTheGroupAndLeavesOutWhatCannotMove) {
+    canvas.TogglePress(model, At(2, 5));
+    canvas.TogglePress(model, At(4, 0));
+    canvas.TogglePress(model, At(10, 0));
+    // Dragged by the option, not the key item, by a cell and a half right.
+    const GestureOutcome outcome = Gesture(At(4, 1), {At(5, 2, 4, 0)});
+    ASSERT_EQ(outcome.kind, OutcomeKind::MoveGroup);
+    EXPECT_EQ(outcome.by, (model::CellPosition{1, 2}));
+    EXPECT_EQ(canvas.SelectedCount(), 3) << "the group stays selected";
+
+    const GroupPlan plan = PlanGroupMove(canvas.Members(), outcome.by.row, outcome.by.column, {kCell});
+    EXPECT_EQ(plan.leftOut, 1) << "the mode button cannot move";
+    const std::vector<ItemCommand> made = CommandsOf(plan, model);
+    ASSERT_EQ(made.size(), 2u);
+    // Front first: the display lies further along the move than the option.
+    EXPECT_EQ(made[0].name, commands::texts::kMoveDisplay);
+    EXPECT_EQ(made[0].values[0].text, "6,17");
+    EXPECT_EQ(made[1].name, commands::texts::kMoveMenu);
+    EXPECT_EQ(made[1].values[0].text, "8,12") << "5,2 from the origin 3,10";
+    const GroupBatch batch = MakeGroupBatch(model, made);
+    EXPECT_FALSE(batch.refusal);
+    EXPECT_EQ(batch.batch.Commands().size(), 2u);
+
+    EXPECT_TRUE(PlanGroupMove(canvas.Members(), 0, -1, {kCell}).outcomes.empty())
+        << "the option at column 0 stops the whole group at the origin";
+    EXPECT_EQ(canvas.Nudge(0, 1, false).kind, OutcomeKind::MoveGroup) << "arrow keys move the group";
+    EXPECT_FALSE(canvas.Nudge(0, 1, true).AsksForCommand()) << "a resize is for one item";
+}
+
+TEST_F(CanvasGestures, AlignmentsLineUpOnTheKeyItem) {
+    // The key: the display at 2,5 (4 wide); then the option at 4,0 (5 wide)
+    // and the narrow field at 8,0 (2 wide, hit 3 wide), and the mode.
+    canvas.TogglePress(model, At(2, 5));
+    canvas.TogglePress(model, At(4, 0));
+    canvas.TogglePress(model, At(8, 0));
+    canvas.TogglePress(model, At(10, 0));
+    struct Case {
+        const char* what;
+        Alignment alignment;
+        std::vector<std::string> commands;  // name and first value, in order
+        int leftOut;
+    };
+    const Case cases[] = {
+        {"left edges on column 5", Alignment::Left, {"Move menu 7,15", "Move accept 11,15"}, 1},
+        {"right edges on column 9", Alignment::Right, {"Move menu 7,14", "Move accept 11,16"}, 1},
+        {"tops on row 2", Alignment::Top, {"Move menu 5,10", "Move accept 5,10"}, 1},
+        {"bottoms on row 2", Alignment::Bottom, {"Move menu 5,10", "Move accept 5,10"}, 1},
+        {"the field's width, not the option's", Alignment::SameWidth, {"Resize accept 4"}, 2},
+        {"the middle one halfway", Alignment::SpaceEvenlyDown, {"Move menu 8,10"}, 1},
+    };
+    for (const Case& c : cases) {
+        const GroupPlan plan = PlanAlignment(c.alignment, canvas.Members(), {kCell});
+        std::vector<std::string> got;
+        for (const ItemCommand& made : CommandsOf(plan, model)) got.push_back(made.name + " " + made.values[0].text);
+        EXPECT_EQ(got, c.commands) << c.what;
+        EXPECT_EQ(plan.leftOut, c.leftOut) << c.what;
+    }
+    canvas.ResetSelection();
+    canvas.TogglePress(model, At(2, 5));
+    canvas.TogglePress(model, At(2, 10));  // the entry field, already level with the display
+    EXPECT_TRUE(PlanAlignment(Alignment::Top, canvas.Members(), {kCell}).outcomes.empty())
+        << "nothing to change: the action is disabled";
+}
+
+TEST_F(CanvasGestures, ARefusedItemRefusesTheWholeGroup) {
+    canvas.TogglePress(model, At(2, 5));
+    canvas.TogglePress(model, At(8, 0));
+    accept->picture.SetCurrent("9(6)");
+    narrow->picture.SetCurrent("9(2)");  // not alphanumeric: its width cannot change
+    const GroupPlan plan = PlanAlignment(Alignment::SameWidth, canvas.Members(), {kCell});
+    GroupBatch batch = MakeGroupBatch(model, CommandsOf(plan, model));
+    ASSERT_FALSE(batch.refusal);
+    ASSERT_EQ(batch.batch.Commands().size(), 1u);
+    EXPECT_TRUE(batch.batch.Commands()[0]->Check(model)) << "the document runs none of a batch with a refusal";
+    // A command that cannot even be made leaves an empty batch and the reason.
+    batch = MakeGroupBatch(model, {{commands::texts::kMoveMenu, commands::KeyOf(*display), {{"x"}}}});
+    EXPECT_TRUE(batch.refusal);
+    EXPECT_TRUE(batch.batch.Empty());
+
+    int leftOut = -1;
+    const std::vector<ItemCommand> hide = SuppressCommands(canvas.Members(), leftOut);
+    ASSERT_EQ(hide.size(), 2u);
+    EXPECT_EQ(hide[0].name, commands::texts::kSuppressDisplay);
+    EXPECT_EQ(hide[1].name, commands::texts::kSuppressAccept);
+    EXPECT_EQ(leftOut, 0);
 }
 
 }  // namespace
