@@ -151,6 +151,25 @@ GroupPlan PlanGroupMove(const std::vector<GroupMember>& members, int rows, int c
         columns = std::max(columns, -member.hit.cells.left);
     }
     if (rows == 0 && columns == 0) return plan;
+    // One of the program's own boxes takes what lies inside it along on its
+    // own move: those items must not move twice.
+    const auto carried = [&movable](const GroupMember& member) {
+        if (member.hit.kind == SelectionKind::Box) return false;
+        const CellRect& cells = member.hit.cells;
+        for (const GroupMember& other : movable) {
+            if (other.hit.kind != SelectionKind::Box || other.hit.box == nullptr || other.hit.box->added) continue;
+            const model::BoxCorners box = other.hit.box->corners.Current();
+            if (cells.top > box.top && cells.top < box.bottom && cells.left > box.left && cells.right - 1 < box.right) {
+                return true;
+            }
+        }
+        return false;
+    };
+    std::vector<GroupMember> moving;
+    for (const GroupMember& member : movable) {
+        if (!carried(member)) moving.push_back(member);
+    }
+    movable = std::move(moving);
     // Front first: the item furthest in the direction of the move goes first.
     const auto ahead = [rows, columns](const GroupMember& m) { return m.hit.cells.top * rows + m.hit.cells.left * columns; };
     std::stable_sort(movable.begin(), movable.end(),

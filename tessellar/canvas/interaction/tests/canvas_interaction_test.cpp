@@ -389,6 +389,17 @@ TEST_F(CanvasGestures, DraggingAnyMemberMovesTheGroupAndLeavesOutWhatCannotMove)
     EXPECT_FALSE(canvas.Nudge(0, 1, true).AsksForCommand()) << "a resize is for one item";
 }
 
+// The program's own box takes what lies inside it along on its own move:
+// in a group the items inside would otherwise move twice.
+TEST_F(CanvasGestures, AProgramBoxInAGroupMovesItsContentsOnce) {
+    canvas.TogglePress(model, At(2, 5));   // "Name:", inside the box
+    canvas.TogglePress(model, At(6, 20));  // the box, by its bottom line
+    ASSERT_EQ(canvas.SelectedCount(), 2);
+    const GroupPlan plan = PlanGroupMove(canvas.Members(), 1, 0, {kCell});
+    ASSERT_EQ(plan.outcomes.size(), 1u);
+    EXPECT_EQ(plan.outcomes[0].kind, OutcomeKind::MoveBox);
+}
+
 TEST_F(CanvasGestures, AlignmentsLineUpOnTheKeyItem) {
     // The key: the display at 2,5 (4 wide); then the option at 4,0 (5 wide)
     // and the narrow field at 8,0 (2 wide, hit 3 wide), and the mode.
