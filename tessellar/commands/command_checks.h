@@ -36,4 +36,8 @@ Refusal CheckAddPromptAt(const model::CScreenModel& model, int row, int column);
 Refusal CheckAddFieldAt(const model::CScreenModel& model, int row, int column);
 Refusal CheckAddTriggerDisplayAt(const model::CScreenModel& model, int row, int column);
 
+// A value that would not stay on its one statement line: a line end, a
+// carriage return or a NUL.
+Refusal CheckLineValue(std::string_view value);
+
 }  // namespace commands

@@ -129,6 +129,37 @@ TEST_F(DemoDocument, RefusalsReachTheSinkAndWriteNothing) {
     EXPECT_FALSE(document_.Modified());
 }
 
+// Each value kind that becomes a statement line, given a character that
+// would end the line early: before, the rest of the value was saved as
+// statements of its own (or, after a NUL, a text without its closing quote).
+TEST_F(DemoDocument, ValuesThatWouldBreakTheirLineAreRefused) {
+    Open(false);
+    model::CScreenModel& customer = Entry("CUSTOMER");
+    const std::string nul("Cl\0ient", 7);
+    const Step steps[] = {
+        {"Modify accept trigger", Named("CUST-NAME"), {B("after_accept"), B("a\nscreen EVIL\n{"), B("command")}},
+        {"Change display text", Text("Name:"), {Q(nul)}},
+        {"Change display text", Text("Name:"), {Q("Client\r")}},
+        {"Modify accept title", Named("CUST-NAME"), {Q("T\n")}},
+        {"Modify accept help", Named("CUST-NAME"), {Q("\rhelp")}},
+        {"Change accept default", Named("CUST-NAME"), {Q("x\ny")}},
+        {"Modify accept allow and disallow", Named("CUST-NAME"), {B("allowed"), Q("A\n#M")}},
+        {"Modify accept filter", Named("CUST-NAME"), {B("="), B(nul)}},
+        {"Modify accept picture", Named("CUST-NAME"), {B("x(5)\n")}},
+        {"Modify screen title", NoKey(), {Q("a\r\nb")}},
+        {"Add prompt", NoKey(), {Q("New\nprompt"), B("20,5")}},
+        {"Add box", NoKey(), {B("3,5"), B("10,20"), Q(nul)}},
+        {"Change display text", Text("Na\nme:"), {Q("Client")}},
+    };
+    for (const Step& step : steps) {
+        commands::MadeCommand made = commands::MakeCommand(customer, step.command, step.key, step.values);
+        EXPECT_FALSE(made.command) << step.command;
+        EXPECT_EQ(made.error, commands::texts::kValueBreaksLine) << step.command;
+    }
+    EXPECT_EQ(customer.OverridePath().empty() ? "" : WorkFile(customer), "");
+    EXPECT_FALSE(document_.Modified());
+}
+
 // The model's checks as found from outside: each row was accepted (or
 // refused) wrongly before.
 TEST_F(DemoDocument, ChecksRefuseWhatSpoilsTheScreenAndNothingElse) {

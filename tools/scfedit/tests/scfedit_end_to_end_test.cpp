@@ -12,6 +12,7 @@
 #include <string>
 
 #include "tessellar/commands/command_catalogue.h"
+#include "tessellar/commands/command_texts.h"
 #include "testsupport/scratch_directory.h"
 #include "tools/scfedit/usage_text.h"
 #include "testsupport/file_text.h"
@@ -137,6 +138,18 @@ TEST_F(ScfeditRun, ALineInErrorStopsTheScriptBeforeAnythingIsSaved) {
     EXPECT_EQ(Run("select CUSTOMER\nrun \"Move accept\" name NO-SUCH-FIELD 4,4\nsave\n"), 2);
     EXPECT_EQ(err_, (scratch_.Path() / "script.txt").string() +
                         ":2: the screen has no such item for 'Move accept'\n");
+    EXPECT_EQ(Saved(), ReadFile(TESSELLAR_DEMO_OVERRIDES));
+}
+
+// A line end inside a run line once saved "run = a", a stray "screen EVIL"
+// section line and "{", and lost the type line, with status 0.
+TEST_F(ScfeditRun, AValueWithALineEndStopsTheScriptAndSavesNothing) {
+    fs::copy_file(TESSELLAR_DEMO_OVERRIDES, scratch_.Path() / "demo.scf");
+    EXPECT_EQ(Run("select CUSTOMER\n"
+                  "run \"Modify accept trigger\" name CUST-NAME after_accept \"a\\nscreen EVIL\\n{\" command\n"
+                  "save\n"),
+              2);
+    EXPECT_EQ(err_, (scratch_.Path() / "script.txt").string() + ":2: " + commands::texts::kValueBreaksLine + "\n");
     EXPECT_EQ(Saved(), ReadFile(TESSELLAR_DEMO_OVERRIDES));
 }
 
