@@ -1,5 +1,6 @@
 #include "tessellar/document/tessel_doc.h"
 
+#include "platform/message_format.h"
 #include "tessellar/document/document_texts.h"
 #include "tessellar/program/program_texts.h"
 #include "tessellar/mapping/server_path.h"
@@ -95,7 +96,16 @@ bool CTesselDoc::OpenProgram(const std::string& path) {
 
 bool CTesselDoc::OpenOverridePath(std::string path) {
     if (mapping::IsServerPath(path) && prompts_.mapOverridePath) prompts_.mapOverridePath(path);
-    return core_.OpenOverrideFile(path, sink_) != overrides::OpenResult::CopyFailed;
+    switch (core_.OpenOverrideFile(path, sink_)) {
+        case overrides::OpenResult::CopyFailed:
+            sink_.ShowMessage(platform::FormatText(texts::kCouldNotReadOverrideFile, path.c_str()));
+            return false;
+        case overrides::OpenResult::NotAnOverrideFile:
+            // The program still opens, with no override file: Save asks where.
+            sink_.ShowMessage(platform::FormatText(texts::kNotAnOverrideFile, path.c_str()));
+            return true;
+        default: return true;
+    }
 }
 
 bool CTesselDoc::OpenOverrideFile() {

@@ -433,7 +433,7 @@ bool CMainFrame::ConfirmRelease() {
 
 bool CMainFrame::SaveCommand() {
     if (!document_->HasProgram()) return false;
-    if (document_->OverridePath().empty()) return SaveAsCommand();
+    if (document_->Core().NeedsSaveAs()) return SaveAsCommand();
     const bool saved = document_->Core().Save(*messages_);
     AfterChange();
     return saved;

@@ -280,6 +280,52 @@ private slots:
         QCOMPARE(window->Browser()->List(BrowserPage::All)->rowCount(), 8);
     }
 
+    // "-m" naming a program or a README: before, the first save replaced it
+    // with a header line. The program is shown, the file is left alone.
+    void aFileThatIsNotAnOverrideFileIsRefused() {
+        const QString readme = Scratch(QStringLiteral("README"));
+        {
+            QFile file(readme);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("# Shop programs\nAsk Dana before changing anything.\n");
+        }
+        auto window = Start({TESSELLAR_DEMO_PROGRAM, "-m", readme, "-s", "CUSTOMER"});
+        QCOMPARE(sink_.Messages(), std::vector<std::string>{Bytes(readme) + " is not a screen customiser file. It is "
+                                                            "left as it is and nothing is written over it."});
+        QVERIFY(window->Document().HasProgram());
+        QVERIFY(window->Document().OverridePath().empty());
+        QCOMPARE(ShownScreen(*window), QStringLiteral("CUSTOMER"));
+        // Save asks where; the name chosen gets its ".scf".
+        WhenShown<QFileDialog>([readme](QFileDialog* dialog) { ChooseFile(dialog, readme); });
+        QVERIFY(window->SaveCommand());
+        QCOMPARE(QString::fromStdString(window->Document().OverridePath()), readme + QStringLiteral(".scf"));
+        QFile file(readme);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("# Shop programs\nAsk Dana before changing anything.\n"));
+    }
+
+    // A site's file on a share the user may not change (a directory stands
+    // where its working copy would go): before, the window stayed empty
+    // without a word. Now it shows the customised screens read-only, and
+    // Save offers Save As.
+    void aFileWithoutWorkingCopyOpensReadOnly() {
+        QVERIFY(QDir().mkpath(Scratch(QStringLiteral("demo.bck"))));
+        auto window = Start({TESSELLAR_DEMO_PROGRAM, "-m", demoScf_});
+        QCOMPARE(sink_.Messages().size(), std::size_t{1});
+        QVERIFY(sink_.Messages()[0].find(Bytes(Scratch(QStringLiteral("demo.bck"))) + " (Is a directory)") !=
+                std::string::npos);
+        QVERIFY(window->Document().Core().ReadOnly());
+        QCOMPARE(ShownScreen(*window), QStringLiteral("MAIN-MENU"));
+        QCOMPARE(QString::fromStdString(window->Document().CurrentScreen()->Title().Current()),
+                 QStringLiteral("Tessellar Trading"));
+        const QString mine = Scratch(QStringLiteral("mine.scf"));
+        WhenShown<QFileDialog>([mine](QFileDialog* dialog) { ChooseFile(dialog, mine); });
+        QVERIFY(window->SaveCommand());
+        QVERIFY(!window->Document().Core().ReadOnly());
+        QCOMPARE(QString::fromStdString(window->Document().OverridePath()), mine);
+        QVERIFY(QFile::exists(mine));
+    }
+
     void openOverrideFileCommand() {
         auto empty = Start({});
         empty->Action(ActionId::OpenOverrideFile)->trigger();

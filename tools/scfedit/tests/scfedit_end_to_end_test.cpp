@@ -153,6 +153,39 @@ TEST_F(ScfeditRun, AValueWithALineEndStopsTheScriptAndSavesNothing) {
     EXPECT_EQ(Saved(), ReadFile(TESSELLAR_DEMO_OVERRIDES));
 }
 
+// "-m prog.op6" once saved a 59-byte header line over the program.
+TEST_F(ScfeditRun, AFileThatIsNotAnOverrideFileIsRefusedAndKept) {
+    fs::copy_file(TESSELLAR_DEMO_PROGRAM, scratch_.Path() / "program.op6");
+    std::ofstream(scratch_.Path() / "README", std::ios::binary) << "# About\nThese programs run the shop.\n";
+    for (const char* name : {"program.op6", "README"}) {
+        const std::string before = Saved(name);
+        EXPECT_EQ(Run("select CUSTOMER\nrun \"Modify screen title\" window \"X\"\nsave\n", name), 2) << name;
+        EXPECT_EQ(err_, "scfedit: " + (scratch_.Path() / name).string() +
+                            ": is not an override file; it is left as it is\n");
+        EXPECT_EQ(Saved(name), before) << name;
+    }
+}
+
+// The working copy cannot be made: the screens are shown, commands are
+// refused, and saveas to a writable place goes on from there.
+TEST_F(ScfeditRun, AFileWithoutWorkingCopyIsReadOnlyUntilSavedElsewhere) {
+    fs::copy_file(TESSELLAR_DEMO_OVERRIDES, scratch_.Path() / "demo.scf");
+    fs::create_directory(scratch_.Path() / "demo.bck");
+    const std::string copy = (scratch_.Path() / "mine.scf").string();
+    EXPECT_EQ(Run("select CUSTOMER\n"
+                  "run \"Modify screen title\" window \"X\"\n"
+                  "saveas " + copy + "\n"
+                  "run \"Modify screen title\" window \"Y\"\n"
+                  "save\n"),
+              0)
+        << err_;
+    EXPECT_NE(out_.find("Could not make the working copy"), std::string::npos) << out_;
+    EXPECT_NE(out_.find("is open read-only"), std::string::npos) << out_;
+    EXPECT_EQ(Saved(), ReadFile(TESSELLAR_DEMO_OVERRIDES));
+    EXPECT_NE(Saved("mine.scf").find("title = \"Y\""), std::string::npos);
+    EXPECT_EQ(Saved("mine.scf").find("title = \"X\""), std::string::npos);
+}
+
 // The browser's first row was marked decoded when the page was filled
 // without decoding it, so its items never appeared.
 TEST_F(ScfeditRun, TheFirstEntryOfTheBrowserIsDecodedToo) {
