@@ -153,6 +153,23 @@ TEST_F(ScfeditRun, AValueWithALineEndStopsTheScriptAndSavesNothing) {
     EXPECT_EQ(Saved(), ReadFile(TESSELLAR_DEMO_OVERRIDES));
 }
 
+// A directory as the script once exited 0 having done nothing; /dev/zero
+// grew the process by hundreds of megabytes before its line was refused.
+TEST_F(ScfeditRun, AScriptThatCannotBeReadEndsWithStatusTwo) {
+    const fs::path directory = scratch_.Path() / "scripts";
+    fs::create_directory(directory);
+    const std::string base = std::string("'") + SCFEDIT_PROGRAM + "' '" + TESSELLAR_DEMO_PROGRAM + "' -m '" +
+                             (scratch_.Path() / "demo.scf").string() + "' ";
+    const std::string errPath = (scratch_.Path() / "err").string();
+    int status = std::system((base + "'" + directory.string() + "' 2> '" + errPath + "'").c_str());
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 2);
+    EXPECT_EQ(ReadFile(errPath), directory.string() + ": cannot be read (Is a directory)\n");
+    status = std::system((base + "/dev/zero 2> '" + errPath + "'").c_str());
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 2);
+    EXPECT_EQ(ReadFile(errPath), "/dev/zero:1: the line is longer than 100000 characters\n");
+    EXPECT_FALSE(fs::exists(scratch_.Path() / "demo.scf"));
+}
+
 // "-m prog.op6" once saved a 59-byte header line over the program.
 TEST_F(ScfeditRun, AFileThatIsNotAnOverrideFileIsRefusedAndKept) {
     fs::copy_file(TESSELLAR_DEMO_PROGRAM, scratch_.Path() / "program.op6");
