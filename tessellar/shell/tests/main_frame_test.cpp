@@ -33,6 +33,7 @@
 #include "tessellar/shell/program_browser.h"
 #include "tessellar/shell/start_up.h"
 #include "tessellar/settings/qt/registry.h"
+#include "tessellar/settings/frame_settings.h"
 #include "tessellar/settings/registry_keys.h"
 #include "tools/opimage/description.h"
 #include "tools/opimage/image.h"
@@ -344,6 +345,49 @@ private slots:
         QCOMPARE(window->Browser()->List(BrowserPage::All)->rowCount(), 8);
         QCOMPARE(ShownScreen(*window), QStringLiteral("CUSTOMER"));
         QVERIFY(sink_.Messages().empty());
+    }
+
+    // Before, the row went back to the first one (or the "-s" screen) when
+    // the program was read again for another override file.
+    void anotherOverrideFileKeepsTheSelectedRow() {
+        auto window = Start({TESSELLAR_DEMO_PROGRAM, "-m", demoScf_});
+        QTableWidget* all = window->Browser()->List(BrowserPage::All);
+        const int orderRow = static_cast<int>(Names(all).indexOf(QStringLiteral("ORDER")));
+        QVERIFY(orderRow > 0);
+        ClickRow(all, orderRow);
+        QCOMPARE(ShownScreen(*window), QStringLiteral("ORDER"));
+        const QString other = Scratch(QStringLiteral("other.scf"));
+        QVERIFY(QFile::copy(demoScf_, other));
+        WhenShown<QFileDialog>([other](QFileDialog* dialog) { ChooseFile(dialog, other); });
+        window->Action(ActionId::OpenOverrideFile)->trigger();
+        QCOMPARE(QString::fromStdString(window->Document().OverridePath()), other);
+        QCOMPARE(SelectedName(window->Browser()->List(BrowserPage::All)), QStringLiteral("ORDER"));
+        QCOMPARE(ShownScreen(*window), QStringLiteral("ORDER"));
+    }
+
+    // Before "Open Program" had been used, a recent program was paired with
+    // the command line's "-m" file, and Save merged its sections into it.
+    void aRecentProgramFindsItsOwnOverrideFile() {
+        const QString second = Scratch(QStringLiteral("second.op6"));
+        QVERIFY(QFile::copy(QStringLiteral(TESSELLAR_DEMO_PROGRAM), second));
+        scratch_->Registry().WriteString(settings::RegistryRoot::CurrentUser, settings::kRecentFileListKey, "File1",
+                                         Bytes(second));
+        auto window = Start({TESSELLAR_DEMO_PROGRAM, "-m", demoScf_, "-s", "CUSTOMER"});
+        QCOMPARE(QString::fromStdString(window->Document().OverridePath()), demoScf_);
+        QAction* recent = window->findChild<QAction*>(QStringLiteral("RecentFile2"));
+        QVERIFY(recent != nullptr);
+        QCOMPARE(recent->data().toString(), second);
+        // With no "-m", "-l" or SCFPATH the user is asked for its file.
+        bool asked = false;
+        WhenShown<QFileDialog>([&asked](QFileDialog* files) {
+            asked = true;
+            files->reject();
+        });
+        recent->trigger();
+        QVERIFY(asked);
+        QCOMPARE(QString::fromStdString(window->Document().Core().ProgramPath()), second);
+        QVERIFY(window->Document().OverridePath().empty());
+        QCOMPARE(SelectedName(window->Browser()->List(BrowserPage::All)), QStringLiteral("MAIN-MENU"));
     }
 
     void openProgramClearsTheCommandLineValues() {
