@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <optional>
 
+#include "platform/qt/file_filters.h"
 #include "tessellar/commands/command_catalogue.h"
 #include "tessellar/commands/item_reference.h"
 #include "tessellar/sheets/qt/field_list_dialog.h"
@@ -216,7 +217,8 @@ void TriggerDefinitionDialog::Browse() {
     const bool orvale = ChosenType() == kOrvaleCode;
     QFileDialog dialog(this, QString::fromUtf8(texts::kSelectFiles));
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(QString::fromUtf8(orvale ? texts::kOrvaleFilter : texts::kAllFilesFilter));
+    platform::SetFileFilters(dialog, platform::FileFilterList(QString::fromLatin1(orvale ? texts::kOrvaleFilter
+                                                                                        : texts::kAllFilesFilter)));
     if (orvale) dialog.setDefaultSuffix(QStringLiteral("op*"));
     dialog.selectFile(QString::fromUtf8(orvale ? texts::kOrvaleInitialName : texts::kAllInitialName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;

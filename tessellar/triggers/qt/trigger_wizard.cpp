@@ -17,6 +17,7 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include "platform/qt/file_filters.h"
 #include "tessellar/sheets/qt/field_list_dialog.h"
 #include "tessellar/triggers/trigger_verification.h"
 #include "tessellar/help/qt/help_viewer.h"
@@ -190,9 +191,13 @@ bool RunTriggerWizard(QWidget* parent, const model::CScreenModel& screen, mappin
 
     QObject::connect(browse, &QPushButton::clicked, &dialog, [&] {
         const int type = types->checkedId();
-        const QString file = QFileDialog::getOpenFileName(&dialog, texts::kSelectFiles, {},
-                                                          type == 5 ? texts::kCompiledFilter : texts::kAllFilter);
-        if (file.isEmpty()) return;
+        QFileDialog files(&dialog, QString::fromLatin1(texts::kSelectFiles));
+        files.setObjectName(QStringLiteral("selectFilesDialog"));
+        files.setFileMode(QFileDialog::ExistingFile);
+        platform::SetFileFilters(files, platform::FileFilterList(QString::fromLatin1(
+                                            type == 5 ? texts::kCompiledFilter : texts::kAllFilter)));
+        if (files.exec() != QDialog::Accepted || files.selectedFiles().isEmpty()) return;
+        const QString file = files.selectedFiles().front();
         if (auto chosen = ServerFormOfProgram(file.toStdString(), type, mapper)) {
             program->setText(QString::fromStdString(*chosen));
         }
