@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <optional>
 
+#include "platform/qt/cp1252_text.h"
 #include "platform/qt/file_filters.h"
 #include "tessellar/commands/command_catalogue.h"
 #include "tessellar/commands/item_reference.h"
@@ -47,8 +48,9 @@ QLabel* Caption(const char* text, QWidget* buddy, QWidget* parent) {
     return label;
 }
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-std::string S(const QString& text) { return text.toStdString(); }
+// Run lines are code page 1252 bytes, as every text of the override file.
+QString Q(const std::string& text) { return platform::QStringFromCp1252(text); }
+std::string S(const QString& text) { return platform::Cp1252FromQString(text); }
 
 }  // namespace
 
