@@ -23,6 +23,11 @@ bool IsBinaryByte(unsigned char c) {
     return c != 0x1a;  // the old end-of-file mark some editors leave
 }
 
+// Programs and random bytes are a tenth or more control bytes; a text file
+// has none, or a stray NUL or two that an old editor left in a line, which
+// the reader takes in its stride.
+bool IsBinary(std::size_t bytes, std::size_t binary) { return binary > 0 && binary * 100 >= bytes; }
+
 bool IsOneOf(std::string_view word, const auto& words) {
     for (const char* known : words) {
         if (word == known) return true;
@@ -55,12 +60,14 @@ bool PlainlyNotAnOverrideText(std::istream& in) {
     std::string line;
     bool blank = true;
     bool recognised = false;
+    std::size_t bytes = 0;
+    std::size_t binary = 0;
     while (in) {
         in.read(block.data(), block.size());
         const std::size_t count = static_cast<std::size_t>(in.gcount());
         for (std::size_t i = 0; i < count; ++i) {
             const unsigned char c = static_cast<unsigned char>(block[i]);
-            if (IsBinaryByte(c)) return true;
+            if (IsBinaryByte(c)) ++binary;
             if (c == '\n') {
                 if (!recognised && RecognisedLine(line)) recognised = true;
                 line.clear();
@@ -69,6 +76,8 @@ bool PlainlyNotAnOverrideText(std::istream& in) {
             if (!platform::IsWhiteSpace(static_cast<char>(c))) blank = false;
             if (line.size() < kLineKept) line += static_cast<char>(c);
         }
+        bytes += count;
+        if (IsBinary(bytes, binary)) return true;
     }
     if (!recognised && RecognisedLine(line)) recognised = true;
     return !blank && !recognised;

@@ -9,11 +9,11 @@
 
 namespace overrides {
 
-// True when the text holds binary bytes (NUL or other control characters
-// that no text file has), or is not blank and has no line the override
-// reader recognises: the header line, a section header, an item keyword or
-// a known key. Stops at the first binary byte, so a device that never
-// ends (/dev/zero) is answered at once.
+// True when the text is binary (at least one byte in a hundred a NUL or
+// another control character no text file has), or is not blank and has no
+// line the override reader recognises: the header line, a section header,
+// an item keyword or a known key. Decides block by block, so a device that
+// never ends (/dev/zero) is answered at its first block.
 bool PlainlyNotAnOverrideText(std::istream& in);
 
 // The same for a file; false when it is missing or cannot be read (the

@@ -186,7 +186,10 @@ TEST(OverrideFileCheck, TellsOverrideFilesFromOtherFiles) {
         {"a README", "# Tessellar\n\nCustomises screens { of programs }.\n", true},
         {"a comment alone", "# notes for later\n", true},
         {"control bytes in a text", "screen A\n\x01\x02\x03\n", true},
-        {"a NUL after real sections", std::string("screen A\n\t{\n\t}\n\0", 16), true},
+        {"mostly NULs after real sections", std::string("screen A\n\t{\n\t}\n") + std::string(64, '\0'), true},
+        {"a stray NUL in a long file stays readable",
+         "screen A\n\t{\n\twindow\n\t\t{\n\t\ttitle = \"T\"" + std::string(1, '\0') + std::string(200, 'x') + "\n\t\t}\n\t}\n",
+         false},
         {"one long line without a line end", std::string(100000, 'x'), true},
     };
     for (const LookCase& c : cases) {

@@ -360,6 +360,9 @@ private slots:
                 testsupport::ChooseFile(dialog, target);
             });
         }
+        // "-m" belongs to the first open only: the program opened again asks
+        // for its own override file (no "-l" or SCFPATH here), which is declined.
+        if (openAnother && released) WhenShown<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
         const bool done =
             openAnother ? window->OpenProgramPath(QStringLiteral(TESSELLAR_DEMO_PROGRAM)) : window->close();
         // Without an override file the name is the one Save As offers.
