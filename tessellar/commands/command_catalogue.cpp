@@ -147,8 +147,8 @@ MadeCommand QuotedText(Arguments& a) {
 template <PropertySelector selector, const char* const* key>
 MadeCommand Bare(Arguments& a) {
     if (!a.Count(1, 1)) return Failed(a);
-    if (a.Text(0).empty() || a.Text(0).find_first_of("\r\n") != std::string::npos) {
-        a.error = "the value may not be empty or hold a line end";
+    if (a.Text(0).empty()) {
+        a.error = "the value may not be empty";
         return Failed(a);
     }
     return OneLine(a, selector, BareLine(*key, a.Text(0)));
@@ -607,6 +607,12 @@ MadeCommand MakeCommand(model::CScreenModel& model, std::string_view name, ItemK
                         const std::vector<CommandValue>& values) {
     const Entry* entry = FindEntry(name);
     if (entry == nullptr) return {nullptr, "no command named '" + std::string(name) + "'"};
+    // Every value and the item's identifier end up inside statement lines;
+    // one that would break its line is refused before anything is made.
+    if (const Refusal refusal = CheckLineValue(key.identifier.text)) return {nullptr, *refusal};
+    for (const CommandValue& value : values) {
+        if (const Refusal refusal = CheckLineValue(value.text)) return {nullptr, *refusal};
+    }
     key.itemClass = entry->itemClass;
     key.identifier.statementKind = BlockKind(entry->itemClass);
     Arguments arguments{model, *entry->name, key, std::nullopt, values, {}};

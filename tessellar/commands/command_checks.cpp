@@ -137,4 +137,9 @@ Refusal CheckAddTriggerDisplayAt(const model::CScreenModel& model, int row, int 
     return CheckFieldDrop(model, row, column, texts::kCouldNotAddTriggerDisplay);
 }
 
+Refusal CheckLineValue(std::string_view value) {
+    if (value.find_first_of(std::string_view("\n\r\0", 3)) == std::string_view::npos) return std::nullopt;
+    return texts::kValueBreaksLine;
+}
+
 }  // namespace commands

@@ -42,4 +42,8 @@ Refusal CheckAddTriggerDisplayAt(const model::CScreenModel& model, int row, int 
 Refusal CheckGridColumnFree(const model::CScreenModel& model, const model::FieldItem* moving, int row, int column,
                             const char* refusal);
 
+// A value that would not stay on its one statement line: a line end, a
+// carriage return or a NUL.
+Refusal CheckLineValue(std::string_view value);
+
 }  // namespace commands

@@ -112,6 +112,10 @@ inline constexpr const char* kNoGlobalFields = "No global fields available for t
 inline constexpr const char* kCouldNotAddPrompt = "Could not add prompt here";
 inline constexpr const char* kCouldNotAddField = "Could not add field here";
 inline constexpr const char* kCouldNotAddTriggerDisplay = "Could not add trigger display here";
+// A value becomes part of one statement line; these characters would end
+// the line early and spill the rest into the file as statements of its own.
+inline constexpr const char* kValueBreaksLine =
+    "A value may not hold a line end, a carriage return or a NUL character; nothing was changed";
 
 // A user value list: as an override statement holds it, and as messages
 // describe it (cut with "..." before it passes its length).

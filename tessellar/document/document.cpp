@@ -12,6 +12,7 @@
 #include "tessellar/overrides/apply_section.h"
 #include "tessellar/overrides/block_update.h"
 #include "tessellar/overrides/line_reader.h"
+#include "tessellar/overrides/override_file_check.h"
 #include "tessellar/overrides/override_texts.h"
 #include "tessellar/program/image/program_loader.h"
 #include "platform/file_replace.h"
@@ -53,7 +54,12 @@ bool Document::LoadProgram(const std::string& path, platform::MessageSink& sink)
 overrides::OpenResult Document::OpenOverrideFile(const std::string& path, platform::MessageSink& sink) {
     ClearHistories();
     modified_ = false;
-    return workspace_.Open(path, sink);
+    const overrides::OpenResult result = workspace_.Open(path, sink);
+    if (result == overrides::OpenResult::ReadOnly) {
+        sink.ShowMessage(platform::FormatText(texts::kWorkingCopyFailed, overrides::WorkingCopyPathFor(path).c_str(),
+                                              workspace_.WorkingCopyProblem().c_str(), path.c_str()));
+    }
+    return result;
 }
 
 bool Document::OpenAnotherOverrideFile(const std::string& path, platform::MessageSink& sink) {
@@ -61,7 +67,8 @@ bool Document::OpenAnotherOverrideFile(const std::string& path, platform::Messag
         sink.ShowMessage(texts::kOpenProgramFirst);
         return false;
     }
-    if (!workspace_.OverridePath().empty() && !Save(sink)) return false;
+    // A read-only file holds no changes to save.
+    if (!workspace_.OverridePath().empty() && !workspace_.ReadOnly() && !Save(sink)) return false;
     OpenOverrideFile(WithOverrideExtension(path), sink);
     return true;
 }
@@ -145,6 +152,7 @@ bool Document::Run(model::CScreenModel& model, commands::Command& command, platf
 
 bool Document::Run(model::CScreenModel& model, const commands::CommandBatch& batch, platform::MessageSink& sink) {
     if (batch.Empty()) return false;
+    if (RefusedAsReadOnly(sink)) return false;
     for (const auto& command : batch.Commands()) {
         if (const auto refusal = command->Check(model)) {
             sink.ShowMessage(*refusal);
@@ -225,6 +233,7 @@ commands::UndoHistory& Document::History(const model::CScreenModel& model) {
 EditResult Document::EditScreenFile(model::CScreenModel& model,
                                     const std::function<void(const std::string& copyPath)>& waitForEditor,
                                     platform::MessageSink& sink) {
+    if (RefusedAsReadOnly(sink)) return EditResult::Failed;
     if (model.OverridePath().empty()) workspace_.AttachWorkFile(model);
     const std::string workFile = model.OverridePath();
     std::error_code error;
@@ -269,6 +278,7 @@ bool Document::Save(platform::MessageSink& sink) {
 
 bool Document::Save(platform::MessageSink& sink, platform::IoFaults& faults) {
     if (workspace_.OverridePath().empty()) return false;
+    if (RefusedAsReadOnly(sink) || RefusedAsForeign(workspace_.OverridePath(), sink)) return false;
     if (!overrides::SaveOverrideFile(workspace_.Sections(), workspace_.WorkingCopyPath(), workspace_.OverridePath(),
                                      sink, faults)) {
         return false;
@@ -278,6 +288,7 @@ bool Document::Save(platform::MessageSink& sink, platform::IoFaults& faults) {
 }
 
 bool Document::SaveAs(const std::string& path, platform::MessageSink& sink) {
+    if (RefusedAsForeign(WithOverrideExtension(path), sink)) return false;
     workspace_.Relocate(WithOverrideExtension(path));
     return Save(sink);
 }
@@ -300,6 +311,18 @@ std::string Document::SnapshotDirectory() {
 void Document::ClearHistories() {
     histories_.clear();
     current_ = nullptr;
+}
+
+bool Document::RefusedAsReadOnly(platform::MessageSink& sink) const {
+    if (!workspace_.ReadOnly()) return false;
+    sink.ShowMessage(platform::FormatText(texts::kReadOnlyRefusal, workspace_.OverridePath().c_str()));
+    return true;
+}
+
+bool Document::RefusedAsForeign(const std::string& path, platform::MessageSink& sink) {
+    if (!overrides::PlainlyNotAnOverrideFile(path)) return false;
+    sink.ShowMessage(platform::FormatText(texts::kNotAnOverrideFile, path.c_str()));
+    return true;
 }
 
 }  // namespace document

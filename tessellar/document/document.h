@@ -57,6 +57,9 @@ public:
     bool LoadProgram(const std::string& path, platform::MessageSink& sink);
     // Opens an override file: the working copy and one work file per
     // section (a file opened before is closed first, histories cleared).
+    // A file opened read-only says so, with the system's reason; a file
+    // that is not an override file leaves the document without one (the
+    // caller says so: it knows whether that ends the run).
     overrides::OpenResult OpenOverrideFile(const std::string& path, platform::MessageSink& sink);
     // The menu command: without a program, "Please open a ORVALE program …"
     // and false. Otherwise saves the current file first (a failed save
@@ -72,6 +75,11 @@ public:
     const program::ProgramImage* Image() const { return image_ ? &*image_ : nullptr; }
     const std::string& ProgramPath() const { return programPath_; }
     const std::string& OverridePath() const { return workspace_.OverridePath(); }
+    // Opened without a working copy: commands, the hand edit and Save are
+    // refused with a message that offers Save As.
+    bool ReadOnly() const { return workspace_.ReadOnly(); }
+    // Save has no file to write to: the caller asks for a path (Save As).
+    bool NeedsSaveAs() const { return OverridePath().empty() || ReadOnly(); }
 
     overrides::OverrideWorkspace& Workspace() { return workspace_; }
     const overrides::OverrideWorkspace& Workspace() const { return workspace_; }
@@ -149,7 +157,8 @@ public:
     bool Save(platform::MessageSink& sink);
     bool Save(platform::MessageSink& sink, platform::IoFaults& faults);
     // Saves to PATH with its extension made ".scf", which becomes the
-    // document's override file.
+    // document's override file. A PATH that holds something other than an
+    // override file is refused and left alone.
     bool SaveAs(const std::string& path, platform::MessageSink& sink);
 
 private:
@@ -161,6 +170,10 @@ private:
     void ReloadAfterChange(model::CScreenModel& model, platform::MessageSink& sink);
     std::string SnapshotDirectory();
     void ClearHistories();
+    // Shows the read-only refusal; true when the document is read-only.
+    bool RefusedAsReadOnly(platform::MessageSink& sink) const;
+    // Shows that PATH is not an override file; true when it is not.
+    static bool RefusedAsForeign(const std::string& path, platform::MessageSink& sink);
 
     overrides::OverrideWorkspace workspace_;
     std::optional<program::ProgramImage> image_;

@@ -1,5 +1,6 @@
 #include "tessellar/document/tessel_doc.h"
 
+#include "platform/message_format.h"
 #include "tessellar/document/document_texts.h"
 #include "tessellar/program/program_texts.h"
 #include "tessellar/mapping/server_path.h"
@@ -50,8 +51,8 @@ void CTesselDoc::MarkPagesForFilling() {
     for (program::DirectoryPage& page : pages_) page.MarkForFilling();
 }
 
-void CTesselDoc::ShowOpenedProgram() {
-    currentScreenName_ = commandLine_.screenName;
+void CTesselDoc::ShowOpenedProgram(std::string screenName) {
+    currentScreenName_ = std::move(screenName);
     MarkPagesForFilling();
     if (views_.loaded) views_.loaded();
 }
@@ -71,15 +72,20 @@ bool CTesselDoc::OpenProgram(const std::string& path) {
         return false;
     }
     if (views_.programOpened) views_.programOpened(path);
+    // A recent file opened later must not be paired with the first
+    // program's override file, nor have its sections saved into it.
+    settings::CommandLine line;
+    if (!commandLineTaken_) line = commandLine_;
+    commandLineTaken_ = true;
 
     EntryInputs inputs = baseInputs_;
-    if (commandLine_.modesGiven) inputs.decode.modeOrder = program::ApplicationModeOrder{commandLine_.screenName, commandLine_.modes};
+    if (line.modesGiven) inputs.decode.modeOrder = program::ApplicationModeOrder{line.screenName, line.modes};
     core_.SetInputs(std::move(inputs));
 
     OverrideLocationInputs location;
     location.programPath = path;
-    location.overridePath = commandLine_.overridePath;
-    location.overrideDirectories = commandLine_.overrideDirectories;
+    location.overridePath = line.overridePath;
+    location.overrideDirectories = line.overrideDirectories;
     location.registryPath = registry_.ReadString(settings::RegistryRoot::LocalMachine, settings::keys::kEnvironment,
                                                  settings::keys::kScfPath);
     if (const std::optional<std::string> overridePath = LocateOverrideFile(location, prompts_.location)) {
@@ -89,13 +95,22 @@ bool CTesselDoc::OpenProgram(const std::string& path) {
         }
     }
 
-    ShowOpenedProgram();
+    ShowOpenedProgram(line.screenName);
     return true;
 }
 
 bool CTesselDoc::OpenOverridePath(std::string path) {
     if (mapping::IsServerPath(path) && prompts_.mapOverridePath) prompts_.mapOverridePath(path);
-    return core_.OpenOverrideFile(path, sink_) != overrides::OpenResult::CopyFailed;
+    switch (core_.OpenOverrideFile(path, sink_)) {
+        case overrides::OpenResult::CopyFailed:
+            sink_.ShowMessage(platform::FormatText(texts::kCouldNotReadOverrideFile, path.c_str()));
+            return false;
+        case overrides::OpenResult::NotAnOverrideFile:
+            // The program still opens, with no override file: Save asks where.
+            sink_.ShowMessage(platform::FormatText(texts::kNotAnOverrideFile, path.c_str()));
+            return true;
+        default: return true;
+    }
 }
 
 bool CTesselDoc::OpenOverrideFile() {
@@ -110,6 +125,8 @@ bool CTesselDoc::OpenOverrideFile() {
     if (!chosen || chosen->empty()) return false;
 
     const std::string programPath = core_.ProgramPath();
+    // The program is read again: the user stays on the screen they were on.
+    const std::string screenName = currentScreenName_;
     ClearViews();
     core_.Close(sink_);
     if (!core_.LoadProgram(programPath, sink_)) return false;
@@ -117,7 +134,7 @@ bool CTesselDoc::OpenOverrideFile() {
         core_.Close(sink_);
         return false;
     }
-    ShowOpenedProgram();
+    ShowOpenedProgram(screenName);
     return true;
 }
 

@@ -49,7 +49,13 @@ public:
     void SetEntryInputs(EntryInputs inputs) { baseInputs_ = std::move(inputs); }
 
     const settings::CommandLine& CommandLineValues() const { return commandLine_; }
-    void SetCommandLine(settings::CommandLine values) { commandLine_ = std::move(values); }
+    // The values ("-m", "-l", "-s", "-c") belong to the program named with
+    // them: the first OpenProgram after this takes them, any later open finds
+    // its own override file and starts at the first row.
+    void SetCommandLine(settings::CommandLine values) {
+        commandLine_ = std::move(values);
+        commandLineTaken_ = false;
+    }
     // After "&Open Program" was used, the command line applies no more.
     void ClearCommandLineValues();
 
@@ -79,8 +85,9 @@ private:
     bool OpenOverridePath(std::string path);
     void ClearViews();
     void MarkPagesForFilling();
-    // The pages of a freshly opened program refill and the "All" page shows.
-    void ShowOpenedProgram();
+    // The pages of a freshly opened program refill, selecting the screen of
+    // that name (the first row when there is none), and the "All" page shows.
+    void ShowOpenedProgram(std::string screenName);
     program::RowSelectionHooks Hooks();
     // Decodes on first use and applies the entry's section once per decoding,
     // so that statements adding items never add them twice.
@@ -92,6 +99,7 @@ private:
     Document core_;
     std::array<program::DirectoryPage, 5> pages_;
     settings::CommandLine commandLine_;
+    bool commandLineTaken_ = false;
     EntryInputs baseInputs_;
     DocumentPrompts prompts_;
     DocumentViews views_;

@@ -1,6 +1,7 @@
 #include "tessellar/overrides/override_workspace.h"
 
 #include <array>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -9,6 +10,7 @@
 #include "platform/file_replace.h"
 #include "platform/message_format.h"
 #include "tessellar/overrides/block_update.h"
+#include "tessellar/overrides/override_file_check.h"
 #include "tessellar/overrides/override_texts.h"
 #include "tessellar/overrides/section_lines.h"
 
@@ -18,7 +20,7 @@ namespace {
 
 constexpr std::size_t kCopyBlock = 512;
 
-enum class CopyResult { Copied, NoSource, Failed };
+enum class CopyResult { Copied, NoSource, SourceFailed, TargetFailed };
 
 // An override file whose own name ends in ".bck" would be its own working
 // copy, and truncating the copy would empty the user's file.
@@ -28,25 +30,35 @@ bool SameFile(const std::string& first, const std::string& second) {
     return std::filesystem::path(first).lexically_normal() == std::filesystem::path(second).lexically_normal();
 }
 
-CopyResult CopyInBlocks(const std::string& from, const std::string& to) {
+// The system's reason for the last failed call, as the user should read it.
+std::string SystemReason() { return std::generic_category().message(errno); }
+
+CopyResult CopyInBlocks(const std::string& from, const std::string& to, std::string& problem) {
     std::ifstream in(from, std::ios::binary);
     if (!in) {
         std::error_code error;
-        return std::filesystem::exists(from, error) ? CopyResult::Failed : CopyResult::NoSource;
+        return std::filesystem::exists(from, error) ? CopyResult::SourceFailed : CopyResult::NoSource;
     }
+    errno = 0;
     std::ofstream out(to, std::ios::binary | std::ios::trunc);
-    if (!out) return CopyResult::Failed;
+    if (!out) {
+        problem = SystemReason();
+        return CopyResult::TargetFailed;
+    }
     std::array<char, kCopyBlock> block;
     while (in) {
         in.read(block.data(), block.size());
         out.write(block.data(), in.gcount());
     }
     out.flush();
-    if (in.bad() || !out) {
+    const bool readFailed = in.bad();
+    const bool writeFailed = !out;
+    if (writeFailed) problem = SystemReason();
+    if (readFailed || writeFailed) {
         out.close();
         std::error_code ignored;
         std::filesystem::remove(to, ignored);
-        return CopyResult::Failed;
+        return readFailed ? CopyResult::SourceFailed : CopyResult::TargetFailed;
     }
     return CopyResult::Copied;
 }
@@ -94,21 +106,36 @@ OverrideWorkspace::~OverrideWorkspace() {
 
 OpenResult OverrideWorkspace::Open(const std::string& overrideFilePath, platform::MessageSink& sink) {
     // Another file opened in its place leaves no work files of the first behind.
-    if (!sections_.Empty() || !workingCopyPath_.empty()) Close(sink);
+    if (!sections_.Empty() || !workingCopyPath_.empty() || !overridePath_.empty()) Close(sink);
     overridePath_ = overrideFilePath;
     workingCopyPath_ = WorkingCopyPathFor(overrideFilePath);
     if (SameFile(overridePath_, workingCopyPath_)) {
         workingCopyPath_.clear();
         return OpenResult::CopyFailed;
     }
-    switch (CopyInBlocks(overridePath_, workingCopyPath_)) {
+    // A program or a README named as the override file would be replaced
+    // by a header line at the first save.
+    if (PlainlyNotAnOverrideFile(overridePath_)) {
+        overridePath_.clear();
+        workingCopyPath_.clear();
+        return OpenResult::NotAnOverrideFile;
+    }
+    std::string splitFrom = workingCopyPath_;
+    switch (CopyInBlocks(overridePath_, workingCopyPath_, workingCopyProblem_)) {
         case CopyResult::NoSource: return OpenResult::NoOverrideFile;
-        case CopyResult::Failed: return OpenResult::CopyFailed;
+        case CopyResult::SourceFailed: return OpenResult::CopyFailed;
+        case CopyResult::TargetFailed:
+            // The screens still show the site's customisations; only saving
+            // elsewhere is left to the user.
+            workingCopyPath_.clear();
+            splitFrom = overridePath_;
+            readOnly_ = true;
+            break;
         case CopyResult::Copied: break;
     }
     bool readWhole = false;
     {
-        std::ifstream in(workingCopyPath_, std::ios::binary);
+        std::ifstream in(splitFrom, std::ios::binary);
         WorkFileWriter writer(workFiles_, sections_, sink);
         SplitSections(in, writer);
         readWhole = in.is_open() && !in.bad();
@@ -118,7 +145,7 @@ OpenResult OverrideWorkspace::Open(const std::string& overrideFilePath, platform
         Close(sink);
         return OpenResult::CopyFailed;
     }
-    return OpenResult::Opened;
+    return readOnly_ ? OpenResult::ReadOnly : OpenResult::Opened;
 }
 
 void OverrideWorkspace::Close(platform::MessageSink& sink) {
@@ -132,6 +159,8 @@ void OverrideWorkspace::Close(platform::MessageSink& sink) {
     if (!workingCopyPath_.empty()) platform::RemoveFile(workingCopyPath_);
     workingCopyPath_.clear();
     overridePath_.clear();
+    workingCopyProblem_.clear();
+    readOnly_ = false;
     workFiles_.RemoveIfEmpty();
 }
 
@@ -140,6 +169,8 @@ void OverrideWorkspace::Relocate(const std::string& overrideFilePath) {
     if (!workingCopyPath_.empty() && workingCopyPath_ != workingCopy) platform::RemoveFile(workingCopyPath_);
     overridePath_ = overrideFilePath;
     workingCopyPath_ = SameFile(overridePath_, workingCopy) ? std::string() : workingCopy;
+    readOnly_ = false;
+    workingCopyProblem_.clear();
 }
 
 void OverrideWorkspace::AttachWorkFile(model::CScreenModel& model) const {

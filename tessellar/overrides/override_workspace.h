@@ -17,7 +17,10 @@ namespace overrides {
 enum class OpenResult {
     Opened,          // working copy made and split into work files
     NoOverrideFile,  // no PATH.scf yet: no working copy, no sections
-    CopyFailed,      // the working copy could not be made: no sections
+    CopyFailed,      // the file could not be read: no sections
+    ReadOnly,        // the working copy could not be made beside the file: the sections
+                     // were read from the file itself, and nothing may change it
+    NotAnOverrideFile,  // the file is plainly something else: left alone, no sections, no path
 };
 
 class OverrideWorkspace {
@@ -32,7 +35,9 @@ public:
     // Copies PATH.scf byte for byte to PATH.bck and splits the copy into
     // one work file per section. A section that cannot get its work file
     // says "open failed on tmp file" on the error output and loses its lines.
-    // A file opened before is closed first.
+    // A file opened before is closed first. When the copy cannot be made
+    // (a share the user may not write to, a full disk) the file itself is
+    // split and the workspace is read-only; WorkingCopyProblem says why.
     OpenResult Open(const std::string& overrideFilePath, platform::MessageSink& sink);
 
     // Deletes every work file ("Could not delete file %s" for one that
@@ -40,13 +45,18 @@ public:
     void Close(platform::MessageSink& sink);
 
     const std::string& OverridePath() const { return overridePath_; }
+    // Opened without a working copy: the file may only be saved elsewhere.
+    bool ReadOnly() const { return readOnly_; }
+    // The system's reason the working copy could not be made, after ReadOnly.
+    const std::string& WorkingCopyProblem() const { return workingCopyProblem_; }
     const std::string& WorkingCopyPath() const { return workingCopyPath_; }
     SectionList& Sections() { return sections_; }
     const SectionList& Sections() const { return sections_; }
     WorkFileDirectory& WorkFiles() { return workFiles_; }
 
     // Save as: the override file is PATH.scf from now on and its working
-    // copy PATH.bck (the old working copy is deleted); work files stay.
+    // copy PATH.bck (the old working copy is deleted); work files stay and
+    // the workspace is no longer read-only.
     void Relocate(const std::string& overrideFilePath);
 
     // Gives an entry the work file of its section, or none.
@@ -57,6 +67,8 @@ private:
     SectionList sections_;
     std::string overridePath_;
     std::string workingCopyPath_;
+    std::string workingCopyProblem_;
+    bool readOnly_ = false;
 };
 
 // PATH.bck for PATH.scf (the extension replaced, or added when there is none).

@@ -18,6 +18,7 @@
 #include <QWindow>
 
 #include "platform/qt/cp1252_text.h"
+#include "platform/qt/file_filters.h"
 #include "platform/qt/path_text.h"
 #include "tessellar/canvas/render/cell_metrics.h"
 #include "tessellar/canvas/render/legend_window.h"
@@ -489,7 +490,7 @@ std::optional<std::string> CMainFrame::ChooseOverrideFile() {
     dialog.setDefaultSuffix(QString::fromLatin1(texts::kOverrideExtension));
     QStringList filters;
     for (const char* filter : texts::kOverrideFilters) filters.append(QString::fromLatin1(filter));
-    dialog.setNameFilters(filters);
+    platform::SetFileFilters(dialog, filters);
     const std::string& program = document_->Core().ProgramPath();
     if (!program.empty()) dialog.setDirectory(QFileInfo(platform::QStringFromPath(program)).absolutePath());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
@@ -535,7 +536,7 @@ bool CMainFrame::ConfirmRelease() {
 
 bool CMainFrame::SaveCommand() {
     if (!document_->HasProgram()) return false;
-    if (document_->OverridePath().empty()) return SaveAsCommand();
+    if (document_->Core().NeedsSaveAs()) return SaveAsCommand();
     const bool saved = document_->Core().Save(*messages_);
     AfterChange();
     return saved;
@@ -550,7 +551,7 @@ bool CMainFrame::SaveAsCommand() {
     dialog.setDefaultSuffix(QString::fromLatin1(texts::kOverrideExtension));
     QStringList filters;
     for (const char* filter : texts::kSaveAsFilters) filters.append(QString::fromLatin1(filter));
-    dialog.setNameFilters(filters);
+    platform::SetFileFilters(dialog, filters);
     // Beside the current override file, or beside the program without one.
     const std::string& overridePath = document_->OverridePath();
     const std::string& besides = overridePath.empty() ? document_->Core().ProgramPath() : overridePath;

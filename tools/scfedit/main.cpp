@@ -79,9 +79,15 @@ int main(int argc, char** argv) {
     if (!document.LoadProgram(arguments.program, sink)) return scfedit::kSaveFailed;
     const std::string overridePath =
         arguments.overrideFile ? *arguments.overrideFile : document::WithOverrideExtension(arguments.program);
-    if (document.OpenOverrideFile(overridePath, sink) == overrides::OpenResult::CopyFailed) {
-        std::cerr << platform::DiagnosticLine(kTool, overridePath, "cannot be read");
-        return scfedit::kSaveFailed;
+    switch (document.OpenOverrideFile(overridePath, sink)) {
+        case overrides::OpenResult::CopyFailed:
+            std::cerr << platform::DiagnosticLine(kTool, overridePath, "cannot be read");
+            return scfedit::kSaveFailed;
+        case overrides::OpenResult::NotAnOverrideFile:
+            std::cerr << platform::DiagnosticLine(kTool, overridePath,
+                                                  "is not an override file; it is left as it is");
+            return scfedit::kScriptError;
+        default: break;
     }
     const int status = scfedit::RunScript(document, steps, options, std::cout, std::cerr);
     document.Close(sink);

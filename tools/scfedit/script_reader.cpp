@@ -10,8 +10,6 @@ namespace {
 
 using commands::ItemClass;
 
-constexpr std::size_t kMaxLineLength = 100000;
-
 // A carriage return separates words too: a script saved with CR LF line ends
 // reads as one saved with LF.
 bool IsScriptBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
@@ -176,7 +174,7 @@ std::string Escaped(std::string_view text) {
 }
 
 ReadLine ReadScriptLine(std::string_view line, int lineNumber) {
-    if (line.size() > kMaxLineLength) return Fail("the line is longer than 100000 characters");
+    if (line.size() > kMaxScriptLineLength) return Fail(kLineTooLong);
     std::vector<Word> words;
     std::string error;
     if (!SplitWords(line, words, error)) return Fail(error);

@@ -16,6 +16,10 @@ namespace scfedit {
 
 enum class Verb { Select, Run, Undo, Redo, UndoLabels, RedoLabels, WorkFile, Save, SaveAs, Edit, Batch, End };
 
+// The longest line a script may hold, and what a longer one is told.
+inline constexpr std::size_t kMaxScriptLineLength = 100000;
+inline constexpr const char* kLineTooLong = "the line is longer than 100000 characters";
+
 // The entry kinds a select line may name, as the section kinds are coded.
 inline constexpr int kAnyKind = 0;
 

@@ -1,9 +1,11 @@
 #include "tools/scfedit/script_runner.h"
 
+#include <cerrno>
 #include <fstream>
 #include <iterator>
 #include <istream>
 #include <ostream>
+#include <system_error>
 
 #include "tessellar/commands/command_batch.h"
 #include "tessellar/commands/command_catalogue.h"
@@ -164,6 +166,29 @@ private:
     bool modeOrderUsed_ = false;
 };
 
+enum class LineRead { Line, TooLong, End };
+
+// One line without its line end, never holding more than the longest line a
+// script may have: an endless line (/dev/zero) is refused as it is read,
+// not after it has filled the memory.
+LineRead ReadBoundedLine(std::istream& in, std::string& line) {
+    line.assign(kMaxScriptLineLength + 2, '\0');
+    errno = 0;
+    in.getline(line.data(), static_cast<std::streamsize>(line.size()));
+    // Counted, not measured: a NUL inside the line does not end it.
+    const auto taken = static_cast<std::size_t>(in.gcount());
+    if (in.bad()) return LineRead::End;
+    if (in.fail() && !in.eof() && taken == kMaxScriptLineLength + 1) return LineRead::TooLong;
+    if (in.fail()) return LineRead::End;
+    const std::size_t length = taken - (in.eof() ? 0 : 1);
+    line.resize(length);
+    return LineRead::Line;
+}
+
+std::string ReadFailureReason() {
+    return errno != 0 ? std::generic_category().message(errno) : std::string("read error");
+}
+
 }  // namespace
 
 bool ReadScript(std::istream& in, const std::string& scriptName, std::vector<ScriptStep>& steps,
@@ -172,8 +197,14 @@ bool ReadScript(std::istream& in, const std::string& scriptName, std::vector<Scr
     int number = 0;
     bool selected = false;
     bool inBatch = false;
-    while (std::getline(in, line)) {
+    for (;;) {
+        const LineRead got = ReadBoundedLine(in, line);
+        if (got == LineRead::End) break;
         ++number;
+        if (got == LineRead::TooLong) {
+            errors << scriptName << ':' << number << ": " << kLineTooLong << '\n';
+            return false;
+        }
         const ReadLine read = ReadScriptLine(line, number);
         std::string problem = read.error;
         if (read.step) {
@@ -192,6 +223,11 @@ bool ReadScript(std::istream& in, const std::string& scriptName, std::vector<Scr
             return false;
         }
         if (read.step) steps.push_back(*read.step);
+    }
+    // A directory, a failing disk: what was read so far is not the script.
+    if (in.bad()) {
+        errors << scriptName << ": cannot be read (" << ReadFailureReason() << ")\n";
+        return false;
     }
     if (inBatch) {
         errors << scriptName << ':' << number << ": the batch does not end\n";

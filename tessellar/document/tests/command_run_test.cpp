@@ -11,6 +11,7 @@
 #include "tessellar/overrides/item_placement.h"
 #include "tessellar/document/tests/document_fixture.h"
 #include "tessellar/document/document_texts.h"
+#include "platform/message_format.h"
 
 namespace document::testing {
 namespace {
@@ -128,6 +129,37 @@ TEST_F(DemoDocument, RefusalsReachTheSinkAndWriteNothing) {
         EXPECT_EQ(sink_.Messages()[0], refused.message);
     }
     EXPECT_FALSE(document_.CanUndo(customer));
+    EXPECT_FALSE(document_.Modified());
+}
+
+// Each value kind that becomes a statement line, given a character that
+// would end the line early: before, the rest of the value was saved as
+// statements of its own (or, after a NUL, a text without its closing quote).
+TEST_F(DemoDocument, ValuesThatWouldBreakTheirLineAreRefused) {
+    Open(false);
+    model::CScreenModel& customer = Entry("CUSTOMER");
+    const std::string nul("Cl\0ient", 7);
+    const Step steps[] = {
+        {"Modify accept trigger", Named("CUST-NAME"), {B("after_accept"), B("a\nscreen EVIL\n{"), B("command")}},
+        {"Change display text", Text("Name:"), {Q(nul)}},
+        {"Change display text", Text("Name:"), {Q("Client\r")}},
+        {"Modify accept title", Named("CUST-NAME"), {Q("T\n")}},
+        {"Modify accept help", Named("CUST-NAME"), {Q("\rhelp")}},
+        {"Change accept default", Named("CUST-NAME"), {Q("x\ny")}},
+        {"Modify accept allow and disallow", Named("CUST-NAME"), {B("allowed"), Q("A\n#M")}},
+        {"Modify accept filter", Named("CUST-NAME"), {B("="), B(nul)}},
+        {"Modify accept picture", Named("CUST-NAME"), {B("x(5)\n")}},
+        {"Modify screen title", NoKey(), {Q("a\r\nb")}},
+        {"Add prompt", NoKey(), {Q("New\nprompt"), B("20,5")}},
+        {"Add box", NoKey(), {B("3,5"), B("10,20"), Q(nul)}},
+        {"Change display text", Text("Na\nme:"), {Q("Client")}},
+    };
+    for (const Step& step : steps) {
+        commands::MadeCommand made = commands::MakeCommand(customer, step.command, step.key, step.values);
+        EXPECT_FALSE(made.command) << step.command;
+        EXPECT_EQ(made.error, commands::texts::kValueBreaksLine) << step.command;
+    }
+    EXPECT_EQ(customer.OverridePath().empty() ? "" : WorkFile(customer), "");
     EXPECT_FALSE(document_.Modified());
 }
 
@@ -411,6 +443,57 @@ TEST_F(DemoDocument, EditScreenFileTakesAnEmptyWorkFile) {
     EXPECT_EQ(document_.UndoLabels(customer).size(), 1u);
     EXPECT_FALSE(document_.CanRedo(customer));
     EXPECT_TRUE(sink_.Messages().empty());
+}
+
+// A site's file on a share the user may not change: its working copy cannot
+// be made beside it (here a directory stands where it would go). Before, the
+// open failed without a word and the window stayed empty.
+TEST_F(DemoDocument, AFileWithoutWorkingCopyShowsItsScreensReadOnlyUntilSavedElsewhere) {
+    fs::create_directory(scratch_.Path() / "demo.bck");
+    Open(true);
+    ASSERT_TRUE(document_.ReadOnly());
+    ASSERT_EQ(sink_.Messages().size(), 1u);
+    EXPECT_NE(sink_.Messages()[0].find((scratch_.Path() / "demo.bck").string() + " (Is a directory)"),
+              std::string::npos)
+        << sink_.Messages()[0];
+    model::CScreenModel& menu = Entry("MAIN-MENU");
+    EXPECT_EQ(menu.Title().Current(), "Tessellar Trading");
+
+    const std::string refusal = platform::FormatText(texts::kReadOnlyRefusal, overridePath_.c_str());
+    sink_.Clear();
+    EXPECT_FALSE(Run(menu, "Modify screen title", NoKey(), {Q("Changed")}));
+    EXPECT_EQ(document_.EditScreenFile(menu, [](const std::string&) {}, sink_), EditResult::Failed);
+    EXPECT_FALSE(document_.Save(sink_));
+    EXPECT_EQ(sink_.Messages(), (std::vector<std::string>{refusal, refusal, refusal}));
+    EXPECT_TRUE(document_.NeedsSaveAs());
+    EXPECT_EQ(ReadFile(overridePath_), ReadFile(TESSELLAR_DEMO_OVERRIDES));
+
+    // Save As to a writable place keeps the site's statements and lifts the lock.
+    const std::string copy = (scratch_.Path() / "mine.scf").string();
+    ASSERT_TRUE(document_.SaveAs(copy, sink_));
+    EXPECT_FALSE(document_.ReadOnly());
+    EXPECT_NE(ReadFile(copy).find("title = \"Tessellar Trading\""), std::string::npos);
+    EXPECT_TRUE(Run(menu, "Modify screen title", NoKey(), {Q("Changed")}));
+    ASSERT_TRUE(document_.Save(sink_));
+    EXPECT_NE(ReadFile(copy).find("title = \"Changed\""), std::string::npos);
+    EXPECT_EQ(ReadFile(overridePath_), ReadFile(TESSELLAR_DEMO_OVERRIDES));
+}
+
+// Save As once replaced a program or a README given as the target with a
+// header line and the sections.
+TEST_F(DemoDocument, SaveAsNeverWritesOverAFileThatIsNotAnOverrideFile) {
+    Open(false);
+    model::CScreenModel& customer = Entry("CUSTOMER");
+    ASSERT_TRUE(Run(customer, "Modify screen title", NoKey(), {Q("Customers")}));
+    const std::string readme = (scratch_.Path() / "notes.scf").string();
+    WriteFile(readme, "# Notes\nCall the vendor on Monday.\n");
+    sink_.Clear();
+    EXPECT_FALSE(document_.SaveAs(readme, sink_));
+    EXPECT_EQ(sink_.Messages(),
+              (std::vector<std::string>{platform::FormatText(texts::kNotAnOverrideFile, readme.c_str())}));
+    EXPECT_EQ(ReadFile(readme), "# Notes\nCall the vendor on Monday.\n");
+    EXPECT_EQ(document_.OverridePath(), overridePath_);
+    EXPECT_TRUE(document_.Modified());
 }
 
 TEST_F(DemoDocument, SaveWritesEveryKeptSectionInListOrder) {

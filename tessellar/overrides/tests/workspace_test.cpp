@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/message_sink.h"
+#include "tessellar/overrides/override_file_check.h"
 #include "tessellar/overrides/override_workspace.h"
 #include "tessellar/overrides/section_lines.h"
 #include "testsupport/scratch_directory.h"
@@ -163,6 +164,70 @@ TEST(OverrideWorkFiles, MissingUnreadableAndSelfNamedFiles) {
     fs::create_directory(scratch.Path() / "dir.scf");
     EXPECT_EQ(workspace.Open((scratch.Path() / "dir.scf").string(), sink), OpenResult::CopyFailed);
     EXPECT_TRUE(workspace.Sections().Empty());
+}
+
+struct LookCase {
+    const char* why;
+    std::string text;
+    bool foreign;  // plainly not an override file
+};
+
+// Each foreign row was once taken as an override file with no sections and
+// replaced by a header line at the first save.
+TEST(OverrideFileCheck, TellsOverrideFilesFromOtherFiles) {
+    const LookCase cases[] = {
+        {"the header line alone", "#ORVALE Screen Customiser File (Override statements only).\n", false},
+        {"sections without the header line", "screen A\n\t{\n\tdisplay\n\t\t{\n\t\tname = X\n\t\t}\n\t}\n", false},
+        {"an empty file", "", false},
+        {"blank lines only", "\n  \n\t\n", false},
+        {"written on another system", "#ORVALE Screen Customiser File (Override statements only).\r\n", false},
+        {"a block without its section", "accept\n{\nname = X\n}\n", false},
+        {"a compiled program's bytes", std::string("OPT6\0\0\x01\x02screen CUSTOMER\n", 18), true},
+        {"a README", "# Tessellar\n\nCustomises screens { of programs }.\n", true},
+        {"a comment alone", "# notes for later\n", true},
+        {"control bytes in a text", "screen A\n\x01\x02\x03\n", true},
+        {"mostly NULs after real sections", std::string("screen A\n\t{\n\t}\n") + std::string(64, '\0'), true},
+        {"a stray NUL in a long file stays readable",
+         "screen A\n\t{\n\twindow\n\t\t{\n\t\ttitle = \"T\"" + std::string(1, '\0') + std::string(200, 'x') + "\n\t\t}\n\t}\n",
+         false},
+        {"one long line without a line end", std::string(100000, 'x'), true},
+    };
+    for (const LookCase& c : cases) {
+        std::istringstream in(c.text);
+        EXPECT_EQ(PlainlyNotAnOverrideText(in), c.foreign) << c.why;
+    }
+}
+
+TEST(OverrideFileCheck, AForeignFileIsNeitherCopiedNorKept) {
+    testsupport::ScratchDirectory scratch;
+    const std::string readme = WriteText(scratch, "README", "# Read me\nNothing to customise.\n");
+    OverrideWorkspace workspace(scratch.Path().string());
+    platform::RecordingMessageSink sink;
+    EXPECT_EQ(workspace.Open(readme, sink), OpenResult::NotAnOverrideFile);
+    EXPECT_EQ(workspace.OverridePath(), "");
+    EXPECT_TRUE(workspace.Sections().Empty());
+    EXPECT_FALSE(fs::exists(scratch.Path() / "README.bck"));
+    EXPECT_EQ(ReadFile(readme), "# Read me\nNothing to customise.\n");
+}
+
+// The working copy cannot be made (a share the user may not write to; here,
+// as root writes everywhere, a directory where it would go): the sections
+// are read from the file itself and nothing may change it.
+TEST(OverrideWorkFiles, AFileWhoseWorkingCopyCannotBeMadeOpensReadOnly) {
+    testsupport::ScratchDirectory scratch;
+    const std::string scf = WriteText(scratch, "p.scf", kFile);
+    fs::create_directory(scratch.Path() / "p.bck");
+    OverrideWorkspace workspace(scratch.Path().string());
+    platform::RecordingMessageSink sink;
+    EXPECT_EQ(workspace.Open(scf, sink), OpenResult::ReadOnly);
+    EXPECT_TRUE(workspace.ReadOnly());
+    EXPECT_EQ(workspace.WorkingCopyProblem(), "Is a directory");
+    EXPECT_EQ(workspace.Sections().Entries().size(), 2u);
+    EXPECT_FALSE(workspace.Sections().WorkFileOf("CUSTOMER").empty());
+    workspace.Close(sink);
+    EXPECT_FALSE(workspace.ReadOnly());
+    EXPECT_TRUE(fs::is_directory(scratch.Path() / "p.bck"));
+    EXPECT_EQ(ReadFile(scf), kFile);
 }
 
 TEST(OverrideWorkFiles, WorkFilesThatCannotBeMadeLoseTheirLinesAndSaySo) {

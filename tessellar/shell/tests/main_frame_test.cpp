@@ -33,6 +33,7 @@
 #include "tessellar/shell/program_browser.h"
 #include "tessellar/shell/start_up.h"
 #include "tessellar/settings/qt/registry.h"
+#include "tessellar/settings/frame_settings.h"
 #include "tessellar/settings/registry_keys.h"
 #include "tools/opimage/description.h"
 #include "tools/opimage/image.h"
@@ -280,6 +281,52 @@ private slots:
         QCOMPARE(window->Browser()->List(BrowserPage::All)->rowCount(), 8);
     }
 
+    // "-m" naming a program or a README: before, the first save replaced it
+    // with a header line. The program is shown, the file is left alone.
+    void aFileThatIsNotAnOverrideFileIsRefused() {
+        const QString readme = Scratch(QStringLiteral("README"));
+        {
+            QFile file(readme);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("# Shop programs\nAsk Dana before changing anything.\n");
+        }
+        auto window = Start({TESSELLAR_DEMO_PROGRAM, "-m", readme, "-s", "CUSTOMER"});
+        QCOMPARE(sink_.Messages(), std::vector<std::string>{Bytes(readme) + " is not a screen customiser file. It is "
+                                                            "left as it is and nothing is written over it."});
+        QVERIFY(window->Document().HasProgram());
+        QVERIFY(window->Document().OverridePath().empty());
+        QCOMPARE(ShownScreen(*window), QStringLiteral("CUSTOMER"));
+        // Save asks where; the name chosen gets its ".scf".
+        WhenShown<QFileDialog>([readme](QFileDialog* dialog) { ChooseFile(dialog, readme); });
+        QVERIFY(window->SaveCommand());
+        QCOMPARE(QString::fromStdString(window->Document().OverridePath()), readme + QStringLiteral(".scf"));
+        QFile file(readme);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("# Shop programs\nAsk Dana before changing anything.\n"));
+    }
+
+    // A site's file on a share the user may not change (a directory stands
+    // where its working copy would go): before, the window stayed empty
+    // without a word. Now it shows the customised screens read-only, and
+    // Save offers Save As.
+    void aFileWithoutWorkingCopyOpensReadOnly() {
+        QVERIFY(QDir().mkpath(Scratch(QStringLiteral("demo.bck"))));
+        auto window = Start({TESSELLAR_DEMO_PROGRAM, "-m", demoScf_});
+        QCOMPARE(sink_.Messages().size(), std::size_t{1});
+        QVERIFY(sink_.Messages()[0].find(Bytes(Scratch(QStringLiteral("demo.bck"))) + " (Is a directory)") !=
+                std::string::npos);
+        QVERIFY(window->Document().Core().ReadOnly());
+        QCOMPARE(ShownScreen(*window), QStringLiteral("MAIN-MENU"));
+        QCOMPARE(QString::fromStdString(window->Document().CurrentScreen()->Title().Current()),
+                 QStringLiteral("Tessellar Trading"));
+        const QString mine = Scratch(QStringLiteral("mine.scf"));
+        WhenShown<QFileDialog>([mine](QFileDialog* dialog) { ChooseFile(dialog, mine); });
+        QVERIFY(window->SaveCommand());
+        QVERIFY(!window->Document().Core().ReadOnly());
+        QCOMPARE(QString::fromStdString(window->Document().OverridePath()), mine);
+        QVERIFY(QFile::exists(mine));
+    }
+
     void openOverrideFileCommand() {
         auto empty = Start({});
         empty->Action(ActionId::OpenOverrideFile)->trigger();
@@ -298,6 +345,49 @@ private slots:
         QCOMPARE(window->Browser()->List(BrowserPage::All)->rowCount(), 8);
         QCOMPARE(ShownScreen(*window), QStringLiteral("CUSTOMER"));
         QVERIFY(sink_.Messages().empty());
+    }
+
+    // Before, the row went back to the first one (or the "-s" screen) when
+    // the program was read again for another override file.
+    void anotherOverrideFileKeepsTheSelectedRow() {
+        auto window = Start({TESSELLAR_DEMO_PROGRAM, "-m", demoScf_});
+        QTableWidget* all = window->Browser()->List(BrowserPage::All);
+        const int orderRow = static_cast<int>(Names(all).indexOf(QStringLiteral("ORDER")));
+        QVERIFY(orderRow > 0);
+        ClickRow(all, orderRow);
+        QCOMPARE(ShownScreen(*window), QStringLiteral("ORDER"));
+        const QString other = Scratch(QStringLiteral("other.scf"));
+        QVERIFY(QFile::copy(demoScf_, other));
+        WhenShown<QFileDialog>([other](QFileDialog* dialog) { ChooseFile(dialog, other); });
+        window->Action(ActionId::OpenOverrideFile)->trigger();
+        QCOMPARE(QString::fromStdString(window->Document().OverridePath()), other);
+        QCOMPARE(SelectedName(window->Browser()->List(BrowserPage::All)), QStringLiteral("ORDER"));
+        QCOMPARE(ShownScreen(*window), QStringLiteral("ORDER"));
+    }
+
+    // Before "Open Program" had been used, a recent program was paired with
+    // the command line's "-m" file, and Save merged its sections into it.
+    void aRecentProgramFindsItsOwnOverrideFile() {
+        const QString second = Scratch(QStringLiteral("second.op6"));
+        QVERIFY(QFile::copy(QStringLiteral(TESSELLAR_DEMO_PROGRAM), second));
+        scratch_->Registry().WriteString(settings::RegistryRoot::CurrentUser, settings::kRecentFileListKey, "File1",
+                                         Bytes(second));
+        auto window = Start({TESSELLAR_DEMO_PROGRAM, "-m", demoScf_, "-s", "CUSTOMER"});
+        QCOMPARE(QString::fromStdString(window->Document().OverridePath()), demoScf_);
+        QAction* recent = window->findChild<QAction*>(QStringLiteral("RecentFile2"));
+        QVERIFY(recent != nullptr);
+        QCOMPARE(recent->data().toString(), second);
+        // With no "-m", "-l" or SCFPATH the user is asked for its file.
+        bool asked = false;
+        WhenShown<QFileDialog>([&asked](QFileDialog* files) {
+            asked = true;
+            files->reject();
+        });
+        recent->trigger();
+        QVERIFY(asked);
+        QCOMPARE(QString::fromStdString(window->Document().Core().ProgramPath()), second);
+        QVERIFY(window->Document().OverridePath().empty());
+        QCOMPARE(SelectedName(window->Browser()->List(BrowserPage::All)), QStringLiteral("MAIN-MENU"));
     }
 
     void openProgramClearsTheCommandLineValues() {

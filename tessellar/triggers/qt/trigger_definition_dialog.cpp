@@ -16,6 +16,8 @@
 #include <QVBoxLayout>
 #include <optional>
 
+#include "platform/qt/cp1252_text.h"
+#include "platform/qt/file_filters.h"
 #include "tessellar/commands/command_catalogue.h"
 #include "tessellar/commands/item_reference.h"
 #include "tessellar/sheets/qt/field_list_dialog.h"
@@ -46,8 +48,9 @@ QLabel* Caption(const char* text, QWidget* buddy, QWidget* parent) {
     return label;
 }
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-std::string S(const QString& text) { return text.toStdString(); }
+// Run lines are code page 1252 bytes, as every text of the override file.
+QString Q(const std::string& text) { return platform::QStringFromCp1252(text); }
+std::string S(const QString& text) { return platform::Cp1252FromQString(text); }
 
 }  // namespace
 
@@ -216,7 +219,8 @@ void TriggerDefinitionDialog::Browse() {
     const bool orvale = ChosenType() == kOrvaleCode;
     QFileDialog dialog(this, QString::fromUtf8(texts::kSelectFiles));
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(QString::fromUtf8(orvale ? texts::kOrvaleFilter : texts::kAllFilesFilter));
+    platform::SetFileFilters(dialog, platform::FileFilterList(QString::fromLatin1(orvale ? texts::kOrvaleFilter
+                                                                                        : texts::kAllFilesFilter)));
     if (orvale) dialog.setDefaultSuffix(QStringLiteral("op*"));
     dialog.selectFile(QString::fromUtf8(orvale ? texts::kOrvaleInitialName : texts::kAllInitialName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;

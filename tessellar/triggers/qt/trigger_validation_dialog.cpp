@@ -1,5 +1,8 @@
 #include "tessellar/triggers/qt/trigger_validation_dialog.h"
 
+#include "platform/qt/cp1252_text.h"
+#include "platform/qt/path_text.h"
+
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -20,8 +23,9 @@ namespace {
 
 constexpr int kHelpContext = 33;
 
-QString Latin(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
-std::string Bytes(const QString& text) { return text.toLatin1().toStdString(); }
+// Parameters and test values are code page 1252 texts, as the run line is.
+QString Latin(const std::string& text) { return platform::QStringFromCp1252(text); }
+std::string Bytes(const QString& text) { return platform::Cp1252FromQString(text); }
 
 QLineEdit* Edit(QWidget* parent, const char* caption, const char* name) {
     auto* edit = new QLineEdit(parent);
@@ -149,7 +153,7 @@ void TriggerValidationDialog::Save() {
 
 void TriggerValidationDialog::LaunchTrigger() {
     LaunchRequest request;
-    request.dataDirectory = Bytes(dataDirectory_->text());
+    request.dataDirectory = platform::PathFromQString(dataDirectory_->text());
     request.typeLetter = ProgramTypeLetter(programTypeIndex_);
     request.program = program_;
     request.values = LaunchValues(rows_);

@@ -17,6 +17,8 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include "platform/qt/cp1252_text.h"
+#include "platform/qt/file_filters.h"
 #include "tessellar/sheets/qt/field_list_dialog.h"
 #include "tessellar/triggers/trigger_verification.h"
 #include "tessellar/help/qt/help_viewer.h"
@@ -141,7 +143,7 @@ bool RunTriggerWizard(QWidget* parent, const model::CScreenModel& screen, mappin
     auto showList = [&] {
         const QSignalBlocker quiet(list);  // refilling must not clear the model's selection
         list->clear();
-        for (const std::string& entry : parameters.Entries()) list->addItem(QString::fromStdString(entry));
+        for (const std::string& entry : parameters.Entries()) list->addItem(platform::QStringFromCp1252(entry));
         list->setCurrentRow(parameters.Selected());
         const ParameterButtons state = parameters.Buttons();
         remove->setEnabled(state.remove);
@@ -156,13 +158,13 @@ bool RunTriggerWizard(QWidget* parent, const model::CScreenModel& screen, mappin
         back->setEnabled(step > 0);
         next->setEnabled(step < 2 && (step > 0 || types->checkedId() > 0));
         finish->setEnabled(step > 0);
-        if (step == 1) program->setText(QString::fromStdString(line.program));
+        if (step == 1) program->setText(platform::QStringFromCp1252(line.program));
         if (step == 2) showList();
     };
     // Leaving step 3 writes the parameters back; leaving step 2 the program.
     auto takeBack = [&] {
         if (pages->currentIndex() == 2) line.parameters = JoinParameters(parameters.Entries(), line.parameters, sink);
-        if (pages->currentIndex() == 1) line.program = program->text().toStdString();
+        if (pages->currentIndex() == 1) line.program = platform::Cp1252FromQString(program->text());
     };
 
     QObject::connect(types, &QButtonGroup::idClicked, &dialog, [&] { next->setEnabled(true); });
@@ -171,7 +173,7 @@ bool RunTriggerWizard(QWidget* parent, const model::CScreenModel& screen, mappin
             if (auto refusal = ProgramTypeRefusal(types->checkedId())) return sink.ShowMessage(*refusal);
             showStep(1);
         } else if (pages->currentIndex() == 1) {
-            if (auto refusal = ProgramRefusal(program->text().toStdString())) return sink.ShowMessage(*refusal);
+            if (auto refusal = ProgramRefusal(platform::Cp1252FromQString(program->text()))) return sink.ShowMessage(*refusal);
             takeBack();
             parameters = ParameterList(line.parameters);
             showStep(2);
@@ -183,22 +185,26 @@ bool RunTriggerWizard(QWidget* parent, const model::CScreenModel& screen, mappin
     });
     QObject::connect(finish, &QPushButton::clicked, &dialog, [&] {
         if (pages->currentIndex() == 2) takeBack();
-        else line.program = program->text().toStdString();
+        else line.program = platform::Cp1252FromQString(program->text());
         dialog.accept();
     });
     QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
 
     QObject::connect(browse, &QPushButton::clicked, &dialog, [&] {
         const int type = types->checkedId();
-        const QString file = QFileDialog::getOpenFileName(&dialog, texts::kSelectFiles, {},
-                                                          type == 5 ? texts::kCompiledFilter : texts::kAllFilter);
-        if (file.isEmpty()) return;
-        if (auto chosen = ServerFormOfProgram(file.toStdString(), type, mapper)) {
-            program->setText(QString::fromStdString(*chosen));
+        QFileDialog files(&dialog, QString::fromLatin1(texts::kSelectFiles));
+        files.setObjectName(QStringLiteral("selectFilesDialog"));
+        files.setFileMode(QFileDialog::ExistingFile);
+        platform::SetFileFilters(files, platform::FileFilterList(QString::fromLatin1(
+                                            type == 5 ? texts::kCompiledFilter : texts::kAllFilter)));
+        if (files.exec() != QDialog::Accepted || files.selectedFiles().isEmpty()) return;
+        const QString file = files.selectedFiles().front();
+        if (auto chosen = ServerFormOfProgram(platform::Cp1252FromQString(file), type, mapper)) {
+            program->setText(platform::QStringFromCp1252(*chosen));
         }
     });
     QObject::connect(verify, &QPushButton::clicked, &dialog, [&] {
-        triggers::VerifyTriggerProgram(Unquoted(program->text().toStdString()), mapper, sink);
+        triggers::VerifyTriggerProgram(Unquoted(platform::Cp1252FromQString(program->text())), mapper, sink);
     });
 
     QObject::connect(list, &QListWidget::currentRowChanged, &dialog, [&](int row) {
@@ -213,7 +219,7 @@ bool RunTriggerWizard(QWidget* parent, const model::CScreenModel& screen, mappin
         input.setWindowTitle(texts::kAddLiteral);
         input.setAccessibleName(texts::kAddLiteral);
         input.setLabelText(texts::kParameterLabel);
-        if (input.exec() == QDialog::Accepted && parameters.AddLiteral(input.textValue().toStdString())) showList();
+        if (input.exec() == QDialog::Accepted && parameters.AddLiteral(platform::Cp1252FromQString(input.textValue()))) showList();
     });
     QObject::connect(addField, &QPushButton::clicked, &dialog, [&] {
         if (auto name = sheets::ChooseField(&dialog, screen, sheets::FieldListMode::Global, texts::kGlobalFields,

@@ -15,6 +15,8 @@
 #include <memory>
 
 #include "platform/message_sink.h"
+#include "tessellar/commands/command_catalogue.h"
+#include "tessellar/commands/item_reference.h"
 #include "tessellar/document/document.h"
 #include "tessellar/program/directory_page.h"
 #include "tessellar/triggers/qt/trigger_definition_dialog.h"
@@ -58,6 +60,7 @@ private slots:
     void ExportDataGridOnlyForConfirmOfAGridMode_data();
     void ExportDataGridOnlyForConfirmOfAGridMode();
     void ServerProgramsAreStoredWithForwardSlashes();
+    void RunLinesAreCodePage1252BothWays();
 
 private:
     model::CScreenModel& Entry(const std::string& name);
@@ -227,6 +230,31 @@ void TriggerDefinitionDialogTest::ServerProgramsAreStoredWithForwardSlashes() {
         QCOMPARE(dialog.SelectedIndex(), 1);
         QCOMPARE(dialog.RunLine(), std::string(expected));
     }
+}
+
+
+// A run line holds code page 1252 bytes, as every other text does. Before,
+// the dialog read them as UTF-8 (showing garbage) and wrote UTF-8 back.
+void TriggerDefinitionDialogTest::RunLinesAreCodePage1252BothWays() {
+    model::CScreenModel& customer = Entry("CUSTOMER");
+    const std::string stored = "\"caf\xE9.sh\" \"\x80 5\"";  // "café.sh" "€ 5"
+    commands::MadeCommand made = commands::MakeCommand(
+        customer, "Modify accept trigger", commands::KeyOf(Field(customer, "CUST-NAME")),
+        {{"after_accept", false}, {stored, false}, {"command", false}});
+    QVERIFY(made.command);
+    QVERIFY(document_->Run(customer, *made.command, sink_));
+    QVERIFY(OpenFieldTrigger(customer, "CUST-NAME", [](QDialog* dialog) {
+        Named<QComboBox>(dialog, "Trigger Type:")->setCurrentIndex(1);
+        auto* program = Named<QLineEdit>(dialog, "Program to run:");
+        auto* parameters = Named<QLineEdit>(dialog, "Parameters Line:");
+        QCOMPARE(program->text(), QStringLiteral("caf\u00E9.sh"));
+        QCOMPARE(parameters->text(), QStringLiteral("\"\u20AC 5\""));
+        parameters->setText(QStringLiteral("\"\u20AC 6\""));
+        Named<QPushButton>(dialog, "OK")->click();
+    }));
+    const model::TriggerSlot* slot = Field(customer, "CUST-NAME").triggers.Slot(model::TriggerPoint::AfterAccept);
+    QVERIFY(slot && slot->hasTrigger);
+    QCOMPARE(slot->runLine, std::string("\"caf\xE9.sh\" \"\x80 6\""));
 }
 
 }  // namespace triggers

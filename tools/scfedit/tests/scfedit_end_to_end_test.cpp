@@ -12,6 +12,7 @@
 #include <string>
 
 #include "tessellar/commands/command_catalogue.h"
+#include "tessellar/commands/command_texts.h"
 #include "testsupport/scratch_directory.h"
 #include "tools/scfedit/usage_text.h"
 #include "testsupport/file_text.h"
@@ -138,6 +139,68 @@ TEST_F(ScfeditRun, ALineInErrorStopsTheScriptBeforeAnythingIsSaved) {
     EXPECT_EQ(err_, (scratch_.Path() / "script.txt").string() +
                         ":2: the screen has no such item for 'Move accept'\n");
     EXPECT_EQ(Saved(), ReadFile(TESSELLAR_DEMO_OVERRIDES));
+}
+
+// A line end inside a run line once saved "run = a", a stray "screen EVIL"
+// section line and "{", and lost the type line, with status 0.
+TEST_F(ScfeditRun, AValueWithALineEndStopsTheScriptAndSavesNothing) {
+    fs::copy_file(TESSELLAR_DEMO_OVERRIDES, scratch_.Path() / "demo.scf");
+    EXPECT_EQ(Run("select CUSTOMER\n"
+                  "run \"Modify accept trigger\" name CUST-NAME after_accept \"a\\nscreen EVIL\\n{\" command\n"
+                  "save\n"),
+              2);
+    EXPECT_EQ(err_, (scratch_.Path() / "script.txt").string() + ":2: " + commands::texts::kValueBreaksLine + "\n");
+    EXPECT_EQ(Saved(), ReadFile(TESSELLAR_DEMO_OVERRIDES));
+}
+
+// A directory as the script once exited 0 having done nothing; /dev/zero
+// grew the process by hundreds of megabytes before its line was refused.
+TEST_F(ScfeditRun, AScriptThatCannotBeReadEndsWithStatusTwo) {
+    const fs::path directory = scratch_.Path() / "scripts";
+    fs::create_directory(directory);
+    const std::string base = std::string("'") + SCFEDIT_PROGRAM + "' '" + TESSELLAR_DEMO_PROGRAM + "' -m '" +
+                             (scratch_.Path() / "demo.scf").string() + "' ";
+    const std::string errPath = (scratch_.Path() / "err").string();
+    int status = std::system((base + "'" + directory.string() + "' 2> '" + errPath + "'").c_str());
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 2);
+    EXPECT_EQ(ReadFile(errPath), directory.string() + ": cannot be read (Is a directory)\n");
+    status = std::system((base + "/dev/zero 2> '" + errPath + "'").c_str());
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 2);
+    EXPECT_EQ(ReadFile(errPath), "/dev/zero:1: the line is longer than 100000 characters\n");
+    EXPECT_FALSE(fs::exists(scratch_.Path() / "demo.scf"));
+}
+
+// "-m prog.op6" once saved a 59-byte header line over the program.
+TEST_F(ScfeditRun, AFileThatIsNotAnOverrideFileIsRefusedAndKept) {
+    fs::copy_file(TESSELLAR_DEMO_PROGRAM, scratch_.Path() / "program.op6");
+    std::ofstream(scratch_.Path() / "README", std::ios::binary) << "# About\nThese programs run the shop.\n";
+    for (const char* name : {"program.op6", "README"}) {
+        const std::string before = Saved(name);
+        EXPECT_EQ(Run("select CUSTOMER\nrun \"Modify screen title\" window \"X\"\nsave\n", name), 2) << name;
+        EXPECT_EQ(err_, "scfedit: " + (scratch_.Path() / name).string() +
+                            ": is not an override file; it is left as it is\n");
+        EXPECT_EQ(Saved(name), before) << name;
+    }
+}
+
+// The working copy cannot be made: the screens are shown, commands are
+// refused, and saveas to a writable place goes on from there.
+TEST_F(ScfeditRun, AFileWithoutWorkingCopyIsReadOnlyUntilSavedElsewhere) {
+    fs::copy_file(TESSELLAR_DEMO_OVERRIDES, scratch_.Path() / "demo.scf");
+    fs::create_directory(scratch_.Path() / "demo.bck");
+    const std::string copy = (scratch_.Path() / "mine.scf").string();
+    EXPECT_EQ(Run("select CUSTOMER\n"
+                  "run \"Modify screen title\" window \"X\"\n"
+                  "saveas " + copy + "\n"
+                  "run \"Modify screen title\" window \"Y\"\n"
+                  "save\n"),
+              0)
+        << err_;
+    EXPECT_NE(out_.find("Could not make the working copy"), std::string::npos) << out_;
+    EXPECT_NE(out_.find("is open read-only"), std::string::npos) << out_;
+    EXPECT_EQ(Saved(), ReadFile(TESSELLAR_DEMO_OVERRIDES));
+    EXPECT_NE(Saved("mine.scf").find("title = \"Y\""), std::string::npos);
+    EXPECT_EQ(Saved("mine.scf").find("title = \"X\""), std::string::npos);
 }
 
 // The browser's first row was marked decoded when the page was filled

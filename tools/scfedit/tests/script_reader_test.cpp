@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <sstream>
+#include <streambuf>
 
 #include "tools/scfedit/script_reader.h"
 #include "tools/scfedit/script_runner.h"
@@ -90,6 +92,50 @@ TEST(ScriptLines, AWholeScriptIsCheckedBeforeItRuns) {
         EXPECT_FALSE(ReadScript(in, "s", steps, errors)) << c.script;
         EXPECT_EQ(errors.str(), c.errors);
     }
+}
+
+// An endless line of one byte, as /dev/zero gives: the whole line was once
+// read into memory before its length was checked (527 MB in 5 s).
+class EndlessBytes : public std::streambuf {
+public:
+    explicit EndlessBytes(char byte) { block_.fill(byte); }
+    std::size_t Served() const { return served_; }
+
+protected:
+    int_type underflow() override {
+        if (served_ > kLimit) return traits_type::eof();  // a guard: the test fails instead of hanging
+        served_ += block_.size();
+        setg(block_.data(), block_.data(), block_.data() + block_.size());
+        return traits_type::to_int_type(block_[0]);
+    }
+
+private:
+    static constexpr std::size_t kLimit = std::size_t{64} << 20;
+    std::array<char, 4096> block_;
+    std::size_t served_ = 0;
+};
+
+TEST(ScriptLines, AnOverLongLineIsRefusedAsItIsRead) {
+    for (char byte : {'\0', 'x'}) {
+        EndlessBytes bytes(byte);
+        std::istream in(&bytes);
+        std::ostringstream errors;
+        std::vector<ScriptStep> steps;
+        EXPECT_FALSE(ReadScript(in, "s", steps, errors));
+        EXPECT_EQ(errors.str(), "s:1: the line is longer than 100000 characters\n");
+        // Refused within a block of the limit, not at the guard.
+        EXPECT_LT(bytes.Served(), kMaxScriptLineLength + 2 * 4096);
+    }
+    // The longest line allowed still reads, NULs and all.
+    std::string longest = "# " + std::string(kMaxScriptLineLength - 2, 'y');
+    longest[5] = '\0';
+    std::istringstream in(longest + "\nselect A");
+    std::ostringstream errors;
+    std::vector<ScriptStep> steps;
+    EXPECT_TRUE(ReadScript(in, "s", steps, errors)) << errors.str();
+    ASSERT_EQ(steps.size(), 1u);
+    EXPECT_EQ(steps[0].entryName, "A");
+    EXPECT_EQ(steps[0].line, 2);
 }
 
 }  // namespace
