@@ -7,8 +7,8 @@
 #include <system_error>
 
 #include "tessellar/overrides/item_resolution.h"
+#include "tessellar/overrides/line_classifier.h"
 #include "tessellar/overrides/line_reader.h"
-#include "tessellar/overrides/line_split.h"
 #include "tessellar/overrides/override_format.h"
 #include "tessellar/overrides/override_texts.h"
 #include "platform/file_replace.h"
@@ -28,12 +28,7 @@ bool IsTriggerPointOfBlocks(int code) {
     return (code >= 5 && code <= 14) || code == 17 || code == 18 || code == 26;
 }
 
-std::optional<StatementKind> KeywordOf(std::string_view line) {
-    OverrideStatement scratch;
-    return ParseStatementLine(line, scratch);
-}
-
-bool IsClosingBrace(std::string_view line) { return SplitLine(line).key == "}"; }
+bool IsClosingBrace(std::string_view line) { return ClassifyLine(line).what == LineClass::ClosingBrace; }
 
 bool SameIdentifier(const ItemIdentifier& a, const ItemIdentifier& b) {
     return a.identificationKind == b.identificationKind && a.text == b.text && a.tag == b.tag && a.row == b.row &&
@@ -48,30 +43,51 @@ bool SameItem(Item* block, Item* wanted, const ItemIdentifier& blockId, const It
     return SameIdentifier(blockId, wantedId);
 }
 
-bool ItemMatches(model::CScreenModel& model, StatementKind kind, const OverrideStatement& block,
-                 const ItemIdentifier& wanted) {
+// The target's item, looked up once for all the blocks of one scan.
+class WantedItem {
+public:
+    WantedItem(model::CScreenModel& model, const ItemIdentifier& identifier) : id(identifier), model_(model) {}
+
+    const ItemIdentifier& id;
+
+    model::CDispText* Display() { return Once(display_, [&] { return ResolveDisplay(model_, id); }); }
+    model::CAcceptFld* Accept() { return Once(accept_, [&] { return ResolveAccept(model_, id); }); }
+    model::COptionItem* Option() { return Once(option_, [&] { return ResolveOption(model_, id); }); }
+    model::CModeItem* Mode() { return Once(mode_, [&] { return ResolveAnyMode(model_, id); }); }
+
+private:
+    template <typename Item, typename Resolve>
+    static Item* Once(std::optional<Item*>& slot, Resolve resolve) {
+        if (!slot) slot = resolve();
+        return *slot;
+    }
+
+    model::CScreenModel& model_;
+    std::optional<model::CDispText*> display_;
+    std::optional<model::CAcceptFld*> accept_;
+    std::optional<model::COptionItem*> option_;
+    std::optional<model::CModeItem*> mode_;
+};
+
+bool ItemMatches(model::CScreenModel& model, StatementKind kind, const OverrideStatement& block, WantedItem& wanted) {
     const ItemIdentifier& id = block.identifier;
     switch (kind) {
         case StatementKind::Display: {
             const ItemIdentifier blockId = DisplayIdentifier(block);
-            return SameItem(ResolveDisplay(model, blockId), ResolveDisplay(model, wanted), blockId, wanted);
+            return SameItem(ResolveDisplay(model, blockId), wanted.Display(), blockId, wanted.id);
         }
-        case StatementKind::Accept:
-            return SameItem(ResolveAccept(model, id), ResolveAccept(model, wanted), id, wanted);
-        case StatementKind::Option:
-            return SameItem(ResolveOption(model, id), ResolveOption(model, wanted), id, wanted);
-        case StatementKind::Mode:
-            return SameItem(ResolveAnyMode(model, id), ResolveAnyMode(model, wanted), id, wanted);
+        case StatementKind::Accept: return SameItem(ResolveAccept(model, id), wanted.Accept(), id, wanted.id);
+        case StatementKind::Option: return SameItem(ResolveOption(model, id), wanted.Option(), id, wanted.id);
+        case StatementKind::Mode: return SameItem(ResolveAnyMode(model, id), wanted.Mode(), id, wanted.id);
         case StatementKind::Window: return true;
-        case StatementKind::Confirm: return id.text == wanted.text;
-        case StatementKind::Message: return id.text == wanted.text;
+        case StatementKind::Confirm: return id.text == wanted.id.text;
+        case StatementKind::Message: return id.text == wanted.id.text;
         default: return false;
     }
 }
 
-}  // namespace
-
-bool BlockMatches(model::CScreenModel& model, const OverrideStatement& block, const BlockTarget& target) {
+bool BlockMatches(model::CScreenModel& model, const OverrideStatement& block, const BlockTarget& target,
+                  WantedItem& wanted) {
     const ItemIdentifier& id = block.identifier;
     switch (target.kind) {
         case StatementKind::Box:
@@ -83,21 +99,28 @@ bool BlockMatches(model::CScreenModel& model, const OverrideStatement& block, co
             if (block.trigger.point != target.triggerPoint) return false;
             const int point = target.triggerPoint;
             if (point == 7 || point == 8) return true;
-            if (point == 5 || point == 14) return ItemMatches(model, StatementKind::Option, block, target.identifier);
+            if (point == 5 || point == 14) return ItemMatches(model, StatementKind::Option, block, wanted);
             if (point == 12 || point == 13 || point == 26) {
-                return ItemMatches(model, StatementKind::Accept, block, target.identifier);
+                return ItemMatches(model, StatementKind::Accept, block, wanted);
             }
             if (point == 18) {
-                if (ItemMatches(model, StatementKind::Display, block, target.identifier)) return true;
+                if (ItemMatches(model, StatementKind::Display, block, wanted)) return true;
                 // Applying attaches the block to the added display at its `coordinate`:
                 // the block is found by the same rule.
                 const model::CDispText* display = ResolveDisplay(model, TriggerDisplayIdentifier(block));
-                return display != nullptr && display == ResolveDisplay(model, target.identifier);
+                return display != nullptr && display == wanted.Display();
             }
-            return ItemMatches(model, StatementKind::Mode, block, target.identifier);
+            return ItemMatches(model, StatementKind::Mode, block, wanted);
         }
-        default: return ItemMatches(model, target.kind, block, target.identifier);
+        default: return ItemMatches(model, target.kind, block, wanted);
     }
+}
+
+}  // namespace
+
+bool BlockMatches(model::CScreenModel& model, const OverrideStatement& block, const BlockTarget& target) {
+    WantedItem wanted(model, target.identifier);
+    return BlockMatches(model, block, target, wanted);
 }
 
 namespace {
@@ -108,7 +131,8 @@ class BlockEditor {
 public:
     BlockEditor(model::CScreenModel& model, std::ostream& out, const BlockTarget& target, Action action,
                 PropertySelector selector, std::string_view newLine)
-        : model_(model), out_(out), target_(target), action_(action), selector_(selector), newLine_(newLine) {}
+        : model_(model), out_(out), target_(target), wanted_(model, target.identifier), action_(action),
+          selector_(selector), newLine_(newLine) {}
 
     bool Run(std::istream& in) {
         LineReader reader(in);
@@ -129,11 +153,11 @@ private:
             out_ << line;
             return;
         }
-        const std::optional<StatementKind> keyword = KeywordOf(line);
-        if (keyword) {
+        const ClassifiedLine classified = ClassifyLine(line);
+        if (classified.what == LineClass::Keyword) {
             // A keyword line ends a block that never closed.
             if (collecting_) Finish();
-            if (OfInterest(*keyword)) {
+            if (OfInterest(classified.kind)) {
                 collecting_ = true;
                 block_.assign(1, line);
                 return;
@@ -146,7 +170,7 @@ private:
             return;
         }
         block_.push_back(line);
-        if (IsClosingBrace(line)) Finish();
+        if (classified.what == LineClass::ClosingBrace) Finish();
     }
 
     void Finish() {
@@ -156,7 +180,7 @@ private:
         for (std::size_t i = 0; i < block_.size(); ++i) {
             if (ParseStatementLineForProperty(block_[i], statement, selector_)) selectedLine = i;
         }
-        if (!BlockMatches(model_, statement, target_)) {
+        if (!BlockMatches(model_, statement, target_, wanted_)) {
             Write(0, block_.size());
             return;
         }
@@ -204,6 +228,7 @@ private:
     model::CScreenModel& model_;
     std::ostream& out_;
     const BlockTarget& target_;
+    WantedItem wanted_;
     Action action_;
     PropertySelector selector_;
     std::string_view newLine_;

@@ -1,100 +1,19 @@
 #include "tessellar/overrides/statement_parser.h"
 
-#include <array>
 #include <string>
 
 #include "tessellar/model/attribute_flags.h"
 #include "tessellar/model/text_capacity.h"
 #include "tessellar/overrides/line_split.h"
 #include "tessellar/overrides/override_texts.h"
+#include "tessellar/overrides/statement_keys.h"
 #include "tessellar/overrides/value_readers.h"
 
 namespace overrides {
 
 namespace {
 
-enum class Key {
-    Keyword,
-    TriggerPoint,
-    Tag,
-    Name,
-    OrigText,
-    OrigCoordinate,
-    Suppress,
-    Add,
-    Readonly,
-    Default,
-    Filter,
-    Allowed,
-    Disallowed,
-    Picture,
-    Coordinate,
-    WindowSize,
-    ColumnNumber,
-    Color,
-    Scale,
-    Attributes,
-    Text,
-    NewPromptText,
-    NewPromptCoord,
-    Helpline,
-    Title,
-    Run,
-    Type,
-    Unknown,
-};
-
-struct KeyEntry {
-    const char* word;
-    Key key;
-    StatementKind kind;  // for item keywords
-};
-
-// In the order keys are tried; the first match wins.
-constexpr std::array<KeyEntry, 35> kKeys = {{
-    {texts::kWindow, Key::Keyword, StatementKind::Window},
-    {texts::kBox, Key::Keyword, StatementKind::Box},
-    {texts::kDisplay, Key::Keyword, StatementKind::Display},
-    {texts::kAccept, Key::Keyword, StatementKind::Accept},
-    {texts::kOption, Key::Keyword, StatementKind::Option},
-    {texts::kMode, Key::Keyword, StatementKind::Mode},
-    {texts::kConfirm, Key::Keyword, StatementKind::Confirm},
-    {texts::kMessage, Key::Keyword, StatementKind::Message},
-    {texts::kTrigger, Key::Keyword, StatementKind::Trigger},
-    {texts::kTriggerPoint, Key::TriggerPoint, StatementKind::None},
-    {texts::kTag, Key::Tag, StatementKind::None},
-    {texts::kName, Key::Name, StatementKind::None},
-    {texts::kOrigText, Key::OrigText, StatementKind::None},
-    {texts::kOrigCoordinate, Key::OrigCoordinate, StatementKind::None},
-    {texts::kSuppress, Key::Suppress, StatementKind::None},
-    {texts::kAdd, Key::Add, StatementKind::None},
-    {texts::kReadonly, Key::Readonly, StatementKind::None},
-    {texts::kDefault, Key::Default, StatementKind::None},
-    {texts::kFilter, Key::Filter, StatementKind::None},
-    {texts::kAllowed, Key::Allowed, StatementKind::None},
-    {texts::kDisallowed, Key::Disallowed, StatementKind::None},
-    {texts::kPicture, Key::Picture, StatementKind::None},
-    {texts::kCoordinate, Key::Coordinate, StatementKind::None},
-    {texts::kWindowSize, Key::WindowSize, StatementKind::None},
-    {texts::kColumnNumber, Key::ColumnNumber, StatementKind::None},
-    {texts::kColor, Key::Color, StatementKind::None},
-    {texts::kScale, Key::Scale, StatementKind::None},
-    {texts::kAttributes, Key::Attributes, StatementKind::None},
-    {texts::kText, Key::Text, StatementKind::None},
-    {texts::kNewPromptText, Key::NewPromptText, StatementKind::None},
-    {texts::kNewPromptCoord, Key::NewPromptCoord, StatementKind::None},
-    {texts::kHelpline, Key::Helpline, StatementKind::None},
-    {texts::kTitle, Key::Title, StatementKind::None},
-    {texts::kRun, Key::Run, StatementKind::None},
-    {texts::kType, Key::Type, StatementKind::None},
-}};
-
-const KeyEntry* FindKey(std::string_view key) {
-    for (const KeyEntry& entry : kKeys) {
-        if (key == entry.word) return &entry;
-    }
-    return nullptr;
-}
+using Key = StatementKey;
 
 // The raw value unquoted and cut to a text field.
 std::string QuotedText(std::string_view rawLine, std::size_t length = kTextLength) {
@@ -310,19 +229,18 @@ void FillStatement(Key key, std::string_view rawLine, const std::string& value, 
             if (statement.trigger.type == 0) note.Problem(LineProblem::UnknownWord, RawValue(rawLine));
             break;
         case Key::Keyword:
-        case Key::Unknown:
             break;
     }
 }
 
 struct ParsedLine {
-    const KeyEntry* entry = nullptr;
+    const StatementKeyEntry* entry = nullptr;
     std::string key;
 };
 
 ParsedLine ParseInto(std::string_view rawLine, OverrideStatement& statement, LineNotes* notes = nullptr) {
     SplitLineResult split = SplitLine(rawLine);
-    const KeyEntry* entry = FindKey(split.key);
+    const StatementKeyEntry* entry = FindStatementKey(split.key);
     if (entry != nullptr && entry->key != Key::Keyword) {
         FillStatement(entry->key, rawLine, split.value, statement, Noter(notes));
     }
@@ -403,14 +321,13 @@ bool ParseStatementLineForProperty(std::string_view rawLine, OverrideStatement& 
 
 std::vector<std::string_view> StatementKeys() {
     std::vector<std::string_view> keys;
-    keys.reserve(kKeys.size());
-    for (const KeyEntry& entry : kKeys) keys.emplace_back(entry.word);
+    for (auto entry = StatementKeysBegin(); entry != StatementKeysEnd(); ++entry) keys.push_back(entry->word);
     return keys;
 }
 
 std::string_view StatementKeyword(StatementKind kind) {
-    for (const KeyEntry& entry : kKeys) {
-        if (entry.key == Key::Keyword && entry.kind == kind) return entry.word;
+    for (auto entry = StatementKeysBegin(); entry != StatementKeysEnd(); ++entry) {
+        if (entry->key == Key::Keyword && entry->kind == kind) return entry->word;
     }
     return {};
 }
