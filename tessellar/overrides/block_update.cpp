@@ -6,6 +6,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "tessellar/overrides/held_work_file.h"
 #include "tessellar/overrides/item_resolution.h"
 #include "tessellar/overrides/line_classifier.h"
 #include "tessellar/overrides/line_reader.h"
@@ -242,6 +243,14 @@ bool EditWorkFile(model::CScreenModel& model, Action action, const BlockTarget& 
                   std::string_view newLine, platform::MessageSink& sink) {
     const std::string& workFile = model.OverridePath();
     if (workFile.empty()) return false;
+    if (std::string* held = HeldWorkFile::Find(workFile)) {
+        // One pass over the held text; the action writes the file once at its end.
+        std::istringstream in(*held);
+        std::ostringstream out;
+        const bool matched = BlockEditor(model, out, target, action, selector, newLine).Run(in);
+        *held = std::move(out).str();
+        return matched;
+    }
     std::ifstream in(workFile, std::ios::binary);
     if (!in) return false;
     std::ostringstream out;
@@ -285,6 +294,14 @@ bool RemoveBlock(model::CScreenModel& model, const BlockTarget& target, platform
 
 bool AppendBlock(const std::string& workFilePath, StatementKind kind, const std::vector<std::string>& lines) {
     if (workFilePath.empty()) return false;
+    if (std::string* held = HeldWorkFile::Find(workFilePath)) {
+        if (!held->empty() && held->back() != '\n') *held += '\n';
+        *held += format::KeywordLine(kind);
+        *held += format::BlockOpenLine();
+        for (const std::string& line : lines) *held += line;
+        *held += format::BlockCloseLine();
+        return true;
+    }
     bool needsLineEnd = false;
     {
         std::ifstream existing(workFilePath, std::ios::binary | std::ios::ate);
