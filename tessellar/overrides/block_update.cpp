@@ -137,6 +137,10 @@ public:
 
     bool Run(std::istream& in) {
         LineReader reader(in);
+        return Run(reader);
+    }
+
+    bool Run(LineReader& reader) {
         std::string line;
         while (reader.Next(line)) Take(line);
         if (collecting_) Finish();
@@ -245,9 +249,9 @@ bool EditWorkFile(model::CScreenModel& model, Action action, const BlockTarget& 
     if (workFile.empty()) return false;
     if (std::string* held = HeldWorkFile::Find(workFile)) {
         // One pass over the held text; the action writes the file once at its end.
-        std::istringstream in(*held);
+        LineReader reader(*held);
         std::ostringstream out;
-        const bool matched = BlockEditor(model, out, target, action, selector, newLine).Run(in);
+        const bool matched = BlockEditor(model, out, target, action, selector, newLine).Run(reader);
         *held = std::move(out).str();
         return matched;
     }
@@ -263,7 +267,7 @@ bool EditWorkFile(model::CScreenModel& model, Action action, const BlockTarget& 
     in.close();
     // The whole new text takes the work file's place in one step, so an
     // interrupted update leaves the old work file whole.
-    if (!platform::ReplaceFile(workFile, out.str())) {
+    if (!platform::ReplaceScratchFile(workFile, out.str())) {
         sink.WriteOutput(texts::kOpenFailedOnTmpFile);
         return false;
     }

@@ -33,7 +33,7 @@ HeldWorkFile::~HeldWorkFile() { held = previous_; }
 
 bool HeldWorkFile::Write(platform::MessageSink& sink) {
     if (!text_ || *text_ == original_) return true;
-    if (!platform::ReplaceFile(path_, *text_)) {
+    if (!platform::ReplaceScratchFile(path_, *text_)) {
         sink.WriteOutput(texts::kOpenFailedOnTmpFile);
         return false;
     }

@@ -4,6 +4,8 @@
 
 #include "tessellar/model/attribute_flags.h"
 #include "tessellar/model/text_capacity.h"
+#include "platform/line_trim.h"
+#include "platform/text_case.h"
 #include "tessellar/overrides/line_split.h"
 #include "tessellar/overrides/override_texts.h"
 #include "tessellar/overrides/statement_keys.h"
@@ -78,7 +80,7 @@ private:
 };
 
 // Fills the statement from one key line that is not an item keyword.
-void FillStatement(Key key, std::string_view rawLine, const std::string& value, OverrideStatement& statement,
+void FillStatement(Key key, std::string_view rawLine, std::string_view value, OverrideStatement& statement,
                    Noter note) {
     ItemIdentifier& id = statement.identifier;
     ItemOverrides& item = statement.overrides;
@@ -146,7 +148,7 @@ void FillStatement(Key key, std::string_view rawLine, const std::string& value, 
             note.Kept(item.disallowed, RawValue(rawLine));
             break;
         case Key::Picture:
-            item.picture = value;
+            item.picture.assign(value);
             item.pictureGiven = true;
             break;
         case Key::Coordinate:
@@ -168,7 +170,7 @@ void FillStatement(Key key, std::string_view rawLine, const std::string& value, 
             }
             break;
         case Key::ColumnNumber:
-            item.columnNumber = value;
+            item.columnNumber.assign(value);
             item.columnNumberGiven = true;
             break;
         case Key::Color: {
@@ -235,16 +237,23 @@ void FillStatement(Key key, std::string_view rawLine, const std::string& value, 
 
 struct ParsedLine {
     const StatementKeyEntry* entry = nullptr;
-    std::string key;
+    std::string_view key;  // as the line spells it: trimmed and cut, not lower-cased
 };
 
+// Splits the line as SplitLine does, without copying: every line of every
+// section passes here when a screen is opened.
 ParsedLine ParseInto(std::string_view rawLine, OverrideStatement& statement, LineNotes* notes = nullptr) {
-    SplitLineResult split = SplitLine(rawLine);
-    const StatementKeyEntry* entry = FindStatementKey(split.key);
+    const std::size_t equals = rawLine.find('=');
+    const std::string_view key = platform::TrimControls(rawLine.substr(0, equals)).substr(0, kMatchLength);
+    const StatementKeyEntry* entry = FindStatementKey(key);
     if (entry != nullptr && entry->key != Key::Keyword) {
-        FillStatement(entry->key, rawLine, split.value, statement, Noter(notes));
+        const std::string_view value =
+            equals == std::string_view::npos
+                ? std::string_view()
+                : platform::TrimControls(rawLine.substr(equals + 1)).substr(0, kMatchLength);
+        FillStatement(entry->key, rawLine, value, statement, Noter(notes));
     }
-    return {entry, std::move(split.key)};
+    return {entry, key};
 }
 
 // Braces and blank lines are no keys, and no mistake either.
@@ -267,9 +276,9 @@ std::optional<StatementKind> ParseStatementLine(std::string_view rawLine, Overri
         notes.keyword = parsed.entry->key == Key::Keyword;
     } else if (!IsLayoutWord(parsed.key) || rawLine.find('=') != std::string_view::npos) {
         notes.problem = LineProblem::UnknownKey;
-        notes.detail = parsed.key;
+        notes.detail = platform::LowerCased(parsed.key);
     }
-    notes.word = std::move(parsed.key);
+    notes.word = platform::LowerCased(parsed.key);
     if (notes.keyword) return parsed.entry->kind;
     return std::nullopt;
 }
@@ -316,7 +325,7 @@ bool ParseStatementLineForProperty(std::string_view rawLine, OverrideStatement& 
         return false;
     }
     const std::string_view selected = SelectedKey(selector);
-    return !selected.empty() && parsed.key == selected;
+    return !selected.empty() && parsed.entry->word == selected;
 }
 
 std::vector<std::string_view> StatementKeys() {
