@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <sstream>
 #include <system_error>
 
 #include "tessellar/overrides/held_work_file.h"
@@ -130,7 +129,8 @@ enum class Action { Update, Remove };
 
 class BlockEditor {
 public:
-    BlockEditor(model::CScreenModel& model, std::ostream& out, const BlockTarget& target, Action action,
+    // The new text is built in `out`: one append per line, no stream in between.
+    BlockEditor(model::CScreenModel& model, std::string& out, const BlockTarget& target, Action action,
                 PropertySelector selector, std::string_view newLine)
         : model_(model), out_(out), target_(target), wanted_(model, target.identifier), action_(action),
           selector_(selector), newLine_(newLine) {}
@@ -155,7 +155,7 @@ private:
 
     void Take(const std::string& line) {
         if (matched_) {
-            out_ << line;
+            out_ += line;
             return;
         }
         const ClassifiedLine classified = ClassifyLine(line);
@@ -167,11 +167,11 @@ private:
                 block_.assign(1, line);
                 return;
             }
-            out_ << line;
+            out_ += line;
             return;
         }
         if (!collecting_) {
-            out_ << line;
+            out_ += line;
             return;
         }
         block_.push_back(line);
@@ -193,7 +193,7 @@ private:
         if (action_ == Action::Remove || Dropped(statement)) return;
         if (selectedLine) {
             Write(0, *selectedLine);
-            if (!newLine_.empty()) out_ << newLine_;
+            if (!newLine_.empty()) out_ += newLine_;
             Write(*selectedLine + 1, block_.size());
             return;
         }
@@ -202,10 +202,10 @@ private:
         Write(0, body);
         if (!newLine_.empty()) {
             // A hand-edited last line without its line end would swallow the new line.
-            if (body > 0 && !block_[body - 1].empty() && block_[body - 1].back() != '\n') out_ << '\n';
-            out_ << newLine_;
+            if (body > 0 && !block_[body - 1].empty() && block_[body - 1].back() != '\n') out_ += '\n';
+            out_ += newLine_;
         }
-        if (closed) out_ << block_.back();
+        if (closed) out_ += block_.back();
     }
 
     bool Dropped(const OverrideStatement& statement) {
@@ -227,11 +227,11 @@ private:
     }
 
     void Write(std::size_t from, std::size_t to) {
-        for (std::size_t i = from; i < to; ++i) out_ << block_[i];
+        for (std::size_t i = from; i < to; ++i) out_ += block_[i];
     }
 
     model::CScreenModel& model_;
-    std::ostream& out_;
+    std::string& out_;
     const BlockTarget& target_;
     WantedItem wanted_;
     Action action_;
@@ -250,14 +250,15 @@ bool EditWorkFile(model::CScreenModel& model, Action action, const BlockTarget& 
     if (std::string* held = HeldWorkFile::Find(workFile)) {
         // One pass over the held text; the action writes the file once at its end.
         LineReader reader(*held);
-        std::ostringstream out;
+        std::string out;
+        out.reserve(held->size() + newLine.size() + 1);
         const bool matched = BlockEditor(model, out, target, action, selector, newLine).Run(reader);
-        *held = std::move(out).str();
+        *held = std::move(out);
         return matched;
     }
     std::ifstream in(workFile, std::ios::binary);
     if (!in) return false;
-    std::ostringstream out;
+    std::string out;
     BlockEditor editor(model, out, target, action, selector, newLine);
     const bool matched = editor.Run(in);
     if (in.bad()) {
@@ -267,7 +268,7 @@ bool EditWorkFile(model::CScreenModel& model, Action action, const BlockTarget& 
     in.close();
     // The whole new text takes the work file's place in one step, so an
     // interrupted update leaves the old work file whole.
-    if (!platform::ReplaceScratchFile(workFile, out.str())) {
+    if (!platform::ReplaceScratchFile(workFile, out)) {
         sink.WriteOutput(texts::kOpenFailedOnTmpFile);
         return false;
     }
@@ -278,13 +279,17 @@ bool EditWorkFile(model::CScreenModel& model, Action action, const BlockTarget& 
 
 bool UpdateBlockStream(model::CScreenModel& model, std::istream& in, std::ostream& out, const BlockTarget& target,
                        PropertySelector selector, std::string_view newLine) {
-    BlockEditor editor(model, out, target, Action::Update, selector, newLine);
-    return editor.Run(in);
+    std::string text;
+    const bool matched = BlockEditor(model, text, target, Action::Update, selector, newLine).Run(in);
+    out << text;
+    return matched;
 }
 
 bool RemoveBlockStream(model::CScreenModel& model, std::istream& in, std::ostream& out, const BlockTarget& target) {
-    BlockEditor editor(model, out, target, Action::Remove, PropertySelector::WholeBlock, {});
-    return editor.Run(in);
+    std::string text;
+    const bool matched = BlockEditor(model, text, target, Action::Remove, PropertySelector::WholeBlock, {}).Run(in);
+    out << text;
+    return matched;
 }
 
 bool UpdateBlockInPlace(model::CScreenModel& model, const BlockTarget& target, PropertySelector selector,
