@@ -29,12 +29,15 @@ public:
         ConsoleReporter::ReportRuns(runs);
     }
 
-    // Prints "name / baseline = ratio" for two benchmarks of this run.
-    void PrintRatio(const std::string& name, const std::string& baseline) const {
+    // Prints "name / baseline = ratio" for two benchmarks of this run. A
+    // baseline that repeats its work `baselineRepeats` times per iteration
+    // (to steady a short measurement) counts one repeat.
+    void PrintRatio(const std::string& name, const std::string& baseline, int baselineRepeats = 1) const {
         const auto measured = times_.find(name);
         const auto base = times_.find(baseline);
-        if (measured == times_.end() || base == times_.end() || base->second <= 0) return;
-        std::printf("%s / %s = %.2f\n", name.c_str(), baseline.c_str(), measured->second / base->second);
+        if (measured == times_.end() || base == times_.end() || base->second <= 0 || baselineRepeats <= 0) return;
+        const double once = base->second / baselineRepeats;
+        std::printf("%s / %s = %.2f\n", name.c_str(), baseline.c_str(), measured->second / once);
     }
 
 private:

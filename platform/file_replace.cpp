@@ -46,13 +46,14 @@ std::optional<std::string> ReadWhole(const std::string& path) {
     return text;
 }
 
-}  // namespace
+enum class Sync { ToDisk, None };
 
-bool ReplaceFile(const std::string& path, std::string_view text, IoFaults& faults) {
+bool Replace(const std::string& path, std::string_view text, IoFaults& faults, Sync sync) {
     std::string temporary;
     std::FILE* file = faults.Step() ? CreateUniqueSibling(path, ".new-", temporary) : nullptr;
     if (file == nullptr) return false;
-    bool written = WriteBlocks(file, text, faults) && FlushAndSync(file, faults);
+    bool written = WriteBlocks(file, text, faults) &&
+                   (sync == Sync::ToDisk ? FlushAndSync(file, faults) : std::fflush(file) == 0);
     written = (std::fclose(file) == 0) && written;
     if (!written) {
         RemoveFile(temporary);
@@ -74,9 +75,20 @@ bool ReplaceFile(const std::string& path, std::string_view text, IoFaults& fault
     return true;
 }
 
+}  // namespace
+
+bool ReplaceFile(const std::string& path, std::string_view text, IoFaults& faults) {
+    return Replace(path, text, faults, Sync::ToDisk);
+}
+
 bool ReplaceFile(const std::string& path, std::string_view text) {
     IoFaults none;
     return ReplaceFile(path, text, none);
+}
+
+bool ReplaceScratchFile(const std::string& path, std::string_view text) {
+    IoFaults none;
+    return Replace(path, text, none, Sync::None);
 }
 
 bool MoveFileOver(const std::string& from, const std::string& to) {

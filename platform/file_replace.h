@@ -31,6 +31,12 @@ private:
 bool ReplaceFile(const std::string& path, std::string_view text, IoFaults& faults);
 bool ReplaceFile(const std::string& path, std::string_view text);
 
+// The same for a scratch file of this process's own (a section work file,
+// deleted when the program closes): replaced in one rename, so it is never
+// seen half written, but not synced to the disk, which a crash would make
+// pointless and which costs more than the rest of a command.
+bool ReplaceScratchFile(const std::string& path, std::string_view text);
+
 // Puts the file `from` in the place of `to`: by a rename when it can, else by
 // replacing `to` with `from`'s bytes as above and removing `from`. False, with
 // `to` as it was, when neither works.

@@ -6,8 +6,10 @@
 #include <algorithm>
 #include <cstdint>
 #include <ostream>
+#include <sstream>
 
 #include "platform/command_options.h"
+#include "tessellar/app/picture_writer.h"
 #include "platform/message_sink.h"
 #include "platform/qt/cp1252_text.h"
 #include "tessellar/canvas/render/canvas_placement.h"
@@ -141,34 +143,50 @@ int RunRender(const RenderRequest& request, const RenderSettings& settings, std:
     program::DirectoryPage page(program::BrowserPage::All);
     program::FillDirectoryPage(page, *image, "", sink);
     std::vector<std::string> usedNames;
-    int written = 0;
-    int failed = 0;
+    // Pictures are written beside the drawing; what happened to each entry
+    // is told in entry order once all are written.
+    struct Outcome {
+        std::string problem;                // a picture that was not even drawn
+        std::optional<std::size_t> picture;  // the writer's number of a drawn one
+        std::string path;
+    };
+    std::vector<Outcome> outcomes;
+    PictureWriter writer(request.screen ? 0 : PictureWriter::DefaultWorkers());
     for (std::size_t row = 0; row < page.Rows().size(); ++row) {
         const program::DirectoryRow& entry = page.Rows()[row];
         if (request.screen && entry.name != *request.screen) continue;
         model::CScreenModel& screen = *page.Models()[row];
         document::OpenEntry(screen, inputs, sections, sink);
 
-        const std::string path = request.screen
-                                     ? *request.output
-                                     : *request.allDirectory + "/" + PictureFileName(entry.name, usedNames);
+        Outcome outcome;
+        outcome.path = request.screen ? *request.output
+                                      : *request.allDirectory + "/" + PictureFileName(entry.name, usedNames);
         const PictureSize size = ScreenWindowSize(screen, cell);
         if (!PictureCanBeMade(size)) {
-            errors << "tessellar: " << entry.name << ": a picture of " << size.width << " x " << size.height
-                   << " pixels is more than --render makes (" << kLargestPictureSide << " a side, "
-                   << kLargestPicturePixels << " in all)\n";
-            ++failed;
-            if (request.screen) break;
-            continue;
+            std::ostringstream problem;
+            problem << "tessellar: " << entry.name << ": a picture of " << size.width << " x " << size.height
+                    << " pixels is more than --render makes (" << kLargestPictureSide << " a side, "
+                    << kLargestPicturePixels << " in all)\n";
+            outcome.problem = problem.str();
+        } else {
+            outcome.picture = writer.Write(canvas::RenderScreenWindow(screen, cell, options), outcome.path);
         }
-        const QImage picture = canvas::RenderScreenWindow(screen, cell, options);
-        if (!picture.save(QString::fromStdString(path), "PNG")) {
-            errors << "tessellar: " << path << ": cannot be written\n";
+        outcomes.push_back(std::move(outcome));
+        if (request.screen) break;
+    }
+    const std::vector<bool> pictures = writer.Finish();
+    int written = 0;
+    int failed = 0;
+    for (const Outcome& outcome : outcomes) {
+        if (!outcome.picture) {
+            errors << outcome.problem;
+            ++failed;
+        } else if (!pictures[*outcome.picture]) {
+            errors << "tessellar: " << outcome.path << ": cannot be written\n";
             ++failed;
         } else {
             ++written;
         }
-        if (request.screen) break;
     }
     if (request.screen && written + failed == 0) {
         errors << "tessellar: " << request.program << ": no screen, menu or procedure named '" << *request.screen

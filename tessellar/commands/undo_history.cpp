@@ -38,6 +38,29 @@ void Restore(const std::string& snapshot, const std::string& workFile) {
     platform::MoveFileOver(snapshot, workFile);
 }
 
+// Copies a file's bytes over another; a missing source leaves it empty.
+bool CopyFile(const std::string& from, const std::string& to) {
+    std::FILE* out = std::fopen(to.c_str(), "wb");
+    if (out == nullptr) return false;
+    CopyInto(from, out);
+    return std::fclose(out) == 0;
+}
+
+// A step without copying: the work file becomes the other direction's
+// snapshot (taking the place of the empty file made for its name) and the
+// step's snapshot becomes the work file. False, with every file as it was,
+// when either is missing or a rename fails; the caller then copies.
+bool SwapByRename(const std::string& stepSnapshot, const std::string& workFile, const std::string& newSnapshot) {
+    std::error_code error;
+    if (!std::filesystem::exists(stepSnapshot, error) || !std::filesystem::exists(workFile, error)) return false;
+    std::filesystem::rename(workFile, newSnapshot, error);
+    if (error) return false;
+    std::filesystem::rename(stepSnapshot, workFile, error);
+    if (!error) return true;
+    std::filesystem::rename(newSnapshot, workFile, error);
+    return false;
+}
+
 std::vector<std::string> NewestFirst(const std::vector<UndoRecord>& chain) {
     std::vector<std::string> labels;
     for (auto record = chain.rbegin(); record != chain.rend(); ++record) labels.push_back(record->displayText);
@@ -75,13 +98,17 @@ bool UndoHistory::Push(std::vector<UndoRecord>& chain, const char* prefix, const
         sink.ShowMessage(texts::kProblemCreatingTmpfile);
         return false;
     }
+    AddRecord(chain, std::move(path), label);
+    return true;
+}
+
+void UndoHistory::AddRecord(std::vector<UndoRecord>& chain, std::string snapshotPath, const std::string& label) {
     UndoRecord record;
     record.number = static_cast<int>(chain.size());
-    record.snapshotPath = path;
+    record.snapshotPath = std::move(snapshotPath);
     record.label = label;
     record.displayText = UndoDisplayText(record.number + 1, label);
     chain.push_back(std::move(record));
-    return true;
 }
 
 bool UndoHistory::RecordUndoPoint(const std::string& workFile, const std::string& label, bool isRedo,
@@ -90,28 +117,39 @@ bool UndoHistory::RecordUndoPoint(const std::string& workFile, const std::string
     return Push(undo_, kUndoPrefix, workFile, label, sink);
 }
 
-bool UndoHistory::UndoStep(const std::string& workFile, platform::MessageSink& sink) {
-    if (undo_.empty()) return false;
-    UndoRecord step = std::move(undo_.back());
-    undo_.pop_back();
-    if (!Push(redo_, kRedoPrefix, workFile, step.label, sink)) {
+bool UndoHistory::Swap(std::vector<UndoRecord>& from, std::vector<UndoRecord>& to, const char* prefix,
+                       const std::string& workFile, platform::MessageSink& sink) {
+    if (from.empty()) return false;
+    UndoRecord step = std::move(from.back());
+    from.pop_back();
+    std::string path;
+    std::FILE* snapshot = platform::CreateUniqueFile(directory_, prefix, kSnapshotExtension, path);
+    if (snapshot == nullptr || std::fclose(snapshot) != 0) {
+        if (!path.empty()) platform::RemoveFile(path);
         platform::RemoveFile(step.snapshotPath);
+        sink.ShowMessage(texts::kProblemCreatingTmpfile);
         return false;
     }
-    Restore(step.snapshotPath, workFile);
+    if (!SwapByRename(step.snapshotPath, workFile, path)) {
+        if (!CopyFile(workFile, path)) {
+            platform::RemoveFile(path);
+            platform::RemoveFile(step.snapshotPath);
+            sink.ShowMessage(texts::kProblemCreatingTmpfile);
+            return false;
+        }
+        Restore(step.snapshotPath, workFile);
+    }
+    AddRecord(to, std::move(path), step.label);
     return true;
 }
 
+bool UndoHistory::UndoStep(const std::string& workFile, platform::MessageSink& sink) {
+    return Swap(undo_, redo_, kRedoPrefix, workFile, sink);
+}
+
 bool UndoHistory::RedoStep(const std::string& workFile, platform::MessageSink& sink) {
-    if (redo_.empty()) return false;
-    UndoRecord step = std::move(redo_.back());
-    redo_.pop_back();
-    if (!RecordUndoPoint(workFile, step.label, true, sink)) {
-        platform::RemoveFile(step.snapshotPath);
-        return false;
-    }
-    Restore(step.snapshotPath, workFile);
-    return true;
+    // The redo history stays: a redo records its undo point as a redo would.
+    return Swap(redo_, undo_, kUndoPrefix, workFile, sink);
 }
 
 std::vector<std::string> UndoHistory::UndoLabels() const { return NewestFirst(undo_); }

@@ -56,6 +56,11 @@ public:
     void Clear();
 
 private:
+    // One undo or redo step: the newest record of `from` is put back as the
+    // work file, and the work file as it was goes to `to` under the same label.
+    bool Swap(std::vector<UndoRecord>& from, std::vector<UndoRecord>& to, const char* prefix,
+              const std::string& workFile, platform::MessageSink& sink);
+    void AddRecord(std::vector<UndoRecord>& chain, std::string snapshotPath, const std::string& label);
     bool Push(std::vector<UndoRecord>& chain, const char* prefix, const std::string& workFile,
               const std::string& label, platform::MessageSink& sink);
 

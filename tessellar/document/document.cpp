@@ -11,6 +11,7 @@
 #include "tessellar/document/new_messages_sink.h"
 #include "tessellar/overrides/apply_section.h"
 #include "tessellar/overrides/block_update.h"
+#include "tessellar/overrides/held_work_file.h"
 #include "tessellar/overrides/line_reader.h"
 #include "tessellar/overrides/override_file_check.h"
 #include "tessellar/overrides/override_texts.h"
@@ -53,6 +54,7 @@ bool Document::LoadProgram(const std::string& path, platform::MessageSink& sink)
 
 overrides::OpenResult Document::OpenOverrideFile(const std::string& path, platform::MessageSink& sink) {
     ClearHistories();
+    savedTexts_.Clear();
     modified_ = false;
     const overrides::OpenResult result = workspace_.Open(path, sink);
     if (result == overrides::OpenResult::ReadOnly) {
@@ -75,6 +77,7 @@ bool Document::OpenAnotherOverrideFile(const std::string& path, platform::Messag
 
 void Document::Close(platform::MessageSink& sink) {
     ClearHistories();
+    savedTexts_.Clear();
     workspace_.Close(sink);
     image_.reset();
     programPath_.clear();
@@ -162,9 +165,16 @@ bool Document::Run(model::CScreenModel& model, const commands::CommandBatch& bat
     if (!EnsureWorkFile(model, sink)) return false;
     const std::string label = batch.Commands().front()->Label();
     if (!History(model).RecordUndoPoint(model.OverridePath(), label, false, sink)) return false;
+    savedTexts_.Forget(model.OverridePath());
     commands::CommandContext context{model, sink};
     bool written = true;
-    for (const auto& command : batch.Commands()) written = command->Run(context) && written;
+    {
+        // Every command of the action works on the work file held in memory,
+        // which is written back once.
+        overrides::HeldWorkFile held(model.OverridePath());
+        for (const auto& command : batch.Commands()) written = command->Run(context) && written;
+        written = held.Write(sink) && written;
+    }
     RegisterSection(model);
     modified_ = true;
     ReloadAfterChange(model, sink);
@@ -181,6 +191,7 @@ bool Document::Undo(model::CScreenModel& model, platform::MessageSink& sink) {
     }
     history.ChooseUndoCount(0);
     if (!any) return false;
+    savedTexts_.Forget(model.OverridePath());
     modified_ = true;
     ReloadAfterChange(model, sink);
     return true;
@@ -196,6 +207,7 @@ bool Document::Redo(model::CScreenModel& model, platform::MessageSink& sink) {
     }
     history.ChooseRedoCount(0);
     if (!any) return false;
+    savedTexts_.Forget(model.OverridePath());
     modified_ = true;
     ReloadAfterChange(model, sink);
     return true;
@@ -261,6 +273,7 @@ EditResult Document::EditScreenFile(model::CScreenModel& model,
         platform::RemoveFile(copy);
         return EditResult::Failed;
     }
+    savedTexts_.Forget(workFile);
     if (!platform::MoveFileOver(copy, workFile)) {
         platform::RemoveFile(copy);
         return EditResult::Failed;
@@ -280,7 +293,7 @@ bool Document::Save(platform::MessageSink& sink, platform::IoFaults& faults) {
     if (workspace_.OverridePath().empty()) return false;
     if (RefusedAsReadOnly(sink) || RefusedAsForeign(workspace_.OverridePath(), sink)) return false;
     if (!overrides::SaveOverrideFile(workspace_.Sections(), workspace_.WorkingCopyPath(), workspace_.OverridePath(),
-                                     sink, faults)) {
+                                     sink, faults, savedTexts_)) {
         return false;
     }
     modified_ = false;

@@ -160,6 +160,8 @@ public:
     // document's override file. A PATH that holds something other than an
     // override file is refused and left alone.
     bool SaveAs(const std::string& path, platform::MessageSink& sink);
+    // Each section's part of the last save, for the work files unchanged since.
+    const overrides::SavedSectionTexts& SavedTexts() const { return savedTexts_; }
 
 private:
     using EntryId = std::pair<int, std::string>;
@@ -181,6 +183,7 @@ private:
     EntryInputs inputs_;
     std::map<EntryId, std::unique_ptr<commands::UndoHistory>> histories_;
     std::map<EntryId, std::vector<std::string>> appliedMessages_;  // what each entry's last apply showed
+    overrides::SavedSectionTexts savedTexts_;
     model::CScreenModel* current_ = nullptr;
     bool modified_ = false;
     bool applyingMessagesShown_ = true;

@@ -17,7 +17,7 @@ std::string CheckedFileName(const Document& document) {
 std::string CurrentOverrideText(const Document& document) {
     platform::IoFaults faults;
     bool readFailed = false;
-    return overrides::BuildOverrideText(document.Workspace().Sections(), faults, readFailed);
+    return overrides::BuildOverrideText(document.Workspace().Sections(), faults, readFailed, &document.SavedTexts());
 }
 
 std::vector<checks::Finding> Check(const Document& document, const std::string& text) {

@@ -1,7 +1,5 @@
 #include "tessellar/document/entry_opening.h"
 
-#include <sstream>
-
 #include "tessellar/overrides/apply_section.h"
 
 namespace document {
@@ -23,8 +21,7 @@ std::size_t OpenEntry(model::CScreenModel& model, const EntryInputs& inputs, con
     PrepareEntry(model, inputs, sink);
     const std::string* body = sections.Find(model.Name());
     if (body == nullptr) return 0;
-    std::istringstream section(*body);
-    return overrides::ApplySectionStream(model, section, sink);
+    return overrides::ApplySectionText(model, *body, sink);
 }
 
 bool OpenEntryFromWorkFile(model::CScreenModel& model, const EntryInputs& inputs, platform::MessageSink& sink) {

@@ -1,6 +1,5 @@
 #include "tessellar/overrides/apply_section.h"
 
-#include <sstream>
 #include <string>
 
 #include "tessellar/overrides/apply_statement.h"
@@ -22,9 +21,8 @@ void Apply(model::CScreenModel& model, const OverrideStatement& statement, platf
     observer->StatementApplied(statement, outcome);
 }
 
-std::size_t ApplyLines(model::CScreenModel& model, std::istream& in, platform::MessageSink& sink,
+std::size_t ApplyLines(model::CScreenModel& model, LineReader& reader, platform::MessageSink& sink,
                        ApplyObserver* observer) {
-    LineReader reader(in);
     OverrideStatement statement;
     LineNotes notes;
     std::string line;
@@ -50,18 +48,24 @@ bool ApplySection(model::CScreenModel& model, platform::MessageSink& sink) {
     // Read whole first: a work file that fails part-way applies nothing.
     const std::optional<std::string> text = ReadOverrideText(model.OverridePath());
     if (!text) return false;
-    std::istringstream in(*text);
-    ApplySectionStream(model, in, sink);
+    ApplySectionText(model, *text, sink);
     return true;
 }
 
+std::size_t ApplySectionText(model::CScreenModel& model, std::string_view text, platform::MessageSink& sink) {
+    LineReader reader(text);
+    return ApplyLines(model, reader, sink, nullptr);
+}
+
 std::size_t ApplySectionStream(model::CScreenModel& model, std::istream& in, platform::MessageSink& sink) {
-    return ApplyLines(model, in, sink, nullptr);
+    LineReader reader(in);
+    return ApplyLines(model, reader, sink, nullptr);
 }
 
 std::size_t ApplySectionStream(model::CScreenModel& model, std::istream& in, platform::MessageSink& sink,
                                ApplyObserver& observer) {
-    return ApplyLines(model, in, sink, &observer);
+    LineReader reader(in);
+    return ApplyLines(model, reader, sink, &observer);
 }
 
 }  // namespace overrides

@@ -19,6 +19,9 @@ namespace overrides {
 // compiled items.
 bool ApplySection(model::CScreenModel& model, platform::MessageSink& sink);
 
+// Applies a section body held in memory; returns how many statements it held.
+std::size_t ApplySectionText(model::CScreenModel& model, std::string_view text, platform::MessageSink& sink);
+
 // Applies a section body read from a stream; returns how many statements it
 // held.
 std::size_t ApplySectionStream(model::CScreenModel& model, std::istream& in, platform::MessageSink& sink);

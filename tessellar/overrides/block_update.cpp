@@ -3,12 +3,12 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <sstream>
 #include <system_error>
 
+#include "tessellar/overrides/held_work_file.h"
 #include "tessellar/overrides/item_resolution.h"
+#include "tessellar/overrides/line_classifier.h"
 #include "tessellar/overrides/line_reader.h"
-#include "tessellar/overrides/line_split.h"
 #include "tessellar/overrides/override_format.h"
 #include "tessellar/overrides/override_texts.h"
 #include "platform/file_replace.h"
@@ -28,12 +28,7 @@ bool IsTriggerPointOfBlocks(int code) {
     return (code >= 5 && code <= 14) || code == 17 || code == 18 || code == 26;
 }
 
-std::optional<StatementKind> KeywordOf(std::string_view line) {
-    OverrideStatement scratch;
-    return ParseStatementLine(line, scratch);
-}
-
-bool IsClosingBrace(std::string_view line) { return SplitLine(line).key == "}"; }
+bool IsClosingBrace(std::string_view line) { return ClassifyLine(line).what == LineClass::ClosingBrace; }
 
 bool SameIdentifier(const ItemIdentifier& a, const ItemIdentifier& b) {
     return a.identificationKind == b.identificationKind && a.text == b.text && a.tag == b.tag && a.row == b.row &&
@@ -48,30 +43,51 @@ bool SameItem(Item* block, Item* wanted, const ItemIdentifier& blockId, const It
     return SameIdentifier(blockId, wantedId);
 }
 
-bool ItemMatches(model::CScreenModel& model, StatementKind kind, const OverrideStatement& block,
-                 const ItemIdentifier& wanted) {
+// The target's item, looked up once for all the blocks of one scan.
+class WantedItem {
+public:
+    WantedItem(model::CScreenModel& model, const ItemIdentifier& identifier) : id(identifier), model_(model) {}
+
+    const ItemIdentifier& id;
+
+    model::CDispText* Display() { return Once(display_, [&] { return ResolveDisplay(model_, id); }); }
+    model::CAcceptFld* Accept() { return Once(accept_, [&] { return ResolveAccept(model_, id); }); }
+    model::COptionItem* Option() { return Once(option_, [&] { return ResolveOption(model_, id); }); }
+    model::CModeItem* Mode() { return Once(mode_, [&] { return ResolveAnyMode(model_, id); }); }
+
+private:
+    template <typename Item, typename Resolve>
+    static Item* Once(std::optional<Item*>& slot, Resolve resolve) {
+        if (!slot) slot = resolve();
+        return *slot;
+    }
+
+    model::CScreenModel& model_;
+    std::optional<model::CDispText*> display_;
+    std::optional<model::CAcceptFld*> accept_;
+    std::optional<model::COptionItem*> option_;
+    std::optional<model::CModeItem*> mode_;
+};
+
+bool ItemMatches(model::CScreenModel& model, StatementKind kind, const OverrideStatement& block, WantedItem& wanted) {
     const ItemIdentifier& id = block.identifier;
     switch (kind) {
         case StatementKind::Display: {
             const ItemIdentifier blockId = DisplayIdentifier(block);
-            return SameItem(ResolveDisplay(model, blockId), ResolveDisplay(model, wanted), blockId, wanted);
+            return SameItem(ResolveDisplay(model, blockId), wanted.Display(), blockId, wanted.id);
         }
-        case StatementKind::Accept:
-            return SameItem(ResolveAccept(model, id), ResolveAccept(model, wanted), id, wanted);
-        case StatementKind::Option:
-            return SameItem(ResolveOption(model, id), ResolveOption(model, wanted), id, wanted);
-        case StatementKind::Mode:
-            return SameItem(ResolveAnyMode(model, id), ResolveAnyMode(model, wanted), id, wanted);
+        case StatementKind::Accept: return SameItem(ResolveAccept(model, id), wanted.Accept(), id, wanted.id);
+        case StatementKind::Option: return SameItem(ResolveOption(model, id), wanted.Option(), id, wanted.id);
+        case StatementKind::Mode: return SameItem(ResolveAnyMode(model, id), wanted.Mode(), id, wanted.id);
         case StatementKind::Window: return true;
-        case StatementKind::Confirm: return id.text == wanted.text;
-        case StatementKind::Message: return id.text == wanted.text;
+        case StatementKind::Confirm: return id.text == wanted.id.text;
+        case StatementKind::Message: return id.text == wanted.id.text;
         default: return false;
     }
 }
 
-}  // namespace
-
-bool BlockMatches(model::CScreenModel& model, const OverrideStatement& block, const BlockTarget& target) {
+bool BlockMatches(model::CScreenModel& model, const OverrideStatement& block, const BlockTarget& target,
+                  WantedItem& wanted) {
     const ItemIdentifier& id = block.identifier;
     switch (target.kind) {
         case StatementKind::Box:
@@ -83,21 +99,28 @@ bool BlockMatches(model::CScreenModel& model, const OverrideStatement& block, co
             if (block.trigger.point != target.triggerPoint) return false;
             const int point = target.triggerPoint;
             if (point == 7 || point == 8) return true;
-            if (point == 5 || point == 14) return ItemMatches(model, StatementKind::Option, block, target.identifier);
+            if (point == 5 || point == 14) return ItemMatches(model, StatementKind::Option, block, wanted);
             if (point == 12 || point == 13 || point == 26) {
-                return ItemMatches(model, StatementKind::Accept, block, target.identifier);
+                return ItemMatches(model, StatementKind::Accept, block, wanted);
             }
             if (point == 18) {
-                if (ItemMatches(model, StatementKind::Display, block, target.identifier)) return true;
+                if (ItemMatches(model, StatementKind::Display, block, wanted)) return true;
                 // Applying attaches the block to the added display at its `coordinate`:
                 // the block is found by the same rule.
                 const model::CDispText* display = ResolveDisplay(model, TriggerDisplayIdentifier(block));
-                return display != nullptr && display == ResolveDisplay(model, target.identifier);
+                return display != nullptr && display == wanted.Display();
             }
-            return ItemMatches(model, StatementKind::Mode, block, target.identifier);
+            return ItemMatches(model, StatementKind::Mode, block, wanted);
         }
-        default: return ItemMatches(model, target.kind, block, target.identifier);
+        default: return ItemMatches(model, target.kind, block, wanted);
     }
+}
+
+}  // namespace
+
+bool BlockMatches(model::CScreenModel& model, const OverrideStatement& block, const BlockTarget& target) {
+    WantedItem wanted(model, target.identifier);
+    return BlockMatches(model, block, target, wanted);
 }
 
 namespace {
@@ -106,12 +129,18 @@ enum class Action { Update, Remove };
 
 class BlockEditor {
 public:
-    BlockEditor(model::CScreenModel& model, std::ostream& out, const BlockTarget& target, Action action,
+    // The new text is built in `out`: one append per line, no stream in between.
+    BlockEditor(model::CScreenModel& model, std::string& out, const BlockTarget& target, Action action,
                 PropertySelector selector, std::string_view newLine)
-        : model_(model), out_(out), target_(target), action_(action), selector_(selector), newLine_(newLine) {}
+        : model_(model), out_(out), target_(target), wanted_(model, target.identifier), action_(action),
+          selector_(selector), newLine_(newLine) {}
 
     bool Run(std::istream& in) {
         LineReader reader(in);
+        return Run(reader);
+    }
+
+    bool Run(LineReader& reader) {
         std::string line;
         while (reader.Next(line)) Take(line);
         if (collecting_) Finish();
@@ -126,27 +155,27 @@ private:
 
     void Take(const std::string& line) {
         if (matched_) {
-            out_ << line;
+            out_ += line;
             return;
         }
-        const std::optional<StatementKind> keyword = KeywordOf(line);
-        if (keyword) {
+        const ClassifiedLine classified = ClassifyLine(line);
+        if (classified.what == LineClass::Keyword) {
             // A keyword line ends a block that never closed.
             if (collecting_) Finish();
-            if (OfInterest(*keyword)) {
+            if (OfInterest(classified.kind)) {
                 collecting_ = true;
                 block_.assign(1, line);
                 return;
             }
-            out_ << line;
+            out_ += line;
             return;
         }
         if (!collecting_) {
-            out_ << line;
+            out_ += line;
             return;
         }
         block_.push_back(line);
-        if (IsClosingBrace(line)) Finish();
+        if (classified.what == LineClass::ClosingBrace) Finish();
     }
 
     void Finish() {
@@ -156,7 +185,7 @@ private:
         for (std::size_t i = 0; i < block_.size(); ++i) {
             if (ParseStatementLineForProperty(block_[i], statement, selector_)) selectedLine = i;
         }
-        if (!BlockMatches(model_, statement, target_)) {
+        if (!BlockMatches(model_, statement, target_, wanted_)) {
             Write(0, block_.size());
             return;
         }
@@ -164,7 +193,7 @@ private:
         if (action_ == Action::Remove || Dropped(statement)) return;
         if (selectedLine) {
             Write(0, *selectedLine);
-            if (!newLine_.empty()) out_ << newLine_;
+            if (!newLine_.empty()) out_ += newLine_;
             Write(*selectedLine + 1, block_.size());
             return;
         }
@@ -173,10 +202,10 @@ private:
         Write(0, body);
         if (!newLine_.empty()) {
             // A hand-edited last line without its line end would swallow the new line.
-            if (body > 0 && !block_[body - 1].empty() && block_[body - 1].back() != '\n') out_ << '\n';
-            out_ << newLine_;
+            if (body > 0 && !block_[body - 1].empty() && block_[body - 1].back() != '\n') out_ += '\n';
+            out_ += newLine_;
         }
-        if (closed) out_ << block_.back();
+        if (closed) out_ += block_.back();
     }
 
     bool Dropped(const OverrideStatement& statement) {
@@ -198,12 +227,13 @@ private:
     }
 
     void Write(std::size_t from, std::size_t to) {
-        for (std::size_t i = from; i < to; ++i) out_ << block_[i];
+        for (std::size_t i = from; i < to; ++i) out_ += block_[i];
     }
 
     model::CScreenModel& model_;
-    std::ostream& out_;
+    std::string& out_;
     const BlockTarget& target_;
+    WantedItem wanted_;
     Action action_;
     PropertySelector selector_;
     std::string_view newLine_;
@@ -217,9 +247,18 @@ bool EditWorkFile(model::CScreenModel& model, Action action, const BlockTarget& 
                   std::string_view newLine, platform::MessageSink& sink) {
     const std::string& workFile = model.OverridePath();
     if (workFile.empty()) return false;
+    if (std::string* held = HeldWorkFile::Find(workFile)) {
+        // One pass over the held text; the action writes the file once at its end.
+        LineReader reader(*held);
+        std::string out;
+        out.reserve(held->size() + newLine.size() + 1);
+        const bool matched = BlockEditor(model, out, target, action, selector, newLine).Run(reader);
+        *held = std::move(out);
+        return matched;
+    }
     std::ifstream in(workFile, std::ios::binary);
     if (!in) return false;
-    std::ostringstream out;
+    std::string out;
     BlockEditor editor(model, out, target, action, selector, newLine);
     const bool matched = editor.Run(in);
     if (in.bad()) {
@@ -229,7 +268,7 @@ bool EditWorkFile(model::CScreenModel& model, Action action, const BlockTarget& 
     in.close();
     // The whole new text takes the work file's place in one step, so an
     // interrupted update leaves the old work file whole.
-    if (!platform::ReplaceFile(workFile, out.str())) {
+    if (!platform::ReplaceScratchFile(workFile, out)) {
         sink.WriteOutput(texts::kOpenFailedOnTmpFile);
         return false;
     }
@@ -240,13 +279,17 @@ bool EditWorkFile(model::CScreenModel& model, Action action, const BlockTarget& 
 
 bool UpdateBlockStream(model::CScreenModel& model, std::istream& in, std::ostream& out, const BlockTarget& target,
                        PropertySelector selector, std::string_view newLine) {
-    BlockEditor editor(model, out, target, Action::Update, selector, newLine);
-    return editor.Run(in);
+    std::string text;
+    const bool matched = BlockEditor(model, text, target, Action::Update, selector, newLine).Run(in);
+    out << text;
+    return matched;
 }
 
 bool RemoveBlockStream(model::CScreenModel& model, std::istream& in, std::ostream& out, const BlockTarget& target) {
-    BlockEditor editor(model, out, target, Action::Remove, PropertySelector::WholeBlock, {});
-    return editor.Run(in);
+    std::string text;
+    const bool matched = BlockEditor(model, text, target, Action::Remove, PropertySelector::WholeBlock, {}).Run(in);
+    out << text;
+    return matched;
 }
 
 bool UpdateBlockInPlace(model::CScreenModel& model, const BlockTarget& target, PropertySelector selector,
@@ -260,6 +303,14 @@ bool RemoveBlock(model::CScreenModel& model, const BlockTarget& target, platform
 
 bool AppendBlock(const std::string& workFilePath, StatementKind kind, const std::vector<std::string>& lines) {
     if (workFilePath.empty()) return false;
+    if (std::string* held = HeldWorkFile::Find(workFilePath)) {
+        if (!held->empty() && held->back() != '\n') *held += '\n';
+        *held += format::KeywordLine(kind);
+        *held += format::BlockOpenLine();
+        for (const std::string& line : lines) *held += line;
+        *held += format::BlockCloseLine();
+        return true;
+    }
     bool needsLineEnd = false;
     {
         std::ifstream existing(workFilePath, std::ios::binary | std::ios::ate);

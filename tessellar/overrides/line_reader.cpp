@@ -8,6 +8,7 @@
 namespace overrides {
 
 bool LineReader::Next(std::string& line) {
+    if (in_ == nullptr) return ReadTextLine(line);
     // A file stream's buffer throws on a read error, whatever the stream's
     // exception mask says.
     try {
@@ -15,7 +16,7 @@ bool LineReader::Next(std::string& line) {
     } catch (...) {
         line.clear();
         try {
-            in_.setstate(std::ios::badbit);
+            in_->setstate(std::ios::badbit);
         } catch (...) {  // the caller's exception mask: the input still ends here
         }
         return false;
@@ -24,8 +25,8 @@ bool LineReader::Next(std::string& line) {
 
 bool LineReader::ReadLine(std::string& line) {
     line.clear();
-    std::streambuf* buffer = in_.rdbuf();
-    if (buffer == nullptr || !in_.good()) return false;
+    std::streambuf* buffer = in_->rdbuf();
+    if (buffer == nullptr || !in_->good()) return false;
 
     using Traits = std::char_traits<char>;
     std::size_t taken = 0;
@@ -34,7 +35,7 @@ bool LineReader::ReadLine(std::string& line) {
     while (taken < kMaxLineRead) {
         Traits::int_type next = buffer->sbumpc();
         if (Traits::eq_int_type(next, Traits::eof())) {
-            in_.setstate(std::ios::eofbit);
+            in_->setstate(std::ios::eofbit);
             break;
         }
         any = true;
@@ -52,6 +53,40 @@ bool LineReader::ReadLine(std::string& line) {
     // newline, so that whoever collects lines never joins the next one to it.
     if (cut) line.push_back('\n');
     return any;
+}
+
+bool LineReader::ReadTextLine(std::string& line) {
+    line.clear();
+    if (text_.empty()) return false;
+    // Most lines are short and hold neither "\r" nor NUL: taken whole.
+    const std::string_view window = text_.substr(0, kMaxLineRead);
+    const std::size_t newline = window.find('\n');
+    const std::size_t end = newline == std::string_view::npos ? window.size() : newline;
+    const std::string_view text = window.substr(0, end);
+    if (text.find('\r') == std::string_view::npos && text.find('\0') == std::string_view::npos) {
+        const std::size_t length = end == window.size() ? end : end + 1;
+        line.assign(text_.substr(0, length));
+        text_.remove_prefix(length);
+        return true;
+    }
+    // The rest of the line as the stream reader takes it, character by character.
+    std::size_t position = 0;
+    std::size_t taken = 0;
+    bool cut = false;
+    while (taken < kMaxLineRead && position < text_.size()) {
+        char c = text_[position++];
+        if (c == '\r' && position < text_.size() && text_[position] == '\n') {
+            ++position;
+            c = '\n';
+        }
+        ++taken;
+        if (c == '\0') cut = true;
+        if (!cut) line.push_back(c);
+        if (c == '\n') break;
+    }
+    if (cut) line.push_back('\n');
+    text_.remove_prefix(position);
+    return true;
 }
 
 std::optional<std::string> ReadOverrideText(const std::string& path) {

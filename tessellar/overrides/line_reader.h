@@ -9,6 +9,7 @@
 #include <istream>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace overrides {
 
@@ -17,7 +18,10 @@ inline constexpr std::size_t kMaxLineRead = kLineBufferSize - 1;
 
 class LineReader {
 public:
-    explicit LineReader(std::istream& in) : in_(in) {}
+    explicit LineReader(std::istream& in) : in_(&in) {}
+    // Reads a text held in memory, which must outlive the reader: the same
+    // lines as from a stream of it, without a stream's cost per character.
+    explicit LineReader(std::string_view text) : text_(text) {}
 
     // The next line, or false at the end of the input. A read error ends
     // the input: the stream is marked bad and nothing is thrown.
@@ -25,8 +29,10 @@ public:
 
 private:
     bool ReadLine(std::string& line);
+    bool ReadTextLine(std::string& line);
 
-    std::istream& in_;
+    std::istream* in_ = nullptr;
+    std::string_view text_;
 };
 
 // The whole of an override file, or none when it cannot be opened or read

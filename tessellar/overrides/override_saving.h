@@ -7,6 +7,7 @@
 // and is renamed over it in one step, so a failure anywhere leaves the old
 // file whole.
 
+#include <map>
 #include <string>
 
 #include "platform/file_replace.h"
@@ -15,8 +16,25 @@
 
 namespace overrides {
 
+// Each work file's part of the saved file (its kept blocks, one tab in,
+// or empty when none is kept), as the last save found it. Whoever changes a
+// work file forgets its text, so that a save reads again only those.
+class SavedSectionTexts {
+public:
+    const std::string* Find(const std::string& workFilePath) const;
+    void Forget(const std::string& workFilePath) { texts_.erase(workFilePath); }
+    void Clear() { texts_.clear(); }
+    void Keep(const std::string& workFilePath, std::string text) { texts_[workFilePath] = std::move(text); }
+
+private:
+    std::map<std::string, std::string> texts_;
+};
+
 // The text of the saved override file built from the sections' work files.
-std::string BuildOverrideText(const SectionList& sections, platform::IoFaults& faults, bool& readFailed);
+// With `known`, work files it holds are not read again; with `read`, every
+// work file's part is put there.
+std::string BuildOverrideText(const SectionList& sections, platform::IoFaults& faults, bool& readFailed,
+                              const SavedSectionTexts* known = nullptr, SavedSectionTexts* read = nullptr);
 
 // Rebuilds the working copy and replaces the override file with it. A
 // failure shows "could not open back up for tessellar file --%s" (working
@@ -26,5 +44,10 @@ bool SaveOverrideFile(const SectionList& sections, const std::string& workingCop
                       const std::string& overrideFilePath, platform::MessageSink& sink, platform::IoFaults& faults);
 bool SaveOverrideFile(const SectionList& sections, const std::string& workingCopyPath,
                       const std::string& overrideFilePath, platform::MessageSink& sink);
+// The same, reading only the work files `saved` does not hold; after a
+// successful save `saved` holds every section's part of it.
+bool SaveOverrideFile(const SectionList& sections, const std::string& workingCopyPath,
+                      const std::string& overrideFilePath, platform::MessageSink& sink, platform::IoFaults& faults,
+                      SavedSectionTexts& saved);
 
 }  // namespace overrides

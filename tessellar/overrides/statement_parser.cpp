@@ -1,100 +1,21 @@
 #include "tessellar/overrides/statement_parser.h"
 
-#include <array>
 #include <string>
 
 #include "tessellar/model/attribute_flags.h"
 #include "tessellar/model/text_capacity.h"
+#include "platform/line_trim.h"
+#include "platform/text_case.h"
 #include "tessellar/overrides/line_split.h"
 #include "tessellar/overrides/override_texts.h"
+#include "tessellar/overrides/statement_keys.h"
 #include "tessellar/overrides/value_readers.h"
 
 namespace overrides {
 
 namespace {
 
-enum class Key {
-    Keyword,
-    TriggerPoint,
-    Tag,
-    Name,
-    OrigText,
-    OrigCoordinate,
-    Suppress,
-    Add,
-    Readonly,
-    Default,
-    Filter,
-    Allowed,
-    Disallowed,
-    Picture,
-    Coordinate,
-    WindowSize,
-    ColumnNumber,
-    Color,
-    Scale,
-    Attributes,
-    Text,
-    NewPromptText,
-    NewPromptCoord,
-    Helpline,
-    Title,
-    Run,
-    Type,
-    Unknown,
-};
-
-struct KeyEntry {
-    const char* word;
-    Key key;
-    StatementKind kind;  // for item keywords
-};
-
-// In the order keys are tried; the first match wins.
-constexpr std::array<KeyEntry, 35> kKeys = {{
-    {texts::kWindow, Key::Keyword, StatementKind::Window},
-    {texts::kBox, Key::Keyword, StatementKind::Box},
-    {texts::kDisplay, Key::Keyword, StatementKind::Display},
-    {texts::kAccept, Key::Keyword, StatementKind::Accept},
-    {texts::kOption, Key::Keyword, StatementKind::Option},
-    {texts::kMode, Key::Keyword, StatementKind::Mode},
-    {texts::kConfirm, Key::Keyword, StatementKind::Confirm},
-    {texts::kMessage, Key::Keyword, StatementKind::Message},
-    {texts::kTrigger, Key::Keyword, StatementKind::Trigger},
-    {texts::kTriggerPoint, Key::TriggerPoint, StatementKind::None},
-    {texts::kTag, Key::Tag, StatementKind::None},
-    {texts::kName, Key::Name, StatementKind::None},
-    {texts::kOrigText, Key::OrigText, StatementKind::None},
-    {texts::kOrigCoordinate, Key::OrigCoordinate, StatementKind::None},
-    {texts::kSuppress, Key::Suppress, StatementKind::None},
-    {texts::kAdd, Key::Add, StatementKind::None},
-    {texts::kReadonly, Key::Readonly, StatementKind::None},
-    {texts::kDefault, Key::Default, StatementKind::None},
-    {texts::kFilter, Key::Filter, StatementKind::None},
-    {texts::kAllowed, Key::Allowed, StatementKind::None},
-    {texts::kDisallowed, Key::Disallowed, StatementKind::None},
-    {texts::kPicture, Key::Picture, StatementKind::None},
-    {texts::kCoordinate, Key::Coordinate, StatementKind::None},
-    {texts::kWindowSize, Key::WindowSize, StatementKind::None},
-    {texts::kColumnNumber, Key::ColumnNumber, StatementKind::None},
-    {texts::kColor, Key::Color, StatementKind::None},
-    {texts::kScale, Key::Scale, StatementKind::None},
-    {texts::kAttributes, Key::Attributes, StatementKind::None},
-    {texts::kText, Key::Text, StatementKind::None},
-    {texts::kNewPromptText, Key::NewPromptText, StatementKind::None},
-    {texts::kNewPromptCoord, Key::NewPromptCoord, StatementKind::None},
-    {texts::kHelpline, Key::Helpline, StatementKind::None},
-    {texts::kTitle, Key::Title, StatementKind::None},
-    {texts::kRun, Key::Run, StatementKind::None},
-    {texts::kType, Key::Type, StatementKind::None},
-}};
-
-const KeyEntry* FindKey(std::string_view key) {
-    for (const KeyEntry& entry : kKeys) {
-        if (key == entry.word) return &entry;
-    }
-    return nullptr;
-}
+using Key = StatementKey;
 
 // The raw value unquoted and cut to a text field.
 std::string QuotedText(std::string_view rawLine, std::size_t length = kTextLength) {
@@ -159,7 +80,7 @@ private:
 };
 
 // Fills the statement from one key line that is not an item keyword.
-void FillStatement(Key key, std::string_view rawLine, const std::string& value, OverrideStatement& statement,
+void FillStatement(Key key, std::string_view rawLine, std::string_view value, OverrideStatement& statement,
                    Noter note) {
     ItemIdentifier& id = statement.identifier;
     ItemOverrides& item = statement.overrides;
@@ -227,7 +148,7 @@ void FillStatement(Key key, std::string_view rawLine, const std::string& value, 
             note.Kept(item.disallowed, RawValue(rawLine));
             break;
         case Key::Picture:
-            item.picture = value;
+            item.picture.assign(value);
             item.pictureGiven = true;
             break;
         case Key::Coordinate:
@@ -249,7 +170,7 @@ void FillStatement(Key key, std::string_view rawLine, const std::string& value, 
             }
             break;
         case Key::ColumnNumber:
-            item.columnNumber = value;
+            item.columnNumber.assign(value);
             item.columnNumberGiven = true;
             break;
         case Key::Color: {
@@ -310,23 +231,29 @@ void FillStatement(Key key, std::string_view rawLine, const std::string& value, 
             if (statement.trigger.type == 0) note.Problem(LineProblem::UnknownWord, RawValue(rawLine));
             break;
         case Key::Keyword:
-        case Key::Unknown:
             break;
     }
 }
 
 struct ParsedLine {
-    const KeyEntry* entry = nullptr;
-    std::string key;
+    const StatementKeyEntry* entry = nullptr;
+    std::string_view key;  // as the line spells it: trimmed and cut, not lower-cased
 };
 
+// Splits the line as SplitLine does, without copying: every line of every
+// section passes here when a screen is opened.
 ParsedLine ParseInto(std::string_view rawLine, OverrideStatement& statement, LineNotes* notes = nullptr) {
-    SplitLineResult split = SplitLine(rawLine);
-    const KeyEntry* entry = FindKey(split.key);
+    const std::size_t equals = rawLine.find('=');
+    const std::string_view key = platform::TrimControls(rawLine.substr(0, equals)).substr(0, kMatchLength);
+    const StatementKeyEntry* entry = FindStatementKey(key);
     if (entry != nullptr && entry->key != Key::Keyword) {
-        FillStatement(entry->key, rawLine, split.value, statement, Noter(notes));
+        const std::string_view value =
+            equals == std::string_view::npos
+                ? std::string_view()
+                : platform::TrimControls(rawLine.substr(equals + 1)).substr(0, kMatchLength);
+        FillStatement(entry->key, rawLine, value, statement, Noter(notes));
     }
-    return {entry, std::move(split.key)};
+    return {entry, key};
 }
 
 // Braces and blank lines are no keys, and no mistake either.
@@ -349,9 +276,9 @@ std::optional<StatementKind> ParseStatementLine(std::string_view rawLine, Overri
         notes.keyword = parsed.entry->key == Key::Keyword;
     } else if (!IsLayoutWord(parsed.key) || rawLine.find('=') != std::string_view::npos) {
         notes.problem = LineProblem::UnknownKey;
-        notes.detail = parsed.key;
+        notes.detail = platform::LowerCased(parsed.key);
     }
-    notes.word = std::move(parsed.key);
+    notes.word = platform::LowerCased(parsed.key);
     if (notes.keyword) return parsed.entry->kind;
     return std::nullopt;
 }
@@ -398,19 +325,18 @@ bool ParseStatementLineForProperty(std::string_view rawLine, OverrideStatement& 
         return false;
     }
     const std::string_view selected = SelectedKey(selector);
-    return !selected.empty() && parsed.key == selected;
+    return !selected.empty() && parsed.entry->word == selected;
 }
 
 std::vector<std::string_view> StatementKeys() {
     std::vector<std::string_view> keys;
-    keys.reserve(kKeys.size());
-    for (const KeyEntry& entry : kKeys) keys.emplace_back(entry.word);
+    for (auto entry = StatementKeysBegin(); entry != StatementKeysEnd(); ++entry) keys.push_back(entry->word);
     return keys;
 }
 
 std::string_view StatementKeyword(StatementKind kind) {
-    for (const KeyEntry& entry : kKeys) {
-        if (entry.key == Key::Keyword && entry.kind == kind) return entry.word;
+    for (auto entry = StatementKeysBegin(); entry != StatementKeysEnd(); ++entry) {
+        if (entry->key == Key::Keyword && entry->kind == kind) return entry->word;
     }
     return {};
 }

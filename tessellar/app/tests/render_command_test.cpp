@@ -9,6 +9,7 @@
 
 #include <sstream>
 
+#include "tessellar/app/picture_writer.h"
 #include "tessellar/app/render_command.h"
 #include "tools/opimage/description.h"
 #include "tools/opimage/image.h"
@@ -89,6 +90,41 @@ private slots:
             const QImage image(directory.filePath(name));
             QVERIFY2(!image.isNull() && image.width() > 100 && image.height() > 100, qPrintable(name));
         }
+    }
+
+    // The fast writer must give back every pixel as drawn (a swapped colour
+    // channel or a lost row would still make a picture that opens).
+    void fastPngKeepsEveryPixel() {
+        QTemporaryDir directory;
+        app::RenderRequest request = CustomerScreenRequest(directory, "qt.png");
+        request.highlight = true;
+        std::ostringstream out;
+        std::ostringstream errors;
+        QCOMPARE(app::RunRender(request, app::RenderSettings{}, out, errors), 0);
+        const QImage drawn = QImage(directory.filePath("qt.png")).convertToFormat(QImage::Format_RGB32);
+        QImage coloured = drawn;
+        coloured.setPixelColor(1, 2, QColor(10, 20, 30));
+        coloured.setPixelColor(coloured.width() - 1, coloured.height() - 1, QColor(250, 128, 1));
+        const std::string path = directory.filePath("fast.png").toStdString();
+        QVERIFY(app::WritePngPicture(coloured, path));
+        QCOMPARE(QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB32), coloured);
+    }
+
+    // Pictures written on worker threads: each result lands at its own
+    // number, so a failure is told for the right entry.
+    void writerTellsEachPicturesResult() {
+        QTemporaryDir directory;
+        QImage picture(40, 30, QImage::Format_RGB32);
+        picture.fill(QColor(0, 0, 128));
+        app::PictureWriter writer(2);
+        for (int i = 0; i < 20; ++i) {
+            const QString name = i % 7 == 3 ? "missing/dir/p%1.png" : "p%1.png";
+            QCOMPARE(writer.Write(picture, directory.filePath(name.arg(i)).toStdString()), std::size_t(i));
+        }
+        const std::vector<bool> written = writer.Finish();
+        QCOMPARE(written.size(), std::size_t(20));
+        for (int i = 0; i < 20; ++i) QCOMPARE(bool(written[i]), i % 7 != 3);
+        QCOMPARE(QImage(directory.filePath("p0.png")).convertToFormat(QImage::Format_RGB32), picture);
     }
 
     void oneEntryAndItsFailures() {

@@ -548,6 +548,43 @@ TEST_F(DemoDocument, AFailureAtAnyStepOfASaveLeavesTheOldFileWhole) {
     EXPECT_NE(ReadFile(overridePath_).find("title = \"Changed\""), std::string::npos);
 }
 
+// A save reads again only the work files changed since the last one; each
+// way of changing a work file must make the next save read it, or the saved
+// file would keep the old statements. After every step the document's save
+// writes what a save reading every work file writes.
+TEST_F(DemoDocument, ASaveAfterAnyChangeWritesWhatAFullSaveWrites) {
+    Open(true);
+    model::CScreenModel& customer = Entry("CUSTOMER");
+    model::CScreenModel& order = Entry("ORDER");
+    const std::string probe = (scratch_.Path() / "probe.scf").string();
+    auto expectFullSave = [&](const char* after) {
+        ASSERT_TRUE(document_.Save(sink_)) << after;
+        ASSERT_TRUE(overrides::SaveOverrideFile(document_.Workspace().Sections(), probe + ".bck", probe, sink_))
+            << after;
+        EXPECT_EQ(ReadFile(document_.OverridePath()), ReadFile(probe)) << after;
+    };
+    expectFullSave("opening");
+    ASSERT_TRUE(Run(customer, "Modify screen title", NoKey(), {Q("First")}));
+    expectFullSave("a command");
+    ASSERT_TRUE(Run(order, "Modify screen title", NoKey(), {Q("Other")}));
+    ASSERT_TRUE(Run(customer, "Suppress display", Text("Phone:")));
+    expectFullSave("commands on two entries");
+    ASSERT_TRUE(document_.Undo(customer, sink_));
+    expectFullSave("an undo");
+    ASSERT_TRUE(document_.Redo(customer, sink_));
+    expectFullSave("a redo");
+    EXPECT_EQ(document_.EditScreenFile(
+                  customer, [](const std::string& copy) { WriteFile(copy, "window\n\t{\n\ttitle = \"Hand\"\n\t}\n"); },
+                  sink_),
+              EditResult::Applied);
+    expectFullSave("a hand edit");
+    EXPECT_NE(ReadFile(document_.OverridePath()).find("title = \"Hand\""), std::string::npos);
+    ASSERT_TRUE(document_.SaveAs((scratch_.Path() / "other.scf").string(), sink_));
+    ASSERT_TRUE(Run(customer, "Modify screen title", NoKey(), {Q("Moved")}));
+    expectFullSave("a save under another name");
+    EXPECT_TRUE(sink_.Messages().empty());
+}
+
 TEST_F(DemoDocument, OpeningAnotherOverrideFileSavesFirst) {
     Document empty(scratch_.Path().string());
     EXPECT_FALSE(empty.OpenAnotherOverrideFile("x.scf", sink_));

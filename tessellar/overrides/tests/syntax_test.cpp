@@ -64,6 +64,29 @@ TEST(OverrideLineReader, CrLfEndsAreNewlinesAndNulEndsTheLinesText) {
     EXPECT_EQ(statement.overrides.text, "Hi");
 }
 
+// The reader of held text must give the stream reader's lines byte for
+// byte: the in-place update copies them into the work file.
+TEST(OverrideLineReader, HeldTextReadsAsItsStreamDoes) {
+    auto viewLines = [](const std::string& text) {
+        LineReader reader{std::string_view(text)};
+        std::vector<std::string> lines;
+        std::string line;
+        while (reader.Next(line)) lines.push_back(line);
+        return lines;
+    };
+    const std::string inputs[] = {
+        "", "\n", "a", "a\n", "a\nb", "\n\n\n", "a\r\nb\r\n", "a\rb\n", "a\r", "\r\r\n", "\r\n\r",
+        std::string("ti\0tle\nx", 8), std::string("\0", 1), std::string("a\0\r\nb", 6),
+        std::string(509, 'x') + "\n", std::string(510, 'x') + "\n", std::string(511, 'x'),
+        std::string(509, 'x') + "\r\nnext\n",  // "\r\n" across the end of a read
+        std::string(508, 'x') + "\r\r\n", std::string(1200, 'y') + "\nz",
+        std::string(300, 'x') + std::string("\0", 1) + std::string(400, 'x') + "\n",
+    };
+    for (const std::string& input : inputs) {
+        EXPECT_EQ(viewLines(input), ReadLines(input)) << '"' << input.substr(0, 40) << "\" (" << input.size() << ')';
+    }
+}
+
 TEST(OverrideSplitLine, KeysAreTrimmedLowerCasedAndCut) {
     const SplitLineResult split = SplitLine("\t Suppress\t=  TRUE \r\n");
     EXPECT_EQ(split.key, "suppress");

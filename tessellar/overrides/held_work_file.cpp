@@ -1,0 +1,51 @@
+#include "tessellar/overrides/held_work_file.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "platform/file_replace.h"
+#include "tessellar/overrides/override_texts.h"
+
+namespace overrides {
+
+namespace {
+
+thread_local HeldWorkFile* held = nullptr;
+
+std::optional<std::string> ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return std::nullopt;
+    return text;
+}
+
+}  // namespace
+
+HeldWorkFile::HeldWorkFile(std::string path) : path_(std::move(path)) {
+    if (!path_.empty()) text_ = ReadFile(path_);
+    if (text_) original_ = *text_;
+    previous_ = held;
+    held = this;
+}
+
+HeldWorkFile::~HeldWorkFile() { held = previous_; }
+
+bool HeldWorkFile::Write(platform::MessageSink& sink) {
+    if (!text_ || *text_ == original_) return true;
+    if (!platform::ReplaceScratchFile(path_, *text_)) {
+        sink.WriteOutput(texts::kOpenFailedOnTmpFile);
+        return false;
+    }
+    original_ = *text_;
+    return true;
+}
+
+std::string* HeldWorkFile::Find(const std::string& path) {
+    for (HeldWorkFile* file = held; file != nullptr; file = file->previous_) {
+        if (file->text_ && file->path_ == path) return &*file->text_;
+    }
+    return nullptr;
+}
+
+}  // namespace overrides
