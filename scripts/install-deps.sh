@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev xvfb
   fonts-liberation2 adwaita-icon-theme
   ripgrep
-  nlohmann-json3-dev
+  nlohmann-json3-dev libpng-dev
   dpkg-dev file
 )
 if [[ "${1:-}" == "--fuzz" ]]; then
