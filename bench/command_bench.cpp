@@ -13,6 +13,7 @@
 #include <sstream>
 #include <string>
 
+#include "bench/big_document.h"
 #include "bench/big_screen.h"
 #include "bench/ratio_reporter.h"
 #include "platform/message_sink.h"
@@ -32,52 +33,9 @@ constexpr int kSections = 2000;
 // iteration and its ratio counts one copy.
 constexpr int kCopiesPerIteration = 10;
 
-void CopyBytes(const std::string& from, const std::string& to) {
-    std::ifstream in(from, std::ios::binary);
-    std::ofstream out(to, std::ios::binary | std::ios::trunc);
-    out << in.rdbuf();
-}
-
 // The big screen opened as a document with its 5,000-block section.
-struct CommandFixture {
-    testsupport::ScratchDirectory scratch;
-    const fs::path& directory = scratch.Path();
-    platform::RecordingMessageSink sink;
-    std::unique_ptr<document::Document> document;
-    program::DirectoryPage page{program::BrowserPage::All};
-    model::CScreenModel* screen = nullptr;
-    std::string pristine;  // the work file as opened
-    bool ready = false;
-
-    CommandFixture() {
-        std::string error;
-        const auto description = opimage::ParseDescription(bench::ScreenDescription(), error);
-        if (!description) return;
-        const fs::path program = directory / "big.op6";
-        const auto bytes = opimage::Write(*description).bytes;
-        std::ofstream(program, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        std::string body;
-        std::istringstream lines(bench::SectionText());
-        std::string line;
-        while (std::getline(lines, line)) body += "\t" + line + "\n";
-        std::ofstream(directory / "big.scf", std::ios::binary) << "screen BIG\n\t{\n" << body << "\t}\n";
-        document = std::make_unique<document::Document>(directory.string());
-        if (!document->LoadProgram(program.string(), sink)) return;
-        document->OpenOverrideFile((directory / "big.scf").string(), sink);
-        program::FillDirectoryPage(page, *document->Image(), "", sink);
-        if (page.Models().empty()) return;
-        screen = page.Models().front().get();
-        document->OpenEntry(*screen, sink);
-        pristine = (directory / "pristine.tmp").string();
-        CopyBytes(screen->OverridePath(), pristine);
-        ready = !screen->OverridePath().empty();
-    }
-    ~CommandFixture() {
-        program::ClearDirectoryPage(page);
-        document.reset();
-    }
-    void Restore() { CopyBytes(pristine, screen->OverridePath()); }
+struct CommandFixture : bench::BigDocument {
+    void Restore() { bench::CopyBytes(pristine, screen->OverridePath()); }
     std::unique_ptr<commands::Command> Command() {
         commands::ItemKey key;
         key.identifier.identificationKind = 1;
@@ -211,7 +169,7 @@ SaveFixture& TheSaveFixture() {
 void CopyOverrideFile(benchmark::State& state) {
     SaveFixture& fixture = TheSaveFixture();
     for (auto _ : state) {
-        for (int copy = 0; copy < kCopiesPerIteration; ++copy) CopyBytes(fixture.overridePath, fixture.copyPath);
+        for (int copy = 0; copy < kCopiesPerIteration; ++copy) bench::CopyBytes(fixture.overridePath, fixture.copyPath);
     }
     state.counters["bytes"] = static_cast<double>(fs::file_size(fixture.overridePath));
 }

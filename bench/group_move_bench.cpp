@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/big_document.h"
 #include "bench/big_screen.h"
 #include "bench/ratio_reporter.h"
 #include "platform/message_sink.h"
@@ -28,52 +29,9 @@ using namespace canvas::interaction;
 constexpr int kGroupSize = 100;
 constexpr CellSize kCell{8, 16};
 
-void CopyBytes(const std::string& from, const std::string& to) {
-    std::ifstream in(from, std::ios::binary);
-    std::ofstream out(to, std::ios::binary | std::ios::trunc);
-    out << in.rdbuf();
-}
-
-struct GroupFixture {
-    testsupport::ScratchDirectory scratch;
-    const fs::path& directory = scratch.Path();
-    platform::RecordingMessageSink sink;
-    std::unique_ptr<document::Document> document;
-    program::DirectoryPage page{program::BrowserPage::All};
-    model::CScreenModel* screen = nullptr;
-    std::string pristine;
-    bool ready = false;
-
-    GroupFixture() {
-        std::string error;
-        const auto description = opimage::ParseDescription(bench::ScreenDescription(), error);
-        if (!description) return;
-        const fs::path program = directory / "big.op6";
-        const auto bytes = opimage::Write(*description).bytes;
-        std::ofstream(program, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        std::string body;
-        std::istringstream lines(bench::SectionText());
-        std::string line;
-        while (std::getline(lines, line)) body += "\t" + line + "\n";
-        std::ofstream(directory / "big.scf", std::ios::binary) << "screen BIG\n\t{\n" << body << "\t}\n";
-        document = std::make_unique<document::Document>(directory.string());
-        if (!document->LoadProgram(program.string(), sink)) return;
-        document->OpenOverrideFile((directory / "big.scf").string(), sink);
-        program::FillDirectoryPage(page, *document->Image(), "", sink);
-        if (page.Models().empty()) return;
-        screen = page.Models().front().get();
-        document->OpenEntry(*screen, sink);
-        pristine = (directory / "pristine.tmp").string();
-        CopyBytes(screen->OverridePath(), pristine);
-        ready = !screen->OverridePath().empty();
-    }
-    ~GroupFixture() {
-        program::ClearDirectoryPage(page);
-        document.reset();
-    }
+struct GroupFixture : bench::BigDocument {
     void Restore() {
-        CopyBytes(pristine, screen->OverridePath());
+        bench::CopyBytes(pristine, screen->OverridePath());
         document->History(*screen).Clear();
         document->ReloadEntry(*screen, sink);
     }
