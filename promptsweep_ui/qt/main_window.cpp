@@ -79,10 +79,11 @@ QLabel* Label(QWidget* parent, const char* name, const char* caption) {
 }  // namespace
 
 MainWindow::MainWindow(const FrontEndSetup& setup, QWidget* parent)
-    : QWidget(parent), setup_(setup), tips_(*setup.registry),
+    : QMainWindow(parent), setup_(setup), tips_(*setup.registry),
       follower_(std::make_unique<ToolFollower>(setup.round)) {
     setObjectName(QStringLiteral("frmSCFGenMain"));
     setWindowTitle(Latin(texts::kProductName) + Latin(texts::kVersionPrefix) + Latin(PROMPTSWEEP_UI_VERSION));
+    setAccessibleName(windowTitle());
     BuildControls();
     LoadSettings();
     LoadList();
@@ -218,7 +219,12 @@ void MainWindow::BuildControls() {
     resultsLayout->addLayout(progressRow);
     resultsArea_->hide();
 
-    auto* layout = new QVBoxLayout(this);
+    // A main window, not a plain widget: screen readers announce it as the
+    // program's window, by its caption.
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("form"));
+    setCentralWidget(central);
+    auto* layout = new QVBoxLayout(central);
     layout->addLayout(pathRow);
     layout->addLayout(listRow, 1);
     layout->addLayout(choices);
@@ -523,7 +529,7 @@ void MainWindow::CheckDone() {
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
+    QMainWindow::showEvent(event);
     if (tipShown_) return;
     tipShown_ = true;
     QTimer::singleShot(0, this, [this] { ShowTip(this, tips_, Tip::StartTip, texts::kStartTip); });

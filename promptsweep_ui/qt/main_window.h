@@ -10,6 +10,7 @@
 // the members of a control array add their index ("optLocate_1",
 // "cmdBrowse_0").
 
+#include <QMainWindow>
 #include <QWidget>
 
 #include <memory>
@@ -35,7 +36,7 @@ namespace sweepui {
 
 class ToolFollower;
 
-class MainWindow : public QWidget {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(const FrontEndSetup& setup, QWidget* parent = nullptr);

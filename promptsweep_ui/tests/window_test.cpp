@@ -2,6 +2,7 @@
 // tool on trees of programs written by the image writer. Message boxes and
 // forms are answered through their own widgets.
 
+#include <QAccessible>
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QDesktopServices>
@@ -182,6 +183,11 @@ void WindowTest::FillForm(const QString& start, const QString& find, const QStri
 
 void WindowTest::ControlsCarryTheirNamesAndCaptions() {
     QCOMPARE(Window().windowTitle(), QStringLiteral("Prompt Sweep - Ver. 0.1.0"));
+    // Screen readers announced the plain top-level widget as a filler.
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&Window());
+    QVERIFY(window != nullptr);
+    QCOMPARE(window->role(), QAccessible::Window);
+    QCOMPARE(window->text(QAccessible::Name), Window().windowTitle());
     const std::pair<const char*, const char*> named[] = {
         {"txtPath", "Path to Process:"},
         {"cmdBrowse_0", "..."},
