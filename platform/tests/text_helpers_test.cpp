@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "platform/line_trim.h"
+#include "platform/message_tone.h"
 #include "platform/text_case.h"
 
 namespace {
@@ -68,6 +69,25 @@ TEST(TextCase, OnlyAsciiCapitalsAreLowerCased) {
     for (const Row& row : rows) EXPECT_EQ(platform::LowerCased(row.text), row.lowered) << row.text;
     EXPECT_EQ(platform::LowerCasedAscii('Q'), 'q');
     EXPECT_EQ(platform::LowerCasedAscii('\xc9'), '\xc9');
+}
+
+// Error boxes carried the information icon whatever they said.
+TEST(MessageTone, RefusalsAndFailuresReadAsWarnings) {
+    struct Row {
+        const char* text;
+        bool warning;
+    };
+    const Row rows[] = {
+        {"Sorry, could not hide a field without default values", true},
+        {"Can't perform this moving. There is no column number available at the position selected.", true},
+        {"/srv/bin/none.sh does not exist", true},
+        {"Invalid scale fact, scale range is from 50 to 1000", true},
+        {"could not open screen customiser file --x.scf", true},
+        {"Program Verified.", false},
+        {"At end of list.", false},
+        {"PROCESS finished", false},
+    };
+    for (const Row& row : rows) EXPECT_EQ(platform::ReadsAsWarning(row.text), row.warning) << row.text;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 
+#include "platform/message_tone.h"
 #include "platform/qt/cp1252_text.h"
 #include "promptsweep_ui/ui_texts.h"
 
@@ -20,7 +21,10 @@ QString FromConsoleBytes(const QByteArray& bytes) {
 QString WithPlainLineEnds(QString text) { return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
 
 void ShowMessage(QWidget* parent, const QString& text) {
-    QMessageBox::information(parent, QString::fromLatin1(texts::kProductName), WithPlainLineEnds(text));
+    // A refusal or a failure carries the warning icon, news the information icon.
+    const QString title = QString::fromLatin1(texts::kProductName);
+    if (platform::ReadsAsWarning(text.toStdString())) QMessageBox::warning(parent, title, WithPlainLineEnds(text));
+    else QMessageBox::information(parent, title, WithPlainLineEnds(text));
 }
 
 bool AskYesNo(QWidget* parent, const QString& title, const QString& text) {
