@@ -15,6 +15,7 @@
 #include "tessellar/overrides/line_reader.h"
 #include "tessellar/overrides/override_file_check.h"
 #include "tessellar/overrides/override_texts.h"
+#include "tessellar/program/directory_damage.h"
 #include "tessellar/program/image/program_loader.h"
 #include "platform/file_replace.h"
 #include "platform/message_format.h"
@@ -49,7 +50,11 @@ bool Document::LoadProgram(const std::string& path, platform::MessageSink& sink)
     ClearHistories();
     image_ = program::LoadProgram(path, sink);
     programPath_ = image_ ? path : std::string();
-    return image_.has_value();
+    if (!image_) return false;
+    if (const std::optional<std::string> damage = program::DescribeDirectoryDamage(*image_)) {
+        sink.ShowMessage(platform::FormatText(texts::kDamagedProgram, path.c_str(), damage->c_str()));
+    }
+    return true;
 }
 
 overrides::OpenResult Document::OpenOverrideFile(const std::string& path, platform::MessageSink& sink) {

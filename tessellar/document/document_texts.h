@@ -23,4 +23,8 @@ inline constexpr const char* kReadOnlyRefusal =
     "%s is open read-only, because its working copy could not be made. Choose Save As to keep a copy in a place "
     "you can write to, then customise that copy.";
 
+// A program that loaded although its directory is damaged: said once, with
+// what was skipped.
+inline constexpr const char* kDamagedProgram = "The program %s is damaged: %s.";
+
 }  // namespace document::texts

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/message_sink.h"
+#include "tessellar/program/directory_damage.h"
 #include "tessellar/program/directory_page.h"
 #include "tools/opimage/image.h"
 
@@ -221,6 +222,37 @@ TEST_F(DirectoryPageTest, ALoopInTheDirectoryChainListsEachEntryOnce) {
 
     EXPECT_EQ(Names(Fill(looped, BrowserPage::All)),
               (std::vector<std::string>{"0 Screen A", "1 Screen B", "2 Screen C"}));
+}
+
+// Damaged programs that still load once opened without a word.
+TEST_F(DirectoryPageTest, ADamagedDirectorySaysWhatWasSkipped) {
+    opimage::Program program;
+    program.entries = {ScreenEntry("A"), ScreenEntry("B"), ScreenEntry("C")};
+    const Listing listing = Build(program);
+    EXPECT_EQ(DescribeDirectoryDamage(listing.image), std::nullopt);
+    const auto put = [&](std::uint32_t at, std::uint32_t value) {
+        auto bytes = std::vector<std::uint8_t>(listing.image.Bytes().begin(), listing.image.Bytes().end());
+        bytes[at] = static_cast<std::uint8_t>(value >> 16);
+        bytes[at + 1] = static_cast<std::uint8_t>(value >> 8);
+        bytes[at + 2] = static_cast<std::uint8_t>(value);
+        return ProgramImage(std::move(bytes));
+    };
+    const std::uint32_t size = static_cast<std::uint32_t>(listing.image.Size());
+    const std::uint32_t secondNext = listing.layout.entries[1].offset + entry_field::kNext;
+    struct Row {
+        const char* what;
+        ProgramImage image;
+        std::string said;
+    };
+    const Row rows[] = {
+        {"a loop", put(secondNext, listing.layout.entries[0].offset),
+         "the directory stops after 2 entries: the next one leads back to an entry already listed"},
+        {"a next entry outside the file", put(secondNext, size + 10),
+         "the directory stops after 2 entries: the next one lies outside the file"},
+        {"a name outside the file", put(listing.layout.entries[2].offset + entry_field::kName, size + 10),
+         "1 entry's name lies outside the file and shows blank"},
+    };
+    for (const Row& row : rows) EXPECT_EQ(DescribeDirectoryDamage(row.image), row.said) << row.what;
 }
 
 }  // namespace
