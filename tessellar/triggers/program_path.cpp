@@ -8,11 +8,10 @@ bool RunsOnServer(int programType) {
     return programType == 1 || programType == 3 || programType == 5;
 }
 
-std::optional<std::string> ServerFormOfProgram(std::string_view clientPath, int programType,
-                                               mapping::PathMapper& mapper) {
+std::string ServerFormOfProgram(std::string_view clientPath, int programType, mapping::PathMapper& mapper) {
     std::string path(clientPath);
     if (!RunsOnServer(programType)) return path;
-    if (!mapper.MapToServer(path, mapping::kUseTriggerProgram)) return std::nullopt;
+    if (!mapper.MapToServer(path, mapping::kUseTriggerProgram)) return std::string(clientPath);
     // The mapper turns the separators already; a share-mapped result is
     // turned here too so the rule holds whichever table answered.
     if (!path.empty() && path.front() == '/') {

@@ -34,7 +34,12 @@ VerifyOutcome VerifyTriggerProgram(std::string_view typedPath, mapping::PathMapp
                                    platform::MessageSink& messages) {
     const std::string typed(typedPath.substr(0, kProgramFieldLimit));
     std::string path = typed;
-    if (!path.empty() && path.front() == '/') mapper.MapToClient(path, mapping::kUseTriggerProgram);
+    // A path that names a file here is local: only one that does not is taken
+    // for the server's and mapped (asking when no mapping covers it).
+    std::error_code error;
+    if (!path.empty() && path.front() == '/' && !std::filesystem::exists(path, error)) {
+        mapper.MapToClient(path, mapping::kUseTriggerProgram);
+    }
 
     const VerifyOutcome outcome = TryOpen(path);
     switch (outcome) {

@@ -21,6 +21,7 @@
 #include "tessellar/commands/command_catalogue.h"
 #include "tessellar/commands/item_reference.h"
 #include "tessellar/sheets/qt/field_list_dialog.h"
+#include "tessellar/triggers/program_path.h"
 #include "tessellar/triggers/trigger_verification.h"
 #include "tessellar/help/qt/help_viewer.h"
 #include "tessellar/triggers/qt/trigger_validation_dialog.h"
@@ -226,7 +227,10 @@ void TriggerDefinitionDialog::Browse() {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString chosen = dialog.selectedFiles().front();
     if (!QFileInfo::exists(chosen)) return;
-    program_->setText(Q(ServerForm(S(QDir::toNativeSeparators(chosen)), ChosenType())));
+    // The wizard's rule: a file a stored mapping covers becomes its server form,
+    // one none covers asks once and a Cancel keeps it as chosen.
+    const std::string file = S(QDir::toNativeSeparators(chosen));
+    program_->setText(Q(services_.mapper != nullptr ? ServerFormOfProgram(file, ChosenType(), *services_.mapper) : file));
 }
 
 void TriggerDefinitionDialog::Verify() {

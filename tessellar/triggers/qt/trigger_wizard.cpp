@@ -199,9 +199,7 @@ bool RunTriggerWizard(QWidget* parent, const model::CScreenModel& screen, mappin
                                             type == 5 ? texts::kCompiledFilter : texts::kAllFilter)));
         if (files.exec() != QDialog::Accepted || files.selectedFiles().isEmpty()) return;
         const QString file = files.selectedFiles().front();
-        if (auto chosen = ServerFormOfProgram(platform::Cp1252FromQString(file), type, mapper)) {
-            program->setText(platform::QStringFromCp1252(*chosen));
-        }
+        program->setText(platform::QStringFromCp1252(ServerFormOfProgram(platform::Cp1252FromQString(file), type, mapper)));
     });
     QObject::connect(verify, &QPushButton::clicked, &dialog, [&] {
         triggers::VerifyTriggerProgram(Unquoted(platform::Cp1252FromQString(program->text())), mapper, sink);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,22 @@ TEST(TriggerVerificationTest, ReportsWhatOpeningFound) {
               (std::vector<std::string>{
                   "Program Verified.", "/srv/bin/none.sh does not exist",
                   "File\x92s sharing mode does not allow specified operations, or given path is directory"}));
+}
+
+// Verify once sent every "/" path through the mapping, asking about a plain
+// local file no mapping covers.
+TEST(TriggerVerificationTest, ALocalFileIsNotTakenForTheServers) {
+    testsupport::ScratchDirectory scratch;
+    const std::string program = scratch.Write("local.sh", {'#', '!'});
+    settings::MemoryRegistry registry;
+    int asked = 0;
+    mapping::PathMapper mapper(registry, [&](const mapping::MappingRequest&, mapping::DirectoryMappings&) {
+        ++asked;
+        return std::optional<std::string>();
+    });
+    platform::RecordingMessageSink messages;
+    EXPECT_EQ(VerifyTriggerProgram(program, mapper, messages), VerifyOutcome::Verified);
+    EXPECT_EQ(asked, 0);
 }
 
 }  // namespace
