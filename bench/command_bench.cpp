@@ -36,6 +36,12 @@ constexpr int kCopiesPerIteration = 10;
 // The big screen opened as a document with its 5,000-block section.
 struct CommandFixture : bench::BigDocument {
     void Restore() { bench::CopyBytes(pristine, screen->OverridePath()); }
+    // The command run once on the work file as opened, with no history before it.
+    void RunOnFreshWorkFile(commands::Command& command) {
+        Restore();
+        document->History(*screen).Clear();
+        document->Run(*screen, command, sink);
+    }
     std::unique_ptr<commands::Command> Command() {
         commands::ItemKey key;
         key.identifier.identificationKind = 1;
@@ -89,9 +95,7 @@ void UndoOneCommand(benchmark::State& state) {
     if (!command) return state.SkipWithError("the bench command could not be made");
     for (auto _ : state) {
         state.PauseTiming();
-        fixture.Restore();
-        fixture.document->History(screen).Clear();
-        fixture.document->Run(screen, *command, fixture.sink);
+        fixture.RunOnFreshWorkFile(*command);
         state.ResumeTiming();
         fixture.document->Undo(screen, fixture.sink);
     }
@@ -106,9 +110,7 @@ void RedoOneCommand(benchmark::State& state) {
     if (!command) return state.SkipWithError("the bench command could not be made");
     for (auto _ : state) {
         state.PauseTiming();
-        fixture.Restore();
-        fixture.document->History(screen).Clear();
-        fixture.document->Run(screen, *command, fixture.sink);
+        fixture.RunOnFreshWorkFile(*command);
         fixture.document->Undo(screen, fixture.sink);
         state.ResumeTiming();
         fixture.document->Redo(screen, fixture.sink);
