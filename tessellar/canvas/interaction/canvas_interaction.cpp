@@ -8,6 +8,7 @@
 
 #include "tessellar/commands/command_texts.h"
 #include "tessellar/commands/move_choice.h"
+#include "tessellar/overrides/value_readers.h"
 
 namespace canvas::interaction {
 
@@ -118,6 +119,13 @@ bool InsideBoxLines(const CellRect& box, CellPoint at) {
     return at.row > box.top && at.row < box.bottom - 1 && at.column > box.left && at.column < box.right - 1;
 }
 
+// The window's client area in cells, from the screen origin.
+std::optional<CellRect> WindowCells(const model::CScreenModel& model) {
+    const model::CScreenWnd* frame = model.Frame();
+    if (frame == nullptr) return std::nullopt;
+    return CellRect{0, 0, frame->Columns(), frame->Rows()};
+}
+
 bool Encloses(const PixelRect& outer, const PixelRect& inner) {
     return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
            inner.bottom <= outer.bottom;
@@ -130,6 +138,7 @@ bool CanvasInteraction::ShowsHandles() const {
 }
 
 PixelRect CanvasInteraction::HandleCorners() const {
+    if (selection_.kind == SelectionKind::Window) return WindowHandleFrame(SelectionPixels());
     return HandleFrame(SelectionPixels(), cell_, selection_.kind == SelectionKind::Box);
 }
 
@@ -146,7 +155,7 @@ bool CanvasInteraction::Movable() const {
 
 bool CanvasInteraction::Resizable() const {
     return selection_.kind == SelectionKind::Display || selection_.kind == SelectionKind::Accept ||
-           selection_.kind == SelectionKind::Box;
+           selection_.kind == SelectionKind::Box || selection_.kind == SelectionKind::Window;
 }
 
 void CanvasInteraction::Select(const ItemHit& hit) {
@@ -212,6 +221,8 @@ GroupMember CanvasInteraction::FoundAgain(model::CScreenModel& model, const Grou
 
 bool CanvasInteraction::Refresh(model::CScreenModel& model) {
     if (!selection_) return false;
+    // The window is always there, at the size the rebuilt screen gives it.
+    if (selection_.kind == SelectionKind::Window) return SelectWindow(model);
     const GroupMember key = FoundAgain(model, {selection_, key_});
     std::vector<GroupMember> others;
     for (const GroupMember& member : others_) {
@@ -250,6 +261,23 @@ void CanvasInteraction::SelectAt(model::CScreenModel& model, PixelPoint p) {
 void CanvasInteraction::SelectItem(const ItemHit& hit) {
     ResetSelection();
     Select(hit);
+}
+
+bool CanvasInteraction::SelectWindow(const model::CScreenModel& model) {
+    const std::optional<CellRect> cells = WindowCells(model);
+    const bool armed = mode_ == Mode::ArmedResize && selection_.kind == SelectionKind::Window;
+    const Handle handle = handle_;
+    ResetSelection();
+    if (!cells) return false;
+    selection_.kind = SelectionKind::Window;
+    selection_.cells = *cells;
+    key_ = commands::WindowKey();
+    // A resize the mouse hovers over stays armed.
+    if (armed) {
+        mode_ = Mode::ArmedResize;
+        handle_ = handle;
+    }
+    return true;
 }
 
 void CanvasInteraction::RightPress(model::CScreenModel& model, PixelPoint p) {
@@ -338,6 +366,7 @@ Cursor CanvasInteraction::Hover(PixelPoint p) {
     cursor_ = Cursor::Arrow;
     if (!ShowsHandles()) return cursor_;
     if (Resizable()) handle_ = HandleAt(HandleCorners(), p);
+    if (selection_.kind == SelectionKind::Window && !WindowHandle(handle_)) handle_ = Handle::None;
     if (handle_ != Handle::None) {
         mode_ = Mode::ArmedResize;
         cursor_ = HandleCursor(handle_);
@@ -460,6 +489,7 @@ GestureOutcome CanvasInteraction::FinishResize(PixelPoint p) {
         span.columns == before.right - before.left) {
         return outcome;
     }
+    if (selection_.kind == SelectionKind::Window) return FinishWindowResize(span);
     outcome.key = key_;
     if (selection_.kind == SelectionKind::Box) {
         if (span.rows < 1 || span.columns < 1) return {};
@@ -480,6 +510,18 @@ GestureOutcome CanvasInteraction::FinishResize(PixelPoint p) {
     return outcome;
 }
 
+GestureOutcome CanvasInteraction::FinishWindowResize(const CellSpan& span) const {
+    GestureOutcome outcome;
+    if (span.rows < 1 || span.columns < 1) return outcome;
+    outcome.kind = OutcomeKind::ResizeWindow;
+    outcome.command = commands::texts::kResizeTheWindow;
+    outcome.key = key_;
+    // Beyond the largest screen the runtime would ignore the size.
+    outcome.width = std::min(span.columns, overrides::kLargestScreenCells);
+    outcome.height = std::min(span.rows, overrides::kLargestScreenCells);
+    return outcome;
+}
+
 GestureOutcome CanvasInteraction::Nudge(int rows, int columns, bool resize) {
     if (mode_ != Mode::Ready && mode_ != Mode::ArmedMove && mode_ != Mode::ArmedResize) return {};
     const PixelPoint to{columns * cell_.width, rows * cell_.height};
@@ -496,7 +538,8 @@ GestureOutcome CanvasInteraction::Nudge(int rows, int columns, bool resize) {
         if (Movable() && selection_.kind != SelectionKind::PlacedHorizontal) outcome = FinishMove(to);
     } else if (Resizable()) {
         // Fields are one row high: only their width follows the keys.
-        if (selection_.kind != SelectionKind::Box && rows != 0) return {};
+        const bool twoWays = selection_.kind == SelectionKind::Box || selection_.kind == SelectionKind::Window;
+        if (!twoWays && rows != 0) return {};
         const Handle saved = handle_;
         handle_ = rows != 0 ? Handle::BottomMiddle : Handle::RightMiddle;
         outcome = FinishResize(to);

@@ -72,6 +72,9 @@ public:
     void SelectAt(model::CScreenModel& model, PixelPoint p);
     // Selects an item found otherwise (a problem's item), without arming anything.
     void SelectItem(const ItemHit& hit);
+    // A click on the screen's title bar selects its window, which the
+    // handles on its right and bottom edges resize by whole cells.
+    bool SelectWindow(const model::CScreenModel& model);
     int GridShift() const { return gridShift_; }
 
     Mode CurrentMode() const { return mode_; }
@@ -148,6 +151,7 @@ private:
     bool IsMember(const ItemHit& hit) const;
     // The item found again in a rebuilt screen, by its key or where it was moved.
     GroupMember FoundAgain(model::CScreenModel& model, const GroupMember& member);
+    GestureOutcome FinishWindowResize(const CellSpan& span) const;
     GestureOutcome FinishGroupMove(PixelPoint p);
     const PixelRect* GridWindow() const { return gridWindow_ ? &*gridWindow_ : nullptr; }
 

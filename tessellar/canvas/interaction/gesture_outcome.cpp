@@ -23,6 +23,7 @@ std::vector<commands::CommandValue> CommandValues(const GestureOutcome& outcome,
             return {{std::to_string(outcome.width)}, Pair(model, outcome.at.row, outcome.at.column)};
         case OutcomeKind::MoveBox: return {Pair(model, c.top, c.left), Pair(model, c.bottom, c.right)};
         case OutcomeKind::AddBox: return {Pair(model, c.top, c.left), Pair(model, c.bottom, c.right), {"", true}};
+        case OutcomeKind::ResizeWindow: return {{std::to_string(outcome.width) + "," + std::to_string(outcome.height)}};
         case OutcomeKind::Nothing:
         case OutcomeKind::BoxOnDataGrid:
         case OutcomeKind::MoveGroup:

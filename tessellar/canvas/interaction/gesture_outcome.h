@@ -24,6 +24,7 @@ enum class OutcomeKind {
     BoxOnDataGrid,  // refused: `refusal` is the message to show
     MoveGroup,      // move every selected item by `by` rows and columns
     SelectBand,     // select what lies wholly inside the rubber band
+    ResizeWindow,   // give the screen's window `width` columns and `height` rows
 };
 
 struct GestureOutcome {
@@ -32,6 +33,7 @@ struct GestureOutcome {
     commands::ItemKey key;          // the item, for all but AddBox
     model::CellPosition at;
     int width = 0;
+    int height = 0;  // ResizeWindow
     model::BoxCorners corners;
     model::CellPosition by;  // MoveGroup: rows and columns
     const char* refusal = nullptr;
@@ -40,7 +42,8 @@ struct GestureOutcome {
 };
 
 // The command's values as MakeCommand takes them: "row,column" pairs in
-// statement coordinates, the width as a number, an empty box title.
+// statement coordinates, the width as a number, an empty box title, a
+// window's "width,height".
 std::vector<commands::CommandValue> CommandValues(const GestureOutcome& outcome, const model::CScreenModel& model);
 
 }  // namespace canvas::interaction

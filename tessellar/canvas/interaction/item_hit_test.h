@@ -17,6 +17,7 @@ enum class SelectionKind : int {
     Accept = 2,
     Option = 3,
     Mode = 4,
+    Window = 16,  // the screen's window, picked on its title bar
     Box = 19,
     ScreenTitle = 20,
     PlacedHorizontal = 21,

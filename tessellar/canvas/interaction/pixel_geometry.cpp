@@ -33,6 +33,15 @@ PixelRect HandleFrame(const PixelRect& itemRect, CellSize cell, bool box) {
             itemRect.bottom - (cell.height + 1) / 2};
 }
 
+bool WindowHandle(Handle handle) {
+    return handle == Handle::RightMiddle || handle == Handle::BottomMiddle || handle == Handle::BottomRight;
+}
+
+PixelRect WindowHandleFrame(const PixelRect& windowRect) {
+    const int inset = kHandleSize / 2 + 1;
+    return {windowRect.left, windowRect.top, windowRect.right - inset, windowRect.bottom - inset};
+}
+
 PixelRect HandleSquare(const PixelRect& frame, Handle handle) {
     const int middleX = frame.left + (frame.right - frame.left) / 2;
     const int middleY = frame.top + (frame.bottom - frame.top) / 2;

@@ -72,6 +72,12 @@ inline constexpr int kHandleSize = 7;
 // box its lines half a cell inside the cell rectangle.
 PixelRect HandleFrame(const PixelRect& itemRect, CellSize cell, bool box);
 
+// A window shows handles only where it can grow or shrink: its right edge,
+// its bottom edge and the corner between them, drawn just inside those
+// edges so the canvas does not cut them off.
+bool WindowHandle(Handle handle);
+PixelRect WindowHandleFrame(const PixelRect& windowRect);
+
 // The 7 × 7 square of a handle (1 to 8), centred on its corner or midpoint.
 PixelRect HandleSquare(const PixelRect& frame, Handle handle);
 

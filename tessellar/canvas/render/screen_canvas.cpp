@@ -102,6 +102,24 @@ void CScreenCanvas::SetEditing(const CanvasServices* services, const EditRequest
     requests_ = requests;
 }
 
+void CScreenCanvas::Replace(const CanvasPlacement& placement) {
+    placement_ = placement;
+    FitToPlacement();
+    update();
+}
+
+void CScreenCanvas::FitToPlacement() {
+    const QSize size = placement_.ClientRect(cell_).size();
+    if (this->size() != size) resize(size);
+}
+
+void CScreenCanvas::SelectWindow() {
+    interaction_.SelectWindow(model_);
+    setFocus(Qt::MouseFocusReason);  // Shift and the arrow keys resize it too
+    ShowCursor();
+    update();
+}
+
 const interaction::CanvasInteraction& CScreenCanvas::CurrentInteraction() {
     interaction_.Refresh(model_);
     return interaction_;
@@ -158,8 +176,10 @@ void CScreenCanvas::PaintEditing(QPainter& painter) {
     painter.setRenderHint(QPainter::Antialiasing, false);
     if (interaction_.ShowsHandles() && !interaction_.Dragging() && !editor_->isVisible()) {
         const PixelRect frame = interaction_.HandleCorners();
+        const bool window = interaction_.SelectedKind() == interaction::SelectionKind::Window;
         for (int number = 1; number <= 8; ++number) {
             const auto handle = static_cast<interaction::Handle>(number);
+            if (window && !interaction::WindowHandle(handle)) continue;
             painter.fillRect(ToQRect(interaction::HandleSquare(frame, handle)), Qt::black);
         }
     }
@@ -256,7 +276,14 @@ void CScreenCanvas::mouseMoveEvent(QMouseEvent* event) {
         ShowCursor();
         return;
     }
-    if (interaction_.Drag(p)) update();
+    if (interaction_.Drag(p)) {
+        // A window dragged larger shows its new size beyond the old one.
+        if (interaction_.SelectedKind() == interaction::SelectionKind::Window && interaction_.RubberBand()) {
+            const PixelRect band = *interaction_.RubberBand();
+            resize(placement_.ClientRect(cell_).size().expandedTo(QSize(band.right + 1, band.bottom + 1)));
+        }
+        update();
+    }
     const interaction::CellPoint cell = interaction_.CellAtMouse();
     if (interaction_.Dragging() && !(cell == dragCell_)) {
         dragCell_ = cell;
@@ -277,6 +304,7 @@ void CScreenCanvas::mouseReleaseEvent(QMouseEvent* event) {
     const bool dragged = interaction_.Dragging();
     const interaction::GestureOutcome outcome = interaction_.Release(p);
     ShowCursor();
+    FitToPlacement();
     if (dragged) {
         dragCell_ = {-1, -1};
         emit DragCellChanged();
@@ -300,6 +328,7 @@ void CScreenCanvas::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if (key == Qt::Key_Escape) {
         interaction_.Escape();
+        FitToPlacement();
         ShowCursor();
         update();
         return;

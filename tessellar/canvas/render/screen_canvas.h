@@ -33,6 +33,10 @@ public:
     ~CScreenCanvas() override;
 
     const CanvasPlacement& Placement() const { return placement_; }
+    // The screen's window was resized: the canvas takes its new size.
+    void Replace(const CanvasPlacement& placement);
+    // The title bar was clicked: the window is selected, with its handles.
+    void SelectWindow();
     CellMetrics Cell() const { return cell_; }
     bool IsMenuWindow() const { return placement_.menuWindow; }
     model::CScreenModel& Model() { return model_; }
@@ -77,6 +81,8 @@ private:
     enum class PendingEdit { None, Rename, AddPrompt };
 
     void PaintEditing(QPainter& painter);
+    // Back to the placement's size after a window drag grew the canvas.
+    void FitToPlacement();
     void PrepareInteraction();
     void ShowContextMenu(const QPoint& globalPosition);
     void ShowCursor();

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QMouseEvent>
 
 #include <optional>
 #include <utility>
@@ -29,6 +30,7 @@ void CTesselView::SetButtonColours(model::ColourPair colours) {
 void CTesselView::ShowScreen(model::CScreenModel* screen, bool menuWindow) {
     // A new canvas for the same screen (after undo or redo) keeps the selection.
     std::optional<std::pair<interaction::SelectionKind, commands::ItemKey>> kept;
+    menuWindow_ = menuWindow;
     if (canvas_ && screen != nullptr && &canvas_->Model() == screen &&
         canvas_->Interaction().SelectedKind() != interaction::SelectionKind::None) {
         kept.emplace(canvas_->Interaction().SelectedKind(), canvas_->Interaction().SelectedKey());
@@ -55,11 +57,13 @@ void CTesselView::ShowScreen(model::CScreenModel* screen, bool menuWindow) {
     canvas_->SetButtonColours(buttonColours_);
     canvas_->SetEditing(&services_, &requests_);
     connect(canvas_, &CScreenCanvas::Changed, this, [this] {
+        RefreshPlacement();
         RefreshCaption();
         emit Changed();
     });
     connect(canvas_, &CScreenCanvas::DragCellChanged, this, &CTesselView::DragCellChanged);
-    if (kept) canvas_->Interaction().SelectKey(*screen, kept->first, kept->second);
+    if (kept && kept->first == interaction::SelectionKind::Window) canvas_->Interaction().SelectWindow(*screen);
+    else if (kept) canvas_->Interaction().SelectKey(*screen, kept->first, kept->second);
     canvas_->show();
 
     extent_ = extent_.expandedTo(ViewExtent(*screen->Frame(), cell_));
@@ -80,6 +84,20 @@ void CTesselView::Execute(interaction::CanvasCommand command) {
     if (canvas_) canvas_->Execute(command);
 }
 
+void CTesselView::RefreshPlacement() {
+    if (!canvas_ || canvas_->Model().Frame() == nullptr) return;
+    const model::CScreenWnd& frame = *canvas_->Model().Frame();
+    const CanvasPlacement placement = PlaceCanvas(frame, cell_, menuWindow_);
+    if (placement.window == canvas_->Placement().window) return;
+    canvas_->Replace(placement);
+    if (caption_) {
+        caption_->setGeometry(placement.window.left(), placement.window.top(), placement.window.width(),
+                              placement.CaptionHeight(cell_));
+    }
+    extent_ = extent_.expandedTo(ViewExtent(frame, cell_));
+    surface_->resize(extent_);
+}
+
 void CTesselView::RefreshCaption() {
     if (!caption_ || !canvas_) return;
     caption_->setText(platform::QStringFromCp1252(canvas_->Model().Title().Current()));
@@ -90,6 +108,11 @@ bool CTesselView::eventFilter(QObject* watched, QEvent* event) {
     // The type first: a caption being destroyed sends events too.
     if (event->type() == QEvent::MouseButtonDblClick && canvas_ && watched == caption_.data()) {
         canvas_->Execute(interaction::CanvasCommand::ScreenTitle);
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonPress && canvas_ && watched == caption_.data() &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        canvas_->SelectWindow();
         return true;
     }
     return QScrollArea::eventFilter(watched, event);

@@ -58,6 +58,8 @@ protected:
 
 private:
     void RefreshCaption();
+    // A command resized the screen's window: the canvas and its title bar follow.
+    void RefreshPlacement();
 
     CellMetrics cell_;
     model::ColourPair buttonColours_{model::colour::kBlack, model::colour::kSilver};
@@ -65,6 +67,7 @@ private:
     QPointer<QLabel> caption_;
     QPointer<CScreenCanvas> canvas_;
     QSize extent_{100, 100};
+    bool menuWindow_ = false;
     CanvasServices services_;
     EditRequests requests_;
 };

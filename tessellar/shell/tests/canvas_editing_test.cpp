@@ -565,6 +565,59 @@ private slots:
         QCOMPARE(shell::CanvasPaneText(*window_->View()), QStringLiteral("(display):Phone:"));
     }
 
+    // The title bar selects the window; its corner handle resizes it by
+    // whole cells. Then a field added after the grid's last column, where
+    // the scrolled grid shows free space. Both save what scfedit saves.
+    void aWindowResizeAndAGridAddSaveWhatScfeditSaves() {
+        auto* title = window_->View()->findChild<QLabel*>(QStringLiteral("screenTitle"));
+        QVERIFY(title != nullptr);
+        const int columns = Screen().Frame()->Columns();
+        const int rows = Screen().Frame()->Rows();
+        QTest::mouseClick(title, Qt::LeftButton, {}, QPoint(title->width() / 2, title->height() / 2));
+        QCOMPARE(Canvas()->CurrentInteraction().SelectedKind(), canvas::interaction::SelectionKind::Window);
+        const canvas::interaction::PixelRect handles = Canvas()->CurrentInteraction().HandleCorners();
+        const QPoint corner(handles.right, handles.bottom);
+        // The corner as the user reaches it: scrolled into the view.
+        const QPoint inView = Canvas()->mapTo(window_->View()->widget(), corner);
+        window_->View()->ensureVisible(inView.x(), inView.y(), Cells(3, 6).x(), Cells(3, 6).y());
+        Drag(corner, corner - Cells(2, 5));
+        QCOMPARE(UndoSteps(), 1);
+        QCOMPARE(Screen().Frame()->Columns(), columns - 5);  // the rebuilt screen's frame
+        QCOMPARE(Screen().Frame()->Rows(), rows - 2);
+        QCOMPARE(Canvas()->width(), (columns - 5) * Canvas()->Cell().width);
+        QCOMPARE(title->width(), Canvas()->width());
+        QCOMPARE(Canvas()->CurrentInteraction().SelectedKind(), canvas::interaction::SelectionKind::Window);
+
+        OpenOrderLines();
+        const model::CReviewArea& area = *Screen().ReviewArea();
+        QScrollBar* bar = Canvas()->DataGrid()->ScrollBar();
+        QTRY_VERIFY(bar->isVisible());
+        bar->setValue(bar->maximum());
+        const int end = area.columns.EndColumn(area.leftColumn);
+        const model::CellPosition quantity = Screen().FindAcceptByName("ITEM-QTY")->position.Current();
+        const QPoint free = Pixel(quantity.row, end - area.scrollColumn);  // just past the last column
+        window_->View()->Requests().chooseField = [](model::FieldList) -> std::optional<std::string> {
+            return std::string("COMPANY-NAME");
+        };
+        ChooseInMenu(QString());
+        QTest::mouseClick(Canvas(), Qt::RightButton, {}, free);
+        QAction* global = window_->Action(ActionId::AddGlobalField);
+        QTRY_VERIFY(global->isEnabled());
+        global->trigger();
+        QVERIFY2(sink_.Messages().empty(), sink_.Messages().empty() ? "" : sink_.Messages().back().c_str());
+        QVERIFY(WorkFile().find("COMPANY-NAME") != std::string::npos);
+        QCOMPARE(UndoSteps(), 1);
+
+        const model::CellPosition added = overrides::AbsolutePosition(Screen(), {quantity.row, end});
+        const std::string script = "select CUSTOMER\n"
+                                   "run \"Resize the window\" window " + std::to_string(columns - 5) + "," +
+                                   std::to_string(rows - 2) + "\n"
+                                   "select ORDER-LINES\n"
+                                   "run \"Add datagrid field\" new COMPANY-NAME " + std::to_string(added.row) + "," +
+                                   std::to_string(added.column) + "\nsave\n";
+        SavesWhatScfeditSaves(script.c_str());
+    }
+
     void aLongSequenceSavesWhatTheCommandLineCustomiserSaves() {
         RunSequenceInWindow();
         QCOMPARE(UndoSteps(), 9);

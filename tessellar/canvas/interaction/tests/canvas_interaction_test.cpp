@@ -221,6 +221,56 @@ TEST_F(CanvasGestures, HandlesResizeFieldsAndBoxes) {
     EXPECT_EQ(outcome.corners, (model::BoxCorners{1, 1, 32, 8}));
 }
 
+TEST_F(CanvasGestures, TheWindowResizesByItsRightAndBottomHandlesOnly) {
+    model.CreateFrame().Place(0, 0, 59, 19);  // 60 columns, 20 rows
+    ASSERT_TRUE(canvas.SelectWindow(model));
+    EXPECT_TRUE(canvas.ShowsHandles());
+    const PixelRect frame = canvas.HandleCorners();
+    EXPECT_LE(frame.right + kHandleSize / 2, 60 * kCell.width) << "the handles stay inside the canvas";
+
+    struct Case {
+        const char* what;
+        Handle handle;
+        PixelPoint by;
+        int width;  // no resize when 0
+        int height;
+    };
+    const Case cases[] = {
+        {"the right edge widens", Handle::RightMiddle, {3 * kCell.width, kCell.height}, 63, 20},
+        {"the bottom edge heightens", Handle::BottomMiddle, {kCell.width, 2 * kCell.height}, 60, 22},
+        {"the corner does both", Handle::BottomRight, {-10 * kCell.width, -5 * kCell.height}, 50, 15},
+        {"less than half a cell is no change", Handle::RightMiddle, {kCell.width / 2 - 1, 0}, 0, 0},
+        {"no window of no cells", Handle::BottomRight, {-60 * kCell.width, 0}, 0, 0},
+        {"the left edge has no handle", Handle::LeftMiddle, {-kCell.width, 0}, 0, 0},
+        {"nor the top", Handle::TopMiddle, {0, -kCell.height}, 0, 0},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(canvas.SelectWindow(model));
+        const PixelRect square = HandleSquare(frame, c.handle);
+        const PixelPoint from{square.left + 3, square.top + 3};
+        const GestureOutcome outcome = Gesture(from, {{from.x + c.by.x, from.y + c.by.y}});
+        EXPECT_EQ(outcome.kind == OutcomeKind::ResizeWindow, c.width > 0) << c.what;
+        if (outcome.kind != OutcomeKind::ResizeWindow) continue;
+        EXPECT_EQ(outcome.width, c.width) << c.what;
+        EXPECT_EQ(outcome.height, c.height) << c.what;
+        const auto values = CommandValues(outcome, model);
+        ASSERT_EQ(values.size(), 1u);
+        EXPECT_EQ(values[0].text, std::to_string(c.width) + "," + std::to_string(c.height));
+        EXPECT_TRUE(commands::MakeCommand(model, outcome.command, outcome.key, values).command) << c.what;
+    }
+
+    // Shift and an arrow key resize it by one cell; the plain arrows do nothing.
+    ASSERT_TRUE(canvas.SelectWindow(model));
+    EXPECT_EQ(canvas.Nudge(1, 0, true).height, 21);
+    EXPECT_EQ(canvas.Nudge(0, -1, true).width, 59);
+    EXPECT_EQ(canvas.Nudge(0, 1, false).kind, OutcomeKind::Nothing);
+
+    // After the rebuild the window is still selected, at its new size.
+    model.Frame()->Resize(20, 70);
+    EXPECT_TRUE(canvas.Refresh(model));
+    EXPECT_EQ(canvas.Selection().cells, (CellRect{0, 0, 70, 20}));
+}
+
 TEST_F(CanvasGestures, BoxToolBothWaysAndWithinOneRow) {
     struct Case {
         const char* what;
