@@ -37,6 +37,8 @@ const Look kLooks[kSkinCount] = {
      " border: 1px solid #6f9ddc; border-radius: 3px; spacing: 2px; }"
      "QToolBar QToolButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff4cc, stop:1 #ffd091);"
      " border: 1px solid #000080; }"
+     "QToolBar QToolButton::menu-button:hover, QToolBar QToolButton::menu-button:pressed"
+     " { background: #ffd091; border: 1px solid #000080; }"
      "QMenuBar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #dae7fd, stop:1 #b0cbf6); }"
      "QMenuBar::item:selected { background: #ffeec2; border: 1px solid #000080; }"
      "QMenu { background: #f6f6f6; border: 1px solid #002d96; }"

@@ -16,6 +16,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QStyle>
 #include <QToolButton>
 #include <QtTest>
 
@@ -198,6 +199,33 @@ private slots:
             fits(bar);
         });
         QTRY_VERIFY(!DropDownButton(*window, window->UndoButton())->menu()->isVisible());
+    }
+    // Open under the mouse, the drop-down part of the button was one black
+    // block in the gradient look: in every look its arrow stays visible.
+    void anOpenDropDownKeepsItsArrowInEveryLook() {
+        auto window = StartOnCustomer();
+        Retitle(*window, "One");
+        QToolButton* button = DropDownButton(*window, window->UndoButton());
+        for (int skin = 0; skin < shell::kSkinCount; ++skin) {
+            shell::ApplySkin(skin);
+            QImage drawn;
+            button->setAttribute(Qt::WA_UnderMouse, true);
+            WithDropDown(*window, window->UndoButton(), [&](shell::StepListBar*) {
+                button->setAttribute(Qt::WA_UnderMouse, true);
+                drawn = button->grab().toImage();
+            });
+            QTRY_VERIFY(!button->menu()->isVisible());
+            QVERIFY(!drawn.isNull());
+            // The strip the arrow is drawn in, right of the button's face.
+            const int strip = button->style()->pixelMetric(QStyle::PM_MenuButtonIndicator, nullptr, button);
+            int dark = 0;
+            int all = 0;
+            for (int x = drawn.width() - strip + 2; x < drawn.width() - 2; ++x) {
+                for (int y = 2; y < drawn.height() - 2; ++y, ++all) dark += qGray(drawn.pixel(x, y)) < 64 ? 1 : 0;
+            }
+            QVERIFY2(dark * 3 < all, qPrintable(QStringLiteral("look %1: %2 of %3 dark").arg(skin).arg(dark).arg(all)));
+        }
+        shell::ApplySkin(0);
     }
     // Every look greys what is disabled.
     void disabledControlsAreGreyedInEveryLook() {
