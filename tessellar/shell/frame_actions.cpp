@@ -69,7 +69,7 @@ constexpr ActionSpec kActions[] = {
     {AlignTop, "AlignTop", "Align Top", "Ctrl+Shift+Up", kNoKey, "Line up the selected items' top edges on the key item's\nAlign Top", "go-top", EnableRule::Canvas, false},
     {AlignBottom, "AlignBottom", "Align Bottom", "Ctrl+Shift+Down", kNoKey, "Line up the selected items' bottom edges on the key item's\nAlign Bottom", "go-bottom", EnableRule::Canvas, false},
     {MakeSameWidth, "MakeSameWidth", "Make Same Width", "Ctrl+Shift+W", kNoKey, "Give the selected fields the key item's width\nMake Same Width", "format-justify-fill", EnableRule::Canvas, false},
-    {SpaceEvenlyDown, "SpaceEvenlyDown", "Space Evenly Down", "Ctrl+Shift+D", kNoKey, "Put equal row gaps between the top and bottom selected items\nSpace Evenly Down", "", EnableRule::Canvas, false},
+    {SpaceEvenlyDown, "SpaceEvenlyDown", "Space Evenly Down", "Ctrl+Shift+D", kNoKey, "Put equal row gaps between the top and bottom selected items\nSpace Evenly Down", "object-flip-vertical", EnableRule::Canvas, false},
 };
 // clang-format on
 
