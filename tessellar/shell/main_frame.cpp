@@ -40,10 +40,10 @@
 #include "tessellar/shell/program_browser.h"
 #include "tessellar/shell/selection_pane.h"
 #include "tessellar/shell/skins.h"
-#include "tessellar/shell/start_up.h"
 #include "tessellar/shell/toolbar_customize_dialog.h"
 #include "platform/message_format.h"
 #include "tessellar/help/qt/help_viewer.h"
+#include "tessellar/mapping/path_rule.h"
 #include "tessellar/mapping/qt/map_network_drive.h"
 #include "platform/qt/message_box_sink.h"
 #include "tessellar/mapping/qt/network_mapping_dialog.h"
@@ -456,10 +456,13 @@ void CMainFrame::ConnectDocument() {
     };
     prompts.location.chooseFile = [this] { return ChooseOverrideFile(); };
     prompts.mapOverridePath = [this](std::string& path) {
-        if (!NeedsMapping(path)) return true;
-        if (!mapper_->MapToClient(path, mapping::kUseOverrideFile)) return false;
-        serverMode_ = true;
-        return true;
+        switch (mapping::ResolvePath(path, mapping::MappingDirection::ServerToClient, mapping::kUseOverrideFile,
+                                     *mapper_)) {
+            case mapping::PathResolution::Local: return true;
+            case mapping::PathResolution::Mapped: serverMode_ = true; return true;
+            case mapping::PathResolution::Kept: return false;
+        }
+        return false;
     };
     document_->SetPrompts(std::move(prompts));
 

@@ -1,25 +1,18 @@
 #include "tessellar/shell/start_up.h"
 
 #include <QFile>
-#include <QDir>
 #include <QFileInfo>
 
 #include "platform/qt/path_text.h"
 #include "tessellar/document/document_texts.h"
 #include "tessellar/shell/program_browser.h"
-#include "tessellar/mapping/server_path.h"
+#include "tessellar/mapping/path_rule.h"
 #include "platform/message_format.h"
 #include "tessellar/settings/settings_loader.h"
 #include "tessellar/settings/command_line.h"
 #include "tessellar/settings/frame_settings.h"
 
 namespace shell {
-
-bool NeedsMapping(const std::string& path) {
-    if (!mapping::IsServerPath(path)) return false;
-    const QFileInfo file(platform::QStringFromPath(path));
-    return !file.exists() && !file.absoluteDir().exists();
-}
 
 std::unique_ptr<CMainFrame> StartUp(const std::vector<std::string>& words, settings::RegistryAccess& registry,
                                     const StartUpOptions& options) {
@@ -37,14 +30,19 @@ std::unique_ptr<CMainFrame> StartUp(const std::vector<std::string>& words, setti
     settings::CommandLine line = settings::ParseCommandLine(words);
     mapping::PathMapper& mapper = frame->Mapper();
     if (!line.shareMappings.empty()) mapper.Shares().AddFromOption(line.shareMappings);
-    if (!line.programPath.empty() && NeedsMapping(line.programPath)) {
-        mapper.MapToClient(line.programPath, mapping::kUseProgramPath);
+    // The one client/server rule of every route: a path that names a file
+    // here is local; any other server path is mapped (asking when no mapping
+    // covers it) and puts the frame in server mode, mapped or not.
+    constexpr auto toClient = mapping::MappingDirection::ServerToClient;
+    if (!line.programPath.empty() &&
+        mapping::ResolvePath(line.programPath, toClient, mapping::kUseProgramPath, mapper) !=
+            mapping::PathResolution::Local) {
         frame->SetServerMode(true);
     }
     if (line.overridePath.empty()) {
         if (line.overrideDirectories.starts_with('/')) frame->SetServerMode(true);
-    } else if (NeedsMapping(line.overridePath)) {
-        mapper.MapToClient(line.overridePath, mapping::kUseOverrideFile);
+    } else if (mapping::ResolvePath(line.overridePath, toClient, mapping::kUseOverrideFile, mapper) !=
+               mapping::PathResolution::Local) {
         frame->SetServerMode(true);
     }
     const std::string programPath = line.programPath;

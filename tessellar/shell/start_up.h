@@ -27,9 +27,4 @@ struct StartUpOptions {
 std::unique_ptr<CMainFrame> StartUp(const std::vector<std::string>& words, settings::RegistryAccess& registry,
                                     const StartUpOptions& options);
 
-// A path in the server's form that names nothing here needs a mapping; on
-// a client that reaches the server's directories as they are (an existing
-// file, or the directory a new file goes into), it needs none.
-bool NeedsMapping(const std::string& path);
-
 }  // namespace shell

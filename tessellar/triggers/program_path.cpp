@@ -2,6 +2,8 @@
 
 #include "tessellar/triggers/program_path.h"
 
+#include "tessellar/mapping/path_rule.h"
+
 namespace triggers {
 
 bool RunsOnServer(int programType) {
@@ -10,14 +12,8 @@ bool RunsOnServer(int programType) {
 
 std::string ServerFormOfProgram(std::string_view clientPath, int programType, mapping::PathMapper& mapper) {
     std::string path(clientPath);
-    if (!RunsOnServer(programType)) return path;
-    if (!mapper.MapToServer(path, mapping::kUseTriggerProgram)) return std::string(clientPath);
-    // The mapper turns the separators already; a share-mapped result is
-    // turned here too so the rule holds whichever table answered.
-    if (!path.empty() && path.front() == '/') {
-        for (char& c : path) {
-            if (c == '\\') c = '/';
-        }
+    if (RunsOnServer(programType)) {
+        mapping::ResolvePath(path, mapping::MappingDirection::ClientToServer, mapping::kUseTriggerProgram, mapper);
     }
     return path;
 }

@@ -14,11 +14,11 @@ namespace triggers {
 // Types 1, 3 and 5 run on the server.
 bool RunsOnServer(int programType);
 
-// The one rule for every route (the wizard, the definition dialog): for the
-// server types a path a stored mapping covers becomes its server form (a
-// result beginning with "/" has its "\" turned into "/"); one no mapping
-// covers asks once, and a Cancel keeps the path as chosen. Any other type
-// keeps the path as chosen.
+// The wizard's and the definition dialog's Browse: for the server types the
+// one client/server rule of every route (mapping::ResolvePath toward the
+// server): a path a stored mapping covers becomes its server form; one no
+// mapping covers asks once, and a Cancel keeps the path as chosen. Any other
+// type keeps the path as chosen.
 std::string ServerFormOfProgram(std::string_view clientPath, int programType, mapping::PathMapper& mapper);
 
 }  // namespace triggers

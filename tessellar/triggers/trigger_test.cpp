@@ -55,13 +55,16 @@ std::string ProgramTypeLetter(int programTypeIndex) {
     }
 }
 
+std::string RowText(const TestRow& row) {
+    const bool quotedToken = !row.token.empty() && (row.token[0] == '"' || row.token[0] == '\'');
+    return UnquotedText(quotedToken ? row.token : row.value);
+}
+
 std::string LaunchValues(const std::vector<TestRow>& rows) {
     std::string text;
     for (std::size_t i = 0; i < rows.size() && i < kTestRowLimit; ++i) {
-        const TestRow& row = rows[i];
-        bool quotedToken = !row.token.empty() && (row.token[0] == '"' || row.token[0] == '\'');
         if (i > 0) text += '|';
-        text += UnquotedText(quotedToken ? row.token : row.value);
+        text += RowText(rows[i]);
     }
     return text;
 }

@@ -31,7 +31,10 @@ std::vector<TestRow> TestRows(const settings::RegistryAccess& registry, std::str
                               std::string_view parameterKey);
 // "S" for types 0 and 2, "C" for 1 and 3, "P" for 4, else empty.
 std::string ProgramTypeLetter(int programTypeIndex);
-// The rows' texts joined with "|": literals and quoted values unquoted.
+// The text one row passes: a token in double quotes or apostrophes its own
+// text unquoted, a field parameter its value, likewise unquoted when quoted.
+std::string RowText(const TestRow& row);
+// The rows' texts joined with "|".
 std::string LaunchValues(const std::vector<TestRow>& rows);
 // Replaces the point's saved values with the rows' non-empty field values;
 // false after the registry's error text went to `errorText`.

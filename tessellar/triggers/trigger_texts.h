@@ -81,6 +81,31 @@ inline constexpr const char* kMiscellaneousError =
 inline constexpr const char* kRuntimeUnavailable =
     "The trigger could not be tested because the runtime's automation server is not available.";
 
+// Launch Trigger without a "RuntimeLauncher" and without the runtime: the
+// trigger's own program runs here, or one of these says why it cannot.
+inline constexpr const char* kNotAProgramType =
+    "The trigger could not be tested: an ORVALE program or a data grid export runs only inside the 4GL runtime, "
+    "whose automation server is not available here. A program named in RuntimeLauncher can try it (see Help).";
+inline constexpr const char* kNoProgramToRun = "The trigger could not be tested: it names no program to run.";
+inline constexpr const char* kNotExecutableHere =
+    "The trigger could not be tested: %s is not a program this computer can run. A client program runs on the "
+    "user's desktop; a program named in RuntimeLauncher can try it (see Help).";
+inline constexpr const char* kNoDataDirectoryHere =
+    "The trigger could not be tested: the data directory %s does not exist here.";
+
+// The run of a program started by Launch Trigger, below the parameters.
+inline constexpr const char* kRunCaption = "Trigger run";
+inline constexpr const char* kRunOutput = "Output";
+inline constexpr const char* kRunCommand = "Command";
+inline constexpr const char* kStop = "S&top";
+inline constexpr const char* kRunning = "Running...";
+inline constexpr const char* kRunningIn = "Running in %1...";
+inline constexpr const char* kExitStatus = "Ended with exit status %1.";
+inline constexpr const char* kStopped = "Stopped.";
+inline constexpr const char* kEndedBySignal = "Ended by a signal.";
+inline constexpr const char* kNotStarted = "Could not be started: %1";
+inline constexpr const char* kOutputCut = "\n[The rest of the output is not shown: it passed %1 bytes.]\n";
+
 // Trigger program verification.
 inline constexpr const char* kProgramVerified = "Program Verified.";
 inline constexpr const char* kProgramDoesNotExist = "%s does not exist";

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "platform/message_format.h"
+#include "tessellar/mapping/path_rule.h"
 #include "tessellar/triggers/trigger_texts.h"
 
 namespace triggers {
@@ -34,12 +35,10 @@ VerifyOutcome VerifyTriggerProgram(std::string_view typedPath, mapping::PathMapp
                                    platform::MessageSink& messages) {
     const std::string typed(typedPath.substr(0, kProgramFieldLimit));
     std::string path = typed;
-    // A path that names a file here is local: only one that does not is taken
-    // for the server's and mapped (asking when no mapping covers it).
-    std::error_code error;
-    if (!path.empty() && path.front() == '/' && !std::filesystem::exists(path, error)) {
-        mapper.MapToClient(path, mapping::kUseTriggerProgram);
-    }
+    // The one client/server rule: a path that names a file here is local;
+    // only one that does not is taken for the server's and mapped (asking
+    // when no mapping covers it).
+    mapping::ResolvePath(path, mapping::MappingDirection::ServerToClient, mapping::kUseTriggerProgram, mapper);
 
     const VerifyOutcome outcome = TryOpen(path);
     switch (outcome) {

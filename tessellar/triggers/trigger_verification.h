@@ -11,7 +11,8 @@ namespace triggers {
 
 enum class VerifyOutcome { Verified, Missing, Refused, OtherError };
 
-// A path beginning with "/" is mapped to the client first. The outcome is
+// A server path that names nothing here is mapped to the client first
+// (mapping::ResolvePath). The outcome is
 // shown: verified, missing (with the path as typed), refused (a directory, or
 // access denied); other errors show nothing.
 VerifyOutcome VerifyTriggerProgram(std::string_view typedPath, mapping::PathMapper& mapper,

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <optional>
 #include <functional>
 #include <string>
 #include <vector>
@@ -8,6 +10,7 @@
 #include "platform/message_sink.h"
 #include "tessellar/mapping/mapping_change.h"
 #include "tessellar/mapping/path_mapper.h"
+#include "tessellar/mapping/path_rule.h"
 #include "tessellar/mapping/server_path.h"
 #include "tessellar/settings/memory_registry.h"
 #include "tessellar/settings/registry_keys.h"
@@ -188,6 +191,51 @@ TEST_F(PathMapperTest, ReverseAsksAndUsesTheChosenClientDirectory) {
         mappings.FindByClient("E:\\x")->serverDirectory = "/srv/x";
     };
     EXPECT_EQ(ToServer("E:\\x\\sub\\t.exe"), "/srv/x/sub/t.exe");
+}
+
+// One rule for every route (start-up, opening, Verify, the trigger dialogs):
+// each row names the fault it would catch.
+TEST_F(PathMapperTest, OneRuleForEveryRoute) {
+    testsupport::ScratchDirectory scratch;
+    const std::string here = scratch.Path().string();
+    const std::string local = here + "/a.op6";
+    { std::ofstream(local) << "x"; }
+    StoreMapping("/srv/progs", here);
+    StoreMapping(here, "/mnt/elsewhere");  // a stored mapping must not pull a local file away
+    constexpr auto toClient = MappingDirection::ServerToClient;
+    constexpr auto toServer = MappingDirection::ClientToServer;
+    struct Row {
+        const char* why;
+        std::string path;
+        MappingDirection toward;
+        std::optional<std::string> answer;  // what the user picks when asked
+        PathResolution resolution;
+        std::string result;
+        std::size_t asked;
+    };
+    const Row rows[] = {
+        {"an existing local file was once sent through the mapping", local, toClient, {}, PathResolution::Local, local, 0},
+        {"a new file in an existing directory is local too", here + "/new.scf", toClient, {},
+         PathResolution::Local, here + "/new.scf", 0},
+        {"a client path is never mapped", "C:\\progs\\a.op6", toClient, {}, PathResolution::Local,
+         "C:\\progs\\a.op6", 0},
+        {"a stored mapping converts without asking", "/srv/progs/a.op6", toClient, {}, PathResolution::Mapped,
+         local, 0},
+        {"none covers it: asked once, Cancel keeps it", "/nowhere/x/a.op6", toClient, {}, PathResolution::Kept,
+         "/nowhere/x/a.op6", 1},
+        {"toward the server a stored mapping converts", local, toServer, {}, PathResolution::Mapped,
+         "/srv/progs/a.op6", 0},
+        {"toward the server none covers it: asked once, Cancel keeps it (it was once thrown away)",
+         "/opt/tools/t.sh", toServer, {}, PathResolution::Kept, "/opt/tools/t.sh", 1},
+    };
+    for (const Row& row : rows) {
+        user.requests.clear();
+        user.answer = row.answer;
+        std::string path = row.path;
+        EXPECT_EQ(ResolvePath(path, row.toward, kUseTriggerProgram, mapper), row.resolution) << row.why;
+        EXPECT_EQ(path, row.result) << row.why;
+        EXPECT_EQ(user.requests.size(), row.asked) << row.why;
+    }
 }
 
 TEST(MappingChangeTest, StoresTheMappingAndChecksTheFolder) {

@@ -273,7 +273,7 @@ void TriggerDefinitionDialog::Validate() {
     const DefinitionSlot& slot = slots_[static_cast<std::size_t>(selected_)];
     const int typeIndex = ChosenType() - 1;
     RunTriggerValidation(this, *services_.registry, S(parameters_->text()), Unquoted(S(program_->text())),
-                         slot.parameterKey, typeIndex, *services_.sink);
+                         slot.parameterKey, typeIndex, *services_.sink, services_.mapper);
 }
 
 void TriggerDefinitionDialog::accept() {

@@ -1,7 +1,11 @@
-// The Trigger Validation dialog through its widgets, and the launch through
-// a "RuntimeLauncher" program.
+// The Trigger Validation dialog through its widgets, the launch through a
+// "RuntimeLauncher" program, and the trigger's own program run here when
+// neither a launcher nor the runtime is there.
 
 #include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -26,6 +30,20 @@ public:
     std::vector<LaunchRequest> requests;
     LaunchOutcome outcome;
 };
+
+// A shell script in `dir` that may run.
+QString Script(const QTemporaryDir& dir, const char* name, const char* text) {
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return {};
+    file.write(text);
+    file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return path;
+}
+
+QString RunStatus(QWidget* dialog) { return dialog->findChild<QLabel*>("RunStatus")->text(); }
+QString RunOutput(QWidget* dialog) { return dialog->findChild<QPlainTextEdit*>("RunOutput")->toPlainText(); }
 
 void ClickRow(QTreeWidget* list, int row) {
     QRect rect = list->visualItemRect(list->topLevelItem(row));
@@ -85,14 +103,12 @@ private slots:
             dialog.grab().save(qEnvironmentVariable("TESSELLAR_SHOTS") + "/trigger-validation.png");
     }
 
+    // The launcher once blocked input for up to a minute and showed only the
+    // first lines of its output in a message.
     void RuntimeLauncherGetsTheFiveArguments() {
         QTemporaryDir dir;
-        QString script = dir.filePath("launch.sh");
-        QFile file(script);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("#!/bin/sh\nfor a in \"$@\"; do echo \"[$a]\"; done\nexit 3\n");
-        file.close();
-        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QString script = Script(dir, "launch.sh", "#!/bin/sh\nfor a in \"$@\"; do echo \"[$a]\"; done\nexit 3\n");
+        QVERIFY(!script.isEmpty());
 
         settings::MemoryRegistry registry;
         registry.WriteString(settings::RegistryRoot::CurrentUser, kTriggerKey, kRuntimeLauncherValue,
@@ -100,16 +116,88 @@ private slots:
         registry.WriteString(settings::RegistryRoot::CurrentUser, TestValuesKey("K"), "A", "v 1");
         platform::RecordingMessageSink sink;
         RecordingRuntime unused;
-        testsupport::OnNextModal<QDialog>(nullptr, [](QDialog* dialog) {
+        QString status;
+        QString output;
+        testsupport::OnNextModal<QDialog>(nullptr, [&](QDialog* dialog) {
             QTest::keyClicks(dialog->findChild<QLineEdit*>("DataDirectory"), "dd");
             QTest::mouseClick(dialog->findChild<QPushButton*>("LaunchTrigger"), Qt::LeftButton);
+            QTRY_VERIFY(RunStatus(dialog).startsWith("Ended"));
+            status = RunStatus(dialog);
+            output = RunOutput(dialog);
             dialog->reject();
         });
-        RunTriggerValidation(nullptr, registry, "A \"lit\"", "my prog", "K", 4, sink, unused);
+        RunTriggerValidation(nullptr, registry, "A \"lit\"", "my prog", "K", 4, sink, nullptr, unused);
         QVERIFY(unused.requests.empty());
+        QVERIFY(sink.Messages().empty());
+        QCOMPARE(status, QString("Ended with exit status 3."));
+        QCOMPARE(output, QString("[dd]\n[sys/m8trigger]\n[P]\n[my prog]\n[v 1|lit]\n"));
+    }
+
+    // Without a launcher and without the runtime, Launch Trigger once only said
+    // that the automation server is not available.
+    void WithoutRuntimeTheTriggerItselfRunsAndShowsItsOutput() {
+        QTemporaryDir dir;
+        const QString script = Script(dir, "trigger.sh",
+                                      "#!/bin/sh\necho \"out:$1:$2:$3\"\n"
+                                      "echo \"err:$TESSELLAR_TRIGGER_TEST:$(pwd)\" >&2\nexit 4\n");
+        QVERIFY(!script.isEmpty());
+        settings::MemoryRegistry registry;
+        registry.WriteString(settings::RegistryRoot::CurrentUser, TestValuesKey("K"), "CUST", "v 1");
+        platform::RecordingMessageSink sink;
+        UnavailableRuntime runtime;
+        TriggerValidationDialog dialog(nullptr, registry, "\"lit x\" CUST NAME", script.toStdString(), "K", 0,
+                                       runtime, sink);
+        dialog.show();
+        auto* launch = dialog.findChild<QPushButton*>("LaunchTrigger");
+        QVERIFY(!dialog.findChild<QWidget*>("TriggerRun")->isVisible());
+        QTest::keyClicks(dialog.findChild<QLineEdit*>("DataDirectory"), dir.path());
+        QTest::mouseClick(launch, Qt::LeftButton);
+
+        QTRY_COMPARE(RunStatus(&dialog), QString("Ended with exit status 4."));
+        QCOMPARE(RunOutput(&dialog), "out:lit x:v 1:\nerr:1:" + dir.path() + "\n");
+        QVERIFY(dialog.findChild<QWidget*>("TriggerRun")->isVisible());
+        QVERIFY(dialog.findChild<QLineEdit*>("RunCommand")->text().endsWith("trigger.sh 'lit x' 'v 1' ''"));
+        QVERIFY(launch->isEnabled());
+        QVERIFY(!dialog.findChild<QPushButton*>("Stop")->isEnabled());
+        QVERIFY(sink.Messages().empty());
+        if (qEnvironmentVariableIsSet("TESSELLAR_SHOTS"))
+            dialog.grab().save(qEnvironmentVariable("TESSELLAR_SHOTS") + "/trigger-run.png");
+    }
+
+    void StopEndsARunningTrigger() {
+        QTemporaryDir dir;
+        const QString script = Script(dir, "slow.sh", "#!/bin/sh\necho started\nsleep 30\necho never\n");
+        QVERIFY(!script.isEmpty());
+        settings::MemoryRegistry registry;
+        platform::RecordingMessageSink sink;
+        UnavailableRuntime runtime;
+        TriggerValidationDialog dialog(nullptr, registry, "", script.toStdString(), "K", 2, runtime, sink);
+        dialog.show();
+        auto* launch = dialog.findChild<QPushButton*>("LaunchTrigger");
+        auto* stop = dialog.findChild<QPushButton*>("Stop");
+        QTest::mouseClick(launch, Qt::LeftButton);
+        QTRY_VERIFY(RunOutput(&dialog).contains("started"));
+        QVERIFY(stop->isEnabled());
+        QVERIFY(!launch->isEnabled());
+        QCOMPARE(RunStatus(&dialog), QString("Running..."));
+
+        QTest::mouseClick(stop, Qt::LeftButton);
+        QTRY_COMPARE(RunStatus(&dialog), QString("Stopped."));
+        QVERIFY(!stop->isEnabled());
+        QVERIFY(launch->isEnabled());
+        QVERIFY(!RunOutput(&dialog).contains("never"));
+    }
+
+    void ATypeThatIsNoProgramSaysSo() {
+        settings::MemoryRegistry registry;
+        platform::RecordingMessageSink sink;
+        UnavailableRuntime runtime;
+        TriggerValidationDialog dialog(nullptr, registry, "", "sys/m8menu", "K", 4, runtime, sink);
+        dialog.show();
+        QTest::mouseClick(dialog.findChild<QPushButton*>("LaunchTrigger"), Qt::LeftButton);
         QCOMPARE(sink.Messages().size(), std::size_t{1});
-        QCOMPARE(QString::fromStdString(sink.Messages()[0]),
-                 script + " ended with exit status 3.\n\n[dd]\n[sys/m8trigger]\n[P]\n[my prog]\n[v 1|lit]");
+        QVERIFY(QString::fromStdString(sink.Messages()[0]).contains("runs only inside the 4GL runtime"));
+        QVERIFY(!dialog.findChild<QWidget*>("TriggerRun")->isVisible());
     }
 };
 
