@@ -180,14 +180,19 @@ bool Document::Run(model::CScreenModel& model, const commands::CommandBatch& bat
     }
     if (!EnsureWorkFile(model, sink)) return false;
     const std::string label = batch.Commands().front()->Label();
-    if (!History(model).RecordUndoPoint(model.OverridePath(), label, false, sink)) return false;
-    savedTexts_.Forget(model.OverridePath());
     commands::CommandContext context{model, sink};
     bool written = true;
     {
         // Every command of the action works on the work file held in memory,
-        // which is written back once.
+        // which is written back once, by a whole new file taking its name: so
+        // the undo point can keep the old file itself.
         overrides::HeldWorkFile held(model.OverridePath());
+        commands::UndoHistory& history = History(model);
+        if (!(held.Held() ? history.RecordUndoPointByName(model.OverridePath(), label, sink)
+                          : history.RecordUndoPoint(model.OverridePath(), label, false, sink))) {
+            return false;
+        }
+        savedTexts_.Forget(model.OverridePath());
         for (const auto& command : batch.Commands()) written = command->Run(context) && written;
         written = held.Write(sink) && written;
     }

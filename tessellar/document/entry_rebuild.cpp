@@ -47,9 +47,10 @@ void EntryRebuild::Rebuild(model::CScreenModel& model, const EntryInputs& inputs
     if (fromPartway) partway_.given.Replay(applying);
 
     std::size_t from = first;
-    if (changed && resume > first) {
-        // The statements ahead of the change, applied here, and the state
-        // they leave kept: the next change in the same place starts there.
+    if (resume > first && (changed || !fromPartway)) {
+        // The statements ahead of the change (or, with no change, all but
+        // the last), applied here, and the state they leave kept: the next
+        // change in the same place starts there.
         MessageRecord given = fromPartway ? MessageRecord(partway_.given, applying) : MessageRecord({}, applying);
         const std::size_t begin = starts_.Offset(first);
         overrides::ApplySectionText(model, std::string_view(text).substr(begin, starts_.Offset(resume) - begin), given);
