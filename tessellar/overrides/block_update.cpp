@@ -2,7 +2,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <optional>
+#include <string>
+#include <tuple>
 #include <system_error>
 
 #include "tessellar/overrides/held_work_file.h"
@@ -43,42 +46,65 @@ bool SameItem(Item* block, Item* wanted, const ItemIdentifier& blockId, const It
     return SameIdentifier(blockId, wantedId);
 }
 
-// The target's item, looked up once for all the blocks of one scan.
+// The items blocks name, each identifier looked up once for all the blocks
+// of one scan (a scan changes no item): the target's among them.
+template <typename Item>
+class Lookups {
+public:
+    template <typename Resolve>
+    Item* Find(const ItemIdentifier& id, Resolve resolve) {
+        auto [at, added] = found_.try_emplace(Key{id.identificationKind, id.text, id.tag, id.row, id.column}, nullptr);
+        if (added) at->second = resolve(id);
+        return at->second;
+    }
+
+private:
+    using Key = std::tuple<int, std::string, int, int, int>;
+    std::map<Key, Item*> found_;
+};
+
 class WantedItem {
 public:
     WantedItem(model::CScreenModel& model, const ItemIdentifier& identifier) : id(identifier), model_(model) {}
 
     const ItemIdentifier& id;
 
-    model::CDispText* Display() { return Once(display_, [&] { return ResolveDisplay(model_, id); }); }
-    model::CAcceptFld* Accept() { return Once(accept_, [&] { return ResolveAccept(model_, id); }); }
-    model::COptionItem* Option() { return Once(option_, [&] { return ResolveOption(model_, id); }); }
-    model::CModeItem* Mode() { return Once(mode_, [&] { return ResolveAnyMode(model_, id); }); }
+    model::CDispText* Display() { return Display(id); }
+    model::CAcceptFld* Accept() { return Accept(id); }
+    model::COptionItem* Option() { return Option(id); }
+    model::CModeItem* Mode() { return Mode(id); }
 
-private:
-    template <typename Item, typename Resolve>
-    static Item* Once(std::optional<Item*>& slot, Resolve resolve) {
-        if (!slot) slot = resolve();
-        return *slot;
+    model::CDispText* Display(const ItemIdentifier& named) {
+        return displays_.Find(named, [&](const ItemIdentifier& key) { return ResolveDisplay(model_, key); });
+    }
+    model::CAcceptFld* Accept(const ItemIdentifier& named) {
+        return accepts_.Find(named, [&](const ItemIdentifier& key) { return ResolveAccept(model_, key); });
+    }
+    model::COptionItem* Option(const ItemIdentifier& named) {
+        return options_.Find(named, [&](const ItemIdentifier& key) { return ResolveOption(model_, key); });
+    }
+    model::CModeItem* Mode(const ItemIdentifier& named) {
+        return modes_.Find(named, [&](const ItemIdentifier& key) { return ResolveAnyMode(model_, key); });
     }
 
+private:
     model::CScreenModel& model_;
-    std::optional<model::CDispText*> display_;
-    std::optional<model::CAcceptFld*> accept_;
-    std::optional<model::COptionItem*> option_;
-    std::optional<model::CModeItem*> mode_;
+    Lookups<model::CDispText> displays_;
+    Lookups<model::CAcceptFld> accepts_;
+    Lookups<model::COptionItem> options_;
+    Lookups<model::CModeItem> modes_;
 };
 
-bool ItemMatches(model::CScreenModel& model, StatementKind kind, const OverrideStatement& block, WantedItem& wanted) {
+bool ItemMatches(StatementKind kind, const OverrideStatement& block, WantedItem& wanted) {
     const ItemIdentifier& id = block.identifier;
     switch (kind) {
         case StatementKind::Display: {
             const ItemIdentifier blockId = DisplayIdentifier(block);
-            return SameItem(ResolveDisplay(model, blockId), wanted.Display(), blockId, wanted.id);
+            return SameItem(wanted.Display(blockId), wanted.Display(), blockId, wanted.id);
         }
-        case StatementKind::Accept: return SameItem(ResolveAccept(model, id), wanted.Accept(), id, wanted.id);
-        case StatementKind::Option: return SameItem(ResolveOption(model, id), wanted.Option(), id, wanted.id);
-        case StatementKind::Mode: return SameItem(ResolveAnyMode(model, id), wanted.Mode(), id, wanted.id);
+        case StatementKind::Accept: return SameItem(wanted.Accept(id), wanted.Accept(), id, wanted.id);
+        case StatementKind::Option: return SameItem(wanted.Option(id), wanted.Option(), id, wanted.id);
+        case StatementKind::Mode: return SameItem(wanted.Mode(id), wanted.Mode(), id, wanted.id);
         case StatementKind::Window: return true;
         case StatementKind::Confirm: return id.text == wanted.id.text;
         case StatementKind::Message: return id.text == wanted.id.text;
@@ -86,8 +112,7 @@ bool ItemMatches(model::CScreenModel& model, StatementKind kind, const OverrideS
     }
 }
 
-bool BlockMatches(model::CScreenModel& model, const OverrideStatement& block, const BlockTarget& target,
-                  WantedItem& wanted) {
+bool BlockMatches(const OverrideStatement& block, const BlockTarget& target, WantedItem& wanted) {
     const ItemIdentifier& id = block.identifier;
     switch (target.kind) {
         case StatementKind::Box:
@@ -99,20 +124,20 @@ bool BlockMatches(model::CScreenModel& model, const OverrideStatement& block, co
             if (block.trigger.point != target.triggerPoint) return false;
             const int point = target.triggerPoint;
             if (point == 7 || point == 8) return true;
-            if (point == 5 || point == 14) return ItemMatches(model, StatementKind::Option, block, wanted);
+            if (point == 5 || point == 14) return ItemMatches(StatementKind::Option, block, wanted);
             if (point == 12 || point == 13 || point == 26) {
-                return ItemMatches(model, StatementKind::Accept, block, wanted);
+                return ItemMatches(StatementKind::Accept, block, wanted);
             }
             if (point == 18) {
-                if (ItemMatches(model, StatementKind::Display, block, wanted)) return true;
+                if (ItemMatches(StatementKind::Display, block, wanted)) return true;
                 // Applying attaches the block to the added display at its `coordinate`:
                 // the block is found by the same rule.
-                const model::CDispText* display = ResolveDisplay(model, TriggerDisplayIdentifier(block));
+                const model::CDispText* display = wanted.Display(TriggerDisplayIdentifier(block));
                 return display != nullptr && display == wanted.Display();
             }
-            return ItemMatches(model, StatementKind::Mode, block, wanted);
+            return ItemMatches(StatementKind::Mode, block, wanted);
         }
-        default: return ItemMatches(model, target.kind, block, wanted);
+        default: return ItemMatches(target.kind, block, wanted);
     }
 }
 
@@ -120,7 +145,7 @@ bool BlockMatches(model::CScreenModel& model, const OverrideStatement& block, co
 
 bool BlockMatches(model::CScreenModel& model, const OverrideStatement& block, const BlockTarget& target) {
     WantedItem wanted(model, target.identifier);
-    return BlockMatches(model, block, target, wanted);
+    return BlockMatches(block, target, wanted);
 }
 
 namespace {
@@ -132,7 +157,7 @@ public:
     // The new text is built in `out`: one append per line, no stream in between.
     BlockEditor(model::CScreenModel& model, std::string& out, const BlockTarget& target, Action action,
                 PropertySelector selector, std::string_view newLine)
-        : model_(model), out_(out), target_(target), wanted_(model, target.identifier), action_(action),
+        : out_(out), target_(target), wanted_(model, target.identifier), action_(action),
           selector_(selector), newLine_(newLine) {}
 
     bool Run(std::istream& in) {
@@ -185,7 +210,7 @@ private:
         for (std::size_t i = 0; i < block_.size(); ++i) {
             if (ParseStatementLineForProperty(block_[i], statement, selector_)) selectedLine = i;
         }
-        if (!BlockMatches(model_, statement, target_, wanted_)) {
+        if (!BlockMatches(statement, target_, wanted_)) {
             Write(0, block_.size());
             return;
         }
@@ -213,7 +238,7 @@ private:
             case PropertySelector::Suppress:
             case PropertySelector::Unsuppress: {
                 if (target_.kind != StatementKind::Accept) return false;
-                const model::CAcceptFld* field = ResolveAccept(model_, statement.identifier);
+                const model::CAcceptFld* field = wanted_.Accept(statement.identifier);
                 if (field == nullptr) return false;
                 return selector_ == PropertySelector::Suppress ? field->suppressedInProgram
                                                                : !field->suppressedInProgram;
@@ -230,7 +255,6 @@ private:
         for (std::size_t i = from; i < to; ++i) out_ += block_[i];
     }
 
-    model::CScreenModel& model_;
     std::string& out_;
     const BlockTarget& target_;
     WantedItem wanted_;

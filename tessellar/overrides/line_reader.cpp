@@ -72,7 +72,11 @@ bool LineReader::ReadTextLine(std::string& line) {
     // in one look at each character.
     const std::size_t limit = std::min(text_.size(), kMaxLineRead);
     std::size_t end = 0;
-    while (end < limit && text_[end] != '\n' && text_[end] != '\r' && text_[end] != '\0') ++end;
+    for (; end < limit; ++end) {
+        // One test for the printable characters that make up most of a line.
+        const auto c = static_cast<unsigned char>(text_[end]);
+        if (c <= '\r' && (c == '\n' || c == '\r' || c == '\0')) break;
+    }
     if (end == limit || text_[end] == '\n') {
         const std::size_t length = end == limit ? end : end + 1;
         line.assign(text_.substr(0, length));
