@@ -152,6 +152,32 @@ namespace {
 
 enum class Action { Update, Remove };
 
+// The lines of the block being read, kept in one text.
+class BlockLines {
+public:
+    void Restart(std::string_view line) {
+        text_.clear();
+        ends_.clear();
+        Add(line);
+    }
+    void Add(std::string_view line) {
+        text_ += line;
+        ends_.push_back(text_.size());
+    }
+    std::size_t Size() const { return ends_.size(); }
+    std::string_view Line(std::size_t i) const { return Lines(i, i + 1); }
+    // Lines from..to-1 as one text.
+    std::string_view Lines(std::size_t from, std::size_t to) const {
+        const std::size_t begin = from == 0 ? 0 : ends_[from - 1];
+        const std::size_t end = to == 0 ? 0 : ends_[to - 1];
+        return std::string_view(text_).substr(begin, end > begin ? end - begin : 0);
+    }
+
+private:
+    std::string text_;
+    std::vector<std::size_t> ends_;
+};
+
 class BlockEditor {
 public:
     // The new text is built in `out`: one append per line, no stream in between.
@@ -189,7 +215,7 @@ private:
             if (collecting_) Finish();
             if (OfInterest(classified.kind)) {
                 collecting_ = true;
-                block_.assign(1, line);
+                block_.Restart(line);
                 return;
             }
             out_ += line;
@@ -199,7 +225,7 @@ private:
             out_ += line;
             return;
         }
-        block_.push_back(line);
+        block_.Add(line);
         if (classified.what == LineClass::ClosingBrace) Finish();
     }
 
@@ -207,11 +233,11 @@ private:
         collecting_ = false;
         OverrideStatement statement;
         std::optional<std::size_t> selectedLine;
-        for (std::size_t i = 0; i < block_.size(); ++i) {
-            if (ParseStatementLineForProperty(block_[i], statement, selector_)) selectedLine = i;
+        for (std::size_t i = 0; i < block_.Size(); ++i) {
+            if (ParseStatementLineForProperty(block_.Line(i), statement, selector_)) selectedLine = i;
         }
         if (!BlockMatches(statement, target_, wanted_)) {
-            Write(0, block_.size());
+            Write(0, block_.Size());
             return;
         }
         matched_ = true;
@@ -219,18 +245,18 @@ private:
         if (selectedLine) {
             Write(0, *selectedLine);
             if (!newLine_.empty()) out_ += newLine_;
-            Write(*selectedLine + 1, block_.size());
+            Write(*selectedLine + 1, block_.Size());
             return;
         }
-        const bool closed = IsClosingBrace(block_.back());
-        const std::size_t body = closed ? block_.size() - 1 : block_.size();
+        const bool closed = IsClosingBrace(block_.Line(block_.Size() - 1));
+        const std::size_t body = closed ? block_.Size() - 1 : block_.Size();
         Write(0, body);
         if (!newLine_.empty()) {
             // A hand-edited last line without its line end would swallow the new line.
-            if (body > 0 && !block_[body - 1].empty() && block_[body - 1].back() != '\n') out_ += '\n';
+            if (body > 0 && !block_.Line(body - 1).empty() && block_.Line(body - 1).back() != '\n') out_ += '\n';
             out_ += newLine_;
         }
-        if (closed) out_ += block_.back();
+        if (closed) out_ += block_.Line(block_.Size() - 1);
     }
 
     bool Dropped(const OverrideStatement& statement) {
@@ -244,15 +270,15 @@ private:
                                                                : !field->suppressedInProgram;
             }
             case PropertySelector::RemoveDefaultMode:
-                return target_.kind == StatementKind::Window && block_.size() == kWindowDefaultOnlyLines;
+                return target_.kind == StatementKind::Window && block_.Size() == kWindowDefaultOnlyLines;
             case PropertySelector::RemoveFilter:
-                return target_.kind == StatementKind::Accept && block_.size() == kAcceptFilterOnlyLines;
+                return target_.kind == StatementKind::Accept && block_.Size() == kAcceptFilterOnlyLines;
             default: return false;
         }
     }
 
     void Write(std::size_t from, std::size_t to) {
-        for (std::size_t i = from; i < to; ++i) out_ += block_[i];
+        out_ += block_.Lines(from, to);
     }
 
     std::string& out_;
@@ -263,7 +289,7 @@ private:
     std::string_view newLine_;
     bool collecting_ = false;
     bool matched_ = false;
-    std::vector<std::string> block_;
+    BlockLines block_;
 };
 
 // Runs an editor over the model's work file through the scratch file.
