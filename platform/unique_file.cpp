@@ -75,8 +75,11 @@ std::FILE* CreateUniqueSibling(const std::string& path, std::string_view prefix,
 
 bool LinkUniqueName(const std::string& existing, const std::string& directory, std::string_view prefix,
                     std::string_view suffix, std::string& path) {
+    auto makeName = [&](const std::string& random) {
+        return JoinPath(directory, std::string(prefix) + random + std::string(suffix));
+    };
     return CreateFirstFree(
-        [&](const std::string& random) { return JoinPath(directory, std::string(prefix) + random + std::string(suffix)); },
+        makeName,
         [&existing](const std::string& candidate, bool& stop) {
             std::error_code error;
             std::filesystem::create_hard_link(existing, candidate, error);

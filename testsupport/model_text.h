@@ -61,8 +61,8 @@ public:
     Writer& operator()(const char* key, const model::TriggerSlots& slots) {
         out_ << ' ' << key << "=[";
         for (const auto& [point, slot] : slots.Slots()) {
-            out_ << static_cast<int>(point) << ':' << slot.hasTrigger << slot.customised << ',' << slot.typeCode << ",\""
-                 << slot.runLine << "\";";
+            out_ << static_cast<int>(point) << ':' << slot.hasTrigger << slot.customised << ',' << slot.typeCode
+                 << ",\"" << slot.runLine << "\";";
         }
         out_ << ']';
         return *this;

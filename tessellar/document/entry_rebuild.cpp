@@ -54,7 +54,7 @@ void EntryRebuild::Rebuild(model::CScreenModel& model, const EntryInputs& inputs
         MessageRecord given = fromPartway ? MessageRecord(partway_.given, applying) : MessageRecord({}, applying);
         const std::size_t begin = starts_.Offset(first);
         overrides::ApplySectionText(model, std::string_view(text).substr(begin, starts_.Offset(resume) - begin), given);
-        partway_ = Keep(model, std::move(given).Kept());
+        partway_ = Keep(model, std::move(given).Recorded());
         partwayStatement_ = resume;
         from = resume;
     } else if (!fromPartway) {

@@ -36,11 +36,11 @@ public:
             }
         }
     }
-    // What a copy keeps; the sink it passed to stays behind.
-    MessageRecord Kept() && {
-        MessageRecord kept;
-        kept.given_ = std::move(given_);
-        return kept;
+    // What was given, without the sink it was passed on to.
+    MessageRecord Recorded() && {
+        MessageRecord recorded;
+        recorded.given_ = std::move(given_);
+        return recorded;
     }
 
 private:

@@ -51,34 +51,60 @@ struct Made {
     Values values;
 };
 using Maker = std::function<std::optional<Made>(const model::CScreenModel&, Random&)>;
+using MakeValues = std::function<Values(Random&)>;
 
 // Commands on an existing item of one kind, with values made for it.
 template <typename List>
-Maker On(const List& (model::CScreenModel::*list)() const, std::function<Values(Random&)> values) {
+Maker On(const List& (model::CScreenModel::*list)() const, MakeValues values) {
     return [list, values](const model::CScreenModel& m, Random& random) -> std::optional<Made> {
         const auto key = AnyOf((m.*list)(), random);
         if (!key) return std::nullopt;
         return Made{*key, values(random)};
     };
 }
-Maker OnDisplay(std::function<Values(Random&)> values) { return On(&model::CScreenModel::Displays, values); }
-Maker OnAccept(std::function<Values(Random&)> values) { return On(&model::CScreenModel::Accepts, values); }
-Maker OnOption(std::function<Values(Random&)> values) { return On(&model::CScreenModel::Options, values); }
-Maker OnConfirm(std::function<Values(Random&)> values) { return On(&model::CScreenModel::Confirms, values); }
-Maker OnBox(std::function<Values(Random&)> values) { return On(&model::CScreenModel::Boxes, values); }
-Maker OnMode(std::function<Values(Random&)> values) {
+Maker OnDisplay(MakeValues values) { return On(&model::CScreenModel::Displays, values); }
+Maker OnAccept(MakeValues values) { return On(&model::CScreenModel::Accepts, values); }
+Maker OnOption(MakeValues values) { return On(&model::CScreenModel::Options, values); }
+Maker OnConfirm(MakeValues values) { return On(&model::CScreenModel::Confirms, values); }
+Maker OnBox(MakeValues values) { return On(&model::CScreenModel::Boxes, values); }
+Maker OnMode(MakeValues values) {
     return [values](const model::CScreenModel& m, Random& random) -> std::optional<Made> {
         const auto key = AnyOf(m.Modes(model::ModeList::Screen), random);
         if (!key) return std::nullopt;
         return Made{*key, values(random)};
     };
 }
-Maker OnWindow(std::function<Values(Random&)> values) {
+Maker OnWindow(MakeValues values) {
     return [values](const model::CScreenModel&, Random& random) -> std::optional<Made> {
         return Made{commands::WindowKey(), values(random)};
     };
 }
 Values None(Random&) { return {}; }
+Values Quoted(Random& r) { return {Said(r)}; }
+Values At(Random& r) { return {B(Cell(r))}; }
+Values GridAt(Random& r) { return {B("5," + Number(r, 3, 60))}; }
+Values SizeAt(Random& r) { return {B(Number(r, 1, 20)), B(Cell(r))}; }
+Values Order(Random& r) { return {B(Number(r, 1, 4))}; }
+Values Picture(Random& r) { return {B("x(" + Number(r, 1, 9) + ")")}; }
+// One of the words; with a run line and type after it for a trigger.
+MakeValues OneOf(std::initializer_list<const char*> words) {
+    return [words = std::vector<const char*>(words)](Random& r) {
+        return Values{B(words[static_cast<std::size_t>(Pick(r, static_cast<int>(words.size())))])};
+    };
+}
+MakeValues Trigger(MakeValues point) {
+    return [point](Random& r) {
+        Values values = point ? point(r) : Values{};
+        values.push_back(RunLine(r));
+        values.push_back(Type(r));
+        return values;
+    };
+}
+const std::initializer_list<const char*> kAcceptPoints = {"before_accept", "after_accept", "on_help"};
+const std::initializer_list<const char*> kOptionPoints = {"option", "before_option"};
+const std::initializer_list<const char*> kModePoints = {"confirmed", "not_confirmed", "before_confirm",
+                                                        "validate_mode"};
+const std::initializer_list<const char*> kScreenPoints = {"screen_load", "screen_exit"};
 
 // Every command of the catalogue, with the item and values it is run with.
 const std::map<std::string, Maker>& Commands() {
@@ -86,87 +112,97 @@ const std::map<std::string, Maker>& Commands() {
         {t::kSuppressDisplay, OnDisplay(None)},
         {t::kUnsuppressDisplay, OnDisplay(None)},
         {t::kResetDisplay, OnDisplay(None)},
-        {t::kChangeDisplayText, OnDisplay([](Random& r) { return Values{Said(r)}; })},
-        {t::kModifyDisplayTitle, OnDisplay([](Random& r) { return Values{Said(r)}; })},
-        {t::kMoveDisplay, OnDisplay([](Random& r) { return Values{B(Cell(r))}; })},
-        {t::kMoveDisplayAndTrigger, OnDisplay([](Random& r) { return Values{B(Cell(r))}; })},
-        {t::kMoveDatagridDisplay, OnDisplay([](Random& r) { return Values{B("5," + Number(r, 3, 60))}; })},
-        {t::kResizeDisplay, OnDisplay([](Random& r) { return Values{B(Number(r, 1, 20)), B(Cell(r))}; })},
-        {t::kModifyDisplayColor, OnDisplay([](Random& r) { return Values{Word(r, {"Red/white", "blue", "7/1193046"})}; })},
-        {t::kModifyDisplayOrder, OnDisplay([](Random& r) { return Values{B(Number(r, 1, 4))}; })},
-        {t::kModifyDisplayPicture, OnDisplay([](Random& r) { return Values{B("x(" + Number(r, 1, 9) + ")")}; })},
+        {t::kChangeDisplayText, OnDisplay(Quoted)},
+        {t::kModifyDisplayTitle, OnDisplay(Quoted)},
+        {t::kMoveDisplay, OnDisplay(At)},
+        {t::kMoveDisplayAndTrigger, OnDisplay(At)},
+        {t::kMoveDatagridDisplay, OnDisplay(GridAt)},
+        {t::kResizeDisplay, OnDisplay(SizeAt)},
+        {t::kModifyDisplayColor, OnDisplay(OneOf({"Red/white", "blue", "7/1193046"}))},
+        {t::kModifyDisplayOrder, OnDisplay(Order)},
+        {t::kModifyDisplayPicture, OnDisplay(Picture)},
         {t::kModifyDisplayScale, OnDisplay([](Random& r) { return Values{B(Number(r, 50, 200))}; })},
-        {t::kModifyDisplayAttributes, OnDisplay([](Random& r) { return Values{Word(r, {"bold,border", "prompt", "italic"})}; })},
-        {t::kModifyDisplayTrigger, OnDisplay([](Random& r) { return Values{RunLine(r), Type(r)}; })},
+        {t::kModifyDisplayAttributes, OnDisplay(OneOf({"bold,border", "prompt", "italic"}))},
+        {t::kModifyDisplayTrigger, OnDisplay(Trigger(nullptr))},
         {t::kRemoveDisplayTrigger, OnDisplay(None)},
-        {t::kSuppressAccept, OnAccept([](Random& r) { return Values{Said(r)}; })},
+        {t::kSuppressAccept, OnAccept(Quoted)},
         {t::kUnsuppressAccept, OnAccept(None)},
         {t::kResetAccept, OnAccept(None)},
-        {t::kReadonlyAccept, OnAccept([](Random& r) { return Values{Said(r)}; })},
+        {t::kReadonlyAccept, OnAccept(Quoted)},
         {t::kRecoverFromReadonlyAccept, OnAccept(None)},
         {t::kChangeAcceptDefault, OnAccept([](Random& r) { return Values{Pick(r, 2) == 0 ? B("today") : Said(r)}; })},
-        {t::kModifyAcceptHelp, OnAccept([](Random& r) { return Values{Said(r)}; })},
-        {t::kModifyAcceptAllowAndDisallow,
-         OnAccept([](Random& r) { return Values{Word(r, {"allowed", "disallowed"}), Word(r, {"A#M", "X", ""})}; })},
-        {t::kModifyAcceptTitle, OnAccept([](Random& r) { return Values{Said(r)}; })},
-        {t::kModifyAcceptFilter,
-         OnAccept([](Random& r) { return Pick(r, 3) == 0 ? Values{} : Values{B("="), Word(r, {"A", "B"})}; })},
-        {t::kModifyAcceptOrder, OnAccept([](Random& r) { return Values{B(Number(r, 1, 4))}; })},
-        {t::kModifyAcceptPicture, OnAccept([](Random& r) { return Values{B("x(" + Number(r, 1, 9) + ")")}; })},
-        {t::kMoveAccept, OnAccept([](Random& r) { return Values{B(Cell(r))}; })},
-        {t::kMoveDatagridAccept, OnAccept([](Random& r) { return Values{B("5," + Number(r, 3, 60))}; })},
-        {t::kResizeAccept, OnAccept([](Random& r) { return Values{B(Number(r, 1, 20)), B(Cell(r))}; })},
-        {t::kModifyAcceptTrigger,
-         OnAccept([](Random& r) { return Values{Word(r, {"before_accept", "after_accept", "on_help"}), RunLine(r), Type(r)}; })},
-        {t::kRemoveAcceptTrigger, OnAccept([](Random& r) { return Values{Word(r, {"before_accept", "after_accept", "on_help"})}; })},
+        {t::kModifyAcceptHelp, OnAccept(Quoted)},
+        {t::kModifyAcceptAllowAndDisallow, OnAccept([](Random& r) {
+             return Values{Word(r, {"allowed", "disallowed"}), Word(r, {"A#M", "X", ""})};
+         })},
+        {t::kModifyAcceptTitle, OnAccept(Quoted)},
+        {t::kModifyAcceptFilter, OnAccept([](Random& r) {
+             return Pick(r, 3) == 0 ? Values{} : Values{B("="), Word(r, {"A", "B"})};
+         })},
+        {t::kModifyAcceptOrder, OnAccept(Order)},
+        {t::kModifyAcceptPicture, OnAccept(Picture)},
+        {t::kMoveAccept, OnAccept(At)},
+        {t::kMoveDatagridAccept, OnAccept(GridAt)},
+        {t::kResizeAccept, OnAccept(SizeAt)},
+        {t::kModifyAcceptTrigger, OnAccept(Trigger(OneOf(kAcceptPoints)))},
+        {t::kRemoveAcceptTrigger, OnAccept(OneOf(kAcceptPoints))},
         {t::kSuppressMenu, OnOption(None)},
         {t::kUnsuppressMenu, OnOption(None)},
-        {t::kChangeMenuText, OnOption([](Random& r) { return Values{Said(r)}; })},
-        {t::kModifyMenuHelp, OnOption([](Random& r) { return Values{Said(r)}; })},
-        {t::kMoveMenu, OnOption([](Random& r) { return Values{B(Cell(r))}; })},
-        {t::kModifyMenuTrigger, OnOption([](Random& r) { return Values{Word(r, {"option", "before_option"}), RunLine(r), Type(r)}; })},
-        {t::kRemoveMenuTrigger, OnOption([](Random& r) { return Values{Word(r, {"option", "before_option"})}; })},
+        {t::kChangeMenuText, OnOption(Quoted)},
+        {t::kModifyMenuHelp, OnOption(Quoted)},
+        {t::kMoveMenu, OnOption(At)},
+        {t::kModifyMenuTrigger, OnOption(Trigger(OneOf(kOptionPoints)))},
+        {t::kRemoveMenuTrigger, OnOption(OneOf(kOptionPoints))},
         {t::kSuppressMode, OnMode(None)},
         {t::kUnsuppressMode, OnMode(None)},
-        {t::kModifyModeText, OnMode([](Random& r) { return Values{Said(r)}; })},
-        {t::kModifyModeHelp, OnMode([](Random& r) { return Values{Said(r)}; })},
+        {t::kModifyModeText, OnMode(Quoted)},
+        {t::kModifyModeHelp, OnMode(Quoted)},
         {t::kAddMode,
          [](const model::CScreenModel& m, Random& random) -> std::optional<Made> {
              const auto key = AnyOf(m.Modes(model::ModeList::ProgramWide), random);
              if (!key) return std::nullopt;
              return Made{*key, {}};
          }},
-        {t::kModifyModeTrigger,
-         OnMode([](Random& r) {
-             return Values{Word(r, {"confirmed", "not_confirmed", "before_confirm", "validate_mode"}), RunLine(r), Type(r)};
-         })},
-        {t::kRemoveModeTrigger,
-         OnMode([](Random& r) { return Values{Word(r, {"confirmed", "not_confirmed", "before_confirm", "validate_mode"})}; })},
+        {t::kModifyModeTrigger, OnMode(Trigger(OneOf(kModePoints)))},
+        {t::kRemoveModeTrigger, OnMode(OneOf(kModePoints))},
         {t::kSuppressConfirm, OnConfirm([](Random& r) { return Pick(r, 2) == 0 ? Values{} : Values{B("false")}; })},
-        {t::kModifyConfirmText, OnConfirm([](Random& r) { return Values{Said(r)}; })},
-        {t::kModifyConfirmDefault, OnConfirm([](Random& r) { return Values{Word(r, {"yes", "no"})}; })},
+        {t::kModifyConfirmText, OnConfirm(Quoted)},
+        {t::kModifyConfirmDefault, OnConfirm(OneOf({"yes", "no"}))},
         {t::kResetConfirm, OnConfirm(None)},
-        {t::kModifyScreenTitle, OnWindow([](Random& r) { return Values{Said(r)}; })},
+        {t::kModifyScreenTitle, OnWindow(Quoted)},
         {t::kResetScreenTitle, OnWindow(None)},
-        {t::kResizeTheWindow, OnWindow([](Random& r) { return Values{B(Number(r, 60, 80) + "," + Number(r, 15, 22))}; })},
-        {t::kModifyScreenDefaultMode, OnWindow([](Random& r) { return Values{Word(r, {"ADD", "FIND", "reset"})}; })},
-        {t::kModifyScreenTrigger, OnWindow([](Random& r) { return Values{Word(r, {"screen_load", "screen_exit"}), RunLine(r), Type(r)}; })},
-        {t::kRemoveScreenTrigger, OnWindow([](Random& r) { return Values{Word(r, {"screen_load", "screen_exit"})}; })},
-        {t::kAddField, OnWindow([](Random& r) { return Values{Word(r, {"CUST-SINCE", "COMPANY-NAME", "ITEM-DESC"}), B(Cell(r))}; })},
-        {t::kAddDatagridField, OnWindow([](Random& r) { return Values{Word(r, {"ITEM-DESC", "ORDER-NO"}), B("5," + Number(r, 3, 70))}; })},
-        {t::kAddPrompt, OnWindow([](Random& r) { return Values{Said(r), B(Cell(r))}; })},
-        {t::kAddUserDefinedField, OnWindow([](Random& r) { return Values{B(Number(r, 30, 40)), B(Cell(r)), B("x(5)")}; })},
-        {t::kAddBox, OnWindow([](Random& r) { return Values{B("2," + Number(r, 2, 9)), B("6," + Number(r, 20, 40)), Said(r)}; })},
+        {t::kResizeTheWindow,
+         OnWindow([](Random& r) { return Values{B(Number(r, 60, 80) + "," + Number(r, 15, 22))}; })},
+        {t::kModifyScreenDefaultMode, OnWindow(OneOf({"ADD", "FIND", "reset"}))},
+        {t::kModifyScreenTrigger, OnWindow(Trigger(OneOf(kScreenPoints)))},
+        {t::kRemoveScreenTrigger, OnWindow(OneOf(kScreenPoints))},
+        {t::kAddField, OnWindow([](Random& r) {
+             return Values{Word(r, {"CUST-SINCE", "COMPANY-NAME", "ITEM-DESC"}), B(Cell(r))};
+         })},
+        {t::kAddDatagridField, OnWindow([](Random& r) {
+             return Values{Word(r, {"ITEM-DESC", "ORDER-NO"}), B("5," + Number(r, 3, 70))};
+         })},
+        {t::kAddPrompt, OnWindow([](Random& r) {
+             return Values{Said(r), B(Cell(r))};
+         })},
+        {t::kAddUserDefinedField, OnWindow([](Random& r) {
+             return Values{B(Number(r, 30, 40)), B(Cell(r)), B("x(5)")};
+         })},
+        {t::kAddBox, OnWindow([](Random& r) {
+             return Values{B("2," + Number(r, 2, 9)), B("6," + Number(r, 20, 40)), Said(r)};
+         })},
         {t::kSuppressBox, OnBox(None)},
         {t::kUnsuppressBox, OnBox(None)},
-        {t::kModifyBoxTitle, OnBox([](Random& r) { return Values{Said(r)}; })},
+        {t::kModifyBoxTitle, OnBox(Quoted)},
         {t::kResetBox, OnBox(None)},
-        {t::kMovingOrResizingBox, OnBox([](Random& r) { return Values{B("3," + Number(r, 2, 9)), B("9," + Number(r, 20, 60))}; })},
+        {t::kMovingOrResizingBox, OnBox([](Random& r) {
+             return Values{B("3," + Number(r, 2, 9)), B("9," + Number(r, 20, 60))};
+         })},
         {t::kModifyMessageText,
          [](const model::CScreenModel& m, Random& random) -> std::optional<Made> {
              if (m.Messages().Empty()) return std::nullopt;
-             const auto& message = m.Messages()[static_cast<std::size_t>(Pick(random, static_cast<int>(m.Messages().Size())))];
-             return Made{commands::MessageKey(message.text.Original()), {Said(random)}};
+             const std::size_t at = static_cast<std::size_t>(Pick(random, static_cast<int>(m.Messages().Size())));
+             return Made{commands::MessageKey(m.Messages()[at].text.Original()), {Said(random)}};
          }},
     };
     return kCommands;
@@ -214,8 +250,8 @@ protected:
     // and showed what a full reload would have shown anew.
     void ExpectRebuilt(model::CScreenModel& model, const std::string& step) {
         const auto [items, messages] = Reference(model);
-        ASSERT_EQ(testsupport::FirstDifference(testsupport::ModelText(model), items), "")
-            << step << "\nwork file:\n" << WorkFile(model);
+        ASSERT_EQ(testsupport::FirstDifference(testsupport::ModelText(model), items), "") << step << "\nwork file:\n"
+                                                                                          << WorkFile(model);
         EXPECT_EQ(sink_.Messages(), NewMessages(given_[&model], messages)) << step;
         given_[&model] = messages;
         sink_.Clear();
@@ -247,10 +283,12 @@ protected:
             case 3: text.insert(at, "\r\n\tsuppress = true\r\n"); break;
             case 4: text.insert(lineStart, "display\n\t{\n\ttag = 21\n\tscale = 150\n\t}\n"); break;
             case 5: text.insert(lineStart, "message\n\t{\n\torig_text = \"None\"\n\ttext = \"x\"\n\t}\n"); break;
-            case 6: text.insert(lineStart, "accept\n\t{\n\tname = CUST-NAME\n\tallowed = A\n\tdisallowed = B\n\t}\n"); break;
+            case 6:
+                text.insert(lineStart, "accept\n\t{\n\tname = CUST-NAME\n\tallowed = A\n\tdisallowed = B\n\t}\n");
+                break;
         }
-        return document_.EditScreenFile(model, [&text](const std::string& copy) { WriteFile(copy, text); }, sink_) ==
-               EditResult::Applied;
+        return document_.EditScreenFile(
+                   model, [&text](const std::string& copy) { WriteFile(copy, text); }, sink_) == EditResult::Applied;
     }
 
     std::vector<model::CScreenModel*> entries_;
@@ -284,9 +322,11 @@ TEST_F(RebuiltEntries, RandomSequencesGiveWhatAFullReloadGivesAfterEveryStep) {
     for (const unsigned seed : {1u, 2u, 3u}) {
         Random random(seed);
         for (int step = 0; step < 300; ++step) {
-            model::CScreenModel& model = *entries_[static_cast<std::size_t>(Pick(random, static_cast<int>(entries_.size())))];
+            model::CScreenModel& model =
+                *entries_[static_cast<std::size_t>(Pick(random, static_cast<int>(entries_.size())))];
             const int what = Pick(random, 20);
-            std::string label = "seed " + std::to_string(seed) + " step " + std::to_string(step) + " on " + model.Name() + ": ";
+            std::string label =
+                "seed " + std::to_string(seed) + " step " + std::to_string(step) + " on " + model.Name() + ": ";
             bool rebuilt = false;
             if (what < 14) {
                 const std::string& name = names[static_cast<std::size_t>(Pick(random, static_cast<int>(names.size())))];
