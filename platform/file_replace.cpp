@@ -17,7 +17,8 @@ namespace platform {
 
 namespace {
 
-constexpr std::size_t kWriteBlock = 4096;
+// Large enough that a work file of some hundred kilobytes takes few calls.
+constexpr std::size_t kWriteBlock = 64 * 1024;
 
 bool WriteBlocks(std::FILE* file, std::string_view text, IoFaults& faults) {
     for (std::size_t at = 0; at < text.size(); at += kWriteBlock) {

@@ -73,6 +73,23 @@ std::FILE* CreateUniqueSibling(const std::string& path, std::string_view prefix,
     return OpenFirstFree([&](const std::string& random) { return path + std::string(prefix) + random; }, created);
 }
 
+bool LinkUniqueName(const std::string& existing, const std::string& directory, std::string_view prefix,
+                    std::string_view suffix, std::string& path) {
+    auto makeName = [&](const std::string& random) {
+        return JoinPath(directory, std::string(prefix) + random + std::string(suffix));
+    };
+    return CreateFirstFree(
+        makeName,
+        [&existing](const std::string& candidate, bool& stop) {
+            std::error_code error;
+            std::filesystem::create_hard_link(existing, candidate, error);
+            // A name taken already: try another; any other failure stays.
+            stop = error && error != std::errc::file_exists;
+            return !error;
+        },
+        path);
+}
+
 bool CreateUniqueDirectory(const std::string& directory, std::string_view prefix, std::string& path) {
     return CreateFirstFree(
         [&](const std::string& random) { return JoinPath(directory, std::string(prefix) + random); },

@@ -17,6 +17,11 @@ std::FILE* CreateUniqueFile(const std::string& directory, std::string_view prefi
 // The same beside a file: PATH + PREFIX + random.
 std::FILE* CreateUniqueSibling(const std::string& path, std::string_view prefix, std::string& created);
 
+// Gives the file `existing` a second name, DIRECTORY/PREFIX + random +
+// SUFFIX (a hard link: the same bytes, nothing copied); false (path empty)
+// when it is missing or the file system has no such names.
+bool LinkUniqueName(const std::string& existing, const std::string& directory, std::string_view prefix,
+                    std::string_view suffix, std::string& path);
 // Creates DIRECTORY/PREFIX + random, readable by its owner only; false (path
 // empty) when none can be made.
 bool CreateUniqueDirectory(const std::string& directory, std::string_view prefix, std::string& path);

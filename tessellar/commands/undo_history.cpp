@@ -117,6 +117,17 @@ bool UndoHistory::RecordUndoPoint(const std::string& workFile, const std::string
     return Push(undo_, kUndoPrefix, workFile, label, sink);
 }
 
+bool UndoHistory::RecordUndoPointByName(const std::string& workFile, const std::string& label,
+                                        platform::MessageSink& sink) {
+    DiscardRedo();
+    std::string path;
+    if (!platform::LinkUniqueName(workFile, directory_, kUndoPrefix, kSnapshotExtension, path)) {
+        return Push(undo_, kUndoPrefix, workFile, label, sink);
+    }
+    AddRecord(undo_, std::move(path), label);
+    return true;
+}
+
 bool UndoHistory::Swap(std::vector<UndoRecord>& from, std::vector<UndoRecord>& to, const char* prefix,
                        const std::string& workFile, platform::MessageSink& sink) {
     if (from.empty()) return false;

@@ -32,6 +32,11 @@ public:
     // "Problem creating the tmpfile", when nothing is recorded.
     bool RecordUndoPoint(const std::string& workFile, const std::string& label, bool isRedo,
                          platform::MessageSink& sink);
+    // The same for a command (the redo history goes), the snapshot being a
+    // second name for the work file's bytes instead of a copy: for a work
+    // file that is from now on only replaced whole, never written in place.
+    // Copies when the file system has no second names.
+    bool RecordUndoPointByName(const std::string& workFile, const std::string& label, platform::MessageSink& sink);
     // One step back or forward on the work file; false when there was none
     // or the other direction's snapshot could not be made.
     bool UndoStep(const std::string& workFile, platform::MessageSink& sink);

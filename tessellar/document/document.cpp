@@ -48,6 +48,7 @@ Document::~Document() { ClearHistories(); }
 
 bool Document::LoadProgram(const std::string& path, platform::MessageSink& sink) {
     ClearHistories();
+    rebuilds_.clear();
     image_ = program::LoadProgram(path, sink);
     programPath_ = image_ ? path : std::string();
     if (!image_) return false;
@@ -82,6 +83,7 @@ bool Document::OpenAnotherOverrideFile(const std::string& path, platform::Messag
 
 void Document::Close(platform::MessageSink& sink) {
     ClearHistories();
+    rebuilds_.clear();
     savedTexts_.Clear();
     workspace_.Close(sink);
     image_.reset();
@@ -101,6 +103,7 @@ void Document::OpenEntry(model::CScreenModel& model, platform::MessageSink& sink
 void Document::ReloadEntry(model::CScreenModel& model, platform::MessageSink& sink) {
     // A data grid scrolled to edit its far columns stays scrolled.
     const int gridScroll = model.ReviewArea() != nullptr ? model.ReviewArea()->scrollColumn : 0;
+    rebuilds_.erase(IdOf(model));
     model.DestroyItems();
     model.SetNeedsDecoding(true);
     OpenEntry(model, sink);
@@ -110,7 +113,14 @@ void Document::ReloadEntry(model::CScreenModel& model, platform::MessageSink& si
 void Document::ReloadAfterChange(model::CScreenModel& model, platform::MessageSink& sink) {
     const auto earlier = appliedMessages_.find(IdOf(model));
     NewMessagesSink fresh(sink, earlier != appliedMessages_.end() ? earlier->second : std::vector<std::string>{});
-    ReloadEntry(model, fresh);
+    platform::RecordingMessageSink panelOnly;
+    // A data grid scrolled to edit its far columns stays scrolled.
+    const int gridScroll = model.ReviewArea() != nullptr ? model.ReviewArea()->scrollColumn : 0;
+    workspace_.AttachWorkFile(model);
+    rebuilds_[IdOf(model)].Rebuild(model, inputs_, fresh,
+                                   applyingMessagesShown_ ? static_cast<platform::MessageSink&>(fresh) : panelOnly);
+    appliedMessages_[IdOf(model)] = std::move(fresh).Shown();
+    if (model.ReviewArea() != nullptr) model.ReviewArea()->scrollColumn = gridScroll;
 }
 
 void Document::SetCurrentEntry(model::CScreenModel& model) {
@@ -121,6 +131,7 @@ void Document::SetCurrentEntry(model::CScreenModel& model) {
 void Document::ForgetEntry(const model::CScreenModel& model) {
     histories_.erase(IdOf(model));
     appliedMessages_.erase(IdOf(model));
+    rebuilds_.erase(IdOf(model));
     if (current_ == &model) current_ = nullptr;
 }
 
@@ -169,14 +180,19 @@ bool Document::Run(model::CScreenModel& model, const commands::CommandBatch& bat
     }
     if (!EnsureWorkFile(model, sink)) return false;
     const std::string label = batch.Commands().front()->Label();
-    if (!History(model).RecordUndoPoint(model.OverridePath(), label, false, sink)) return false;
-    savedTexts_.Forget(model.OverridePath());
     commands::CommandContext context{model, sink};
     bool written = true;
     {
         // Every command of the action works on the work file held in memory,
-        // which is written back once.
+        // which is written back once, by a whole new file taking its name: so
+        // the undo point can keep the old file itself.
         overrides::HeldWorkFile held(model.OverridePath());
+        commands::UndoHistory& history = History(model);
+        if (!(held.Held() ? history.RecordUndoPointByName(model.OverridePath(), label, sink)
+                          : history.RecordUndoPoint(model.OverridePath(), label, false, sink))) {
+            return false;
+        }
+        savedTexts_.Forget(model.OverridePath());
         for (const auto& command : batch.Commands()) written = command->Run(context) && written;
         written = held.Write(sink) && written;
     }

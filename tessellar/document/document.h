@@ -26,6 +26,7 @@
 #include "tessellar/commands/command_batch.h"
 #include "tessellar/commands/undo_history.h"
 #include "tessellar/document/entry_opening.h"
+#include "tessellar/document/entry_rebuild.h"
 #include "tessellar/document/override_location.h"
 #include "tessellar/model/screen_model.h"
 #include "tessellar/overrides/override_saving.h"
@@ -85,7 +86,10 @@ public:
     const overrides::OverrideWorkspace& Workspace() const { return workspace_; }
 
     const EntryInputs& Inputs() const { return inputs_; }
-    void SetInputs(EntryInputs inputs) { inputs_ = std::move(inputs); }
+    void SetInputs(EntryInputs inputs) {
+        inputs_ = std::move(inputs);
+        rebuilds_.clear();
+    }
 
     // --- Entries -----------------------------------------------------------
 
@@ -97,7 +101,7 @@ public:
     void SetApplyingMessagesShown(bool shown) { applyingMessagesShown_ = shown; }
     bool ApplyingMessagesShown() const { return applyingMessagesShown_; }
     // Discards the entry's items, decodes it again and applies its work file
-    // (after undo, redo, a hand edit or another override file).
+    // (after another override file, or new colours or font).
     void ReloadEntry(model::CScreenModel& model, platform::MessageSink& sink);
     // The entry selected in the browser: its redo history goes and the
     // chosen step counts go back to 0 (Refresh label lists).
@@ -167,8 +171,9 @@ private:
     using EntryId = std::pair<int, std::string>;
     static EntryId IdOf(const model::CScreenModel& model);
     const commands::UndoHistory* FindHistory(const model::CScreenModel& model) const;
-    // ReloadEntry after the entry's own section changed: only messages its
-    // previous apply did not give are shown.
+    // Brings the entry up to date after its own section changed, without
+    // decoding it again; only messages its previous apply did not give are
+    // shown.
     void ReloadAfterChange(model::CScreenModel& model, platform::MessageSink& sink);
     std::string SnapshotDirectory();
     void ClearHistories();
@@ -183,6 +188,7 @@ private:
     EntryInputs inputs_;
     std::map<EntryId, std::unique_ptr<commands::UndoHistory>> histories_;
     std::map<EntryId, std::vector<std::string>> appliedMessages_;  // what each entry's last apply showed
+    std::map<EntryId, EntryRebuild> rebuilds_;  // valid for image_ and inputs_ as they are
     overrides::SavedSectionTexts savedTexts_;
     model::CScreenModel* current_ = nullptr;
     bool modified_ = false;

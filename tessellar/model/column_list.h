@@ -51,6 +51,12 @@ public:
     bool Empty() const { return entries_.empty(); }
     std::size_t Size() const { return entries_.size(); }
     void Clear() { entries_.clear(); }
+    // Points each entry at the item `relink` gives for its item (a copied
+    // list's entries at the copied items).
+    template <typename Relink>
+    void RelinkItems(Relink relink) {
+        for (ColumnEntry& entry : entries_) entry.item = relink(entry.item);
+    }
 
 private:
     std::vector<ColumnEntry> entries_;

@@ -22,7 +22,6 @@ class CReviewArea;
 class FieldItem {
 public:
     virtual ~FieldItem() = default;
-    FieldItem(const FieldItem&) = delete;
     FieldItem& operator=(const FieldItem&) = delete;
 
     CellPosition compiled;            // as the program stores it; a computed coordinate is 1
@@ -55,6 +54,9 @@ public:
 
 protected:
     explicit FieldItem(TriggerSlots itemTriggers) : triggers(std::move(itemTriggers)) {}
+    // Copied only as a whole entry field or display; the copy still points
+    // at the original's review area until its model relinks it.
+    FieldItem(const FieldItem&) = default;
 };
 
 }  // namespace model

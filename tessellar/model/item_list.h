@@ -79,6 +79,12 @@ public:
         for (auto& item : items_) other.items_.push_back(std::move(item));
         items_.clear();
     }
+    // Deletes every item, then copies another list's items in its order.
+    void CopyFrom(const ItemList& other) {
+        Clear();
+        items_.reserve(other.items_.size());
+        for (const auto& item : other.items_) items_.push_back(std::make_unique<Item>(*item));
+    }
     // Deletes every item, first to last.
     void Clear() {
         for (auto& item : items_) item.reset();

@@ -1,6 +1,7 @@
 #include "tessellar/model/screen_model.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <utility>
 
 namespace model {
@@ -209,6 +210,56 @@ CFieldEntry* CScreenModel::FindFieldEntry(FieldList list, std::string_view name)
 
 CConfirmItem* CScreenModel::FindConfirmByQuestion(std::string_view question) const {
     return confirms_.FindIf([question](const CConfirmItem& item) { return item.question.Original() == question; });
+}
+
+void CScreenModel::CopyContentsFrom(const CScreenModel& source) {
+    if (&source == this) return;
+    needsDecoding_ = source.needsDecoding_;
+    colours_ = source.colours_;
+    customFont_ = source.customFont_;
+    origin_ = source.origin_;
+    title_ = source.title_;
+    optionWidth_ = source.optionWidth_;
+    longestOptionLength_ = source.longestOptionLength_;
+    review_ = source.review_;
+    reviewWord_ = source.reviewWord_;
+    modeLine_ = source.modeLine_;
+    screenTriggers_ = source.screenTriggers_;
+
+    frames_.CopyFrom(source.frames_);
+    accepts_.CopyFrom(source.accepts_);
+    displays_.CopyFrom(source.displays_);
+    options_.CopyFrom(source.options_);
+    boxes_.CopyFrom(source.boxes_);
+    modes_.CopyFrom(source.modes_);
+    setAsideModes_.CopyFrom(source.setAsideModes_);
+    programModeItems_.CopyFrom(source.programModeItems_);
+    confirms_.CopyFrom(source.confirms_);
+    messages_.CopyFrom(source.messages_);
+    recordSourceFields_.CopyFrom(source.recordSourceFields_);
+    localFields_.CopyFrom(source.localFields_);
+    programFields_.CopyFrom(source.programFields_);
+    recordSourceCaption_ = source.recordSourceCaption_;
+    reviewArea_ = source.reviewArea_ ? std::make_unique<CReviewArea>(*source.reviewArea_) : nullptr;
+
+    // The copies still point into the source: at its review area, and its
+    // columns at its items.
+    std::unordered_map<const FieldItem*, FieldItem*> copies;
+    auto relink = [&](const auto& from, auto& to) {
+        for (std::size_t i = 0; i < to.Size(); ++i) {
+            FieldItem& copy = to[i];
+            copy.reviewArea = copy.reviewArea == source.reviewArea_.get() ? reviewArea_.get() : nullptr;
+            if (reviewArea_ && !reviewArea_->columns.Empty()) copies.emplace(&from[i], &copy);
+        }
+    };
+    relink(source.accepts_, accepts_);
+    relink(source.displays_, displays_);
+    if (reviewArea_) {
+        reviewArea_->columns.RelinkItems([&copies](FieldItem* item) -> FieldItem* {
+            const auto found = copies.find(item);
+            return found == copies.end() ? nullptr : found->second;
+        });
+    }
 }
 
 void CScreenModel::DestroyItems() {

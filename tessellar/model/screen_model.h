@@ -180,6 +180,13 @@ public:
     CFieldEntry* FindFieldEntry(FieldList list, std::string_view name) const;
     CConfirmItem* FindConfirmByQuestion(std::string_view question) const;
 
+    // Takes every value that decoding and overrides give from another model
+    // of the same entry: the screen values, the frame and each item list
+    // copied item by item, with the copies linked to this model's review
+    // area and its columns to the copied items. Identity, the override
+    // section path and the edit window flag stay this model's own.
+    void CopyContentsFrom(const CScreenModel& source);
+
     // Tears down every list in list order, the frame with its title bar and
     // the review area, and forgets the override section path.
     void DestroyItems();

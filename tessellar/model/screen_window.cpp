@@ -12,6 +12,17 @@ void CScreenTitleWnd::PlaceOver(int frameLeft, int frameTop, int frameRight) {
 CScreenWnd::CScreenWnd(const std::optional<FontDescription>& customFont)
     : font(ItemFont(customFont)), titleBar_(std::make_unique<CScreenTitleWnd>(customFont)) {}
 
+CScreenWnd::CScreenWnd(const CScreenWnd& other)
+    : leftColumn(other.leftColumn),
+      topRow(other.topRow),
+      rightColumn(other.rightColumn),
+      bottomRow(other.bottomRow),
+      originalRightColumn(other.originalRightColumn),
+      originalBottomRow(other.originalBottomRow),
+      optionWidth(other.optionWidth),
+      font(other.font),
+      titleBar_(std::make_unique<CScreenTitleWnd>(*other.titleBar_)) {}
+
 void CScreenWnd::Place(int left, int top, int right, int bottom) {
     leftColumn = left;
     topRow = top;

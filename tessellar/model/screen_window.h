@@ -42,6 +42,9 @@ public:
     static constexpr std::string_view WindowName() { return texts::kScreenWindowName; }
 
     explicit CScreenWnd(const std::optional<FontDescription>& customFont = {});
+    // A copy has a title bar of its own.
+    CScreenWnd(const CScreenWnd& other);
+    CScreenWnd& operator=(const CScreenWnd&) = delete;
 
     int leftColumn = 0;
     int topRow = 0;

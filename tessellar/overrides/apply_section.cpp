@@ -5,6 +5,7 @@
 #include "tessellar/overrides/apply_statement.h"
 #include "tessellar/overrides/line_reader.h"
 #include "tessellar/overrides/statement_parser.h"
+#include "tessellar/overrides/statement_starts.h"
 
 namespace overrides {
 
@@ -21,12 +22,15 @@ void Apply(model::CScreenModel& model, const OverrideStatement& statement, platf
     observer->StatementApplied(statement, outcome);
 }
 
+// starts, when given, hears the offset of each keyword line of a body
+// held in memory, counted from `base`.
 std::size_t ApplyLines(model::CScreenModel& model, LineReader& reader, platform::MessageSink& sink,
-                       ApplyObserver* observer) {
+                       ApplyObserver* observer, StatementStarts* starts = nullptr, std::size_t base = 0) {
     OverrideStatement statement;
     LineNotes notes;
     std::string line;
     std::size_t statements = 0;
+    std::size_t offset = base;
     while (reader.Next(line)) {
         const auto kind =
             observer == nullptr ? ParseStatementLine(line, statement) : ParseStatementLine(line, statement, notes);
@@ -34,7 +38,9 @@ std::size_t ApplyLines(model::CScreenModel& model, LineReader& reader, platform:
             Apply(model, statement, sink, observer);
             statement.Reset(*kind);
             ++statements;
+            if (starts != nullptr) starts->Add(offset);
         }
+        if (starts != nullptr) offset = base + reader.Offset();
         if (observer != nullptr) observer->LineRead(line, notes);
     }
     Apply(model, statement, sink, observer);
@@ -55,6 +61,15 @@ bool ApplySection(model::CScreenModel& model, platform::MessageSink& sink) {
 std::size_t ApplySectionText(model::CScreenModel& model, std::string_view text, platform::MessageSink& sink) {
     LineReader reader(text);
     return ApplyLines(model, reader, sink, nullptr);
+}
+
+void ApplySectionTextFrom(model::CScreenModel& model, std::string_view text, std::size_t statement,
+                          StatementStarts& starts, platform::MessageSink& sink) {
+    const std::size_t from = starts.Offset(statement);
+    // The statement's own keyword line is met again and counted again.
+    starts.KeepBefore(statement);
+    LineReader reader(text.substr(from));
+    ApplyLines(model, reader, sink, nullptr, &starts, from);
 }
 
 std::size_t ApplySectionStream(model::CScreenModel& model, std::istream& in, platform::MessageSink& sink) {

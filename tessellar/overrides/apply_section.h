@@ -22,6 +22,15 @@ bool ApplySection(model::CScreenModel& model, platform::MessageSink& sink);
 // Applies a section body held in memory; returns how many statements it held.
 std::size_t ApplySectionText(model::CScreenModel& model, std::string_view text, platform::MessageSink& sink);
 
+class StatementStarts;
+
+// Applies the statements of a body held in memory from `statement` on (its
+// start as `starts` tells it, found in the same body or in one that has the
+// same lines up to there), and gives `starts` the starts of the statements
+// applied.
+void ApplySectionTextFrom(model::CScreenModel& model, std::string_view text, std::size_t statement,
+                          StatementStarts& starts, platform::MessageSink& sink);
+
 // Applies a section body read from a stream; returns how many statements it
 // held.
 std::size_t ApplySectionStream(model::CScreenModel& model, std::istream& in, platform::MessageSink& sink);

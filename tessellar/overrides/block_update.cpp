@@ -2,7 +2,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <optional>
+#include <string>
+#include <tuple>
 #include <system_error>
 
 #include "tessellar/overrides/held_work_file.h"
@@ -43,42 +46,65 @@ bool SameItem(Item* block, Item* wanted, const ItemIdentifier& blockId, const It
     return SameIdentifier(blockId, wantedId);
 }
 
-// The target's item, looked up once for all the blocks of one scan.
+// The items blocks name, each identifier looked up once for all the blocks
+// of one scan (a scan changes no item): the target's among them.
+template <typename Item>
+class Lookups {
+public:
+    template <typename Resolve>
+    Item* Find(const ItemIdentifier& id, Resolve resolve) {
+        auto [at, added] = found_.try_emplace(Key{id.identificationKind, id.text, id.tag, id.row, id.column}, nullptr);
+        if (added) at->second = resolve(id);
+        return at->second;
+    }
+
+private:
+    using Key = std::tuple<int, std::string, int, int, int>;
+    std::map<Key, Item*> found_;
+};
+
 class WantedItem {
 public:
     WantedItem(model::CScreenModel& model, const ItemIdentifier& identifier) : id(identifier), model_(model) {}
 
     const ItemIdentifier& id;
 
-    model::CDispText* Display() { return Once(display_, [&] { return ResolveDisplay(model_, id); }); }
-    model::CAcceptFld* Accept() { return Once(accept_, [&] { return ResolveAccept(model_, id); }); }
-    model::COptionItem* Option() { return Once(option_, [&] { return ResolveOption(model_, id); }); }
-    model::CModeItem* Mode() { return Once(mode_, [&] { return ResolveAnyMode(model_, id); }); }
+    model::CDispText* Display() { return Display(id); }
+    model::CAcceptFld* Accept() { return Accept(id); }
+    model::COptionItem* Option() { return Option(id); }
+    model::CModeItem* Mode() { return Mode(id); }
 
-private:
-    template <typename Item, typename Resolve>
-    static Item* Once(std::optional<Item*>& slot, Resolve resolve) {
-        if (!slot) slot = resolve();
-        return *slot;
+    model::CDispText* Display(const ItemIdentifier& named) {
+        return displays_.Find(named, [&](const ItemIdentifier& key) { return ResolveDisplay(model_, key); });
+    }
+    model::CAcceptFld* Accept(const ItemIdentifier& named) {
+        return accepts_.Find(named, [&](const ItemIdentifier& key) { return ResolveAccept(model_, key); });
+    }
+    model::COptionItem* Option(const ItemIdentifier& named) {
+        return options_.Find(named, [&](const ItemIdentifier& key) { return ResolveOption(model_, key); });
+    }
+    model::CModeItem* Mode(const ItemIdentifier& named) {
+        return modes_.Find(named, [&](const ItemIdentifier& key) { return ResolveAnyMode(model_, key); });
     }
 
+private:
     model::CScreenModel& model_;
-    std::optional<model::CDispText*> display_;
-    std::optional<model::CAcceptFld*> accept_;
-    std::optional<model::COptionItem*> option_;
-    std::optional<model::CModeItem*> mode_;
+    Lookups<model::CDispText> displays_;
+    Lookups<model::CAcceptFld> accepts_;
+    Lookups<model::COptionItem> options_;
+    Lookups<model::CModeItem> modes_;
 };
 
-bool ItemMatches(model::CScreenModel& model, StatementKind kind, const OverrideStatement& block, WantedItem& wanted) {
+bool ItemMatches(StatementKind kind, const OverrideStatement& block, WantedItem& wanted) {
     const ItemIdentifier& id = block.identifier;
     switch (kind) {
         case StatementKind::Display: {
             const ItemIdentifier blockId = DisplayIdentifier(block);
-            return SameItem(ResolveDisplay(model, blockId), wanted.Display(), blockId, wanted.id);
+            return SameItem(wanted.Display(blockId), wanted.Display(), blockId, wanted.id);
         }
-        case StatementKind::Accept: return SameItem(ResolveAccept(model, id), wanted.Accept(), id, wanted.id);
-        case StatementKind::Option: return SameItem(ResolveOption(model, id), wanted.Option(), id, wanted.id);
-        case StatementKind::Mode: return SameItem(ResolveAnyMode(model, id), wanted.Mode(), id, wanted.id);
+        case StatementKind::Accept: return SameItem(wanted.Accept(id), wanted.Accept(), id, wanted.id);
+        case StatementKind::Option: return SameItem(wanted.Option(id), wanted.Option(), id, wanted.id);
+        case StatementKind::Mode: return SameItem(wanted.Mode(id), wanted.Mode(), id, wanted.id);
         case StatementKind::Window: return true;
         case StatementKind::Confirm: return id.text == wanted.id.text;
         case StatementKind::Message: return id.text == wanted.id.text;
@@ -86,8 +112,7 @@ bool ItemMatches(model::CScreenModel& model, StatementKind kind, const OverrideS
     }
 }
 
-bool BlockMatches(model::CScreenModel& model, const OverrideStatement& block, const BlockTarget& target,
-                  WantedItem& wanted) {
+bool BlockMatches(const OverrideStatement& block, const BlockTarget& target, WantedItem& wanted) {
     const ItemIdentifier& id = block.identifier;
     switch (target.kind) {
         case StatementKind::Box:
@@ -99,20 +124,20 @@ bool BlockMatches(model::CScreenModel& model, const OverrideStatement& block, co
             if (block.trigger.point != target.triggerPoint) return false;
             const int point = target.triggerPoint;
             if (point == 7 || point == 8) return true;
-            if (point == 5 || point == 14) return ItemMatches(model, StatementKind::Option, block, wanted);
+            if (point == 5 || point == 14) return ItemMatches(StatementKind::Option, block, wanted);
             if (point == 12 || point == 13 || point == 26) {
-                return ItemMatches(model, StatementKind::Accept, block, wanted);
+                return ItemMatches(StatementKind::Accept, block, wanted);
             }
             if (point == 18) {
-                if (ItemMatches(model, StatementKind::Display, block, wanted)) return true;
+                if (ItemMatches(StatementKind::Display, block, wanted)) return true;
                 // Applying attaches the block to the added display at its `coordinate`:
                 // the block is found by the same rule.
-                const model::CDispText* display = ResolveDisplay(model, TriggerDisplayIdentifier(block));
+                const model::CDispText* display = wanted.Display(TriggerDisplayIdentifier(block));
                 return display != nullptr && display == wanted.Display();
             }
-            return ItemMatches(model, StatementKind::Mode, block, wanted);
+            return ItemMatches(StatementKind::Mode, block, wanted);
         }
-        default: return ItemMatches(model, target.kind, block, wanted);
+        default: return ItemMatches(target.kind, block, wanted);
     }
 }
 
@@ -120,19 +145,45 @@ bool BlockMatches(model::CScreenModel& model, const OverrideStatement& block, co
 
 bool BlockMatches(model::CScreenModel& model, const OverrideStatement& block, const BlockTarget& target) {
     WantedItem wanted(model, target.identifier);
-    return BlockMatches(model, block, target, wanted);
+    return BlockMatches(block, target, wanted);
 }
 
 namespace {
 
 enum class Action { Update, Remove };
 
+// The lines of the block being read, kept in one text.
+class BlockLines {
+public:
+    void Restart(std::string_view line) {
+        text_.clear();
+        ends_.clear();
+        Add(line);
+    }
+    void Add(std::string_view line) {
+        text_ += line;
+        ends_.push_back(text_.size());
+    }
+    std::size_t Size() const { return ends_.size(); }
+    std::string_view Line(std::size_t i) const { return Lines(i, i + 1); }
+    // Lines from..to-1 as one text.
+    std::string_view Lines(std::size_t from, std::size_t to) const {
+        const std::size_t begin = from == 0 ? 0 : ends_[from - 1];
+        const std::size_t end = to == 0 ? 0 : ends_[to - 1];
+        return std::string_view(text_).substr(begin, end > begin ? end - begin : 0);
+    }
+
+private:
+    std::string text_;
+    std::vector<std::size_t> ends_;
+};
+
 class BlockEditor {
 public:
     // The new text is built in `out`: one append per line, no stream in between.
     BlockEditor(model::CScreenModel& model, std::string& out, const BlockTarget& target, Action action,
                 PropertySelector selector, std::string_view newLine)
-        : model_(model), out_(out), target_(target), wanted_(model, target.identifier), action_(action),
+        : out_(out), target_(target), wanted_(model, target.identifier), action_(action),
           selector_(selector), newLine_(newLine) {}
 
     bool Run(std::istream& in) {
@@ -164,7 +215,7 @@ private:
             if (collecting_) Finish();
             if (OfInterest(classified.kind)) {
                 collecting_ = true;
-                block_.assign(1, line);
+                block_.Restart(line);
                 return;
             }
             out_ += line;
@@ -174,7 +225,7 @@ private:
             out_ += line;
             return;
         }
-        block_.push_back(line);
+        block_.Add(line);
         if (classified.what == LineClass::ClosingBrace) Finish();
     }
 
@@ -182,11 +233,11 @@ private:
         collecting_ = false;
         OverrideStatement statement;
         std::optional<std::size_t> selectedLine;
-        for (std::size_t i = 0; i < block_.size(); ++i) {
-            if (ParseStatementLineForProperty(block_[i], statement, selector_)) selectedLine = i;
+        for (std::size_t i = 0; i < block_.Size(); ++i) {
+            if (ParseStatementLineForProperty(block_.Line(i), statement, selector_)) selectedLine = i;
         }
-        if (!BlockMatches(model_, statement, target_, wanted_)) {
-            Write(0, block_.size());
+        if (!BlockMatches(statement, target_, wanted_)) {
+            Write(0, block_.Size());
             return;
         }
         matched_ = true;
@@ -194,18 +245,18 @@ private:
         if (selectedLine) {
             Write(0, *selectedLine);
             if (!newLine_.empty()) out_ += newLine_;
-            Write(*selectedLine + 1, block_.size());
+            Write(*selectedLine + 1, block_.Size());
             return;
         }
-        const bool closed = IsClosingBrace(block_.back());
-        const std::size_t body = closed ? block_.size() - 1 : block_.size();
+        const bool closed = IsClosingBrace(block_.Line(block_.Size() - 1));
+        const std::size_t body = closed ? block_.Size() - 1 : block_.Size();
         Write(0, body);
         if (!newLine_.empty()) {
             // A hand-edited last line without its line end would swallow the new line.
-            if (body > 0 && !block_[body - 1].empty() && block_[body - 1].back() != '\n') out_ += '\n';
+            if (body > 0 && !block_.Line(body - 1).empty() && block_.Line(body - 1).back() != '\n') out_ += '\n';
             out_ += newLine_;
         }
-        if (closed) out_ += block_.back();
+        if (closed) out_ += block_.Line(block_.Size() - 1);
     }
 
     bool Dropped(const OverrideStatement& statement) {
@@ -213,24 +264,23 @@ private:
             case PropertySelector::Suppress:
             case PropertySelector::Unsuppress: {
                 if (target_.kind != StatementKind::Accept) return false;
-                const model::CAcceptFld* field = ResolveAccept(model_, statement.identifier);
+                const model::CAcceptFld* field = wanted_.Accept(statement.identifier);
                 if (field == nullptr) return false;
                 return selector_ == PropertySelector::Suppress ? field->suppressedInProgram
                                                                : !field->suppressedInProgram;
             }
             case PropertySelector::RemoveDefaultMode:
-                return target_.kind == StatementKind::Window && block_.size() == kWindowDefaultOnlyLines;
+                return target_.kind == StatementKind::Window && block_.Size() == kWindowDefaultOnlyLines;
             case PropertySelector::RemoveFilter:
-                return target_.kind == StatementKind::Accept && block_.size() == kAcceptFilterOnlyLines;
+                return target_.kind == StatementKind::Accept && block_.Size() == kAcceptFilterOnlyLines;
             default: return false;
         }
     }
 
     void Write(std::size_t from, std::size_t to) {
-        for (std::size_t i = from; i < to; ++i) out_ += block_[i];
+        out_ += block_.Lines(from, to);
     }
 
-    model::CScreenModel& model_;
     std::string& out_;
     const BlockTarget& target_;
     WantedItem wanted_;
@@ -239,7 +289,7 @@ private:
     std::string_view newLine_;
     bool collecting_ = false;
     bool matched_ = false;
-    std::vector<std::string> block_;
+    BlockLines block_;
 };
 
 // Runs an editor over the model's work file through the scratch file.

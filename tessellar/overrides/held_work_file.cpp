@@ -1,9 +1,7 @@
 #include "tessellar/overrides/held_work_file.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "platform/file_replace.h"
+#include "tessellar/overrides/line_reader.h"
 #include "tessellar/overrides/override_texts.h"
 
 namespace overrides {
@@ -12,18 +10,10 @@ namespace {
 
 thread_local HeldWorkFile* held = nullptr;
 
-std::optional<std::string> ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
-    return text;
-}
-
 }  // namespace
 
 HeldWorkFile::HeldWorkFile(std::string path) : path_(std::move(path)) {
-    if (!path_.empty()) text_ = ReadFile(path_);
+    if (!path_.empty()) text_ = ReadOverrideText(path_);
     if (text_) original_ = *text_;
     previous_ = held;
     held = this;

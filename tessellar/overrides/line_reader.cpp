@@ -1,11 +1,21 @@
 #include "tessellar/overrides/line_reader.h"
 
-#include <array>
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <new>
 #include <streambuf>
+#include <system_error>
+#include <vector>
 
 namespace overrides {
+
+namespace {
+
+// Work files run to some hundred kilobytes: read in few calls.
+constexpr std::size_t kReadBlock = 64 * 1024;
+
+}  // namespace
 
 bool LineReader::Next(std::string& line) {
     if (in_ == nullptr) return ReadTextLine(line);
@@ -58,13 +68,17 @@ bool LineReader::ReadLine(std::string& line) {
 bool LineReader::ReadTextLine(std::string& line) {
     line.clear();
     if (text_.empty()) return false;
-    // Most lines are short and hold neither "\r" nor NUL: taken whole.
-    const std::string_view window = text_.substr(0, kMaxLineRead);
-    const std::size_t newline = window.find('\n');
-    const std::size_t end = newline == std::string_view::npos ? window.size() : newline;
-    const std::string_view text = window.substr(0, end);
-    if (text.find('\r') == std::string_view::npos && text.find('\0') == std::string_view::npos) {
-        const std::size_t length = end == window.size() ? end : end + 1;
+    // Most lines are short and hold neither "\r" nor NUL: taken whole, found
+    // in one look at each character.
+    const std::size_t limit = std::min(text_.size(), kMaxLineRead);
+    std::size_t end = 0;
+    for (; end < limit; ++end) {
+        // One test for the printable characters that make up most of a line.
+        const auto c = static_cast<unsigned char>(text_[end]);
+        if (c <= '\r' && (c == '\n' || c == '\r' || c == '\0')) break;
+    }
+    if (end == limit || text_[end] == '\n') {
+        const std::size_t length = end == limit ? end : end + 1;
         line.assign(text_.substr(0, length));
         text_.remove_prefix(length);
         return true;
@@ -94,8 +108,11 @@ std::optional<std::string> ReadOverrideText(const std::string& path) {
         std::ifstream in(path, std::ios::binary);
         if (!in) return std::nullopt;
         std::string text;
-        std::array<char, 4096> block;
-        while (in.read(block.data(), block.size()) || in.gcount() > 0) {
+        std::error_code error;
+        const std::uintmax_t size = std::filesystem::file_size(path, error);
+        if (!error) text.reserve(static_cast<std::size_t>(size));
+        std::vector<char> block(kReadBlock);
+        while (in.read(block.data(), static_cast<std::streamsize>(block.size())) || in.gcount() > 0) {
             text.append(block.data(), static_cast<std::size_t>(in.gcount()));
         }
         if (in.bad()) return std::nullopt;

@@ -21,11 +21,14 @@ public:
     explicit LineReader(std::istream& in) : in_(&in) {}
     // Reads a text held in memory, which must outlive the reader: the same
     // lines as from a stream of it, without a stream's cost per character.
-    explicit LineReader(std::string_view text) : text_(text) {}
+    explicit LineReader(std::string_view text) : text_(text), size_(text.size()) {}
 
     // The next line, or false at the end of the input. A read error ends
     // the input: the stream is marked bad and nothing is thrown.
     bool Next(std::string& line);
+    // How far into a text held in memory the lines read so far reach: the
+    // offset the next line starts at.
+    std::size_t Offset() const { return size_ - text_.size(); }
 
 private:
     bool ReadLine(std::string& line);
@@ -33,6 +36,7 @@ private:
 
     std::istream* in_ = nullptr;
     std::string_view text_;
+    std::size_t size_ = 0;
 };
 
 // The whole of an override file, or none when it cannot be opened or read

@@ -240,13 +240,31 @@ struct ParsedLine {
     std::string_view key;  // as the line spells it: trimmed and cut, not lower-cased
 };
 
+// Whether a key names its block's item or tells where the item is.
+bool NamesOrPlaces(Key key) {
+    switch (key) {
+        case Key::TriggerPoint:
+        case Key::Tag:
+        case Key::Name:
+        case Key::OrigText:
+        case Key::OrigCoordinate:
+        case Key::Add:
+        case Key::Coordinate:
+        case Key::Text: return true;
+        default: return false;
+    }
+}
+
+enum class Fill { EveryKey, NamingKeys };
+
 // Splits the line as SplitLine does, without copying: every line of every
 // section passes here when a screen is opened.
-ParsedLine ParseInto(std::string_view rawLine, OverrideStatement& statement, LineNotes* notes = nullptr) {
+ParsedLine ParseInto(std::string_view rawLine, OverrideStatement& statement, LineNotes* notes = nullptr,
+                     Fill fill = Fill::EveryKey) {
     const std::size_t equals = rawLine.find('=');
     const std::string_view key = platform::TrimControls(rawLine.substr(0, equals)).substr(0, kMatchLength);
     const StatementKeyEntry* entry = FindStatementKey(key);
-    if (entry != nullptr && entry->key != Key::Keyword) {
+    if (entry != nullptr && entry->key != Key::Keyword && (fill == Fill::EveryKey || NamesOrPlaces(entry->key))) {
         const std::string_view value =
             equals == std::string_view::npos
                 ? std::string_view()
@@ -318,7 +336,7 @@ std::string_view SelectedKey(PropertySelector selector) {
 
 bool ParseStatementLineForProperty(std::string_view rawLine, OverrideStatement& statement,
                                    PropertySelector selector) {
-    const ParsedLine parsed = ParseInto(rawLine, statement);
+    const ParsedLine parsed = ParseInto(rawLine, statement, nullptr, Fill::NamingKeys);
     if (parsed.entry == nullptr) return false;
     if (parsed.entry->key == Key::Keyword) {
         statement.Reset(parsed.entry->kind);

@@ -59,7 +59,10 @@ enum class PropertySelector : int {
 std::string_view SelectedKey(PropertySelector selector);
 
 // Parses the line as ParseStatementLine does (a keyword line resets the
-// statement to its kind) and tells whether the line holds the selected key.
+// statement to its kind), filling in only what names the block's item and
+// where it is (the identifier keys, trigger_point, add, coordinate and
+// text: all that finding the block of an item reads), and tells whether the
+// line holds the selected key.
 bool ParseStatementLineForProperty(std::string_view rawLine, OverrideStatement& statement,
                                    PropertySelector selector);
 

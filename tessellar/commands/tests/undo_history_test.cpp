@@ -1,6 +1,7 @@
 // Undo and redo steps on the files themselves: a step swaps the work file
 // and its snapshot by renaming, and falls back to copying when one of them
-// is missing, leaving the files as a copy would.
+// is missing, leaving the files as a copy would. An undo point may be the
+// work file itself under a second name, when the file is then replaced whole.
 
 #include <gtest/gtest.h>
 
@@ -35,6 +36,7 @@ struct StepCase {
     const char* why;
     bool workFileMissing;   // before the command
     bool snapshotLost;      // the undo snapshot deleted behind the history's back
+    bool byName;            // the snapshot a second name for the work file, which is then replaced whole
     std::optional<std::string> afterUndo;
     std::optional<std::string> afterRedo;
 };
@@ -51,8 +53,14 @@ TEST_P(UndoSwap, UndoAndRedoLeaveTheseWorkFiles) {
     platform::RecordingMessageSink sink;
     UndoHistory history(snapshots.string());
 
-    ASSERT_TRUE(history.RecordUndoPoint(work.string(), "Label", false, sink));
-    Write(work, "after\n");
+    if (step.byName) {
+        ASSERT_TRUE(history.RecordUndoPointByName(work.string(), "Label", sink));
+        Write(scratch.Path() / "new", "after\n");
+        fs::rename(scratch.Path() / "new", work);
+    } else {
+        ASSERT_TRUE(history.RecordUndoPoint(work.string(), "Label", false, sink));
+        Write(work, "after\n");
+    }
     if (step.snapshotLost) fs::remove(fs::directory_iterator(snapshots)->path());
 
     ASSERT_TRUE(history.UndoStep(work.string(), sink)) << step.why;
@@ -71,9 +79,11 @@ TEST_P(UndoSwap, UndoAndRedoLeaveTheseWorkFiles) {
 }
 
 const StepCase kStepCases[] = {
-    {"both files there: swapped by renaming", false, false, "before\n", "after\n"},
-    {"no work file before the command: its snapshot is empty", true, false, "", "after\n"},
-    {"a lost snapshot leaves the work file as it is", false, true, "after\n", "after\n"},
+    {"both files there: swapped by renaming", false, false, false, "before\n", "after\n"},
+    {"no work file before the command: its snapshot is empty", true, false, false, "", "after\n"},
+    {"a lost snapshot leaves the work file as it is", false, true, false, "after\n", "after\n"},
+    {"a snapshot by name keeps the bytes of the file replaced", false, false, true, "before\n", "after\n"},
+    {"no work file to name: the snapshot is made empty", true, false, true, "", "after\n"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, UndoSwap, ::testing::ValuesIn(kStepCases));

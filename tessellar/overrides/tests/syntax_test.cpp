@@ -243,9 +243,12 @@ TEST(OverrideStatementParsing, OnePropertyTellsWhichLineHoldsTheSelectedKey) {
     EXPECT_TRUE(ParseStatementLineForProperty("\tTitle = \"T\"\n", statement, PropertySelector::RemoveTitle));
     EXPECT_TRUE(ParseStatementLineForProperty("\tsuppress = false\n", statement, PropertySelector::Unsuppress));
     EXPECT_TRUE(ParseStatementLineForProperty("\tcolor = nothing\n", statement, PropertySelector::Color));
+    EXPECT_TRUE(ParseStatementLineForProperty("\tcoordinate = 3,4\n", statement, PropertySelector::Coordinate));
     EXPECT_FALSE(ParseStatementLineForProperty("\t}\n", statement, PropertySelector::WholeBlock));
+    // Only what names the item and places it is filled in.
     EXPECT_EQ(statement.identifier.text, "X");
-    EXPECT_EQ(statement.overrides.title, "T");
+    EXPECT_TRUE(statement.overrides.coordinateGiven);
+    EXPECT_EQ(statement.overrides.title, "");
     EXPECT_EQ(SelectedKey(PropertySelector::RemoveDefaultMode), "default");
     EXPECT_EQ(SelectedKey(static_cast<PropertySelector>(13)), "");
 }
