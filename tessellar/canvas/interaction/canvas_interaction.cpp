@@ -221,8 +221,14 @@ GroupMember CanvasInteraction::FoundAgain(model::CScreenModel& model, const Grou
 
 bool CanvasInteraction::Refresh(model::CScreenModel& model) {
     if (!selection_) return false;
-    // The window is always there, at the size the rebuilt screen gives it.
-    if (selection_.kind == SelectionKind::Window) return SelectWindow(model);
+    // The window is always there, at the size the rebuilt screen gives it;
+    // a resize armed or in progress goes on.
+    if (selection_.kind == SelectionKind::Window) {
+        const std::optional<CellRect> cells = WindowCells(model);
+        if (!cells) ResetSelection();
+        else selection_.cells = *cells;
+        return cells.has_value();
+    }
     const GroupMember key = FoundAgain(model, {selection_, key_});
     std::vector<GroupMember> others;
     for (const GroupMember& member : others_) {
@@ -264,19 +270,12 @@ void CanvasInteraction::SelectItem(const ItemHit& hit) {
 }
 
 bool CanvasInteraction::SelectWindow(const model::CScreenModel& model) {
-    const std::optional<CellRect> cells = WindowCells(model);
-    const bool armed = mode_ == Mode::ArmedResize && selection_.kind == SelectionKind::Window;
-    const Handle handle = handle_;
     ResetSelection();
+    const std::optional<CellRect> cells = WindowCells(model);
     if (!cells) return false;
     selection_.kind = SelectionKind::Window;
     selection_.cells = *cells;
     key_ = commands::WindowKey();
-    // A resize the mouse hovers over stays armed.
-    if (armed) {
-        mode_ = Mode::ArmedResize;
-        handle_ = handle;
-    }
     return true;
 }
 

@@ -265,10 +265,18 @@ TEST_F(CanvasGestures, TheWindowResizesByItsRightAndBottomHandlesOnly) {
     EXPECT_EQ(canvas.Nudge(0, -1, true).width, 59);
     EXPECT_EQ(canvas.Nudge(0, 1, false).kind, OutcomeKind::Nothing);
 
-    // After the rebuild the window is still selected, at its new size.
+    // After the rebuild the window is still selected, at its new size; a
+    // refresh while dragging (the window polls its commands) keeps the drag.
     model.Frame()->Resize(20, 70);
     EXPECT_TRUE(canvas.Refresh(model));
     EXPECT_EQ(canvas.Selection().cells, (CellRect{0, 0, 70, 20}));
+    const PixelRect square = HandleSquare(canvas.HandleCorners(), Handle::RightMiddle);
+    const PixelPoint from{square.left + 3, square.top + 3};
+    canvas.Hover(from);
+    canvas.Press(model, from);
+    canvas.Drag({from.x + 2 * kCell.width, from.y});
+    EXPECT_TRUE(canvas.Refresh(model));
+    EXPECT_EQ(canvas.Release({from.x + 2 * kCell.width, from.y}).width, 72);
 }
 
 TEST_F(CanvasGestures, BoxToolBothWaysAndWithinOneRow) {
