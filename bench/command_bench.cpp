@@ -71,12 +71,22 @@ void ReadWorkFile(benchmark::State& state) {
 }
 BENCHMARK(ReadWorkFile)->Unit(benchmark::kMillisecond);
 
+// The fixture's command, or none once the benchmark is told why.
+std::unique_ptr<commands::Command> BenchCommand(benchmark::State& state, CommandFixture& fixture) {
+    if (!fixture.ready) {
+        state.SkipWithError("the bench document could not be made");
+        return nullptr;
+    }
+    std::unique_ptr<commands::Command> command = fixture.Command();
+    if (!command) state.SkipWithError("the bench command could not be made");
+    return command;
+}
+
 void OneCommand(benchmark::State& state) {
     CommandFixture& fixture = TheCommandFixture();
-    if (!fixture.ready) return state.SkipWithError("the bench document could not be made");
+    std::unique_ptr<commands::Command> command = BenchCommand(state, fixture);
+    if (!command) return;
     model::CScreenModel& screen = *fixture.screen;
-    std::unique_ptr<commands::Command> command = fixture.Command();
-    if (!command) return state.SkipWithError("the bench command could not be made");
     for (auto _ : state) {
         state.PauseTiming();
         fixture.Restore();
@@ -89,10 +99,9 @@ BENCHMARK(OneCommand)->Unit(benchmark::kMillisecond);
 
 void UndoOneCommand(benchmark::State& state) {
     CommandFixture& fixture = TheCommandFixture();
-    if (!fixture.ready) return state.SkipWithError("the bench document could not be made");
+    std::unique_ptr<commands::Command> command = BenchCommand(state, fixture);
+    if (!command) return;
     model::CScreenModel& screen = *fixture.screen;
-    std::unique_ptr<commands::Command> command = fixture.Command();
-    if (!command) return state.SkipWithError("the bench command could not be made");
     for (auto _ : state) {
         state.PauseTiming();
         fixture.RunOnFreshWorkFile(*command);
@@ -104,10 +113,9 @@ BENCHMARK(UndoOneCommand)->Unit(benchmark::kMillisecond);
 
 void RedoOneCommand(benchmark::State& state) {
     CommandFixture& fixture = TheCommandFixture();
-    if (!fixture.ready) return state.SkipWithError("the bench document could not be made");
+    std::unique_ptr<commands::Command> command = BenchCommand(state, fixture);
+    if (!command) return;
     model::CScreenModel& screen = *fixture.screen;
-    std::unique_ptr<commands::Command> command = fixture.Command();
-    if (!command) return state.SkipWithError("the bench command could not be made");
     for (auto _ : state) {
         state.PauseTiming();
         fixture.RunOnFreshWorkFile(*command);
