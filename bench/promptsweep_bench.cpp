@@ -13,10 +13,6 @@
 // after one warm-up run; the same work is checked across tools (the programs
 // that ripgrep lists are the ones promptsweep reports).
 
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -28,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/tool_runs.h"
 #include "tools/opimage/image.h"
 
 namespace {
@@ -38,48 +35,9 @@ using Clock = std::chrono::steady_clock;
 const char* const kFind = "Term";
 const char* const kReplace = "NewTerm";
 
-struct Measure {
-    double seconds = 0;
-    long peakKilobytes = 0;
-    int status = -1;
-    std::string output;
-};
-
-// Runs a command with its standard output captured, and measures its wall
-// time and peak resident memory.
-Measure RunCommand(const std::vector<std::string>& command) {
-    char outputName[] = "/tmp/promptsweep-bench-XXXXXX";
-    const int output = mkstemp(outputName);
-    std::vector<std::string> arguments = command;
-    std::vector<char*> argv;
-    for (std::string& argument : arguments) argv.push_back(argument.data());
-    argv.push_back(nullptr);
-
-    const auto start = Clock::now();
-    const pid_t child = fork();
-    if (child == 0) {
-        dup2(output, STDOUT_FILENO);
-        execvp(argv[0], argv.data());
-        _exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    wait4(child, &status, 0, &usage);
-    Measure measure;
-    measure.seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    measure.peakKilobytes = usage.ru_maxrss;
-    measure.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    close(output);
-    std::ifstream in(outputName);
-    measure.output.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    unlink(outputName);
-    return measure;
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
+using bench::Measure;
+using bench::Median;
+using bench::RunCommand;
 
 // A program of a few screens, a menu and a procedure, its texts made of
 // ordinary words; `holdsFind` puts the find string into one of them.
@@ -178,19 +136,7 @@ void RemoveOverrideFiles(const fs::path& root) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    int programs = 10000;
-    int samples = 5;
-    fs::path root = fs::temp_directory_path() / "promptsweep-bench-tree";
-    bool keep = false;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        const std::string option = argv[i];
-        if (option == "--programs") programs = std::atoi(argv[i + 1]);
-        if (option == "--samples") samples = std::max(1, std::atoi(argv[i + 1]));
-        if (option == "--keep") {
-            root = argv[i + 1];
-            keep = true;
-        }
-    }
+    const auto [programs, samples, root, keep] = bench::ReadTreeOptions(argc, argv, "promptsweep-bench-tree");
     const std::string tool = PROMPTSWEEP_BINARY;
 
     std::printf("Generating %d programs under %s ...\n", programs, root.c_str());

@@ -14,11 +14,6 @@
 // same programs (median of K after a warm-up); the scfcheck program itself is
 // run for its programs per second and its peak memory.
 
-#include <sys/resource.h>
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -36,6 +31,7 @@
 #include "tessellar/overrides/section_bodies.h"
 #include "tessellar/program/directory_page.h"
 #include "tessellar/program/image/program_loader.h"
+#include "bench/tool_runs.h"
 #include "tools/opimage/image.h"
 
 namespace {
@@ -181,53 +177,13 @@ double Seconds(Work work) {
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-struct Measure {
-    double seconds = 0;
-    long peakKilobytes = 0;
-    int status = -1;
-};
-
-Measure RunTool(const std::vector<std::string>& command) {
-    std::vector<std::string> arguments = command;
-    std::vector<char*> argv;
-    for (std::string& argument : arguments) argv.push_back(argument.data());
-    argv.push_back(nullptr);
-    const auto start = Clock::now();
-    const pid_t child = fork();
-    if (child == 0) {
-        const int null = open("/dev/null", O_WRONLY);
-        dup2(null, STDOUT_FILENO);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    wait4(child, &status, 0, &usage);
-    return {std::chrono::duration<double>(Clock::now() - start).count(), usage.ru_maxrss,
-            WIFEXITED(status) ? WEXITSTATUS(status) : -1};
-}
+using bench::Median;
+using bench::RunCommand;
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    int count = 10000;
-    int samples = 5;
-    fs::path root = fs::temp_directory_path() / "scfcheck-bench-tree";
-    bool keep = false;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        const std::string option = argv[i];
-        if (option == "--programs") count = std::max(1, std::atoi(argv[i + 1]));
-        if (option == "--samples") samples = std::max(1, std::atoi(argv[i + 1]));
-        if (option == "--keep") {
-            root = argv[i + 1];
-            keep = true;
-        }
-    }
+    const auto [count, samples, root, keep] = bench::ReadTreeOptions(argc, argv, "scfcheck-bench-tree");
     std::printf("Generating %d programs with override files of %d sections under %s ...\n", count, kScreens,
                 root.c_str());
     const std::vector<std::string> programs = Generate(root, count);
@@ -249,8 +205,8 @@ int main(int argc, char** argv) {
     std::printf("check              %8.3f s   %8.0f programs/s\n", check, count / check);
     std::printf("check / decode and apply = %.2f   (goal: at most 1.30)\n\n", check / apply);
 
-    const Measure whole = RunTool({SCFCHECK_BINARY, "-R", root.string()});
-    const Measure tenth = RunTool({SCFCHECK_BINARY, "-R", (root / "area0").string()});
+    const bench::Measure whole = RunCommand({SCFCHECK_BINARY, "-R", root.string()});
+    const bench::Measure tenth = RunCommand({SCFCHECK_BINARY, "-R", (root / "area0").string()});
     std::printf("scfcheck -R        %8.3f s   %8.0f programs/s   (exit status %d)\n", whole.seconds,
                 count / whole.seconds, whole.status);
     std::printf("peak memory        %ld KB on one area (about a tenth), %ld KB on the whole tree\n", tenth.peakKilobytes,
