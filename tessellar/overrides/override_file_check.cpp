@@ -64,19 +64,21 @@ bool PlainlyNotAnOverrideText(std::istream& in) {
     std::size_t binary = 0;
     while (in) {
         in.read(block.data(), block.size());
-        const std::size_t count = static_cast<std::size_t>(in.gcount());
-        for (std::size_t i = 0; i < count; ++i) {
-            const unsigned char c = static_cast<unsigned char>(block[i]);
-            if (IsBinaryByte(c)) ++binary;
-            if (c == '\n') {
-                if (!recognised && RecognisedLine(line)) recognised = true;
-                line.clear();
-                continue;
-            }
-            if (!platform::IsWhiteSpace(static_cast<char>(c))) blank = false;
-            if (line.size() < kLineKept) line += static_cast<char>(c);
+        const std::string_view data(block.data(), static_cast<std::size_t>(in.gcount()));
+        for (const char c : data) binary += IsBinaryByte(static_cast<unsigned char>(c)) ? 1 : 0;
+        // Lines matter only until one is recognised: then only the share
+        // of control bytes can still make the file foreign.
+        for (std::size_t at = 0; !recognised && at < data.size();) {
+            const std::size_t end = data.find('\n', at);
+            const std::string_view piece = data.substr(at, end == std::string_view::npos ? end : end - at);
+            for (std::size_t i = 0; blank && i < piece.size(); ++i) blank = platform::IsWhiteSpace(piece[i]);
+            if (line.size() < kLineKept) line.append(piece.substr(0, kLineKept - line.size()));
+            if (end == std::string_view::npos) break;
+            recognised = RecognisedLine(line);
+            line.clear();
+            at = end + 1;
         }
-        bytes += count;
+        bytes += data.size();
         if (IsBinary(bytes, binary)) return true;
     }
     if (!recognised && RecognisedLine(line)) recognised = true;
