@@ -36,7 +36,9 @@ std::mt19937_64 SeededRandom() {
 // and sets `stop` when no other name could do better.
 template <typename MakeName, typename Create>
 bool CreateFirstFree(MakeName makeName, Create create, std::string& path) {
-    std::mt19937_64 random = SeededRandom();
+    // Seeded once per thread: opening the system's random source for every
+    // name costs more than making the file.
+    thread_local std::mt19937_64 random = SeededRandom();
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
         path = makeName(RandomPart(random));
         bool stop = false;
