@@ -88,6 +88,12 @@ std::string BlockKey(const overrides::OverrideStatement& statement) {
         }
         default: break;
     }
+    if (overrides::NamesTextAndCoordinate(id)) {
+        // Both lines name the item: the block is found by the pair.
+        return WithKeyword(keyword, IdentifierText(id.textKind, id.text, id.tag, id.row, id.column) + ", " +
+                                        IdentifierText(static_cast<int>(IdentificationKind::OriginalCoordinate),
+                                                       id.text, id.tag, id.row, id.column));
+    }
     return WithKeyword(keyword, IdentifierText(id.identificationKind, id.text, id.tag, id.row, id.column));
 }
 

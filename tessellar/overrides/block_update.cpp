@@ -35,7 +35,7 @@ bool IsClosingBrace(std::string_view line) { return ClassifyLine(line).what == L
 
 bool SameIdentifier(const ItemIdentifier& a, const ItemIdentifier& b) {
     return a.identificationKind == b.identificationKind && a.text == b.text && a.tag == b.tag && a.row == b.row &&
-           a.column == b.column;
+           a.column == b.column && a.textKind == b.textKind && a.coordinateNamed == b.coordinateNamed;
 }
 
 // Two identifiers name the same item when both resolve to it; identifiers
@@ -53,13 +53,14 @@ class Lookups {
 public:
     template <typename Resolve>
     Item* Find(const ItemIdentifier& id, Resolve resolve) {
-        auto [at, added] = found_.try_emplace(Key{id.identificationKind, id.text, id.tag, id.row, id.column}, nullptr);
+        auto [at, added] = found_.try_emplace(
+            Key{id.identificationKind, id.text, id.tag, id.row, id.column, id.textKind, id.coordinateNamed}, nullptr);
         if (added) at->second = resolve(id);
         return at->second;
     }
 
 private:
-    using Key = std::tuple<int, std::string, int, int, int>;
+    using Key = std::tuple<int, std::string, int, int, int, int, bool>;
     std::map<Key, Item*> found_;
 };
 

@@ -14,7 +14,33 @@ bool SameCell(const model::CellPosition& compiled, const ItemIdentifier& id) {
     return compiled.row == id.row && compiled.column == id.column;
 }
 
+// An identifier that names the item by its text (or name) and its compiled
+// coordinate, as the batch tool's blocks do, first finds the item on which
+// both agree, whatever kind decoding gave it; only when none has both does
+// the kind of the last identifier line decide.
+template <typename Item, typename List, typename TextOf>
+Item* FindByTextAndCoordinate(List& items, const ItemIdentifier& id, TextOf textOf) {
+    if (!NamesTextAndCoordinate(id)) return nullptr;
+    return items.FindIf([&](const Item& item) {
+        const std::string_view text = textOf(item, id.textKind);
+        return !text.empty() && text == id.text && SameCell(item.compiled, id);
+    });
+}
+
+// Items the customiser adds carry no compiled place of their own: the
+// keys that find them take over, and the text and coordinate pair is gone.
+ItemIdentifier WithoutTextAndCoordinate(ItemIdentifier id) {
+    id.textKind = kNoIdentification;
+    id.coordinateNamed = false;
+    return id;
+}
+
 }  // namespace
+
+bool NamesTextAndCoordinate(const ItemIdentifier& id) {
+    return id.coordinateNamed && (Is(id.textKind, IdentificationKind::Name) ||
+                                  Is(id.textKind, IdentificationKind::OriginalText));
+}
 
 ItemIdentifier DisplayIdentifier(const OverrideStatement& statement) {
     ItemIdentifier id = statement.identifier;
@@ -22,12 +48,14 @@ ItemIdentifier DisplayIdentifier(const OverrideStatement& statement) {
     const bool addedItemKeys = o.added != kNotGiven && o.coordinateGiven;
     if (!addedItemKeys) return id;
     if (!o.hasExplicitIdentifier && o.textGiven) {
+        id = WithoutTextAndCoordinate(id);
         id.identificationKind = static_cast<int>(IdentificationKind::AddedPrompt);
         id.text = o.text;
         id.row = o.row;
         id.column = o.column;
     } else if (!o.textGiven && (!o.hasExplicitIdentifier || Is(id.identificationKind, IdentificationKind::Tag))) {
         // The tag, if any, stays as the other key.
+        id = WithoutTextAndCoordinate(id);
         id.identificationKind = static_cast<int>(IdentificationKind::AddedDisplay);
         id.row = o.row;
         id.column = o.column;
@@ -36,7 +64,7 @@ ItemIdentifier DisplayIdentifier(const OverrideStatement& statement) {
 }
 
 ItemIdentifier TriggerDisplayIdentifier(const OverrideStatement& statement) {
-    ItemIdentifier id = statement.identifier;
+    ItemIdentifier id = WithoutTextAndCoordinate(statement.identifier);
     id.identificationKind = static_cast<int>(IdentificationKind::AddedDisplay);
     id.row = statement.overrides.row;
     id.column = statement.overrides.column;
@@ -44,6 +72,12 @@ ItemIdentifier TriggerDisplayIdentifier(const OverrideStatement& statement) {
 }
 
 model::CDispText* ResolveDisplay(model::CScreenModel& model, const ItemIdentifier& id) {
+    if (model::CDispText* both = FindByTextAndCoordinate<model::CDispText>(
+            model.Displays(), id, [](const model::CDispText& item, int textKind) -> std::string_view {
+                return Is(textKind, IdentificationKind::Name) ? std::string_view(item.name) : item.text.Original();
+            })) {
+        return both;
+    }
     if (id.identificationKind < static_cast<int>(IdentificationKind::Name) ||
         id.identificationKind > static_cast<int>(IdentificationKind::AddedDisplay)) {
         return nullptr;
@@ -68,6 +102,13 @@ model::CDispText* ResolveDisplay(model::CScreenModel& model, const ItemIdentifie
 }
 
 model::CAcceptFld* ResolveAccept(model::CScreenModel& model, const ItemIdentifier& id) {
+    // Entry fields have no original text: only a name pairs with the coordinate.
+    if (model::CAcceptFld* both = FindByTextAndCoordinate<model::CAcceptFld>(
+            model.Accepts(), id, [](const model::CAcceptFld& item, int textKind) -> std::string_view {
+                return Is(textKind, IdentificationKind::Name) ? std::string_view(item.name) : std::string_view();
+            })) {
+        return both;
+    }
     return model.Accepts().FindIf([&](const model::CAcceptFld& item) {
         if (static_cast<int>(item.identification) != id.identificationKind) return false;
         switch (item.identification) {
@@ -80,6 +121,12 @@ model::CAcceptFld* ResolveAccept(model::CScreenModel& model, const ItemIdentifie
 }
 
 model::COptionItem* ResolveOption(model::CScreenModel& model, const ItemIdentifier& id) {
+    if (model::COptionItem* both = FindByTextAndCoordinate<model::COptionItem>(
+            model.Options(), id, [](const model::COptionItem& item, int textKind) -> std::string_view {
+                return Is(textKind, IdentificationKind::Name) ? std::string_view(item.name) : item.label.Original();
+            })) {
+        return both;
+    }
     return model.Options().FindIf([&](const model::COptionItem& item) {
         if (static_cast<int>(item.identification) != id.identificationKind) return false;
         switch (item.identification) {

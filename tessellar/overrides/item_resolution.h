@@ -11,6 +11,11 @@
 
 namespace overrides {
 
+// Whether the identifier gives a text (or name) and an original coordinate
+// together: it then names the item on which both agree, whatever its kind,
+// and only when no item has both does its identification kind decide.
+bool NamesTextAndCoordinate(const ItemIdentifier& id);
+
 // Display statements for items the customiser added carry no identifier
 // line (or only a tag): their kind follows from add, coordinate and text.
 ItemIdentifier DisplayIdentifier(const OverrideStatement& statement);

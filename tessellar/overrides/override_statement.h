@@ -41,6 +41,11 @@ struct ItemIdentifier {
     int tag = -1;
     int row = -1;  // original row and column
     int column = -1;
+    // The batch tool names an item by its text (or name) and its compiled
+    // coordinate together: which of the two the block gave besides the
+    // kind its last identifier line decided.
+    int textKind = kNoIdentification;  // 1 or 2: the last name or orig_text line
+    bool coordinateNamed = false;      // an orig_coordinate line was read
 };
 
 struct ItemOverrides {

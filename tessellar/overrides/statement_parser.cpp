@@ -95,17 +95,20 @@ void FillStatement(Key key, std::string_view rawLine, std::string_view value, Ov
             break;
         case Key::Name:
             Identify(statement, 1);
+            id.textKind = 1;
             id.text = QuotedText(rawLine);
             note.Kept(id.text, Unquote(RawValue(rawLine)));
             break;
         case Key::OrigText:
             Identify(statement, 2);
+            id.textKind = 2;
             id.text = QuotedText(rawLine);
             note.Kept(id.text, Unquote(RawValue(rawLine)));
             break;
         case Key::OrigCoordinate:
             if (const auto pair = ReadPair(value)) {
                 Identify(statement, 4);
+                id.coordinateNamed = true;
                 id.row = pair->first;
                 id.column = pair->second;
             } else {
