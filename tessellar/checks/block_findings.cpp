@@ -104,7 +104,7 @@ void ReportUnknownAttributes(const NotedLine& noted, long long given, const Lazy
         for (const std::string_view candidate : words) {
             if (bare == candidate) hint = texts::kBlanksCount;
         }
-        const model::AttributeFlags meant = model::TextToAttributes(bare);
+        const model::AttributeFlags meant = overrides::ReadAttributeList(bare);
         const bool noEffect = !hint.empty() && given != -1 && (static_cast<model::AttributeFlags>(given) & meant) == meant;
         if (hint.empty()) hint = NearestWord(bare, words);
         if (!noEffect) {

@@ -76,7 +76,10 @@ std::optional<model::ColourPair> ReadColourPair(std::string_view trimmedValue) {
     return model::ColourPair{pair->foreground, pair->background};
 }
 
-model::AttributeFlags ReadAttributeList(std::string_view value) { return model::TextToAttributes(value); }
+model::AttributeFlags ReadAttributeList(std::string_view value) {
+    const model::AttributeFlags prompt = model::TextNamesPrompt(value) ? model::attribute::kBackground : 0;
+    return model::TextToAttributes(value) | prompt;
+}
 
 DefaultValue ReadDefault(std::string_view trimmedValue, std::string_view rawValue) {
     if (!trimmedValue.empty() && trimmedValue.front() == '"') {

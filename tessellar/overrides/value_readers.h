@@ -40,7 +40,9 @@ bool ReadBoolean(std::string_view trimmedValue);
 std::optional<model::ColourPair> ReadColourPair(std::string_view trimmedValue);
 
 // Attribute words separated by ",", up to a newline or a "//" comment; items
-// are compared exactly, unknown ones ignored.
+// are compared exactly, unknown ones ignored. The word "prompt" sets the
+// background bit, as the runtime reads it (the prompt mark it also names is
+// model::TextNamesPrompt's).
 model::AttributeFlags ReadAttributeList(std::string_view value);
 
 // Default kinds: a quoted literal, a field name or number, a system value.

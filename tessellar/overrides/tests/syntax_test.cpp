@@ -155,6 +155,19 @@ TEST(OverrideValueForms, AttributeListsStopAtCommentsAndDoNotTrimItems) {
     EXPECT_EQ(Parse("\ttext = \"x\"\n").overrides.attributes, -1);
 }
 
+// The runtime reads "prompt" as the background bit; the customiser once read
+// it as nothing and drew such items in other colours than the runtime.
+TEST(OverrideValueForms, ThePromptWordSetsTheBackgroundBit) {
+    const ItemOverrides alone = Parse("\tattributes = prompt\n").overrides;
+    EXPECT_EQ(alone.attributes, 0x10);
+    EXPECT_TRUE(alone.prompt);
+    EXPECT_EQ(Parse("\tattributes = bold,prompt\n").overrides.attributes, 0x80 | 0x10);
+    // " prompt" is no word: it sets nothing and names no prompt.
+    const ItemOverrides blank = Parse("\tattributes = bold, prompt\n").overrides;
+    EXPECT_EQ(blank.attributes, 0x80);
+    EXPECT_FALSE(blank.prompt);
+}
+
 TEST(OverrideValueForms, DefaultKinds) {
     const ItemOverrides today = Parse("\tdefault = today\n").overrides;
     EXPECT_EQ(today.defaultKind, kDefaultSystemValue);
