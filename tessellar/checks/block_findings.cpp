@@ -195,14 +195,32 @@ bool ProgramHasField(const model::CScreenModel& model, const std::string& name) 
     return false;
 }
 
+// A fix changes the one line that names the item; a block named twice over
+// (text and place) is for a person to mend.
+std::optional<Fix> IdentifierFix(const BlockRecord& block, const ItemProposal& proposal) {
+    if (proposal.identifier.empty()) return std::nullopt;
+    std::size_t identifierLine = 0;
+    int identifiers = 0;
+    for (const KeyLine& key : block.keys) {
+        if (key.key == keys::kTag || key.key == keys::kName || key.key == keys::kOrigText ||
+            key.key == keys::kOrigCoordinate) {
+            ++identifiers;
+            identifierLine = key.line;
+        }
+    }
+    if (identifiers != 1) return std::nullopt;
+    return Fix{identifierLine, {}, proposal.identifier, proposal.confidence};
+}
+
 void ReportUnresolved(const model::CScreenModel& model, const BlockRecord& block,
                       const overrides::OverrideStatement& statement, const overrides::StatementOutcome& outcome,
                       const LazyKey& blockKey, SectionFindings& findings) {
     const StatementKind kind = statement.identifier.statementKind;
     const overrides::ItemOverrides& o = statement.overrides;
     auto unresolved = [&](std::string message) {
+        ItemProposal proposal = NearestItem(model, statement);
         findings.Add(block.line, FindingKind::UnresolvedItem, blockKey(), blockKey() + std::move(message),
-                     NearestItemHint(model, statement));
+                     std::move(proposal.hint), IdentifierFix(block, proposal));
     };
     switch (kind) {
         case StatementKind::Display: {
@@ -232,8 +250,9 @@ void ReportUnresolved(const model::CScreenModel& model, const BlockRecord& block
             return;
         case StatementKind::Message:
             if (o.textGiven && outcome.messages == 0) {
+                ItemProposal proposal = NearestItem(model, statement);
                 findings.Add(block.line, FindingKind::UnknownMessage, blockKey(), blockKey() + texts::kNoSuchMessage,
-                             NearestItemHint(model, statement));
+                             std::move(proposal.hint), IdentifierFix(block, proposal));
             }
             return;
         case StatementKind::Trigger:

@@ -42,6 +42,10 @@ Severity SeverityOf(FindingKind kind) {
     }
 }
 
+std::string_view ConfidenceName(FixConfidence confidence) {
+    return confidence == FixConfidence::Certain ? "certain" : "likely";
+}
+
 std::string_view SeverityName(Severity severity) { return severity == Severity::Error ? "error" : "warning"; }
 
 std::string FindingLine(const Finding& finding) {
@@ -57,6 +61,13 @@ std::string FindingLine(const Finding& finding) {
     if (!finding.hint.empty()) {
         line += " [";
         line += finding.hint;
+        line += ']';
+    }
+    if (finding.fix) {
+        line += " [";
+        line += ConfidenceName(finding.fix->confidence);
+        line += " fix: ";
+        line += finding.fix->replacement;
         line += ']';
     }
     line += '\n';

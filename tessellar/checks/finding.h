@@ -5,6 +5,7 @@
 // an editor can jump to it.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,6 +46,25 @@ std::string_view KindName(FindingKind kind);
 Severity SeverityOf(FindingKind kind);
 std::string_view SeverityName(Severity severity);
 
+// How sure a fix is. Certain: one candidate, on two signals that agree (or
+// the very value the block names, still on one item of the screen). Likely:
+// one candidate on one signal, for a person to accept.
+enum class FixConfidence { Certain, Likely };
+
+std::string_view ConfidenceName(FixConfidence confidence);
+
+// A change of one identifier line (or section header) that would make the
+// statement reach the item it most likely meant: `old` is the line's text
+// as the file has it (without indentation and line end), `replacement` the
+// text that takes its place.
+struct Fix {
+    std::size_t line = 0;
+    std::string old;
+    std::string replacement;
+    FixConfidence confidence = FixConfidence::Likely;
+    bool operator==(const Fix&) const = default;
+};
+
 struct Finding {
     std::string file;     // the override file
     std::size_t line = 0;
@@ -53,6 +73,7 @@ struct Finding {
     FindingKind kind = FindingKind::UnresolvedItem;
     std::string message;
     std::string hint;     // empty when there is none
+    std::optional<Fix> fix;  // none when no change of identifier would cure it
 
     Severity severity() const { return SeverityOf(kind); }
     bool operator==(const Finding&) const = default;

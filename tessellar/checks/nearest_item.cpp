@@ -127,34 +127,45 @@ bool SameValue(const Candidate& candidate, const overrides::ItemIdentifier& id) 
 }
 
 // The item is still there, but the screen now names it another way (its
-// name or text is no longer unique, or it gained a tag).
-std::string RenamedHint(const std::vector<Candidate>& candidates, const overrides::ItemIdentifier& id) {
+// name or text is no longer unique, or it gained a tag). When one item
+// carries the very value the block names, naming it the new way is certain.
+ItemProposal RenamedHint(const std::vector<Candidate>& candidates, const overrides::ItemIdentifier& id) {
     std::string keys;
+    const Candidate* only = nullptr;
     int count = 0;
     for (const Candidate& candidate : candidates) {
         if (static_cast<int>(candidate.identification) == id.identificationKind || !SameValue(candidate, id)) continue;
         if (candidate.identifier.empty()) continue;
         if (count++ > 0) keys += texts::kAnd;
         keys += candidate.identifier;
+        only = &candidate;
     }
     if (count == 0) return {};
-    return (count == 1 ? texts::kNowNamed : texts::kNowNamedSeveral) + keys;
+    if (count > 1) return {texts::kNowNamedSeveral + keys, {}, FixConfidence::Likely};
+    return {texts::kNowNamed + keys, only->identifier, FixConfidence::Certain};
 }
 
-std::string NearestByText(const std::vector<Candidate>& candidates, const overrides::ItemIdentifier& id) {
+// The item of the same kind whose name or text is nearest the one the block
+// names: one signal, so a likely fix, and none when two are as near.
+ItemProposal NearestByText(const std::vector<Candidate>& candidates, const overrides::ItemIdentifier& id) {
     const auto kind = static_cast<IdentificationKind>(id.identificationKind);
     const Candidate* best = nullptr;
     std::size_t bestScore = 0;
+    bool tie = false;
     for (const Candidate& candidate : candidates) {
         if (candidate.identification != kind) continue;
         const std::string& value = kind == IdentificationKind::Name ? candidate.name : candidate.text;
         const std::optional<std::size_t> score = Nearness(id.text, value);
-        if (score && (best == nullptr || *score < bestScore)) {
+        if (!score) continue;
+        if (best != nullptr && *score == bestScore) tie = true;
+        if (best == nullptr || *score < bestScore) {
             best = &candidate;
             bestScore = *score;
+            tie = false;
         }
     }
-    return best == nullptr ? std::string() : texts::kNearest + best->identifier;
+    if (best == nullptr) return {};
+    return {texts::kNearest + best->identifier, tie ? std::string() : best->identifier, FixConfidence::Likely};
 }
 
 // Coordinates from a damaged program or file may lie anywhere in int.
@@ -163,18 +174,23 @@ long long CellDistance(model::CellPosition a, int row, int column) {
 }
 
 // The item of the same kind compiled nearest to the old coordinate.
-std::string NearestByPlace(const std::vector<Candidate>& candidates, const overrides::ItemIdentifier& id) {
+ItemProposal NearestByPlace(const std::vector<Candidate>& candidates, const overrides::ItemIdentifier& id) {
     constexpr long long kNearCells = 4;
     const Candidate* best = nullptr;
+    bool tie = false;
     for (const Candidate& candidate : candidates) {
         const long long distance = CellDistance(candidate.compiled, id.row, id.column);
-        if (distance <= kNearCells && !candidate.identifier.empty() &&
-            (best == nullptr || distance < CellDistance(best->compiled, id.row, id.column))) {
+        if (distance > kNearCells || candidate.identifier.empty()) continue;
+        const long long bestDistance = best == nullptr ? 0 : CellDistance(best->compiled, id.row, id.column);
+        if (best != nullptr && distance == bestDistance) tie = true;
+        if (best == nullptr || distance < bestDistance) {
             best = &candidate;
+            tie = false;
         }
     }
     if (best == nullptr) return {};
-    return texts::kNearest + best->identifier + texts::kAtCell + CellText(best->compiled.row, best->compiled.column);
+    return {texts::kNearest + best->identifier + texts::kAtCell + CellText(best->compiled.row, best->compiled.column),
+            tie ? std::string() : best->identifier, FixConfidence::Likely};
 }
 
 // Another kind of item compiled at the old coordinate: the program put
@@ -233,9 +249,13 @@ std::string NounOf(const overrides::OverrideStatement& statement) {
 }
 
 std::string NearestItemHint(const model::CScreenModel& model, const overrides::OverrideStatement& statement) {
+    return NearestItem(model, statement).hint;
+}
+
+ItemProposal NearestItem(const model::CScreenModel& model, const overrides::OverrideStatement& statement) {
     const Target target = TargetOf(statement);
     if (target == Target::None) return {};
-    if (target == Target::Box) return BoxHint(model, statement);
+    if (target == Target::Box) return {BoxHint(model, statement), {}, FixConfidence::Likely};
 
     overrides::ItemIdentifier id =
         target == Target::Display && statement.identifier.statementKind == StatementKind::Display
@@ -244,17 +264,19 @@ std::string NearestItemHint(const model::CScreenModel& model, const overrides::O
     if (target == Target::Confirm) id.identificationKind = static_cast<int>(IdentificationKind::OriginalText);
     if (id.identificationKind < static_cast<int>(IdentificationKind::Name) ||
         id.identificationKind > static_cast<int>(IdentificationKind::OriginalCoordinate)) {
-        return id.identificationKind == overrides::kNoIdentification ? texts::kNameTheItem : std::string();
+        if (id.identificationKind == overrides::kNoIdentification) return {texts::kNameTheItem, {}, FixConfidence::Likely};
+        return {};
     }
     const std::vector<Candidate> candidates = CandidatesOf(model, target);
     if (target != Target::Confirm && target != Target::Message) {
-        if (std::string hint = RenamedHint(candidates, id); !hint.empty()) return hint;
+        if (ItemProposal renamed = RenamedHint(candidates, id); !renamed.hint.empty()) return renamed;
     }
     switch (static_cast<IdentificationKind>(id.identificationKind)) {
         case IdentificationKind::Name:
         case IdentificationKind::OriginalText: return NearestByText(candidates, id);
         case IdentificationKind::OriginalCoordinate: {
-            if (std::string hint = OtherItemAt(model, id); !hint.empty()) return hint;
+            // Another kind of item in its place: a person decides.
+            if (std::string hint = OtherItemAt(model, id); !hint.empty()) return {hint, {}, FixConfidence::Likely};
             return NearestByPlace(candidates, id);
         }
         default: return {};

@@ -1,17 +1,21 @@
 #include "tessellar/checks/program_check.h"
 
 #include <map>
+#include <optional>
 #include <sstream>
 #include <tuple>
 #include <utility>
 
 #include "platform/message_sink.h"
 #include "tessellar/checks/check_texts.h"
+#include "tessellar/checks/identifier_fixes.h"
 #include "tessellar/checks/section_findings.h"
 #include "tessellar/checks/section_trace.h"
 #include "tessellar/checks/text_distance.h"
 #include "tessellar/overrides/apply_section.h"
 #include "tessellar/overrides/line_reader.h"
+#include "tessellar/overrides/line_split.h"
+#include "tessellar/overrides/override_words.h"
 #include "tessellar/program/directory_page.h"
 
 namespace checks {
@@ -61,6 +65,15 @@ public:
         return texts::kNearest + std::string(overrides::SectionKeyword(section.kind)) + " " + best->Name();
     }
 
+    // The entries of a kind, for a section whose own entry is gone.
+    std::vector<model::CScreenModel*> OfKind(SectionKind kind) const {
+        std::vector<model::CScreenModel*> found;
+        for (const auto& [key, model] : byKey_) {
+            if (key.second == kind) found.push_back(model);
+        }
+        return found;
+    }
+
 private:
     program::DirectoryPage page_{program::BrowserPage::All};
     std::multimap<EntryKey, model::CScreenModel*> byKey_;
@@ -78,6 +91,60 @@ void CheckSection(model::CScreenModel& model, const OverrideSection& section, co
     // The next section of this entry (a screen and a menu of one name) starts from the program again.
     model.DestroyItems();
     model.SetNeedsDecoding(true);
+}
+
+// Whether a block of the section names an item; one that only sets the
+// window's title would fit any entry.
+bool NamesItems(const OverrideSection& section) {
+    namespace keys = overrides::texts;
+    std::string_view body = section.body;
+    while (!body.empty()) {
+        const std::size_t newline = body.find('\n');
+        const std::string key = overrides::SplitLine(body.substr(0, newline)).key;
+        if (key == keys::kTag || key == keys::kName || key == keys::kOrigText || key == keys::kOrigCoordinate) {
+            return true;
+        }
+        body = newline == std::string_view::npos ? std::string_view() : body.substr(newline + 1);
+    }
+    return false;
+}
+
+bool ItemsAllReached(const std::vector<Finding>& findings) {
+    for (const Finding& finding : findings) {
+        if (finding.kind == FindingKind::UnresolvedItem || finding.kind == FindingKind::UnknownMessage) return false;
+    }
+    return true;
+}
+
+// A program that renamed an entry leaves its section under the old name.
+// When every block of the section reaches its item in exactly one entry of
+// the kind that has no section of its own, the header is certain to mean it.
+// Entries are tried one by one, so the search stops at a bound.
+std::optional<Fix> RenamedEntry(const ProgramEntries& entries, const OverrideSections& file,
+                                const OverrideSection& section, const CheckInputs& inputs) {
+    constexpr std::size_t kMostEntriesTried = 64;
+    if (!NamesItems(section)) return std::nullopt;
+    std::vector<model::CScreenModel*> unsectioned;
+    for (model::CScreenModel* model : entries.OfKind(section.kind)) {
+        bool hasSection = false;
+        for (const OverrideSection& other : file.sections) hasSection = hasSection || other.name == model->Name();
+        if (!hasSection) unsectioned.push_back(model);
+    }
+    if (unsectioned.empty() || unsectioned.size() > kMostEntriesTried) return std::nullopt;
+    model::CScreenModel* match = nullptr;
+    for (model::CScreenModel* model : unsectioned) {
+        std::vector<Finding> trial;
+        const std::string noFile;
+        SectionFindings trialFindings(noFile, section.Title(), trial);
+        CheckSection(*model, section, inputs, trialFindings);
+        if (!ItemsAllReached(trial)) continue;
+        if (match != nullptr) return std::nullopt;  // two entries would do
+        match = model;
+    }
+    if (match == nullptr) return std::nullopt;
+    const std::string keyword(overrides::SectionKeyword(section.kind));
+    return Fix{section.headerLine, keyword + " " + section.name, keyword + " " + match->Name(),
+               FixConfidence::Certain};
 }
 
 }  // namespace
@@ -109,7 +176,7 @@ std::vector<Finding> CheckProgram(const program::ProgramImage& image, const std:
             sectionFindings.Add(section.headerLine, FindingKind::UnknownSection, {},
                                 texts::kProgramHasNo + std::string(overrides::SectionKeyword(section.kind)) +
                                     texts::kNamed + section.name + texts::kSkipsSection,
-                                entries.Hint(section));
+                                entries.Hint(section), RenamedEntry(entries, file, section, inputs));
             continue;
         }
         for (model::CScreenModel* model : models) CheckSection(*model, section, inputs, sectionFindings);
@@ -120,9 +187,10 @@ std::vector<Finding> CheckProgram(const program::ProgramImage& image, const std:
         for (const OverrideSection& section : file.sections) {
             if (section.headerLine < line) title = section.Title();
         }
-        findings.push_back(Finding{overridePath, line, title, {}, FindingKind::LongLine, texts::kLongLine, {}});
+        findings.push_back(Finding{overridePath, line, title, {}, FindingKind::LongLine, texts::kLongLine, {}, {}});
     }
     SortFindings(findings);
+    SettleFixes(overrideText, findings);
     return findings;
 }
 

@@ -7,8 +7,12 @@
 #include <vector>
 
 #include "platform/diagnostic_sink.h"
+#include "platform/file_replace.h"
+#include "promptsweep/unified_diff.h"
+#include "tessellar/checks/identifier_fixes.h"
 #include "tessellar/checks/program_check.h"
 #include "tessellar/document/override_location.h"
+#include "tessellar/overrides/line_reader.h"
 #include "tessellar/program/image/program_loader.h"
 #include "tools/scfcheck/program_tree.h"
 
@@ -20,6 +24,8 @@ constexpr const char* kTool = "scfcheck";
 constexpr const char* kNoOverrideFile = "no such override file";
 constexpr const char* kCannotRead = "cannot be read";
 constexpr const char* kNoDirectory = "no such directory, or it cannot be read";
+constexpr const char* kCannotWrite = "cannot be written; the file is unchanged";
+constexpr const char* kCannotWriteBackup = "the backup cannot be written; the override file is unchanged";
 
 bool Exists(const std::string& path) {
     std::error_code error;
@@ -47,25 +53,69 @@ public:
             }
             return;
         }
-        const std::optional<std::vector<checks::Finding>> findings = checks::CheckProgramFile(*image, overridePath);
-        if (!findings) {
+        const std::optional<std::string> text = overrides::ReadOverrideText(overridePath);
+        if (!text) {
             errors_ << platform::DiagnosticLine(kTool, overridePath, kCannotRead);
             Raise(kTrouble);
             return;
         }
-        WriteFindings(*findings, options_.format, out_);
+        ++programs_;
+        std::vector<checks::Finding> findings = checks::CheckProgram(*image, overridePath, *text);
+        if (options_.fix || options_.diff) {
+            const std::size_t fixes = checks::FixCount(findings, options_.likely);
+            if (fixes != 0) {
+                const std::string fixed = checks::ApplyFixes(*text, findings, options_.likely);
+                if (options_.diff) {
+                    out_ << promptsweep::UnifiedDiff(*text, fixed, overridePath, overridePath);
+                } else if (!WriteFixed(overridePath, *text, fixed)) {
+                    Raise(kTrouble);
+                    return;
+                }
+                fixesApplied_ += fixes;
+                // What is left is what no fix covered.
+                findings = checks::CheckProgram(*image, overridePath, fixed);
+            }
+        }
+        findingsLeft_ += findings.size();
+        if (!options_.diff) WriteFindings(findings, options_.format, out_);
         out_.flush();
-        if (!findings->empty()) Raise(kFound);
+        if (!findings.empty()) Raise(kFound);
+    }
+
+    // "3 programs, 5 fixes applied, 2 findings left", after a tree is fixed.
+    std::string Count() const {
+        return std::to_string(programs_) + (programs_ == 1 ? " program, " : " programs, ") +
+               std::to_string(fixesApplied_) + (fixesApplied_ == 1 ? " fix " : " fixes ") +
+               (options_.diff ? "to apply, " : "applied, ") + std::to_string(findingsLeft_) +
+               (findingsLeft_ == 1 ? " finding left\n" : " findings left\n");
     }
 
     void Raise(int status) { status_ = std::max(status_, status); }
     int Status() const { return status_; }
 
 private:
+    // The fixed file replaces the old one whole; the old one stays as its
+    // backup, as a save keeps it.
+    bool WriteFixed(const std::string& overridePath, const std::string& before, const std::string& after) {
+        const std::string backup = std::filesystem::path(overridePath).replace_extension(".bck").string();
+        if (!platform::ReplaceFile(backup, before)) {
+            errors_ << platform::DiagnosticLine(kTool, backup, kCannotWriteBackup);
+            return false;
+        }
+        if (!platform::ReplaceFile(overridePath, after)) {
+            errors_ << platform::DiagnosticLine(kTool, overridePath, kCannotWrite);
+            return false;
+        }
+        return true;
+    }
+
     const RunOptions& options_;
     std::ostream& out_;
     std::ostream& errors_;
     int status_ = kClean;
+    std::size_t programs_ = 0;
+    std::size_t fixesApplied_ = 0;
+    std::size_t findingsLeft_ = 0;
 };
 
 }  // namespace
@@ -99,6 +149,10 @@ int Run(const RunOptions& options, std::ostream& out, std::ostream& errors) {
     if (!WalkPrograms(options.tree, [&checker](const std::string& program) { checker.Program(program); })) {
         errors << platform::DiagnosticLine(kTool, options.tree, kNoDirectory);
         checker.Raise(kTrouble);
+    }
+    // The count closes a fixing run; a diff or JSON stream keeps it apart.
+    if (options.fix || options.diff) {
+        (options.diff || options.format == OutputFormat::Json ? errors : out) << checker.Count();
     }
     return checker.Status();
 }

@@ -22,6 +22,9 @@ struct RunOptions {
     std::optional<std::string> overrideFile;  // -m
     std::string overrideDirectories;          // -l
     OutputFormat format = OutputFormat::Lines;
+    bool fix = false;     // --fix: rewrite the override file with the certain fixes
+    bool likely = false;  // --likely: the likely fixes too
+    bool diff = false;    // --diff: print what the fixes would change, write nothing
 };
 
 // Where the program's override file is looked for: the -m file, else the

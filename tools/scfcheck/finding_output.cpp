@@ -14,6 +14,14 @@ namespace {
 nlohmann::ordered_json Text(const std::string& text) { return platform::Utf8FromCp1252(text); }
 nlohmann::ordered_json TextOrNull(const std::string& text) { return text.empty() ? nlohmann::ordered_json() : Text(text); }
 
+nlohmann::ordered_json Fix(const checks::Finding& finding) {
+    if (!finding.fix) return nullptr;
+    return {{"line", finding.fix->line},
+            {"old", Text(finding.fix->old)},
+            {"new", Text(finding.fix->replacement)},
+            {"confidence", std::string(checks::ConfidenceName(finding.fix->confidence))}};
+}
+
 }  // namespace
 
 void WriteFindings(const std::vector<checks::Finding>& findings, OutputFormat format, std::ostream& out) {
@@ -31,6 +39,7 @@ void WriteFindings(const std::vector<checks::Finding>& findings, OutputFormat fo
             {"severity", std::string(checks::SeverityName(finding.severity()))},
             {"message", Text(finding.message)},
             {"hint", TextOrNull(finding.hint)},
+            {"fix", Fix(finding)},
         };
         out << object.dump() << '\n';
     }

@@ -30,6 +30,12 @@ int main(int argc, char** argv) {
             options.format = scfcheck::OutputFormat::Json;
             continue;
         }
+        if (arguments.Is("--fix") || arguments.Is("--likely") || arguments.Is("--diff")) {
+            options.fix = options.fix || arguments.Is("--fix");
+            options.likely = options.likely || arguments.Is("--likely");
+            options.diff = options.diff || arguments.Is("--diff");
+            continue;
+        }
         if (arguments.Is("-m") || arguments.Is("-l") || arguments.Is("-R")) {
             const std::optional<std::string> value = arguments.TakeValue();
             if (!value) return arguments.MissingValue();
@@ -51,6 +57,9 @@ int main(int argc, char** argv) {
     }
     if (options.overrideFile && !options.tree.empty()) {
         return arguments.UsageError("-m names one program's override file; -R checks each program with its own");
+    }
+    if (options.likely && !options.fix && !options.diff) {
+        return arguments.UsageError("--likely adds to --fix or --diff");
     }
     return scfcheck::Run(options, std::cout, std::cerr);
 }

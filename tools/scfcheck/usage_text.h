@@ -4,8 +4,8 @@
 namespace scfcheck {
 
 inline constexpr const char* kUsage =
-    "Usage: scfcheck PROGRAM [-m OVERRIDE] [-l DIRS] [--json]\n"
-    "       scfcheck -R DIRECTORY [-l DIRS] [--json]\n"
+    "Usage: scfcheck PROGRAM [-m OVERRIDE] [-l DIRS] [--json] [--fix|--diff [--likely]]\n"
+    "       scfcheck -R DIRECTORY [-l DIRS] [--json] [--fix|--diff [--likely]]\n"
     "\n"
     "Reads a compiled program and its override file, decodes and applies every\n"
     "section as the customiser does, and reports, one finding a line,\n"
@@ -26,14 +26,25 @@ inline constexpr const char* kUsage =
     "               of several, the first that holds the program's file is used\n"
     "  -R DIRECTORY check every *.op6 and *.op5 program below the directory\n"
     "  --json       write one JSON object a line per finding: file, line, section,\n"
-    "               item_key, kind, severity, message, hint\n"
+    "               item_key, kind, severity, message, hint, fix\n"
+    "  --fix        rewrite the override file with the certain fixes (a block that\n"
+    "               names its item the way the screen no longer does, a section of\n"
+    "               a renamed entry), keeping the old file as NAME.bck; only the\n"
+    "               identifier lines and headers fixed change; then report what is left\n"
+    "  --likely     with --fix or --diff, the likely fixes too (one candidate on\n"
+    "               one signal: check them)\n"
+    "  --diff       print what --fix would change as a unified diff (patch -p0\n"
+    "               applies it) and write nothing\n"
     "  --help       show this help and exit\n"
     "  --version    show the version and exit\n"
     "\n"
     "A program without an override file is clean. Problems with the files\n"
     "themselves are reported as 'scfcheck: PATH: message'; with -R a program that\n"
     "cannot be read is named and the others are still checked.\n"
-    "Exit status: 0 when nothing is found, 1 when something is, 2 on bad usage,\n"
+    "A finding that a change of identifier would cure shows its fix as\n"
+    "[certain fix: NEW LINE] or [likely fix: NEW LINE].\n"
+    "Exit status: 0 when nothing is found (after --fix: nothing is left), 1 when\n"
+    "something is, 2 on bad usage,\n"
     "a program or override file that cannot be read, or a missing -m file.\n";
 
 }  // namespace scfcheck

@@ -59,10 +59,10 @@ const std::vector<Row> kRows = {
     // A renamed field.
     {"UnresolvedItem", Cust("\taccept\n\t\t{\n\t\tname = NAM\n\t\tcoordinate = 6,22\n\t\t}\n"),
      "t.scf:3: screen CUST: error: accept name = NAM: the screen has no such entry field; the runtime skips the "
-     "block [nearest: name = NAME]\n"},
+     "block [nearest: name = NAME] [likely fix: name = NAME]\n"},
     {"UnknownMessage", Cust("\tmessage\n\t\t{\n\t\torig_text = \"Saved COD\"\n\t\ttext = \"Stored\"\n\t\t}\n"),
      "t.scf:3: screen CUST: error: message orig_text = \"Saved COD\": no message of the entry has this text; the "
-     "runtime skips the block [nearest: orig_text = \"Saved CODE\"]\n"},
+     "runtime skips the block [nearest: orig_text = \"Saved CODE\"] [likely fix: orig_text = \"Saved CODE\"]\n"},
     {"RepeatedItem",
      Cust("\tdisplay\n\t\t{\n\t\torig_text = \"Code:\"\n\t\ttext = \"No.:\"\n\t\t}\n"
           "\tdisplay\n\t\t{\n\t\torig_text = \"Code:\"\n\t\ttext = \"Number:\"\n\t\t}\n"),

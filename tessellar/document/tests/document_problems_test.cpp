@@ -112,7 +112,7 @@ TEST_F(DocumentProblemsTest, ApplyingMessagesReachTheSinkUnlessKeptForThePanel) 
 
 TEST(ProblemGroups, GroupEntriesAndCounts) {
     const auto finding = [](std::string section, FindingKind kind, std::size_t line) {
-        return Finding{"d.scf", line, std::move(section), {}, kind, "m", {}};
+        return Finding{"d.scf", line, std::move(section), {}, kind, "m", {}, {}};
     };
     const std::vector<Finding> findings = {
         finding("menu MAIN-MENU", FindingKind::UnknownKey, 3),

@@ -133,10 +133,10 @@ protected:
     std::string Expected(const std::string& file) const {
         return file +
                ":4: screen CUST: error: accept name = NAME: the screen has no such entry field; the runtime skips the "
-               "block [nearest: name = CUST-NAME]\n" +
+               "block [nearest: name = CUST-NAME] [likely fix: name = CUST-NAME]\n" +
                file +
                ":10: screen CUST: error: display orig_text = \"Phone:\": the screen has no such display; the runtime "
-               "skips the block [nearest: orig_text = \"Telephone:\"]\n" +
+               "skips the block [nearest: orig_text = \"Telephone:\"] [likely fix: orig_text = \"Telephone:\"]\n" +
                file +
                ":21: screen ORDERS: error: the program has no screen named ORDERS; the runtime skips the section\n";
     }
@@ -200,9 +200,12 @@ TEST_F(ScfcheckRun, JsonGivesOneObjectPerFinding) {
     EXPECT_EQ(objects[0]["kind"], "unresolved-item");
     EXPECT_EQ(objects[0]["severity"], "error");
     EXPECT_EQ(objects[0]["hint"], "nearest: name = CUST-NAME");
+    EXPECT_EQ(objects[0]["fix"],
+              nlohmann::json({{"line", 6}, {"old", "name = NAME"}, {"new", "name = CUST-NAME"}, {"confidence", "likely"}}));
     EXPECT_EQ(objects[2]["kind"], "unknown-section");
     EXPECT_TRUE(objects[2]["item_key"].is_null());
     EXPECT_TRUE(objects[2]["hint"].is_null());
+    EXPECT_TRUE(objects[2]["fix"].is_null());
 }
 
 TEST_F(ScfcheckRun, CodePageTextsBecomeUtf8InJson) {
@@ -223,6 +226,42 @@ TEST_F(ScfcheckRun, UsageMistakesExitWithTwo) {
     EXPECT_EQ(err_, "scfcheck: " + (Root() / "nowhere").string() + ": no such directory, or it cannot be read\n");
     EXPECT_EQ(Run("--help"), kClean);
     EXPECT_NE(out_.find("Usage: scfcheck PROGRAM"), std::string::npos);
+}
+
+// Fixing: only the likely fixes are on offer here (a field renamed, a
+// prompt reworded), so --fix alone changes nothing; --likely re-attaches both,
+// keeps the old file as its backup and leaves only the dropped screen.
+TEST_F(ScfcheckRun, FixRewritesOnlyTheIdentifierLinesAndKeepsTheOldFile) {
+    BuildTree();
+    const fs::path program = Root() / "a" / "cust.op6";
+    const fs::path file = Root() / "a" / "cust.scf";
+    EXPECT_EQ(Run(Quoted(program) + " --diff"), kFound);
+    EXPECT_EQ(out_, "");
+    EXPECT_EQ(err_, "1 program, 0 fixes to apply, 3 findings left\n");
+
+    EXPECT_EQ(Run(Quoted(program) + " --diff --likely"), kFound);
+    EXPECT_EQ(out_, "--- " + file.string() + "\n+++ " + file.string() +
+                        "\n@@ -3,13 +3,13 @@\n"
+                        " \t{\n \taccept\n \t\t{\n-\t\tname = NAME\n+\t\tname = CUST-NAME\n"
+                        " \t\treadonly = true\n \t\tdefault = \"n/a\"\n \t\t}\n \tdisplay\n \t\t{\n"
+                        "-\t\torig_text = \"Phone:\"\n+\t\torig_text = \"Telephone:\"\n"
+                        " \t\ttext = \"Tel:\"\n \t\t}\n \tdisplay\n");
+    EXPECT_EQ(testsupport::ReadFile(file), kOldOverrides) << "a diff writes nothing";
+
+    EXPECT_EQ(Run(Quoted(program) + " --fix --likely"), kFound);
+    EXPECT_EQ(out_, file.string() +
+                        ":21: screen ORDERS: error: the program has no screen named ORDERS; the runtime skips the "
+                        "section\n1 program, 2 fixes applied, 1 finding left\n");
+    EXPECT_EQ(testsupport::ReadFile(Root() / "a" / "cust.bck"), kOldOverrides);
+    std::string fixed = kOldOverrides;
+    fixed.replace(fixed.find("name = NAME"), 11, "name = CUST-NAME");
+    fixed.replace(fixed.find("\"Phone:\""), 8, "\"Telephone:\"");
+    EXPECT_EQ(testsupport::ReadFile(file), fixed);
+
+    // A second run has nothing left to fix.
+    EXPECT_EQ(Run(Quoted(program) + " --fix --likely"), kFound);
+    EXPECT_EQ(testsupport::ReadFile(file), fixed);
+    EXPECT_NE(out_.find("0 fixes applied, 1 finding left"), std::string::npos) << out_;
 }
 
 }  // namespace
