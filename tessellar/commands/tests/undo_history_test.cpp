@@ -14,6 +14,7 @@
 #include "platform/message_sink.h"
 #include "tessellar/commands/undo_history.h"
 #include "testsupport/scratch_directory.h"
+#include "testsupport/case_name.h"
 
 namespace commands {
 namespace {
@@ -86,7 +87,7 @@ const StepCase kStepCases[] = {
     {"no work file to name: the snapshot is made empty", true, false, true, "", "after\n"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Cases, UndoSwap, ::testing::ValuesIn(kStepCases));
+INSTANTIATE_TEST_SUITE_P(Cases, UndoSwap, ::testing::ValuesIn(kStepCases), testsupport::ByWhy());
 
 }  // namespace
 }  // namespace commands

@@ -12,6 +12,7 @@
 #include "tessellar/document/tests/document_fixture.h"
 #include "tessellar/document/document_texts.h"
 #include "platform/message_format.h"
+#include "testsupport/case_name.h"
 
 namespace document::testing {
 namespace {
@@ -104,7 +105,7 @@ const WorkFileCase kWorkFileCases[] = {
      "box\n\t{\n\torig_coordinate = 19,6\n\tcoordinate = 20,41\n\tadd = true\n\ttitle = \"Notes\"\n\t}\n"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Catalogue, CommandWorkFiles, ::testing::ValuesIn(kWorkFileCases));
+INSTANTIATE_TEST_SUITE_P(Catalogue, CommandWorkFiles, ::testing::ValuesIn(kWorkFileCases), testsupport::ByWhy());
 
 TEST_F(DemoDocument, RefusalsReachTheSinkAndWriteNothing) {
     Open(false);

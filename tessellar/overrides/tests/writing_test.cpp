@@ -16,6 +16,7 @@
 #include "tessellar/overrides/save_filter.h"
 #include "testsupport/scratch_directory.h"
 #include "testsupport/file_text.h"
+#include "testsupport/case_name.h"
 
 namespace overrides {
 namespace {
@@ -58,7 +59,7 @@ const FilterCase kFilterCases[] = {
      "# kept\nmode\n\t{\n\tname = X\n\ttext = \"Y\"\n\t}\n"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Flags, SaveFilterBlocks, ::testing::ValuesIn(kFilterCases));
+INSTANTIATE_TEST_SUITE_P(Flags, SaveFilterBlocks, ::testing::ValuesIn(kFilterCases), testsupport::ByWhy());
 
 std::string Updated(const std::string& workFile, PropertySelector selector, const std::string& line,
                     bool* matched = nullptr) {

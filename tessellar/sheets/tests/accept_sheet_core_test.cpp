@@ -14,6 +14,7 @@
 #include "tessellar/sheets/accept_texts.h"
 #include "tessellar/sheets/filter_comparison.h"
 #include "tessellar/sheets/user_value_list.h"
+#include "testsupport/case_name.h"
 
 namespace sheets {
 namespace {
@@ -52,7 +53,7 @@ const AddCase kAddCases[] = {
      {Result::Added, Result::Empty, Result::AlreadyThere}, {"X"}},
 };
 
-INSTANTIATE_TEST_SUITE_P(Entries, UserValueListAdds, ::testing::ValuesIn(kAddCases));
+INSTANTIATE_TEST_SUITE_P(Entries, UserValueListAdds, ::testing::ValuesIn(kAddCases), testsupport::ByWhy());
 
 TEST(UserValueList, NumericFieldsKeepBothEndsAsNumbersThroughRemoval) {
     UserValueList list(8, true);
@@ -165,7 +166,7 @@ const PlanCase kPlanCases[] = {
      {n::kChangeAcceptDefault}},
 };
 
-INSTANTIATE_TEST_SUITE_P(Edits, AcceptSheetOk, ::testing::ValuesIn(kPlanCases));
+INSTANTIATE_TEST_SUITE_P(Edits, AcceptSheetOk, ::testing::ValuesIn(kPlanCases), testsupport::ByWhy());
 
 TEST(AcceptSheetOk, UntitledFieldRetitlesThePromptBesideIt) {
     model::CScreenModel screen("S", 1, nullptr, 0, 0, model::ModelKind::Screen);

@@ -9,6 +9,7 @@
 
 #include "tools/scfedit/script_reader.h"
 #include "tools/scfedit/script_runner.h"
+#include "testsupport/case_name.h"
 
 namespace scfedit {
 namespace {
@@ -44,7 +45,8 @@ const BadLine kBadLines[] = {
     {"select A window", "'window' is not screen, menu or procedure"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Reader, BadScriptLines, ::testing::ValuesIn(kBadLines));
+INSTANTIATE_TEST_SUITE_P(Reader, BadScriptLines, ::testing::ValuesIn(kBadLines),
+                         [](const auto& info) { return testsupport::CaseName(info.param.problem); });
 
 TEST(ScriptLines, KeysValuesAndQuotedWords) {
     EXPECT_FALSE(ReadScriptLine("   # a comment", 1).step);
