@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -41,6 +43,9 @@ struct StepCase {
     std::optional<std::string> afterUndo;
     std::optional<std::string> afterRedo;
 };
+
+// ctest lists a row with its value: print its reason, not its bytes.
+[[maybe_unused]] void PrintTo(const StepCase& row, std::ostream* out) { *out << row.why; }
 
 class UndoSwap : public ::testing::TestWithParam<StepCase> {};
 

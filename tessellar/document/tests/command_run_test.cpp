@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <filesystem>
 
 #include "tessellar/commands/command_texts.h"
@@ -32,6 +34,9 @@ struct WorkFileCase {
     std::vector<Step> steps;
     const char* workFile;
 };
+
+// ctest lists a row with its value: print its reason, not its bytes.
+[[maybe_unused]] void PrintTo(const WorkFileCase& row, std::ostream* out) { *out << row.why; }
 
 class CommandWorkFiles : public DemoDocument, public ::testing::WithParamInterface<WorkFileCase> {};
 

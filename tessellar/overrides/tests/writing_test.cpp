@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -34,6 +36,9 @@ struct FilterCase {
     const char* workFile;
     const char* saved;
 };
+
+// ctest lists a row with its value: print its reason, not its bytes.
+[[maybe_unused]] void PrintTo(const FilterCase& row, std::ostream* out) { *out << row.why; }
 
 class SaveFilterBlocks : public ::testing::TestWithParam<FilterCase> {};
 

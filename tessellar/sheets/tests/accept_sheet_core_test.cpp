@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 #include <vector>
 
@@ -28,6 +30,9 @@ struct AddCase {
     std::vector<Result> results;
     std::vector<const char*> shown;
 };
+
+// ctest lists a row with its value: print its reason, not its bytes.
+[[maybe_unused]] void PrintTo(const AddCase& row, std::ostream* out) { *out << row.why; }
 
 class UserValueListAdds : public ::testing::TestWithParam<AddCase> {};
 
@@ -99,6 +104,9 @@ struct PlanCase {
     void (*edit)(AcceptSheetEdits&);
     std::vector<std::string> steps;  // command names, or "!" + refusal
 };
+
+// ctest lists a row with its value: print its reason, not its bytes.
+[[maybe_unused]] void PrintTo(const PlanCase& row, std::ostream* out) { *out << row.why; }
 
 class AcceptSheetOk : public ::testing::TestWithParam<PlanCase> {};
 

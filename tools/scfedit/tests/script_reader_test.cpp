@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <array>
 #include <sstream>
 #include <streambuf>
@@ -18,6 +20,9 @@ struct BadLine {
     const char* line;
     const char* problem;
 };
+
+// ctest lists a row with its value: print its reason, not its bytes.
+[[maybe_unused]] void PrintTo(const BadLine& row, std::ostream* out) { *out << row.problem; }
 
 class BadScriptLines : public ::testing::TestWithParam<BadLine> {};
 
