@@ -15,6 +15,7 @@ package: install build-release
 
 test: install build-test
 	ctest --preset test
+	bash scripts/check-test-names.sh test
 
 install:
 	bash scripts/install-deps.sh

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 #include <vector>
 
@@ -18,6 +20,9 @@ struct Row {
     std::string file;      // the override file; its first line is line 1
     std::string expected;  // every line printed, in order
 };
+
+// ctest lists a row with its value: print its name, not its bytes.
+[[maybe_unused]] void PrintTo(const Row& row, std::ostream* out) { *out << row.name; }
 
 // A section of the fixture's screen CUST: header on line 1, "{" on line 2,
 // the body lines from line 3 on.

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -14,6 +16,7 @@
 #include "platform/message_sink.h"
 #include "tessellar/commands/undo_history.h"
 #include "testsupport/scratch_directory.h"
+#include "testsupport/case_name.h"
 
 namespace commands {
 namespace {
@@ -40,6 +43,9 @@ struct StepCase {
     std::optional<std::string> afterUndo;
     std::optional<std::string> afterRedo;
 };
+
+// ctest lists a row with its value: print its reason, not its bytes.
+[[maybe_unused]] void PrintTo(const StepCase& row, std::ostream* out) { *out << row.why; }
 
 class UndoSwap : public ::testing::TestWithParam<StepCase> {};
 
@@ -86,7 +92,7 @@ const StepCase kStepCases[] = {
     {"no work file to name: the snapshot is made empty", true, false, true, "", "after\n"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Cases, UndoSwap, ::testing::ValuesIn(kStepCases));
+INSTANTIATE_TEST_SUITE_P(Cases, UndoSwap, ::testing::ValuesIn(kStepCases), testsupport::ByWhy());
 
 }  // namespace
 }  // namespace commands

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tessellar/commands/value_list_check.h"
+#include "testsupport/case_name.h"
 
 namespace commands {
 namespace {
@@ -62,7 +63,7 @@ TEST_P(DefaultInLists, RefusesWithTheListsDescription) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, DefaultInLists, ::testing::ValuesIn(kDefaultCases));
+INSTANTIATE_TEST_SUITE_P(Cases, DefaultInLists, ::testing::ValuesIn(kDefaultCases), testsupport::ByWhy());
 
 TEST(UserListDescription, IsCutBeforeItPassesItsLength) {
     const std::vector<ListValue> values(200, ListValue{"ABCDEFGHI", "ABCDEFGHI"});

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <filesystem>
 
 #include "tessellar/commands/command_texts.h"
@@ -12,6 +14,7 @@
 #include "tessellar/document/tests/document_fixture.h"
 #include "tessellar/document/document_texts.h"
 #include "platform/message_format.h"
+#include "testsupport/case_name.h"
 
 namespace document::testing {
 namespace {
@@ -31,6 +34,9 @@ struct WorkFileCase {
     std::vector<Step> steps;
     const char* workFile;
 };
+
+// ctest lists a row with its value: print its reason, not its bytes.
+[[maybe_unused]] void PrintTo(const WorkFileCase& row, std::ostream* out) { *out << row.why; }
 
 class CommandWorkFiles : public DemoDocument, public ::testing::WithParamInterface<WorkFileCase> {};
 
@@ -104,7 +110,7 @@ const WorkFileCase kWorkFileCases[] = {
      "box\n\t{\n\torig_coordinate = 19,6\n\tcoordinate = 20,41\n\tadd = true\n\ttitle = \"Notes\"\n\t}\n"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Catalogue, CommandWorkFiles, ::testing::ValuesIn(kWorkFileCases));
+INSTANTIATE_TEST_SUITE_P(Catalogue, CommandWorkFiles, ::testing::ValuesIn(kWorkFileCases), testsupport::ByWhy());
 
 TEST_F(DemoDocument, RefusalsReachTheSinkAndWriteNothing) {
     Open(false);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -53,6 +55,9 @@ struct SortCase {
     std::vector<SortKey> keys;
     std::vector<int> ids;
 };
+
+// ctest lists a row with its value: print its name, not its bytes.
+[[maybe_unused]] void PrintTo(const SortCase& row, std::ostream* out) { *out << row.name; }
 
 class MessageListSort : public testing::TestWithParam<SortCase> {};
 

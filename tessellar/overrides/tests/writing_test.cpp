@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -16,6 +18,7 @@
 #include "tessellar/overrides/save_filter.h"
 #include "testsupport/scratch_directory.h"
 #include "testsupport/file_text.h"
+#include "testsupport/case_name.h"
 
 namespace overrides {
 namespace {
@@ -33,6 +36,9 @@ struct FilterCase {
     const char* workFile;
     const char* saved;
 };
+
+// ctest lists a row with its value: print its reason, not its bytes.
+[[maybe_unused]] void PrintTo(const FilterCase& row, std::ostream* out) { *out << row.why; }
 
 class SaveFilterBlocks : public ::testing::TestWithParam<FilterCase> {};
 
@@ -58,7 +64,7 @@ const FilterCase kFilterCases[] = {
      "# kept\nmode\n\t{\n\tname = X\n\ttext = \"Y\"\n\t}\n"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Flags, SaveFilterBlocks, ::testing::ValuesIn(kFilterCases));
+INSTANTIATE_TEST_SUITE_P(Flags, SaveFilterBlocks, ::testing::ValuesIn(kFilterCases), testsupport::ByWhy());
 
 std::string Updated(const std::string& workFile, PropertySelector selector, const std::string& line,
                     bool* matched = nullptr) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 #include <vector>
 
@@ -14,6 +16,7 @@
 #include "tessellar/sheets/accept_texts.h"
 #include "tessellar/sheets/filter_comparison.h"
 #include "tessellar/sheets/user_value_list.h"
+#include "testsupport/case_name.h"
 
 namespace sheets {
 namespace {
@@ -27,6 +30,9 @@ struct AddCase {
     std::vector<Result> results;
     std::vector<const char*> shown;
 };
+
+// ctest lists a row with its value: print its reason, not its bytes.
+[[maybe_unused]] void PrintTo(const AddCase& row, std::ostream* out) { *out << row.why; }
 
 class UserValueListAdds : public ::testing::TestWithParam<AddCase> {};
 
@@ -52,7 +58,7 @@ const AddCase kAddCases[] = {
      {Result::Added, Result::Empty, Result::AlreadyThere}, {"X"}},
 };
 
-INSTANTIATE_TEST_SUITE_P(Entries, UserValueListAdds, ::testing::ValuesIn(kAddCases));
+INSTANTIATE_TEST_SUITE_P(Entries, UserValueListAdds, ::testing::ValuesIn(kAddCases), testsupport::ByWhy());
 
 TEST(UserValueList, NumericFieldsKeepBothEndsAsNumbersThroughRemoval) {
     UserValueList list(8, true);
@@ -98,6 +104,9 @@ struct PlanCase {
     void (*edit)(AcceptSheetEdits&);
     std::vector<std::string> steps;  // command names, or "!" + refusal
 };
+
+// ctest lists a row with its value: print its reason, not its bytes.
+[[maybe_unused]] void PrintTo(const PlanCase& row, std::ostream* out) { *out << row.why; }
 
 class AcceptSheetOk : public ::testing::TestWithParam<PlanCase> {};
 
@@ -165,7 +174,7 @@ const PlanCase kPlanCases[] = {
      {n::kChangeAcceptDefault}},
 };
 
-INSTANTIATE_TEST_SUITE_P(Edits, AcceptSheetOk, ::testing::ValuesIn(kPlanCases));
+INSTANTIATE_TEST_SUITE_P(Edits, AcceptSheetOk, ::testing::ValuesIn(kPlanCases), testsupport::ByWhy());
 
 TEST(AcceptSheetOk, UntitledFieldRetitlesThePromptBesideIt) {
     model::CScreenModel screen("S", 1, nullptr, 0, 0, model::ModelKind::Screen);

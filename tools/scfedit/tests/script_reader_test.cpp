@@ -3,12 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <array>
 #include <sstream>
 #include <streambuf>
 
 #include "tools/scfedit/script_reader.h"
 #include "tools/scfedit/script_runner.h"
+#include "testsupport/case_name.h"
 
 namespace scfedit {
 namespace {
@@ -17,6 +20,9 @@ struct BadLine {
     const char* line;
     const char* problem;
 };
+
+// ctest lists a row with its value: print its reason, not its bytes.
+[[maybe_unused]] void PrintTo(const BadLine& row, std::ostream* out) { *out << row.problem; }
 
 class BadScriptLines : public ::testing::TestWithParam<BadLine> {};
 
@@ -44,7 +50,8 @@ const BadLine kBadLines[] = {
     {"select A window", "'window' is not screen, menu or procedure"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Reader, BadScriptLines, ::testing::ValuesIn(kBadLines));
+INSTANTIATE_TEST_SUITE_P(Reader, BadScriptLines, ::testing::ValuesIn(kBadLines),
+                         [](const auto& info) { return testsupport::CaseName(info.param.problem); });
 
 TEST(ScriptLines, KeysValuesAndQuotedWords) {
     EXPECT_FALSE(ReadScriptLine("   # a comment", 1).step);
