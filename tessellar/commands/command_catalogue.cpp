@@ -465,10 +465,9 @@ MadeCommand MoveBox(Arguments& a) {
     if (!bottomRight) return Failed(a);
     const model::CBoxItem& box = *a.item->box;
     const model::BoxCorners to{topLeft->second, topLeft->first, bottomRight->second, bottomRight->first};
-    if (box.added) {
-        return Made(std::make_unique<MoveBoxCommand>(a.key, to.top, to.left, to.bottom, to.right, box.title.Current()));
-    }
-    std::unique_ptr<Command> hide = MakeCommand(a.model, texts::kSuppressBox, a.key, {}).command;
+    // A box the user added replaces its own block; one of the program's is hidden
+    // and added anew. Either way the items inside it go along in the same step.
+    std::unique_ptr<Command> hide = box.added ? nullptr : MakeCommand(a.model, texts::kSuppressBox, a.key, {}).command;
     std::vector<std::unique_ptr<Command>> carried;
     for (const CarriedMove& move : ItemsCarriedByBoxMove(a.model, box, to)) {
         const std::vector<CommandValue> values{{std::to_string(move.to.row) + "," + std::to_string(move.to.column), false}};
