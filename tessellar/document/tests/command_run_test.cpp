@@ -351,6 +351,26 @@ TEST_F(DemoDocument, AGridTakesFieldsOnlyAfterItsLastColumn) {
     EXPECT_EQ(column("ITEM-QTY").column, newEnd - grid.FindAcceptByName("ITEM-QTY")->width.Current());
 }
 
+// A field moved or added to a grid's free end was written at the drop
+// column, while the grid packs it after the other columns: the file no
+// longer described the screen.
+TEST_F(DemoDocument, AFieldAtTheGridsFreeEndIsWrittenWhereTheGridPutsIt) {
+    Open(false);
+    model::CScreenModel& grid = Entry("ORDER-LINES");
+    ASSERT_TRUE(Run(grid, "Move datagrid accept", Named("ITEM-QTY"), {B("5,85")}));
+    EXPECT_NE(WorkFile(grid).find("\tname = ITEM-QTY\n\tcoordinate = 5,76\n"), std::string::npos) << WorkFile(grid);
+    const model::CellPosition qty = grid.FindAcceptByName("ITEM-QTY")->position.Current();
+    EXPECT_EQ(overrides::AbsolutePosition(grid, qty), (model::CellPosition{5, 76}));
+
+    const int end = grid.ReviewArea()->columns.EndColumn(grid.ReviewArea()->leftColumn);
+    const int endColumn = overrides::AbsolutePosition(grid, {qty.row, end}).column;
+    ASSERT_TRUE(Run(grid, "Add datagrid field", NoKey(), {B("COMPANY-NAME"), B("5," + std::to_string(endColumn + 9))}));
+    const std::string added = "\tname = COMPANY-NAME\n\tadd = true\n\tcoordinate = 5," + std::to_string(endColumn) + "\n";
+    EXPECT_NE(WorkFile(grid).find(added), std::string::npos) << WorkFile(grid);
+    const model::CellPosition company = grid.FindDisplayByName("COMPANY-NAME")->position.Current();
+    EXPECT_EQ(overrides::AbsolutePosition(grid, company).column, endColumn);
+}
+
 TEST_F(DemoDocument, UndoAndRedoToAnyDepth) {
     Open(false);
     model::CScreenModel& customer = Entry("CUSTOMER");
