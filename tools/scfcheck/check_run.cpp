@@ -34,6 +34,9 @@ constexpr const char* kDamageFindings = " Findings about its sections may come f
 // A UTF-16 text: its byte-order mark, or a first line of characters each
 // followed (or preceded) by a zero byte.
 bool LooksLikeUtf16(const std::string& path) {
+    // Only a plain file is opened here: a FIFO would wait for a writer.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return false;
     std::ifstream in(path, std::ios::binary);
     char head[64] = {};
     in.read(head, sizeof head);
@@ -86,9 +89,9 @@ public:
             }
             return;
         }
-        if (LooksLikeUtf16(overridePath) || overrides::PlainlyNotAnOverrideFile(overridePath)) {
-            errors_ << platform::DiagnosticLine(kTool, overridePath,
-                                                LooksLikeUtf16(overridePath) ? kUtf16 : kNotAnOverrideFile);
+        const bool utf16 = LooksLikeUtf16(overridePath);
+        if (utf16 || overrides::PlainlyNotAnOverrideFile(overridePath)) {
+            errors_ << platform::DiagnosticLine(kTool, overridePath, utf16 ? kUtf16 : kNotAnOverrideFile);
             Raise(kTrouble);
             return;
         }
