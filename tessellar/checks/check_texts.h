@@ -11,6 +11,13 @@ inline constexpr const char* kSkipsSection = "; the runtime skips the section";
 inline constexpr const char* kSectionAgain = "the section appears again at line ";
 inline constexpr const char* kKeepsLater = "; the runtime keeps only the later one";
 inline constexpr const char* kIsA = " is a ";  // "CUSTOMER is a screen"
+inline constexpr const char* kBeforeSections = "before the first section";
+inline constexpr const char* kBeforeFirstHeader =
+    " comes before the first section header; the runtime never applies it";
+inline constexpr const char* kMoreLine = " more line";
+inline constexpr const char* kMoreLines = " more lines";
+inline constexpr const char* kBeforeFirstHeaderMany =
+    " come before the first section header; the runtime never applies them";
 
 // Lines.
 inline constexpr const char* kBeforeFirstKeyword =
@@ -69,6 +76,9 @@ inline constexpr const char* kPastRight = " runs past the screen window's right 
 inline constexpr const char* kPastBottom = " lies below the screen window's bottom edge: it is on row ";
 inline constexpr const char* kBeforeLeft = " starts left of the screen window: it starts at column ";
 inline constexpr const char* kAboveTop = " lies above the screen window: it is on row ";
+inline constexpr const char* kTextIs = ": its text is ";
+inline constexpr const char* kCharactersWideIn = " characters wide in ";
+inline constexpr const char* kCellsAnd = " cells and";
 inline constexpr const char* kWindowEndsAt = ", the window ends at ";
 inline constexpr const char* kWindowStartsAt = ", the window starts at ";
 inline constexpr const char* kGridColumn = " makes a data grid column ";

@@ -8,6 +8,7 @@ std::string_view KindName(FindingKind kind) {
     switch (kind) {
         case FindingKind::UnknownSection: return "unknown-section";
         case FindingKind::RepeatedSection: return "repeated-section";
+        case FindingKind::OutsideSection: return "outside-section";
         case FindingKind::OutsideBlock: return "outside-block";
         case FindingKind::UnknownKey: return "unknown-key";
         case FindingKind::UnresolvedItem: return "unresolved-item";

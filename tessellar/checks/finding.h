@@ -19,6 +19,7 @@ enum class Severity { Error, Warning };
 enum class FindingKind {
     UnknownSection,        // a section for an entry the program does not have
     RepeatedSection,       // a later section of the same entry replaces this one
+    OutsideSection,        // a line before the first section header
     OutsideBlock,          // a key before the section's first item keyword
     UnknownKey,            // a line the reader does not know
     UnresolvedItem,        // a block whose identifier reaches no item

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <sstream>
 
+#include "platform/line_trim.h"
+
 namespace checks {
 
 namespace {
@@ -58,6 +60,15 @@ public:
             (out_.longLines.empty() || out_.longLines.back() != fileLine)) {
             out_.longLines.push_back(fileLine);
         }
+    }
+
+    void LineBeforeSections(std::string_view line) override {
+        const std::string_view text = platform::TrimControls(line);
+        if (text.empty() || text.front() == '#') return;
+        const std::size_t fileLine = LastLine();
+        // The pieces of an over-long line are one line.
+        if (!out_.beforeSections.empty() && out_.beforeSections.back().line == fileLine) return;
+        out_.beforeSections.push_back({fileLine, std::string(text)});
     }
 
 private:

@@ -26,9 +26,16 @@ struct OverrideSection {
     std::string Title() const;
 };
 
+// A line before the first section header that is neither blank nor a comment.
+struct StrayLine {
+    std::size_t line = 0;
+    std::string text;  // trimmed
+};
+
 struct OverrideSections {
     std::vector<OverrideSection> sections;  // every header in file order, repeats included
     std::vector<std::size_t> longLines;     // file lines a single read cannot hold
+    std::vector<StrayLine> beforeSections;  // what no section holds: the runtime never applies it
 };
 
 OverrideSections SplitOverrideText(std::string_view text);

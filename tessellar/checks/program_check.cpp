@@ -1,5 +1,6 @@
 #include "tessellar/checks/program_check.h"
 
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <sstream>
@@ -7,6 +8,7 @@
 #include <utility>
 
 #include "platform/message_sink.h"
+#include "platform/text_case.h"
 #include "tessellar/checks/check_texts.h"
 #include "tessellar/checks/identifier_fixes.h"
 #include "tessellar/checks/section_findings.h"
@@ -147,6 +149,34 @@ std::optional<Fix> RenamedEntry(const ProgramEntries& entries, const OverrideSec
                FixConfidence::Certain};
 }
 
+// "nearest: screen ACCTMAINT" for a line whose first word is near a header word.
+std::string HeaderHint(std::string_view line) {
+    const std::size_t end = std::min(line.find_first_of(" \t"), line.size());
+    const std::string word = platform::LowerCased(line.substr(0, end));
+    for (const SectionKind kind : {SectionKind::Screen, SectionKind::Menu, SectionKind::Procedure}) {
+        const std::string_view keyword = overrides::SectionKeyword(kind);
+        if (word != keyword && Nearness(word, keyword)) {
+            return texts::kNearest + std::string(keyword) + std::string(line.substr(end));
+        }
+    }
+    return {};
+}
+
+// One finding for all of them, on the first: a misspelt first header takes
+// its whole section with it.
+void ReportLinesBeforeSections(const OverrideSections& file, const std::string& overridePath,
+                               std::vector<Finding>& findings) {
+    if (file.beforeSections.empty()) return;
+    const StrayLine& first = file.beforeSections.front();
+    const std::size_t more = file.beforeSections.size() - 1;
+    std::string message = "\"" + first.text + "\"";
+    message += more == 0 ? texts::kBeforeFirstHeader
+                         : texts::kAnd + std::to_string(more) + (more == 1 ? texts::kMoreLine : texts::kMoreLines) +
+                               texts::kBeforeFirstHeaderMany;
+    SectionFindings(overridePath, texts::kBeforeSections, findings)
+        .Add(first.line, FindingKind::OutsideSection, {}, std::move(message), HeaderHint(first.text));
+}
+
 }  // namespace
 
 std::vector<Finding> CheckProgram(const program::ProgramImage& image, const std::string& overridePath,
@@ -181,6 +211,7 @@ std::vector<Finding> CheckProgram(const program::ProgramImage& image, const std:
         }
         for (model::CScreenModel* model : models) CheckSection(*model, section, inputs, sectionFindings);
     }
+    ReportLinesBeforeSections(file, overridePath, findings);
     for (const std::size_t line : file.longLines) {
         // A long line's section is the one whose body holds it.
         std::string title;

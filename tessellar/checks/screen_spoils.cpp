@@ -1,6 +1,7 @@
 #include "tessellar/checks/screen_spoils.h"
 
 #include <algorithm>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -93,6 +94,7 @@ public:
         return touches_.windowLine != 0 ? touches_.windowLine : sectionLine_;
     }
     std::size_t Section() const { return sectionLine_; }
+    const ScreenTouches& Touches() const { return touches_; }
 
 private:
     const ScreenTouches& touches_;
@@ -182,6 +184,63 @@ void ReportEdges(const model::CScreenModel& model, const std::vector<Shown>& ite
     }
 }
 
+// Where a prompt's text draws: the canvas draws it whole, unclipped, so a
+// text wider than its cells runs out of them; one ending in ":" is set
+// flush right in its cells and runs out to the left, any other runs out to
+// the right. Value displays clip their text to their cells: none.
+std::optional<TextSpan> OverhangingText(const model::CDispText& item, bool now) {
+    if (item.dataDisplay) return std::nullopt;
+    const std::string& text = now ? item.text.Current() : item.text.Original();
+    const int width = now ? item.width.Current() : item.width.Original();
+    const model::CellPosition at = now ? item.position.Current() : item.position.Original();
+    const int length = static_cast<int>(text.size());
+    if (length <= width) return std::nullopt;
+    const std::size_t last = text.find_last_not_of(' ');
+    if (last != std::string::npos && text[last] == ':') {
+        return TextSpan{at.row, at.column + width - length, at.column + width - 1};
+    }
+    return TextSpan{at.row, at.column, at.column + length - 1};
+}
+
+// A text wider than its cells that leaves the window where its cells do not.
+void ReportOverhangingTexts(const model::CScreenModel& model, const std::vector<Shown>& items, const Blame& blame,
+                            SectionFindings& findings) {
+    const model::CScreenWnd* frame = model.Frame();
+    if (frame == nullptr) return;
+    const int lastColumn = frame->rightColumn - frame->leftColumn;
+    const int originalLastColumn = frame->originalRightColumn - frame->leftColumn;
+    for (const Shown& item : items) {
+        if (item.display == nullptr || !item.visibleNow || item.inGrid) continue;
+        const std::optional<TextSpan> now = OverhangingText(*item.display, true);
+        if (!now) continue;
+        const std::optional<TextSpan> before =
+            item.visibleBefore ? OverhangingText(*item.display, false) : std::nullopt;
+        const EdgeState cells = EdgesOf(item.now, lastColumn, 0);
+        const EdgeState text = EdgesOf(*now, lastColumn, 0);
+        const EdgeState was = before ? EdgesOf(*before, originalLastColumn, 0) : EdgeState{};
+        const bool left = text.left && !cells.left && !was.left;
+        const bool right = text.right && !cells.right && !was.right;
+        if (!left && !right) continue;
+        const std::size_t line = std::max(blame.LineFor(item.item), ScreenTouches::LineIn(blame.Touches().texted, item.item));
+        const std::string key = item.Key();
+        const std::string wide = key + texts::kTextIs + std::to_string(now->lastColumn - now->firstColumn + 1) +
+                                 texts::kCharactersWideIn + std::to_string(item.display->width.Current()) +
+                                 texts::kCellsAnd;
+        if (left) {
+            const int column = overrides::AbsolutePosition(model, {now->row, now->firstColumn}).column;
+            findings.Add(line, FindingKind::PastEdge, key,
+                         wide + texts::kBeforeLeft + std::to_string(column) + texts::kWindowStartsAt +
+                             std::to_string(frame->leftColumn));
+        }
+        if (right) {
+            const int column = overrides::AbsolutePosition(model, {now->row, now->lastColumn}).column;
+            findings.Add(line, FindingKind::PastEdge, key,
+                         wide + texts::kPastRight + std::to_string(column) + texts::kWindowEndsAt +
+                             std::to_string(frame->rightColumn));
+        }
+    }
+}
+
 std::string FieldKey(const model::FieldItem& item) {
     if (const auto* accept = dynamic_cast<const model::CAcceptFld*>(&item)) return ItemKey(*accept);
     if (const auto* display = dynamic_cast<const model::CDispText*>(&item)) return ItemKey(*display);
@@ -236,6 +295,7 @@ void ReportSpoils(const model::CScreenModel& model, const ScreenTouches& touches
     const std::vector<Shown> items = ShownItems(model);
     ReportOverlaps(model, items, blame, findings);
     ReportEdges(model, items, blame, findings);
+    ReportOverhangingTexts(model, items, blame, findings);
     ReportGridColumns(model, blame, findings);
     ReportMissingDefaults(model, touches, blame, findings);
 }

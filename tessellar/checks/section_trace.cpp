@@ -73,6 +73,28 @@ bool IdentifiesItem(std::string_view key, const overrides::OverrideStatement& st
     return false;
 }
 
+// Whether the value a key line gives takes effect: a value the reader
+// ignores or applying refuses leaves the earlier one in force, so it makes
+// no earlier block dead.
+bool ValueApplies(const KeyLine& key, const BlockRecord& block, unsigned refusedValues) {
+    using overrides::LineProblem;
+    for (const NotedLine& noted : block.problems) {
+        if (noted.line != key.line) continue;
+        const LineProblem problem = noted.notes.problem;
+        if (problem == LineProblem::NotAPair || problem == LineProblem::OutOfRange ||
+            problem == LineProblem::UnknownColour) {
+            return false;
+        }
+    }
+    namespace refused = overrides::refused;
+    if (key.key == keys::kScale) return !(refusedValues & refused::kScale);
+    if (key.key == keys::kWindowSize) return !(refusedValues & refused::kWindowSize);
+    if (key.key == keys::kAllowed || key.key == keys::kDisallowed) {
+        return !(refusedValues & refused::kAllowedAndDisallowed);
+    }
+    return true;
+}
+
 std::string LineList(std::vector<std::size_t> lines) {
     std::sort(lines.begin(), lines.end());
     lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
@@ -161,7 +183,7 @@ void SectionTrace::TrackRepeats(const overrides::OverrideStatement& statement,
         applied.properties = std::uint64_t{1} << kWholeTrigger;
     } else {
         for (const KeyLine& key : block_.keys) {
-            if (IdentifiesItem(key.key, statement)) continue;
+            if (IdentifiesItem(key.key, statement) || !ValueApplies(key, block_, outcome.refused)) continue;
             if (const int bit = KeyBit(key.key); bit >= 0) applied.properties |= std::uint64_t{1} << bit;
         }
     }
@@ -201,6 +223,10 @@ void SectionTrace::TrackTouches(const overrides::OverrideStatement& statement,
         placed = std::max(placed, block_.LineOf(key));
     }
     if (placed != 0) touches_.placed[item] = placed;
+    if (outcome.display != nullptr) {
+        const std::size_t texted = std::max(block_.LineOf(keys::kText), block_.LineOf(keys::kNewPromptText));
+        if (texted != 0) touches_.texted[item] = texted;
+    }
     if (outcome.accept != nullptr) {
         if (const std::size_t line = block_.LineOf(keys::kSuppress)) touches_.hidden[item] = line;
         if (const std::size_t line = block_.LineOf(keys::kReadonly)) touches_.readOnly[item] = line;

@@ -12,6 +12,7 @@
 #include "tessellar/commands/value_list_check.h"
 #include "tessellar/commands/value_words.h"
 #include "tessellar/model/display_text.h"
+#include "tessellar/overrides/item_placement.h"
 #include "tessellar/overrides/override_texts.h"
 #include "tessellar/overrides/value_readers.h"
 
@@ -174,6 +175,16 @@ MadeCommand MoveWithTrigger(Arguments& a) {
                                                  CheckMoveDisplay(a.model, *a.item->display, at->first, at->second)));
 }
 
+// Where a field moved (or added, null) to a data grid's free end lands: the
+// grid packs it after the other columns, and the file says so.
+overrides::IntegerPair GridPlace(const model::CScreenModel& model, const model::FieldItem* item,
+                                 overrides::IntegerPair at) {
+    const model::CellPosition relative = overrides::RelativePosition(model, at.first, at.second);
+    const std::optional<int> column = overrides::FreeEndColumn(model, item, relative);
+    if (!column) return at;
+    return {at.first, overrides::AbsolutePosition(model, {relative.row, *column}).column};
+}
+
 MadeCommand GridMove(Arguments& a) {
     if (!a.Count(1, 1)) return Failed(a);
     const auto at = a.Pair(0);
@@ -182,8 +193,12 @@ MadeCommand GridMove(Arguments& a) {
                                                                 : a.item->accept;
     Refusal refusal = CheckGridColumnFree(a.model, item, at->first, at->second, texts::kNoColumnForMove);
     std::vector<ShiftedItem> shifted;
-    if (!refusal) shifted = ItemsShiftedByGridMove(a.model, *item, at->first, at->second);
-    return Made(std::make_unique<GridMoveCommand>(a.name, a.key, at->first, at->second, std::move(shifted),
+    overrides::IntegerPair to = *at;
+    if (!refusal) {
+        shifted = ItemsShiftedByGridMove(a.model, *item, at->first, at->second);
+        to = GridPlace(a.model, item, to);
+    }
+    return Made(std::make_unique<GridMoveCommand>(a.name, a.key, to.first, to.second, std::move(shifted),
                                                   std::move(refusal)));
 }
 
@@ -400,9 +415,10 @@ MadeCommand AddField(Arguments& a) {
     Refusal refusal = CheckAddField(a.model, field);
     if (!refusal) refusal = CheckAddFieldAt(a.model, at->first, at->second);
     if (!refusal) refusal = CheckGridColumnFree(a.model, nullptr, at->first, at->second, texts::kNoColumnForAdd);
+    const overrides::IntegerPair to = refusal ? *at : GridPlace(a.model, nullptr, *at);
     a.key = NewDisplayKey(IdentificationKind::Name, field, 0, -1, -1);
     std::vector<std::string> lines{BareLine(keys::kName, field), FlagLine(keys::kAdd, true),
-                                   PairKeyLine(keys::kCoordinate, at->first, at->second),
+                                   PairKeyLine(keys::kCoordinate, to.first, to.second),
                                    BareLine(keys::kTitle, field)};
     return Made(std::make_unique<AppendBlockCommand>(a.name, a.key, std::move(lines), refusal, false));
 }
@@ -465,10 +481,9 @@ MadeCommand MoveBox(Arguments& a) {
     if (!bottomRight) return Failed(a);
     const model::CBoxItem& box = *a.item->box;
     const model::BoxCorners to{topLeft->second, topLeft->first, bottomRight->second, bottomRight->first};
-    if (box.added) {
-        return Made(std::make_unique<MoveBoxCommand>(a.key, to.top, to.left, to.bottom, to.right, box.title.Current()));
-    }
-    std::unique_ptr<Command> hide = MakeCommand(a.model, texts::kSuppressBox, a.key, {}).command;
+    // A box the user added replaces its own block; one of the program's is hidden
+    // and added anew. Either way the items inside it go along in the same step.
+    std::unique_ptr<Command> hide = box.added ? nullptr : MakeCommand(a.model, texts::kSuppressBox, a.key, {}).command;
     std::vector<std::unique_ptr<Command>> carried;
     for (const CarriedMove& move : ItemsCarriedByBoxMove(a.model, box, to)) {
         const std::vector<CommandValue> values{{std::to_string(move.to.row) + "," + std::to_string(move.to.column), false}};

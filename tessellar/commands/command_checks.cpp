@@ -93,10 +93,11 @@ Refusal CheckMoveDisplay(const model::CScreenModel& model, const model::CDispTex
 }
 
 // Only a display of the field counts as showing it: a field the screen only
-// accepts can still be added as a display.
+// accepts can still be added as a display. A hidden display counts too: the
+// new block would name it, and it stays hidden.
 Refusal CheckAddField(const model::CScreenModel& model, std::string_view fieldName) {
     for (const model::CDispText& item : model.Displays()) {
-        if (item.name == fieldName && !item.suppressed.Current()) return std::string(texts::kAlreadyDisplayed);
+        if (item.name == fieldName) return std::string(texts::kAlreadyDisplayed);
     }
     return std::nullopt;
 }

@@ -7,7 +7,8 @@ namespace commands {
 const char* MoveCommandOf(const model::CDispText& display) {
     if (display.inReviewArea) return texts::kMoveDatagridDisplay;
     const model::TriggerSlot* trigger = display.triggers.Slot(model::TriggerPoint::Display);
-    if (trigger != nullptr && trigger->hasTrigger && display.tag == 0) return texts::kMoveDisplayAndTrigger;
+    // No tag: 0 for a compiled display, -1 for an added one.
+    if (trigger != nullptr && trigger->hasTrigger && display.tag <= 0) return texts::kMoveDisplayAndTrigger;
     return texts::kMoveDisplay;
 }
 

@@ -52,6 +52,24 @@ void MoveFieldItem(model::CScreenModel& model, model::FieldItem& item, model::Ce
     if (item.gridColumnKey != -1) model.PlaceGridItems(model::GridPlacement::CurrentOnly);
 }
 
+std::optional<int> FreeEndColumn(const model::CScreenModel& model, const model::FieldItem* item,
+                                 model::CellPosition relative) {
+    if (!OnDataGrid(model) || !InReviewRows(*model.ReviewArea(), relative.row)) return std::nullopt;
+    const model::CReviewArea& area = *model.ReviewArea();
+    int end = area.columns.EndColumn(area.leftColumn);
+    if (item != nullptr) {
+        // Only a field already in the grid moves to its end; one that comes
+        // into it takes its compiled column's place.
+        if (!item->inReviewArea || item->gridColumnKey == -1) return std::nullopt;
+        const model::ColumnEntry* own = area.columns.FindByKey(item->gridColumnKey);
+        if (own == nullptr) return std::nullopt;
+        // Its column closes up behind it unless other items share it.
+        if (own->useCount <= 1) end -= own->width;
+    }
+    if (relative.column < end) return std::nullopt;
+    return end;
+}
+
 void TakeOutOfDataGrid(model::CScreenModel& model, model::FieldItem& item) {
     if (!OnDataGrid(model) || item.gridColumnKey == -1) return;
     model.UnregisterGridColumn(item);

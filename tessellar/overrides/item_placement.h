@@ -5,6 +5,7 @@
 // data grid moves it between the screen and the grid.
 
 #include <cstdint>
+#include <optional>
 
 #include "tessellar/model/screen_model.h"
 
@@ -26,6 +27,14 @@ model::CellPosition AbsolutePosition(const model::CScreenModel& model, model::Ce
 // the review area's rows joins the grid, one that leaves them leaves it, and
 // an item in the grid takes the column the grid gives it.
 void MoveFieldItem(model::CScreenModel& model, model::FieldItem& item, model::CellPosition relative);
+
+// The column a data grid gives a field moved to this cell (`item`), or
+// added there (null), when the cell lies at or beyond the free end of the
+// other columns: the field becomes the last column, packed after them. None
+// where the cell is no such place, or where the grid keeps the field's own
+// column.
+std::optional<int> FreeEndColumn(const model::CScreenModel& model, const model::FieldItem* item,
+                                 model::CellPosition relative);
 
 // A hidden entry field leaves the data grid; shown again, it returns.
 void TakeOutOfDataGrid(model::CScreenModel& model, model::FieldItem& item);

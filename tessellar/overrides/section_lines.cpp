@@ -57,12 +57,17 @@ void SplitSections(std::istream& in, SectionVisitor& visitor) {
     std::string line;
     std::int64_t depth = 0;
     bool inSection = false;
+    bool first = true;
     while (reader.Next(line)) {
+        if (first && line.starts_with(kUtf8ByteOrderMark)) line.erase(0, kUtf8ByteOrderMark.size());
+        first = false;
         const SectionLine classified = ClassifySectionLine(line, depth);
         if (classified.type == SectionLineType::Header) {
             inSection = true;
             visitor.BeginSection(classified.kind, classified.name);
-        } else if (classified.type == SectionLineType::Body && inSection) {
+        } else if (!inSection) {
+            visitor.LineBeforeSections(line);
+        } else if (classified.type == SectionLineType::Body) {
             std::string_view body = line;
             if (!body.empty() && body.front() == '\t') body.remove_prefix(1);
             visitor.BodyLine(body);

@@ -35,12 +35,18 @@ public:
     virtual void BeginSection(SectionKind kind, const std::string& name) = 0;
     // One body line of the current section, one leading tab removed.
     virtual void BodyLine(std::string_view line) = 0;
+    // A line before the first header: no section has it.
+    virtual void LineBeforeSections(std::string_view /*line*/) {}
 };
 
+// A UTF-8 byte-order mark, which an editor may put before the first line.
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
 // Reads a whole file (through the 511-byte line reader) and hands each
-// section to the visitor. Lines before the first header belong to no
-// section and are dropped; lines after a section's closing brace and before
-// the next header still belong to that section.
+// section to the visitor. A byte-order mark at the very start is read as
+// nothing. Lines before the first header belong to no section and are
+// dropped (the visitor sees them); lines after a section's closing brace and
+// before the next header still belong to that section.
 void SplitSections(std::istream& in, SectionVisitor& visitor);
 
 }  // namespace overrides

@@ -277,8 +277,10 @@ ParsedLine ParseInto(std::string_view rawLine, OverrideStatement& statement, Lin
     return {entry, key};
 }
 
-// Braces and blank lines are no keys, and no mistake either.
+// Braces, blank lines and comments are no keys, and no mistake either: a
+// site's "#" notes stand wherever it put them, "=" in them or not.
 bool IsLayoutWord(std::string_view word) { return word.empty() || word == "{" || word == "}"; }
+bool IsComment(std::string_view word) { return !word.empty() && word.front() == '#'; }
 
 }  // namespace
 
@@ -295,7 +297,7 @@ std::optional<StatementKind> ParseStatementLine(std::string_view rawLine, Overri
     if (parsed.entry != nullptr) {
         notes.key = parsed.entry->word;
         notes.keyword = parsed.entry->key == Key::Keyword;
-    } else if (!IsLayoutWord(parsed.key) || rawLine.find('=') != std::string_view::npos) {
+    } else if (!IsComment(parsed.key) && (!IsLayoutWord(parsed.key) || rawLine.find('=') != std::string_view::npos)) {
         notes.problem = LineProblem::UnknownKey;
         notes.detail = platform::LowerCased(parsed.key);
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <ostream>
 #include <system_error>
 #include <vector>
@@ -10,6 +11,10 @@
 #include "platform/file_replace.h"
 #include "promptsweep/unified_diff.h"
 #include "tessellar/checks/identifier_fixes.h"
+#include "platform/message_format.h"
+#include "tessellar/document/document_texts.h"
+#include "tessellar/overrides/override_file_check.h"
+#include "tessellar/program/directory_damage.h"
 #include "tessellar/checks/program_check.h"
 #include "tessellar/document/override_location.h"
 #include "tessellar/overrides/line_reader.h"
@@ -26,6 +31,35 @@ constexpr const char* kCannotRead = "cannot be read";
 constexpr const char* kNoDirectory = "no such directory, or it cannot be read";
 constexpr const char* kCannotWrite = "cannot be written; the file is unchanged";
 constexpr const char* kCannotWriteBackup = "the backup cannot be written; the override file is unchanged";
+constexpr const char* kNotAnOverrideFile = "not an override file; nothing in it is checked";
+constexpr const char* kUtf16 =
+    "UTF-16 text: the runtime reads override files one byte a character and finds nothing in it; save it as "
+    "plain text";
+constexpr const char* kDamageFindings = " Findings about its sections may come from the damage.";
+
+// A UTF-16 text: its byte-order mark, or a first line of characters each
+// followed (or preceded) by a zero byte.
+bool LooksLikeUtf16(const std::string& path) {
+    // Only a plain file is opened here: a FIFO would wait for a writer.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return false;
+    std::ifstream in(path, std::ios::binary);
+    char head[64] = {};
+    in.read(head, sizeof head);
+    const std::string_view bytes(head, static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) return true;
+    if (bytes.size() < 8) return false;
+    for (const std::size_t zeroAt : {std::size_t{0}, std::size_t{1}}) {
+        bool pattern = true;
+        for (std::size_t i = 0; i + 1 < bytes.size() && pattern; i += 2) {
+            const char zero = bytes[i + zeroAt];
+            const char other = bytes[i + 1 - zeroAt];
+            pattern = zero == '\0' && other != '\0';
+        }
+        if (pattern) return true;
+    }
+    return false;
+}
 
 bool Exists(const std::string& path) {
     std::error_code error;
@@ -44,6 +78,14 @@ public:
             Raise(kTrouble);
             return;
         }
+        if (const std::optional<std::string> damage = program::DescribeDirectoryDamage(*image)) {
+            // The customiser's own words, and what they mean for the findings.
+            errors_ << platform::DiagnosticLine(
+                kTool, programPath,
+                platform::FormatText(document::texts::kDamagedProgram, programPath.c_str(), damage->c_str()) +
+                    kDamageFindings);
+            Raise(kTrouble);
+        }
         const std::string overridePath = OverridePathFor(programPath, options_);
         if (!Exists(overridePath)) {
             // Without -m a program may well have no override file: nothing to check.
@@ -51,6 +93,12 @@ public:
                 errors_ << platform::DiagnosticLine(kTool, overridePath, kNoOverrideFile);
                 Raise(kTrouble);
             }
+            return;
+        }
+        const bool utf16 = LooksLikeUtf16(overridePath);
+        if (utf16 || overrides::PlainlyNotAnOverrideFile(overridePath)) {
+            errors_ << platform::DiagnosticLine(kTool, overridePath, utf16 ? kUtf16 : kNotAnOverrideFile);
+            Raise(kTrouble);
             return;
         }
         const std::optional<std::string> text = overrides::ReadOverrideText(overridePath);

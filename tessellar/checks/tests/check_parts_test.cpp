@@ -109,6 +109,20 @@ TEST(RepeatedItems, OnlyTheValuesGivenAgainAreDead) {
               "is dead\n");
 }
 
+// The bundled demo is the first thing a newcomer sees: its override file
+// must give the checker nothing to say (it once drew "Their reference:"
+// across the window's left edge, and the checker called it clean).
+TEST(DemoOverrides, CheckClean) {
+    platform::RecordingMessageSink sink;
+    const std::optional<program::ProgramImage> demo = program::LoadProgram(TESSELLAR_DEMO_PROGRAM, sink);
+    ASSERT_TRUE(demo.has_value());
+    const std::optional<std::vector<Finding>> findings = CheckProgramFile(*demo, TESSELLAR_DEMO_OVERRIDES);
+    ASSERT_TRUE(findings.has_value());
+    std::string printed;
+    for (const Finding& finding : *findings) printed += FindingLine(finding);
+    EXPECT_EQ(printed, "");
+}
+
 // What only the program shows is not the override file's doing.
 TEST(Spoils, OnlyWhatTheSectionCausedIsReported) {
     const char* description = R"opt(

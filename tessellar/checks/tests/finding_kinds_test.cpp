@@ -101,7 +101,9 @@ const std::vector<Row> kRows = {
      "t.scf:6: screen CUST: error: picture = 9(30) does not compile; the field shows no sensible value\n"},
     {"CutValue",
      Cust("\tdisplay\n\t\t{\n\t\torig_text = \"Code:\"\n\t\ttext = \"" + std::string(90, 'x') + "\"\n\t\t}\n"),
-     "t.scf:6: screen CUST: error: text holds 90 characters; the runtime keeps the first 79\n"},
+     "t.scf:6: screen CUST: error: text holds 90 characters; the runtime keeps the first 79\n"
+     "t.scf:6: screen CUST: warning: display orig_text = \"Code:\": its text is 79 characters wide in 5 cells and "
+     "runs past the screen window's right edge: it ends at column 82, the window ends at 80\n"},
     // The rest of a long line is read as a line of its own: it is not reported again as an unknown key.
     {"LongLine",
      Cust("\tconfirm\n\t\t{\n\t\tname = \"Delete?\"\n\t\ttext = \"" + std::string(600, 'y') + "\"\n\t\t}\n"),
@@ -120,6 +122,50 @@ const std::vector<Row> kRows = {
     {"HiddenWithoutDefault", Cust("\taccept\n\t\t{\n\t\tname = NAME\n\t\tsuppress = true\n\t\t}\n"),
      "t.scf:6: screen CUST: warning: accept name = NAME is hidden without a default value [the customiser refuses "
      "it: \"Sorry, could not hide a field without default values\"]\n"},
+    // A site's notes and blank lines stand wherever it put them.
+    {"CommentsAndBlankLinesAnywhere",
+     "# Site notes\n\nscreen CUST\n\t{\n\t# the code field\n\n\taccept\n\t\t{\n\t\t# default = \"A1\"\n\n"
+     "\t\ttag = 1\n\t\t#\n\t\ttitle = \"Code\"\n\t\t}\n\t# end\n\t}\n# the end\n",
+     ""},
+    // A misspelt first header: its section is never applied.
+    {"OutsideSection", "# notes\nscreem CUST\n\t{\n\twindow\n\t\t{\n\t\ttitle = \"Clients\"\n\t\t}\n\t}\n",
+     "t.scf:2: before the first section: error: \"screem CUST\" and 6 more lines come before the first section "
+     "header; the runtime never applies them [nearest: screen CUST]\n"},
+    {"OneLineOutsideSection", "title = \"Clients\"\n" + Cust(""),
+     "t.scf:1: before the first section: error: \"title = \"Clients\"\" comes before the first section header; "
+     "the runtime never applies it\n"},
+    // An editor's byte-order mark right before the first header is nothing.
+    {"ByteOrderMark", "\xEF\xBB\xBF" + Cust("\twindow\n\t\t{\n\t\ttitle = \"Clients\"\n\t\t}\n"), ""},
+    // A later value that applying refuses leaves the earlier one in force: no block is dead.
+    {"RefusedScaleKillsNothing",
+     Cust("\tdisplay\n\t\t{\n\t\torig_text = \"Code:\"\n\t\tscale = 150\n\t\t}\n"
+          "\tdisplay\n\t\t{\n\t\torig_text = \"Code:\"\n\t\tscale = 5000\n\t\t}\n"),
+     "t.scf:11: screen CUST: error: scale = 5000 is outside 50 to 1000; the compiled scale stays\n"},
+    {"IgnoredColourKillsNothing",
+     Cust("\tdisplay\n\t\t{\n\t\torig_text = \"Code:\"\n\t\tcolor = red/white\n\t\t}\n"
+          "\tdisplay\n\t\t{\n\t\torig_text = \"Code:\"\n\t\tcolor = pink/white\n\t\t}\n"),
+     "t.scf:11: screen CUST: error: color = pink/white: pink is no colour; the runtime ignores the line\n"},
+    {"IgnoredCoordinateKillsNothing",
+     Cust("\taccept\n\t\t{\n\t\ttag = 1\n\t\tcoordinate = 6,22\n\t\t}\n"
+          "\taccept\n\t\t{\n\t\ttag = 1\n\t\tcoordinate = 300,22\n\t\t}\n"),
+     "t.scf:11: screen CUST: error: coordinate = 300,22 is beyond the largest screen (255 rows and columns); the "
+     "runtime ignores the line\n"},
+    {"RefusedWindowSizeKillsNothing",
+     Cust("\twindow\n\t\t{\n\t\twindow_size = 70,18\n\t\t}\n"
+          "\twindow\n\t\t{\n\t\twindow_size = 0,0\n\t\t}\n"),
+     "t.scf:9: screen CUST: error: window_size = 0,0 gives the window no cells; it keeps its size\n"},
+    // A prompt's text wider than its cells is drawn whole: it must not leave the window.
+    {"TextLeavesTheWindowOnTheLeft",
+     Cust("\tdisplay\n\t\t{\n\t\ttext = \"Ref:\"\n\t\tcoordinate = 12,4\n\t\tadd = true\n"
+          "\t\tnew_prompt_text = \"Their reference:\"\n\t\t}\n"),
+     "t.scf:8: screen CUST: warning: display text = \"Their reference:\", coordinate = 12,4: its text is 16 "
+     "characters wide in 4 cells and starts left of the screen window: it starts at column -8, the window starts "
+     "at 1\n"},
+    {"TextLeavesTheWindowOnTheRight",
+     Cust("\tdisplay\n\t\t{\n\t\torig_text = \"Name:\"\n\t\tcoordinate = 5,70\n\t\ttext = \"Customer name\"\n"
+          "\t\t}\n"),
+     "t.scf:7: screen CUST: warning: display orig_text = \"Name:\": its text is 13 characters wide in 5 cells and "
+     "runs past the screen window's right edge: it ends at column 82, the window ends at 80\n"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rows, FindingKinds, ::testing::ValuesIn(kRows),

@@ -278,6 +278,41 @@ TEST_F(DemoDocument, MovingTheProgramsBoxHidesItAndTakesItsItemsAlong) {
     EXPECT_EQ(WorkFile(customer).find("orig_text"), std::string::npos) << WorkFile(customer);
 }
 
+// A box the user added once moved alone, leaving its items where they were;
+// a carried display with a display trigger and no tag stranded its trigger.
+TEST_F(DemoDocument, MovingAnAddedBoxTakesItsItemsAlong) {
+    Open(false);
+    model::CScreenModel& customer = Entry("CUSTOMER");
+    ASSERT_TRUE(Run(customer, "Add box", NoKey(), {B("18,40"), B("20,76"), Q("Extra")}));
+    ASSERT_TRUE(Run(customer, "Add prompt", NoKey(), {Q("Note:"), B("19,42")}));
+    ASSERT_TRUE(Run(customer, "Add user defined field", NoKey(), {B("0"), B("19,50"), B("x(8)")}));
+    ASSERT_TRUE(Run(customer, "Modify display trigger", Key(6, {}, -1, 19, 50), {B("calendar.exe"), B("windows")}));
+    ASSERT_TRUE(Run(customer, "Moving or resizing box", Box(18, 40, 20, 76), {B("18,42"), B("20,78")}));
+    const std::string moved = WorkFile(customer);
+    EXPECT_NE(moved.find("\ttext = \"Note:\"\n\tcoordinate = 19,44\n"), std::string::npos) << moved;
+    // The field and its trigger block both name the new place.
+    EXPECT_EQ(moved.find("coordinate = 19,50\n"), std::string::npos) << moved;
+    std::size_t atNewPlace = 0;
+    for (std::size_t at = moved.find("coordinate = 19,52\n"); at != std::string::npos;
+         at = moved.find("coordinate = 19,52\n", at + 1)) {
+        ++atNewPlace;
+    }
+    EXPECT_EQ(atNewPlace, 2u) << moved;
+    EXPECT_EQ(document_.UndoLabels(customer).size(), 5u);  // the move is one step
+}
+
+// A field whose display is hidden is still displayed on the screen: a new
+// block would name the hidden display and nothing would show.
+TEST_F(DemoDocument, AddFieldRefusesAFieldWhoseDisplayIsHidden) {
+    Open(false);
+    model::CScreenModel& customer = Entry("CUSTOMER");
+    ASSERT_TRUE(Run(customer, "Suppress display", Named("CUST-BALANCE")));
+    sink_.Clear();
+    EXPECT_FALSE(Run(customer, "Add field", NoKey(), {B("CUST-BALANCE"), B("16,40")}));
+    ASSERT_EQ(sink_.Messages().size(), 1u);
+    EXPECT_EQ(sink_.Messages()[0], commands::texts::kAlreadyDisplayed);
+}
+
 // A data grid takes a field only after its last column: an add onto a
 // column once shared it (and spoilt both), a move onto one changed nothing
 // on the screen. A field that leaves the middle closes the gap behind it.
@@ -320,6 +355,26 @@ TEST_F(DemoDocument, AGridTakesFieldsOnlyAfterItsLastColumn) {
     ASSERT_TRUE(Run(grid, "Add datagrid field", NoKey(), {B("COMPANY-NAME"), statement({quantity.row, newEnd})}));
     EXPECT_EQ(grid.ReviewArea()->columns.Size(), columns + 1);
     EXPECT_EQ(column("ITEM-QTY").column, newEnd - grid.FindAcceptByName("ITEM-QTY")->width.Current());
+}
+
+// A field moved or added to a grid's free end was written at the drop
+// column, while the grid packs it after the other columns: the file no
+// longer described the screen.
+TEST_F(DemoDocument, AFieldAtTheGridsFreeEndIsWrittenWhereTheGridPutsIt) {
+    Open(false);
+    model::CScreenModel& grid = Entry("ORDER-LINES");
+    ASSERT_TRUE(Run(grid, "Move datagrid accept", Named("ITEM-QTY"), {B("5,85")}));
+    EXPECT_NE(WorkFile(grid).find("\tname = ITEM-QTY\n\tcoordinate = 5,76\n"), std::string::npos) << WorkFile(grid);
+    const model::CellPosition qty = grid.FindAcceptByName("ITEM-QTY")->position.Current();
+    EXPECT_EQ(overrides::AbsolutePosition(grid, qty), (model::CellPosition{5, 76}));
+
+    const int end = grid.ReviewArea()->columns.EndColumn(grid.ReviewArea()->leftColumn);
+    const int endColumn = overrides::AbsolutePosition(grid, {qty.row, end}).column;
+    ASSERT_TRUE(Run(grid, "Add datagrid field", NoKey(), {B("COMPANY-NAME"), B("5," + std::to_string(endColumn + 9))}));
+    const std::string added = "\tname = COMPANY-NAME\n\tadd = true\n\tcoordinate = 5," + std::to_string(endColumn) + "\n";
+    EXPECT_NE(WorkFile(grid).find(added), std::string::npos) << WorkFile(grid);
+    const model::CellPosition company = grid.FindDisplayByName("COMPANY-NAME")->position.Current();
+    EXPECT_EQ(overrides::AbsolutePosition(grid, company).column, endColumn);
 }
 
 TEST_F(DemoDocument, UndoAndRedoToAnyDepth) {

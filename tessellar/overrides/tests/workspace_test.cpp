@@ -91,6 +91,20 @@ TEST(OverrideWorkFiles, OpeningCopiesTheFileAndSplitsItIntoWorkFiles) {
     EXPECT_TRUE(sink.Messages().empty());
 }
 
+// An editor's UTF-8 byte-order mark right before the first header once hid
+// that header: its section was never applied.
+TEST(OverrideWorkFiles, AByteOrderMarkBeforeTheFirstHeaderIsNothing) {
+    testsupport::ScratchDirectory scratch;
+    const std::string scf = WriteText(scratch, "p.scf", "\xEF\xBB\xBFscreen A\n\t{\n\tdisplay\n\t}\n");
+    OverrideWorkspace workspace(scratch.Path().string());
+    platform::RecordingMessageSink sink;
+    ASSERT_EQ(workspace.Open(scf, sink), OpenResult::Opened);
+    ASSERT_EQ(workspace.Sections().Entries().size(), 1u);
+    EXPECT_EQ(workspace.Sections().Entries()[0].name, "A");
+    EXPECT_EQ(ReadFile(workspace.Sections().Entries()[0].workFilePath), "display\n");
+    workspace.Close(sink);
+}
+
 // A screen and a menu of one name once shared one work file, and the split
 // lost the earlier section's statements.
 TEST(OverrideWorkFiles, RepeatedNamesKeepTheLaterBodyAndScreenAndMenuKeepApart) {

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "tessellar/program/image/directory_entry.h"
 #include "testsupport/file_text.h"
 #include "testsupport/scratch_directory.h"
 #include "tools/opimage/description.h"
@@ -213,6 +214,71 @@ TEST_F(ScfcheckRun, CodePageTextsBecomeUtf8InJson) {
     WriteText(Root() / "a" / "cust.scf", "screen CUST\n\t{\n\tdisplay\n\t\t{\n\t\torig_text = \"Stra\xDF" "e:\"\n\t\t}\n\t}\n");
     EXPECT_EQ(Run(Quoted(Root() / "a" / "cust.op6") + " --json"), kFound);
     EXPECT_EQ(nlohmann::json::parse(out_)["item_key"], "display orig_text = \"Stra\xC3\x9F" "e:\"");
+}
+
+// A file that plainly is no override file, or one saved as UTF-16, once
+// passed clean: the runtime finds nothing in it.
+TEST_F(ScfcheckRun, AFileThatIsNoOverrideFileIsAnErrorNamingIt) {
+    WriteProgram(Root() / "a" / "cust.op6");
+    std::string noise(4000, '\0');
+    std::uint32_t state = 12345;
+    for (char& byte : noise) {
+        state = state * 1103515245u + 12345u;
+        byte = static_cast<char>(state >> 24);
+    }
+    std::string utf16 = "\xFF\xFE";
+    for (const char c : std::string(kCleanOverrides)) utf16 += std::string{c, '\0'};
+    std::string utf16NoMark;
+    for (const char c : std::string(kCleanOverrides)) utf16NoMark += std::string{'\0', c};
+    const std::string notOverride = "not an override file; nothing in it is checked";
+    const std::string wide =
+        "UTF-16 text: the runtime reads override files one byte a character and finds nothing in it; save it as "
+        "plain text";
+    struct Row {
+        const char* name;
+        std::string bytes;
+        std::string said;
+    };
+    const Row rows[] = {
+        {"random bytes", noise, notOverride},
+        {"a program image", std::string(recompiled_.begin(), recompiled_.end()), notOverride},
+        {"UTF-16 with its mark", utf16, wide},
+        {"UTF-16 without a mark", utf16NoMark, wide},
+    };
+    const fs::path file = Root() / "a" / "given.scf";
+    for (const Row& row : rows) {
+        WriteText(file, row.bytes);
+        EXPECT_EQ(Run(Quoted(Root() / "a" / "cust.op6") + " -m " + Quoted(file)), kTrouble) << row.name;
+        EXPECT_EQ(out_, "") << row.name;
+        EXPECT_EQ(err_, "scfcheck: " + file.string() + ": " + row.said + "\n") << row.name;
+    }
+}
+
+// A program that loads although its directory is damaged once went unnamed,
+// its sections reported as entries it lacks.
+TEST_F(ScfcheckRun, ADamagedProgramDirectoryIsNamed) {
+    std::string error;
+    const auto program = opimage::ParseDescription(
+        "screen A {\n body {\n }\n}\nscreen B {\n body {\n }\n}\nscreen C {\n body {\n }\n}\n", error);
+    ASSERT_TRUE(program.has_value()) << error;
+    opimage::Image image = opimage::Write(*program);
+    // The second entry's next one leads back to the first: the walk stops after two.
+    const std::uint32_t first = image.layout.entries[0].offset;
+    const std::uint32_t next = image.layout.entries[1].offset + program::entry_field::kNext;
+    image.bytes[next] = static_cast<std::uint8_t>(first >> 16);
+    image.bytes[next + 1] = static_cast<std::uint8_t>(first >> 8);
+    image.bytes[next + 2] = static_cast<std::uint8_t>(first);
+    const fs::path damaged = Root() / "a" / "three.op6";
+    std::ofstream(damaged, std::ios::binary)
+        .write(reinterpret_cast<const char*>(image.bytes.data()), static_cast<std::streamsize>(image.bytes.size()));
+    WriteText(Root() / "a" / "three.scf", "screen C\n\t{\n\twindow\n\t\t{\n\t\ttitle = \"C\"\n\t\t}\n\t}\n");
+
+    EXPECT_EQ(Run("-R " + Quoted(Root())), kTrouble);
+    EXPECT_EQ(err_, "scfcheck: " + damaged.string() + ": The program " + damaged.string() +
+                        " is damaged: the directory stops after 2 entries: the next one leads back to an entry "
+                        "already listed. Findings about its sections may come from the damage.\n");
+    EXPECT_NE(out_.find("three.scf:1: screen C: error: the program has no screen named C"), std::string::npos)
+        << out_;
 }
 
 TEST_F(ScfcheckRun, UsageMistakesExitWithTwo) {
