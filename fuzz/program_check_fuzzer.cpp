@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/message_sink.h"
+#include "tessellar/checks/identifier_fixes.h"
 #include "tessellar/checks/program_check.h"
 #include "tessellar/program/image/program_loader.h"
 
@@ -40,6 +41,43 @@ constexpr const char* kOverrides =
     "window\n{\nwindow_size = 40,10\n}\n}\n"
     "screen GRID\n{\naccept\n{\nname = QTY\npicture = x(90)\n}\naccept\n{\ntag = 20\nsuppress = true\n}\n}\n";
 
+std::size_t Unreached(const std::vector<checks::Finding>& findings) {
+    return static_cast<std::size_t>(std::count_if(findings.begin(), findings.end(), [](const checks::Finding& f) {
+        return f.kind == checks::FindingKind::UnresolvedItem || f.kind == checks::FindingKind::UnknownMessage ||
+               f.kind == checks::FindingKind::UnknownSection;
+    }));
+}
+
+// The lines of a text, each with its line end.
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = std::min(text.find('\n', start), text.size() - 1) + 1;
+        lines.push_back(text.substr(start, end - start));
+        start = end;
+    }
+    return lines;
+}
+
+// Fixing keeps every line it does not fix byte for byte, and the fixed file
+// never names fewer items than the file did.
+void CheckFixes(const program::ProgramImage& image, const std::string& text) {
+    const std::vector<checks::Finding> findings = checks::CheckProgram(image, "fuzz.scf", text);
+    if (checks::FixCount(findings, true) == 0) return;
+    const std::string fixed = checks::ApplyFixes(text, findings, true);
+    const std::vector<std::string> before = Lines(text);
+    const std::vector<std::string> after = Lines(fixed);
+    if (before.size() != after.size()) std::abort();
+    for (std::size_t line = 0; line < before.size(); ++line) {
+        const bool fixedLine = std::any_of(findings.begin(), findings.end(), [line](const checks::Finding& f) {
+            return f.fix && f.fix->line == line + 1;
+        });
+        if (!fixedLine && before[line] != after[line]) std::abort();
+    }
+    if (Unreached(checks::CheckProgram(image, "fuzz.scf", fixed)) > Unreached(findings)) std::abort();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -49,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const std::optional<program::ProgramImage> intact =
         program::LoadProgramFromBytes(ProgramBytes(), "fuzz.op6", sink);
     if (!intact) std::abort();
-    checks::CheckProgram(*intact, "fuzz.scf", input);
+    CheckFixes(*intact, input);
 
     if (size < 4) return 0;
     std::vector<std::uint8_t> damaged = ProgramBytes();
