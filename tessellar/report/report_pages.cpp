@@ -20,8 +20,8 @@ td.statement, pre { font-family: "Liberation Mono", monospace; white-space: pre-
 tr.flagged td { background: #fff4e0; }
 .error { color: #a00000; font-weight: bold; } .warning { color: #8a5a00; font-weight: bold; }
 .note { border-left: 4px solid #d08000; padding: 0.3em 0.8em; background: #fff8e8; }
-.pictures { display: flex; flex-wrap: wrap; gap: 1.5em; align-items: flex-start; }
-figure { margin: 0; } figcaption { font-weight: bold; margin-bottom: 0.3em; }
+.pictures { display: flex; gap: 1.5em; align-items: flex-start; }
+figure { margin: 0; flex: 1 1 0; min-width: 0; } figcaption { font-weight: bold; margin-bottom: 0.3em; }
 figure img { border: 1px solid #777; max-width: 100%; height: auto; }
 section.entry { border-top: 2px solid #777; margin-top: 2em; padding-top: 0.8em; }
 pre.diff { border: 1px solid #b8b8b8; padding: 0.4em; }
