@@ -10,3 +10,4 @@ build="${1:-build/bench}"
 "$build/bench/command_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 "$build/bench/group_move_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 "$build/bench/scfcheck_bench" --samples 5
+"$build/bench/report_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true

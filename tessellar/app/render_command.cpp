@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "platform/command_options.h"
+#include "tessellar/app/picture_limits.h"
 #include "tessellar/app/picture_writer.h"
 #include "platform/message_sink.h"
 #include "platform/qt/cp1252_text.h"
@@ -24,32 +25,6 @@
 namespace app {
 
 namespace {
-
-// The largest picture --render makes: a screen of 255 x 255 cells fits in
-// any usual font; a larger picture would only take minutes and gigabytes.
-constexpr std::int64_t kLargestPictureSide = 16384;
-constexpr std::int64_t kLargestPicturePixels = std::int64_t{1} << 26;
-
-struct PictureSize {
-    std::int64_t width = 0;
-    std::int64_t height = 0;
-};
-
-// The size of a screen window's picture as the canvas places it, counted so
-// that no frame of a damaged program can overflow it.
-PictureSize ScreenWindowSize(const model::CScreenModel& screen, canvas::CellMetrics cell) {
-    const model::CScreenWnd defaultFrame;
-    const model::CScreenWnd& frame = screen.Frame() != nullptr ? *screen.Frame() : defaultFrame;
-    const std::int64_t columns = std::int64_t{frame.rightColumn} + 1 - frame.leftColumn;
-    const std::int64_t rows = std::int64_t{frame.bottomRow} + 2 - frame.topRow;
-    return {std::max<std::int64_t>(0, columns * cell.width),
-            std::max<std::int64_t>(0, rows * cell.height + canvas::kWindowExtraHeight)};
-}
-
-bool PictureCanBeMade(PictureSize size) {
-    return size.width <= kLargestPictureSide && size.height <= kLargestPictureSide &&
-           size.width * size.height <= kLargestPicturePixels;
-}
 
 bool IsPlainNameCharacter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_';
@@ -110,6 +85,17 @@ std::string PictureFileName(const std::string& entryName, std::vector<std::strin
     return name + ".png";
 }
 
+PictureSetup SetUpPictures(const RenderSettings& settings) {
+    PictureSetup setup;
+    setup.cell = canvas::MeasureCellMetrics(model::ItemFont(settings.font));
+    setup.options.scrollBarWidth = canvas::SystemScrollBarWidth();
+    const model::ColourPair& button = settings.scheme[settings::SchemeEntry::Button];
+    setup.options.buttonColours = model::ColourPair{button.foreground, button.background};
+    setup.inputs.colours = document::SchemeColourTable(settings.scheme);
+    setup.inputs.font = settings.font;
+    return setup;
+}
+
 int RunRender(const RenderRequest& request, const RenderSettings& settings, std::ostream& out, std::ostream& errors) {
     platform::StreamMessageSink sink(errors, errors);
     const auto image = program::LoadProgram(request.program, sink);
@@ -128,17 +114,11 @@ int RunRender(const RenderRequest& request, const RenderSettings& settings, std:
         return 1;
     }
 
-    const std::optional<model::FontDescription> customFont = settings.font;
-    const canvas::CellMetrics cell = canvas::MeasureCellMetrics(model::ItemFont(customFont));
-    canvas::PictureOptions options;
-    options.highlight = request.highlight;
-    options.scrollBarWidth = canvas::SystemScrollBarWidth();
-    const model::ColourPair& button = settings.scheme[settings::SchemeEntry::Button];
-    options.buttonColours = model::ColourPair{button.foreground, button.background};
-
-    document::EntryInputs inputs;
-    inputs.colours = document::SchemeColourTable(settings.scheme);
-    inputs.font = customFont;
+    PictureSetup setup = SetUpPictures(settings);
+    setup.options.highlight = request.highlight;
+    const canvas::CellMetrics cell = setup.cell;
+    const canvas::PictureOptions& options = setup.options;
+    const document::EntryInputs& inputs = setup.inputs;
 
     program::DirectoryPage page(program::BrowserPage::All);
     program::FillDirectoryPage(page, *image, "", sink);
@@ -161,13 +141,8 @@ int RunRender(const RenderRequest& request, const RenderSettings& settings, std:
         Outcome outcome;
         outcome.path = request.screen ? *request.output
                                       : *request.allDirectory + "/" + PictureFileName(entry.name, usedNames);
-        const PictureSize size = ScreenWindowSize(screen, cell);
-        if (!PictureCanBeMade(size)) {
-            std::ostringstream problem;
-            problem << "tessellar: " << entry.name << ": a picture of " << size.width << " x " << size.height
-                    << " pixels is more than --render makes (" << kLargestPictureSide << " a side, "
-                    << kLargestPicturePixels << " in all)\n";
-            outcome.problem = problem.str();
+        if (std::optional<std::string> problem = PictureSizeProblem(screen, cell)) {
+            outcome.problem = "tessellar: " + *problem + "\n";
         } else {
             outcome.picture = writer.Write(canvas::RenderScreenWindow(screen, cell, options), outcome.path);
         }

@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "tessellar/canvas/render/cell_metrics.h"
+#include "tessellar/canvas/render/screen_picture.h"
+#include "tessellar/document/entry_opening.h"
 #include "tessellar/settings/colour_scheme.h"
 #include "tessellar/model/font_description.h"
 
@@ -31,6 +34,15 @@ struct RenderSettings {
     std::optional<model::FontDescription> font;  // the user's screen font, when set
     settings::ColourScheme scheme;
 };
+
+// What the settings draw pictures with: the cell of the screen font, the
+// picture options (highlighting off) and what entries are decoded with.
+struct PictureSetup {
+    canvas::CellMetrics cell;
+    canvas::PictureOptions options;
+    document::EntryInputs inputs;
+};
+PictureSetup SetUpPictures(const RenderSettings& settings);
 
 // Exit status: 0 when every picture was written, 1 when the program, the
 // override file or an entry cannot be read or a picture cannot be written

@@ -14,12 +14,6 @@ std::string CheckedFileName(const Document& document) {
     return document.OverridePath().empty() ? WithOverrideExtension(document.ProgramPath()) : document.OverridePath();
 }
 
-std::string CurrentOverrideText(const Document& document) {
-    platform::IoFaults faults;
-    bool readFailed = false;
-    return overrides::BuildOverrideText(document.Workspace().Sections(), faults, readFailed, &document.SavedTexts());
-}
-
 std::vector<checks::Finding> Check(const Document& document, const std::string& text) {
     checks::CheckInputs inputs;
     inputs.decode = document.Inputs().decode;
@@ -31,6 +25,12 @@ std::string Counted(std::size_t count, const char* one, const char* many) {
 }
 
 }  // namespace
+
+std::string CurrentOverrideText(const Document& document) {
+    platform::IoFaults faults;
+    bool readFailed = false;
+    return overrides::BuildOverrideText(document.Workspace().Sections(), faults, readFailed, &document.SavedTexts());
+}
 
 std::vector<checks::Finding> CheckOpenDocument(const Document& document) {
     if (!document.HasProgram()) return {};

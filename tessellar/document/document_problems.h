@@ -14,6 +14,10 @@
 
 namespace document {
 
+// The override text a save would write now: the section work files
+// assembled, unsaved changes included.
+std::string CurrentOverrideText(const Document& document);
+
 // The findings of the document's current override text, in line order; the
 // lines are those the saved file would have. None without a program.
 std::vector<checks::Finding> CheckOpenDocument(const Document& document);

@@ -16,6 +16,14 @@ void PrepareEntry(model::CScreenModel& model, const EntryInputs& inputs, platfor
     program::DecodeScreen(model, sink, inputs.decode);
 }
 
+std::unique_ptr<model::CScreenModel> DecodeOriginal(const model::CScreenModel& entry, const EntryInputs& inputs,
+                                                    platform::MessageSink& sink) {
+    auto original = std::make_unique<model::CScreenModel>(entry.Name(), entry.Identifier(), entry.Image(),
+                                                          entry.Entry(), entry.ProgramModes(), entry.Kind());
+    PrepareEntry(*original, inputs, sink);
+    return original;
+}
+
 std::size_t OpenEntry(model::CScreenModel& model, const EntryInputs& inputs, const overrides::SectionBodies& sections,
                       platform::MessageSink& sink) {
     PrepareEntry(model, inputs, sink);

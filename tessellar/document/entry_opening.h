@@ -5,6 +5,7 @@
 // `--render`, `opdump` and `scfedit` all open entries through here.
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 
 #include "platform/message_sink.h"
@@ -31,6 +32,11 @@ std::optional<model::ColourTable> SchemeColourTable(const settings::ColourScheme
 // Decodes the model when it has not been decoded yet; a decoded model keeps
 // its items.
 void PrepareEntry(model::CScreenModel& model, const EntryInputs& inputs, platform::MessageSink& sink);
+
+// A fresh model of the same entry, decoded from the program alone: the
+// entry as the program draws it, without its section.
+std::unique_ptr<model::CScreenModel> DecodeOriginal(const model::CScreenModel& entry, const EntryInputs& inputs,
+                                                    platform::MessageSink& sink);
 
 // Prepares the model and applies its section from an override file held in
 // memory. Returns how many statements were applied (0 without a section).

@@ -70,6 +70,8 @@ constexpr ActionSpec kActions[] = {
     {AlignBottom, "AlignBottom", "Align Bottom", "Ctrl+Shift+Down", kNoKey, "Line up the selected items' bottom edges on the key item's\nAlign Bottom", "go-bottom", EnableRule::Canvas, false},
     {MakeSameWidth, "MakeSameWidth", "Make Same Width", "Ctrl+Shift+W", kNoKey, "Give the selected fields the key item's width\nMake Same Width", "format-justify-fill", EnableRule::Canvas, false},
     {SpaceEvenlyDown, "SpaceEvenlyDown", "Space Evenly Down", "Ctrl+Shift+D", kNoKey, "Put equal row gaps between the top and bottom selected items\nSpace Evenly Down", "object-flip-vertical", EnableRule::Canvas, false},
+    {ExportReviewReport, "ExportReviewReport", "&Export Review Report...", "", kNoKey, "Write the customised screens of the open program before and after, for a browser\nExport Review Report", "document-export", EnableRule::ProgramOpen, false},
+    {ShowOriginal, "ShowOriginal", "Show &Original", "", kNoKey, "Show the current screen as the program draws it, without its statements\nShow Original", "", EnableRule::CurrentEntry, true},
 };
 // clang-format on
 

@@ -26,6 +26,7 @@ enum class ActionId {
     OptionTrigger, ModeTrigger, ModeTriggerFromList, ScreenTrigger,
     ListMessages,
     SelectAll, AlignLeft, AlignRight, AlignTop, AlignBottom, MakeSameWidth, SpaceEvenlyDown,
+    ExportReviewReport, ShowOriginal,
 };
 
 // When an action can be used.

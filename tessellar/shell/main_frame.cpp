@@ -182,6 +182,11 @@ void CMainFrame::CreateActions() {
     connect(Action(Redo), &QAction::triggered, this, &CMainFrame::RedoCommand);
     connect(Action(EditScreenScf), &QAction::triggered, this, &CMainFrame::EditScreenFileCommand);
     connect(Action(ListMessages), &QAction::triggered, this, &CMainFrame::ListMessagesCommand);
+    connect(Action(ExportReviewReport), &QAction::triggered, this, &CMainFrame::ExportReviewReportCommand);
+    connect(Action(ShowOriginal), &QAction::triggered, this, [this] {
+        ShowOnCanvas(document_->CurrentScreen());
+        AfterChange();
+    });
     connect(Action(MapNetworkDrive), &QAction::triggered, this, [] { mapping::OpenMapNetworkDrive(); });
     connect(Action(Preferences), &QAction::triggered, this, &CMainFrame::ShowPreferences);
     connect(Action(Exit), &QAction::triggered, this, &QWidget::close);
@@ -238,6 +243,8 @@ void CMainFrame::CreateMenus() {
     fileMenu_ = menu(texts::kFileMenu, "fileMenu");
     for (ActionId id : {Save, SaveAs, OpenProgram, OpenOverrideFile, MapNetworkDrive}) fileMenu_->addAction(Action(id));
     fileMenu_->addSeparator();
+    fileMenu_->addAction(Action(ExportReviewReport));
+    fileMenu_->addSeparator();
     recentPlaceholder_ = fileMenu_->addAction(QStringLiteral("Recent File"));
     recentPlaceholder_->setEnabled(false);
     for (int index = 0; index < settings::kRecentFileCount; ++index) {
@@ -275,6 +282,7 @@ void CMainFrame::CreateMenus() {
     split->addAction(Action(SplitCurrentForm));
     split->addAction(Action(SplitFormAndProcedures));
     view->addSeparator();
+    view->addAction(Action(ShowOriginal));
     view->addAction(Action(Legend));
     view->addAction(Action(Customize));
 
@@ -608,13 +616,6 @@ void CMainFrame::ListMessagesCommand() {
     AfterChange();
 }
 
-void CMainFrame::ShowOnCanvas(model::CScreenModel* screen) {
-    view_->ShowScreen(screen);
-    if (screen != nullptr && view_->Canvas() != nullptr) {
-        view_->Canvas()->setAccessibleName(platform::QStringFromCp1252(screen->Name()));
-    }
-}
-
 void CMainFrame::AfterChange() {
     changesDiscarded_ = false;
     const document::Document& core = document_->Core();
@@ -644,6 +645,7 @@ void CMainFrame::AfterChange() {
     // While a hand edit runs, nothing may take its entry away.
     for (ActionId id : {OpenProgram, OpenOverrideFile}) Action(id)->setEnabled(!editingScreenFile_);
     for (QAction* recent : recentActions_) recent->setEnabled(!editingScreenFile_);
+    RestrictCommandsForReview();
     UpdateTitle();
     RefreshProblems();
     if (view_->Canvas() != nullptr) view_->Canvas()->update();

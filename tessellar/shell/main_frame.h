@@ -19,6 +19,7 @@
 #include "tessellar/shell/find_dialog.h"
 #include "tessellar/shell/frame_actions.h"
 #include "tessellar/shell/prompt_sweep_launch.h"
+#include "tessellar/shell/review_report_export.h"
 #include "tessellar/shell/screen_file_editor.h"
 #include "tessellar/mapping/path_mapper.h"
 #include "tessellar/settings/colour_scheme.h"
@@ -110,6 +111,14 @@ public:
     // Before the document's changes would go: asks whether to save them.
     // False when the user cancelled or the save did not succeed.
     bool ConfirmRelease();
+    // What File › Export Review Report... draws its pictures with; without
+    // it the command is disabled.
+    void SetReportPictures(ReportPictureFactory pictures);
+    // While View › Show Original is on: the entry the canvas shows, decoded
+    // without its section and not editable; null otherwise.
+    const model::CScreenModel* OriginalShown() const { return original_.get(); }
+    // The status pane that says the original is shown.
+    QLabel* OriginalPane() const { return originalPane_; }
     CUndoButton* UndoButton() const { return undoButton_; }
     CRedoButton* RedoButton() const { return redoButton_; }
 
@@ -149,8 +158,12 @@ private:
     // "List Screen &Messages" on the current screen.
     void ListMessagesCommand();
     void OpenOverrideFileCommand();
-    // A new canvas for the screen (another entry, or its items were rebuilt).
+    // A new canvas for the screen (another entry, or its items were rebuilt);
+    // with Show Original on, the screen without its section.
     void ShowOnCanvas(model::CScreenModel* screen);
+    void ExportReviewReportCommand();
+    // What Show Original and a missing picture maker turn off, after the enable rules.
+    void RestrictCommandsForReview();
     QAction* ToolbarAction(const QString& objectName) const;
     void CommitSession(QSessionManager& manager);
     // The override file's name, or the one Save As would offer without one.
@@ -196,6 +209,9 @@ private:
     bool geometryStored_ = false;  // a stored geometry was restored; the window is not maximised
     bool workspaceRestored_ = false;
     int skin_ = settings::kDefaultSkin;
+    ReportPictureFactory reportPictures_;
+    std::unique_ptr<model::CScreenModel> original_;  // drawn by the canvas while Show Original is on
+    QLabel* originalPane_ = nullptr;
 };
 
 }  // namespace shell

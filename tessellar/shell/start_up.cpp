@@ -24,6 +24,7 @@ std::unique_ptr<CMainFrame> StartUp(const std::vector<std::string>& words, setti
     settings::RegisterExecutablePath(registry, platform::PathFromQString(options.executablePath));
 
     auto frame = std::make_unique<CMainFrame>(registry, settings, options.messages);
+    frame->SetReportPictures(options.reportPictures);
     // What opening the program says comes after the window is up.
     frame->HoldMessages();
 

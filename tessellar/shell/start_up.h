@@ -12,6 +12,7 @@
 
 #include "platform/message_sink.h"
 #include "tessellar/shell/main_frame.h"
+#include "tessellar/shell/review_report_export.h"
 #include "tessellar/settings/registry_access.h"
 
 namespace shell {
@@ -21,6 +22,7 @@ struct StartUpOptions {
     QString temporaryRoot;    // empty: the usual temporary directory
     platform::MessageSink* messages = nullptr;  // null: message boxes
     bool show = true;
+    ReportPictureFactory reportPictures;  // draws File › Export Review Report...'s pictures; none: disabled
 };
 
 // words: the command line after the program name.

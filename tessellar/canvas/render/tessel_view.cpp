@@ -77,11 +77,12 @@ bool CTesselView::ToggleHighlightChanges() {
 }
 
 bool CTesselView::CommandEnabled(interaction::CanvasCommand command) const {
-    return canvas_ && canvas_->CommandEnabled(command);
+    // A canvas that takes no input (a screen shown only to look at) runs no command.
+    return canvas_ && canvas_->isEnabled() && canvas_->CommandEnabled(command);
 }
 
 void CTesselView::Execute(interaction::CanvasCommand command) {
-    if (canvas_) canvas_->Execute(command);
+    if (canvas_ && canvas_->isEnabled()) canvas_->Execute(command);
 }
 
 void CTesselView::RefreshPlacement() {
