@@ -84,6 +84,9 @@ inline constexpr const char* kMovingOrResizingBox = "Moving or resizing box";
 // Messages and the hand edit.
 inline constexpr const char* kModifyMessageText = "Modify message text";
 inline constexpr const char* kEditScreenFile = "Edit screen file";
+// Re-attaching a block an upgrade broke to the item it meant.
+inline constexpr const char* kApplyFix = "Apply fix";
+inline constexpr const char* kFixGone = "The line this fix changes is no longer in the screen's statements.";
 
 // Undo labels: "NAME(IDENTIFIER LINE)" and the drop-down's "No. N: LABEL".
 inline constexpr const char* kLabelFormat = "%s(%s)";

@@ -1,0 +1,35 @@
+#pragma once
+// Applying the checker's fixes to the open program: each as a command on its
+// entry's work file, so it is one undo step ("Apply fix(NEW LINE)") and the
+// next save writes it. The window's Problems panel and scfcheck --fix apply
+// the same fixes and give the same file.
+
+#include <memory>
+#include <vector>
+
+#include "platform/message_sink.h"
+#include "tessellar/checks/finding.h"
+#include "tessellar/commands/command.h"
+#include "tessellar/document/document.h"
+
+namespace document {
+
+// The command that applies the finding's fix to its entry's work file; none
+// for a finding without a fix, or a fix of a section header (a renamed
+// entry), which names another entry and so is for scfcheck --fix.
+std::unique_ptr<commands::Command> FixCommand(const Document& document, const checks::Finding& finding);
+
+// "Re-attach to name = account_no", "(likely)" added for a likely fix; empty
+// without one.
+std::string FixText(const checks::Finding& finding);
+
+// Applies one fix to the entry the finding names: one undo step.
+bool ApplyFix(Document& document, model::CScreenModel& entry, const checks::Finding& finding,
+              platform::MessageSink& sink);
+
+// Applies every certain fix among the findings that names this entry: one
+// undo step for all of them. False when there was none to apply.
+bool ApplyCertainFixes(Document& document, model::CScreenModel& entry, const std::vector<checks::Finding>& findings,
+                       platform::MessageSink& sink);
+
+}  // namespace document

@@ -1,0 +1,97 @@
+// The Problems panel's fixes: each applied to its entry's work file as one
+// undo step, and the saved file the same as scfcheck --fix makes of it.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+
+#include "platform/message_sink.h"
+#include "tessellar/checks/identifier_fixes.h"
+#include "tessellar/checks/program_check.h"
+#include "tessellar/document/document_fixes.h"
+#include "tessellar/document/document_problems.h"
+#include "tessellar/program/directory_page.h"
+#include "testsupport/file_text.h"
+#include "testsupport/scratch_directory.h"
+
+namespace document {
+namespace {
+
+// Written for an older build: the prompt was "Customer cod:", the field
+// CUST-NAM. A comment and a block that still applies sit between them.
+constexpr const char* kOlder =
+    "#ORVALE Screen Customiser File (Override statements only).\n"
+    "screen CUSTOMER\n"
+    "\t{\n"
+    "\tdisplay\n"
+    "\t\t{\n"
+    "\t\torig_text = \"Customer cod:\"\n"
+    "\t\ttext = \"Client code:\"\n"
+    "\t\t}\n"
+    "\tdisplay\n"
+    "\t\t{\n"
+    "\t\torig_text = \"Name:\"\n"
+    "\t\ttext = \"Full name:\"\n"
+    "\t\t}\n"
+    "\taccept\n"
+    "\t\t{\n"
+    "\t\tname = CUST-NAM\n"
+    "\t\treadonly = true\n"
+    "\t\tdefault = \"x\"\n"
+    "\t\t}\n"
+    "\t}\n";
+
+TEST(DocumentFixes, EachIsOneUndoStepAndTheSaveEqualsScfcheckFix) {
+    testsupport::ScratchDirectory scratch;
+    testsupport::ScratchDirectory workFiles;
+    const std::string path = (scratch.Path() / "demo.scf").string();
+    std::ofstream(path, std::ios::binary) << kOlder;
+    platform::RecordingMessageSink sink;
+    Document document(workFiles.Path().string());
+    ASSERT_TRUE(document.LoadProgram(TESSELLAR_DEMO_PROGRAM, sink));
+    ASSERT_EQ(document.OpenOverrideFile(path, sink), overrides::OpenResult::Opened);
+    program::DirectoryPage page(program::BrowserPage::All);
+    program::FillDirectoryPage(page, *document.Image(), "", sink);
+    model::CScreenModel* customer = nullptr;
+    for (std::size_t row = 0; row < page.Rows().size(); ++row) {
+        if (page.Rows()[row].name == "CUSTOMER") customer = page.Models()[row].get();
+    }
+    ASSERT_NE(customer, nullptr);
+    document.ReloadEntry(*customer, sink);
+
+    // What scfcheck --fix --likely makes of the same file.
+    const std::vector<checks::Finding> findings = CheckOpenDocument(document);
+    const std::string expected = checks::ApplyFixes(kOlder, checks::CheckProgram(*document.Image(), path, kOlder), true);
+    ASSERT_NE(expected, kOlder);
+
+    EXPECT_FALSE(ApplyCertainFixes(document, *customer, findings, sink)) << "both fixes are only likely";
+    std::size_t applied = 0;
+    for (const checks::Finding& finding : findings) {
+        if (!finding.fix) continue;
+        EXPECT_NE(FixText(finding).find(" (likely)"), std::string::npos);
+        // Each fix is made on the findings as they stand after the last one.
+        for (const checks::Finding& now : CheckOpenDocument(document)) {
+            if (now.fix && now.fix->old == finding.fix->old) {
+                EXPECT_TRUE(ApplyFix(document, *customer, now, sink));
+            }
+        }
+        ++applied;
+    }
+    EXPECT_EQ(applied, 2u);
+    ASSERT_EQ(document.UndoLabels(*customer).size(), 2u);
+    EXPECT_NE(document.UndoLabels(*customer).front().find("Apply fix(name = CUST-NAME)"), std::string::npos)
+        << document.UndoLabels(*customer).front();
+    EXPECT_TRUE(document.Save(sink));
+    EXPECT_EQ(testsupport::ReadFile(path), expected);
+    EXPECT_TRUE(sink.Messages().empty());
+
+    // The fixed blocks reach their items now: nothing is left to fix.
+    for (const checks::Finding& finding : CheckOpenDocument(document)) EXPECT_FALSE(finding.fix.has_value());
+    // And Undo takes the last fix back.
+    EXPECT_TRUE(document.Undo(*customer, sink));
+    EXPECT_EQ(checks::FixCount(CheckOpenDocument(document), true), 1u);
+}
+
+}  // namespace
+}  // namespace document
