@@ -15,6 +15,7 @@
 #include <cstdio>
 #else
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -33,7 +34,8 @@ public:
 #ifdef _WIN32
         file_ = std::fopen(path.c_str(), "rb");
 #else
-        descriptor_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        // Without O_NONBLOCK a FIFO would hold the walk until someone writes to it.
+        descriptor_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
 #endif
     }
     ~InputFile() {
@@ -48,8 +50,13 @@ public:
 
 #ifdef _WIN32
     bool IsOpen() const { return file_ != nullptr; }
+    bool IsRegular() const { return true; }
 #else
     bool IsOpen() const { return descriptor_ >= 0; }
+    bool IsRegular() const {
+        struct stat info {};
+        return ::fstat(descriptor_, &info) == 0 && S_ISREG(info.st_mode);
+    }
 #endif
 
     // Reads up to `wanted` bytes into `into`; fewer only at the end of the
@@ -87,9 +94,14 @@ std::uint32_t BigEndian32(const char* bytes) {
 }  // namespace
 
 std::optional<program::ProgramImage> ProgramReader::Read(const std::string& path, platform::MessageSink& sink) {
+    skippedNotRegular_ = false;
     InputFile file(path);
     if (!file.IsOpen()) {
         sink.WriteOutput(FormatText(program::texts::kCantOpen, path.c_str(), errno) + "\n");
+        return std::nullopt;
+    }
+    if (!file.IsRegular()) {
+        skippedNotRegular_ = true;
         return std::nullopt;
     }
     if (!firstRead_) firstRead_ = std::make_unique<char[]>(kFirstRead);
