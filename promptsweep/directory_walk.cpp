@@ -83,8 +83,13 @@ DirectoryWalk::Listing DirectoryWalk::List(const std::string& directory) const {
     for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
         std::string name = entries->path().filename().string();
         if (name.empty()) continue;
-        if (IsProgramName(name)) listing.programs.push_back(name);
         std::error_code typeError;
+        // The entry's type comes with the listing: no call per program.
+        // A type that cannot be told (a dangling link) is for the reader to report.
+        if (IsProgramName(name)) {
+            const bool regular = entries->is_regular_file(typeError);
+            listing.programs.push_back({name, regular || static_cast<bool>(typeError)});
+        }
         if (options_.includeSubdirectories && entries->is_directory(typeError)) {
             listing.subdirectories.push_back(std::move(name));
         }
@@ -119,8 +124,9 @@ void DirectoryWalk::Walk(const std::string& directory, const std::string& relati
     if (identity) descent_.push_back(*identity);
 
     const Listing listing = List(directory);
-    for (const std::string& name : listing.programs) {
-        ProgramFound program{JoinToolPath(directory, name), name, OutputLocation(directory)};
+    for (const ProgramEntry& entry : listing.programs) {
+        ProgramFound program{JoinToolPath(directory, entry.name), entry.name, OutputLocation(directory),
+                             entry.regularFile};
         if (options_.verbose) output_.Progress(program.path);
         visitor_(program);
     }

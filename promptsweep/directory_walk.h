@@ -26,6 +26,7 @@ struct ProgramFound {
     std::string path;              // directory, separator, name
     std::string fileName;
     std::string outputLocation;    // where its override file goes
+    bool regularFile = true;       // false: a FIFO, a device or a directory of that name
 };
 
 class DirectoryWalk {
@@ -37,8 +38,13 @@ public:
 
 private:
     void Walk(const std::string& directory, const std::string& relative);
+    struct ProgramEntry {
+        std::string name;
+        bool regularFile = true;
+        bool operator<(const ProgramEntry& other) const { return name < other.name; }
+    };
     struct Listing {
-        std::vector<std::string> programs;
+        std::vector<ProgramEntry> programs;
         std::vector<std::string> subdirectories;
     };
     Listing List(const std::string& directory) const;

@@ -36,14 +36,13 @@ bool FileOperations::CreateEmpty(const std::string& path) {
     return file != nullptr;
 }
 
-bool FileOperations::CreateNew(const std::string& path) {
-    FileRefusal refusal = FileRefusal::None;
-    FileHandle file(OpenRegularForWriting(path, WriteOpening::CreateNew, refusal));
-    return file != nullptr && std::fclose(file.release()) == 0;
-}
+bool FileOperations::CreateNew(const std::string& path) { return CreateNewFile(path); }
 
 bool FileOperations::WriteWhole(const std::string& path, std::string_view content, bool synced) {
-    return synced ? platform::ReplaceFile(path, content) : platform::ReplaceScratchFile(path, content);
+    // A transient of the run's own, never renamed, is written in place: the
+    // file system then has no replacement to flush (which a rename over it
+    // asks for), and a report-only run stays as fast as reading.
+    return synced ? platform::ReplaceFile(path, content) : WriteRegularFileInPlace(path, content);
 }
 
 bool FileOperations::WriteDurably(const std::string& path, std::string_view content) {

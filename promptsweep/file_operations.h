@@ -23,10 +23,10 @@ public:
     // Creates an empty file only when nothing of that name exists (a link
     // there included); false when that fails.
     virtual bool CreateNew(const std::string& path);
-    // Writes a whole file through a temporary beside it that is renamed
-    // over it once every byte is written; `synced` also syncs it to the disk
-    // first. False, with no temporary left and the file as it was, when any
-    // write fails.
+    // Writes a whole file. `synced`: through a temporary beside it that is
+    // synced to the disk and renamed over it, so the file is the old one or
+    // the whole new one; otherwise (a transient that is never renamed) in
+    // place. False when any write fails.
     virtual bool WriteWhole(const std::string& path, std::string_view content, bool synced);
     // Writes a whole file, synced to the disk; an earlier file there is
     // replaced in one step, never truncated.

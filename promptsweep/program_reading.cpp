@@ -15,7 +15,6 @@
 #include <cstdio>
 #else
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -50,13 +49,8 @@ public:
 
 #ifdef _WIN32
     bool IsOpen() const { return file_ != nullptr; }
-    bool IsRegular() const { return true; }
 #else
     bool IsOpen() const { return descriptor_ >= 0; }
-    bool IsRegular() const {
-        struct stat info {};
-        return ::fstat(descriptor_, &info) == 0 && S_ISREG(info.st_mode);
-    }
 #endif
 
     // Reads up to `wanted` bytes into `into`; fewer only at the end of the
@@ -94,14 +88,9 @@ std::uint32_t BigEndian32(const char* bytes) {
 }  // namespace
 
 std::optional<program::ProgramImage> ProgramReader::Read(const std::string& path, platform::MessageSink& sink) {
-    skippedNotRegular_ = false;
     InputFile file(path);
     if (!file.IsOpen()) {
         sink.WriteOutput(FormatText(program::texts::kCantOpen, path.c_str(), errno) + "\n");
-        return std::nullopt;
-    }
-    if (!file.IsRegular()) {
-        skippedNotRegular_ = true;
         return std::nullopt;
     }
     if (!firstRead_) firstRead_ = std::make_unique<char[]>(kFirstRead);

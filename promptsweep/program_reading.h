@@ -14,14 +14,11 @@ namespace promptsweep {
 
 class ProgramReader {
 public:
-    // The loader's messages go to `sink` as output lines.
-    // A FIFO, a device or a directory is not waited on or read: nothing
-    // comes back and SkippedNotRegular says why.
+    // The loader's messages go to `sink` as output lines. A FIFO put in the
+    // place of a program after the walk listed it is not waited on.
     std::optional<program::ProgramImage> Read(const std::string& path, platform::MessageSink& sink);
-    bool SkippedNotRegular() const { return skippedNotRegular_; }
 
 private:
-    bool skippedNotRegular_ = false;
     std::unique_ptr<char[]> firstRead_;  // reused from program to program
 };
 

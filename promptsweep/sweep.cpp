@@ -227,15 +227,19 @@ private:
         ++programCount_;
         ProgressSink progressSink(output_, options_.verbose);
         LoaderSink loaderSink(progressSink, record);
+        if (!program.regularFile) {
+            // A FIFO or a device named like a program: said, never waited on.
+            if (options_.verbose) output_.Progress(texts::kNotRegularProgress);
+            output_.Log(FormatText(texts::kNotRegularSkipped, program.path.c_str()));
+            if (record != nullptr) {
+                record->loaded = false;
+                record->loaderMessage = texts::kNotRegularRecord;
+            }
+            return;
+        }
         const std::optional<program::ProgramImage> image = reader_.Read(program.path, loaderSink);
         if (!image) {
             if (record != nullptr) record->loaded = false;
-            if (reader_.SkippedNotRegular()) {
-                // A FIFO or a device named like a program: said, never waited on.
-                if (options_.verbose) output_.Progress(texts::kNotRegularProgress);
-                output_.Log(FormatText(texts::kNotRegularSkipped, program.path.c_str()));
-                if (record != nullptr) record->loaderMessage = texts::kNotRegularRecord;
-            }
             return;
         }
         if (record != nullptr) record->loaderMessage.clear();

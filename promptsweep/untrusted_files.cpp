@@ -103,12 +103,13 @@ std::FILE* OpenRegularForWriting(const std::string& path, WriteOpening opening, 
         refusal = FileRefusal::NotRegular;
         return nullptr;
     }
-    if (opening == WriteOpening::Truncate && ::ftruncate(file.Get(), 0) != 0) {
+    // An empty file is left alone: truncating one tells the file system to
+    // flush it on close, which costs more than all the rest.
+    if (opening == WriteOpening::Truncate && info.st_size > 0 && ::ftruncate(file.Get(), 0) != 0) {
         refusal = FileRefusal::CannotOpen;
         return nullptr;
     }
-    const int blocking = ::fcntl(file.Get(), F_GETFL);
-    if (blocking >= 0) ::fcntl(file.Get(), F_SETFL, blocking & ~O_NONBLOCK);
+    // O_NONBLOCK stays: it means nothing to a regular file.
     std::FILE* stream = ::fdopen(file.Get(), opening == WriteOpening::Append ? "ab" : "wb");
     if (stream == nullptr) {
         refusal = FileRefusal::CannotOpen;
@@ -117,6 +118,26 @@ std::FILE* OpenRegularForWriting(const std::string& path, WriteOpening opening, 
     file.Release();
     refusal = FileRefusal::None;
     return stream;
+}
+
+bool CreateNewFile(const std::string& path) {
+    // O_EXCL: the file is made here and now, so it is regular and no link.
+    Descriptor file(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+    return file.Get() >= 0 && ::close(file.Release()) == 0;
+}
+
+bool WriteRegularFileInPlace(const std::string& path, std::string_view content) {
+    Descriptor file(::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat info {};
+    if (file.Get() < 0 || !IsRegular(file.Get(), info)) return false;
+    if (info.st_size > 0 && ::ftruncate(file.Get(), 0) != 0) return false;
+    for (std::size_t at = 0; at < content.size();) {
+        const ssize_t wrote = ::write(file.Get(), content.data() + at, content.size() - at);
+        if (wrote < 0 && errno == EINTR) continue;
+        if (wrote <= 0) return false;
+        at += static_cast<std::size_t>(wrote);
+    }
+    return ::close(file.Release()) == 0;
 }
 
 #else
@@ -147,6 +168,20 @@ std::FILE* OpenRegularForWriting(const std::string& path, WriteOpening opening, 
     std::FILE* stream = std::fopen(path.c_str(), mode);
     refusal = stream == nullptr ? FileRefusal::CannotOpen : FileRefusal::None;
     return stream;
+}
+
+bool CreateNewFile(const std::string& path) {
+    FileRefusal refusal = FileRefusal::None;
+    std::FILE* file = OpenRegularForWriting(path, WriteOpening::CreateNew, refusal);
+    return file != nullptr && std::fclose(file) == 0;
+}
+
+bool WriteRegularFileInPlace(const std::string& path, std::string_view content) {
+    FileRefusal refusal = FileRefusal::None;
+    std::FILE* file = OpenRegularForWriting(path, WriteOpening::Truncate, refusal);
+    if (file == nullptr) return false;
+    const bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size();
+    return (std::fclose(file) == 0) && written;
 }
 
 #endif

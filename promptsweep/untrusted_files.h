@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace promptsweep {
 
@@ -39,5 +40,11 @@ enum class WriteOpening {
 // Opens a regular file for writing; never through a link in its place and
 // never waiting on a FIFO. Null, with the reason, when refused.
 std::FILE* OpenRegularForWriting(const std::string& path, WriteOpening opening, FileRefusal& refusal);
+
+// The same in the fewest calls, for the files made for every program that
+// matches: an empty file created where nothing of that name exists, and a
+// regular file's bytes written from its start (it is empty or as long).
+bool CreateNewFile(const std::string& path);
+bool WriteRegularFileInPlace(const std::string& path, std::string_view content);
 
 }  // namespace promptsweep
