@@ -42,8 +42,10 @@ void ProgramOutput::EnsureNewContent() {
     if (newContentCreated_) return;
     // Leftovers of an earlier run go first (a link there is removed, never
     // followed); the new file is made only where nothing else stands.
-    files_.Remove(paths_.newContent);
-    files_.Remove(paths_.merge);
+    for (const std::string* temporary : {&paths_.newContent, &paths_.merge}) {
+        if (IsLink(*temporary)) output_.Log(FormatText(texts::kLinkRemoved, temporary->c_str()));
+        files_.Remove(*temporary);
+    }
     newContentCreated_ = files_.CreateNew(paths_.newContent);
     if (!newContentCreated_) {
         output_.Log(FormatText(texts::kCantOpenCreate, paths_.newContent.c_str()));

@@ -45,6 +45,7 @@ inline constexpr const char* kListNotRegular = "it is not a regular file";
 inline constexpr const char* kListTooLarge = "it is larger than 16 MB, more than any list holds";
 inline constexpr const char* kListLineTooLong = "line %d is longer than 100000 characters";
 inline constexpr const char* kLinkNotFollowed = "NB: %s is a link - not followed\n";
+inline constexpr const char* kLinkRemoved = "NB: %s is a link - removed, its target left alone\n";
 inline constexpr const char* kNotRegularLeftAlone = "NB: %s is not a regular file - left alone\n";
 inline constexpr const char* kLinkLeadsOutside =
     "NB: %s is a link that leads outside the run's directories - not followed\n";

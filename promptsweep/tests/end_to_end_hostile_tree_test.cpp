@@ -206,6 +206,11 @@ const HostileTree kTrees[] = {
          EXPECT_TRUE(Holds(ReadText(tree.start / "p.scf"), "title = \"Client\""));
          EXPECT_FALSE(fs::exists(fs::symlink_status(tree.start / "p.new")));
          EXPECT_FALSE(fs::exists(fs::symlink_status(tree.start / "p.mrg")));
+         for (const char* name : {"p.new", "p.mrg"}) {
+             EXPECT_TRUE(Holds(Log(tree), "NB: " + (tree.start / name).string() +
+                                              " is a link - removed, its target left alone\n"))
+                 << name;
+         }
      }},
     {"OverrideFileLinkedInsideIsMergedAndKept",
      [](const Tree& tree) {
