@@ -6,6 +6,11 @@
 // a tenth of the tree and on the whole of it.
 //
 //     promptsweep_bench [--programs N] [--samples K] [--keep DIR]
+//                       [--baseline PROMPTSWEEP] [--report-only]
+//
+// --baseline times another build of the tool (the one before a change) on
+// the same tree, its report-only runs interleaved with this build's, and
+// reports the ratio; --report-only stops after the report-only timings.
 //
 // The tree: N programs in nested directories (10 x 10 leaf directories, with
 // a few programs at each upper level), about 3% of them holding the find
@@ -135,7 +140,31 @@ void RemoveOverrideFiles(const fs::path& root) {
 
 }  // namespace
 
+// Takes the options of this benchmark alone out of argv.
+struct SweepOptions {
+    std::string baseline;
+    bool reportOnly = false;
+};
+
+SweepOptions TakeSweepOptions(int& argc, char** argv) {
+    SweepOptions options;
+    int kept = 1;
+    for (int i = 1; i < argc; ++i) {
+        const std::string option = argv[i];
+        if (option == "--baseline" && i + 1 < argc) {
+            options.baseline = argv[++i];
+        } else if (option == "--report-only") {
+            options.reportOnly = true;
+        } else {
+            argv[kept++] = argv[i];
+        }
+    }
+    argc = kept;
+    return options;
+}
+
 int main(int argc, char** argv) {
+    const SweepOptions sweepOptions = TakeSweepOptions(argc, argv);
     const auto [programs, samples, root, keep] = bench::ReadTreeOptions(argc, argv, "promptsweep-bench-tree");
     const std::string tool = PROMPTSWEEP_BINARY;
 
@@ -158,19 +187,32 @@ int main(int argc, char** argv) {
     std::printf("check: ripgrep lists %d files, promptsweep would update %d override files%s\n\n", ripgrepFound,
                 sweepFound, ripgrepFound == sweepFound ? "" : "  (MISMATCH)");
 
-    std::vector<double> sweepTimes, ripgrepTimes;
+    std::vector<double> sweepTimes, ripgrepTimes, baselineTimes;
+    std::vector<std::string> baseline = sweep;
+    baseline[0] = sweepOptions.baseline;
+    if (!sweepOptions.baseline.empty()) RunCommand(baseline);  // its warm-up
     long peak = 0;
     for (int i = 0; i < samples; ++i) {
         ripgrepTimes.push_back(RunCommand(ripgrep).seconds);
         const Measure measure = RunCommand(sweep);
         sweepTimes.push_back(measure.seconds);
         peak = std::max(peak, measure.peakKilobytes);
+        if (!sweepOptions.baseline.empty()) baselineTimes.push_back(RunCommand(baseline).seconds);
     }
     const double sweepMedian = Median(sweepTimes);
     const double ripgrepMedian = Median(ripgrepTimes);
     std::printf("report-only run   promptsweep %8.3f s   (median of %d)\n", sweepMedian, samples);
     std::printf("                  rg -j1      %8.3f s\n", ripgrepMedian);
     std::printf("promptsweep / rg = %.2f   (goal: at most 1.50)\n\n", sweepMedian / ripgrepMedian);
+    if (!sweepOptions.baseline.empty()) {
+        const double baselineMedian = Median(baselineTimes);
+        std::printf("report-only run   baseline    %8.3f s   (%s)\n", baselineMedian, sweepOptions.baseline.c_str());
+        std::printf("promptsweep / baseline = %.3f\n\n", sweepMedian / baselineMedian);
+    }
+    if (sweepOptions.reportOnly) {
+        if (!keep) fs::remove_all(root);
+        return ripgrepFound == sweepFound ? 0 : 1;
+    }
 
     // Peak memory on one tenth of the tree and on the whole of it.
     const Measure part = RunCommand({tool, (root / "area0").string(), "-R", kFind, kReplace});

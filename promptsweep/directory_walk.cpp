@@ -5,6 +5,7 @@
 
 #include "platform/message_format.h"
 #include "platform/native_path.h"
+#include "promptsweep/link_paths.h"
 #include "promptsweep/texts.h"
 #include "promptsweep/tool_path.h"
 
@@ -39,6 +40,35 @@ DirectoryWalk::DirectoryWalk(const RunOptions& options, RunOutput& output, Visit
     if (options_.outputDirectory != options_.startDirectory) {
         outputIdentity_ = IdentifyDirectory(options_.outputDirectory);
     }
+    startRoot_ = {ResolvedPath(options_.startDirectory)};
+    writableRoots_ = {startRoot_[0], ResolvedPath(options_.outputDirectory)};
+}
+
+void DirectoryWalk::Note(const std::string& text) {
+    if (options_.verbose) output_.Progress(text);
+    output_.Log(text);
+}
+
+bool DirectoryWalk::LeadsOutside(const std::string& subdirectory) {
+    if (!IsLink(subdirectory) || LiesWithin(ResolvedPath(subdirectory), startRoot_)) return false;
+    Note(FormatText(texts::kLinkLeadsOutside, subdirectory.c_str()));
+    return true;
+}
+
+std::string DirectoryWalk::MirrorFor(const std::string& mirrored) {
+    const std::string mirror = JoinToolPath(options_.outputDirectory, mirrored);
+    // A missing mirror is made in its parent, which must lie inside too.
+    std::error_code error;
+    const bool exists = std::filesystem::exists(std::filesystem::symlink_status(mirror, error));
+    const std::string reached = exists ? mirror : std::filesystem::path(mirror).parent_path().string();
+    const std::string resolved = ResolvedPath(reached);
+    // What does not exist at all is for the directory check to report.
+    if (resolved.empty() ? IsLink(reached) : !LiesWithin(resolved, writableRoots_)) {
+        Note(FormatText(texts::kLinkLeadsOutside, reached.c_str()));
+        return options_.outputDirectory;
+    }
+    if (!CheckDirectory(mirror, output_)) return options_.outputDirectory;
+    return mirror;
 }
 
 void DirectoryWalk::Run() { Walk(options_.startDirectory, {}); }
@@ -53,8 +83,13 @@ DirectoryWalk::Listing DirectoryWalk::List(const std::string& directory) const {
     for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
         std::string name = entries->path().filename().string();
         if (name.empty()) continue;
-        if (IsProgramName(name)) listing.programs.push_back(name);
         std::error_code typeError;
+        // The entry's type comes with the listing: no call per program.
+        // A type that cannot be told (a dangling link) is for the reader to report.
+        if (IsProgramName(name)) {
+            const bool regular = entries->is_regular_file(typeError);
+            listing.programs.push_back({name, regular || static_cast<bool>(typeError)});
+        }
         if (options_.includeSubdirectories && entries->is_directory(typeError)) {
             listing.subdirectories.push_back(std::move(name));
         }
@@ -89,8 +124,9 @@ void DirectoryWalk::Walk(const std::string& directory, const std::string& relati
     if (identity) descent_.push_back(*identity);
 
     const Listing listing = List(directory);
-    for (const std::string& name : listing.programs) {
-        ProgramFound program{JoinToolPath(directory, name), name, OutputLocation(directory)};
+    for (const ProgramEntry& entry : listing.programs) {
+        ProgramFound program{JoinToolPath(directory, entry.name), entry.name, OutputLocation(directory),
+                             entry.regularFile};
         if (options_.verbose) output_.Progress(program.path);
         visitor_(program);
     }
@@ -98,15 +134,12 @@ void DirectoryWalk::Walk(const std::string& directory, const std::string& relati
     if (options_.includeSubdirectories) {
         for (const std::string& name : listing.subdirectories) {
             const std::string subdirectory = JoinToolPath(directory, name);
-            if (EntersLoop(subdirectory)) continue;
+            if (EntersLoop(subdirectory) || LeadsOutside(subdirectory)) continue;
             // The mirror keeps the whole path below the start directory, so
             // that two sub-directories of one name never share a mirror.
             const std::string mirrored =
                 relative.empty() ? name : relative + platform::kNativeSeparator + name;
-            if (options_.MirrorsDirectories()) {
-                mirror_ = JoinToolPath(options_.outputDirectory, mirrored);
-                if (!CheckDirectory(mirror_, output_)) mirror_ = options_.outputDirectory;
-            }
+            if (options_.MirrorsDirectories()) mirror_ = MirrorFor(mirrored);
             Walk(subdirectory, mirrored);
         }
     }

@@ -26,6 +26,7 @@ struct ProgramFound {
     std::string path;              // directory, separator, name
     std::string fileName;
     std::string outputLocation;    // where its override file goes
+    bool regularFile = true;       // false: a FIFO, a device or a directory of that name
 };
 
 class DirectoryWalk {
@@ -37,13 +38,26 @@ public:
 
 private:
     void Walk(const std::string& directory, const std::string& relative);
+    struct ProgramEntry {
+        std::string name;
+        bool regularFile = true;
+        bool operator<(const ProgramEntry& other) const { return name < other.name; }
+    };
     struct Listing {
-        std::vector<std::string> programs;
+        std::vector<ProgramEntry> programs;
         std::vector<std::string> subdirectories;
     };
     Listing List(const std::string& directory) const;
     bool EntersLoop(const std::string& directory);
+    // A directory link that leads out of the start directory is not walked;
+    // the verbose output and the run log say so.
+    bool LeadsOutside(const std::string& subdirectory);
+    // The mirror directory, unless reaching it (or making it) goes through a
+    // link out of the start and output directories: then the output
+    // directory, as for a mirror that cannot be made.
+    std::string MirrorFor(const std::string& mirrored);
     std::string OutputLocation(const std::string& directory) const;
+    void Note(const std::string& text);
 
     const RunOptions& options_;
     RunOutput& output_;
@@ -51,6 +65,8 @@ private:
     std::string mirror_;
     std::vector<DirectoryIdentity> descent_;
     std::optional<DirectoryIdentity> outputIdentity_;
+    std::vector<std::string> startRoot_;     // resolved
+    std::vector<std::string> writableRoots_;  // the start and output directories, resolved
 };
 
 }  // namespace promptsweep

@@ -3,9 +3,11 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <limits>
 #include <memory>
 
 #include "platform/file_replace.h"
+#include "promptsweep/untrusted_files.h"
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -25,19 +27,22 @@ using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 }  // namespace
 
 std::optional<std::string> FileOperations::ReadWhole(const std::string& path) {
-    FileHandle file(std::fopen(path.c_str(), "rb"));
-    if (!file) return std::nullopt;
-    std::string content;
-    char buffer[65536];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) content.append(buffer, got);
-    if (std::ferror(file.get())) return std::nullopt;
-    return content;
+    return ReadRegularFile(path, std::numeric_limits<std::size_t>::max()).content;
 }
 
 bool FileOperations::CreateEmpty(const std::string& path) {
-    FileHandle file(std::fopen(path.c_str(), "wb"));
+    FileRefusal refusal = FileRefusal::None;
+    FileHandle file(OpenRegularForWriting(path, WriteOpening::Truncate, refusal));
     return file != nullptr;
+}
+
+bool FileOperations::CreateNew(const std::string& path) { return CreateNewFile(path); }
+
+bool FileOperations::WriteWhole(const std::string& path, std::string_view content, bool synced) {
+    // A transient of the run's own, never renamed, is written in place: the
+    // file system then has no replacement to flush (which a rename over it
+    // asks for), and a report-only run stays as fast as reading.
+    return synced ? platform::ReplaceFile(path, content) : WriteRegularFileInPlace(path, content);
 }
 
 bool FileOperations::WriteDurably(const std::string& path, std::string_view content) {
@@ -63,7 +68,9 @@ bool FileOperations::ReplaceAtomically(const std::string& from, const std::strin
     std::error_code error;
     const auto permissions = std::filesystem::status(to, error).permissions();
     if (!error) std::filesystem::permissions(from, permissions, error);
+    error.clear();
     std::filesystem::rename(from, to, error);
+    if (error == std::errc::cross_device_link) return platform::MoveFileOver(from, to);
     return !error;
 }
 

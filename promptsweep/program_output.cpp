@@ -1,10 +1,12 @@
 #include "promptsweep/program_output.h"
 
+#include <filesystem>
 #include <new>
 
 #include "platform/local_time.h"
 #include "platform/message_format.h"
 #include "promptsweep/item_blocks.h"
+#include "promptsweep/link_paths.h"
 #include "promptsweep/merge_pass.h"
 #include "promptsweep/override_lines.h"
 #include "promptsweep/texts.h"
@@ -37,12 +39,15 @@ ProgramOutput::ProgramOutput(const RunSettings& settings, RunOutput& output, Fil
 ProgramOutput::~ProgramOutput() = default;
 
 void ProgramOutput::EnsureNewContent() {
-    if (newContent_) return;
-    // Leftovers of an earlier run go first.
-    files_.Remove(paths_.newContent);
-    files_.Remove(paths_.merge);
-    newContent_.reset(std::fopen(paths_.newContent.c_str(), "ab"));
-    if (!newContent_) {
+    if (newContentCreated_) return;
+    // Leftovers of an earlier run go first (a link there is removed, never
+    // followed); the new file is made only where nothing else stands.
+    for (const std::string* temporary : {&paths_.newContent, &paths_.merge}) {
+        if (IsLink(*temporary)) output_.Log(FormatText(texts::kLinkRemoved, temporary->c_str()));
+        files_.Remove(*temporary);
+    }
+    newContentCreated_ = files_.CreateNew(paths_.newContent);
+    if (!newContentCreated_) {
         output_.Log(FormatText(texts::kCantOpenCreate, paths_.newContent.c_str()));
         if (settings_.verbose) output_.Progress(FormatText(texts::kCantCreateNewContent, paths_.newContent.c_str()));
         return;
@@ -52,7 +57,7 @@ void ProgramOutput::EnsureNewContent() {
 }
 
 void ProgramOutput::HandOver(const HandedItem& item) {
-    if (!newContent_) return;
+    if (!newContentCreated_) return;
     const ItemBlock description = DescribeItemBlock(item, settings_.pairs);
     const std::string block = FormatItemBlock(description);
     if (block.empty()) return;
@@ -85,19 +90,61 @@ void ProgramOutput::EndEntry() {
 }
 
 void ProgramOutput::Write(const std::string& text) {
-    if (newContent_) std::fwrite(text.data(), 1, text.size(), newContent_.get());
+    if (newContentCreated_) newContent_ += text;
+}
+
+void ProgramOutput::FailWrite(const std::string& message) {
+    output_.Log(message);
+    Note(OverrideOutcome::Failed, false, message);
+    for (const std::string* temporary : {&paths_.merge, &paths_.newContent}) {
+        if (!files_.Remove(*temporary) && files_.ReadWhole(*temporary)) {
+            output_.Log(FormatText(texts::kCannotRemoveTemporary, temporary->c_str()));
+        }
+    }
+    writeFailed_ = true;
+}
+
+// Whole or not at all: in a writing run synced to the disk before it can be
+// renamed into place as the override file.
+bool ProgramOutput::WriteNewContent() {
+    if (!newContentCreated_) return true;  // the reread below says so
+    if (files_.WriteWhole(paths_.newContent, newContent_, !ReportOnly())) return true;
+    FailWrite(FormatText(texts::kCannotMergeCreate, paths_.override.c_str()));
+    return false;
+}
+
+std::string ProgramOutput::OverrideTarget() {
+    if (!IsLink(paths_.override)) return paths_.override;
+    const std::string target = FinalLinkTarget(paths_.override);
+    if (!target.empty() && settings_.writableRoots.empty()) return target;
+    if (!target.empty()) {
+        const std::filesystem::path path(target);
+        const std::string directory = ResolvedPath(path.parent_path().empty() ? "." : path.parent_path().string());
+        if (LiesWithin(directory, settings_.writableRoots)) return target;
+    }
+    return {};
 }
 
 bool ProgramOutput::Finish() {
-    newContent_.reset();
-    std::optional<std::string> existing = files_.ReadWhole(paths_.override);
+    if (!WriteNewContent()) return false;
+    const std::string target = OverrideTarget();
+    if (target.empty()) {
+        // A link planted in the place of the override file is left alone.
+        output_.Log(FormatText(texts::kLinkLeadsOutside, paths_.override.c_str()));
+        const std::string message = FormatText(texts::kCannotMergeCreate, paths_.override.c_str());
+        output_.Log(message);
+        Note(OverrideOutcome::Failed, false, message);
+        files_.Remove(paths_.newContent);
+        return false;
+    }
+    std::optional<std::string> existing = files_.ReadWhole(target);
     if (record_ != nullptr && keepContents_) {
         record_->contentsKept = true;
         record_->existed = existing.has_value();
         if (existing) record_->before = *existing;
     }
     if (!existing) return Create();
-    return Merge(*existing);
+    return Merge(*existing, target);
 }
 
 // No override file yet: the new content becomes it.
@@ -131,7 +178,7 @@ bool ProgramOutput::Create() {
 
 // An override file exists: merge into a merge file beside it, which then
 // replaces it in one step. Until then the override file stays untouched.
-bool ProgramOutput::Merge(const std::string& existing) {
+bool ProgramOutput::Merge(const std::string& existing, const std::string& target) {
     // Logs a failure and notes it in the record.
     auto failed = [this](OverrideOutcome outcome, const std::string& message, const std::string& kept = {}) {
         output_.Log(message);
@@ -177,15 +224,16 @@ bool ProgramOutput::Merge(const std::string& existing) {
     bool keepMerge = false;
     if (result.changesMade && !ReportOnly()) {
         if (!files_.WriteDurably(paths_.merge, result.merged)) {
-            failed(OverrideOutcome::Failed, FormatText(texts::kCannotCreateMergeFile, paths_.merge.c_str()));
-            return true;
+            FailWrite(FormatText(texts::kCannotCreateMergeFile, paths_.merge.c_str()));
+            return false;
         }
-        if (files_.IsReadOnly(paths_.override)) {
+        if (files_.IsReadOnly(target)) {
             failed(OverrideOutcome::LeftBeside, FormatText(texts::kCannotRemoveOld, paths_.override.c_str()),
                    paths_.merge);
             return true;
         }
-        if (!files_.ReplaceAtomically(paths_.merge, paths_.override)) {
+        // The override file, or where its link leads: the link stays.
+        if (!files_.ReplaceAtomically(paths_.merge, target)) {
             failed(OverrideOutcome::LeftBeside,
                    FormatText(texts::kCannotRename, paths_.override.c_str(), paths_.merge.c_str()), paths_.merge);
             return true;

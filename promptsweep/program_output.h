@@ -2,9 +2,8 @@
 // One program's override output: the new content file written while the
 // program is visited, then turned into the override file or merged into it.
 
-#include <cstdio>
-#include <memory>
 #include <string>
+#include <vector>
 
 #include "promptsweep/file_operations.h"
 #include "promptsweep/replacement_pair.h"
@@ -22,6 +21,10 @@ struct RunSettings {
     bool leaveOldReplacements = true;
     std::string userName;
     std::string ascTime;  // the run's start, for file headers
+    // The start and output directories with their links resolved: an
+    // override file that is a link is merged into its target only when that
+    // lies in one of them. Empty: anywhere.
+    std::vector<std::string> writableRoots;
 };
 
 // New content, override and merge file of one program.
@@ -58,19 +61,26 @@ public:
     void HandOver(const HandedItem& item) override;
     void EndEntry() override;
 
-    // Closes the new content file and creates or merges the override file;
-    // true when an override file was (or in report-only mode would be)
+    // Writes the new content file whole and creates or merges the override
+    // file; true when an override file was (or in report-only mode would be)
     // created or changed.
     bool Finish();
 
-private:
-    struct FileCloser {
-        void operator()(std::FILE* file) const { std::fclose(file); }
-    };
+    // A file of this program could not be written whole: nothing was put in
+    // place or counted, and its temporaries are gone.
+    bool WriteFailed() const { return writeFailed_; }
 
+private:
     void Write(const std::string& text);
+    bool WriteNewContent();
+    // Where the override file's content goes: the file itself, or the target
+    // of the link it is; empty when that target lies outside the run's
+    // directories.
+    std::string OverrideTarget();
     bool Create();
-    bool Merge(const std::string& existing);
+    bool Merge(const std::string& existing, const std::string& target);
+    // Logs that the program's files could not be written and removes the temporaries.
+    void FailWrite(const std::string& message);
     bool ReportOnly() const { return settings_.outputMode == 0; }
     // Notes the outcome in the record, if there is one.
     void Note(OverrideOutcome outcome, bool written, const std::string& reason = {}, const std::string& kept = {});
@@ -80,7 +90,11 @@ private:
     FileOperations& files_;
     std::string programPath_;
     ProgramFiles paths_;
-    std::unique_ptr<std::FILE, FileCloser> newContent_;
+    // The new content, written to its file whole when the visit ends; the
+    // file itself is created at the first hand-over.
+    std::string newContent_;
+    bool newContentCreated_ = false;
+    bool writeFailed_ = false;
     bool firstPair_ = true;
     bool sectionOpen_ = false;
     ProgramRecord* record_ = nullptr;

@@ -33,7 +33,8 @@ public:
 #ifdef _WIN32
         file_ = std::fopen(path.c_str(), "rb");
 #else
-        descriptor_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        // Without O_NONBLOCK a FIFO would hold the walk until someone writes to it.
+        descriptor_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
 #endif
     }
     ~InputFile() {

@@ -14,7 +14,8 @@ namespace promptsweep {
 
 class ProgramReader {
 public:
-    // The loader's messages go to `sink` as output lines.
+    // The loader's messages go to `sink` as output lines. A FIFO put in the
+    // place of a program after the walk listed it is not waited on.
     std::optional<program::ProgramImage> Read(const std::string& path, platform::MessageSink& sink);
 
 private:

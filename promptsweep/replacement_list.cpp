@@ -42,7 +42,26 @@ bool ParseLine(std::string_view line, ReplacementPair& pair) {
     return quotes == 4 && commas == 1;
 }
 
+// The line as it shows in a message: without the line end it was read with.
+std::string_view WithoutLineEnd(std::string_view line) {
+    if (line.ends_with('\n')) line.remove_suffix(1);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    return line;
+}
+
 }  // namespace
+
+int FirstOverlongLine(std::string_view content) {
+    int number = 1;
+    std::size_t start = 0;
+    while (start < content.size()) {
+        const std::size_t end = std::min(content.find('\n', start), content.size());
+        if (end - start > kMaxListLineLength) return number;
+        start = end + 1;
+        ++number;
+    }
+    return 0;
+}
 
 ReplacementList ParseReplacementList(std::string_view content) {
     ReplacementList list;
@@ -55,6 +74,9 @@ ReplacementList ParseReplacementList(std::string_view content) {
         ReplacementPair pair;
         if (!ParseLine(line, pair)) {
             list.output += FormatText(texts::kIncorrectPair, std::string(line).c_str());
+            ++errors;
+        } else if (HoldsLineBreak(pair)) {
+            list.output += FormatText(texts::kLineBreakInPair, ShowLineBreaks(WithoutLineEnd(line)).c_str());
             ++errors;
         }
         list.pairs.push_back(std::move(pair));

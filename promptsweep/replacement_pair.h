@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace promptsweep {
@@ -19,5 +20,24 @@ struct ReplacementPair {
 
 // Tried and applied in order.
 using PairList = std::vector<ReplacementPair>;
+
+// A text holding a line end or a carriage return would break the one
+// statement line it is written into, so no pair may hold one.
+inline bool HoldsLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
+inline bool HoldsLineBreak(const ReplacementPair& pair) {
+    return HoldsLineBreak(pair.find) || HoldsLineBreak(pair.replace);
+}
+
+// The text with its line ends and carriage returns shown as \n and \r, so a
+// message about them stays on its line.
+inline std::string ShowLineBreaks(std::string_view text) {
+    std::string shown;
+    for (const char c : text) {
+        if (c == '\n') shown += "\\n";
+        else if (c == '\r') shown += "\\r";
+        else shown += c;
+    }
+    return shown;
+}
 
 }  // namespace promptsweep

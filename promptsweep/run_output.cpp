@@ -11,22 +11,24 @@ void RunOutput::Progress(std::string_view text) {
 }
 
 void RunOutput::Log(std::string_view text) {
-    if (log_) std::fwrite(text.data(), 1, text.size(), log_.get());
+    if (log_ && std::fwrite(text.data(), 1, text.size(), log_.get()) != text.size()) logFailed_ = true;
 }
 
-bool RunOutput::OpenConsoleCopy(const std::string& path) {
-    copy_.reset(std::fopen(path.c_str(), "wb"));
+bool RunOutput::OpenConsoleCopy(const std::string& path, FileRefusal& refusal) {
+    copy_.reset(OpenRegularForWriting(path, WriteOpening::Truncate, refusal));
     return copy_ != nullptr;
 }
 
-bool RunOutput::OpenLog(const std::string& path) {
-    log_.reset(std::fopen(path.c_str(), "ab"));
+bool RunOutput::OpenLog(const std::string& path, FileRefusal& refusal) {
+    log_.reset(OpenRegularForWriting(path, WriteOpening::Append, refusal));
+    logFailed_ = false;
     return log_ != nullptr;
 }
 
-void RunOutput::Close() {
+bool RunOutput::Close() {
     copy_.reset();
-    log_.reset();
+    if (log_ && std::fclose(log_.release()) != 0) logFailed_ = true;
+    return !logFailed_;
 }
 
 }  // namespace promptsweep

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "platform/message_sink.h"
+#include "promptsweep/untrusted_files.h"
 
 namespace promptsweep {
 
@@ -21,11 +22,21 @@ public:
     void Progress(std::string_view text);
     void Log(std::string_view text);
 
-    // Creates the console copy empty; false when it cannot be created.
-    bool OpenConsoleCopy(const std::string& path);
-    // Opens the run log for appending; false when it cannot be opened.
-    bool OpenLog(const std::string& path);
-    void Close();
+    // Creates the console copy empty; false, with the reason, when it
+    // cannot be created. A link or a FIFO in its place is refused.
+    bool OpenConsoleCopy(const std::string& path, FileRefusal& refusal);
+    bool OpenConsoleCopy(const std::string& path) {
+        FileRefusal refusal = FileRefusal::None;
+        return OpenConsoleCopy(path, refusal);
+    }
+    // Opens the run log for appending, refused as the console copy is.
+    bool OpenLog(const std::string& path, FileRefusal& refusal);
+    bool OpenLog(const std::string& path) {
+        FileRefusal refusal = FileRefusal::None;
+        return OpenLog(path, refusal);
+    }
+    // Closes both; false when some text of the run log did not reach it.
+    bool Close();
 
 private:
     struct FileCloser {
@@ -34,6 +45,7 @@ private:
     platform::MessageSink& console_;
     std::unique_ptr<std::FILE, FileCloser> copy_;
     std::unique_ptr<std::FILE, FileCloser> log_;
+    bool logFailed_ = false;
 };
 
 // Console output as a message sink, for the loader: its messages end the

@@ -10,6 +10,7 @@
 #include "promptsweep/diff_report.h"
 #include "promptsweep/directory_walk.h"
 #include "promptsweep/json_report.h"
+#include "promptsweep/link_paths.h"
 #include "promptsweep/program_output.h"
 #include "promptsweep/program_reading.h"
 #include "promptsweep/replacement_list.h"
@@ -17,6 +18,7 @@
 #include "promptsweep/text_extraction.h"
 #include "promptsweep/texts.h"
 #include "promptsweep/tool_path.h"
+#include "promptsweep/untrusted_files.h"
 
 namespace promptsweep {
 
@@ -82,6 +84,17 @@ private:
     ProgramRecord* record_;
 };
 
+// The reason a console copy or run log was refused, when it is one a
+// planted file gives.
+std::string RefusalNote(const std::string& path, FileRefusal refusal) {
+    if (refusal == FileRefusal::Link) return FormatText(texts::kLinkNotFollowed, path.c_str());
+    if (refusal == FileRefusal::NotRegular) return FormatText(texts::kNotRegularLeftAlone, path.c_str());
+    return {};
+}
+
+// No list of pairs is anywhere near this size.
+constexpr std::size_t kMaxListBytes = std::size_t{16} << 20;
+
 class Sweep {
 public:
     Sweep(platform::MessageSink& console, FileOperations& files, std::vector<RunReport*> reports)
@@ -118,10 +131,17 @@ public:
             return kExitFailed;
         }
 
+        settings_.writableRoots = {ResolvedPath(options_.startDirectory), ResolvedPath(options_.outputDirectory)};
+
         const std::string copyPath = JoinToolPath(options_.startDirectory, texts::kConsoleCopyName);
-        if (!output_.OpenConsoleCopy(copyPath)) output_.Console(FormatText(texts::kCantCreateConsoleCopy, copyPath.c_str()));
-        if (!output_.OpenLog(logPath)) {
+        FileRefusal refusal = FileRefusal::None;
+        if (!output_.OpenConsoleCopy(copyPath, refusal)) {
+            output_.Console(FormatText(texts::kCantCreateConsoleCopy, copyPath.c_str()));
+            output_.Console(RefusalNote(copyPath, refusal));
+        }
+        if (!output_.OpenLog(logPath, refusal)) {
             output_.Console(FormatText(texts::kCantOpenCreate, logPath.c_str()));
+            output_.Console(RefusalNote(logPath, refusal));
             return kExitFailed;
         }
         settings_.ascTime = platform::LocalAscTimeNow();
@@ -139,22 +159,29 @@ public:
 
         if (options_.verbose) output_.Progress(texts::kProcessFinished);
         output_.Log(RunLogSummary(options_.outputMode, programCount_, createdCount_));
-        output_.Close();
-        return kExitCompleted;
+        if (!output_.Close()) {
+            output_.Console(FormatText(texts::kCannotWriteLog, logPath.c_str()));
+            return kExitFailed;
+        }
+        // A scheduled run must see that some file could not be written.
+        return filesFailed_ ? kExitFailed : kExitCompleted;
     }
 
 private:
     bool ReadPairs() {
         try {
             if (!options_.listMode) {
-                settings_.pairs.push_back({options_.findString, options_.replaceString});
+                const ReplacementPair pair{options_.findString, options_.replaceString};
+                if (HoldsLineBreak(pair)) {
+                    const std::string line = "\"" + pair.find + "\",\"" + pair.replace + "\"";
+                    output_.Console(FormatText(texts::kLineBreakInPair, ShowLineBreaks(line).c_str()));
+                    return false;
+                }
+                settings_.pairs.push_back(pair);
                 return true;
             }
-            const std::optional<std::string> content = files_.ReadWhole(options_.listFileName);
-            if (!content) {
-                output_.Console(FormatText(texts::kCantReadList, options_.listFileName.c_str()));
-                return false;
-            }
+            const std::optional<std::string> content = ReadList();
+            if (!content) return false;
             ReplacementList list = ParseReplacementList(*content);
             output_.Console(list.output);
             settings_.pairs = std::move(list.pairs);
@@ -163,6 +190,27 @@ private:
             output_.Console(texts::kCannotAllocatePairs);
             return false;
         }
+    }
+
+    // The list file, bounded: a FIFO, a device or a file larger than any
+    // list could be is refused with the reason, before it is read.
+    std::optional<std::string> ReadList() {
+        const std::string& name = options_.listFileName;
+        const RegularFileRead read = ReadRegularFile(name, kMaxListBytes);
+        std::string reason;
+        if (read.refusal == FileRefusal::NotRegular) reason = texts::kListNotRegular;
+        if (read.refusal == FileRefusal::TooLarge) reason = texts::kListTooLarge;
+        if (read.content) {
+            if (const int line = FirstOverlongLine(*read.content); line > 0) {
+                reason = FormatText(texts::kListLineTooLong, line);
+            }
+        }
+        if (!reason.empty()) {
+            output_.Console(FormatText(texts::kListRefused, name.c_str(), reason.c_str()));
+            return std::nullopt;
+        }
+        if (!read.content) output_.Console(FormatText(texts::kCantReadList, name.c_str()));
+        return read.content;
     }
 
     // Loads one program, tries the pairs in order and writes its override
@@ -179,6 +227,16 @@ private:
         ++programCount_;
         ProgressSink progressSink(output_, options_.verbose);
         LoaderSink loaderSink(progressSink, record);
+        if (!program.regularFile) {
+            // A FIFO or a device named like a program: said, never waited on.
+            if (options_.verbose) output_.Progress(texts::kNotRegularProgress);
+            output_.Log(FormatText(texts::kNotRegularSkipped, program.path.c_str()));
+            if (record != nullptr) {
+                record->loaded = false;
+                record->loaderMessage = texts::kNotRegularRecord;
+            }
+            return;
+        }
         const std::optional<program::ProgramImage> image = reader_.Read(program.path, loaderSink);
         if (!image) {
             if (record != nullptr) record->loaded = false;
@@ -202,6 +260,7 @@ private:
                 programOutput->SetRecord(record, wantsContents_);
                 found = VisitProgram(*image, pairs, *programOutput);
                 if (found && programOutput->Finish()) ++createdCount_;
+                filesFailed_ = filesFailed_ || programOutput->WriteFailed();
             }
             if (found) break;
             if (options_.verbose) {
@@ -218,6 +277,7 @@ private:
     RunSettings settings_;
     int programCount_ = 0;
     int createdCount_ = 0;
+    bool filesFailed_ = false;
     std::vector<RunReport*> reports_;
     bool wantsContents_ = false;
     bool parsed_ = false;

@@ -37,6 +37,23 @@ inline constexpr const char* kUnableToCreateDirectory = "Unable to create or loc
 inline constexpr const char* kCantCreateConsoleCopy = "Can't open/create:%s\n";
 inline constexpr const char* kCantOpenCreate = "Can't open/create: %s\n";
 
+// A tree that many can write: what the run refuses, and why.
+inline constexpr const char* kLineBreakInPair =
+    "Incorrect Specification: %s - a line end or a carriage return cannot stand in a text\n";
+inline constexpr const char* kListRefused = "Can't read specification list: %s - %s\n";
+inline constexpr const char* kListNotRegular = "it is not a regular file";
+inline constexpr const char* kListTooLarge = "it is larger than 16 MB, more than any list holds";
+inline constexpr const char* kListLineTooLong = "line %d is longer than 100000 characters";
+inline constexpr const char* kLinkNotFollowed = "NB: %s is a link - not followed\n";
+inline constexpr const char* kLinkRemoved = "NB: %s is a link - removed, its target left alone\n";
+inline constexpr const char* kNotRegularLeftAlone = "NB: %s is not a regular file - left alone\n";
+inline constexpr const char* kLinkLeadsOutside =
+    "NB: %s is a link that leads outside the run's directories - not followed\n";
+inline constexpr const char* kNotRegularSkipped = "NB: %s is not a regular file - skipped\n";
+inline constexpr const char* kNotRegularProgress = " -> Not a regular file - skipped\n";
+inline constexpr const char* kNotRegularRecord = "not a regular file - skipped";
+inline constexpr const char* kCannotWriteLog = "***Cannot write the run log: %s\n";
+
 // Console and console copy.
 inline constexpr const char* kProcessFinished = "\n\nProcess Finished\n";
 inline constexpr const char* kNotFound = " -> %s - Not Found\n";

@@ -5,6 +5,7 @@
 #include "platform/file_replace.h"
 #include "promptsweep_ui/form_options.h"
 #include "promptsweep_ui/text_file.h"
+#include "promptsweep/replacement_pair.h"
 
 namespace sweepui {
 
@@ -33,6 +34,8 @@ bool WriteListFile(const std::string& path, const std::vector<ReplacementRow>& r
 ReplacementCheck CheckReplacement(const std::string& find, const std::string& replace) {
     const std::string oldText = Trimmed(find);
     const std::string newText = Trimmed(replace);
+    // The tool's own rule, so the form never builds a list it would refuse.
+    if (promptsweep::HoldsLineBreak(promptsweep::ReplacementPair{oldText, newText})) return ReplacementCheck::LineBreak;
     if (!oldText.empty() && oldText == newText) return ReplacementCheck::Same;
     if (newText.size() > oldText.size()) return ReplacementCheck::Longer;
     return ReplacementCheck::Fine;

@@ -24,6 +24,7 @@ bool WriteListFile(const std::string& path, const std::vector<ReplacementRow>& r
 // What leaving the replace string has to say about a pair (both trimmed).
 enum class ReplacementCheck {
     Fine,
+    LineBreak,  // a line end or a carriage return in either: the tool refuses the pair
     Longer,  // the new text is longer: it may overlay other screen objects
     Same,    // the replacement must differ from the find string
 };

@@ -47,6 +47,8 @@ inline constexpr const char* kStartTip =
 inline constexpr const char* kLongerTip =
     "Please Note: The NEW Text is LONGER than the OLD.\r\nThis may result in text that overlays other Screen objects.";
 inline constexpr const char* kSameReplacement = "The REPLACEMENT text needs to be different to the Find text";
+inline constexpr const char* kLineBreakInPair =
+    "The Find and REPLACEMENT texts cannot hold a line end or a carriage return";
 inline constexpr const char* kConfirmDeletePrefix = "Ok to remove '";
 inline constexpr const char* kConfirmDeleteSuffix = "'";
 

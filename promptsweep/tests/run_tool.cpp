@@ -42,6 +42,8 @@ ToolRun RunTool(const std::vector<std::string>& arguments, const RunSettings& se
         if (settings.unprivileged && geteuid() == 0) {
             if (setgroups(0, nullptr) != 0 || setgid(kNoGroup) != 0 || setuid(kNobody) != 0) _exit(125);
         }
+        // The alarm outlives the exec and ends the tool, not the test.
+        if (settings.timeoutSeconds > 0) alarm(settings.timeoutSeconds);
         execv(pointers[0], pointers.data());
         _exit(127);
     }

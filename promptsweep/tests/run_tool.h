@@ -20,6 +20,9 @@ struct RunSettings {
     // Run as an unprivileged user, so that permission bits bind even when
     // the tests run as root.
     bool unprivileged = false;
+    // Ends a run that hangs (waiting on a FIFO, say) after this many
+    // seconds; the status is then -1. 0: no limit.
+    unsigned timeoutSeconds = 0;
 };
 
 // argument 0 (the program name) is added: pass the arguments after it.

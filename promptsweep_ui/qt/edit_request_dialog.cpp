@@ -67,9 +67,11 @@ EditRequestDialog::EditRequestDialog(QWidget* parent, TipSwitches& tips, const Q
 QString EditRequestDialog::Find() const { return find_->text().trimmed(); }
 QString EditRequestDialog::Replace() const { return replace_->text().trimmed(); }
 
-bool EditRequestDialog::RefuseSame() {
-    if (CheckReplacement(ToPairBytes(Find()), ToPairBytes(Replace())) != ReplacementCheck::Same) return false;
-    ShowMessage(this, QString::fromLatin1(texts::kSameReplacement));
+bool EditRequestDialog::Refuse() {
+    const ReplacementCheck check = CheckReplacement(ToPairBytes(Find()), ToPairBytes(Replace()));
+    if (check != ReplacementCheck::Same && check != ReplacementCheck::LineBreak) return false;
+    ShowMessage(this, QString::fromLatin1(check == ReplacementCheck::Same ? texts::kSameReplacement
+                                                                           : texts::kLineBreakInPair));
     replace_->setFocus();
     return true;
 }
@@ -78,7 +80,7 @@ void EditRequestDialog::LeaveReplace() {
     // A message box takes the focus away and would end the editing again.
     if (checking_) return;
     checking_ = true;
-    if (RefuseSame()) {
+    if (Refuse()) {
         // Leaving for OK with the mouse may press it as well: one refusal is
         // enough for the one click.
         justRefused_ = true;
@@ -97,7 +99,7 @@ void EditRequestDialog::accept() {
         return;
     }
     checking_ = true;
-    const bool refused = RefuseSame();
+    const bool refused = Refuse();
     checking_ = false;
     if (!refused) QDialog::accept();
 }

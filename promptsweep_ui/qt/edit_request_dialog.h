@@ -1,8 +1,8 @@
 #pragma once
 // frmEditRec, "Prompt Sweep Request": one find string and its replacement.
 // Leaving the replace box warns about a longer text (while that tip is on)
-// and refuses a replacement equal to the find string, which can never be
-// confirmed.
+// and refuses a replacement equal to the find string or a text holding a
+// line end, which can never be confirmed.
 
 #include <QDialog>
 
@@ -24,7 +24,8 @@ public:
 
 private:
     void LeaveReplace();
-    bool RefuseSame();
+    // A replacement equal to the find string, or a line end in either.
+    bool Refuse();
 
     TipSwitches& tips_;
     QLineEdit* find_ = nullptr;
