@@ -49,30 +49,28 @@ std::string_view ConfidenceName(FixConfidence confidence) {
 
 std::string_view SeverityName(Severity severity) { return severity == Severity::Error ? "error" : "warning"; }
 
-std::string FindingLine(const Finding& finding) {
-    std::string line = finding.file;
-    line += ':';
-    line += std::to_string(finding.line);
-    line += ": ";
-    line += finding.section;
-    line += ": ";
-    line += SeverityName(finding.severity());
-    line += ": ";
-    line += finding.message;
+std::string FindingText(const Finding& finding) {
+    std::string text(SeverityName(finding.severity()));
+    text += ": ";
+    text += finding.message;
     if (!finding.hint.empty()) {
-        line += " [";
-        line += finding.hint;
-        line += ']';
+        text += " [";
+        text += finding.hint;
+        text += ']';
     }
     if (finding.fix) {
-        line += " [";
-        line += ConfidenceName(finding.fix->confidence);
-        line += " fix: ";
-        line += finding.fix->replacement;
-        line += ']';
+        text += " [";
+        text += ConfidenceName(finding.fix->confidence);
+        text += " fix: ";
+        text += finding.fix->replacement;
+        text += ']';
     }
-    line += '\n';
-    return line;
+    return text;
+}
+
+std::string FindingLine(const Finding& finding) {
+    return finding.file + ':' + std::to_string(finding.line) + ": " + finding.section + ": " + FindingText(finding) +
+           '\n';
 }
 
 void SortFindings(std::vector<Finding>& findings) {

@@ -80,6 +80,9 @@ struct Finding {
     bool operator==(const Finding&) const = default;
 };
 
+// "severity: message [hint] [likely fix: NEW LINE]", as a finding's line ends.
+std::string FindingText(const Finding& finding);
+
 // "FILE:LINE: SECTION: severity: message [hint]" and a line end.
 std::string FindingLine(const Finding& finding);
 

@@ -55,10 +55,14 @@ std::string SeverityCell(checks::Severity severity) {
     return "<span class=\"" + name + "\">" + name + "</span>";
 }
 
-// "error: message [hint]", escaped.
-std::string FindingText(const checks::Finding& finding) {
+// "error: message [hint] [likely fix: NEW LINE]", escaped.
+std::string FindingHtml(const checks::Finding& finding) {
     std::string text = SeverityCell(finding.severity()) + ": " + HtmlText(finding.message);
     if (!finding.hint.empty()) text += " [" + HtmlText(finding.hint) + "]";
+    if (finding.fix) {
+        text += " [" + std::string(checks::ConfidenceName(finding.fix->confidence)) + " fix: " +
+                HtmlText(finding.fix->replacement) + "]";
+    }
     return text;
 }
 
@@ -99,7 +103,7 @@ std::string Statements(const ReportEntry& entry) {
         std::string found;
         for (std::size_t i = 0; i < entry.findings.size(); ++i) {
             if (entry.findings[i].line != line.line) continue;
-            found += (found.empty() ? "" : "<br>") + FindingText(entry.findings[i]);
+            found += (found.empty() ? "" : "<br>") + FindingHtml(entry.findings[i]);
             placed[i] = true;
         }
         html += std::string(found.empty() ? "<tr" : "<tr class=\"flagged\"") + " id=\"" + entry.anchor + "-l" +
@@ -109,7 +113,7 @@ std::string Statements(const ReportEntry& entry) {
     html += "</tbody>\n</table>\n";
     std::string rest;
     for (std::size_t i = 0; i < entry.findings.size(); ++i) {
-        if (!placed[i]) rest += "<li>line " + std::to_string(entry.findings[i].line) + ": " + FindingText(entry.findings[i]) + "</li>\n";
+        if (!placed[i]) rest += "<li>line " + std::to_string(entry.findings[i].line) + ": " + FindingHtml(entry.findings[i]) + "</li>\n";
     }
     if (!rest.empty()) html += "<p>Findings on other lines of the entry's sections:</p>\n<ul>\n" + rest + "</ul>\n";
     return html;
@@ -137,7 +141,7 @@ std::string FindingsTable(const std::vector<checks::Finding>& findings) {
                        "</th><th scope=\"col\">Finding</th></tr></thead>\n<tbody>\n";
     for (const checks::Finding& finding : findings) {
         html += "<tr><td class=\"line\">" + std::to_string(finding.line) + "</td><td>" + HtmlText(finding.section) +
-                "</td><td>" + FindingText(finding) + "</td></tr>\n";
+                "</td><td>" + FindingHtml(finding) + "</td></tr>\n";
     }
     return html + "</tbody>\n</table>\n";
 }

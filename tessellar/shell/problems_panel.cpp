@@ -14,12 +14,7 @@ constexpr int kVisibleRows = 6;  // how many rows the panel shows when first doc
 
 }  // namespace
 
-QString ProblemText(const checks::Finding& finding) {
-    std::string text(checks::SeverityName(finding.severity()));
-    text += ": " + finding.message;
-    if (!finding.hint.empty()) text += " [" + finding.hint + "]";
-    return platform::QStringFromCp1252(text);
-}
+QString ProblemText(const checks::Finding& finding) { return platform::QStringFromCp1252(checks::FindingText(finding)); }
 
 ProblemsPanel::ProblemsPanel(QWidget* parent) : QTreeWidget(parent) {
     setObjectName(QStringLiteral("problemsList"));

@@ -31,7 +31,7 @@ private:
     std::function<void(const checks::Finding&)> activated_;
 };
 
-// "error: MESSAGE [HINT]", as scfcheck ends its lines.
+// "error: MESSAGE [HINT] [likely fix: NEW LINE]", as scfcheck ends its lines.
 QString ProblemText(const checks::Finding& finding);
 
 }  // namespace shell
