@@ -329,6 +329,13 @@ void CMainFrame::CreateStatusBar() {
     selectionPane_ = pane(texts::kSelectionPaneInitial, "selectionPane", "Selection", 24);
     selectionPane_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     problemsPane_ = pane("", "problemsPane", texts::kProblemsPaneName, 18);
+    // A screen reader reads what these two say: their text is their name (a
+    // label without one of its own names itself by its text, kept current);
+    // what they are stays as the description.
+    for (QLabel* status : {selectionPane_, problemsPane_}) {
+        status->setAccessibleDescription(status->accessibleName());
+        status->setAccessibleName(QString());
+    }
     // Qt does not tell lock key states, so these panes stay greyed.
     for (QLabel* lock : {pane(texts::kCapsPane, "capsPane", "Caps Lock", 5), pane(texts::kNumPane, "numPane", "Num Lock", 5),
                          pane(texts::kScrollPane, "scrollPane", "Scroll Lock", 5)}) {

@@ -427,7 +427,7 @@ private slots:
         QVERIFY(!window->BrowserDock()->isHidden());
 
         QStatusBar* status = window->statusBar();
-        QCOMPARE(status->findChild<QLabel*>(QStringLiteral("selectionPane"))->accessibleName(), QStringLiteral("Selection"));
+        QCOMPARE(status->findChild<QLabel*>(QStringLiteral("selectionPane"))->accessibleDescription(), QStringLiteral("Selection"));
         for (const char* pane : {"capsPane", "numPane", "scrollPane"}) QVERIFY(status->findChild<QLabel*>(pane) != nullptr);
         QCOMPARE(window->View()->accessibleName(), QStringLiteral("Screen canvas"));
         QCOMPARE(window->CustomiserBar()->findChild<QWidget*>(QStringLiteral("LegendButton"))->accessibleName(),

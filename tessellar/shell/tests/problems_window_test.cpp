@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTreeWidget>
 #include <QTimer>
 #include <QWindow>
@@ -27,6 +28,7 @@
 #include "tessellar/shell/problems_panel.h"
 #include "tessellar/shell/text_editor_window.h"
 #include "tessellar/settings/registry_keys.h"
+#include "testsupport/accessible_tree.h"
 #include "testsupport/modal_dialogs.h"
 #include "testsupport/spoilt_demo.h"
 #include "testsupport/window_scratch.h"
@@ -149,9 +151,15 @@ private slots:
         QCOMPARE(Count(*window), before + 1);  // moved onto the name field
         QVERIFY(RowHolding(*window, QStringLiteral("overlaps")) != nullptr);
         QCOMPARE(window->ProblemsPane()->text(), QStringLiteral("4 errors, 1 warning"));
+        // A screen reader reads the count from the status bar, kept current.
+        const auto readCount = [&window] {
+            return testsupport::NameDescribedAs(window->statusBar(), QStringLiteral("Problem count"));
+        };
+        QCOMPARE(readCount(), QStringLiteral("4 errors, 1 warning"));
 
         window->Action(ActionId::Undo)->trigger();
         QCOMPARE(Count(*window), before);
+        QCOMPARE(readCount(), QStringLiteral("4 errors"));
         window->Action(ActionId::Redo)->trigger();
         QCOMPARE(Count(*window), before + 1);
         QVERIFY(window->SaveCommand());
