@@ -17,6 +17,8 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
+
 #include "platform/qt/cp1252_text.h"
 #include "platform/qt/file_filters.h"
 #include "platform/qt/path_text.h"
@@ -64,6 +66,7 @@ constexpr const char* kStandardButtonsValue = "StandardToolbarButtons";
 constexpr const char* kCustomiserButtonsValue = "TessellarToolbarButtons";
 constexpr const char* kProblemsClosedValue = "ProblemsPanelClosed";
 constexpr int kBrowserWidth = 250;
+constexpr int kBrowserShareOfWindow = 40;  // per cent: the most the browser widens to for long names
 constexpr int kSelectionPaneInterval = 200;  // ms between idle refreshes of the pane
 constexpr int kMainHelpContext = 0;
 
@@ -480,6 +483,7 @@ void CMainFrame::ConnectDocument() {
     };
     views.loaded = [this] {
         browser_->ActivatePage(program::BrowserPage::All);
+        if (isVisible()) FitBrowserToNames();
         AfterChange();
     };
     views.currentScreenChanged = [this](model::CScreenModel* screen) {
@@ -798,6 +802,15 @@ void CMainFrame::ShowAsLeft() {
         show();
     }
     if (!workspaceRestored_) resizeDocks({dock_}, {kBrowserWidth}, Qt::Horizontal);
+    FitBrowserToNames();
+}
+
+void CMainFrame::FitBrowserToNames() {
+    if (!document_->HasProgram() || dock_->isHidden() || dock_->isFloating()) return;
+    // The pane widens, never narrows, and never takes more than its share of the window.
+    const int wanted = dock_->width() - browser_->width() + browser_->WidthForWholeRows(browser_->ActivePage());
+    const int widest = width() * kBrowserShareOfWindow / 100;
+    if (dock_->width() < wanted) resizeDocks({dock_}, {std::min(wanted, std::max(widest, dock_->width()))}, Qt::Horizontal);
 }
 
 void CMainFrame::SaveWorkspace() {
