@@ -324,7 +324,8 @@ void CMainFrame::CreateStatusBar() {
         label->setObjectName(QString::fromLatin1(objectName));
         label->setAccessibleName(QString::fromLatin1(accessible));
         label->setAlignment(Qt::AlignCenter);
-        label->setMinimumWidth(label->fontMetrics().averageCharWidth() * minimumChars);
+        // Never narrower than its own text: "SCRL" was cut at twice the scale.
+        label->setMinimumWidth(std::max(label->fontMetrics().averageCharWidth() * minimumChars, label->sizeHint().width()));
         label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         bar->addPermanentWidget(label);
         return label;

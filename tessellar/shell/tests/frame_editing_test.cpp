@@ -200,6 +200,28 @@ private slots:
         }
         shell::ApplySkin(0);
     }
+    // The gradient look drew the drop-down strip of a disabled Undo or Redo
+    // raised, as if it could be pressed: in every look it lies flat, as the
+    // disabled button's face does, with only its greyed arrow on it.
+    void aDisabledDropDownStripLiesFlatInEveryLook() {
+        auto window = StartOnCustomer();
+        QToolButton* button = DropDownButton(*window, window->RedoButton());
+        QVERIFY(!button->isEnabled());
+        for (int skin = 0; skin < shell::kSkinCount; ++skin) {
+            shell::ApplySkin(skin);
+            const QImage drawn = button->grab().toImage();
+            const int strip = button->style()->pixelMetric(QStyle::PM_MenuButtonIndicator, nullptr, button);
+            int raised = 0;
+            for (int y = 1; y < drawn.height() - 1; ++y) {
+                const int face = qGray(drawn.pixel(1, y));
+                for (int x = drawn.width() - strip; x < drawn.width() - 1; ++x) {
+                    raised += qGray(drawn.pixel(x, y)) > face + 8 ? 1 : 0;
+                }
+            }
+            QVERIFY2(raised == 0, qPrintable(QStringLiteral("look %1: %2 pixels raised").arg(skin).arg(raised)));
+        }
+        shell::ApplySkin(0);
+    }
     // Every look greys what is disabled.
     void disabledControlsAreGreyedInEveryLook() {
         for (int skin = 0; skin < shell::kSkinCount; ++skin) {

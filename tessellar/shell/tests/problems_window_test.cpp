@@ -68,7 +68,9 @@ QStringList PanelLines(shell::CMainFrame& window) {
         QTreeWidgetItem* entry = panel->topLevelItem(branch);
         const QString section = entry->text(0).left(entry->text(0).lastIndexOf(QStringLiteral(" (")));
         for (int row = 0; row < entry->childCount(); ++row) {
-            lines << file + ":" + entry->child(row)->text(1) + ": " + section + ": " + entry->child(row)->text(0);
+            const QTreeWidgetItem* finding = entry->child(row);
+            lines << file + ":" + finding->text(shell::ProblemsPanel::kLineColumn) + ": " + section + ": " +
+                         finding->text(shell::ProblemsPanel::kMessageColumn);
         }
     }
     return lines;
@@ -79,7 +81,7 @@ QTreeWidgetItem* RowHolding(shell::CMainFrame& window, const QString& text) {
     for (int branch = 0; branch < panel->topLevelItemCount(); ++branch) {
         for (int row = 0; row < panel->topLevelItem(branch)->childCount(); ++row) {
             QTreeWidgetItem* item = panel->topLevelItem(branch)->child(row);
-            if (item->text(0).contains(text)) return item;
+            if (item->text(shell::ProblemsPanel::kMessageColumn).contains(text)) return item;
         }
     }
     return nullptr;
