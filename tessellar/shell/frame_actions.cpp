@@ -14,7 +14,7 @@ constexpr QKeySequence::StandardKey kNoKey = QKeySequence::UnknownKey;
 constexpr ActionSpec kActions[] = {
     {Save, "Save", "&Save", "Ctrl+S", QKeySequence::Save, "Save the active SCF file\nSave", "document-save", EnableRule::Modified, false},
     {SaveAs, "SaveAs", "Save &As...", "", QKeySequence::SaveAs, "Save the active SCF file with a new name\nSave As", "document-save-as", EnableRule::ProgramOpen, false},
-    {OpenProgram, "OpenProgram", "&Open Program", "Ctrl+O", QKeySequence::Open, "Open an existing program\nOpen Program", "document-open", EnableRule::Always, false},
+    {OpenProgram, "OpenProgram", "&Open Program", "Ctrl+O", QKeySequence::Open, "Open an existing program\nOpen Program", "application-x-executable", EnableRule::Always, false},
     {OpenOverrideFile, "OpenOverrideFile", "Open Screen Customiser &File", "", kNoKey, "Open Screen Customiser File\nOpen Screen Customiser File", "folder-open", EnableRule::Always, false},
     {MapNetworkDrive, "MapNetworkDrive", "&Map Network Drive...", "", kNoKey, "Map Network Drive\nMap Network Drive", "network-server", EnableRule::Always, false},
     {Preferences, "Preferences", "Preferences", "", QKeySequence::Preferences, "Change the customiser's preferences\nPreferences", "preferences-system", EnableRule::Always, false},

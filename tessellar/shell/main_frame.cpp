@@ -17,6 +17,8 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
+
 #include "platform/qt/cp1252_text.h"
 #include "platform/qt/file_filters.h"
 #include "platform/qt/path_text.h"
@@ -64,6 +66,7 @@ constexpr const char* kStandardButtonsValue = "StandardToolbarButtons";
 constexpr const char* kCustomiserButtonsValue = "TessellarToolbarButtons";
 constexpr const char* kProblemsClosedValue = "ProblemsPanelClosed";
 constexpr int kBrowserWidth = 250;
+constexpr int kBrowserShareOfWindow = 40;  // per cent: the most the browser widens to for long names
 constexpr int kSelectionPaneInterval = 200;  // ms between idle refreshes of the pane
 constexpr int kMainHelpContext = 0;
 
@@ -329,7 +332,8 @@ void CMainFrame::CreateStatusBar() {
         label->setObjectName(QString::fromLatin1(objectName));
         label->setAccessibleName(QString::fromLatin1(accessible));
         label->setAlignment(Qt::AlignCenter);
-        label->setMinimumWidth(label->fontMetrics().averageCharWidth() * minimumChars);
+        // Never narrower than its own text: "SCRL" was cut at twice the scale.
+        label->setMinimumWidth(std::max(label->fontMetrics().averageCharWidth() * minimumChars, label->sizeHint().width()));
         label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         bar->addPermanentWidget(label);
         return label;
@@ -337,6 +341,13 @@ void CMainFrame::CreateStatusBar() {
     selectionPane_ = pane(texts::kSelectionPaneInitial, "selectionPane", "Selection", 24);
     selectionPane_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     problemsPane_ = pane("", "problemsPane", texts::kProblemsPaneName, 18);
+    // A screen reader reads what these two say: their text is their name (a
+    // label without one of its own names itself by its text, kept current);
+    // what they are stays as the description.
+    for (QLabel* status : {selectionPane_, problemsPane_}) {
+        status->setAccessibleDescription(status->accessibleName());
+        status->setAccessibleName(QString());
+    }
     // Qt does not tell lock key states, so these panes stay greyed.
     for (QLabel* lock : {pane(texts::kCapsPane, "capsPane", "Caps Lock", 5), pane(texts::kNumPane, "numPane", "Num Lock", 5),
                          pane(texts::kScrollPane, "scrollPane", "Scroll Lock", 5)}) {
@@ -481,6 +492,7 @@ void CMainFrame::ConnectDocument() {
     };
     views.loaded = [this] {
         browser_->ActivatePage(program::BrowserPage::All);
+        if (isVisible()) FitBrowserToNames();
         AfterChange();
     };
     views.currentScreenChanged = [this](model::CScreenModel* screen) {
@@ -793,6 +805,15 @@ void CMainFrame::ShowAsLeft() {
         show();
     }
     if (!workspaceRestored_) resizeDocks({dock_}, {kBrowserWidth}, Qt::Horizontal);
+    FitBrowserToNames();
+}
+
+void CMainFrame::FitBrowserToNames() {
+    if (!document_->HasProgram() || dock_->isHidden() || dock_->isFloating()) return;
+    // The pane widens, never narrows, and never takes more than its share of the window.
+    const int wanted = dock_->width() - browser_->width() + browser_->WidthForWholeRows(browser_->ActivePage());
+    const int widest = width() * kBrowserShareOfWindow / 100;
+    if (dock_->width() < wanted) resizeDocks({dock_}, {std::min(wanted, std::max(widest, dock_->width()))}, Qt::Horizontal);
 }
 
 void CMainFrame::SaveWorkspace() {

@@ -142,6 +142,8 @@ private:
     void UpdateRecentFileMenu();
     void UpdateTitle();
     void UpdateSelectionPane();
+    // A program opened: the browser widens (within limits) so its names show whole.
+    void FitBrowserToNames();
 
     void OpenProgramCommand();
     void OpenRecentFile(const QString& path);

@@ -19,11 +19,12 @@ QString ProblemText(const checks::Finding& finding) { return platform::QStringFr
 ProblemsPanel::ProblemsPanel(QWidget* parent) : QTreeWidget(parent) {
     setObjectName(QStringLiteral("problemsList"));
     setAccessibleName(QString::fromLatin1(texts::kProblemsTitle));
+    // The line first, beside its message however wide the window; an entry's
+    // branch spans both columns.
     setColumnCount(2);
-    setHeaderLabels({QString::fromLatin1(texts::kProblemColumn), QString::fromLatin1(texts::kLineColumn)});
-    header()->setStretchLastSection(false);
-    header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    setHeaderLabels({QString::fromLatin1(texts::kLineColumn), QString::fromLatin1(texts::kProblemColumn)});
+    header()->setStretchLastSection(true);
+    header()->setSectionResizeMode(kLineColumn, QHeaderView::ResizeToContents);
     setUniformRowHeights(true);
     setAlternatingRowColors(true);
     setExpandsOnDoubleClick(false);
@@ -43,13 +44,14 @@ void ProblemsPanel::ShowFindings(const std::vector<document::ProblemGroup>& grou
     for (const document::ProblemGroup& group : groups) {
         auto* branch = new QTreeWidgetItem(this);
         branch->setText(0, QStringLiteral("%1 (%2)").arg(platform::QStringFromCp1252(group.section)).arg(group.findings.size()));
+        branch->setFirstColumnSpanned(true);
         for (const checks::Finding& finding : group.findings) {
             auto* row = new QTreeWidgetItem(branch);
-            row->setText(0, ProblemText(finding));
-            row->setText(1, QString::number(finding.line));
-            row->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
-            row->setIcon(0, finding.severity() == checks::Severity::Error ? error : warning);
-            row->setToolTip(0, row->text(0));
+            row->setText(kMessageColumn, ProblemText(finding));
+            row->setText(kLineColumn, QString::number(finding.line));
+            row->setTextAlignment(kLineColumn, Qt::AlignRight | Qt::AlignVCenter);
+            row->setIcon(kMessageColumn, finding.severity() == checks::Severity::Error ? error : warning);
+            row->setToolTip(kMessageColumn, row->text(kMessageColumn));
             row->setData(0, kFindingRole, static_cast<qulonglong>(index++));
         }
     }

@@ -1,7 +1,7 @@
 #pragma once
 // The Problems panel: the findings of the open program's override text,
-// one branch per entry ("screen CUSTOMER (2)") with a row per finding,
-// its severity, message and hint, and the line a save would give it. A
+// one branch per entry ("screen CUSTOMER (2)") with a row per finding: the
+// line a save would give it, its severity, message and hint. A
 // double click hands the finding back to the window, which shows it.
 
 #include <QTreeWidget>
@@ -17,6 +17,10 @@ namespace shell {
 class ProblemsPanel : public QTreeWidget {
     Q_OBJECT
 public:
+    // A finding's row: its line, then its message.
+    static constexpr int kLineColumn = 0;
+    static constexpr int kMessageColumn = 1;
+
     explicit ProblemsPanel(QWidget* parent = nullptr);
 
     void ShowFindings(const std::vector<document::ProblemGroup>& groups);

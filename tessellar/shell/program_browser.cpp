@@ -4,6 +4,8 @@
 #include <QHeaderView>
 #include <QTableWidget>
 
+#include <algorithm>
+
 #include "platform/qt/cp1252_text.h"
 #include "tessellar/shell/frame_texts.h"
 
@@ -51,6 +53,8 @@ QTableWidget* MakeList(BrowserPage page, QWidget* parent) {
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     header->setMinimumSectionSize(list->fontMetrics().horizontalAdvance(QStringLiteral("000")));
+    // Every row counts when a column is measured: the longest name may be far down.
+    header->setResizeContentsPrecision(-1);
     list->setSortingEnabled(false);
     return list;
 }
@@ -116,6 +120,7 @@ void ProgramBrowser::ShowPage(BrowserPage page) {
         auto* sequence = new SequenceItem(QString::fromStdString(row.sequenceText));
         auto* type = new QTableWidgetItem(QString::fromLatin1(row.typeText.c_str()));
         auto* name = new QTableWidgetItem(platform::QStringFromCp1252(row.name));
+        name->setToolTip(name->text());  // the whole name, where the column cuts it
         for (QTableWidgetItem* item : {static_cast<QTableWidgetItem*>(sequence), type, name}) {
             item->setData(kPageRowRole, row.sequence);
             item->setData(kIdentifierRole, row.identifier | kIdentifierMark);
@@ -139,6 +144,18 @@ void ProgramBrowser::ShowPage(BrowserPage page) {
             break;
         }
     }
+}
+
+int ProgramBrowser::WidthForWholeRows(BrowserPage page) const {
+    QTableWidget* list = List(page);
+    const QHeaderView* header = list->horizontalHeader();
+    const QAbstractItemView* view = list;  // where measuring a column is public
+    int columns = 0;
+    for (int column = 0; column < list->columnCount(); ++column) {
+        columns += std::max(view->sizeHintForColumn(column), header->sectionSizeHint(column));
+    }
+    // The browser's own frame, page buttons' margins and the list's scroll bar stay as they are.
+    return width() - list->viewport()->width() + columns;
 }
 
 void ProgramBrowser::MarkSelectedRow(BrowserPage page) {

@@ -28,6 +28,8 @@ public:
     void ClearLists();
     // Shows the page's rows again, its selected row marked and in view.
     void ShowPage(program::BrowserPage page);
+    // How wide the browser must be for every row of the page to show whole.
+    int WidthForWholeRows(program::BrowserPage page) const;
     // Marks the page's selected row after a find or a refused selection.
     void MarkSelectedRow(program::BrowserPage page);
 

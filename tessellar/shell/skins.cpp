@@ -37,6 +37,9 @@ const Look kLooks[kSkinCount] = {
      " border: 1px solid #6f9ddc; border-radius: 3px; spacing: 2px; }"
      "QToolBar QToolButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fff4cc, stop:1 #ffd091);"
      " border: 1px solid #000080; }"
+     // The drop-down strip of Undo and Redo is flat until pointed at, as the
+     // button is: drawn raised it looked usable on a disabled button.
+     "QToolBar QToolButton::menu-button { border: 1px solid transparent; background: transparent; }"
      "QToolBar QToolButton::menu-button:hover, QToolBar QToolButton::menu-button:pressed"
      " { background: #ffd091; border: 1px solid #000080; }"
      "QMenuBar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #dae7fd, stop:1 #b0cbf6); }"

@@ -1,5 +1,7 @@
 #include "tessellar/shell/undo_buttons.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QMenu>
 #include <QToolBar>
 #include <QToolButton>
@@ -8,6 +10,19 @@
 #include "tessellar/shell/step_list_bar.h"
 
 namespace shell {
+namespace {
+
+constexpr const char* kStepDropDownProperty = "stepDropDown";
+
+// A menu's own accessible interface lists its actions, and the list is the
+// widget of one: a screen reader would find neither its rows nor its status
+// line. The drop-downs are told as the widgets they hold instead.
+QAccessibleInterface* StepDropDownAccessible(const QString& className, QObject* object) {
+    if (className != QLatin1String("QMenu") || !object->property(kStepDropDownProperty).toBool()) return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::PopupMenu);
+}
+
+}  // namespace
 
 StepDropDownButton::StepDropDownButton(QAction* command, const char* label, const char* statusFormat,
                                        const char* listName, LabelSource labels, StepChoice choose, QObject* parent)
@@ -21,6 +36,11 @@ StepDropDownButton::StepDropDownButton(QAction* command, const char* label, cons
     setText(QString::fromLatin1(label));
     Follow();
     connect(command_, &QAction::changed, this, &StepDropDownButton::Follow);
+    static const bool installed = [] {
+        QAccessible::installFactory(StepDropDownAccessible);
+        return true;
+    }();
+    (void)installed;
 }
 
 void StepDropDownButton::Follow() {
@@ -49,6 +69,8 @@ QWidget* StepDropDownButton::createWidget(QWidget* parent) {
 
     auto* menu = new QMenu(button);
     menu->setObjectName(command_->objectName() + QStringLiteral("Menu"));
+    // Marked before anything asks for its accessible interface, which is kept.
+    menu->setProperty(kStepDropDownProperty, true);
     menu->setAccessibleName(listName_);
     auto* bar = new StepListBar(statusFormat_, listName_, menu);
     auto* holder = new QWidgetAction(menu);

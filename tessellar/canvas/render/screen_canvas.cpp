@@ -63,7 +63,7 @@ CScreenCanvas::CScreenCanvas(const CanvasPlacement& placement, CellMetrics cell,
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::ArrowCursor);
     setMouseTracking(true);
-    setFocusPolicy(Qt::ClickFocus);
+    setFocusPolicy(Qt::StrongFocus);  // Tab reaches the screen too, not only a click
     setContextMenuPolicy(Qt::PreventContextMenu);  // the menu opens on the right button's release
     resize(placement.ClientRect(cell).size());
 
@@ -111,6 +111,20 @@ void CScreenCanvas::Replace(const CanvasPlacement& placement) {
 void CScreenCanvas::FitToPlacement() {
     const QSize size = placement_.ClientRect(cell_).size();
     if (this->size() != size) resize(size);
+}
+
+bool CScreenCanvas::HoldsKeys() const {
+    const QWidget* focused = window()->focusWidget();
+    return hasFocus() || (focused != nullptr && (focused == this || isAncestorOf(focused)));
+}
+
+void CScreenCanvas::TakeKeys() {
+    QWidget* frame = window();
+    if (frame->isVisible() && !frame->isActiveWindow() && QApplication::activeModalWidget() == nullptr &&
+        QApplication::activePopupWidget() == nullptr) {
+        frame->activateWindow();
+    }
+    setFocus(Qt::OtherFocusReason);
 }
 
 void CScreenCanvas::SelectWindow() {

@@ -59,6 +59,12 @@ public:
     QLineEdit* RenameEditor() const { return editor_; }
     // The statement row and column under the mouse while a drag is in progress.
     std::optional<model::CellPosition> DragCell() const;
+    // Whether the keys go to the canvas: it has the focus, or gets it back
+    // once the popup or dialog over its window closes.
+    bool HoldsKeys() const;
+    // The keys back to the canvas, its window made active again when no
+    // popup or dialog is up (without a window manager nothing else would).
+    void TakeKeys();
 
 signals:
     // A command or a sheet changed the screen.

@@ -178,8 +178,12 @@ void CScreenCanvas::AfterEdit(bool changed) {
 void CScreenCanvas::AfterSheet(const std::function<bool()>& open) {
     // A dialog's refresh may replace the canvas; then nothing here is touched again.
     const QPointer<CScreenCanvas> self(this);
+    const bool keys = HoldsKeys();
     const bool issued = open();
-    if (self) AfterEdit(issued);
+    if (!self) return;
+    AfterEdit(issued);
+    // The keys come back from the dialog with the screen, whatever activates the window next.
+    if (self && keys) TakeKeys();
 }
 
 void CScreenCanvas::Perform(const interaction::GestureOutcome& outcome) {

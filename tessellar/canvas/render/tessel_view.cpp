@@ -35,6 +35,8 @@ void CTesselView::ShowScreen(model::CScreenModel* screen, bool menuWindow) {
         canvas_->Interaction().SelectedKind() != interaction::SelectionKind::None) {
         kept.emplace(canvas_->Interaction().SelectedKind(), canvas_->Interaction().SelectedKey());
     }
+    // The keys stay with the screen: a canvas that held them hands them to the new one.
+    const bool hadKeys = canvas_ && canvas_->HoldsKeys();
     delete canvas_;
     delete caption_;
     if (screen == nullptr || screen->Frame() == nullptr) return;
@@ -65,6 +67,7 @@ void CTesselView::ShowScreen(model::CScreenModel* screen, bool menuWindow) {
     if (kept && kept->first == interaction::SelectionKind::Window) canvas_->Interaction().SelectWindow(*screen);
     else if (kept) canvas_->Interaction().SelectKey(*screen, kept->first, kept->second);
     canvas_->show();
+    if (hadKeys) canvas_->TakeKeys();
 
     extent_ = extent_.expandedTo(ViewExtent(*screen->Frame(), cell_));
     surface_->resize(extent_);

@@ -40,6 +40,8 @@
 #include "testsupport/modal_dialogs.h"
 #include "testsupport/file_text.h"
 #include "testsupport/window_scratch.h"
+#include "tessellar/shell/tests/step_drop_downs.h"
+#include "testsupport/accessible_tree.h"
 
 using canvas::interaction::CanvasCommand;
 using shell::ActionId;
@@ -151,6 +153,16 @@ private:
         QCOMPARE(scfedit.readAllStandardOutput(), QByteArray());
         QCOMPARE(windowFile, ReadFile(QFile::encodeName(other).toStdString()));
     }
+    // A key pressed where the keys go: the focused widget, else the window.
+    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QWidget* focused = QApplication::focusWidget();
+        QTest::keyClick(focused != nullptr ? focused : window_.get(), key, modifiers);
+    }
+    void KeysStayWithTheCanvas(const char* after) {
+        QTRY_VERIFY(Canvas() != nullptr);
+        QTRY_VERIFY2(QApplication::focusWidget() == Canvas(), after);
+        QVERIFY2(Canvas()->CurrentInteraction().ShowsHandles(), after);
+    }
     int UndoSteps() { return static_cast<int>(window_->Document().Core().UndoLabels(Screen()).size()); }
 
     // The gestures of the long sequence, as the command-line customiser spells them.
@@ -207,9 +219,18 @@ private slots:
         Click(At(5, 23));
         QCOMPARE(shell::CanvasPaneText(*window_->View()), QStringLiteral("(accept):CUST-NAME"));
         QVERIFY(window_->View()->CommandEnabled(CanvasCommand::Suppress));
+        // A screen reader reads the status bar's selection pane, kept current.
+        const auto readSelection = [this] {
+            return testsupport::NameDescribedAs(window_->statusBar(), QStringLiteral("Selection"));
+        };
+        QTRY_COMPARE(readSelection(), QStringLiteral("(accept):CUST-NAME"));
+        CtrlClick(At(5, 5));
+        QTRY_COMPARE(readSelection(), shell::CanvasPaneText(*window_->View()));
+        QVERIFY(readSelection().contains(QLatin1String("2 selected")));
         Click(At(19, 70));
         QVERIFY(!Canvas()->CurrentInteraction().ShowsHandles());
         QVERIFY(!window_->View()->CommandEnabled(CanvasCommand::Suppress));
+        QTRY_COMPARE(readSelection(), QStringLiteral(" "));
     }
 
     void movingAnEntryFieldWritesItsBlockAndShowsTheCellWhileDragging() {
@@ -624,6 +645,54 @@ private slots:
         QVERIFY(sink_.Messages().empty());
         SavesWhatScfeditSaves(kSequenceScript);
         QVERIFY(ReadFile(OverridePath()).find("screen CUSTOMER") != std::string::npos);
+    }
+
+    // Undo and Redo (keys and drop-downs) give the screen a new canvas, and
+    // a sheet takes the keys while it is up: afterwards the keys go on
+    // moving the field. Every key goes where the focus is, as a user's would.
+    void theKeysStayWithTheCanvasThroughUndoRedoAndSheets() {
+        Click(At(5, 23));  // CUST-NAME, at 5,22
+        QTRY_COMPARE(QApplication::focusWidget(), Canvas());
+        Press(Qt::Key_Right);
+        Press(Qt::Key_Z, Qt::ControlModifier);
+        KeysStayWithTheCanvas("Ctrl+Z");
+        Press(Qt::Key_Right);
+        Press(Qt::Key_Right);
+        Press(Qt::Key_Z, Qt::ControlModifier);
+        Press(Qt::Key_Y, Qt::ControlModifier);
+        KeysStayWithTheCanvas("Ctrl+Y");
+        Press(Qt::Key_Right);
+        testsupport::ChooseSteps(*window_, window_->UndoButton(), 2);
+        KeysStayWithTheCanvas("the Undo drop-down");
+        testsupport::ChooseSteps(*window_, window_->RedoButton(), 1);
+        KeysStayWithTheCanvas("the Redo drop-down");
+        Press(Qt::Key_Right);
+        OnNextModal(window_.get(), QStringLiteral("CMyPropertySheet"), [](QDialog* sheet) {
+            sheet->findChild<QWidget*>(QStringLiteral("CHelpPageDlg"))->findChild<QLineEdit*>()->setText("Who");
+            static_cast<sheets::CMyPropertySheet*>(sheet)->OkButton()->click();
+        });
+        QTRY_VERIFY(window_->Action(ActionId::Properties)->isEnabled());
+        window_->Action(ActionId::Properties)->trigger();
+        KeysStayWithTheCanvas("the property sheet");
+        Press(Qt::Key_Down);
+        Press(Qt::Key_Escape);
+        Press(Qt::Key_Right);  // nothing is selected any more: nothing moves
+        QVERIFY(sink_.Messages().empty());
+        SavesWhatScfeditSaves(
+            "select CUSTOMER\n"
+            "run \"Move accept\" name CUST-NAME 5,23\n"
+            "undo\n"
+            "run \"Move accept\" name CUST-NAME 5,23\n"
+            "run \"Move accept\" name CUST-NAME 5,24\n"
+            "undo\n"
+            "redo\n"
+            "run \"Move accept\" name CUST-NAME 5,25\n"
+            "undo 2\n"
+            "redo\n"
+            "run \"Move accept\" name CUST-NAME 5,25\n"
+            "run \"Modify accept help\" name CUST-NAME \"Who\"\n"
+            "run \"Move accept\" name CUST-NAME 6,25\n"
+            "save\n");
     }
 
     // --- Several items at once -------------------------------------------

@@ -41,28 +41,23 @@
 #include "testsupport/file_text.h"
 #include "testsupport/window_scratch.h"
 #include "testsupport/modal_dialogs.h"
+#include "tessellar/shell/tests/step_drop_downs.h"
+#include "testsupport/accessible_tree.h"
 
 using shell::ActionId;
 using program::BrowserPage;
 
 namespace {
 
+using testsupport::DropDownButton;
+using testsupport::Hover;
+using testsupport::ReleaseOn;
+using testsupport::When;
+using testsupport::WithDropDown;
+
 std::string Bytes(const QString& text) { return QFile::encodeName(text).toStdString(); }
 
 using testsupport::ReadFile;
-
-// Runs answer once the condition holds, looking every 10 ms.
-void When(std::function<bool()> ready, std::function<void()> answer) {
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, ready, answer] {
-        if (!ready()) return;
-        timer->stop();
-        timer->deleteLater();
-        answer();
-    });
-    timer->start();
-}
 
 // Answers the next modal dialog of the given type once it is up and active.
 template <typename Dialog>
@@ -125,28 +120,6 @@ private:
     }
     static bool Enabled(shell::CMainFrame& window, ActionId id) { return window.Action(id)->isEnabled(); }
 
-    static QToolButton* DropDownButton(shell::CMainFrame& window, QAction* button) {
-        return qobject_cast<QToolButton*>(window.StandardBar()->widgetForAction(button));
-    }
-    // Opens a drop-down; while it is open, `inside` gets its bar.
-    static void WithDropDown(shell::CMainFrame& window, QAction* dropDown,
-                             std::function<void(shell::StepListBar*)> inside) {
-        QToolButton* button = DropDownButton(window, dropDown);
-        QVERIFY(button != nullptr && button->menu() != nullptr);
-        QMenu* menu = button->menu();
-        When([menu] { return menu->isVisible(); }, [menu, inside] {
-            inside(menu->findChild<shell::StepListBar*>());
-            if (menu->isVisible()) menu->close();
-        });
-        button->showMenu();
-    }
-    static void Hover(shell::StepListBar* bar, int row) {
-        QTest::mouseMove(bar->List()->viewport(), bar->List()->visualItemRect(bar->List()->item(row)).center());
-    }
-    static void ReleaseOn(shell::StepListBar* bar, int row) {
-        QTest::mouseClick(bar->List()->viewport(), Qt::LeftButton, {},
-                          bar->List()->visualItemRect(bar->List()->item(row)).center());
-    }
     static int SelectedCount(shell::StepListBar* bar) {
         int selected = 0;
         for (int row = 0; row < bar->List()->count(); ++row) selected += bar->List()->item(row)->isSelected() ? 1 : 0;
@@ -227,6 +200,28 @@ private slots:
         }
         shell::ApplySkin(0);
     }
+    // The gradient look drew the drop-down strip of a disabled Undo or Redo
+    // raised, as if it could be pressed: in every look it lies flat, as the
+    // disabled button's face does, with only its greyed arrow on it.
+    void aDisabledDropDownStripLiesFlatInEveryLook() {
+        auto window = StartOnCustomer();
+        QToolButton* button = DropDownButton(*window, window->RedoButton());
+        QVERIFY(!button->isEnabled());
+        for (int skin = 0; skin < shell::kSkinCount; ++skin) {
+            shell::ApplySkin(skin);
+            const QImage drawn = button->grab().toImage();
+            const int strip = button->style()->pixelMetric(QStyle::PM_MenuButtonIndicator, nullptr, button);
+            int raised = 0;
+            for (int y = 1; y < drawn.height() - 1; ++y) {
+                const int face = qGray(drawn.pixel(1, y));
+                for (int x = drawn.width() - strip; x < drawn.width() - 1; ++x) {
+                    raised += qGray(drawn.pixel(x, y)) > face + 8 ? 1 : 0;
+                }
+            }
+            QVERIFY2(raised == 0, qPrintable(QStringLiteral("look %1: %2 pixels raised").arg(skin).arg(raised)));
+        }
+        shell::ApplySkin(0);
+    }
     // Every look greys what is disabled.
     void disabledControlsAreGreyedInEveryLook() {
         for (int skin = 0; skin < shell::kSkinCount; ++skin) {
@@ -252,12 +247,22 @@ private slots:
 
         // A plain Undo is one step; the drop-down then lists the other three, newest first.
         window->Action(ActionId::Undo)->trigger();
-        WithDropDown(*window, window->UndoButton(), [](shell::StepListBar* bar) {
+        QMenu* undoMenu = DropDownButton(*window, window->UndoButton())->menu();
+        WithDropDown(*window, window->UndoButton(), [undoMenu](shell::StepListBar* bar) {
             QCOMPARE(bar->List()->count(), 3);
             QCOMPARE(bar->List()->item(0)->text(), QStringLiteral("No. 3: Modify accept title(name = CUST-NAME)"));
+            // A screen reader finds the rows and the status line below the drop-down.
+            QAccessibleInterface* dropDown = QAccessible::queryAccessibleInterface(undoMenu);
+            QCOMPARE(dropDown->text(QAccessible::Name), QStringLiteral("Undo list"));
+            QCOMPARE(testsupport::AccessibleNames(dropDown, QAccessible::ListItem),
+                     (QStringList{"No. 3: Modify accept title(name = CUST-NAME)",
+                                  "No. 2: Modify accept title(name = CUST-NAME)",
+                                  "No. 1: Modify accept title(name = CUST-NAME)"}));
+            QCOMPARE(testsupport::AccessibleNames(dropDown, QAccessible::StaticText), QStringList{"Undo 1 Actions"});
             Hover(bar, 2);
             QCOMPARE(SelectedCount(bar), 3);
             QCOMPARE(bar->Status()->text(), QStringLiteral("Undo 3 Actions"));
+            QCOMPARE(testsupport::AccessibleNames(dropDown, QAccessible::StaticText), QStringList{"Undo 3 Actions"});
             Hover(bar, 1);
             QCOMPARE(SelectedCount(bar), 2);
             // A release beside the items chooses nothing.

@@ -174,6 +174,28 @@ private slots:
         QVERIFY(sink_.Messages().empty());
     }
 
+    // The demo's own names were cut at the default width. Opening a program
+    // widens the browser until every name shows whole; the tool tip holds
+    // the name; the width the user gives it is kept for the next run.
+    void browserNamesShowWholeAndItsWidthIsKept() {
+        auto window = Start({TESSELLAR_DEMO_PROGRAM, "-m", demoScf_});
+        QTableWidget* all = window->Browser()->List(BrowserPage::All);
+        const QAbstractItemView* view = all;
+        QTRY_VERIFY(all->columnWidth(2) >= view->sizeHintForColumn(2));
+        QVERIFY(window->BrowserDock()->width() > 250);
+        QVERIFY(window->BrowserDock()->width() <= window->width() * 2 / 5);
+        for (int row = 0; row < all->rowCount(); ++row) {
+            QCOMPARE(all->item(row, 2)->toolTip(), all->item(row, 2)->text());
+        }
+        const int wider = window->BrowserDock()->width() + 40;
+        window->resizeDocks({window->BrowserDock()}, {wider}, Qt::Horizontal);
+        QTRY_COMPARE(window->BrowserDock()->width(), wider);
+        window->close();
+
+        window = Start({TESSELLAR_DEMO_PROGRAM, "-m", demoScf_});
+        QTRY_COMPARE(window->BrowserDock()->width(), wider);
+    }
+
     void emptyPagesSaySorry() {
         std::string error;
         const auto program = opimage::ParseDescription(
@@ -427,7 +449,7 @@ private slots:
         QVERIFY(!window->BrowserDock()->isHidden());
 
         QStatusBar* status = window->statusBar();
-        QCOMPARE(status->findChild<QLabel*>(QStringLiteral("selectionPane"))->accessibleName(), QStringLiteral("Selection"));
+        QCOMPARE(status->findChild<QLabel*>(QStringLiteral("selectionPane"))->accessibleDescription(), QStringLiteral("Selection"));
         for (const char* pane : {"capsPane", "numPane", "scrollPane"}) QVERIFY(status->findChild<QLabel*>(pane) != nullptr);
         QCOMPARE(window->View()->accessibleName(), QStringLiteral("Screen canvas"));
         QCOMPARE(window->CustomiserBar()->findChild<QWidget*>(QStringLiteral("LegendButton"))->accessibleName(),

@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTreeWidget>
 #include <QTimer>
 #include <QWindow>
@@ -27,6 +28,7 @@
 #include "tessellar/shell/problems_panel.h"
 #include "tessellar/shell/text_editor_window.h"
 #include "tessellar/settings/registry_keys.h"
+#include "testsupport/accessible_tree.h"
 #include "testsupport/modal_dialogs.h"
 #include "testsupport/spoilt_demo.h"
 #include "testsupport/window_scratch.h"
@@ -66,7 +68,9 @@ QStringList PanelLines(shell::CMainFrame& window) {
         QTreeWidgetItem* entry = panel->topLevelItem(branch);
         const QString section = entry->text(0).left(entry->text(0).lastIndexOf(QStringLiteral(" (")));
         for (int row = 0; row < entry->childCount(); ++row) {
-            lines << file + ":" + entry->child(row)->text(1) + ": " + section + ": " + entry->child(row)->text(0);
+            const QTreeWidgetItem* finding = entry->child(row);
+            lines << file + ":" + finding->text(shell::ProblemsPanel::kLineColumn) + ": " + section + ": " +
+                         finding->text(shell::ProblemsPanel::kMessageColumn);
         }
     }
     return lines;
@@ -77,7 +81,7 @@ QTreeWidgetItem* RowHolding(shell::CMainFrame& window, const QString& text) {
     for (int branch = 0; branch < panel->topLevelItemCount(); ++branch) {
         for (int row = 0; row < panel->topLevelItem(branch)->childCount(); ++row) {
             QTreeWidgetItem* item = panel->topLevelItem(branch)->child(row);
-            if (item->text(0).contains(text)) return item;
+            if (item->text(shell::ProblemsPanel::kMessageColumn).contains(text)) return item;
         }
     }
     return nullptr;
@@ -149,9 +153,15 @@ private slots:
         QCOMPARE(Count(*window), before + 1);  // moved onto the name field
         QVERIFY(RowHolding(*window, QStringLiteral("overlaps")) != nullptr);
         QCOMPARE(window->ProblemsPane()->text(), QStringLiteral("4 errors, 1 warning"));
+        // A screen reader reads the count from the status bar, kept current.
+        const auto readCount = [&window] {
+            return testsupport::NameDescribedAs(window->statusBar(), QStringLiteral("Problem count"));
+        };
+        QCOMPARE(readCount(), QStringLiteral("4 errors, 1 warning"));
 
         window->Action(ActionId::Undo)->trigger();
         QCOMPARE(Count(*window), before);
+        QCOMPARE(readCount(), QStringLiteral("4 errors"));
         window->Action(ActionId::Redo)->trigger();
         QCOMPARE(Count(*window), before + 1);
         QVERIFY(window->SaveCommand());
