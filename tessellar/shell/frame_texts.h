@@ -36,6 +36,8 @@ inline constexpr const char* kReady = "Ready";
 // The Problems panel below the screen and its status pane.
 inline constexpr const char* kProblemsTitle = "Problems";
 inline constexpr const char* kProblemColumn = "Problem";
+inline constexpr const char* kApplyFix = "Apply Fix";
+inline constexpr const char* kApplyAllCertainFixes = "Apply All Certain Fixes";
 inline constexpr const char* kLineColumn = "Line";
 inline constexpr const char* kProblemsPaneName = "Problem count";
 

@@ -34,6 +34,7 @@
 #include "tessellar/shell/find_dialog.h"
 #include "tessellar/shell/frame_texts.h"
 #include "tessellar/shell/preferences_dialog.h"
+#include "tessellar/shell/problem_fix_bar.h"
 #include "tessellar/shell/problems_panel.h"
 #include "tessellar/canvas/interaction/keyed_item.h"
 #include "tessellar/settings/settings_loader.h"
@@ -384,7 +385,7 @@ void CMainFrame::CreateProblemsPanel() {
     problemsDock_->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetClosable);
     problemsPanel_ = new ProblemsPanel(problemsDock_);
     problemsPanel_->OnActivated([this](const checks::Finding& finding) { ShowProblem(finding); });
-    problemsDock_->setWidget(problemsPanel_);
+    problemsDock_->setWidget(ProblemsWithFixes());
     addDockWidget(Qt::BottomDockWidgetArea, problemsDock_);
     // Hidden until there is something to show, unless the user closed it.
     problemsDock_->hide();
@@ -403,6 +404,7 @@ void CMainFrame::RefreshProblems() {
     if (!problems_.Refresh(document_->Core())) return;
     const std::vector<checks::Finding>& findings = problems_.Findings();
     problemsPanel_->ShowFindings(document::GroupBySection(findings));
+    fixBar_->Refresh();
     problemsPane_->setText(document_->HasProgram() ? QString::fromStdString(document::ProblemCountText(findings))
                                                    : QString());
     // Problems where there were none bring the panel up, unless the user closed it.
@@ -419,10 +421,10 @@ void CMainFrame::ApplyProblemsPreference() {
     document_->Core().SetApplyingMessagesShown(!settings::ReadProblemsInPanel(registry_));
 }
 
-void CMainFrame::ShowProblem(const checks::Finding& finding) {
-    if (editingScreenFile_ || !document_->HasProgram()) return;
+model::CScreenModel* CMainFrame::SelectEntryOf(const checks::Finding& finding) {
+    if (editingScreenFile_ || !document_->HasProgram()) return nullptr;
     const std::optional<document::ProblemEntry> entry = document::EntryOf(finding);
-    if (!entry) return;
+    if (!entry) return nullptr;
     const program::BrowserPage page = program::BrowserPage::All;
     browser_->ActivatePage(page);
     document_->PreparePage(page);
@@ -433,9 +435,14 @@ void CMainFrame::ShowProblem(const checks::Finding& finding) {
         if (model.Name() == entry->name && static_cast<overrides::SectionKind>(model.Kind()) == entry->kind) row = at;
     }
     // A section for an entry the program does not have: nothing to show.
-    if (!row || !document_->SelectRow(page, *row)) return;
+    if (!row || !document_->SelectRow(page, *row)) return nullptr;
     browser_->MarkSelectedRow(page);
-    model::CScreenModel* screen = document_->CurrentScreen();
+    return document_->CurrentScreen();
+}
+
+void CMainFrame::ShowProblem(const checks::Finding& finding) {
+    model::CScreenModel* screen = SelectEntryOf(finding);
+    if (screen == nullptr) return;
     canvas::CScreenCanvas* canvas = view_->Canvas();
     if (screen != nullptr && canvas != nullptr) {
         const canvas::interaction::ItemHit hit =

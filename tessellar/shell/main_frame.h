@@ -40,6 +40,7 @@ class CRedoButton;
 
 class ProgramBrowser;
 class ProblemsPanel;
+class ProblemFixBar;
 
 struct FrameSettings {
     std::optional<model::FontDescription> font;  // the user's screen font, when set
@@ -71,6 +72,11 @@ public:
     // A finding's entry selected, and its item on the canvas; without such
     // an item the entry's statements open for editing by hand.
     void ShowProblem(const checks::Finding& finding);
+    // The Problems panel's fixes: one as one undo step of its entry; all
+    // certain ones, one undo step per entry.
+    void ApplyFix(const checks::Finding& finding);
+    void ApplyAllCertainFixes();
+    ProblemFixBar* FixBar() const { return fixBar_; }
     CustomisableToolbar* StandardBar() const { return standardToolbar_; }
     CustomisableToolbar* CustomiserBar() const { return customiserToolbar_; }
     FindDialog* FindWindow() const { return findDialog_; }
@@ -133,6 +139,11 @@ private:
     void CreateStatusBar();
     void CreateBrowser();
     void CreateProblemsPanel();
+    // The panel with its fix buttons beneath it.
+    QWidget* ProblemsWithFixes();
+    // Selects the entry a finding names in the browser; null when the
+    // program has no such entry.
+    model::CScreenModel* SelectEntryOf(const checks::Finding& finding);
     // After every change: the current text checked again when it changed.
     void RefreshProblems();
     // The Preferences switch: applying's messages to the panel alone.
@@ -192,6 +203,7 @@ private:
     ProgramBrowser* browser_ = nullptr;
     QDockWidget* problemsDock_ = nullptr;
     ProblemsPanel* problemsPanel_ = nullptr;
+    ProblemFixBar* fixBar_ = nullptr;
     QLabel* problemsPane_ = nullptr;
     document::DocumentProblems problems_;
     bool problemsClosed_ = false;  // the user closed the Problems panel: problems do not bring it up

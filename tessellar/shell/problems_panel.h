@@ -28,6 +28,7 @@ public:
     void OnActivated(std::function<void(const checks::Finding&)> activated) { activated_ = std::move(activated); }
     // The finding of a row; null for an entry's branch.
     const checks::Finding* FindingOf(const QTreeWidgetItem* item) const;
+    const std::vector<checks::Finding>& Findings() const { return findings_; }
     QSize sizeHint() const override;
 
 private:

@@ -25,6 +25,7 @@
 #include "tessellar/commands/command_catalogue.h"
 #include "tessellar/shell/main_frame.h"
 #include "tessellar/shell/preferences_dialog.h"
+#include "tessellar/shell/problem_fix_bar.h"
 #include "tessellar/shell/problems_panel.h"
 #include "tessellar/shell/text_editor_window.h"
 #include "tessellar/settings/registry_keys.h"
@@ -202,6 +203,46 @@ private slots:
         DoubleClick(panel, RowHolding(*window, QStringLiteral("CUST-NUMBER")));
         QTRY_VERIFY(edited.contains(QStringLiteral("name = CUST-NUMBER")));
         QCOMPARE(window->Document().CurrentScreenName(), std::string("CUSTOMER"));
+    }
+
+    // Apply Fix on the row of a renamed field: one undo step on its screen,
+    // and the saved file is what scfcheck --fix makes of the same file.
+    void applyFixReattachesAsOneUndoStepAndSavesWhatScfcheckFixes() {
+        const QString twin = scratch_->Path(QStringLiteral("twin.scf"));
+        QVERIFY(QFile::copy(spoilt_, twin));
+        QProcess fixer;
+        fixer.start(QStringLiteral(SCFCHECK_PROGRAM), {TESSELLAR_DEMO_PROGRAM, "-m", twin, "--fix", "--likely"});
+        QVERIFY(fixer.waitForFinished(30000));
+
+        auto window = Start({"-s", "ORDER"});
+        QTreeWidget* panel = window->Problems();
+        shell::ProblemFixBar* bar = window->FixBar();
+        QVERIFY(!bar->ApplyAllButton()->isEnabled());  // the spoilt file's fixes are only likely
+        QTreeWidgetItem* renamed = RowHolding(*window, QStringLiteral("CUST-NUMBER"));
+        QVERIFY(renamed != nullptr);
+        QVERIFY(renamed->text(shell::ProblemsPanel::kMessageColumn).contains(QStringLiteral("[likely fix: name = CUST-NAME]")));
+        panel->scrollToItem(renamed);
+        QTest::mouseClick(panel->viewport(), Qt::LeftButton, {}, panel->visualItemRect(renamed).center());
+        QVERIFY(bar->ApplyFixButton()->isEnabled());
+        QCOMPARE(bar->ApplyFixButton()->toolTip(), QStringLiteral("Re-attach to name = CUST-NAME (likely)"));
+        QTest::mouseClick(bar->ApplyFixButton(), Qt::LeftButton);
+
+        QCOMPARE(window->Document().CurrentScreenName(), std::string("CUSTOMER"));
+        model::CScreenModel& screen = *window->Document().CurrentScreen();
+        QCOMPARE(window->Document().Core().UndoLabels(screen).size(), std::size_t{1});
+        QVERIFY(QString::fromStdString(window->Document().Core().UndoLabels(screen).front())
+                    .contains(QStringLiteral("Apply fix(name = CUST-NAME)")));
+        QVERIFY(RowHolding(*window, QStringLiteral("CUST-NUMBER")) == nullptr);
+        // The other likely fixes, one by one, as a user goes down the list.
+        for (QTreeWidgetItem* row = nullptr; (row = RowHolding(*window, QStringLiteral("likely fix"))) != nullptr;) {
+            panel->setCurrentItem(row);
+            QVERIFY(bar->ApplyFixButton()->isEnabled());
+            bar->ApplyFixButton()->click();
+        }
+        QVERIFY(window->SaveCommand());
+        QFile saved(spoilt_), fixed(twin);
+        QVERIFY(saved.open(QIODevice::ReadOnly) && fixed.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), fixed.readAll());
     }
 
     void panelClosedOrOpenIsKeptBetweenRuns() {

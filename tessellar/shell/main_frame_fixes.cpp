@@ -1,0 +1,58 @@
+// The main window's fixes from the Problems panel: a finding's fix applied
+// to its entry's work file as one undo step, or every certain fix of the
+// program, one undo step per entry. The core decides what a fix changes and
+// whether it applies; the window chooses the entry and shows it.
+
+#include <QDockWidget>
+#include <QVBoxLayout>
+
+#include "tessellar/document/document_fixes.h"
+#include "tessellar/document/document_problems.h"
+#include "tessellar/shell/main_frame.h"
+#include "tessellar/shell/problem_fix_bar.h"
+#include "tessellar/shell/problems_panel.h"
+
+namespace shell {
+
+QWidget* CMainFrame::ProblemsWithFixes() {
+    auto* holder = new QWidget(problemsDock_);
+    holder->setObjectName(QStringLiteral("problemsHolder"));
+    auto* column = new QVBoxLayout(holder);
+    column->setContentsMargins(0, 0, 0, 0);
+    problemsPanel_->setParent(holder);
+    column->addWidget(problemsPanel_);
+    ProblemFixBar::Hooks hooks;
+    hooks.fixable = [this](const checks::Finding& finding) {
+        return !editingScreenFile_ && document_->HasProgram() && document::FixCommand(document_->Core(), finding);
+    };
+    hooks.applyFix = [this](const checks::Finding& finding) { ApplyFix(finding); };
+    hooks.applyAllCertain = [this] { ApplyAllCertainFixes(); };
+    fixBar_ = new ProblemFixBar(*problemsPanel_, std::move(hooks), holder);
+    column->addWidget(fixBar_);
+    return holder;
+}
+
+void CMainFrame::ApplyFix(const checks::Finding& finding) {
+    model::CScreenModel* screen = SelectEntryOf(finding);
+    if (screen == nullptr) return;
+    if (document::ApplyFix(document_->Core(), *screen, finding, *messages_)) ShowOnCanvas(screen);
+    AfterChange();
+}
+
+void CMainFrame::ApplyAllCertainFixes() {
+    // Entry by entry, each from the findings as they stand after the last.
+    for (const document::ProblemGroup& group : document::GroupBySection(document::CheckOpenDocument(document_->Core()))) {
+        bool certain = false;
+        for (const checks::Finding& finding : group.findings) {
+            certain = certain || (finding.fix && finding.fix->confidence == checks::FixConfidence::Certain &&
+                                  document::FixCommand(document_->Core(), finding));
+        }
+        if (!certain) continue;
+        model::CScreenModel* screen = SelectEntryOf(group.findings.front());
+        if (screen == nullptr) continue;
+        if (document::ApplyCertainFixes(document_->Core(), *screen, group.findings, *messages_)) ShowOnCanvas(screen);
+    }
+    AfterChange();
+}
+
+}  // namespace shell
