@@ -57,7 +57,11 @@ void SplitSections(std::istream& in, SectionVisitor& visitor) {
     std::string line;
     std::int64_t depth = 0;
     bool inSection = false;
+    bool first = true;
     while (reader.Next(line)) {
+        // A file saved by an editor that marks UTF-8 would otherwise lose its first section.
+        if (first && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
+        first = false;
         const SectionLine classified = ClassifySectionLine(line, depth);
         if (classified.type == SectionLineType::Header) {
             inSection = true;
