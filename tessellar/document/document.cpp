@@ -1,5 +1,6 @@
 #include "tessellar/document/document.h"
 
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -19,7 +20,9 @@
 #include "tessellar/program/image/program_loader.h"
 #include "platform/file_replace.h"
 #include "platform/message_format.h"
+#include "platform/local_time.h"
 #include "platform/scratch_faults.h"
+#include "tessellar/overrides/work_folder_recovery.h"
 
 namespace document {
 
@@ -70,6 +73,7 @@ overrides::OpenResult Document::OpenOverrideFile(const std::string& path, platfo
     modified_ = false;
     kept_.reset();
     lock_.Release();
+    workspace_.WorkFiles().SetOwner(overrides::WorkFolderOwnerText(programPath_, path));
     overrides::OpenResult result = workspace_.Open(path, sink);
     const bool editable = result == overrides::OpenResult::Opened || result == overrides::OpenResult::NoOverrideFile;
     if (editable && lock_.Take(path) == platform::LockResult::HeldByOther) {
@@ -82,6 +86,9 @@ overrides::OpenResult Document::OpenOverrideFile(const std::string& path, platfo
             result = overrides::OpenResult::ReadOnly;
         }
     }
+    if (result == overrides::OpenResult::Opened || result == overrides::OpenResult::NoOverrideFile) {
+        OfferRecovery(path, sink);
+    }
     if (result != overrides::OpenResult::ReadOnly || !workspace_.HeldBy().empty()) return result;
     if (!workspace_.WorkFilesProblem().empty()) {
         sink.ShowMessage(platform::FormatText(texts::kWorkFilesFailed, path.c_str(), WorkFolder().c_str(),
@@ -91,6 +98,46 @@ overrides::OpenResult Document::OpenOverrideFile(const std::string& path, platfo
                                               workspace_.WorkingCopyProblem().c_str(), path.c_str()));
     }
     return result;
+}
+
+void Document::OfferRecovery(const std::string& path, platform::MessageSink& sink) {
+    if (!recover_) return;
+    const std::time_t now = std::time(nullptr);
+    for (const overrides::AbandonedWorkFolder& folder :
+         overrides::FindAbandonedWorkFolders(workspace_.WorkFiles().Root())) {
+        std::error_code error;
+        const bool ours = folder.owner.overrideFile == path || std::filesystem::equivalent(folder.owner.overrideFile,
+                                                                                             path, error);
+        if (!ours) {
+            if (now - folder.owner.made > overrides::kAbandonedFolderLife) overrides::RemoveWorkFolder(folder.path);
+            continue;
+        }
+        std::string when = platform::AscTime(folder.owner.made);
+        while (!when.empty() && (when.back() == '\n' || when.back() == ' ')) when.pop_back();
+        const std::string name = std::filesystem::path(path).filename().string();
+        if (recover_(platform::FormatText(texts::kUnsavedChangesFound, name.c_str(), when.c_str()))) {
+            if (!Recover(folder.path, sink)) continue;  // kept for another try
+        }
+        overrides::RemoveWorkFolder(folder.path);
+    }
+}
+
+bool Document::Recover(const std::string& folder, platform::MessageSink& sink) {
+    for (const overrides::LeftSection& left : overrides::SectionsLeftIn(folder)) {
+        const std::optional<std::string> text = overrides::ReadOverrideText(left.path);
+        const std::string path = workspace_.WorkFiles().FilePath(left.name, static_cast<int>(left.kind),
+                                                                 overrides::texts::kWorkFileExtension);
+        if (!text || path.empty() || !platform::ReplaceScratchFile(path, *text)) {
+            const std::string reason = platform::SystemReason();
+            sink.ShowMessage(platform::FormatText(texts::kWorkFileNotWritten, path.empty() ? folder.c_str() : path.c_str(),
+                                                  reason.c_str()));
+            return false;
+        }
+        workspace_.Sections().FindOrAdd(left.name, left.kind).workFilePath = path;
+    }
+    savedTexts_.Clear();
+    modified_ = true;
+    return true;
 }
 
 bool Document::OpenAnotherOverrideFile(const std::string& path, platform::MessageSink& sink) {

@@ -73,6 +73,14 @@ public:
     // stops here, so no change is lost), then opens PATH with its extension
     // made ".scf". Callers rebuild their entries afterwards (ReloadEntry).
     bool OpenAnotherOverrideFile(const std::string& path, platform::MessageSink& sink);
+    // With a question set, opening an override file for editing looks for
+    // the work folders of customisers that were killed (their process gone
+    // on this host): one of this override file asks "Changes to NAME that
+    // were never saved were found (DATE)." and, answered yes, its sections'
+    // work files become the document's (changes pending); answered no, it
+    // is removed. Those of other files go once they are a week old.
+    using RecoverQuestion = std::function<bool(const std::string& question)>;
+    void SetRecovery(RecoverQuestion ask) { recover_ = std::move(ask); }
     // Closes the override file (work files, snapshots and working copy
     // deleted) and releases the program. Views must drop their models
     // first; a window offers Save as before when Modified().
@@ -203,6 +211,9 @@ private:
     void ClearHistories();
     // Where the work files are, or would be.
     std::string WorkFolder() const;
+    // The recovery offer at opening (see SetRecovery).
+    void OfferRecovery(const std::string& path, platform::MessageSink& sink);
+    bool Recover(const std::string& folder, platform::MessageSink& sink);
     // Shows the read-only refusal; true when the document is read-only.
     bool RefusedAsReadOnly(platform::MessageSink& sink) const;
     // Shows that PATH is not an override file; true when it is not.
@@ -210,6 +221,7 @@ private:
 
     overrides::OverrideWorkspace workspace_;
     platform::EditLock lock_;
+    RecoverQuestion recover_;
     std::optional<program::ProgramImage> image_;
     std::string programPath_;
     EntryInputs inputs_;

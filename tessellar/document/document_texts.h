@@ -46,6 +46,9 @@ inline constexpr const char* kHeldReadOnly = "%s is open for editing by %s. It i
 inline constexpr const char* kHeldRefusal =
     "%s is open read-only, because it is open for editing by %s. Choose Save As to keep a copy elsewhere.";
 
+// A killed customiser's work found when its override file is opened again.
+inline constexpr const char* kUnsavedChangesFound = "Changes to %s that were never saved were found (%s).";
+
 // Saving over a file another program changed since it was opened.
 inline constexpr const char* kChangedByAnotherProgram = "%s was changed by another program since you opened it.";
 // Said after it when the window is made active again.

@@ -52,6 +52,23 @@ bool AskToReload(QWidget* parent, const QString& fileName, bool hasChanges) {
     return box.clickedButton() == reload;
 }
 
+bool AskToRecover(QWidget* parent, const std::string& found) {
+    QMessageBox box(parent);
+    box.setObjectName(QStringLiteral("recoverQuestion"));
+    box.setIcon(QMessageBox::Question);
+    box.setWindowTitle(QString::fromLatin1(texts::kApplicationTitle));
+    box.setAccessibleName(box.windowTitle());
+    box.setText(platform::QStringFromCp1252(found));
+    box.setAccessibleDescription(box.text());
+    QPushButton* recover = box.addButton(QStringLiteral("Recover"), QMessageBox::AcceptRole);
+    recover->setObjectName(QStringLiteral("recoverButton"));
+    QPushButton* discard = box.addButton(QMessageBox::Discard);
+    box.setDefaultButton(recover);
+    box.setEscapeButton(discard);
+    box.exec();
+    return box.clickedButton() == recover;
+}
+
 bool AskToOpenAnyway(QWidget* parent, const std::string& question) {
     QMessageBox box(parent);
     box.setObjectName(QStringLiteral("openAnywayQuestion"));

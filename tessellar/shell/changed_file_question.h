@@ -22,6 +22,10 @@ ChangedFileAnswer AskAboutChangedFile(QWidget* parent, const QString& fileName);
 // there are any) or Keep; true for Reload.
 bool AskToReload(QWidget* parent, const QString& fileName, bool hasChanges);
 
+// A killed customiser's unsaved changes to the file being opened (the
+// core's text): Recover or Discard; true for Recover.
+bool AskToRecover(QWidget* parent, const std::string& found);
+
 // Another customiser has the file open for editing (the core's question):
 // Open Anyway or Open Read-Only; true for the first.
 bool AskToOpenAnyway(QWidget* parent, const std::string& question);

@@ -467,6 +467,7 @@ void CMainFrame::ConnectDocument() {
     };
     prompts.openAnyway = [this](const std::string& question) { return AskToOpenAnyway(this, question); };
     document_->SetPrompts(std::move(prompts));
+    document_->Core().SetRecovery([this](const std::string& found) { return AskToRecover(this, found); });
 
     document::DocumentViews views;
     views.clearing = [this] {

@@ -27,6 +27,7 @@ struct Arguments {
     std::optional<std::string> modes;
     std::optional<std::string> script;
     bool force = false;
+    bool recover = false;
 };
 
 }  // namespace
@@ -50,8 +51,8 @@ int main(int argc, char** argv) {
             (commandLine.Is("-m") ? arguments.overrideFile : arguments.modes) = std::move(value);
             continue;
         }
-        if (commandLine.Is("--force")) {
-            arguments.force = true;
+        if (commandLine.Is("--force") || commandLine.Is("--recover")) {
+            (commandLine.Is("--force") ? arguments.force : arguments.recover) = true;
             continue;
         }
         if (commandLine.IsOption()) return commandLine.UnknownOption();
@@ -82,6 +83,13 @@ int main(int argc, char** argv) {
     platform::StreamMessageSink sink(std::cout, std::cerr);
     document::Document document;
     document.SetOverwriteChangesOnDisk(arguments.force);
+    // A killed run's unsaved changes to this override file are taken back, and said so.
+    if (arguments.recover) {
+        document.SetRecovery([](const std::string& found) {
+            std::cout << found << " Recovered.\n";
+            return true;
+        });
+    }
     if (!document.LoadProgram(arguments.program, sink)) return scfedit::kSaveFailed;
     const std::string overridePath =
         arguments.overrideFile ? *arguments.overrideFile : document::WithOverrideExtension(arguments.program);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -34,7 +35,8 @@ protected:
         const fs::path scriptPath = scratch_.Path() / "script.txt";
         std::ofstream(scriptPath, std::ios::binary) << script;
         const std::string command = environment_ + "'" + SCFEDIT_PROGRAM + "' '" + TESSELLAR_DEMO_PROGRAM + "' -m '" +
-                                    (scratch_.Path() / overrideName).string() + "' '" + scriptPath.string() +
+                                    (scratch_.Path() / overrideName).string() + "' " + options_ + "'" +
+                                    scriptPath.string() +
                                     "' > '" + (scratch_.Path() / "out").string() + "' 2> '" +
                                     (scratch_.Path() / "err").string() + "'";
         const int status = std::system(command.c_str());
@@ -52,6 +54,7 @@ protected:
 
     testsupport::ScratchDirectory scratch_;
     std::string environment_;
+    std::string options_;  // words before the script, each followed by a blank
     std::string out_;
     std::string err_;
 };
@@ -310,6 +313,27 @@ TEST_F(ScfeditRun, ABoxMovedToTheEndsOfIntCarriesNothingAlong) {
               0)
         << err_;
     EXPECT_EQ(err_.find("runtime error"), std::string::npos) << err_;
+}
+
+// A killed run left its work folder; --recover takes its changes back.
+TEST_F(ScfeditRun, RecoverTakesBackAKilledRunsChanges) {
+    fs::copy_file(TESSELLAR_DEMO_OVERRIDES, scratch_.Path() / "demo.scf");
+    const fs::path work = scratch_.Path() / "tmp";
+    const fs::path left = work / "tessellar-killed";
+    fs::create_directories(left);
+    char host[256] = {};
+    ::gethostname(host, sizeof host - 1);
+    std::ofstream(left / "owner", std::ios::binary)
+        << "tessellar work folder\noverride=" << (scratch_.Path() / "demo.scf").string() << "\nhost=" << host
+        << "\nprocess=999999999\nmade=0\n";
+    std::ofstream(left / "ZZZ_CUSTOMER.tmp", std::ios::binary) << "window\n\t{\n\ttitle = \"Never saved\"\n\t}\n";
+    UseTemporaryFolder(work);
+    options_ = "--recover ";
+    EXPECT_EQ(Run("save\n"), 0) << err_;
+    EXPECT_NE(out_.find("Changes to demo.scf that were never saved were found ("), std::string::npos) << out_;
+    EXPECT_NE(out_.find("Recovered."), std::string::npos) << out_;
+    EXPECT_NE(Saved().find("title = \"Never saved\""), std::string::npos);
+    EXPECT_FALSE(fs::exists(left));
 }
 
 TEST_F(ScfeditRun, AThousandStepsThenUndoingThemAll) {
