@@ -107,12 +107,15 @@ private slots:
         QVERIFY(!window->Document().Core().NewChangeOnDisk());
 
         std::ofstream(Bytes(demoScf_), std::ios::binary | std::ios::app) << "# and again\n";
-        window->activateWindow();  // back from the question
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
         ClickInNextBox(QStringLiteral("reloadButton"), &asked);
-        QCoreApplication::sendEvent(window.get(), &activation);
+        // Made active again after the question, as a user coming back to it would.
+        if (window->isActiveWindow()) {
+            QCoreApplication::sendEvent(window.get(), &activation);
+        } else {
+            window->activateWindow();
+        }
+        QTRY_COMPARE(window->Document().Core().Workspace().Sections().Entries().size(), std::size_t{1});
         QVERIFY(window->Document().Core().HasProgram());
-        QCOMPARE(window->Document().Core().Workspace().Sections().Entries().size(), std::size_t{1});
         QVERIFY(!window->Document().Core().Modified());
     }
 };
