@@ -116,8 +116,18 @@ bool ReplaceFile(const std::string& path, std::string_view text) {
     return ReplaceFile(path, text, none);
 }
 
-bool ReplaceUnsyncedFile(const std::string& path, std::string_view text, IoFaults& faults) {
-    return Replace(path, text, faults, Sync::None);
+bool WriteCopyInPlace(const std::string& path, std::string_view text, IoFaults& faults) {
+#ifdef _WIN32
+    std::FILE* file = Step(faults) ? std::fopen(path.c_str(), "wb") : nullptr;
+#else
+    const int descriptor =
+        Step(faults) ? ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600) : -1;
+    std::FILE* file = descriptor >= 0 ? ::fdopen(descriptor, "wb") : nullptr;
+    if (file == nullptr && descriptor >= 0) ::close(descriptor);
+#endif
+    if (file == nullptr) return false;
+    const bool written = WriteBlocks(file, text, faults) && Step(faults) && std::fflush(file) == 0;
+    return std::fclose(file) == 0 && written;
 }
 
 bool ReplaceScratchFile(const std::string& path, std::string_view text) {

@@ -32,10 +32,12 @@ private:
 bool ReplaceFile(const std::string& path, std::string_view text, IoFaults& faults);
 bool ReplaceFile(const std::string& path, std::string_view text);
 
-// The same without syncing to the disk, for a file that is only ever a copy
-// of what is saved elsewhere (the working copy beside an override file,
-// rebuilt at every save): a crash can cost it nothing the user keeps.
-bool ReplaceUnsyncedFile(const std::string& path, std::string_view text, IoFaults& faults);
+// Writes a file in place (created or truncated, never through a link), for a
+// file that is only ever a copy of what is saved elsewhere (the working copy
+// beside an override file, rebuilt at every save): neither a crash nor a
+// failure half way can cost it anything the user keeps, and it spares the
+// file system a new file at every save. False when any write fails.
+bool WriteCopyInPlace(const std::string& path, std::string_view text, IoFaults& faults);
 
 // The same for a scratch file of this process's own (a section work file,
 // deleted when the program closes): replaced in one rename, so it is never

@@ -1,16 +1,27 @@
 #include "tessellar/overrides/file_stamp.h"
 
-#include <array>
+#include <functional>
 #include <fstream>
 #include <system_error>
 
 namespace overrides {
 
-std::uint64_t HashBytes(std::string_view bytes, std::uint64_t hash) {
-    for (const char c : bytes) {
-        hash ^= static_cast<unsigned char>(c);
-        hash *= 0x100000001b3ull;
-    }
+namespace {
+
+// Blocks of this size are hashed whole by the library's string hash (which
+// takes several bytes a step) and the block hashes folded together.
+constexpr std::size_t kHashBlock = 65536;
+constexpr std::uint64_t kHashStart = 0xcbf29ce484222325ull;
+
+std::uint64_t Fold(std::uint64_t hash, std::string_view block) {
+    return (hash ^ std::hash<std::string_view>{}(block)) * 0x100000001b3ull;
+}
+
+}  // namespace
+
+std::uint64_t HashBytes(std::string_view bytes) {
+    std::uint64_t hash = kHashStart;
+    for (std::size_t at = 0; at < bytes.size(); at += kHashBlock) hash = Fold(hash, bytes.substr(at, kHashBlock));
     return hash;
 }
 
@@ -24,12 +35,13 @@ std::optional<FileStamp> TakeFileStamp(const std::string& path) {
     if (!in) return std::nullopt;
     stamp.exists = true;
     stamp.modified = std::filesystem::last_write_time(path, error);
-    stamp.hash = HashBytes({});
-    std::array<char, 65536> block;
+    stamp.hash = kHashStart;
+    std::string block(kHashBlock, '\0');
     while (in) {
-        in.read(block.data(), block.size());
+        // Whole blocks, as HashBytes cuts a text held in memory.
+        in.read(block.data(), static_cast<std::streamsize>(block.size()));
         const auto got = static_cast<std::size_t>(in.gcount());
-        stamp.hash = HashBytes({block.data(), got}, stamp.hash);
+        if (got > 0) stamp.hash = Fold(stamp.hash, std::string_view(block.data(), got));
         stamp.size += got;
     }
     if (in.bad()) return std::nullopt;

@@ -38,7 +38,8 @@ bool ContentChanged(const FileStamp& then, const FileStamp& now);
 // compares the bytes.
 bool MayHaveChanged(const FileStamp& then, const std::string& path);
 
-// FNV-1a over the bytes; also for text held in memory.
-std::uint64_t HashBytes(std::string_view bytes, std::uint64_t hash = 0xcbf29ce484222325ull);
+// A hash of the bytes, the same for a file read in blocks and for its text
+// held in memory.
+std::uint64_t HashBytes(std::string_view bytes);
 
 }  // namespace overrides

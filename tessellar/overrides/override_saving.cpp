@@ -15,6 +15,11 @@
 
 namespace overrides {
 
+void SavedSectionTexts::Absorb(SavedSectionTexts&& other) {
+    for (auto& [path, text] : other.texts_) texts_[path] = std::move(text);
+    other.texts_.clear();
+}
+
 const std::string* SavedSectionTexts::Find(const std::string& workFilePath) const {
     const auto found = texts_.find(workFilePath);
     return found == texts_.end() ? nullptr : &found->second;
@@ -82,7 +87,7 @@ std::string Build(const SectionList& sections, platform::IoFaults& faults, std::
             }
             part = &*fresh;
         }
-        if (read != nullptr) read->Keep(section.workFilePath, *part);
+        if (read != nullptr && fresh) read->Keep(section.workFilePath, *fresh);
         if (part->empty()) continue;
         text += format::SectionHeaderLine(section.kind, section.name);
         text += format::SectionOpenLine();
@@ -112,8 +117,9 @@ bool WriteSavedText(const std::string& text, const std::string& failedSection, c
             platform::FormatText(texts::kWorkFileMissing, overrideFilePath.c_str(), failedSection.c_str()));
         return false;
     }
-    // The working copy is rebuilt at every save: only the override file itself is synced.
-    if (!platform::ReplaceUnsyncedFile(workingCopyPath, text, faults)) {
+    // The working copy is rebuilt at every save from what is in memory: only
+    // the override file itself is replaced whole and synced.
+    if (!platform::WriteCopyInPlace(workingCopyPath, text, faults)) {
         sink.ShowMessage(platform::FormatText(texts::kCouldNotOpenBackUp, workingCopyPath.c_str()));
         return false;
     }
@@ -143,12 +149,12 @@ bool SaveOverrideFile(const SectionList& sections, const std::string& workingCop
                       const std::string& overrideFilePath, platform::MessageSink& sink, platform::IoFaults& faults,
                       SavedSectionTexts& saved, FileStamp* written) {
     std::string failed;
-    SavedSectionTexts read;
-    const std::string text = Build(sections, faults, failed, &saved, &read);
+    SavedSectionTexts fresh;
+    const std::string text = Build(sections, faults, failed, &saved, &fresh);
     if (!WriteSavedText(text, failed, workingCopyPath, overrideFilePath, sink, faults)) return false;
     if (written != nullptr) *written = StampOfWrittenText(overrideFilePath, text);
-    // Kept only once saved: a failed save leaves every part to be read again.
-    saved = std::move(read);
+    // Kept only once saved: a failed save leaves every part it read to be read again.
+    saved.Absorb(std::move(fresh));
     return true;
 }
 

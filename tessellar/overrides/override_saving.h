@@ -27,6 +27,8 @@ public:
     void Forget(const std::string& workFilePath) { texts_.erase(workFilePath); }
     void Clear() { texts_.clear(); }
     void Keep(const std::string& workFilePath, std::string text) { texts_[workFilePath] = std::move(text); }
+    // Takes the other's texts, in place of any it held for the same files.
+    void Absorb(SavedSectionTexts&& other);
 
 private:
     std::map<std::string, std::string> texts_;
@@ -55,8 +57,8 @@ bool SaveOverrideFile(const SectionList& sections, const std::string& workingCop
 bool SaveOverrideFile(const SectionList& sections, const std::string& workingCopyPath,
                       const std::string& overrideFilePath, platform::MessageSink& sink);
 // The same, reading only the work files `saved` does not hold; after a
-// successful save `saved` holds every section's part of it, and `written`
-// (when given) the stamp of the file as saved.
+// successful save `saved` holds those too, and `written` (when given) the
+// stamp of the file as saved.
 bool SaveOverrideFile(const SectionList& sections, const std::string& workingCopyPath,
                       const std::string& overrideFilePath, platform::MessageSink& sink, platform::IoFaults& faults,
                       SavedSectionTexts& saved, FileStamp* written = nullptr);
