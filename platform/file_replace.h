@@ -4,7 +4,8 @@
 // file's permissions, is written, flushed and synced to the disk, and is then
 // renamed over the old file in one step. Any failure discards the new file
 // and leaves the old one as it was, so at every moment the path holds either
-// the whole old text or the whole new one.
+// the whole old text or the whole new one. A path that is a link (or a chain
+// of them) keeps its link: the file it leads to is the one replaced.
 
 #include <cstddef>
 #include <string>
@@ -31,15 +32,25 @@ private:
 bool ReplaceFile(const std::string& path, std::string_view text, IoFaults& faults);
 bool ReplaceFile(const std::string& path, std::string_view text);
 
+// Writes a file in place (created or truncated, never through a link), for a
+// file that is only ever a copy of what is saved elsewhere (the working copy
+// beside an override file, rebuilt at every save): neither a crash nor a
+// failure half way can cost it anything the user keeps, and it spares the
+// file system a new file at every save. False when any write fails.
+bool WriteCopyInPlace(const std::string& path, std::string_view text, IoFaults& faults);
+
 // The same for a scratch file of this process's own (a section work file,
 // deleted when the program closes): replaced in one rename, so it is never
 // seen half written, but not synced to the disk, which a crash would make
-// pointless and which costs more than the rest of a command.
+// pointless and which costs more than the rest of a command. Its steps count
+// against the faults a ScratchFaultScope puts in force (scratch_faults.h).
+// Every failure leaves errno saying why.
 bool ReplaceScratchFile(const std::string& path, std::string_view text);
 
 // Puts the file `from` in the place of `to`: by a rename when it can, else by
 // replacing `to` with `from`'s bytes as above and removing `from`. False, with
-// `to` as it was, when neither works.
+// `to` as it was, when neither works. Meant for the work folder's files: its
+// rename counts against the faults in force (scratch_faults.h).
 bool MoveFileOver(const std::string& from, const std::string& to);
 
 // Removes a file; true when no file is left at the path (a missing file

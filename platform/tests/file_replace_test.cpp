@@ -68,4 +68,22 @@ TEST(ReplaceFile, MovesAFileOverAnotherAndRemovesFiles) {
     EXPECT_FALSE(platform::RemoveFile((scratch.Path() / "full").string())) << "a directory that stays is no success";
 }
 
+// A link to a shared override file was once replaced by a plain copy, and
+// the share never saw the change.
+TEST(ReplaceFile, ALinkStaysALinkAndItsTargetIsReplaced) {
+    testsupport::ScratchDirectory scratch;
+    fs::create_directory(scratch.Path() / "share");
+    const fs::path target = scratch.Path() / "share" / "site.scf";
+    std::ofstream(target, std::ios::binary) << "old";
+    const fs::path link = scratch.Path() / "mine.scf";
+    const fs::path second = scratch.Path() / "again.scf";
+    fs::create_symlink("share/site.scf", link);  // relative, as users make them
+    fs::create_symlink(link, second);            // and a link to the link
+    ASSERT_TRUE(platform::ReplaceFile(second.string(), "new"));
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(link)));
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(second)));
+    EXPECT_EQ(Read(target), "new");
+    EXPECT_EQ(EntriesIn(scratch.Path() / "share"), 1u);
+}
+
 }  // namespace

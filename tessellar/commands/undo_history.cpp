@@ -8,6 +8,7 @@
 
 #include "tessellar/commands/command_texts.h"
 #include "platform/file_replace.h"
+#include "platform/scratch_faults.h"
 #include "platform/text_capacity.h"
 #include "tessellar/model/text_capacity.h"
 #include "platform/unique_file.h"
@@ -20,30 +21,37 @@ constexpr const char* kUndoPrefix = "udo";
 constexpr const char* kRedoPrefix = "rdo";
 constexpr const char* kSnapshotExtension = ".tmp";
 
-// Copies a file's bytes into an open file; a missing source leaves it empty.
-void CopyInto(const std::string& from, std::FILE* to) {
+// Copies a file's bytes into an open file; a missing source leaves it
+// empty. False when the source cannot be read or a write fails.
+bool CopyInto(const std::string& from, std::FILE* to) {
+    std::error_code error;
+    const bool exists = std::filesystem::exists(from, error);
     std::ifstream in(from, std::ios::binary);
+    if (exists && !in) return false;
     std::array<char, 4096> buffer;
     while (in) {
         in.read(buffer.data(), buffer.size());
-        std::fwrite(buffer.data(), 1, static_cast<std::size_t>(in.gcount()), to);
+        const auto got = static_cast<std::size_t>(in.gcount());
+        if (got > 0 && (!platform::ScratchStep() || std::fwrite(buffer.data(), 1, got, to) != got)) return false;
     }
+    return !in.bad();
 }
 
-// Puts a snapshot back as the work file; an unreadable snapshot leaves the
-// work file as it is, and so does any failure to put it there.
-void Restore(const std::string& snapshot, const std::string& workFile) {
+// Puts a snapshot back as the work file; a snapshot that is gone leaves the
+// work file as it is (nothing could bring it back). False, with the work
+// file as it was, when the snapshot cannot be put there.
+bool Restore(const std::string& snapshot, const std::string& workFile) {
     std::error_code error;
-    if (!std::filesystem::exists(snapshot, error)) return;
-    platform::MoveFileOver(snapshot, workFile);
+    if (!std::filesystem::exists(snapshot, error)) return true;
+    return platform::MoveFileOver(snapshot, workFile);
 }
 
 // Copies a file's bytes over another; a missing source leaves it empty.
 bool CopyFile(const std::string& from, const std::string& to) {
-    std::FILE* out = std::fopen(to.c_str(), "wb");
+    std::FILE* out = platform::ScratchStep() ? std::fopen(to.c_str(), "wb") : nullptr;
     if (out == nullptr) return false;
-    CopyInto(from, out);
-    return std::fclose(out) == 0;
+    const bool copied = CopyInto(from, out);
+    return std::fclose(out) == 0 && copied;
 }
 
 // A step without copying: the work file becomes the other direction's
@@ -53,10 +61,14 @@ bool CopyFile(const std::string& from, const std::string& to) {
 bool SwapByRename(const std::string& stepSnapshot, const std::string& workFile, const std::string& newSnapshot) {
     std::error_code error;
     if (!std::filesystem::exists(stepSnapshot, error) || !std::filesystem::exists(workFile, error)) return false;
+    if (!platform::ScratchStep()) return false;
     std::filesystem::rename(workFile, newSnapshot, error);
     if (error) return false;
-    std::filesystem::rename(stepSnapshot, workFile, error);
-    if (!error) return true;
+    if (platform::ScratchStep()) {
+        std::filesystem::rename(stepSnapshot, workFile, error);
+        if (!error) return true;
+    }
+    // Putting the work file back is no new write: it only undoes the first rename.
     std::filesystem::rename(newSnapshot, workFile, error);
     return false;
 }
@@ -86,13 +98,14 @@ UndoHistory::~UndoHistory() { Clear(); }
 bool UndoHistory::Push(std::vector<UndoRecord>& chain, const char* prefix, const std::string& workFile,
                        const std::string& label, platform::MessageSink& sink) {
     std::string path;
-    std::FILE* snapshot = platform::CreateUniqueFile(directory_, prefix, kSnapshotExtension, path);
+    std::FILE* snapshot =
+        platform::ScratchStep() ? platform::CreateUniqueFile(directory_, prefix, kSnapshotExtension, path) : nullptr;
     if (snapshot == nullptr) {
         sink.ShowMessage(texts::kProblemCreatingTmpfile);
         return false;
     }
-    CopyInto(workFile, snapshot);
-    const bool written = std::fclose(snapshot) == 0;
+    const bool copied = CopyInto(workFile, snapshot);
+    const bool written = std::fclose(snapshot) == 0 && copied;
     if (!written) {
         platform::RemoveFile(path);
         sink.ShowMessage(texts::kProblemCreatingTmpfile);
@@ -121,6 +134,10 @@ bool UndoHistory::RecordUndoPointByName(const std::string& workFile, const std::
                                         platform::MessageSink& sink) {
     DiscardRedo();
     std::string path;
+    if (!platform::ScratchStep()) {
+        sink.ShowMessage(texts::kProblemCreatingTmpfile);
+        return false;
+    }
     if (!platform::LinkUniqueName(workFile, directory_, kUndoPrefix, kSnapshotExtension, path)) {
         return Push(undo_, kUndoPrefix, workFile, label, sink);
     }
@@ -131,27 +148,28 @@ bool UndoHistory::RecordUndoPointByName(const std::string& workFile, const std::
 bool UndoHistory::Swap(std::vector<UndoRecord>& from, std::vector<UndoRecord>& to, const char* prefix,
                        const std::string& workFile, platform::MessageSink& sink) {
     if (from.empty()) return false;
-    UndoRecord step = std::move(from.back());
-    from.pop_back();
+    UndoRecord& step = from.back();
     std::string path;
-    std::FILE* snapshot = platform::CreateUniqueFile(directory_, prefix, kSnapshotExtension, path);
-    if (snapshot == nullptr || std::fclose(snapshot) != 0) {
+    std::FILE* snapshot =
+        platform::ScratchStep() ? platform::CreateUniqueFile(directory_, prefix, kSnapshotExtension, path) : nullptr;
+    const bool made = snapshot != nullptr && std::fclose(snapshot) == 0;
+    // The step stays in its history whatever fails: the work file is as it was.
+    if (!made || (!SwapByRename(step.snapshotPath, workFile, path) &&
+                  !(CopyFile(workFile, path) && Restore(step.snapshotPath, workFile)))) {
         if (!path.empty()) platform::RemoveFile(path);
-        platform::RemoveFile(step.snapshotPath);
         sink.ShowMessage(texts::kProblemCreatingTmpfile);
         return false;
     }
-    if (!SwapByRename(step.snapshotPath, workFile, path)) {
-        if (!CopyFile(workFile, path)) {
-            platform::RemoveFile(path);
-            platform::RemoveFile(step.snapshotPath);
-            sink.ShowMessage(texts::kProblemCreatingTmpfile);
-            return false;
-        }
-        Restore(step.snapshotPath, workFile);
-    }
-    AddRecord(to, std::move(path), step.label);
+    const std::string label = step.label;
+    from.pop_back();
+    AddRecord(to, std::move(path), label);
     return true;
+}
+
+void UndoHistory::DropNewestUndoPoint() {
+    if (undo_.empty()) return;
+    platform::RemoveFile(undo_.back().snapshotPath);
+    undo_.pop_back();
 }
 
 bool UndoHistory::UndoStep(const std::string& workFile, platform::MessageSink& sink) {

@@ -37,8 +37,12 @@ public:
     // file that is from now on only replaced whole, never written in place.
     // Copies when the file system has no second names.
     bool RecordUndoPointByName(const std::string& workFile, const std::string& label, platform::MessageSink& sink);
+    // A command whose work file could not be written: its undo point goes,
+    // snapshot and all (the work file is as the snapshot holds it).
+    void DropNewestUndoPoint();
     // One step back or forward on the work file; false when there was none
-    // or the other direction's snapshot could not be made.
+    // or the other direction's snapshot could not be made, and then the
+    // work file and both histories are as they were.
     bool UndoStep(const std::string& workFile, platform::MessageSink& sink);
     bool RedoStep(const std::string& workFile, platform::MessageSink& sink);
 

@@ -1,5 +1,6 @@
 #include "tessellar/document/document.h"
 
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -19,6 +20,9 @@
 #include "tessellar/program/image/program_loader.h"
 #include "platform/file_replace.h"
 #include "platform/message_format.h"
+#include "platform/local_time.h"
+#include "platform/scratch_faults.h"
+#include "tessellar/overrides/work_folder_recovery.h"
 
 namespace document {
 
@@ -28,15 +32,10 @@ overrides::SectionKind SectionKindOf(const model::CScreenModel& model) {
     return static_cast<overrides::SectionKind>(model.Kind());
 }
 
-// An empty file copies too (streaming an empty buffer would count as a failure).
+// The copy handed to the editor, written whole and checked.
 bool CopyFile(const std::string& from, const std::string& to) {
-    std::ifstream in(from, std::ios::binary);
-    if (!in) return false;
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::ofstream out(to, std::ios::binary | std::ios::trunc);
-    out << text;
-    out.flush();
-    return static_cast<bool>(out);
+    const std::optional<std::string> text = overrides::ReadOverrideText(from);
+    return text && platform::ReplaceScratchFile(to, *text);
 }
 
 }  // namespace
@@ -58,16 +57,87 @@ bool Document::LoadProgram(const std::string& path, platform::MessageSink& sink)
     return true;
 }
 
-overrides::OpenResult Document::OpenOverrideFile(const std::string& path, platform::MessageSink& sink) {
+namespace {
+
+std::string HolderText(const platform::LockHolder& holder) {
+    return platform::FormatText(texts::kHolder, holder.user.c_str(), holder.host.c_str(), holder.process,
+                                holder.since.c_str());
+}
+
+}  // namespace
+
+overrides::OpenResult Document::OpenOverrideFile(const std::string& path, platform::MessageSink& sink,
+                                                 const OpenAnyway& openAnyway) {
     ClearHistories();
     savedTexts_.Clear();
     modified_ = false;
-    const overrides::OpenResult result = workspace_.Open(path, sink);
-    if (result == overrides::OpenResult::ReadOnly) {
+    kept_.reset();
+    lock_.Release();
+    workspace_.WorkFiles().SetOwner(overrides::WorkFolderOwnerText(programPath_, path));
+    overrides::OpenResult result = workspace_.Open(path, sink);
+    const bool editable = result == overrides::OpenResult::Opened || result == overrides::OpenResult::NoOverrideFile;
+    if (editable && lock_.Take(path) == platform::LockResult::HeldByOther) {
+        const std::string holder = HolderText(lock_.Holder());
+        if (openAnyway && openAnyway(platform::FormatText(texts::kOpenAnywayQuestion, path.c_str(), holder.c_str()))) {
+            lock_.Take(path, true);
+        } else {
+            workspace_.HoldReadOnlyFor(holder);
+            sink.ShowMessage(platform::FormatText(texts::kHeldReadOnly, path.c_str(), holder.c_str()));
+            result = overrides::OpenResult::ReadOnly;
+        }
+    }
+    if (result == overrides::OpenResult::Opened || result == overrides::OpenResult::NoOverrideFile) {
+        OfferRecovery(path, sink);
+    }
+    if (result != overrides::OpenResult::ReadOnly || !workspace_.HeldBy().empty()) return result;
+    if (!workspace_.WorkFilesProblem().empty()) {
+        sink.ShowMessage(platform::FormatText(texts::kWorkFilesFailed, path.c_str(), WorkFolder().c_str(),
+                                              workspace_.WorkFilesProblem().c_str()));
+    } else {
         sink.ShowMessage(platform::FormatText(texts::kWorkingCopyFailed, overrides::WorkingCopyPathFor(path).c_str(),
                                               workspace_.WorkingCopyProblem().c_str(), path.c_str()));
     }
     return result;
+}
+
+void Document::OfferRecovery(const std::string& path, platform::MessageSink& sink) {
+    if (!recover_) return;
+    const std::time_t now = std::time(nullptr);
+    for (const overrides::AbandonedWorkFolder& folder :
+         overrides::FindAbandonedWorkFolders(workspace_.WorkFiles().Root())) {
+        std::error_code error;
+        const bool ours = folder.owner.overrideFile == path || std::filesystem::equivalent(folder.owner.overrideFile,
+                                                                                             path, error);
+        if (!ours) {
+            if (now - folder.owner.made > overrides::kAbandonedFolderLife) overrides::RemoveWorkFolder(folder.path);
+            continue;
+        }
+        std::string when = platform::AscTime(folder.owner.made);
+        while (!when.empty() && (when.back() == '\n' || when.back() == ' ')) when.pop_back();
+        const std::string name = std::filesystem::path(path).filename().string();
+        if (recover_(platform::FormatText(texts::kUnsavedChangesFound, name.c_str(), when.c_str()))) {
+            if (!Recover(folder.path, sink)) continue;  // kept for another try
+        }
+        overrides::RemoveWorkFolder(folder.path);
+    }
+}
+
+bool Document::Recover(const std::string& folder, platform::MessageSink& sink) {
+    for (const overrides::LeftSection& left : overrides::SectionsLeftIn(folder)) {
+        const std::optional<std::string> text = overrides::ReadOverrideText(left.path);
+        const std::string path = workspace_.WorkFiles().FilePath(left.name, static_cast<int>(left.kind),
+                                                                 overrides::texts::kWorkFileExtension);
+        if (!text || path.empty() || !platform::ReplaceScratchFile(path, *text)) {
+            const std::string reason = platform::SystemReason();
+            sink.ShowMessage(platform::FormatText(texts::kWorkFileNotWritten, path.empty() ? folder.c_str() : path.c_str(),
+                                                  reason.c_str()));
+            return false;
+        }
+        workspace_.Sections().FindOrAdd(left.name, left.kind).workFilePath = path;
+    }
+    savedTexts_.Clear();
+    modified_ = true;
+    return true;
 }
 
 bool Document::OpenAnotherOverrideFile(const std::string& path, platform::MessageSink& sink) {
@@ -86,6 +156,7 @@ void Document::Close(platform::MessageSink& sink) {
     rebuilds_.clear();
     savedTexts_.Clear();
     workspace_.Close(sink);
+    lock_.Release();
     image_.reset();
     programPath_.clear();
     modified_ = false;
@@ -140,10 +211,11 @@ bool Document::EnsureWorkFile(model::CScreenModel& model, platform::MessageSink&
     if (!model.OverridePath().empty()) return true;
     const std::string path = workspace_.WorkFiles().FilePath(model.Name(), static_cast<int>(model.Kind()),
                                                              overrides::texts::kWorkFileExtension);
-    std::ofstream created;
-    if (!path.empty()) created.open(path, std::ios::binary | std::ios::trunc);
-    if (path.empty() || !created) {
+    if (path.empty() || !platform::ReplaceScratchFile(path, {})) {
+        const std::string reason = platform::SystemReason();
         sink.WriteOutput(overrides::texts::kOpenFailedOnTmpFile);
+        const std::string shown = path.empty() ? WorkFolder() : path;
+        sink.ShowMessage(platform::FormatText(texts::kWorkFileNotWritten, shown.c_str(), reason.c_str()));
         return false;
     }
     model.SetOverridePath(path);
@@ -178,6 +250,8 @@ bool Document::Run(model::CScreenModel& model, const commands::CommandBatch& bat
             return false;
         }
     }
+    const bool hadWorkFile =
+        !model.OverridePath().empty() || !workspace_.Sections().WorkFileOf(model.Name(), SectionKindOf(model)).empty();
     if (!EnsureWorkFile(model, sink)) return false;
     const std::string label = batch.Commands().front()->Label();
     commands::CommandContext context{model, sink};
@@ -185,16 +259,30 @@ bool Document::Run(model::CScreenModel& model, const commands::CommandBatch& bat
     {
         // Every command of the action works on the work file held in memory,
         // which is written back once, by a whole new file taking its name: so
-        // the undo point can keep the old file itself.
+        // the undo point can keep the old file itself, and a write that fails
+        // leaves the old file whole.
         overrides::HeldWorkFile held(model.OverridePath());
+        if (!held.Held()) {
+            sink.ShowMessage(platform::FormatText(texts::kWorkFileNotRead, model.OverridePath().c_str()));
+            return false;
+        }
         commands::UndoHistory& history = History(model);
-        if (!(held.Held() ? history.RecordUndoPointByName(model.OverridePath(), label, sink)
-                          : history.RecordUndoPoint(model.OverridePath(), label, false, sink))) {
+        if (!history.RecordUndoPointByName(model.OverridePath(), label, sink)) return false;
+        for (const auto& command : batch.Commands()) written = command->Run(context) && written;
+        if (!held.Write(sink)) {
+            const std::string reason = platform::SystemReason();
+            history.DropNewestUndoPoint();
+            sink.ShowMessage(
+                platform::FormatText(texts::kWorkFileNotWritten, model.OverridePath().c_str(), reason.c_str()));
+            if (!hadWorkFile) {
+                platform::RemoveFile(model.OverridePath());
+                model.SetOverridePath({});
+            }
+            // The commands may have touched the items; the work file says what they are.
+            ReloadAfterChange(model, sink);
             return false;
         }
         savedTexts_.Forget(model.OverridePath());
-        for (const auto& command : batch.Commands()) written = command->Run(context) && written;
-        written = held.Write(sink) && written;
     }
     RegisterSection(model);
     modified_ = true;
@@ -276,7 +364,9 @@ EditResult Document::EditScreenFile(model::CScreenModel& model,
     }
     const std::string copy = overrides::SiblingPath(workFile, overrides::texts::kEditCopyExtension);
     if (!CopyFile(workFile, copy)) {
+        const std::string reason = platform::SystemReason();
         platform::RemoveFile(copy);
+        sink.ShowMessage(platform::FormatText(texts::kWorkFileNotWritten, copy.c_str(), reason.c_str()));
         return EditResult::Failed;
     }
     const auto before = std::filesystem::last_write_time(copy, error);
@@ -294,11 +384,14 @@ EditResult Document::EditScreenFile(model::CScreenModel& model,
         platform::RemoveFile(copy);
         return EditResult::Failed;
     }
-    savedTexts_.Forget(workFile);
     if (!platform::MoveFileOver(copy, workFile)) {
+        const std::string reason = platform::SystemReason();
         platform::RemoveFile(copy);
+        History(model).DropNewestUndoPoint();
+        sink.ShowMessage(platform::FormatText(texts::kWorkFileNotWritten, workFile.c_str(), reason.c_str()));
         return EditResult::Failed;
     }
+    savedTexts_.Forget(workFile);
     RegisterSection(model);
     modified_ = true;
     ReloadAfterChange(model, sink);
@@ -311,19 +404,66 @@ bool Document::Save(platform::MessageSink& sink) {
 }
 
 bool Document::Save(platform::MessageSink& sink, platform::IoFaults& faults) {
-    if (workspace_.OverridePath().empty()) return false;
-    if (RefusedAsReadOnly(sink) || RefusedAsForeign(workspace_.OverridePath(), sink)) return false;
-    if (!overrides::SaveOverrideFile(workspace_.Sections(), workspace_.WorkingCopyPath(), workspace_.OverridePath(),
-                                     sink, faults, savedTexts_)) {
+    const std::string& path = workspace_.OverridePath();
+    if (path.empty()) return false;
+    if (RefusedAsReadOnly(sink)) return false;
+    const bool changed = ChangedByAnotherProgram();
+    if (changed && !overwriteChanges_) {
+        const std::string name = std::filesystem::path(path).filename().string();
+        sink.ShowMessage(platform::FormatText(texts::kChangedByAnotherProgram, name.c_str()));
         return false;
     }
+    // A file as it was at opening was judged then; one changed since is judged again.
+    if ((changed || !workspace_.Stamp()) && RefusedAsForeign(path, sink)) return false;
+    overrides::FileStamp written;
+    if (!overrides::SaveOverrideFile(workspace_.Sections(), workspace_.WorkingCopyPath(), path, sink, faults,
+                                     savedTexts_, &written)) {
+        return false;
+    }
+    workspace_.SetStamp(written);
+    kept_.reset();
     modified_ = false;
     return true;
 }
 
+bool Document::ChangedByAnotherProgram() const {
+    const std::optional<overrides::FileStamp>& then = workspace_.Stamp();
+    if (workspace_.OverridePath().empty() || !then) return false;
+    const std::optional<overrides::FileStamp> now = overrides::TakeFileStamp(workspace_.OverridePath());
+    // A file that cannot be read now is left to the save's own checks.
+    return now && overrides::ContentChanged(*then, *now);
+}
+
+bool Document::MayHaveChangedOnDisk() const {
+    const std::optional<overrides::FileStamp>& then = workspace_.Stamp();
+    return !workspace_.OverridePath().empty() && then && overrides::MayHaveChanged(*then, workspace_.OverridePath());
+}
+
+bool Document::NewChangeOnDisk() const {
+    const std::optional<overrides::FileStamp>& seen = kept_ ? kept_ : workspace_.Stamp();
+    if (workspace_.OverridePath().empty() || !seen || !overrides::MayHaveChanged(*seen, workspace_.OverridePath())) {
+        return false;
+    }
+    if (!ChangedByAnotherProgram()) return false;
+    const std::optional<overrides::FileStamp> now = overrides::TakeFileStamp(workspace_.OverridePath());
+    return !kept_ || (now && overrides::ContentChanged(*kept_, *now));
+}
+
+void Document::KeepOwnVersion() { kept_ = overrides::TakeFileStamp(workspace_.OverridePath()); }
+
 bool Document::SaveAs(const std::string& path, platform::MessageSink& sink) {
-    if (RefusedAsForeign(WithOverrideExtension(path), sink)) return false;
-    workspace_.Relocate(WithOverrideExtension(path));
+    // Work files that could not be made are missing under any name.
+    if (!workspace_.WorkFilesProblem().empty() && RefusedAsReadOnly(sink)) return false;
+    const std::string target = WithOverrideExtension(path);
+    if (RefusedAsForeign(target, sink)) return false;
+    // Refused before the document takes the new name: it would save nothing there either.
+    if (const std::optional<std::string> missing = overrides::MissingWorkFile(workspace_.Sections(), &savedTexts_)) {
+        sink.ShowMessage(platform::FormatText(overrides::texts::kWorkFileMissing, target.c_str(), missing->c_str()));
+        return false;
+    }
+    workspace_.Relocate(target);
+    // The file saved under the new name is this customiser's to edit now.
+    lock_.Take(target, true);
     return Save(sink);
 }
 
@@ -349,8 +489,21 @@ void Document::ClearHistories() {
 
 bool Document::RefusedAsReadOnly(platform::MessageSink& sink) const {
     if (!workspace_.ReadOnly()) return false;
-    sink.ShowMessage(platform::FormatText(texts::kReadOnlyRefusal, workspace_.OverridePath().c_str()));
+    if (!workspace_.HeldBy().empty()) {
+        sink.ShowMessage(
+            platform::FormatText(texts::kHeldRefusal, workspace_.OverridePath().c_str(), workspace_.HeldBy().c_str()));
+    } else if (!workspace_.WorkFilesProblem().empty()) {
+        sink.ShowMessage(platform::FormatText(texts::kReadOnlyWorkFilesRefusal, workspace_.OverridePath().c_str(),
+                                              WorkFolder().c_str(), workspace_.WorkFilesProblem().c_str()));
+    } else {
+        sink.ShowMessage(platform::FormatText(texts::kReadOnlyRefusal, workspace_.OverridePath().c_str()));
+    }
     return true;
+}
+
+std::string Document::WorkFolder() const {
+    const overrides::WorkFileDirectory& folder = workspace_.WorkFiles();
+    return folder.Path().empty() ? folder.Root() : folder.Path();
 }
 
 bool Document::RefusedAsForeign(const std::string& path, platform::MessageSink& sink) {

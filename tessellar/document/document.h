@@ -20,6 +20,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/edit_lock.h"
 #include "platform/message_sink.h"
 #include "platform/temp_directory.h"
 #include "tessellar/commands/command.h"
@@ -61,12 +62,25 @@ public:
     // A file opened read-only says so, with the system's reason; a file
     // that is not an override file leaves the document without one (the
     // caller says so: it knows whether that ends the run).
-    overrides::OpenResult OpenOverrideFile(const std::string& path, platform::MessageSink& sink);
+    // While it is open for editing, a lock file beside it names this
+    // customiser; one another customiser holds asks `openAnyway` (the
+    // question's text) and, without a yes, opens the file read-only.
+    using OpenAnyway = std::function<bool(const std::string& question)>;
+    overrides::OpenResult OpenOverrideFile(const std::string& path, platform::MessageSink& sink,
+                                           const OpenAnyway& openAnyway = {});
     // The menu command: without a program, "Please open a ORVALE program …"
     // and false. Otherwise saves the current file first (a failed save
     // stops here, so no change is lost), then opens PATH with its extension
     // made ".scf". Callers rebuild their entries afterwards (ReloadEntry).
     bool OpenAnotherOverrideFile(const std::string& path, platform::MessageSink& sink);
+    // With a question set, opening an override file for editing looks for
+    // the work folders of customisers that were killed (their process gone
+    // on this host): one of this override file asks "Changes to NAME that
+    // were never saved were found (DATE)." and, answered yes, its sections'
+    // work files become the document's (changes pending); answered no, it
+    // is removed. Those of other files go once they are a week old.
+    using RecoverQuestion = std::function<bool(const std::string& question)>;
+    void SetRecovery(RecoverQuestion ask) { recover_ = std::move(ask); }
     // Closes the override file (work files, snapshots and working copy
     // deleted) and releases the program. Views must drop their models
     // first; a window offers Save as before when Modified().
@@ -121,7 +135,9 @@ public:
 
     // Runs a command on the entry (see the top of this file). Returns false
     // for a refusal, a work file or snapshot that could not be made, or
-    // statements that could not be written.
+    // statements that could not be written; a work file that cannot be
+    // read or written refuses the command with the reason, and it then
+    // changes nothing and leaves no undo step.
     bool Run(model::CScreenModel& model, commands::Command& command, platform::MessageSink& sink);
     // The commands of one user action: all are checked first, only the
     // first records the undo point.
@@ -164,6 +180,22 @@ public:
     // document's override file. A PATH that holds something other than an
     // override file is refused and left alone.
     bool SaveAs(const std::string& path, platform::MessageSink& sink);
+    // Whether the override file holds other bytes than when it was opened
+    // (or last saved): another program changed it. Reads the whole file.
+    bool ChangedByAnotherProgram() const;
+    // A quick look that reads nothing: its size or time moved.
+    bool MayHaveChangedOnDisk() const;
+    // For a window made active again: another program changed the file
+    // since it was opened, saved, or last kept (the quick look first, then
+    // the bytes).
+    bool NewChangeOnDisk() const;
+    // The user keeps this version: the change on disk is not offered again
+    // until the file changes once more (the next save still asks).
+    void KeepOwnVersion();
+    // Off (the default), Save refuses a file another program changed with
+    // "NAME was changed by another program since you opened it."; on, it
+    // writes over that change (scfedit --force, the window's Overwrite).
+    void SetOverwriteChangesOnDisk(bool overwrite) { overwriteChanges_ = overwrite; }
     // Each section's part of the last save, for the work files unchanged since.
     const overrides::SavedSectionTexts& SavedTexts() const { return savedTexts_; }
 
@@ -177,12 +209,19 @@ private:
     void ReloadAfterChange(model::CScreenModel& model, platform::MessageSink& sink);
     std::string SnapshotDirectory();
     void ClearHistories();
+    // Where the work files are, or would be.
+    std::string WorkFolder() const;
+    // The recovery offer at opening (see SetRecovery).
+    void OfferRecovery(const std::string& path, platform::MessageSink& sink);
+    bool Recover(const std::string& folder, platform::MessageSink& sink);
     // Shows the read-only refusal; true when the document is read-only.
     bool RefusedAsReadOnly(platform::MessageSink& sink) const;
     // Shows that PATH is not an override file; true when it is not.
     static bool RefusedAsForeign(const std::string& path, platform::MessageSink& sink);
 
     overrides::OverrideWorkspace workspace_;
+    platform::EditLock lock_;
+    RecoverQuestion recover_;
     std::optional<program::ProgramImage> image_;
     std::string programPath_;
     EntryInputs inputs_;
@@ -192,6 +231,8 @@ private:
     overrides::SavedSectionTexts savedTexts_;
     model::CScreenModel* current_ = nullptr;
     bool modified_ = false;
+    bool overwriteChanges_ = false;
+    std::optional<overrides::FileStamp> kept_;  // the file on disk the user chose not to reload
     bool applyingMessagesShown_ = true;
 };
 

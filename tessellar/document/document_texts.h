@@ -23,6 +23,39 @@ inline constexpr const char* kReadOnlyRefusal =
     "%s is open read-only, because its working copy could not be made. Choose Save As to keep a copy in a place "
     "you can write to, then customise that copy.";
 
+// Work files that could not be made or written: at opening the file is
+// shown read-only; a command changes nothing.
+inline constexpr const char* kWorkFilesFailed =
+    "Could not make the work files of %s in %s (%s). It is shown read-only and its screens may lack some of its "
+    "statements: nothing can change or save it until it is opened again with a temporary folder that can be "
+    "written to.";
+inline constexpr const char* kReadOnlyWorkFilesRefusal =
+    "%s is open read-only, because its work files could not be made in %s (%s). Open it again once that folder "
+    "can be written to.";
+inline constexpr const char* kWorkFileNotWritten =
+    "The change could not be made: the work file %s could not be written (%s). Nothing was changed.";
+inline constexpr const char* kWorkFileNotRead =
+    "The change could not be made: the work file %s could not be read. Nothing was changed.";
+
+// Another customiser holds the file's lock: who, where, which process, since when.
+inline constexpr const char* kHolder = "%s on %s (process %ld, since %s)";
+inline constexpr const char* kOpenAnywayQuestion =
+    "%s is open for editing by %s. Open it for editing anyway? Changes saved by the other customiser would then "
+    "stop your save until you choose which to keep.";
+inline constexpr const char* kHeldReadOnly = "%s is open for editing by %s. It is shown read-only.";
+inline constexpr const char* kHeldRefusal =
+    "%s is open read-only, because it is open for editing by %s. Choose Save As to keep a copy elsewhere.";
+
+// A killed customiser's work found when its override file is opened again.
+inline constexpr const char* kUnsavedChangesFound = "Changes to %s that were never saved were found (%s).";
+
+// Saving over a file another program changed since it was opened.
+inline constexpr const char* kChangedByAnotherProgram = "%s was changed by another program since you opened it.";
+// Said after it when the window is made active again.
+inline constexpr const char* kReloadOffer = " Reload it as the other program left it?";
+inline constexpr const char* kReloadDiscards =
+    " Reload it as the other program left it? The changes you made since opening it would be lost.";
+
 // A program that loaded although its directory is damaged: said once, with
 // what was skipped.
 inline constexpr const char* kDamagedProgram = "The program %s is damaged: %s.";

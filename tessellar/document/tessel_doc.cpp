@@ -101,7 +101,7 @@ bool CTesselDoc::OpenProgram(const std::string& path) {
 
 bool CTesselDoc::OpenOverridePath(std::string path) {
     if (mapping::IsServerPath(path) && prompts_.mapOverridePath) prompts_.mapOverridePath(path);
-    switch (core_.OpenOverrideFile(path, sink_)) {
+    switch (core_.OpenOverrideFile(path, sink_, prompts_.openAnyway)) {
         case overrides::OpenResult::CopyFailed:
             sink_.ShowMessage(platform::FormatText(texts::kCouldNotReadOverrideFile, path.c_str()));
             return false;
@@ -124,13 +124,22 @@ bool CTesselDoc::OpenOverrideFile() {
         prompts_.location.chooseFile ? prompts_.location.chooseFile() : std::nullopt;
     if (!chosen || chosen->empty()) return false;
 
+    return Reopen(WithOverrideExtension(*chosen));
+}
+
+bool CTesselDoc::ReloadOverrideFile() {
+    if (!core_.HasProgram() || core_.OverridePath().empty()) return false;
+    return Reopen(core_.OverridePath());
+}
+
+bool CTesselDoc::Reopen(std::string overridePath) {
     const std::string programPath = core_.ProgramPath();
     // The program is read again: the user stays on the screen they were on.
     const std::string screenName = currentScreenName_;
     ClearViews();
     core_.Close(sink_);
     if (!core_.LoadProgram(programPath, sink_)) return false;
-    if (!OpenOverridePath(WithOverrideExtension(*chosen))) {
+    if (!OpenOverridePath(std::move(overridePath))) {
         core_.Close(sink_);
         return false;
     }

@@ -26,6 +26,9 @@ struct DocumentPrompts {
     OverrideLocationPrompts location;
     // A server path that no mapping covers: asks for one; false leaves the path.
     std::function<bool(std::string& path)> mapOverridePath;
+    // Another customiser has the override file open for editing: the
+    // question's text; true opens it for editing anyway.
+    std::function<bool(const std::string& question)> openAnyway;
 };
 
 struct DocumentViews {
@@ -65,6 +68,9 @@ public:
     // "Open Screen Customiser &File": another override file for the open
     // program, which is read again so that no view keeps the old image.
     bool OpenOverrideFile();
+    // The override file read again as another program left it: the changes
+    // made since opening go (the caller asks first).
+    bool ReloadOverrideFile();
     void Close();
 
     bool HasProgram() const { return core_.HasProgram(); }
@@ -83,6 +89,8 @@ public:
 
 private:
     bool OpenOverridePath(std::string path);
+    // The program and the override file at the path read afresh.
+    bool Reopen(std::string overridePath);
     void ClearViews();
     void MarkPagesForFilling();
     // The pages of a freshly opened program refill, selecting the screen of

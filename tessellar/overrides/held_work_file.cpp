@@ -1,5 +1,7 @@
 #include "tessellar/overrides/held_work_file.h"
 
+#include <cerrno>
+
 #include "platform/file_replace.h"
 #include "tessellar/overrides/line_reader.h"
 #include "tessellar/overrides/override_texts.h"
@@ -24,7 +26,9 @@ HeldWorkFile::~HeldWorkFile() { held = previous_; }
 bool HeldWorkFile::Write(platform::MessageSink& sink) {
     if (!text_ || *text_ == original_) return true;
     if (!platform::ReplaceScratchFile(path_, *text_)) {
+        const int reason = errno;  // for the caller's message, whatever the sink does
         sink.WriteOutput(texts::kOpenFailedOnTmpFile);
+        errno = reason;
         return false;
     }
     original_ = *text_;

@@ -27,6 +27,8 @@ inline constexpr const char* kOverrideFileExtension = ".scf";
 // Saving.
 inline constexpr const char* kCouldNotOpenBackUp = "could not open back up for tessellar file --%s";
 inline constexpr const char* kCouldNotOpenOverrideFile = "could not open screen customiser file --%s";
+inline constexpr const char* kWorkFileMissing =
+    "%s could not be saved: the work file of %s is missing or cannot be read; the file is unchanged.";
 // The per-process directory that holds the work files, under TEMP.
 inline constexpr const char* kWorkDirectoryPrefix = "tessellar-";
 

@@ -9,6 +9,7 @@
 
 #include "platform/file_replace.h"
 #include "platform/message_format.h"
+#include "platform/scratch_faults.h"
 #include "tessellar/overrides/block_update.h"
 #include "tessellar/overrides/override_file_check.h"
 #include "tessellar/overrides/override_texts.h"
@@ -64,31 +65,52 @@ CopyResult CopyInBlocks(const std::string& from, const std::string& to, std::str
 }
 
 // Writes each section's body into its work file; a later section of the
-// same name starts the file again.
+// same name starts the file again. A body is written whole when its section
+// ends, and every write is checked: a work file that cannot be made or
+// written loses nothing as long as the document does not change or save
+// the file, so the first failure is kept to make the workspace read-only.
 class WorkFileWriter : public SectionVisitor {
 public:
     WorkFileWriter(WorkFileDirectory& directory, SectionList& sections, platform::MessageSink& sink)
         : directory_(directory), sections_(sections), sink_(sink) {}
 
     void BeginSection(SectionKind kind, const std::string& name) override {
-        out_.close();
-        out_.clear();
+        Finish();
         const std::string path = directory_.FilePath(name, static_cast<int>(kind), texts::kWorkFileExtension);
-        if (!path.empty()) out_.open(path, std::ios::binary | std::ios::trunc);
-        if (path.empty() || !out_) sink_.WriteOutput(texts::kOpenFailedOnTmpFile);
-        SectionEntry& entry = sections_.FindOrAdd(name, kind);
-        entry.workFilePath = path;
+        if (path.empty()) Failed();
+        current_ = &sections_.FindOrAdd(name, kind);
+        current_->workFilePath = path;
+        body_.clear();
     }
 
     void BodyLine(std::string_view line) override {
-        if (out_.is_open()) out_.write(line.data(), static_cast<std::streamsize>(line.size()));
+        if (current_ != nullptr && !current_->workFilePath.empty()) body_.append(line);
+    }
+
+    // Writes the last section; the first failure's reason, or empty.
+    const std::string& Finish() {
+        if (current_ != nullptr && !current_->workFilePath.empty() &&
+            !platform::ReplaceScratchFile(current_->workFilePath, body_)) {
+            Failed();
+            current_->workFilePath.clear();
+        }
+        current_ = nullptr;
+        body_.clear();
+        return problem_;
     }
 
 private:
+    void Failed() {
+        if (problem_.empty()) problem_ = platform::SystemReason();
+        sink_.WriteOutput(texts::kOpenFailedOnTmpFile);
+    }
+
     WorkFileDirectory& directory_;
     SectionList& sections_;
     platform::MessageSink& sink_;
-    std::ofstream out_;
+    SectionEntry* current_ = nullptr;
+    std::string body_;
+    std::string problem_;
 };
 
 }  // namespace
@@ -120,6 +142,7 @@ OpenResult OverrideWorkspace::Open(const std::string& overrideFilePath, platform
         workingCopyPath_.clear();
         return OpenResult::NotAnOverrideFile;
     }
+    stamp_ = TakeFileStamp(overridePath_);
     std::string splitFrom = workingCopyPath_;
     switch (CopyInBlocks(overridePath_, workingCopyPath_, workingCopyProblem_)) {
         case CopyResult::NoSource: return OpenResult::NoOverrideFile;
@@ -139,12 +162,15 @@ OpenResult OverrideWorkspace::Open(const std::string& overrideFilePath, platform
         WorkFileWriter writer(workFiles_, sections_, sink);
         SplitSections(in, writer);
         readWhole = in.is_open() && !in.bad();
+        workFilesProblem_ = writer.Finish();
     }
     // Sections cut short by a read error would be saved over the user's file.
     if (!readWhole) {
         Close(sink);
         return OpenResult::CopyFailed;
     }
+    // A section without its work file would be missing from the next save.
+    if (!workFilesProblem_.empty()) readOnly_ = true;
     return readOnly_ ? OpenResult::ReadOnly : OpenResult::Opened;
 }
 
@@ -160,15 +186,23 @@ void OverrideWorkspace::Close(platform::MessageSink& sink) {
     workingCopyPath_.clear();
     overridePath_.clear();
     workingCopyProblem_.clear();
+    workFilesProblem_.clear();
+    stamp_.reset();
+    heldBy_.clear();
     readOnly_ = false;
     workFiles_.RemoveIfEmpty();
 }
 
 void OverrideWorkspace::Relocate(const std::string& overrideFilePath) {
+    // Work files that could not be made stay missing under any name.
+    if (!workFilesProblem_.empty()) return;
     const std::string workingCopy = WorkingCopyPathFor(overrideFilePath);
     if (!workingCopyPath_.empty() && workingCopyPath_ != workingCopy) platform::RemoveFile(workingCopyPath_);
     overridePath_ = overrideFilePath;
+    // The file there now is the one Save As was told to replace.
+    stamp_ = TakeFileStamp(overridePath_);
     workingCopyPath_ = SameFile(overridePath_, workingCopy) ? std::string() : workingCopy;
+    heldBy_.clear();
     readOnly_ = false;
     workingCopyProblem_.clear();
 }

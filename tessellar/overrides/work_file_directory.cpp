@@ -3,7 +3,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/file_replace.h"
 #include "platform/native_path.h"
+#include "platform/scratch_faults.h"
 #include "platform/unique_file.h"
 #include "tessellar/overrides/override_texts.h"
 
@@ -47,7 +49,20 @@ WorkFileDirectory::~WorkFileDirectory() { RemoveIfEmpty(); }
 
 bool WorkFileDirectory::Ensure() {
     if (!path_.empty()) return true;
-    return platform::CreateUniqueDirectory(root_, texts::kWorkDirectoryPrefix, path_);
+    if (!platform::ScratchStep()) return false;
+    if (!platform::CreateUniqueDirectory(root_, texts::kWorkDirectoryPrefix, path_)) return false;
+    WriteOwner();
+    return true;
+}
+
+void WorkFileDirectory::SetOwner(std::string ownerText) {
+    owner_ = std::move(ownerText);
+    if (!path_.empty()) WriteOwner();
+}
+
+void WorkFileDirectory::WriteOwner() const {
+    // Only recovery after a crash reads it: a failure costs no work file.
+    if (!owner_.empty()) platform::ReplaceScratchFile(platform::JoinPath(path_, kWorkFolderOwnerFile), owner_);
 }
 
 std::string WorkFileDirectory::FilePath(std::string_view sectionName, std::string_view extension) {
@@ -63,6 +78,17 @@ std::string WorkFileDirectory::FilePath(std::string_view sectionName, int sectio
 void WorkFileDirectory::RemoveIfEmpty() {
     if (path_.empty()) return;
     std::error_code error;
+    const std::string owner = platform::JoinPath(path_, kWorkFolderOwnerFile);
+    if (std::filesystem::exists(owner, error)) {
+        // The owner file goes only with the last work file.
+        int entries = 0;
+        for (auto entry = std::filesystem::directory_iterator(path_, error);
+             !error && entry != std::filesystem::directory_iterator() && entries < 2; entry.increment(error)) {
+            ++entries;
+        }
+        if (error || entries != 1) return;
+        std::filesystem::remove(owner, error);
+    }
     if (std::filesystem::is_empty(path_, error) && !error) {
         std::filesystem::remove(path_, error);
         path_.clear();

@@ -24,6 +24,8 @@ public:
     bool Ensure();
     // Empty until Ensure succeeded.
     const std::string& Path() const { return path_; }
+    // The temporary folder it is made in.
+    const std::string& Root() const { return root_; }
 
     // ZZZ_NAME plus the extension (".tmp", ".sav", ".txt") inside
     // the directory, which is made when needed; empty when it cannot be.
@@ -31,13 +33,24 @@ public:
     // The same for a section of a kind (see WorkFileName).
     std::string FilePath(std::string_view sectionName, int sectionKind, std::string_view extension);
 
-    // Removes the directory when nothing is left in it.
+    // Who the directory's work files are for (see WorkFolderOwnerText): kept
+    // in a file of the directory, so that the work of a customiser that was
+    // killed can be found and recovered.
+    void SetOwner(std::string ownerText);
+
+    // Removes the directory when nothing but its owner file is left in it.
     void RemoveIfEmpty();
 
 private:
+    void WriteOwner() const;
+
     std::string root_;
     std::string path_;
+    std::string owner_;
 };
+
+// The file of a work folder that names its maker.
+inline constexpr const char* kWorkFolderOwnerFile = "owner";
 
 // The file name of a section's work file. A section name is one word of a
 // user's file: characters that would reach outside the directory ("/",

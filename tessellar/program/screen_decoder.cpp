@@ -65,6 +65,8 @@ void DecodeFrame(DecodeContext& context, model::CScreenWnd& frame) {
     }
 }
 
+constexpr std::int64_t kMaxReviewRows = 0xFFFF;
+
 void DecodeReviewArea(DecodeContext& context, const model::CScreenWnd& frame) {
     const ProgramImage& image = context.image;
     const std::uint16_t word = U16Field(image, context.entry, entry_field::kReviewWord);
@@ -75,6 +77,12 @@ void DecodeReviewArea(DecodeContext& context, const model::CScreenWnd& frame) {
     area.flags = word;
     area.boxHeight = U16Field(image, context.entry, entry_field::kReviewHeight);
     area.repeatCount = U16Field(image, context.entry, entry_field::kReviewRepeat);
+    // A damaged entry's grid would be taller than any picture of it can be:
+    // its rows (height times repeats) are kept within one 16-bit count, so
+    // whoever measures the grid in pixels stays within an int.
+    if (area.boxHeight > 0 && std::int64_t{area.boxHeight} * area.repeatCount > kMaxReviewRows) {
+        area.repeatCount = static_cast<int>(kMaxReviewRows / area.boxHeight);
+    }
     const int firstRow = U16Field(image, context.entry, entry_field::kReviewFirstRow);
     area.firstRow = firstRow - geometry.originRow;
     area.leftColumn = 0;

@@ -38,6 +38,7 @@
 #include "tessellar/shell/problems_panel.h"
 #include "tessellar/canvas/interaction/keyed_item.h"
 #include "tessellar/settings/settings_loader.h"
+#include "tessellar/shell/changed_file_question.h"
 #include "tessellar/shell/save_changes_question.h"
 #include "tessellar/shell/undo_buttons.h"
 #include "tessellar/shell/program_browser.h"
@@ -490,7 +491,9 @@ void CMainFrame::ConnectDocument() {
         }
         return false;
     };
+    prompts.openAnyway = [this](const std::string& question) { return AskToOpenAnyway(this, question); };
     document_->SetPrompts(std::move(prompts));
+    document_->Core().SetRecovery([this](const std::string& found) { return AskToRecover(this, found); });
 
     document::DocumentViews views;
     views.clearing = [this] {
@@ -567,7 +570,18 @@ bool CMainFrame::ConfirmRelease() {
 bool CMainFrame::SaveCommand() {
     if (!document_->HasProgram()) return false;
     if (document_->Core().NeedsSaveAs()) return SaveAsCommand();
+    // Another program's changes since opening are written over only when the user says so.
+    bool overwrite = false;
+    if (document_->Core().ChangedByAnotherProgram()) {
+        switch (AskAboutChangedFile(this, OverrideFileName())) {
+            case ChangedFileAnswer::SaveAs: return SaveAsCommand();
+            case ChangedFileAnswer::Overwrite: overwrite = true; break;
+            case ChangedFileAnswer::Cancel: return false;
+        }
+    }
+    document_->Core().SetOverwriteChangesOnDisk(overwrite);
     const bool saved = document_->Core().Save(*messages_);
+    document_->Core().SetOverwriteChangesOnDisk(false);
     AfterChange();
     return saved;
 }
@@ -832,6 +846,24 @@ void CMainFrame::SaveWorkspace() {
                                customiserToolbar_->Buttons().join(QLatin1Char(',')).toStdString());
     settings::WriteWorkspaceValue(registry_, kProblemsClosedValue, problemsClosed_ ? "1" : "0");
     recentFiles_.Save(registry_);
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) OfferChangeOnDisk();
+}
+
+void CMainFrame::OfferChangeOnDisk() {
+    if (offeringReload_ || editingScreenFile_ || !document_->HasProgram()) return;
+    if (!document_->Core().NewChangeOnDisk()) return;
+    offeringReload_ = true;
+    if (AskToReload(this, OverrideFileName(), document_->Core().Modified())) {
+        document_->ReloadOverrideFile();
+    } else {
+        document_->Core().KeepOwnVersion();
+    }
+    offeringReload_ = false;
+    AfterChange();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -130,6 +130,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Made active again: a change another program made to the override file is offered.
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -171,6 +173,8 @@ private:
     // "List Screen &Messages" on the current screen.
     void ListMessagesCommand();
     void OpenOverrideFileCommand();
+    // The override file changed on disk: Reload or Keep.
+    void OfferChangeOnDisk();
     // A new canvas for the screen (another entry, or its items were rebuilt);
     // with Show Original on, the screen without its section.
     void ShowOnCanvas(model::CScreenModel* screen);
@@ -216,6 +220,7 @@ private:
     CRedoButton* redoButton_ = nullptr;
     bool editingScreenFile_ = false;
     bool quitAfterEdit_ = false;  // quitting was asked for while the editor ran
+    bool offeringReload_ = false;  // the Reload question itself changes which window is active
     bool changesDiscarded_ = false;  // the user let the changes go; cleared by the next change
     bool quitDuringWait_ = false;
     bool openProgramUsed_ = false;

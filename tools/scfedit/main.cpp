@@ -26,6 +26,8 @@ struct Arguments {
     std::optional<std::string> overrideFile;
     std::optional<std::string> modes;
     std::optional<std::string> script;
+    bool force = false;
+    bool recover = false;
 };
 
 }  // namespace
@@ -47,6 +49,10 @@ int main(int argc, char** argv) {
             std::optional<std::string> value = commandLine.TakeValue();
             if (!value) return commandLine.MissingValue();
             (commandLine.Is("-m") ? arguments.overrideFile : arguments.modes) = std::move(value);
+            continue;
+        }
+        if (commandLine.Is("--force") || commandLine.Is("--recover")) {
+            (commandLine.Is("--force") ? arguments.force : arguments.recover) = true;
             continue;
         }
         if (commandLine.IsOption()) return commandLine.UnknownOption();
@@ -76,10 +82,21 @@ int main(int argc, char** argv) {
 
     platform::StreamMessageSink sink(std::cout, std::cerr);
     document::Document document;
+    document.SetOverwriteChangesOnDisk(arguments.force);
+    // A killed run's unsaved changes to this override file are taken back, and said so.
+    if (arguments.recover) {
+        document.SetRecovery([](const std::string& found) {
+            std::cout << found << " Recovered.\n";
+            return true;
+        });
+    }
     if (!document.LoadProgram(arguments.program, sink)) return scfedit::kSaveFailed;
     const std::string overridePath =
         arguments.overrideFile ? *arguments.overrideFile : document::WithOverrideExtension(arguments.program);
-    switch (document.OpenOverrideFile(overridePath, sink)) {
+    // --force opens a file another customiser holds, as the window's Open Anyway does.
+    document::Document::OpenAnyway openAnyway;
+    if (arguments.force) openAnyway = [](const std::string&) { return true; };
+    switch (document.OpenOverrideFile(overridePath, sink, openAnyway)) {
         case overrides::OpenResult::CopyFailed:
             std::cerr << platform::DiagnosticLine(kTool, overridePath, "cannot be read");
             return scfedit::kSaveFailed;

@@ -1,7 +1,9 @@
 #include "tools/scfedit/script_runner.h"
 
 #include <cerrno>
+#include <filesystem>
 #include <fstream>
+#include <optional>
 #include <iterator>
 #include <istream>
 #include <ostream>
@@ -27,6 +29,32 @@ private:
     std::ostream& out_;
     std::ostream& errors_;
 };
+
+// The most an edited section may hold: far beyond any screen's statements,
+// and short of what a device or a mistaken file would fill the memory with.
+constexpr std::uintmax_t kMaxEditedBytes = 16u << 20;
+
+// The text of the file an `edit` line names; the reason when it is no
+// regular file, too large or cannot be read.
+std::optional<std::string> ReadEditedText(const std::string& path, std::string& text) {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (error) return error.message();
+    if (status.type() == std::filesystem::file_type::directory) return "it is a folder";
+    if (status.type() != std::filesystem::file_type::regular) return "it is not a regular file";
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error) return error.message();
+    if (size > kMaxEditedBytes) return "it is larger than " + std::to_string(kMaxEditedBytes) + " bytes";
+    errno = 0;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return errno != 0 ? std::generic_category().message(errno) : std::string("it cannot be opened");
+    text.assign(static_cast<std::size_t>(size), '\0');
+    in.read(text.data(), static_cast<std::streamsize>(size));
+    if (in.bad()) return std::generic_category().message(errno != 0 ? errno : EIO);
+    // A file that shrank while it was read gives what it held.
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    return std::nullopt;
+}
 
 class Runner {
 public:
@@ -140,9 +168,10 @@ private:
     }
 
     int Edit(const ScriptStep& step) {
-        std::ifstream in(step.path, std::ios::binary);
-        if (!in) return Fail(step, "'" + step.path + "' cannot be read");
-        const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::string text;
+        if (const std::optional<std::string> problem = ReadEditedText(step.path, text)) {
+            return Fail(step, "'" + step.path + "' cannot be read (" + *problem + ")");
+        }
         // The editor: the script's file is what the user typed.
         document_.EditScreenFile(
             *current_,

@@ -4,7 +4,7 @@
 namespace scfedit {
 
 inline constexpr const char* kUsage =
-    "Usage: scfedit PROGRAM [-m OVERRIDE] [-c MODES] [SCRIPT]\n"
+    "Usage: scfedit PROGRAM [-m OVERRIDE] [-c MODES] [--force] [--recover] [SCRIPT]\n"
     "\n"
     "Customises the screens of a compiled program from a script, exactly as the\n"
     "customiser's window would: the program is opened with its override file\n"
@@ -16,6 +16,11 @@ inline constexpr const char* kUsage =
     "Options:\n"
     "  -m OVERRIDE  the override file to open\n"
     "  -c MODES     the comma-separated mode line of the first entry selected\n"
+    "  --force      save even over changes another program made to the override\n"
+    "               file since it was opened (without it such a save is refused),\n"
+    "               and edit a file another customiser has open (else read-only)\n"
+    "  --recover    take back the unsaved changes to the override file of a run\n"
+    "               or window that was killed (its work folder in TEMP)\n"
     "  --help       show this help and exit\n"
     "  --version    show the version and exit\n"
     "\n"

@@ -10,6 +10,7 @@
 
 #include "platform/message_sink.h"
 #include "tessellar/overrides/override_file_check.h"
+#include "tessellar/overrides/override_saving.h"
 #include "tessellar/overrides/override_workspace.h"
 #include "tessellar/overrides/section_lines.h"
 #include "testsupport/scratch_directory.h"
@@ -195,7 +196,7 @@ TEST(OverrideFileCheck, TellsOverrideFilesFromOtherFiles) {
         {"an empty file", "", false},
         {"blank lines only", "\n  \n\t\n", false},
         {"written on another system", "#ORVALE Screen Customiser File (Override statements only).\r\n", false},
-        {"a block without its section", "accept\n{\nname = X\n}\n", false},
+        {"a block without its section: a save would drop it", "accept\n{\nname = X\n}\n", true},
         {"a compiled program's bytes", std::string("OPT6\0\0\x01\x02screen CUSTOMER\n", 18), true},
         {"a README", "# Tessellar\n\nCustomises screens { of programs }.\n", true},
         {"a comment alone", "# notes for later\n", true},
@@ -244,15 +245,26 @@ TEST(OverrideWorkFiles, AFileWhoseWorkingCopyCannotBeMadeOpensReadOnly) {
     EXPECT_EQ(ReadFile(scf), kFile);
 }
 
-TEST(OverrideWorkFiles, WorkFilesThatCannotBeMadeLoseTheirLinesAndSaySo) {
+// A temporary folder that is missing, read-only or full once gave sections
+// without work files, and the next save wrote the file without them.
+TEST(OverrideWorkFiles, WorkFilesThatCannotBeMadeOpenTheFileReadOnly) {
     testsupport::ScratchDirectory scratch;
-    const std::string scf = WriteText(scratch, "p.scf", "screen A\n\t{\n\tdisplay\n\t}\nscreen B\n\t{\n\t}\n");
+    const std::string text = "screen A\n\t{\n\tdisplay\n\t}\nscreen B\n\t{\n\t}\n";
+    const std::string scf = WriteText(scratch, "p.scf", text);
     OverrideWorkspace workspace((scratch.Path() / "no-such-temp").string());
     platform::RecordingMessageSink sink;
-    ASSERT_EQ(workspace.Open(scf, sink), OpenResult::Opened);
+    ASSERT_EQ(workspace.Open(scf, sink), OpenResult::ReadOnly);
+    EXPECT_TRUE(workspace.ReadOnly());
+    EXPECT_EQ(workspace.WorkFilesProblem(), "No such file or directory");
     EXPECT_EQ(sink.Output(), "open failed on tmp file\nopen failed on tmp file\n");
     ASSERT_EQ(workspace.Sections().Entries().size(), 2u);
     EXPECT_TRUE(workspace.Sections().WorkFileOf("A").empty());
+    EXPECT_EQ(MissingWorkFile(workspace.Sections()), "screen A");
+    // Save As cannot lift it: the sections are not there to be saved.
+    workspace.Relocate((scratch.Path() / "q.scf").string());
+    EXPECT_TRUE(workspace.ReadOnly());
+    EXPECT_EQ(workspace.OverridePath(), scf);
+    EXPECT_EQ(ReadFile(scf), text);
 }
 
 TEST(OverrideWorkFiles, WorkFilesThatStayAreReportedAtClose) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -33,8 +34,9 @@ protected:
     int Run(const std::string& script, const std::string& overrideName = "demo.scf") {
         const fs::path scriptPath = scratch_.Path() / "script.txt";
         std::ofstream(scriptPath, std::ios::binary) << script;
-        const std::string command = std::string("'") + SCFEDIT_PROGRAM + "' '" + TESSELLAR_DEMO_PROGRAM + "' -m '" +
-                                    (scratch_.Path() / overrideName).string() + "' '" + scriptPath.string() +
+        const std::string command = environment_ + "'" + SCFEDIT_PROGRAM + "' '" + TESSELLAR_DEMO_PROGRAM + "' -m '" +
+                                    (scratch_.Path() / overrideName).string() + "' " + options_ + "'" +
+                                    scriptPath.string() +
                                     "' > '" + (scratch_.Path() / "out").string() + "' 2> '" +
                                     (scratch_.Path() / "err").string() + "'";
         const int status = std::system(command.c_str());
@@ -45,7 +47,14 @@ protected:
 
     std::string Saved(const std::string& name = "demo.scf") const { return ReadFile(scratch_.Path() / name); }
 
+    // The temporary folder the run is given ("TEMP" and "TMPDIR").
+    void UseTemporaryFolder(const fs::path& folder) {
+        environment_ = "TEMP='" + folder.string() + "' TMPDIR='" + folder.string() + "' ";
+    }
+
     testsupport::ScratchDirectory scratch_;
+    std::string environment_;
+    std::string options_;  // words before the script, each followed by a blank
     std::string out_;
     std::string err_;
 };
@@ -242,6 +251,89 @@ TEST_F(ScfeditRun, AFailedSaveExitsWithOne) {
     EXPECT_EQ(Run("select CUSTOMER\nrun \"Modify screen title\" window \"X\"\nsave\n", "missing/demo.scf"), 1);
     EXPECT_NE(out_.find("could not open "), std::string::npos) << out_;
     EXPECT_FALSE(fs::exists(scratch_.Path() / "missing"));
+}
+
+// A missing temporary folder once saved the file as its header line alone,
+// every section gone, and exited with 0.
+TEST_F(ScfeditRun, AWorkFolderThatCannotBeMadeSavesNothing) {
+    fs::copy_file(TESSELLAR_DEMO_OVERRIDES, scratch_.Path() / "demo.scf");
+    UseTemporaryFolder(scratch_.Path() / "no-such-folder");
+    EXPECT_EQ(Run("select CUSTOMER\nrun \"Modify screen title\" window \"X\"\nsave\n"), 1);
+    EXPECT_NE(out_.find("Could not make the work files of"), std::string::npos) << out_;
+    EXPECT_NE(out_.find("is open read-only, because its work files could not be made"), std::string::npos) << out_;
+    EXPECT_EQ(Saved(), ReadFile(TESSELLAR_DEMO_OVERRIDES));
+}
+
+// `edit` of a folder once aborted the program, leaving its working copy and
+// work folder behind; `edit /dev/zero` grew without end.
+TEST_F(ScfeditRun, AnEditOfWhatIsNoFileIsRefusedWithTheReason) {
+    fs::copy_file(TESSELLAR_DEMO_OVERRIDES, scratch_.Path() / "demo.scf");
+    const fs::path work = scratch_.Path() / "tmp";
+    fs::create_directory(work);
+    UseTemporaryFolder(work);
+    const std::string folder = (scratch_.Path() / "folder").string();
+    fs::create_directory(folder);
+    const struct {
+        std::string path;
+        std::string reason;
+    } cases[] = {{folder, "it is a folder"}, {"/dev/zero", "it is not a regular file"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(Run("select CUSTOMER\nedit " + c.path + "\nsave\n"), 2) << c.path;
+        EXPECT_EQ(err_, (scratch_.Path() / "script.txt").string() + ":2: '" + c.path + "' cannot be read (" +
+                            c.reason + ")\n");
+        EXPECT_EQ(Saved(), ReadFile(TESSELLAR_DEMO_OVERRIDES));
+        EXPECT_FALSE(fs::exists(scratch_.Path() / "demo.bck"));
+        EXPECT_TRUE(fs::is_empty(work)) << "the work folder is gone";
+    }
+}
+
+// A device named as the override file was replaced by a regular file.
+TEST_F(ScfeditRun, ADeviceIsRefusedAndStaysADevice) {
+    fs::create_symlink("/dev/null", scratch_.Path() / "null.scf");
+    EXPECT_EQ(Run("select CUSTOMER\nrun \"Modify screen title\" window \"X\"\nsave\n", "null.scf"), 2);
+    EXPECT_NE(err_.find("is not an override file"), std::string::npos) << err_;
+    EXPECT_TRUE(fs::is_character_file(scratch_.Path() / "null.scf"));
+}
+
+// A link to a shared override file was replaced by a regular copy.
+TEST_F(ScfeditRun, ALinkedOverrideFileChangesItsTargetAndStaysALink) {
+    fs::create_directory(scratch_.Path() / "share");
+    fs::copy_file(TESSELLAR_DEMO_OVERRIDES, scratch_.Path() / "share" / "demo.scf");
+    fs::create_symlink("share/demo.scf", scratch_.Path() / "demo.scf");
+    EXPECT_EQ(Run("select CUSTOMER\nrun \"Modify screen title\" window \"Linked\"\nsave\n"), 0) << err_;
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(scratch_.Path() / "demo.scf")));
+    EXPECT_NE(ReadFile(scratch_.Path() / "share" / "demo.scf").find("title = \"Linked\""), std::string::npos);
+}
+
+// The box-contents sums overflowed for corners at the ends of int.
+TEST_F(ScfeditRun, ABoxMovedToTheEndsOfIntCarriesNothingAlong) {
+    EXPECT_EQ(Run("select CUSTOMER\n"
+                  "run \"Moving or resizing box\" box 3,2 17,77 -2147483648,-2147483648 18,77\n"
+                  "run \"Moving or resizing box\" box 3,2 17,77 2147483647,2147483647 2147483647,2147483647\n"),
+              0)
+        << err_;
+    EXPECT_EQ(err_.find("runtime error"), std::string::npos) << err_;
+}
+
+// A killed run left its work folder; --recover takes its changes back.
+TEST_F(ScfeditRun, RecoverTakesBackAKilledRunsChanges) {
+    fs::copy_file(TESSELLAR_DEMO_OVERRIDES, scratch_.Path() / "demo.scf");
+    const fs::path work = scratch_.Path() / "tmp";
+    const fs::path left = work / "tessellar-killed";
+    fs::create_directories(left);
+    char host[256] = {};
+    ::gethostname(host, sizeof host - 1);
+    std::ofstream(left / "owner", std::ios::binary)
+        << "tessellar work folder\noverride=" << (scratch_.Path() / "demo.scf").string() << "\nhost=" << host
+        << "\nprocess=999999999\nmade=0\n";
+    std::ofstream(left / "ZZZ_CUSTOMER.tmp", std::ios::binary) << "window\n\t{\n\ttitle = \"Never saved\"\n\t}\n";
+    UseTemporaryFolder(work);
+    options_ = "--recover ";
+    EXPECT_EQ(Run("save\n"), 0) << err_;
+    EXPECT_NE(out_.find("Changes to demo.scf that were never saved were found ("), std::string::npos) << out_;
+    EXPECT_NE(out_.find("Recovered."), std::string::npos) << out_;
+    EXPECT_NE(Saved().find("title = \"Never saved\""), std::string::npos);
+    EXPECT_FALSE(fs::exists(left));
 }
 
 TEST_F(ScfeditRun, AThousandStepsThenUndoingThemAll) {

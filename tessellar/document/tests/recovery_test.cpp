@@ -1,0 +1,105 @@
+// The work of a customiser that was killed: its work folder (here made as
+// one would be left, its process long gone) is offered back when its
+// override file is opened again. Before, it stayed in the temporary folder
+// for ever and nothing offered the edits back.
+
+#include <gtest/gtest.h>
+
+#include <ctime>
+#include <filesystem>
+#include <string>
+
+#include "platform/message_format.h"
+#include "platform/process_identity.h"
+#include "tessellar/document/document_texts.h"
+#include "tessellar/document/tests/document_fixture.h"
+#include "tessellar/overrides/work_folder_recovery.h"
+
+namespace document::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr long kGoneProcess = 999999999;
+
+class Recovery : public DemoDocument {
+protected:
+    // A work folder left by a killed customiser of `overrideFile`, `age` seconds ago.
+    fs::path LeftFolder(const std::string& name, const std::string& overrideFile, std::time_t age) {
+        const fs::path folder = scratch_.Path() / ("tessellar-" + name);
+        fs::create_directory(folder);
+        WriteFile((folder / "owner").string(), "tessellar work folder\nprogram=demo.op6\noverride=" + overrideFile +
+                                                   "\nhost=" + platform::HostName() + "\nprocess=" +
+                                                   std::to_string(kGoneProcess) + "\nmade=" +
+                                                   std::to_string(static_cast<long long>(std::time(nullptr) - age)) +
+                                                   "\n");
+        WriteFile((folder / "ZZZ_CUSTOMER.tmp").string(), "window\n\t{\n\ttitle = \"Never saved\"\n\t}\n");
+        WriteFile((folder / "ZZZ_REPORTS-MENU%menu.tmp").string(),
+                  "option\n\t{\n\torig_text = \"Back\"\n\ttext = \"Return\"\n\t}\n");
+        return folder;
+    }
+
+    void OpenAnswering(bool recover) {
+        document_.SetRecovery([this, recover](const std::string& found) {
+            asked_ = found;
+            return recover;
+        });
+        Open(true);
+    }
+
+    std::string asked_;
+};
+
+TEST_F(Recovery, RecoverMakesTheLeftWorkFilesTheDocumentsAndSavesThem) {
+    const fs::path left = LeftFolder("killed", (scratch_.Path() / "demo.scf").string(), 60);
+    const fs::path otherOld = LeftFolder("old", "/elsewhere/other.scf", 8 * 24 * 60 * 60);
+    const fs::path otherNew = LeftFolder("new", "/elsewhere/other.scf", 60);
+    OpenAnswering(true);
+    EXPECT_EQ(asked_.rfind("Changes to demo.scf that were never saved were found (", 0), 0u) << asked_;
+    EXPECT_TRUE(document_.Modified());
+    EXPECT_EQ(Entry("CUSTOMER").Title().Current(), "Never saved");
+    ASSERT_TRUE(document_.Save(sink_));
+    const std::string saved = ReadFile(overridePath_);
+    EXPECT_NE(saved.find("title = \"Never saved\""), std::string::npos);
+    EXPECT_NE(saved.find("menu REPORTS-MENU"), std::string::npos);
+    EXPECT_NE(saved.find("screen ORDER-LINES"), std::string::npos) << "sections the folder did not hold stay";
+    EXPECT_FALSE(fs::exists(left));
+    EXPECT_FALSE(fs::exists(otherOld)) << "a week old: removed";
+    EXPECT_TRUE(fs::exists(otherNew)) << "kept for its own customiser";
+}
+
+TEST_F(Recovery, DiscardRemovesTheLeftFolderAndChangesNothing) {
+    const fs::path left = LeftFolder("killed", (scratch_.Path() / "demo.scf").string(), 60);
+    OpenAnswering(false);
+    EXPECT_FALSE(asked_.empty());
+    EXPECT_FALSE(document_.Modified());
+    EXPECT_NE(Entry("CUSTOMER").Title().Current(), "Never saved");
+    EXPECT_EQ(WorkFile(Entry("CUSTOMER")).find("Never saved"), std::string::npos);
+    EXPECT_FALSE(fs::exists(left));
+}
+
+// A folder whose process still runs is another customiser's, at work.
+TEST_F(Recovery, ALiveCustomisersFolderIsLeftAlone) {
+    const fs::path live = LeftFolder("live", (scratch_.Path() / "demo.scf").string(), 60);
+    WriteFile((live / "owner").string(), "tessellar work folder\noverride=" + (scratch_.Path() / "demo.scf").string() +
+                                             "\nhost=" + platform::HostName() + "\nprocess=1\nmade=0\n");
+    OpenAnswering(true);
+    EXPECT_TRUE(asked_.empty());
+    EXPECT_TRUE(fs::exists(live));
+    EXPECT_FALSE(document_.Modified());
+}
+
+TEST(WorkFileNames, GiveBackTheirSections) {
+    overrides::SectionKind kind;
+    std::string name;
+    ASSERT_TRUE(overrides::SectionOfWorkFileName("ZZZ_..%2F..%2Fx%25%menu.tmp", kind, name));
+    EXPECT_EQ(name, "../../x%");
+    EXPECT_EQ(kind, overrides::SectionKind::Menu);
+    ASSERT_TRUE(overrides::SectionOfWorkFileName("ZZZ_ORDER.tmp", kind, name));
+    EXPECT_EQ(kind, overrides::SectionKind::Screen);
+    EXPECT_FALSE(overrides::SectionOfWorkFileName("udo0123.tmp", kind, name));
+    EXPECT_FALSE(overrides::SectionOfWorkFileName("ZZZ_BAD%2.tmp", kind, name));
+}
+
+}  // namespace
+}  // namespace document::testing
