@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -82,6 +84,9 @@ struct FileCase {
     std::function<std::string(const testsupport::ScratchDirectory&)> make;
     OverrideFileLook look;
 };
+
+// ctest lists a row with its value: print its name, not its bytes.
+[[maybe_unused]] void PrintTo(const FileCase& row, std::ostream* out) { *out << row.name; }
 
 std::string FileWith(const testsupport::ScratchDirectory& scratch, const char* name, const std::string& text) {
     return scratch.Write(name, std::vector<std::uint8_t>(text.begin(), text.end()));

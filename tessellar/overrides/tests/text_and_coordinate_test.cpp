@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <functional>
 #include <memory>
 #include <sstream>
@@ -52,6 +54,9 @@ struct PairCase {
     std::function<std::string(model::CScreenModel&)> observed;
     const char* expected;
 };
+
+// ctest lists a row with its value: print its name, not its bytes.
+[[maybe_unused]] void PrintTo(const PairCase& row, std::ostream* out) { *out << row.name; }
 
 std::string DisplayText(model::CScreenModel& screen, int row) {
     const model::CDispText* found =

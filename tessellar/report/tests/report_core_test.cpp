@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -24,6 +26,9 @@ struct EscapeCase {
     std::string text;
     std::string html;
 };
+
+// ctest lists a row with its value: print its name, not its bytes.
+[[maybe_unused]] void PrintTo(const EscapeCase& row, std::ostream* out) { *out << row.name; }
 
 class HtmlTextTest : public ::testing::TestWithParam<EscapeCase> {};
 
