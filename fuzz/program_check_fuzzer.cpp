@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/message_sink.h"
+#include "platform/unified_diff.h"
 #include "tessellar/checks/identifier_fixes.h"
 #include "tessellar/checks/program_check.h"
 #include "tessellar/program/image/program_loader.h"
@@ -48,26 +49,14 @@ std::size_t Unreached(const std::vector<checks::Finding>& findings) {
     }));
 }
 
-// The lines of a text, each with its line end.
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = std::min(text.find('\n', start), text.size() - 1) + 1;
-        lines.push_back(text.substr(start, end - start));
-        start = end;
-    }
-    return lines;
-}
-
 // Fixing keeps every line it does not fix byte for byte, and the fixed file
 // never names fewer items than the file did.
 void CheckFixes(const program::ProgramImage& image, const std::string& text) {
     const std::vector<checks::Finding> findings = checks::CheckProgram(image, "fuzz.scf", text);
     if (checks::FixCount(findings, true) == 0) return;
     const std::string fixed = checks::ApplyFixes(text, findings, true);
-    const std::vector<std::string> before = Lines(text);
-    const std::vector<std::string> after = Lines(fixed);
+    const std::vector<std::string_view> before = platform::SplitLines(text);
+    const std::vector<std::string_view> after = platform::SplitLines(fixed);
     if (before.size() != after.size()) std::abort();
     for (std::size_t line = 0; line < before.size(); ++line) {
         const bool fixedLine = std::any_of(findings.begin(), findings.end(), [line](const checks::Finding& f) {

@@ -5,7 +5,7 @@
 #include "platform/message_format.h"
 #include "platform/native_path.h"
 #include "promptsweep/texts.h"
-#include "promptsweep/unified_diff.h"
+#include "platform/unified_diff.h"
 
 namespace promptsweep {
 
@@ -44,7 +44,7 @@ void DiffReport::Program(const ProgramRecord& record) {
         case OverrideOutcome::Merged:
             if (!record.contentsKept) return;
             if (reportOnly_ || record.written) {
-                diffs_.WriteOutput(UnifiedDiff(record.before, record.after, "a/" + path, "b/" + path));
+                diffs_.WriteOutput(platform::UnifiedDiff(record.before, record.after, "a/" + path, "b/" + path));
             }
             return;
         case OverrideOutcome::Unchanged:

@@ -43,16 +43,4 @@ ValueLine ValueLineKind(std::string_view trimmed) {
     return ValueLine::None;
 }
 
-std::vector<std::string_view> SplitLines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find('\n', start);
-        const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
-        lines.push_back(text.substr(start, next - start));
-        start = next;
-    }
-    return lines;
-}
-
 }  // namespace promptsweep

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/unified_diff.h"
+
 namespace promptsweep {
 
 // What a line says, as the customiser reads it: its text ends at a NUL
@@ -29,8 +31,6 @@ bool IsCoordinateLine(std::string_view trimmed);
 enum class ValueLine { None, Text, Title, Helpline };
 ValueLine ValueLineKind(std::string_view trimmed);
 
-// Splits text into lines, each keeping its line end; a last line without
-// one is kept as it is.
-std::vector<std::string_view> SplitLines(std::string_view text);
+using platform::SplitLines;
 
 }  // namespace promptsweep

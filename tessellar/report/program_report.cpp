@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/message_sink.h"
-#include "promptsweep/unified_diff.h"
+#include "platform/unified_diff.h"
 #include "tessellar/checks/override_sections.h"
 #include "tessellar/checks/program_check.h"
 #include "tessellar/overrides/apply_section.h"
@@ -180,7 +180,7 @@ std::optional<ProgramReport> BuildProgramReport(const ProgramSource& source, con
                          "-old.png");
             drawing.Draw(entry, *customised, true, "as this override file shows it, changes highlighted",
                          "After: this override file", "-customised.png");
-            entry.diff = promptsweep::UnifiedDiff(pick.oldSection != nullptr ? pick.oldSection->body : "",
+            entry.diff = platform::UnifiedDiff(pick.oldSection != nullptr ? pick.oldSection->body : "",
                                                   pick.section != nullptr ? pick.section->body : "",
                                                   *source.oldOverridePath + ": " + entry.title,
                                                   source.overridePath + ": " + entry.title);

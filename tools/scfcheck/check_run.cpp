@@ -9,7 +9,7 @@
 
 #include "platform/diagnostic_sink.h"
 #include "platform/file_replace.h"
-#include "promptsweep/unified_diff.h"
+#include "platform/unified_diff.h"
 #include "tessellar/checks/identifier_fixes.h"
 #include "platform/message_format.h"
 #include "tessellar/document/document_texts.h"
@@ -114,7 +114,7 @@ public:
             if (fixes != 0) {
                 const std::string fixed = checks::ApplyFixes(*text, findings, options_.likely);
                 if (options_.diff) {
-                    out_ << promptsweep::UnifiedDiff(*text, fixed, overridePath, overridePath);
+                    out_ << platform::UnifiedDiff(*text, fixed, overridePath, overridePath);
                 } else if (!WriteFixed(overridePath, *text, fixed)) {
                     Raise(kTrouble);
                     return;

@@ -1,13 +1,12 @@
-#include "promptsweep/unified_diff.h"
+#include "platform/unified_diff.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <limits>
 #include <unordered_map>
 
-#include "promptsweep/override_lines.h"
 
-namespace promptsweep {
+namespace platform {
 
 namespace {
 
@@ -373,6 +372,18 @@ void AppendLine(std::string& out, char mark, std::string_view line) {
 
 }  // namespace
 
+std::vector<std::string_view> SplitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find('\n', start);
+        const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
+        lines.push_back(text.substr(start, next - start));
+        start = next;
+    }
+    return lines;
+}
+
 std::vector<LineChange> DiffLines(const std::vector<std::string_view>& before,
                                   const std::vector<std::string_view>& after, std::size_t horizon) {
     // Lines that both texts begin or end with are left out of everything
@@ -448,4 +459,4 @@ std::string UnifiedDiff(std::string_view before, std::string_view after, std::st
     return out;
 }
 
-}  // namespace promptsweep
+}  // namespace platform

@@ -1,6 +1,6 @@
 // The unified diff of two texts, hunk by hunk as `diff -u` lays it out.
 
-#include "promptsweep/unified_diff.h"
+#include "platform/unified_diff.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 
 #include "testsupport/scratch_directory.h"
 
-namespace promptsweep {
+namespace platform {
 namespace {
 
 std::string Numbered(int first, int last) {
@@ -140,4 +140,4 @@ TEST(UnifiedDiff, AgreesWithDiffOnGeneratedOverrideFiles) {
 }
 
 }  // namespace
-}  // namespace promptsweep
+}  // namespace platform

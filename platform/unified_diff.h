@@ -10,7 +10,11 @@
 #include <string_view>
 #include <vector>
 
-namespace promptsweep {
+namespace platform {
+
+// Splits text into lines, each keeping its line end; a last line without
+// one is kept as it is.
+std::vector<std::string_view> SplitLines(std::string_view text);
 
 // One edit: lines [oldStart, oldStart + deleted) of the old text give way
 // to lines [newStart, newStart + inserted) of the new one (0-based).
@@ -36,4 +40,4 @@ std::vector<LineChange> DiffLines(const std::vector<std::string_view>& before,
 std::string UnifiedDiff(std::string_view before, std::string_view after, std::string_view oldLabel,
                         std::string_view newLabel, std::size_t context = 3);
 
-}  // namespace promptsweep
+}  // namespace platform
