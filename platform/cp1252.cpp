@@ -29,22 +29,23 @@ char Cp1252FromUnicode(char16_t unicode) {
     return '?';
 }
 
+void AppendUtf8(std::string& out, char32_t code) {
+    if (code < 0x80) {
+        out.push_back(static_cast<char>(code));
+    } else if (code < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (code >> 6)));
+        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xE0 | (code >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    }
+}
+
 std::string Utf8FromCp1252(std::string_view bytes) {
     std::string text;
     text.reserve(bytes.size());
-    for (const char byte : bytes) {
-        const char16_t unicode = UnicodeFromCp1252(static_cast<unsigned char>(byte));
-        if (unicode < 0x80) {
-            text.push_back(static_cast<char>(unicode));
-        } else if (unicode < 0x800) {
-            text.push_back(static_cast<char>(0xC0 | (unicode >> 6)));
-            text.push_back(static_cast<char>(0x80 | (unicode & 0x3F)));
-        } else {
-            text.push_back(static_cast<char>(0xE0 | (unicode >> 12)));
-            text.push_back(static_cast<char>(0x80 | ((unicode >> 6) & 0x3F)));
-            text.push_back(static_cast<char>(0x80 | (unicode & 0x3F)));
-        }
-    }
+    for (const char byte : bytes) AppendUtf8(text, UnicodeFromCp1252(static_cast<unsigned char>(byte)));
     return text;
 }
 

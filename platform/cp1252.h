@@ -17,4 +17,7 @@ char Cp1252FromUnicode(char16_t unicode);
 
 std::string Utf8FromCp1252(std::string_view bytes);
 
+// One character of the Basic Multilingual Plane as UTF-8.
+void AppendUtf8(std::string& out, char32_t code);
+
 }  // namespace platform

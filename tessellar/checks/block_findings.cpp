@@ -8,6 +8,7 @@
 #include "platform/line_trim.h"
 #include "platform/text_case.h"
 #include "tessellar/checks/check_texts.h"
+#include "tessellar/checks/identifier_fixes.h"
 #include "tessellar/checks/item_keys.h"
 #include "tessellar/checks/nearest_item.h"
 #include "tessellar/checks/text_distance.h"
@@ -202,8 +203,7 @@ std::optional<Fix> IdentifierFix(const BlockRecord& block, const ItemProposal& p
     std::size_t identifierLine = 0;
     int identifiers = 0;
     for (const KeyLine& key : block.keys) {
-        if (key.key == keys::kTag || key.key == keys::kName || key.key == keys::kOrigText ||
-            key.key == keys::kOrigCoordinate) {
+        if (IsIdentifierKey(key.key)) {
             ++identifiers;
             identifierLine = key.line;
         }

@@ -14,10 +14,6 @@ namespace {
 
 namespace keys = overrides::texts;
 
-bool IsIdentifierKey(std::string_view key) {
-    return key == keys::kTag || key == keys::kName || key == keys::kOrigText || key == keys::kOrigCoordinate;
-}
-
 // A line as the check compares it: "key = value", trimmed.
 std::string KeyLineText(std::string_view line) {
     const overrides::SplitLineResult split = overrides::SplitLine(line);
@@ -58,6 +54,10 @@ bool Applies(const Fix& fix, bool likelyToo) {
 }
 
 }  // namespace
+
+bool IsIdentifierKey(std::string_view key) {
+    return key == keys::kTag || key == keys::kName || key == keys::kOrigText || key == keys::kOrigCoordinate;
+}
 
 void SettleFixes(std::string_view overrideText, std::vector<Finding>& findings) {
     bool anyFix = false;

@@ -12,6 +12,9 @@
 
 namespace checks {
 
+// Whether a key names a block's item (tag, name, orig_text, orig_coordinate).
+bool IsIdentifierKey(std::string_view key);
+
 // Fills each fix's old text from the file, and takes back every fix that
 // would make two blocks name one item: one whose new line another block of
 // its section already has, two that name one item anew, or two on one line.

@@ -17,7 +17,6 @@
 #include "tessellar/overrides/apply_section.h"
 #include "tessellar/overrides/line_reader.h"
 #include "tessellar/overrides/line_split.h"
-#include "tessellar/overrides/override_words.h"
 #include "tessellar/program/directory_page.h"
 
 namespace checks {
@@ -98,14 +97,10 @@ void CheckSection(model::CScreenModel& model, const OverrideSection& section, co
 // Whether a block of the section names an item; one that only sets the
 // window's title would fit any entry.
 bool NamesItems(const OverrideSection& section) {
-    namespace keys = overrides::texts;
     std::string_view body = section.body;
     while (!body.empty()) {
         const std::size_t newline = body.find('\n');
-        const std::string key = overrides::SplitLine(body.substr(0, newline)).key;
-        if (key == keys::kTag || key == keys::kName || key == keys::kOrigText || key == keys::kOrigCoordinate) {
-            return true;
-        }
+        if (IsIdentifierKey(overrides::SplitLine(body.substr(0, newline)).key)) return true;
         body = newline == std::string_view::npos ? std::string_view() : body.substr(newline + 1);
     }
     return false;

@@ -40,8 +40,12 @@ std::optional<std::size_t> OccurrenceOf(const std::string& text, const checks::F
 
 }  // namespace
 
+bool HasApplicableFix(const checks::Finding& finding) {
+    return finding.fix.has_value() && finding.kind != checks::FindingKind::UnknownSection;
+}
+
 std::unique_ptr<commands::Command> FixCommand(const Document& document, const checks::Finding& finding) {
-    if (!finding.fix || finding.kind == checks::FindingKind::UnknownSection) return nullptr;
+    if (!HasApplicableFix(finding)) return nullptr;
     const std::optional<std::size_t> occurrence = OccurrenceOf(CurrentOverrideText(document), finding);
     if (!occurrence) return nullptr;
     return std::make_unique<commands::LineFixCommand>(finding.fix->old, finding.fix->replacement, *occurrence);

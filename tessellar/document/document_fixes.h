@@ -14,9 +14,13 @@
 
 namespace document {
 
+// Whether the finding's fix is one the window applies: a fix of an
+// identifier line. A fix of a section header (a renamed entry) names another
+// entry and so is for scfcheck --fix.
+bool HasApplicableFix(const checks::Finding& finding);
+
 // The command that applies the finding's fix to its entry's work file; none
-// for a finding without a fix, or a fix of a section header (a renamed
-// entry), which names another entry and so is for scfcheck --fix.
+// without an applicable fix or when its line is gone.
 std::unique_ptr<commands::Command> FixCommand(const Document& document, const checks::Finding& finding);
 
 // "Re-attach to name = account_no", "(likely)" added for a likely fix; empty

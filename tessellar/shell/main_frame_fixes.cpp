@@ -23,7 +23,8 @@ QWidget* CMainFrame::ProblemsWithFixes() {
     column->addWidget(problemsPanel_);
     ProblemFixBar::Hooks hooks;
     hooks.fixable = [this](const checks::Finding& finding) {
-        return !editingScreenFile_ && document_->HasProgram() && document::FixCommand(document_->Core(), finding);
+        // Cheap, as the bar asks after every change; the command is made when applied.
+        return !editingScreenFile_ && document_->HasProgram() && document::HasApplicableFix(finding);
     };
     hooks.applyFix = [this](const checks::Finding& finding) { ApplyFix(finding); };
     hooks.applyAllCertain = [this] { ApplyAllCertainFixes(); };
@@ -44,8 +45,8 @@ void CMainFrame::ApplyAllCertainFixes() {
     for (const document::ProblemGroup& group : document::GroupBySection(document::CheckOpenDocument(document_->Core()))) {
         bool certain = false;
         for (const checks::Finding& finding : group.findings) {
-            certain = certain || (finding.fix && finding.fix->confidence == checks::FixConfidence::Certain &&
-                                  document::FixCommand(document_->Core(), finding));
+            certain = certain || (document::HasApplicableFix(finding) &&
+                                  finding.fix->confidence == checks::FixConfidence::Certain);
         }
         if (!certain) continue;
         model::CScreenModel* screen = SelectEntryOf(group.findings.front());

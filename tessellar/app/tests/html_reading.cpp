@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "platform/cp1252.h"
+
 namespace html_reading {
 
 namespace {
@@ -11,19 +13,6 @@ constexpr std::array<std::string_view, 6> kVoidElements{"meta", "img", "br", "hr
 
 bool IsNameCharacter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == ':';
-}
-
-void AppendUtf8(std::string& out, unsigned code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
 }
 
 class Reader {
@@ -64,8 +53,8 @@ private:
         else if (name == "lt") out += '<';
         else if (name == "gt") out += '>';
         else if (name == "quot") out += '"';
-        else if (name.starts_with("#x")) AppendUtf8(out, static_cast<unsigned>(std::stoul(std::string(name.substr(2)), nullptr, 16)));
-        else if (name.starts_with('#')) AppendUtf8(out, static_cast<unsigned>(std::stoul(std::string(name.substr(1)))));
+        else if (name.starts_with("#x")) platform::AppendUtf8(out, static_cast<char32_t>(std::stoul(std::string(name.substr(2)), nullptr, 16)));
+        else if (name.starts_with('#')) platform::AppendUtf8(out, static_cast<char32_t>(std::stoul(std::string(name.substr(1)))));
         else return Fail("an unknown reference &" + std::string(name) + ";");
         at_ = end + 1;
     }
