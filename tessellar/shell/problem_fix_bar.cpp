@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QMenu>
+#include <QStyle>
 
 #include "platform/qt/cp1252_text.h"
 #include "tessellar/document/document_fixes.h"
@@ -24,7 +25,9 @@ ProblemFixBar::ProblemFixBar(ProblemsPanel& panel, Hooks hooks, QWidget* parent)
         button->setAutoDefault(false);
     }
     auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
+    // The buttons keep the style's distance from the dock's edges, half of it above and below.
+    const int margin = style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
+    row->setContentsMargins(margin, margin / 2, margin, margin / 2);
     row->addWidget(applyFix_);
     row->addWidget(applyAll_);
     row->addStretch();
