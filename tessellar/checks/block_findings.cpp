@@ -235,10 +235,6 @@ void ReportUnresolved(const model::CScreenModel& model, const BlockRecord& block
             return;
         }
         case StatementKind::Box:
-            if (!o.coordinateGiven) {
-                findings.Add(block.line, FindingKind::UnresolvedItem, blockKey(), blockKey() + texts::kBoxNeedsCorners);
-                return;
-            }
             // A block that adds a box says so; one that only meant to change a box found none.
             if (outcome.created && o.added == overrides::kNotGiven) {
                 unresolved(texts::kScreenHasNoSuch + NounOf(statement) + texts::kAddsBoxInstead);

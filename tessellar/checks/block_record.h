@@ -3,6 +3,7 @@
 // gave each key, and what the parser refused or cut on which line.
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -13,6 +14,7 @@ namespace checks {
 struct KeyLine {
     std::string_view key;  // one of the overrides::texts keys
     std::size_t line = 0;
+    std::string value;     // as written after the key and its '=', blanks around it dropped
 };
 
 struct NotedLine {

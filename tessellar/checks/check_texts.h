@@ -51,8 +51,6 @@ inline constexpr const char* kAddsDisplayInstead = "; applying adds a display of
 inline constexpr const char* kAddsConfirmInstead = "; applying adds a confirm of its own instead of changing one";
 inline constexpr const char* kAddsBoxInstead = "; applying adds a box of its own instead of changing one";
 inline constexpr const char* kNoSuchField = ": the program has no field of that name; the display it adds shows nothing";
-inline constexpr const char* kBoxNeedsCorners =
-    ": a box is found by both corners and the block has no coordinate; the runtime skips it";
 inline constexpr const char* kNoSuchMessage = ": no message of the entry has this text; the runtime skips the block";
 inline constexpr const char* kBothLists = ": the block gives both allowed and disallowed; the runtime applies neither";
 inline constexpr const char* kNoPoint = ": the trigger has no trigger_point; the runtime sets nothing";

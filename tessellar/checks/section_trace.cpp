@@ -95,6 +95,29 @@ bool ValueApplies(const KeyLine& key, const BlockRecord& block, unsigned refused
     return true;
 }
 
+// What a key line gives, as written: the text after its '=' (after the key
+// when there is none), blanks and line end around it dropped.
+std::string WrittenValue(std::string_view line) {
+    const std::size_t equals = line.find('=');
+    std::string_view value = equals == std::string_view::npos ? line : line.substr(equals + 1);
+    if (equals == std::string_view::npos) {
+        const std::size_t start = value.find_first_not_of(" \t");
+        const std::size_t blank = value.find_first_of(" \t", start == std::string_view::npos ? 0 : start);
+        value = blank == std::string_view::npos ? std::string_view() : value.substr(blank);
+    }
+    const std::size_t first = value.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos) return {};
+    const std::size_t last = value.find_last_not_of(" \t\r\n");
+    return std::string(value.substr(first, last - first + 1));
+}
+
+const std::string* ValueOf(const std::vector<std::pair<int, std::string>>& values, int bit) {
+    for (const auto& [given, value] : values) {
+        if (given == bit) return &value;
+    }
+    return nullptr;
+}
+
 std::string LineList(std::vector<std::size_t> lines) {
     std::sort(lines.begin(), lines.end());
     lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
@@ -134,7 +157,7 @@ void SectionTrace::LineRead(std::string_view text, const overrides::LineNotes& n
         block_.Reset(line);
         return;
     }
-    if (!notes.key.empty()) block_.keys.push_back({notes.key, line});
+    if (!notes.key.empty()) block_.keys.push_back({notes.key, line, WrittenValue(text)});
     if (notes.problem != overrides::LineProblem::None) block_.problems.push_back({line, notes});
 }
 
@@ -184,7 +207,12 @@ void SectionTrace::TrackRepeats(const overrides::OverrideStatement& statement,
     } else {
         for (const KeyLine& key : block_.keys) {
             if (IdentifiesItem(key.key, statement) || !ValueApplies(key, block_, outcome.refused)) continue;
-            if (const int bit = KeyBit(key.key); bit >= 0) applied.properties |= std::uint64_t{1} << bit;
+            if (const int bit = KeyBit(key.key); bit >= 0) {
+                applied.properties |= std::uint64_t{1} << bit;
+                // The later of two lines of one key is the one applied.
+                std::erase_if(applied.values, [bit](const auto& value) { return value.first == bit; });
+                applied.values.emplace_back(bit, key.value);
+            }
         }
     }
     if (applied.properties == 0) return;
@@ -194,8 +222,16 @@ void SectionTrace::TrackRepeats(const overrides::OverrideStatement& statement,
         if (!(applied.properties & (std::uint64_t{1} << bit))) continue;
         const auto owner = std::find_if(owners.begin(), owners.end(), [bit](const auto& entry) { return entry.first == bit; });
         if (owner != owners.end()) {
-            applied_[owner->second].dead |= std::uint64_t{1} << bit;
-            applied_[owner->second].deadBy.push_back(block_.line);
+            // The same value given again changes nothing the earlier block
+            // said (the batch tool writes a block for each place a message
+            // part stands): only a different one makes it dead.
+            AppliedBlock& earlier = applied_[owner->second];
+            const std::string* before = ValueOf(earlier.values, bit);
+            const std::string* now = ValueOf(applied.values, bit);
+            if (before == nullptr || now == nullptr || *before != *now) {
+                earlier.dead |= std::uint64_t{1} << bit;
+                earlier.deadBy.push_back(block_.line);
+            }
             owner->second = index;
         } else {
             owners.emplace_back(bit, index);

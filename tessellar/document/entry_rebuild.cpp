@@ -53,7 +53,8 @@ void EntryRebuild::Rebuild(model::CScreenModel& model, const EntryInputs& inputs
         // change in the same place starts there.
         MessageRecord given = fromPartway ? MessageRecord(partway_.given, applying) : MessageRecord({}, applying);
         const std::size_t begin = starts_.Offset(first);
-        overrides::ApplySectionText(model, std::string_view(text).substr(begin, starts_.Offset(resume) - begin), given);
+        overrides::ApplySectionStatements(model, std::string_view(text).substr(begin, starts_.Offset(resume) - begin),
+                                          given);
         partway_ = Keep(model, std::move(given).Recorded());
         partwayStatement_ = resume;
         from = resume;

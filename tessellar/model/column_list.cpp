@@ -57,6 +57,25 @@ void ColumnList::LayOut(int leftColumn) {
     }
 }
 
+std::vector<std::pair<int, int>> ColumnList::Reorder(const std::vector<std::size_t>& order) {
+    std::vector<std::pair<int, int>> renumbered;
+    if (order.size() != entries_.size()) return renumbered;
+    std::vector<ColumnEntry> reordered;
+    reordered.reserve(entries_.size());
+    for (std::size_t index : order) {
+        if (index >= entries_.size()) return {};
+        ColumnEntry entry = entries_[index];
+        if (!reordered.empty() && entry.key <= reordered.back().key) {
+            const int key = reordered.back().key == INT_MAX ? INT_MAX : reordered.back().key + 1;
+            renumbered.emplace_back(entry.key, key);
+            entry.key = key;
+        }
+        reordered.push_back(std::move(entry));
+    }
+    entries_ = std::move(reordered);
+    return renumbered;
+}
+
 int ColumnList::MapColumn(int compiledColumn, int leftColumn) const {
     if (entries_.empty()) return leftColumn;
     int column = entries_.front().position;

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace model {
@@ -33,6 +34,11 @@ public:
     const ColumnEntry* FindByKey(int key) const;
     // Packs the entries in key order from the left column on.
     void LayOut(int leftColumn);
+    // Puts the entries in the order `order` gives (indices into Entries(), each
+    // once), renumbering keys so that key order stays list order: an entry
+    // keeps its key while it is larger than the one before, else takes the
+    // next one. Returns each renumbered entry's old and new key.
+    std::vector<std::pair<int, int>> Reorder(const std::vector<std::size_t>& order);
     // Where the column of an item compiled at this column goes: the first
     // entry's position plus the widths of every entry with a smaller key;
     // the left column when there is no entry.

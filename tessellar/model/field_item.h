@@ -4,6 +4,7 @@
 // column order, and their membership of the review area or data grid.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -38,6 +39,9 @@ public:
     bool inReviewArea = false;
     CReviewArea* reviewArea = nullptr;  // not owned
     int gridColumnKey = -1;           // the data grid column it made: its compiled column
+    // Where the last statement that moved it inside the data grid put it
+    // (relative column): the grid orders its columns by these.
+    std::optional<int> statedGridColumn;
     FontDescription font;
     TriggerSlots triggers;
 

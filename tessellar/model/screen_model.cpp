@@ -1,6 +1,7 @@
 #include "tessellar/model/screen_model.h"
 
 #include <algorithm>
+#include <map>
 #include <unordered_map>
 #include <utility>
 
@@ -168,6 +169,21 @@ void CScreenModel::PlaceGridItems(GridPlacement placement) {
     };
     for (CAcceptFld& item : accepts_) place(item);
     for (CDispText& item : displays_) place(item);
+}
+
+void CScreenModel::OrderGridColumns(const std::vector<std::size_t>& order) {
+    if (!reviewArea_ || !reviewArea_->IsDataGrid()) return;
+    const std::vector<std::pair<int, int>> renumbered = reviewArea_->columns.Reorder(order);
+    if (!renumbered.empty()) {
+        const std::map<int, int> newKeys(renumbered.begin(), renumbered.end());
+        auto rekey = [&newKeys](FieldItem& item) {
+            const auto found = newKeys.find(item.gridColumnKey);
+            if (found != newKeys.end()) item.gridColumnKey = found->second;
+        };
+        for (CAcceptFld& item : accepts_) rekey(item);
+        for (CDispText& item : displays_) rekey(item);
+    }
+    PlaceGridItems(GridPlacement::CurrentOnly);
 }
 
 CDispText* CScreenModel::FindDisplayByName(std::string_view name) const {

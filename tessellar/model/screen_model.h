@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "tessellar/model/accept_field.h"
 #include "tessellar/model/box_item.h"
@@ -166,6 +167,9 @@ public:
     void MoveGridItem(FieldItem& item, int column);
     void UnregisterGridColumn(FieldItem& item);
     void PlaceGridItems(GridPlacement placement = GridPlacement::AsDecoded);
+    // Puts the grid's columns in the order `order` gives (indices into the
+    // column list) and moves the items' current positions to their columns.
+    void OrderGridColumns(const std::vector<std::size_t>& order);
 
     // Look-ups: the first match in list order, texts compared exactly.
     CDispText* FindDisplayByName(std::string_view name) const;

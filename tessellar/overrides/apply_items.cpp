@@ -152,9 +152,11 @@ void ApplyWindow(model::CScreenModel& model, const OverrideStatement& statement,
 void ApplyBox(model::CScreenModel& model, const OverrideStatement& statement, StatementOutcome* outcome) {
     const ItemIdentifier& id = statement.identifier;
     const ItemOverrides& o = statement.overrides;
-    if (!o.coordinateGiven) return;  // a box is known by both corners
-    model::CBoxItem* box = ResolveBox(model, id, o.row, o.column);
-    if (box == nullptr && o.added != 0 && id.identificationKind == static_cast<int>(IdentificationKind::OriginalCoordinate)) {
+    // A box is known by both corners; the batch tool's blocks give the top
+    // left alone, and then never add one.
+    model::CBoxItem* box =
+        o.coordinateGiven ? ResolveBox(model, id, o.row, o.column) : ResolveBoxByTopLeft(model, id);
+    if (box == nullptr && o.coordinateGiven && o.added != 0 && id.identificationKind == static_cast<int>(IdentificationKind::OriginalCoordinate)) {
         box = &model.AddBox();
         box->compiled = {id.column, id.row, o.column, o.row};
         const model::CellPosition topLeft = RelativePosition(model, id.row, id.column);
@@ -182,8 +184,17 @@ void ApplyMessage(model::CScreenModel& model, const OverrideStatement& statement
         message->text.SetCurrent(o.text);
         message->editedText = message->text.Current();
     }
-    if (outcome != nullptr) outcome->messages = static_cast<int>(messages.size());
-    if (messages.empty()) sink.ShowMessage(platform::FormatText(texts::kCouldNotOverrideMessage, o.text.c_str()));
+    int matched = static_cast<int>(messages.size());
+    if (matched == 0 && statement.identifier.identificationKind == static_cast<int>(IdentificationKind::OriginalText)) {
+        // The batch tool renames one text of a message joined from several:
+        // with no whole message of that text, the messages holding it as a
+        // part take the new text in its place.
+        for (model::CMessageItem& message : model.Messages()) {
+            if (message.RenamePart(statement.identifier.text, o.text)) ++matched;
+        }
+    }
+    if (outcome != nullptr) outcome->messages = matched;
+    if (matched == 0) sink.ShowMessage(platform::FormatText(texts::kCouldNotOverrideMessage, o.text.c_str()));
 }
 
 }  // namespace overrides

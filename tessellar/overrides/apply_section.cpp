@@ -3,6 +3,7 @@
 #include <string>
 
 #include "tessellar/overrides/apply_statement.h"
+#include "tessellar/overrides/item_placement.h"
 #include "tessellar/overrides/line_reader.h"
 #include "tessellar/overrides/statement_parser.h"
 #include "tessellar/overrides/statement_starts.h"
@@ -22,10 +23,15 @@ void Apply(model::CScreenModel& model, const OverrideStatement& statement, platf
     observer->StatementApplied(statement, outcome);
 }
 
+// Whether the statements read end the section: only then does the data
+// grid take the order their coordinates give.
+enum class Reach { WholeSection, Partway };
+
 // starts, when given, hears the offset of each keyword line of a body
 // held in memory, counted from `base`.
 std::size_t ApplyLines(model::CScreenModel& model, LineReader& reader, platform::MessageSink& sink,
-                       ApplyObserver* observer, StatementStarts* starts = nullptr, std::size_t base = 0) {
+                       ApplyObserver* observer, Reach reach = Reach::WholeSection, StatementStarts* starts = nullptr,
+                       std::size_t base = 0) {
     OverrideStatement statement;
     LineNotes notes;
     std::string line;
@@ -44,6 +50,7 @@ std::size_t ApplyLines(model::CScreenModel& model, LineReader& reader, platform:
         if (observer != nullptr) observer->LineRead(line, notes);
     }
     Apply(model, statement, sink, observer);
+    if (reach == Reach::WholeSection) OrderGridAsStated(model);
     return statements;
 }
 
@@ -69,7 +76,12 @@ void ApplySectionTextFrom(model::CScreenModel& model, std::string_view text, std
     // The statement's own keyword line is met again and counted again.
     starts.KeepBefore(statement);
     LineReader reader(text.substr(from));
-    ApplyLines(model, reader, sink, nullptr, &starts, from);
+    ApplyLines(model, reader, sink, nullptr, Reach::WholeSection, &starts, from);
+}
+
+std::size_t ApplySectionStatements(model::CScreenModel& model, std::string_view text, platform::MessageSink& sink) {
+    LineReader reader(text);
+    return ApplyLines(model, reader, sink, nullptr, Reach::Partway);
 }
 
 std::size_t ApplySectionStream(model::CScreenModel& model, std::istream& in, platform::MessageSink& sink) {

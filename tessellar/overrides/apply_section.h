@@ -22,6 +22,11 @@ bool ApplySection(model::CScreenModel& model, platform::MessageSink& sink);
 // Applies a section body held in memory; returns how many statements it held.
 std::size_t ApplySectionText(model::CScreenModel& model, std::string_view text, platform::MessageSink& sink);
 
+// Applies the statements of the first part of a body, for a state kept to
+// apply the rest to: the data grid is put in its statements' order only
+// when the whole body has been applied.
+std::size_t ApplySectionStatements(model::CScreenModel& model, std::string_view text, platform::MessageSink& sink);
+
 class StatementStarts;
 
 // Applies the statements of a body held in memory from `statement` on (its

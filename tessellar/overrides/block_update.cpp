@@ -87,6 +87,10 @@ public:
     model::CModeItem* Mode(const ItemIdentifier& named) {
         return modes_.Find(named, [&](const ItemIdentifier& key) { return ResolveAnyMode(model_, key); });
     }
+    model::CBoxItem* BoxAtTopLeft(const ItemIdentifier& named) { return ResolveBoxByTopLeft(model_, named); }
+    model::CBoxItem* Box(const BlockTarget& target) {
+        return ResolveBox(model_, target.identifier, target.bottomRow, target.rightColumn);
+    }
 
 private:
     model::CScreenModel& model_;
@@ -116,11 +120,18 @@ bool ItemMatches(StatementKind kind, const OverrideStatement& block, WantedItem&
 bool BlockMatches(const OverrideStatement& block, const BlockTarget& target, WantedItem& wanted) {
     const ItemIdentifier& id = block.identifier;
     switch (target.kind) {
-        case StatementKind::Box:
-            return id.identificationKind == static_cast<int>(IdentificationKind::OriginalCoordinate) &&
-                   id.row == target.identifier.row && id.column == target.identifier.column &&
-                   block.overrides.coordinateGiven && block.overrides.row == target.bottomRow &&
-                   block.overrides.column == target.rightColumn;
+        case StatementKind::Box: {
+            if (id.identificationKind != static_cast<int>(IdentificationKind::OriginalCoordinate) ||
+                id.row != target.identifier.row || id.column != target.identifier.column) {
+                return false;
+            }
+            if (block.overrides.coordinateGiven) {
+                return block.overrides.row == target.bottomRow && block.overrides.column == target.rightColumn;
+            }
+            // A block naming the top left alone changes the box applying finds there.
+            const model::CBoxItem* box = wanted.BoxAtTopLeft(id);
+            return box != nullptr && box == wanted.Box(target);
+        }
         case StatementKind::Trigger: {
             if (block.trigger.point != target.triggerPoint) return false;
             const int point = target.triggerPoint;

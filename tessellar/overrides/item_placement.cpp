@@ -1,6 +1,9 @@
 #include "tessellar/overrides/item_placement.h"
 
 #include <algorithm>
+#include <map>
+#include <numeric>
+#include <vector>
 
 namespace overrides {
 
@@ -48,6 +51,11 @@ void MoveFieldItem(model::CScreenModel& model, model::FieldItem& item, model::Ce
         item.inReviewArea = false;
         item.reviewArea = nullptr;
     }
+    if (inside) {
+        item.statedGridColumn = relative.column;
+    } else {
+        item.statedGridColumn.reset();
+    }
     // Inside the grid the columns are packed: the grid decides the column.
     if (item.gridColumnKey != -1) model.PlaceGridItems(model::GridPlacement::CurrentOnly);
 }
@@ -57,15 +65,12 @@ std::optional<int> FreeEndColumn(const model::CScreenModel& model, const model::
     if (!OnDataGrid(model) || !InReviewRows(*model.ReviewArea(), relative.row)) return std::nullopt;
     const model::CReviewArea& area = *model.ReviewArea();
     int end = area.columns.EndColumn(area.leftColumn);
-    if (item != nullptr) {
-        // Only a field already in the grid moves to its end; one that comes
-        // into it takes its compiled column's place.
-        if (!item->inReviewArea || item->gridColumnKey == -1) return std::nullopt;
-        const model::ColumnEntry* own = area.columns.FindByKey(item->gridColumnKey);
-        if (own == nullptr) return std::nullopt;
-        // Its column closes up behind it unless other items share it.
-        if (own->useCount <= 1) end -= own->width;
-    }
+    // A field already in the grid leaves its column, which closes up behind
+    // it unless other items share it; one that comes into the grid joins it
+    // as an added one does.
+    const model::ColumnEntry* own =
+        item != nullptr && item->gridColumnKey != -1 ? area.columns.FindByKey(item->gridColumnKey) : nullptr;
+    if (own != nullptr && own->useCount <= 1) end -= own->width;
     if (relative.column < end) return std::nullopt;
     return end;
 }
@@ -80,6 +85,33 @@ void ReturnToDataGrid(model::CScreenModel& model, model::FieldItem& item) {
     if (!OnDataGrid(model) || !item.inReviewArea || item.gridColumnKey != -1) return;
     model.RegisterGridColumn(item, item.GridColumnTitle());
     model.PlaceGridItems(model::GridPlacement::CurrentOnly);
+}
+
+void OrderGridAsStated(model::CScreenModel& model) {
+    if (!OnDataGrid(model)) return;
+    const model::ColumnList& columns = model.ReviewArea()->columns;
+    // A column stands where a statement put one of its items, else where
+    // the program's order packs it.
+    std::map<int, int> stated;
+    auto note = [&stated](const model::FieldItem& item) {
+        if (item.gridColumnKey == -1 || !item.statedGridColumn) return;
+        const auto [at, added] = stated.try_emplace(item.gridColumnKey, *item.statedGridColumn);
+        if (!added) at->second = std::min(at->second, *item.statedGridColumn);
+    };
+    for (const model::CAcceptFld& item : model.Accepts()) note(item);
+    for (const model::CDispText& item : model.Displays()) note(item);
+    if (stated.empty()) return;
+    const std::vector<model::ColumnEntry>& entries = columns.Entries();
+    std::vector<int> place(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const auto found = stated.find(entries[i].key);
+        place[i] = found != stated.end() ? found->second : entries[i].position;
+    }
+    std::vector<std::size_t> order(entries.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&place](std::size_t a, std::size_t b) { return place[a] < place[b]; });
+    if (std::is_sorted(order.begin(), order.end())) return;
+    model.OrderGridColumns(order);
 }
 
 void FitReviewAreaToFrame(model::CScreenModel& model) {

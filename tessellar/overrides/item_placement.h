@@ -31,14 +31,20 @@ void MoveFieldItem(model::CScreenModel& model, model::FieldItem& item, model::Ce
 // The column a data grid gives a field moved to this cell (`item`), or
 // added there (null), when the cell lies at or beyond the free end of the
 // other columns: the field becomes the last column, packed after them. None
-// where the cell is no such place, or where the grid keeps the field's own
-// column.
+// where the cell is no such place.
 std::optional<int> FreeEndColumn(const model::CScreenModel& model, const model::FieldItem* item,
                                  model::CellPosition relative);
 
 // A hidden entry field leaves the data grid; shown again, it returns.
 void TakeOutOfDataGrid(model::CScreenModel& model, model::FieldItem& item);
 void ReturnToDataGrid(model::CScreenModel& model, model::FieldItem& item);
+
+// Once a section's statements are applied, the data grid's columns stand in
+// the order the statements' coordinates give (columns no statement moved
+// keep their place in the program's order), packed from the grid's left.
+// A file read back so gives the grid the commands that wrote it built,
+// whatever order its blocks stand in.
+void OrderGridAsStated(model::CScreenModel& model);
 
 // After the frame changed size the review area spans it again.
 void FitReviewAreaToFrame(model::CScreenModel& model);

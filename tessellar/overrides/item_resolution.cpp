@@ -155,6 +155,13 @@ model::CBoxItem* ResolveBox(model::CScreenModel& model, const ItemIdentifier& id
     return model.Boxes().FindIf([&](const model::CBoxItem& item) { return item.compiled == wanted; });
 }
 
+model::CBoxItem* ResolveBoxByTopLeft(model::CScreenModel& model, const ItemIdentifier& id) {
+    if (!Is(id.identificationKind, IdentificationKind::OriginalCoordinate)) return nullptr;
+    return model.Boxes().FindIf([&](const model::CBoxItem& item) {
+        return !item.added && item.compiled.top == id.row && item.compiled.left == id.column;
+    });
+}
+
 model::CModeItem* ResolveAnyMode(model::CScreenModel& model, const ItemIdentifier& id) {
     if (model::CModeItem* mode = ResolveMode(model, id, model::ModeList::Screen)) return mode;
     return ResolveMode(model, id, model::ModeList::ProgramWide);

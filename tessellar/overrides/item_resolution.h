@@ -39,6 +39,9 @@ model::CModeItem* ResolveAnyMode(model::CScreenModel& model, const ItemIdentifie
 // pair as the bottom right.
 model::CBoxItem* ResolveBox(model::CScreenModel& model, const ItemIdentifier& id, int bottomRow,
                             int rightColumn);
+// A block that names a box by its top left alone, as the batch tool writes
+// them, means the first box of the program's own there.
+model::CBoxItem* ResolveBoxByTopLeft(model::CScreenModel& model, const ItemIdentifier& id);
 // By question text; without identifier text, the screen's first confirm.
 model::CConfirmItem* ResolveConfirm(model::CScreenModel& model, const ItemIdentifier& id);
 // Every message whose original text is the identifier text (kind 2 only).

@@ -1,6 +1,7 @@
 #include "tessellar/program/message_texts.h"
 
 #include <string>
+#include <vector>
 
 #include "tessellar/program/image/chain_walk.h"
 #include "tessellar/program/image/directory_entry.h"
@@ -97,10 +98,14 @@ private:
 
     void AddParts(std::uint32_t firstPart, model::MessageKind kind) {
         MessageText text;
+        std::vector<model::MessagePart> parts;
         for (ChainWalk walk(image_, firstPart, message_part_field::kNext); std::uint32_t part = walk.Next();) {
-            text << PartText(Int24Field(image_, part, message_part_field::kText));
+            const OperandValue value = OperandText(image_, Int24Field(image_, part, message_part_field::kText),
+                                                   context_.sink);
+            text << value.text;
+            parts.push_back({value.text, value.text, value.source == model::TextSource::TextNumber});
         }
-        Add(kind, text);
+        Add(kind, text).parts = std::move(parts);
     }
 
     void AddPrint(std::uint32_t record) {
@@ -116,8 +121,10 @@ private:
         Add(model::MessageKind::PrintOrPrompt, text);
     }
 
-    void Add(model::MessageKind kind, const MessageText& text) {
-        context_.model.AddMessage(kind).SetText(text.Text());
+    model::CMessageItem& Add(model::MessageKind kind, const MessageText& text) {
+        model::CMessageItem& item = context_.model.AddMessage(kind);
+        item.SetText(text.Text());
+        return item;
     }
 
     DecodeContext& context_;

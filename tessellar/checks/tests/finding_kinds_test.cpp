@@ -154,6 +154,12 @@ const std::vector<Row> kRows = {
      Cust("\twindow\n\t\t{\n\t\twindow_size = 70,18\n\t\t}\n"
           "\twindow\n\t\t{\n\t\twindow_size = 0,0\n\t\t}\n"),
      "t.scf:9: screen CUST: error: window_size = 0,0 gives the window no cells; it keeps its size\n"},
+    // The same value again changes nothing, as where the batch tool writes one
+    // block for each place a message part stands.
+    {"TheSameValueAgainKillsNothing",
+     Cust("\tmessage\n\t\t{\n\t\torig_text = \"Saved \"\n\t\ttext = \"Stored \"\n\t\t}\n"
+          "\tmessage\n\t\t{\n\t\torig_text = \"Saved \"\n\t\ttext = \"Stored \"\n\t\t}\n"),
+     ""},
     // A prompt's text wider than its cells is drawn whole: it must not leave the window.
     {"TextLeavesTheWindowOnTheLeft",
      Cust("\tdisplay\n\t\t{\n\t\ttext = \"Ref:\"\n\t\tcoordinate = 12,4\n\t\tadd = true\n"

@@ -377,6 +377,61 @@ TEST_F(DemoDocument, AFieldAtTheGridsFreeEndIsWrittenWhereTheGridPutsIt) {
     EXPECT_EQ(overrides::AbsolutePosition(grid, company).column, endColumn);
 }
 
+// The grid's columns as it shows them, left to right: each column's item
+// and where it starts (statement coordinates).
+std::vector<std::pair<std::string, int>> GridColumns(const model::CScreenModel& grid) {
+    std::vector<std::pair<std::string, int>> columns;
+    for (const model::ColumnEntry& entry : grid.ReviewArea()->columns.Entries()) {
+        const model::FieldItem* item = entry.item;
+        const auto* accept = dynamic_cast<const model::CAcceptFld*>(item);
+        const auto* display = dynamic_cast<const model::CDispText*>(item);
+        std::string name = accept != nullptr ? accept->name : display != nullptr ? display->name : "?";
+        if (name.empty() && item != nullptr) name = "tag " + std::to_string(item->tag);
+        columns.emplace_back(name, overrides::AbsolutePosition(grid, {0, entry.position}).column);
+    }
+    return columns;
+}
+
+// The second move's statements rewrite the first's block in place, so the
+// file holds them in another order than the moves were made: reading it back
+// must still give the grid the moves built, and the next move must close up
+// the columns the screen shows.
+TEST_F(DemoDocument, AGridReadBackStandsAsTheCommandsBuiltIt) {
+    Open(false);
+    model::CScreenModel& grid = Entry("ORDER-LINES");
+    const auto compiled = GridColumns(grid);
+    ASSERT_GE(compiled.size(), 3u);
+    ASSERT_TRUE(Run(grid, "Move datagrid accept", Named("ITEM-QTY"), {B("5,85")}));
+    const model::FieldItem* first = grid.ReviewArea()->columns.Entries().front().item;
+    ASSERT_TRUE(first != nullptr && first->tag > 0);
+    ASSERT_TRUE(Run(grid, "Move datagrid accept", Key(3, {}, first->tag), {B("5,90")}));
+    const auto built = GridColumns(grid);
+    ASSERT_EQ(built.size(), compiled.size());
+    EXPECT_EQ(built.back().first, compiled.front().first);
+    EXPECT_EQ(built[built.size() - 2].first, "ITEM-QTY");
+    EXPECT_EQ(built.front().second, compiled.front().second) << "the columns close up from the grid's left";
+
+    document_.ReloadEntry(grid, sink_);
+    EXPECT_EQ(GridColumns(grid), built) << WorkFile(grid);
+
+    // The next move takes the column the screen shows away, and the rest
+    // close up behind it, in the file as on the screen.
+    const model::FieldItem* leftmost = grid.ReviewArea()->columns.Entries().front().item;
+    ASSERT_NE(leftmost, nullptr);
+    if (const auto* display = dynamic_cast<const model::CDispText*>(leftmost)) {
+        ASSERT_TRUE(Run(grid, "Move datagrid display", commands::KeyOf(*display), {B("5,120")}));
+    } else {
+        const auto& accept = dynamic_cast<const model::CAcceptFld&>(*leftmost);
+        ASSERT_TRUE(Run(grid, "Move datagrid accept", commands::KeyOf(accept), {B("5,120")}));
+    }
+    const auto after = GridColumns(grid);
+    document_.ReloadEntry(grid, sink_);
+    EXPECT_EQ(GridColumns(grid), after) << WorkFile(grid);
+    ASSERT_EQ(after.size(), built.size());
+    EXPECT_EQ(after.back().first, built.front().first);
+    for (std::size_t i = 0; i + 1 < after.size(); ++i) EXPECT_EQ(after[i].first, built[i + 1].first) << i;
+}
+
 TEST_F(DemoDocument, UndoAndRedoToAnyDepth) {
     Open(false);
     model::CScreenModel& customer = Entry("CUSTOMER");

@@ -130,7 +130,8 @@ const std::vector<OutcomeRow> kOutcomeRows = {
     {"added prompt taken away", "display\n\ttext = \"New:\"\n\tcoordinate = 9,4\n\tadd = true\n"
                                 "display\n\ttext = \"New:\"\n\tcoordinate = 9,4\n\tadd = false\n", true, false, true, 0},
     {"box by both corners", "box\n\torig_coordinate = 3,2\n\tcoordinate = 17,77\n", true, false, false, 0},
-    {"box without its corner", "box\n\torig_coordinate = 3,2\n", false, false, false, 0},
+    {"box by its top left alone", "box\n\torig_coordinate = 3,2\n", true, false, false, 0},
+    {"box by a top left of none", "box\n\torig_coordinate = 4,2\n\ttitle = \"T\"\n", false, false, false, 0},
     {"confirm of another question", "confirm\n\tname = \"Quit?\"\n", true, true, false, 0},
     {"message of another text", "message\n\torig_text = \"Kept\"\n\ttext = \"Stored\"\n", false, false, false, 0},
     {"both value lists", "accept\n\ttag = 1\n\tallowed = \"A\"\n\tdisallowed = \"B\"\n", true, false, false,

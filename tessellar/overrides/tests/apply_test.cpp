@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <istream>
 #include <memory>
 #include <streambuf>
@@ -216,6 +217,28 @@ TEST_F(OverrideApplyDemo, MessagesByOriginalText) {
                                                           "Could not override this message \"Kept \""}));
 }
 
+// A text no whole message has renames the messages holding it as one of
+// their parts, as the batch tool's blocks mean; parts renamed in two blocks
+// both show, and a variable's name never is a part to rename.
+TEST_F(OverrideApplyDemo, APartOfAMessageJoinedFromSeveral) {
+    model::CScreenModel& screen = Entry("CUSTOMER");
+    ApplyText(screen,
+              "message\n\t{\n\torig_text = \"Customer \"\n\ttext = \"Client \"\n\t}\n"
+              "message\n\t{\n\torig_text = \" saved\"\n\ttext = \" stored\"\n\t}\n"
+              "message\n\t{\n\torig_text = \"CUST-NO\"\n\ttext = \"number\"\n\t}\n",
+              sink_);
+    std::vector<std::string> texts;
+    for (const model::CMessageItem& message : screen.Messages()) texts.push_back(message.text.Current());
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "Client CUST-NO stored"), texts.end());
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "Client CUST-NO not found"), texts.end());
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "Customer deleted"), texts.end());
+    EXPECT_EQ(sink_.Messages(), (std::vector<std::string>{"Could not override this message \"number \""}));
+    // Put back, the parts are the program's again.
+    for (model::CMessageItem& message : screen.Messages()) message.ResetToOriginal();
+    EXPECT_FALSE(screen.Messages()[1].RenamePart("nothing", "x"));
+    EXPECT_EQ(screen.Messages()[1].text.Current(), screen.Messages()[1].text.Original());
+}
+
 TEST_F(OverrideApplyDemo, ModesOfTheScreenAndOfTheProgram) {
     model::CScreenModel& screen = Entry("ORDER");  // modes ADD, CHANGE, FIND
     ApplyText(screen,
@@ -371,7 +394,9 @@ TEST_F(OverrideApplyDemo, MovingOutOfTheGridAndBack) {
 }
 
 // Statements change current positions only: an item moved into the grid,
-// and the grid items its column shifts, keep their decoded originals.
+// and the grid items its column shifts, keep their decoded originals. The
+// item stands where its statement puts it in the columns' order: after the
+// column its coordinate falls in.
 TEST_F(OverrideApplyDemo, GridReLayoutKeepsOriginalPositions) {
     model::CScreenModel& grid = Entry("ORDER-LINES");
     const model::CDispText& order = *grid.FindDisplayByName("ORDER-NO");
@@ -382,9 +407,9 @@ TEST_F(OverrideApplyDemo, GridReLayoutKeepsOriginalPositions) {
     ApplyText(grid, "display\n\tname = ORDER-NO\n\tcoordinate = 5,20\n", sink_);
     EXPECT_TRUE(order.inReviewArea);
     EXPECT_EQ(order.position.Original(), (model::CellPosition{1, 8}));
-    EXPECT_EQ(order.position.Current(), (model::CellPosition{2, 10}));
     EXPECT_EQ(description.position.Original(), (model::CellPosition{2, 10}));
-    EXPECT_GT(description.position.Current().column, 10);
+    EXPECT_EQ(description.position.Current(), (model::CellPosition{2, 10}));
+    EXPECT_EQ(order.position.Current(), (model::CellPosition{2, 10 + description.width.Current()}));
 }
 
 // Damaged or foreign text never changes more than its good statements say.

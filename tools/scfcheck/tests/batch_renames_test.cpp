@@ -26,7 +26,9 @@ namespace {
 namespace fs = std::filesystem;
 
 // Prompts and fields of every identification kind: unique texts (kind 2), a
-// tagged field (3), a named one (1), and two prompts of one text (4).
+// tagged field (3), a named one (1), and two prompts of one text (4); a box,
+// which the batch tool names by its top left alone, and a message joined
+// from parts, which it names by the part it renames.
 constexpr const char* kProgram = R"opt(
 global CODE size 8 type A
 global CUST-NAME size 30 type A
@@ -34,12 +36,16 @@ screen CUST {
   title "Customer Accounts"
   frame 2 1 20 78
   body {
+    box 3 2 12 60 title "Customer box"
     display 4 4 "Customer code:"
     accept 4 22 CODE tag 1 help "The Customer code" title "Customer code"
     display 5 4 "Customer name:"
     accept 5 22 CUST-NAME help "Name of the Customer" title "Customer"
     display 7 4 "Customer:"
     display 8 4 "Customer:"
+    if {
+      message "Customer " var:CODE " saved"
+    }
   }
 }
 menu MAIN {
@@ -106,6 +112,8 @@ std::string CustomiserTexts(const fs::path& program, const fs::path& overrides, 
         for (const model::COptionItem& item : screen.Options()) {
             texts += item.label.Current() + "/" + item.help.Current() + "|";
         }
+        for (const model::CBoxItem& item : screen.Boxes()) texts += "box " + item.title.Current() + "|";
+        for (const model::CMessageItem& item : screen.Messages()) texts += "says " + item.text.Current() + "|";
     }
     for (const std::string& message : sink.Messages()) texts += "message: " + message + "|";
     return texts;
@@ -128,9 +136,12 @@ TEST_F(BatchRenames, EveryRenameAppliesInTheCustomiserOpdumpAndTheChecker) {
     ASSERT_NE(written.find("\t\torig_text = \"Customer code:\"\n\t\torig_coordinate = 4,4\n"), std::string::npos)
         << written;
     ASSERT_NE(written.find("\t\tname = CODE\n\t\torig_coordinate = 4,22\n"), std::string::npos) << written;
+    ASSERT_NE(written.find("\t\torig_coordinate = 3,2\n\t\ttitle = \"Client box\"\n"), std::string::npos) << written;
+    ASSERT_NE(written.find("\t\torig_text = \"Customer \"\n\t\ttext = \"Client \"\n"), std::string::npos) << written;
 
     EXPECT_EQ(CustomiserTexts(program, overrides, "CUST", scratch_.Path() / "customiser"),
-              "Client code:|Client name:|Client:|Client:|Client code/The Client code|Client/Name of the Client|");
+              "Client code:|Client name:|Client:|Client:|Client code/The Client code|Client/Name of the Client|"
+              "box Client box|says Client CODE saved|");
     EXPECT_EQ(CustomiserTexts(program, overrides, "MAIN", scratch_.Path() / "customiser-menu"),
               "Client list/Every Client|");
 
@@ -138,7 +149,7 @@ TEST_F(BatchRenames, EveryRenameAppliesInTheCustomiserOpdumpAndTheChecker) {
                              Quoted(overrides));
     EXPECT_EQ(dump.status, 0) << dump.out;
     for (const char* shown : {"\"Client code:\"", "\"Client name:\"", "\"Client:\"", "\"The Client code\"",
-                              "\"Name of the Client\"", "\"Client Accounts\""}) {
+                              "\"Name of the Client\"", "\"Client Accounts\"", "\"Client box\""}) {
         EXPECT_NE(dump.out.find(shown), std::string::npos) << shown << "\n" << dump.out;
     }
 
@@ -150,6 +161,7 @@ TEST_F(BatchRenames, EveryRenameAppliesInTheCustomiserOpdumpAndTheChecker) {
     const fs::path script = scratch_.Path() / "rename.txt";
     std::ofstream(script) << "select CUST\n"
                              "run \"Change display text\" orig_text \"Customer code:\" \"Client number:\"\n"
+                             "run \"Modify box title\" box 3,2 12,60 \"Client frame\"\n"
                              "save\n";
     const Ran edit = RunTool(std::string("'") + SCFEDIT_PROGRAM + "' " + Quoted(program) + " -m " +
                              Quoted(overrides) + " " + Quoted(script));
@@ -160,6 +172,9 @@ TEST_F(BatchRenames, EveryRenameAppliesInTheCustomiserOpdumpAndTheChecker) {
                           "number:\"\n"),
               std::string::npos)
         << edited;
+    // So does one on the box the batch tool named by its top left.
+    EXPECT_EQ(Count(edited, "\tbox\n"), 1u) << edited;
+    EXPECT_NE(edited.find("\t\torig_coordinate = 3,2\n\t\ttitle = \"Client frame\"\n"), std::string::npos) << edited;
     EXPECT_EQ(RunTool(std::string("'") + SCFCHECK_PROGRAM + "' -R " + Quoted(Tree())).out, "");
 }
 
