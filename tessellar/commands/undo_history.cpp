@@ -132,7 +132,6 @@ bool UndoHistory::RecordUndoPoint(const std::string& workFile, const std::string
 
 bool UndoHistory::RecordUndoPointByName(const std::string& workFile, const std::string& label,
                                         platform::MessageSink& sink) {
-    DiscardRedo();
     std::string path;
     if (!platform::ScratchStep()) {
         sink.ShowMessage(texts::kProblemCreatingTmpfile);

@@ -32,10 +32,12 @@ public:
     // "Problem creating the tmpfile", when nothing is recorded.
     bool RecordUndoPoint(const std::string& workFile, const std::string& label, bool isRedo,
                          platform::MessageSink& sink);
-    // The same for a command (the redo history goes), the snapshot being a
-    // second name for the work file's bytes instead of a copy: for a work
-    // file that is from now on only replaced whole, never written in place.
-    // Copies when the file system has no second names.
+    // The same for a command, the snapshot being a second name for the work
+    // file's bytes instead of a copy: for a work file that is from now on
+    // only replaced whole, never written in place. Copies when the file
+    // system has no second names. The redo history stays: the caller
+    // discards it once the command's work file is written, so a command
+    // that fails takes no redo step away.
     bool RecordUndoPointByName(const std::string& workFile, const std::string& label, platform::MessageSink& sink);
     // A command whose work file could not be written: its undo point goes,
     // snapshot and all (the work file is as the snapshot holds it).

@@ -282,6 +282,8 @@ bool Document::Run(model::CScreenModel& model, const commands::CommandBatch& bat
             ReloadAfterChange(model, sink);
             return false;
         }
+        // Only a command that went through takes the redo steps away.
+        history.DiscardRedo();
         savedTexts_.Forget(model.OverridePath());
     }
     RegisterSection(model);

@@ -169,6 +169,37 @@ TEST(WorkFolderFaults, TheOverrideFileIsWholeAfterAFailureAtEveryWrite) {
     }
 }
 
+// A command whose undo point or work file cannot be written changes
+// nothing: the step the user undid can still be redone.
+TEST(WorkFolderFaults, AFailedCommandKeepsTheRedoSteps) {
+    platform::IoFaults counting;
+    {
+        Session session;
+        session.Open();
+        platform::ScratchFaultScope scope(counting);
+        ASSERT_TRUE(session.Run("CUSTOMER", "Modify screen title", NoKey(), {Q("Counted")}));
+    }
+    ASSERT_GE(counting.Steps(), 2u) << "its undo point and its work file";
+    for (std::size_t failing = 1; failing <= counting.Steps(); ++failing) {
+        SCOPED_TRACE("work folder write " + std::to_string(failing));
+        Session session;
+        session.Open();
+        model::CScreenModel& customer = session.Find("CUSTOMER");
+        session.Entry("CUSTOMER");
+        ASSERT_TRUE(session.Run("CUSTOMER", "Modify screen title", NoKey(), {Q("First")}));
+        ASSERT_TRUE(session.Doc().Undo(customer, session.Sink()));
+        ASSERT_EQ(session.Doc().RedoLabels(customer).size(), 1u);
+        platform::IoFaults faults(failing);
+        {
+            platform::ScratchFaultScope scope(faults);
+            EXPECT_FALSE(session.Run("CUSTOMER", "Modify screen title", NoKey(), {Q("Second")}));
+        }
+        EXPECT_EQ(session.Doc().RedoLabels(customer).size(), 1u);
+        EXPECT_TRUE(session.Doc().Redo(customer, session.Sink()));
+        EXPECT_EQ(customer.Title().Current(), "First");
+    }
+}
+
 // The case found by hand: TMPDIR names a folder that is not there.
 TEST(WorkFolderFaults, AMissingTemporaryFolderOpensReadOnlyAndSavesNothing) {
     testsupport::ScratchDirectory elsewhere;
