@@ -59,4 +59,15 @@ ValidationOutcome Validate(const FormOptions& options, std::size_t rowCount) {
     return outcome;
 }
 
+ValidationOutcome Validate(const FormOptions& options, const std::vector<ReplacementRow>& rows) {
+    ValidationOutcome outcome = Validate(options, rows.size());
+    for (const ReplacementRow& row : rows) {
+        if (CheckReplacement(row.find, row.replace) != ReplacementCheck::LineBreak) continue;
+        outcome.goEnabled = false;
+        outcome.messages += std::string(texts::kLineBreakInPair) + texts::kLineEnd;
+        break;
+    }
+    return outcome;
+}
+
 }  // namespace sweepui

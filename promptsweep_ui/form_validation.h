@@ -4,8 +4,10 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "promptsweep_ui/form_options.h"
+#include "promptsweep_ui/replacement_rows.h"
 
 namespace sweepui {
 
@@ -19,6 +21,9 @@ struct ValidationOutcome {
 };
 
 ValidationOutcome Validate(const FormOptions& options, std::size_t rowCount);
+// The same for the list's rows: a pair holding a line end or a carriage
+// return (one a list file brought in) stops the run here, not in the tool.
+ValidationOutcome Validate(const FormOptions& options, const std::vector<ReplacementRow>& rows);
 
 // The checks that leaving a text box runs alone: its text, or empty.
 std::string StartDirectoryProblem(const FormOptions& options);

@@ -307,7 +307,7 @@ bool MainWindow::SaveList() {
 bool MainWindow::Running() const { return follower_->Following() || follower_->ToolRunning(); }
 
 ValidationOutcome MainWindow::ValidateForm(bool withMessages) {
-    const ValidationOutcome outcome = Validate(Options(), static_cast<std::size_t>(list_->topLevelItemCount()));
+    const ValidationOutcome outcome = Validate(Options(), Rows());
     // A run under way keeps OK disabled until it has finished.
     cmdGo_->setEnabled(outcome.goEnabled && !follower_->Following());
     cmdPreview_->setEnabled(outcome.goEnabled && !follower_->Following() && !preview_);

@@ -196,6 +196,21 @@ TEST(Validation, EachFailedCheckAddsItsTextInOrder) {
     }
 }
 
+// A list file whose pair holds a carriage return reached the tool, which
+// refused it after the run had started: the form stops it first.
+TEST(Validation, APairFromTheListFileWithACarriageReturnStopsTheRun) {
+    testsupport::ScratchDirectory scratch;
+    const fs::path list = scratch.Path() / "replacelist.txt";
+    WriteText(list, "\"Customer\",\"Client\"\r\n\"Acc\rount\",\"Ledger\"\r\n");
+    const std::vector<ReplacementRow> rows = ReadListFile(list.string());
+    ASSERT_EQ(rows.size(), 2u);
+    const FormOptions options{.startDirectory = scratch.Path().string()};
+    const ValidationOutcome outcome = Validate(options, rows);
+    EXPECT_FALSE(outcome.goEnabled);
+    EXPECT_EQ(outcome.messages, "The Find and REPLACEMENT texts cannot hold a line end or a carriage return\r\n");
+    EXPECT_TRUE(Validate(options, std::vector<ReplacementRow>{rows.front()}).goEnabled);
+}
+
 TEST(Validation, RunLogIsLookedForWhereTheToolWritesIt) {
     testsupport::ScratchDirectory scratch;
     const fs::path start = scratch.Path() / "start";
