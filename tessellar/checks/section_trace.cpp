@@ -111,13 +111,6 @@ std::string WrittenValue(std::string_view line) {
     return std::string(value.substr(first, last - first + 1));
 }
 
-const std::string* ValueOf(const std::vector<std::pair<int, std::string>>& values, int bit) {
-    for (const auto& [given, value] : values) {
-        if (given == bit) return &value;
-    }
-    return nullptr;
-}
-
 std::string LineList(std::vector<std::size_t> lines) {
     std::sort(lines.begin(), lines.end());
     lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
@@ -209,9 +202,7 @@ void SectionTrace::TrackRepeats(const overrides::OverrideStatement& statement,
             if (IdentifiesItem(key.key, statement) || !ValueApplies(key, block_, outcome.refused)) continue;
             if (const int bit = KeyBit(key.key); bit >= 0) {
                 applied.properties |= std::uint64_t{1} << bit;
-                // The later of two lines of one key is the one applied.
-                std::erase_if(applied.values, [bit](const auto& value) { return value.first == bit; });
-                applied.values.emplace_back(bit, key.value);
+                applied.values[bit] = key.value;  // the later of two lines of one key is the one applied
             }
         }
     }
@@ -226,9 +217,8 @@ void SectionTrace::TrackRepeats(const overrides::OverrideStatement& statement,
             // said (the batch tool writes a block for each place a message
             // part stands): only a different one makes it dead.
             AppliedBlock& earlier = applied_[owner->second];
-            const std::string* before = ValueOf(earlier.values, bit);
-            const std::string* now = ValueOf(applied.values, bit);
-            if (before == nullptr || now == nullptr || *before != *now) {
+            const auto before = earlier.values.find(bit);
+            if (before == earlier.values.end() || before->second != applied.values[bit]) {
                 earlier.dead |= std::uint64_t{1} << bit;
                 earlier.deadBy.push_back(block_.line);
             }

@@ -48,7 +48,7 @@ private:
         std::uint64_t properties = 0;
         std::uint64_t dead = 0;
         std::vector<std::size_t> deadBy;  // the lines of the blocks that give them again
-        std::vector<std::pair<int, std::string>> values;  // each property's value as written
+        std::map<int, std::string> values;  // each property's value as written, by its bit
     };
 
     void TrackRepeats(const overrides::OverrideStatement& statement, const overrides::StatementOutcome& outcome);
