@@ -64,7 +64,7 @@ ValidationOutcome Validate(const FormOptions& options, const std::vector<Replace
     for (const ReplacementRow& row : rows) {
         if (CheckReplacement(row.find, row.replace) != ReplacementCheck::LineBreak) continue;
         outcome.goEnabled = false;
-        outcome.messages += std::string(texts::kLineBreakInPair) + texts::kLineEnd;
+        outcome.messages += std::string("- ") + texts::kLineBreakInPair + texts::kLineEnd;
         break;
     }
     return outcome;

@@ -314,6 +314,14 @@ ValidationOutcome MainWindow::ValidateForm(bool withMessages) {
     cmdEdit_->setEnabled(outcome.editEnabled);
     cmdDelRec_->setEnabled(outcome.editEnabled);
     cmdViewLog_->setEnabled(outcome.viewLogEnabled);
+    // A disabled OK cannot be clicked to hear why: its tool tip says it.
+    const QString why = outcome.goEnabled ? QString()
+                                          : platform::QStringFromPath(outcome.messages).trimmed().replace(
+                                                QStringLiteral("\r\n"), QStringLiteral("\n"));
+    for (QPushButton* button : {cmdGo_, cmdPreview_}) {
+        button->setToolTip(why);
+        button->setAccessibleDescription(why);
+    }
     if (withMessages && !outcome.messages.empty()) {
         if (outcome.focusOutputDirectory && txtDirOut_->isEnabled()) txtDirOut_->setFocus();
         ShowMessage(this, platform::QStringFromPath(outcome.messages));

@@ -207,7 +207,7 @@ TEST(Validation, APairFromTheListFileWithACarriageReturnStopsTheRun) {
     const FormOptions options{.startDirectory = scratch.Path().string()};
     const ValidationOutcome outcome = Validate(options, rows);
     EXPECT_FALSE(outcome.goEnabled);
-    EXPECT_EQ(outcome.messages, "The Find and REPLACEMENT texts cannot hold a line end or a carriage return\r\n");
+    EXPECT_EQ(outcome.messages, "- The Find and REPLACEMENT texts cannot hold a line end or a carriage return\r\n");
     EXPECT_TRUE(Validate(options, std::vector<ReplacementRow>{rows.front()}).goEnabled);
 }
 

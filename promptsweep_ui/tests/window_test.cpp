@@ -284,6 +284,20 @@ void WindowTest::ValidationTextsAndEnabling() {
                                   "- Please ensure you specify an OUTPUT DIRECTORY\n"));
     QCOMPARE(Window().focusWidget(), Control<QWidget>("txtDirOut"));
     QVERIFY(!QFile::exists(setup_.settingsFile));
+    QCOMPARE(go->toolTip(), QStringLiteral("- You must specify Strings to Find and Replace\n"
+                                           "- Please ensure you specify an OUTPUT DIRECTORY"));
+
+    // A pair a list file brought in with a carriage return stops the run here.
+    QTest::mouseClick(Control<QRadioButton>("optLocate_0"), Qt::LeftButton);
+    auto* list = Control<QTreeWidget>("ListView1");
+    list->addTopLevelItem(new QTreeWidgetItem({QStringLiteral("Acc\rount"), QStringLiteral("Ledger")}));
+    Window().ValidateForm(false);
+    QVERIFY(!go->isEnabled());
+    QCOMPARE(go->toolTip(),
+             QStringLiteral("- The Find and REPLACEMENT texts cannot hold a line end or a carriage return"));
+    delete list->takeTopLevelItem(list->topLevelItemCount() - 1);
+    Window().ValidateForm(false);
+    QCOMPARE(go->toolTip(), QStringLiteral("- You must specify Strings to Find and Replace"));
 }
 
 void WindowTest::AddEditAndDeletePairs() {
