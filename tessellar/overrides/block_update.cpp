@@ -212,9 +212,10 @@ private:
         }
         const ClassifiedLine classified = ClassifyLine(line);
         if (classified.what == LineClass::Keyword) {
-            // A keyword line ends a block that never closed.
+            // A keyword line ends a block that never closed; once that block
+            // matched, this line starts nothing more to collect.
             if (collecting_) Finish();
-            if (OfInterest(classified.kind)) {
+            if (!matched_ && OfInterest(classified.kind)) {
                 collecting_ = true;
                 block_.Restart(line);
                 return;
