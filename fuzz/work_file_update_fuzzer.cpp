@@ -4,10 +4,14 @@
 // runs the save-time filter over the text. Whatever the bytes, this must
 // end without a crash, a hang or a read outside any buffer, and an update
 // that matched nothing must leave the text as the line reader gives it.
+// The same changes run as one action on the held work file, through its
+// block index, must match the same blocks and leave the same bytes as
+// passes over the whole text.
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -17,11 +21,15 @@
 #include "tessellar/commands/item_reference.h"
 #include "tessellar/overrides/apply_section.h"
 #include "tessellar/overrides/block_update.h"
+#include "tessellar/overrides/held_work_file.h"
 #include "tessellar/overrides/line_reader.h"
+#include "tessellar/overrides/override_format.h"
 #include "tessellar/overrides/save_filter.h"
 #include "tessellar/program/directory_page.h"
 #include "tessellar/program/image/program_loader.h"
 #include "tessellar/program/screen_decoder.h"
+#include "testsupport/file_text.h"
+#include "testsupport/scratch_directory.h"
 
 namespace {
 
@@ -56,6 +64,63 @@ std::vector<commands::ItemKey> KeysOf(const model::CScreenModel& model) {
     return keys;
 }
 
+// One change of an action: an update of the target's block, its removal,
+// or a block appended for the key.
+struct Change {
+    commands::ItemKey key;
+    overrides::BlockTarget target;
+    int what;  // 0 update, 1 remove, 2 append
+};
+
+// The changes on the text as single commands make them: each a pass over
+// the whole text (an append as AppendBlock adds to a file).
+std::string OneByOne(model::CScreenModel& model, std::string text, const std::vector<Change>& changes,
+                     overrides::PropertySelector selector, std::vector<bool>& matched) {
+    for (const Change& change : changes) {
+        if (change.what == 2) {
+            if (!text.empty() && text.back() != '\n') text += '\n';
+            text += overrides::format::KeywordLine(change.target.kind) + overrides::format::BlockOpenLine() +
+                    commands::IdentifierLines(change.key) + "\ttitle = \"added\"\n" +
+                    overrides::format::BlockCloseLine();
+            continue;
+        }
+        std::istringstream in(text);
+        std::ostringstream out;
+        matched.push_back(change.what == 0 ? overrides::UpdateBlockStream(model, in, out, change.target, selector,
+                                                                          "\ttitle = \"fuzz\"\n")
+                                           : overrides::RemoveBlockStream(model, in, out, change.target));
+        text = out.str();
+    }
+    return text;
+}
+
+// The same changes as one action on the held work file.
+std::string AsOneAction(model::CScreenModel& model, const std::string& text, const std::vector<Change>& changes,
+                        overrides::PropertySelector selector, std::vector<bool>& matched) {
+    static const testsupport::ScratchDirectory scratch;
+    const std::string path = (scratch.Path() / "section.scf").string();
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+    model.SetOverridePath(path);
+    platform::RecordingMessageSink sink;
+    {
+        overrides::HeldWorkFile held(path);
+        for (const Change& change : changes) {
+            if (change.what == 2) {
+                overrides::AppendBlock(path, change.target.kind,
+                                       {commands::IdentifierLines(change.key), "\ttitle = \"added\"\n"});
+                continue;
+            }
+            matched.push_back(change.what == 0
+                                  ? overrides::UpdateBlockInPlace(model, change.target, selector,
+                                                                  "\ttitle = \"fuzz\"\n", sink)
+                                  : overrides::RemoveBlock(model, change.target, sink));
+        }
+        if (!held.Write(sink)) std::abort();
+    }
+    model.SetOverridePath({});
+    return testsupport::ReadFile(path);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -74,6 +139,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         program::DecodeScreen(model, sink);
         std::istringstream section(text);
         overrides::ApplySectionStream(model, section, sink);
+        std::vector<Change> changes;
+        unsigned turn = data[size - 1];
+        for (const commands::ItemKey& key : KeysOf(model)) {
+            if (changes.size() >= 24) break;
+            const overrides::BlockTarget target = turn % 2 == 0 ? commands::TargetOf(key)
+                                                                : commands::TriggerTargetOf(key, point);
+            changes.push_back({key, target, turn % 5 == 3 ? 1 : 0});
+            if (turn % 7 == 2) changes.push_back({key, commands::TargetOf(key), 2});
+            if (turn % 3 == 1) changes.push_back({key, commands::TargetOf(key), 0});
+            turn = (turn * 31 + 7) % 9973;
+        }
+        std::vector<bool> singleMatched;
+        std::vector<bool> actionMatched;
+        const auto chosen = static_cast<overrides::PropertySelector>(selector);
+        if (OneByOne(model, text, changes, chosen, singleMatched) !=
+                AsOneAction(model, text, changes, chosen, actionMatched) ||
+            singleMatched != actionMatched) {
+            std::abort();
+        }
         std::size_t tried = 0;
         for (const commands::ItemKey& key : KeysOf(model)) {
             if (++tried > 16) break;

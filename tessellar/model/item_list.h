@@ -4,6 +4,7 @@
 // themselves, so callers never handle the owning pointers.
 
 #include <cstddef>
+#include <cstdint>
 #include <iterator>
 #include <memory>
 #include <utility>
@@ -50,17 +51,30 @@ public:
     ItemList() = default;
     ItemList(const ItemList&) = delete;
     ItemList& operator=(const ItemList&) = delete;
-    ItemList(ItemList&&) noexcept = default;
-    ItemList& operator=(ItemList&&) noexcept = default;
+    // A list moved in counts as changed: its count never goes back to one
+    // a pointer was looked up at.
+    ItemList(ItemList&& other) noexcept : items_(std::move(other.items_)), changes_(other.changes_ + 1) {
+        ++other.changes_;
+    }
+    ItemList& operator=(ItemList&& other) noexcept {
+        if (this == &other) return *this;
+        Clear();
+        items_ = std::move(other.items_);
+        changes_ = (changes_ > other.changes_ ? changes_ : other.changes_) + 1;
+        ++other.changes_;
+        return *this;
+    }
     ~ItemList() { Clear(); }
 
     template <typename... Args>
     Item& Add(Args&&... args) {
         items_.push_back(std::make_unique<Item>(std::forward<Args>(args)...));
+        ++changes_;
         return *items_.back();
     }
     Item& Append(std::unique_ptr<Item> item) {
         items_.push_back(std::move(item));
+        ++changes_;
         return *items_.back();
     }
     // Unlinks an item and hands it over; null when it is not in the list.
@@ -69,6 +83,7 @@ public:
             if (position->get() != item) continue;
             std::unique_ptr<Item> taken = std::move(*position);
             items_.erase(position);
+            ++changes_;
             return taken;
         }
         return nullptr;
@@ -78,18 +93,26 @@ public:
     void MoveAllTo(ItemList& other) {
         for (auto& item : items_) other.items_.push_back(std::move(item));
         items_.clear();
+        ++changes_;
+        ++other.changes_;
     }
     // Deletes every item, then copies another list's items in its order.
     void CopyFrom(const ItemList& other) {
         Clear();
         items_.reserve(other.items_.size());
         for (const auto& item : other.items_) items_.push_back(std::make_unique<Item>(*item));
+        ++changes_;
     }
     // Deletes every item, first to last.
     void Clear() {
         for (auto& item : items_) item.reset();
         items_.clear();
+        ++changes_;
     }
+
+    // Counts every change of which items the list holds, so that whoever
+    // keeps pointers to items looked up in it can tell when to look again.
+    std::uint64_t Changes() const { return changes_; }
 
     std::size_t Size() const { return items_.size(); }
     bool Empty() const { return items_.empty(); }
@@ -116,6 +139,7 @@ public:
 
 private:
     Storage items_;
+    std::uint64_t changes_ = 0;
 };
 
 }  // namespace model

@@ -2,13 +2,13 @@
 
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <optional>
 #include <string>
-#include <tuple>
 #include <system_error>
 
+#include "tessellar/overrides/block_index.h"
 #include "tessellar/overrides/held_work_file.h"
+#include "tessellar/overrides/item_lookups.h"
 #include "tessellar/overrides/item_resolution.h"
 #include "tessellar/overrides/line_classifier.h"
 #include "tessellar/overrides/line_reader.h"
@@ -31,6 +31,12 @@ bool IsTriggerPointOfBlocks(int code) {
     return (code >= 5 && code <= 14) || code == 17 || code == 18 || code == 26;
 }
 
+// Whether blocks of the target's kind are looked at at all.
+bool OfInterest(const BlockTarget& target, StatementKind kind) {
+    if (kind != target.kind) return false;
+    return kind != StatementKind::Trigger || IsTriggerPointOfBlocks(target.triggerPoint);
+}
+
 bool IsClosingBrace(std::string_view line) { return ClassifyLine(line).what == LineClass::ClosingBrace; }
 
 bool SameIdentifier(const ItemIdentifier& a, const ItemIdentifier& b) {
@@ -46,70 +52,101 @@ bool SameItem(Item* block, Item* wanted, const ItemIdentifier& blockId, const It
     return SameIdentifier(blockId, wantedId);
 }
 
-// The items blocks name, each identifier looked up once for all the blocks
-// of one scan (a scan changes no item): the target's among them.
-template <typename Item>
-class Lookups {
-public:
-    template <typename Resolve>
-    Item* Find(const ItemIdentifier& id, Resolve resolve) {
-        auto [at, added] = found_.try_emplace(
-            Key{id.identificationKind, id.text, id.tag, id.row, id.column, id.textKind, id.coordinateNamed}, nullptr);
-        if (added) at->second = resolve(id);
-        return at->second;
-    }
-
-private:
-    using Key = std::tuple<int, std::string, int, int, int, int, bool>;
-    std::map<Key, Item*> found_;
-};
-
+// The items the target names, each looked up once for all the blocks a
+// command passes.
 class WantedItem {
 public:
-    WantedItem(model::CScreenModel& model, const ItemIdentifier& identifier) : id(identifier), model_(model) {}
+    WantedItem(ItemLookups& lookups, const ItemIdentifier& identifier) : id(identifier), lookups_(lookups) {}
 
     const ItemIdentifier& id;
 
-    model::CDispText* Display() { return Display(id); }
-    model::CAcceptFld* Accept() { return Accept(id); }
-    model::COptionItem* Option() { return Option(id); }
-    model::CModeItem* Mode() { return Mode(id); }
-
-    model::CDispText* Display(const ItemIdentifier& named) {
-        return displays_.Find(named, [&](const ItemIdentifier& key) { return ResolveDisplay(model_, key); });
-    }
-    model::CAcceptFld* Accept(const ItemIdentifier& named) {
-        return accepts_.Find(named, [&](const ItemIdentifier& key) { return ResolveAccept(model_, key); });
-    }
-    model::COptionItem* Option(const ItemIdentifier& named) {
-        return options_.Find(named, [&](const ItemIdentifier& key) { return ResolveOption(model_, key); });
-    }
-    model::CModeItem* Mode(const ItemIdentifier& named) {
-        return modes_.Find(named, [&](const ItemIdentifier& key) { return ResolveAnyMode(model_, key); });
-    }
-    model::CBoxItem* BoxAtTopLeft(const ItemIdentifier& named) { return ResolveBoxByTopLeft(model_, named); }
+    model::CDispText* Display() { return Once(display_, [&] { return lookups_.Display(id); }); }
+    model::CAcceptFld* Accept() { return Once(accept_, [&] { return lookups_.Accept(id); }); }
+    model::COptionItem* Option() { return Once(option_, [&] { return lookups_.Option(id); }); }
+    model::CModeItem* Mode() { return Once(mode_, [&] { return lookups_.Mode(id); }); }
+    // Box blocks are few: their boxes are looked up as asked.
+    model::CBoxItem* BoxAtTopLeft(const ItemIdentifier& named) { return ResolveBoxByTopLeft(lookups_.Model(), named); }
     model::CBoxItem* Box(const BlockTarget& target) {
-        return ResolveBox(model_, target.identifier, target.bottomRow, target.rightColumn);
+        return ResolveBox(lookups_.Model(), target.identifier, target.bottomRow, target.rightColumn);
     }
 
 private:
-    model::CScreenModel& model_;
-    Lookups<model::CDispText> displays_;
-    Lookups<model::CAcceptFld> accepts_;
-    Lookups<model::COptionItem> options_;
-    Lookups<model::CModeItem> modes_;
+    template <typename Item, typename Find>
+    static Item* Once(std::optional<Item*>& kept, Find find) {
+        if (!kept) kept = find();
+        return *kept;
+    }
+
+    ItemLookups& lookups_;
+    std::optional<model::CDispText*> display_;
+    std::optional<model::CAcceptFld*> accept_;
+    std::optional<model::COptionItem*> option_;
+    std::optional<model::CModeItem*> mode_;
 };
 
-bool ItemMatches(StatementKind kind, const OverrideStatement& block, WantedItem& wanted) {
+// What one block names, as matching asks for it, looked up in a scan's
+// look-ups.
+class ScannedNames {
+public:
+    ScannedNames(const OverrideStatement& block, ItemLookups& lookups) : block_(block), lookups_(lookups) {}
+
+    const ItemIdentifier& DisplayId() {
+        if (!displayId_) displayId_ = DisplayIdentifier(block_);
+        return *displayId_;
+    }
+    model::CDispText* Display() { return lookups_.Display(DisplayId()); }
+    model::CDispText* TriggerDisplay() { return lookups_.Display(TriggerDisplayIdentifier(block_)); }
+    model::CAcceptFld* Accept() { return lookups_.Accept(block_.identifier); }
+    model::COptionItem* Option() { return lookups_.Option(block_.identifier); }
+    model::CModeItem* Mode() { return lookups_.Mode(block_.identifier); }
+
+private:
+    const OverrideStatement& block_;
+    ItemLookups& lookups_;
+    std::optional<ItemIdentifier> displayId_;
+};
+
+// The same for an indexed block, whose items are kept beside it for the
+// look-ups' generation: a command after the first compares pointers only.
+class KeptNames {
+public:
+    KeptNames(IndexedBlock& block, ItemLookups& lookups)
+        : block_(block.Parsed().statement), items_(block.items), lookups_(lookups) {
+        items_.KeepFor(lookups.Generation());
+    }
+
+    const ItemIdentifier& DisplayId() {
+        if (!items_.displayId) items_.displayId = DisplayIdentifier(block_);
+        return *items_.displayId;
+    }
+    model::CDispText* Display() { return Once(items_.display, [&] { return lookups_.Display(DisplayId()); }); }
+    model::CDispText* TriggerDisplay() {
+        return Once(items_.triggerDisplay, [&] { return lookups_.Display(TriggerDisplayIdentifier(block_)); });
+    }
+    model::CAcceptFld* Accept() { return Once(items_.accept, [&] { return lookups_.Accept(block_.identifier); }); }
+    model::COptionItem* Option() { return Once(items_.option, [&] { return lookups_.Option(block_.identifier); }); }
+    model::CModeItem* Mode() { return Once(items_.mode, [&] { return lookups_.Mode(block_.identifier); }); }
+
+private:
+    template <typename Item, typename Find>
+    static Item* Once(std::optional<Item*>& kept, Find find) {
+        if (!kept) kept = find();
+        return *kept;
+    }
+
+    const OverrideStatement& block_;
+    BlockItems& items_;
+    ItemLookups& lookups_;
+};
+
+template <typename Names>
+bool ItemMatches(StatementKind kind, const OverrideStatement& block, Names& names, WantedItem& wanted) {
     const ItemIdentifier& id = block.identifier;
     switch (kind) {
-        case StatementKind::Display: {
-            const ItemIdentifier blockId = DisplayIdentifier(block);
-            return SameItem(wanted.Display(blockId), wanted.Display(), blockId, wanted.id);
-        }
-        case StatementKind::Accept: return SameItem(wanted.Accept(id), wanted.Accept(), id, wanted.id);
-        case StatementKind::Option: return SameItem(wanted.Option(id), wanted.Option(), id, wanted.id);
-        case StatementKind::Mode: return SameItem(wanted.Mode(id), wanted.Mode(), id, wanted.id);
+        case StatementKind::Display: return SameItem(names.Display(), wanted.Display(), names.DisplayId(), wanted.id);
+        case StatementKind::Accept: return SameItem(names.Accept(), wanted.Accept(), id, wanted.id);
+        case StatementKind::Option: return SameItem(names.Option(), wanted.Option(), id, wanted.id);
+        case StatementKind::Mode: return SameItem(names.Mode(), wanted.Mode(), id, wanted.id);
         case StatementKind::Window: return true;
         case StatementKind::Confirm: return id.text == wanted.id.text;
         case StatementKind::Message: return id.text == wanted.id.text;
@@ -117,7 +154,8 @@ bool ItemMatches(StatementKind kind, const OverrideStatement& block, WantedItem&
     }
 }
 
-bool BlockMatches(const OverrideStatement& block, const BlockTarget& target, WantedItem& wanted) {
+template <typename Names>
+bool Matches(const OverrideStatement& block, const BlockTarget& target, Names& names, WantedItem& wanted) {
     const ItemIdentifier& id = block.identifier;
     switch (target.kind) {
         case StatementKind::Box: {
@@ -136,66 +174,85 @@ bool BlockMatches(const OverrideStatement& block, const BlockTarget& target, Wan
             if (block.trigger.point != target.triggerPoint) return false;
             const int point = target.triggerPoint;
             if (point == 7 || point == 8) return true;
-            if (point == 5 || point == 14) return ItemMatches(StatementKind::Option, block, wanted);
+            if (point == 5 || point == 14) return ItemMatches(StatementKind::Option, block, names, wanted);
             if (point == 12 || point == 13 || point == 26) {
-                return ItemMatches(StatementKind::Accept, block, wanted);
+                return ItemMatches(StatementKind::Accept, block, names, wanted);
             }
             if (point == 18) {
-                if (ItemMatches(StatementKind::Display, block, wanted)) return true;
+                if (ItemMatches(StatementKind::Display, block, names, wanted)) return true;
                 // Applying attaches the block to the added display at its `coordinate`:
                 // the block is found by the same rule.
-                const model::CDispText* display = wanted.Display(TriggerDisplayIdentifier(block));
+                const model::CDispText* display = names.TriggerDisplay();
                 return display != nullptr && display == wanted.Display();
             }
-            return ItemMatches(StatementKind::Mode, block, wanted);
+            return ItemMatches(StatementKind::Mode, block, names, wanted);
         }
-        default: return ItemMatches(target.kind, block, wanted);
+        default: return ItemMatches(target.kind, block, names, wanted);
     }
+}
+
+enum class Action { Update, Remove };
+
+// Whether the matched block goes whole instead of being updated.
+template <typename Names>
+bool Dropped(Action action, PropertySelector selector, const BlockTarget& target, std::size_t lines, Names& names) {
+    if (action == Action::Remove) return true;
+    switch (selector) {
+        case PropertySelector::Suppress:
+        case PropertySelector::Unsuppress: {
+            if (target.kind != StatementKind::Accept) return false;
+            const model::CAcceptFld* field = names.Accept();
+            if (field == nullptr) return false;
+            return selector == PropertySelector::Suppress ? field->suppressedInProgram : !field->suppressedInProgram;
+        }
+        case PropertySelector::RemoveDefaultMode:
+            return target.kind == StatementKind::Window && lines == kWindowDefaultOnlyLines;
+        case PropertySelector::RemoveFilter:
+            return target.kind == StatementKind::Accept && lines == kAcceptFilterOnlyLines;
+        default: return false;
+    }
+}
+
+// The matched block as the update leaves it, added to `out`: its selected
+// line replaced by the new one (or gone, for an empty new line), or without
+// a selected line the new line added before its "}".
+void WriteUpdated(const BlockLines& block, std::optional<std::size_t> selectedLine, std::string_view newLine,
+                  std::string& out) {
+    if (selectedLine) {
+        out += block.Lines(0, *selectedLine);
+        if (!newLine.empty()) out += newLine;
+        out += block.Lines(*selectedLine + 1, block.Size());
+        return;
+    }
+    const bool closed = IsClosingBrace(block.Line(block.Size() - 1));
+    const std::size_t body = closed ? block.Size() - 1 : block.Size();
+    out += block.Lines(0, body);
+    if (!newLine.empty()) {
+        // A hand-edited last line without its line end would swallow the new line.
+        if (body > 0 && !block.Line(body - 1).empty() && block.Line(body - 1).back() != '\n') out += '\n';
+        out += newLine;
+    }
+    if (closed) out += block.Line(block.Size() - 1);
 }
 
 }  // namespace
 
 bool BlockMatches(model::CScreenModel& model, const OverrideStatement& block, const BlockTarget& target) {
-    WantedItem wanted(model, target.identifier);
-    return BlockMatches(block, target, wanted);
+    ItemLookups lookups(model);
+    WantedItem wanted(lookups, target.identifier);
+    ScannedNames names(block, lookups);
+    return Matches(block, target, names, wanted);
 }
 
 namespace {
 
-enum class Action { Update, Remove };
-
-// The lines of the block being read, kept in one text.
-class BlockLines {
-public:
-    void Restart(std::string_view line) {
-        text_.clear();
-        ends_.clear();
-        Add(line);
-    }
-    void Add(std::string_view line) {
-        text_ += line;
-        ends_.push_back(text_.size());
-    }
-    std::size_t Size() const { return ends_.size(); }
-    std::string_view Line(std::size_t i) const { return Lines(i, i + 1); }
-    // Lines from..to-1 as one text.
-    std::string_view Lines(std::size_t from, std::size_t to) const {
-        const std::size_t begin = from == 0 ? 0 : ends_[from - 1];
-        const std::size_t end = to == 0 ? 0 : ends_[to - 1];
-        return std::string_view(text_).substr(begin, end > begin ? end - begin : 0);
-    }
-
-private:
-    std::string text_;
-    std::vector<std::size_t> ends_;
-};
-
+// One pass over a whole text, copying it and changing the first matching block.
 class BlockEditor {
 public:
     // The new text is built in `out`: one append per line, no stream in between.
     BlockEditor(model::CScreenModel& model, std::string& out, const BlockTarget& target, Action action,
                 PropertySelector selector, std::string_view newLine)
-        : out_(out), target_(target), wanted_(model, target.identifier), action_(action),
+        : out_(out), target_(target), lookups_(model), wanted_(lookups_, target.identifier), action_(action),
           selector_(selector), newLine_(newLine) {}
 
     bool Run(std::istream& in) {
@@ -211,11 +268,6 @@ public:
     }
 
 private:
-    bool OfInterest(StatementKind kind) const {
-        if (kind != target_.kind) return false;
-        return kind != StatementKind::Trigger || IsTriggerPointOfBlocks(target_.triggerPoint);
-    }
-
     void Take(const std::string& line) {
         if (matched_) {
             out_ += line;
@@ -223,9 +275,10 @@ private:
         }
         const ClassifiedLine classified = ClassifyLine(line);
         if (classified.what == LineClass::Keyword) {
-            // A keyword line ends a block that never closed.
+            // A keyword line ends a block that never closed; once that block
+            // matched, this line starts nothing more to collect.
             if (collecting_) Finish();
-            if (OfInterest(classified.kind)) {
+            if (!matched_ && OfInterest(target_, classified.kind)) {
                 collecting_ = true;
                 block_.Restart(line);
                 return;
@@ -243,58 +296,20 @@ private:
 
     void Finish() {
         collecting_ = false;
-        OverrideStatement statement;
-        std::optional<std::size_t> selectedLine;
-        for (std::size_t i = 0; i < block_.Size(); ++i) {
-            if (ParseStatementLineForProperty(block_.Line(i), statement, selector_)) selectedLine = i;
-        }
-        if (!BlockMatches(statement, target_, wanted_)) {
-            Write(0, block_.Size());
+        ParseBlock(block_, parsed_);
+        ScannedNames names(parsed_.statement, lookups_);
+        if (!Matches(parsed_.statement, target_, names, wanted_)) {
+            out_ += block_.Text();
             return;
         }
         matched_ = true;
-        if (action_ == Action::Remove || Dropped(statement)) return;
-        if (selectedLine) {
-            Write(0, *selectedLine);
-            if (!newLine_.empty()) out_ += newLine_;
-            Write(*selectedLine + 1, block_.Size());
-            return;
-        }
-        const bool closed = IsClosingBrace(block_.Line(block_.Size() - 1));
-        const std::size_t body = closed ? block_.Size() - 1 : block_.Size();
-        Write(0, body);
-        if (!newLine_.empty()) {
-            // A hand-edited last line without its line end would swallow the new line.
-            if (body > 0 && !block_.Line(body - 1).empty() && block_.Line(body - 1).back() != '\n') out_ += '\n';
-            out_ += newLine_;
-        }
-        if (closed) out_ += block_.Line(block_.Size() - 1);
-    }
-
-    bool Dropped(const OverrideStatement& statement) {
-        switch (selector_) {
-            case PropertySelector::Suppress:
-            case PropertySelector::Unsuppress: {
-                if (target_.kind != StatementKind::Accept) return false;
-                const model::CAcceptFld* field = wanted_.Accept(statement.identifier);
-                if (field == nullptr) return false;
-                return selector_ == PropertySelector::Suppress ? field->suppressedInProgram
-                                                               : !field->suppressedInProgram;
-            }
-            case PropertySelector::RemoveDefaultMode:
-                return target_.kind == StatementKind::Window && block_.Size() == kWindowDefaultOnlyLines;
-            case PropertySelector::RemoveFilter:
-                return target_.kind == StatementKind::Accept && block_.Size() == kAcceptFilterOnlyLines;
-            default: return false;
-        }
-    }
-
-    void Write(std::size_t from, std::size_t to) {
-        out_ += block_.Lines(from, to);
+        if (Dropped(action_, selector_, target_, block_.Size(), names)) return;
+        WriteUpdated(block_, SelectedLine(parsed_, selector_), newLine_, out_);
     }
 
     std::string& out_;
     const BlockTarget& target_;
+    ItemLookups lookups_;  // a scan changes no item
     WantedItem wanted_;
     Action action_;
     PropertySelector selector_;
@@ -302,20 +317,55 @@ private:
     bool collecting_ = false;
     bool matched_ = false;
     BlockLines block_;
+    ParsedBlock parsed_;
 };
+
+// The same change through the held text's block index: whether a block
+// matched, or none when the index cannot take the change (nothing changed,
+// and the whole text takes it instead).
+std::optional<bool> EditIndexed(BlockIndex& index, model::CScreenModel& model, Action action,
+                                const BlockTarget& target, PropertySelector selector, std::string_view newLine) {
+    if (!OfInterest(target, target.kind)) return false;
+    ItemLookups& lookups = index.Lookups(model);
+    lookups.Refresh();  // an earlier command may have changed the items
+    WantedItem wanted(lookups, target.identifier);
+    IndexedBlock* block = index.FirstOf(target.kind, [&](IndexedBlock& candidate) {
+        KeptNames names(candidate, lookups);
+        return Matches(candidate.Parsed().statement, target, names, wanted);
+    });
+    if (block == nullptr) return false;
+    KeptNames names(*block, lookups);
+    if (Dropped(action, selector, target, block->lines.Size(), names)) {
+        if (!index.Remove(*block)) return std::nullopt;
+        return true;
+    }
+    std::string updated;
+    WriteUpdated(block->lines, SelectedLine(block->Parsed(), selector), newLine, updated);
+    if (!index.Replace(*block, updated)) return std::nullopt;
+    return true;
+}
 
 // Runs an editor over the model's work file through the scratch file.
 bool EditWorkFile(model::CScreenModel& model, Action action, const BlockTarget& target, PropertySelector selector,
                   std::string_view newLine, platform::MessageSink& sink) {
     const std::string& workFile = model.OverridePath();
     if (workFile.empty()) return false;
-    if (std::string* held = HeldWorkFile::Find(workFile)) {
-        // One pass over the held text; the action writes the file once at its end.
-        LineReader reader(*held);
+    if (HeldWorkFile* held = HeldWorkFile::Of(workFile)) {
+        // The action writes the file once at its end; its commands share one
+        // index of the held text's blocks.
+        if (BlockIndex* index = held->Blocks()) {
+            if (const std::optional<bool> matched = EditIndexed(*index, model, action, target, selector, newLine)) {
+                return *matched;
+            }
+            held->GiveUpBlocks();
+        }
+        // One pass over the whole held text.
+        std::string& text = held->WholeText();
+        LineReader reader(text);
         std::string out;
-        out.reserve(held->size() + newLine.size() + 1);
+        out.reserve(text.size() + newLine.size() + 1);
         const bool matched = BlockEditor(model, out, target, action, selector, newLine).Run(reader);
-        *held = std::move(out);
+        text = std::move(out);
         return matched;
     }
     std::ifstream in(workFile, std::ios::binary);
@@ -365,12 +415,18 @@ bool RemoveBlock(model::CScreenModel& model, const BlockTarget& target, platform
 
 bool AppendBlock(const std::string& workFilePath, StatementKind kind, const std::vector<std::string>& lines) {
     if (workFilePath.empty()) return false;
-    if (std::string* held = HeldWorkFile::Find(workFilePath)) {
-        if (!held->empty() && held->back() != '\n') *held += '\n';
-        *held += format::KeywordLine(kind);
-        *held += format::BlockOpenLine();
-        for (const std::string& line : lines) *held += line;
-        *held += format::BlockCloseLine();
+    if (HeldWorkFile* held = HeldWorkFile::Of(workFilePath)) {
+        std::string block = format::KeywordLine(kind);
+        block += format::BlockOpenLine();
+        for (const std::string& line : lines) block += line;
+        block += format::BlockCloseLine();
+        if (BlockIndex* index = held->Blocks()) {
+            if (index->Append(kind, block)) return true;
+            held->GiveUpBlocks();
+        }
+        std::string& text = held->WholeText();
+        if (!text.empty() && text.back() != '\n') text += '\n';
+        text += block;
         return true;
     }
     bool needsLineEnd = false;

@@ -1,6 +1,7 @@
 #include "tessellar/overrides/line_reader.h"
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <new>
@@ -100,6 +101,18 @@ bool LineReader::ReadTextLine(std::string& line) {
     }
     if (cut) line.push_back('\n');
     text_.remove_prefix(position);
+    return true;
+}
+
+bool LineReader::NextInPlace(std::string_view& line) {
+    if (text_.empty()) return false;
+    // ReadTextLine's plain case: up to the line end, at most one read.
+    const std::size_t limit = std::min(text_.size(), kMaxLineRead);
+    const void* end = std::memchr(text_.data(), '\n', limit);
+    const std::size_t length =
+        end == nullptr ? limit : static_cast<std::size_t>(static_cast<const char*>(end) - text_.data()) + 1;
+    line = text_.substr(0, length);
+    text_.remove_prefix(length);
     return true;
 }
 

@@ -26,6 +26,9 @@ public:
     // The next line, or false at the end of the input. A read error ends
     // the input: the stream is marked bad and nothing is thrown.
     bool Next(std::string& line);
+    // For a text held in memory with no "\r" and no NUL, which the reader
+    // gives back unchanged: the same next line, as a view into the text.
+    bool NextInPlace(std::string_view& line);
     // How far into a text held in memory the lines read so far reach: the
     // offset the next line starts at.
     std::size_t Offset() const { return size_ - text_.size(); }

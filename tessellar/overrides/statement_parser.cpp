@@ -341,14 +341,19 @@ std::string_view SelectedKey(PropertySelector selector) {
 
 bool ParseStatementLineForProperty(std::string_view rawLine, OverrideStatement& statement,
                                    PropertySelector selector) {
+    const std::string_view key = ParseNamingKeysOfLine(rawLine, statement);
+    const std::string_view selected = SelectedKey(selector);
+    return !selected.empty() && key == selected;
+}
+
+std::string_view ParseNamingKeysOfLine(std::string_view rawLine, OverrideStatement& statement) {
     const ParsedLine parsed = ParseInto(rawLine, statement, nullptr, Fill::NamingKeys);
-    if (parsed.entry == nullptr) return false;
+    if (parsed.entry == nullptr) return {};
     if (parsed.entry->key == Key::Keyword) {
         statement.Reset(parsed.entry->kind);
-        return false;
+        return {};
     }
-    const std::string_view selected = SelectedKey(selector);
-    return !selected.empty() && parsed.entry->word == selected;
+    return parsed.entry->word;
 }
 
 std::vector<std::string_view> StatementKeys() {

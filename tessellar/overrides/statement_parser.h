@@ -65,6 +65,10 @@ std::string_view SelectedKey(PropertySelector selector);
 // line holds the selected key.
 bool ParseStatementLineForProperty(std::string_view rawLine, OverrideStatement& statement,
                                    PropertySelector selector);
+// The same for every selector at once: parses the line so and gives its key
+// word as the parser spells it (what SelectedKey gives), or empty for a
+// keyword line and a line of no key.
+std::string_view ParseNamingKeysOfLine(std::string_view rawLine, OverrideStatement& statement);
 
 // Every word the parser knows as a key, item keywords first.
 std::vector<std::string_view> StatementKeys();

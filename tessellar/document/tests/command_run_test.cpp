@@ -511,6 +511,44 @@ TEST_F(DemoDocument, AMessageBatchIsOneUndoStep) {
     EXPECT_EQ(WorkFile(customer), "");
 }
 
+// The commands of one action share the held file's block index: changes of
+// one item in a row, of several items, an added item and a removed block
+// must leave what the same commands leave each as an action of its own.
+TEST_F(DemoDocument, ABatchLeavesWhatItsCommandsLeaveOneActionEach) {
+    Open(true);
+    model::CScreenModel& customer = Entry("CUSTOMER");
+    const Step steps[] = {
+        {"Modify accept title", Named("CUST-NAME"), {Q("Client")}},
+        {"Modify accept help", Named("CUST-NAME"), {Q("Who they are")}},
+        {"Move accept", Named("CUST-NAME"), {B("5,24")}},
+        {"Modify accept title", Named("CUST-NAME"), {Q("Client name")}},
+        {"Modify accept help", Named("CUST-NAME"), {Q("Trading name")}},
+        {"Change display text", Text("Name:"), {Q("Client:")}},
+        {"Move accept", Named("CUST-ADDRESS"), {B("6,24")}},
+        {"Add prompt", NoKey(), {Q("Notes"), B("20,5")}},
+        {"Reset accept", Named("CUST-LIMIT"), {}},
+        {"Modify accept help", Named("CUST-LIMIT"), {Q("Pounds")}},
+        {"Modify accept trigger", Named("CUST-LIMIT"), {B("after_accept"), B("limit.sh"), B("command")}},
+        {"Unsuppress accept", Named("CUST-PHONE"), {}},
+        {"Modify accept title", Named("CUST-PHONE"), {Q("Telephone")}},
+    };
+    commands::CommandBatch batch;
+    for (const Step& step : steps) {
+        commands::MadeCommand made = commands::MakeCommand(customer, step.command, step.key, step.values);
+        ASSERT_TRUE(made.command) << step.command << ": " << made.error;
+        batch.Add(std::move(made.command));
+    }
+    const std::string before = WorkFile(customer);
+    ASSERT_TRUE(document_.Run(customer, batch, sink_));
+    const std::string oneAction = WorkFile(customer);
+    ASSERT_TRUE(document_.Undo(customer, sink_));
+    ASSERT_EQ(WorkFile(customer), before);
+    for (const auto& command : batch.Commands()) ASSERT_TRUE(document_.Run(customer, *command, sink_));
+    EXPECT_EQ(oneAction, WorkFile(customer));
+    EXPECT_NE(oneAction, before);
+    EXPECT_TRUE(sink_.Messages().empty()) << sink_.Messages().front();
+}
+
 TEST_F(DemoDocument, EditScreenFileAppliesAChangedCopyAsOneUndoStep) {
     Open(true);
     model::CScreenModel& menu = Entry("REPORTS-MENU");

@@ -91,6 +91,13 @@ TEST(InPlaceUpdate, DamagedAndUnusualBlocksKeepEveryLine) {
               "window\n\t{\n\ttitle = \"Old\"\n\tdefault = ADD\n");
     EXPECT_TRUE(matched);
 
+    // A matched block that never closes, ended by a block of its own kind:
+    // that block keeps its keyword line where it was.
+    EXPECT_EQ(Updated("window\n\t{\nwindow\n\t{\n\ttitle = \"2\"\n\t}\n# end\n", PropertySelector::Title,
+                      "\ttitle = \"1\"\n", &matched),
+              "window\n\t{\n\ttitle = \"1\"\nwindow\n\t{\n\ttitle = \"2\"\n\t}\n# end\n");
+    EXPECT_TRUE(matched);
+
     // A 100,000-character line arrives in pieces and leaves in one.
     const std::string hugeLine = "\t#" + std::string(100000, 'x') + "\n";
     const std::string withHuge = "mode\n" + hugeLine + "window\n\t{\n\t}\n";
