@@ -93,7 +93,52 @@ std::string UndoDisplayText(int number, const std::string& label) {
 
 UndoHistory::UndoHistory(std::string snapshotDirectory) : directory_(std::move(snapshotDirectory)) {}
 
-UndoHistory::~UndoHistory() { Clear(); }
+UndoHistory::~UndoHistory() {
+    // A history that goes with its document leaves nothing to recover.
+    if (!journal_.empty()) platform::RemoveFile(journal_);
+    journal_.clear();
+    Clear();
+}
+
+void UndoHistory::KeepJournal(std::string path) {
+    journal_ = std::move(path);
+    Journal();
+}
+
+void UndoHistory::Journal() const {
+    if (journal_.empty()) return;
+    // A failing step of a test's faults is meant for the user's own work
+    // files: the journal is written outside them, its failure refuses nothing.
+    platform::IoFaults uncounted;
+    platform::ScratchFaultScope scope(uncounted);
+    if (!platform::ReplaceScratchFile(journal_, UndoJournalText(undo_))) platform::RemoveFile(journal_);
+}
+
+std::size_t UndoHistory::TakeOver(const std::string& folder, const std::vector<JournalStep>& steps) {
+    namespace fs = std::filesystem;
+    std::vector<UndoRecord> taken;  // newest first
+    for (auto step = steps.rbegin(); step != steps.rend(); ++step) {
+        const fs::path snapshot = fs::path(folder) / step->snapshotName;
+        std::error_code error;
+        if (!IsUndoSnapshotName(step->snapshotName) ||
+            fs::symlink_status(snapshot, error).type() != fs::file_type::regular) {
+            break;
+        }
+        std::string path;
+        std::FILE* reserved = platform::CreateUniqueFile(directory_, kUndoPrefix, kSnapshotExtension, path);
+        const bool made = reserved != nullptr && std::fclose(reserved) == 0;
+        if (!made || !platform::MoveFileOver(snapshot.string(), path)) {
+            if (!path.empty()) platform::RemoveFile(path);
+            break;
+        }
+        taken.push_back(UndoRecord{0, std::move(path), step->label, {}});
+    }
+    for (auto record = taken.rbegin(); record != taken.rend(); ++record) {
+        AddRecord(undo_, std::move(record->snapshotPath), record->label);
+    }
+    Journal();
+    return taken.size();
+}
 
 bool UndoHistory::Push(std::vector<UndoRecord>& chain, const char* prefix, const std::string& workFile,
                        const std::string& label, platform::MessageSink& sink) {
@@ -127,7 +172,9 @@ void UndoHistory::AddRecord(std::vector<UndoRecord>& chain, std::string snapshot
 bool UndoHistory::RecordUndoPoint(const std::string& workFile, const std::string& label, bool isRedo,
                                   platform::MessageSink& sink) {
     if (!isRedo) DiscardRedo();
-    return Push(undo_, kUndoPrefix, workFile, label, sink);
+    if (!Push(undo_, kUndoPrefix, workFile, label, sink)) return false;
+    Journal();
+    return true;
 }
 
 bool UndoHistory::RecordUndoPointByName(const std::string& workFile, const std::string& label,
@@ -137,10 +184,12 @@ bool UndoHistory::RecordUndoPointByName(const std::string& workFile, const std::
         sink.ShowMessage(texts::kProblemCreatingTmpfile);
         return false;
     }
-    if (!platform::LinkUniqueName(workFile, directory_, kUndoPrefix, kSnapshotExtension, path)) {
-        return Push(undo_, kUndoPrefix, workFile, label, sink);
+    if (platform::LinkUniqueName(workFile, directory_, kUndoPrefix, kSnapshotExtension, path)) {
+        AddRecord(undo_, std::move(path), label);
+    } else if (!Push(undo_, kUndoPrefix, workFile, label, sink)) {
+        return false;
     }
-    AddRecord(undo_, std::move(path), label);
+    Journal();
     return true;
 }
 
@@ -169,15 +218,20 @@ void UndoHistory::DropNewestUndoPoint() {
     if (undo_.empty()) return;
     platform::RemoveFile(undo_.back().snapshotPath);
     undo_.pop_back();
+    Journal();
 }
 
 bool UndoHistory::UndoStep(const std::string& workFile, platform::MessageSink& sink) {
-    return Swap(undo_, redo_, kRedoPrefix, workFile, sink);
+    if (!Swap(undo_, redo_, kRedoPrefix, workFile, sink)) return false;
+    Journal();
+    return true;
 }
 
 bool UndoHistory::RedoStep(const std::string& workFile, platform::MessageSink& sink) {
     // The redo history stays: a redo records its undo point as a redo would.
-    return Swap(redo_, undo_, kUndoPrefix, workFile, sink);
+    if (!Swap(redo_, undo_, kUndoPrefix, workFile, sink)) return false;
+    Journal();
+    return true;
 }
 
 std::vector<std::string> UndoHistory::UndoLabels() const { return NewestFirst(undo_); }
@@ -199,6 +253,7 @@ void UndoHistory::Clear() {
     DeleteSnapshots(redo_);
     chosenUndo_ = 0;
     chosenRedo_ = 0;
+    Journal();
 }
 
 }  // namespace commands

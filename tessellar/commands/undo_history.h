@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/message_sink.h"
+#include "tessellar/commands/undo_journal.h"
 
 namespace commands {
 
@@ -26,6 +27,17 @@ public:
     ~UndoHistory();
     UndoHistory(const UndoHistory&) = delete;
     UndoHistory& operator=(const UndoHistory&) = delete;
+
+    // From now on the undo steps are written to `path` after every change
+    // of them (see undo_journal.h); the file goes with the history.
+    void KeepJournal(std::string path);
+    // The steps another history journaled, their snapshots in `folder` (a
+    // work folder left by a customiser that was killed), taken into this
+    // empty history oldest first: the run of them back from the newest whose
+    // snapshots are there and come over. Older steps are left out, since
+    // undoing past a lost snapshot would not give back what the user had.
+    // Returns how many came.
+    std::size_t TakeOver(const std::string& folder, const std::vector<JournalStep>& steps);
 
     // Before a command or hand edit (isRedo false: the redo history goes)
     // or a redo step: snapshots the work file under the label. False after
@@ -75,7 +87,11 @@ private:
     bool Push(std::vector<UndoRecord>& chain, const char* prefix, const std::string& workFile,
               const std::string& label, platform::MessageSink& sink);
 
+    // Writes the undo chain to the journal, or removes it when that fails.
+    void Journal() const;
+
     std::string directory_;
+    std::string journal_;
     std::vector<UndoRecord> undo_;  // oldest first
     std::vector<UndoRecord> redo_;
     int chosenUndo_ = 0;

@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "tessellar/commands/command_texts.h"
+#include "tessellar/commands/undo_journal.h"
 #include "tessellar/document/document_texts.h"
 #include "tessellar/document/new_messages_sink.h"
 #include "tessellar/overrides/apply_section.h"
@@ -134,6 +135,11 @@ bool Document::Recover(const std::string& folder, platform::MessageSink& sink) {
             return false;
         }
         workspace_.Sections().FindOrAdd(left.name, left.kind).workFilePath = path;
+        const std::string journal =
+            (std::filesystem::path(folder) /
+             overrides::WorkFileName(left.name, static_cast<int>(left.kind), commands::kUndoJournalExtension))
+                .string();
+        History(EntryId{static_cast<int>(left.kind), left.name}).TakeOver(folder, commands::ReadUndoJournal(journal));
     }
     savedTexts_.Clear();
     modified_ = true;
@@ -347,9 +353,15 @@ std::vector<std::string> Document::RedoLabels(const model::CScreenModel& model) 
 void Document::ChooseUndoCount(const model::CScreenModel& model, int count) { History(model).ChooseUndoCount(count); }
 void Document::ChooseRedoCount(const model::CScreenModel& model, int count) { History(model).ChooseRedoCount(count); }
 
-commands::UndoHistory& Document::History(const model::CScreenModel& model) {
-    std::unique_ptr<commands::UndoHistory>& history = histories_[IdOf(model)];
-    if (!history) history = std::make_unique<commands::UndoHistory>(SnapshotDirectory());
+commands::UndoHistory& Document::History(const model::CScreenModel& model) { return History(IdOf(model)); }
+
+commands::UndoHistory& Document::History(const EntryId& entry) {
+    std::unique_ptr<commands::UndoHistory>& history = histories_[entry];
+    if (!history) {
+        history = std::make_unique<commands::UndoHistory>(SnapshotDirectory());
+        // Its steps are written beside the entry's work file, for a recovery after a crash.
+        history->KeepJournal(workspace_.WorkFiles().FilePath(entry.second, entry.first, commands::kUndoJournalExtension));
+    }
     return *history;
 }
 

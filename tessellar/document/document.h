@@ -203,6 +203,7 @@ private:
     using EntryId = std::pair<int, std::string>;
     static EntryId IdOf(const model::CScreenModel& model);
     const commands::UndoHistory* FindHistory(const model::CScreenModel& model) const;
+    commands::UndoHistory& History(const EntryId& entry);
     // Brings the entry up to date after its own section changed, without
     // decoding it again; only messages its previous apply did not give are
     // shown.

@@ -8,6 +8,7 @@
 #include <ctime>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "platform/message_format.h"
 #include "platform/process_identity.h"
@@ -28,23 +29,27 @@ protected:
     fs::path LeftFolder(const std::string& name, const std::string& overrideFile, std::time_t age) {
         const fs::path folder = scratch_.Path() / ("tessellar-" + name);
         fs::create_directory(folder);
-        WriteFile((folder / "owner").string(), "tessellar work folder\nprogram=demo.op6\noverride=" + overrideFile +
-                                                   "\nhost=" + platform::HostName() + "\nprocess=" +
-                                                   std::to_string(kGoneProcess) + "\nmade=" +
-                                                   std::to_string(static_cast<long long>(std::time(nullptr) - age)) +
-                                                   "\n");
+        WriteOwner(folder, overrideFile, age);
         WriteFile((folder / "ZZZ_CUSTOMER.tmp").string(), "window\n\t{\n\ttitle = \"Never saved\"\n\t}\n");
         WriteFile((folder / "ZZZ_REPORTS-MENU%menu.tmp").string(),
                   "option\n\t{\n\torig_text = \"Back\"\n\ttext = \"Return\"\n\t}\n");
         return folder;
     }
 
-    void OpenAnswering(bool recover) {
+    static void WriteOwner(const fs::path& folder, const std::string& overrideFile, std::time_t age) {
+        WriteFile((folder / "owner").string(), "tessellar work folder\nprogram=demo.op6\noverride=" + overrideFile +
+                                                   "\nhost=" + platform::HostName() + "\nprocess=" +
+                                                   std::to_string(kGoneProcess) + "\nmade=" +
+                                                   std::to_string(static_cast<long long>(std::time(nullptr) - age)) +
+                                                   "\n");
+    }
+
+    void OpenAnswering(bool recover, bool withSample = true) {
         document_.SetRecovery([this, recover](const std::string& found) {
             asked_ = found;
             return recover;
         });
-        Open(true);
+        Open(withSample);
     }
 
     std::string asked_;
@@ -76,6 +81,57 @@ TEST_F(Recovery, DiscardRemovesTheLeftFolderAndChangesNothing) {
     EXPECT_NE(Entry("CUSTOMER").Title().Current(), "Never saved");
     EXPECT_EQ(WorkFile(Entry("CUSTOMER")).find("Never saved"), std::string::npos);
     EXPECT_FALSE(fs::exists(left));
+}
+
+// The steps come back with the work: undoing after the recovery walks back
+// through what the killed customiser did.
+TEST_F(Recovery, TheUndoStepsComeBackWithTheWork) {
+    Open(true);
+    model::CScreenModel& customer = Entry("CUSTOMER");
+    const std::string original = customer.Title().Current();
+    ASSERT_TRUE(Run(customer, "Modify screen title", NoKey(), {Q("First")}));
+    ASSERT_TRUE(Run(customer, "Modify screen title", NoKey(), {Q("Second")}));
+    const std::vector<std::string> labels = document_.UndoLabels(customer);
+    ASSERT_EQ(labels.size(), 2u);
+    // Killed: its folder stays behind, its process gone.
+    const fs::path left = scratch_.Path() / "tessellar-killed";
+    fs::copy(document_.Workspace().WorkFiles().Path(), left);
+    WriteOwner(left, overridePath_, 60);
+    for (const auto& model : page_.Models()) document_.ForgetEntry(*model);
+    program::ClearDirectoryPage(page_);
+    document_.Close(sink_);
+
+    OpenAnswering(true, false);
+    ASSERT_FALSE(asked_.empty());
+    model::CScreenModel& recovered = Entry("CUSTOMER");
+    EXPECT_EQ(recovered.Title().Current(), "Second");
+    EXPECT_EQ(document_.UndoLabels(recovered), labels);
+    ASSERT_TRUE(document_.Undo(recovered, sink_));
+    EXPECT_EQ(recovered.Title().Current(), "First");
+    ASSERT_TRUE(document_.Undo(recovered, sink_));
+    EXPECT_EQ(recovered.Title().Current(), original);
+    EXPECT_FALSE(document_.CanUndo(recovered));
+    EXPECT_FALSE(fs::exists(left));
+}
+
+// The journal comes from a folder anyone could have left: it brings back no
+// step past a lost snapshot, and never a file from outside its folder.
+TEST_F(Recovery, AJournalIsTrustedNoFurtherThanTheSnapshotsBesideIt) {
+    const fs::path left = LeftFolder("killed", (scratch_.Path() / "demo.scf").string(), 60);
+    WriteFile((left / "ZZZ_CUSTOMER.steps").string(),
+              "tessellar undo steps\nudolost.tmp\tModify screen title(Lost)\n"
+              "udoa.tmp\tModify screen title(Kept)\nudob.tmp\tModify screen title(Never\\tsaved)\n");
+    WriteFile((left / "udoa.tmp").string(), "");
+    WriteFile((left / "udob.tmp").string(), "window\n\t{\n\ttitle = \"Kept\"\n\t}\n");
+    WriteFile((left / "ZZZ_REPORTS-MENU%menu.steps").string(), "tessellar undo steps\n../demo.scf\tTaken\n");
+    OpenAnswering(true);
+    model::CScreenModel& customer = Entry("CUSTOMER");
+    EXPECT_EQ(document_.UndoLabels(customer),
+              (std::vector<std::string>{"No. 2: Modify screen title(Never\tsaved)", "No. 1: Modify screen title(Kept)"}));
+    ASSERT_TRUE(document_.Undo(customer, sink_));
+    EXPECT_EQ(customer.Title().Current(), "Kept");
+    EXPECT_TRUE(document_.UndoLabels(Entry("REPORTS-MENU")).empty());
+    EXPECT_TRUE(fs::exists(scratch_.Path() / "demo.scf"));
 }
 
 // A folder whose process still runs is another customiser's, at work.

@@ -1,0 +1,96 @@
+#include "tessellar/commands/undo_journal.h"
+
+#include <filesystem>
+#include <fstream>
+#include <string_view>
+#include <system_error>
+
+#include "tessellar/commands/undo_history.h"
+
+namespace commands {
+
+namespace {
+
+constexpr std::string_view kFirstLine = "tessellar undo steps";
+constexpr std::string_view kSnapshotPrefix = "udo";
+constexpr std::string_view kSnapshotSuffix = ".tmp";
+// Far more than a day's steps: a larger file is not one of ours.
+constexpr std::uintmax_t kLargestJournal = 16u * 1024 * 1024;
+constexpr std::size_t kLongestSnapshotName = 255;
+
+// A label may hold any character; a line end or tab in it would split its line.
+std::string Escaped(std::string_view label) {
+    std::string out;
+    for (const char c : label) {
+        if (c == '\\') out += "\\\\";
+        else if (c == '\t') out += "\\t";
+        else if (c == '\n') out += "\\n";
+        else if (c == '\r') out += "\\r";
+        else out += c;
+    }
+    return out;
+}
+
+std::string Unescaped(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            out += text[i];
+            continue;
+        }
+        const char next = text[++i];
+        out += next == 't' ? '\t' : next == 'n' ? '\n' : next == 'r' ? '\r' : next;
+    }
+    return out;
+}
+
+}  // namespace
+
+bool IsUndoSnapshotName(const std::string& name) {
+    if (name.size() > kLongestSnapshotName || name.size() <= kSnapshotPrefix.size() + kSnapshotSuffix.size()) {
+        return false;
+    }
+    if (name.compare(0, kSnapshotPrefix.size(), kSnapshotPrefix) != 0 ||
+        name.compare(name.size() - kSnapshotSuffix.size(), kSnapshotSuffix.size(), kSnapshotSuffix) != 0) {
+        return false;
+    }
+    for (const char c : name) {
+        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' ||
+                           c == '_' || c == '-';
+        if (!plain) return false;
+    }
+    return true;
+}
+
+std::string UndoJournalText(const std::vector<UndoRecord>& chain) {
+    std::string text(kFirstLine);
+    text += '\n';
+    for (const UndoRecord& record : chain) {
+        text += std::filesystem::path(record.snapshotPath).filename().string();
+        text += '\t';
+        text += Escaped(record.label);
+        text += '\n';
+    }
+    return text;
+}
+
+std::vector<JournalStep> ReadUndoJournal(const std::string& path) {
+    std::vector<JournalStep> steps;
+    std::error_code error;
+    if (std::filesystem::symlink_status(path, error).type() != std::filesystem::file_type::regular) return steps;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error || size > kLargestJournal) return steps;
+    std::ifstream in(path, std::ios::binary);
+    std::string line;
+    if (!std::getline(in, line) || line != kFirstLine) return steps;
+    while (std::getline(in, line)) {
+        const std::size_t tab = line.find('\t');
+        if (tab == std::string::npos) break;
+        JournalStep step{line.substr(0, tab), Unescaped(std::string_view(line).substr(tab + 1))};
+        if (!IsUndoSnapshotName(step.snapshotName)) break;
+        steps.push_back(std::move(step));
+    }
+    return steps;
+}
+
+}  // namespace commands

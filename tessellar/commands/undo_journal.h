@@ -1,0 +1,35 @@
+#pragma once
+// The undo steps of one entry, written beside its work file after every
+// change of them, so that the work of a customiser that was killed comes
+// back with its steps: each line names a snapshot file of the work folder
+// and the step's label. Only a help to recovery: a journal that cannot be
+// written is removed, never a reason to refuse a command.
+
+#include <string>
+#include <vector>
+
+namespace commands {
+
+struct UndoRecord;
+
+// The journal beside the work file ZZZ_NAME.tmp is ZZZ_NAME.steps.
+inline constexpr const char* kUndoJournalExtension = ".steps";
+
+struct JournalStep {
+    std::string snapshotName;  // a file name inside the work folder, nothing more
+    std::string label;
+};
+
+// The journal's text for an undo chain, oldest step first.
+std::string UndoJournalText(const std::vector<UndoRecord>& chain);
+
+// The steps a journal names, oldest first. The file comes from a folder
+// another process left: a line that is not a step, a snapshot name that
+// could reach outside the folder or a file larger than any journal ends the
+// reading, with the steps read before it.
+std::vector<JournalStep> ReadUndoJournal(const std::string& path);
+
+// Whether a snapshot name is one the undo histories make (udo….tmp).
+bool IsUndoSnapshotName(const std::string& name);
+
+}  // namespace commands
