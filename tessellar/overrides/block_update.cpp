@@ -193,24 +193,55 @@ bool Matches(const OverrideStatement& block, const BlockTarget& target, Names& n
 
 enum class Action { Update, Remove };
 
-// Whether the matched block goes whole instead of being updated.
+// What becomes of the matched block.
+enum class Outcome {
+    Update,     // its selected line replaced or added
+    Drop,       // it goes whole
+    AsProgram,  // the field shows as the program has it: see WriteAsProgram
+};
+
 template <typename Names>
-bool Dropped(Action action, PropertySelector selector, const BlockTarget& target, std::size_t lines, Names& names) {
-    if (action == Action::Remove) return true;
+Outcome OutcomeOf(Action action, PropertySelector selector, const BlockTarget& target, std::size_t lines,
+                  Names& names) {
+    if (action == Action::Remove) return Outcome::Drop;
     switch (selector) {
         case PropertySelector::Suppress:
         case PropertySelector::Unsuppress: {
-            if (target.kind != StatementKind::Accept) return false;
+            if (target.kind != StatementKind::Accept) return Outcome::Update;
             const model::CAcceptFld* field = names.Accept();
-            if (field == nullptr) return false;
-            return selector == PropertySelector::Suppress ? field->suppressedInProgram : !field->suppressedInProgram;
+            if (field == nullptr) return Outcome::Update;
+            const bool asProgram =
+                selector == PropertySelector::Suppress ? field->suppressedInProgram : !field->suppressedInProgram;
+            return asProgram ? Outcome::AsProgram : Outcome::Update;
         }
         case PropertySelector::RemoveDefaultMode:
-            return target.kind == StatementKind::Window && lines == kWindowDefaultOnlyLines;
+            return target.kind == StatementKind::Window && lines == kWindowDefaultOnlyLines ? Outcome::Drop
+                                                                                             : Outcome::Update;
         case PropertySelector::RemoveFilter:
-            return target.kind == StatementKind::Accept && lines == kAcceptFilterOnlyLines;
-        default: return false;
+            return target.kind == StatementKind::Accept && lines == kAcceptFilterOnlyLines ? Outcome::Drop
+                                                                                            : Outcome::Update;
+        default: return Outcome::Update;
     }
+}
+
+bool IsAcceptIdentifierKey(std::string_view key) {
+    return key == texts::kName || key == texts::kTag || key == texts::kOrigCoordinate || key == texts::kOrigText;
+}
+
+// An entry field hidden or shown again as the program has it: its block
+// loses the suppress line and the default that hiding needed, and keeps
+// every other change the user made to the field (a move, a title, a
+// filter). A block left naming the field alone goes, and nothing is written.
+void WriteAsProgram(const BlockLines& block, const ParsedBlock& parsed, std::string& out) {
+    bool changesMore = false;
+    std::string kept;
+    for (std::size_t i = 0; i < block.Size(); ++i) {
+        const std::string_view key = parsed.keys[i];
+        if (key == texts::kSuppress || key == texts::kDefault) continue;
+        if (!key.empty() && !IsAcceptIdentifierKey(key)) changesMore = true;
+        kept += block.Line(i);
+    }
+    if (changesMore) out += kept;
 }
 
 // The matched block as the update leaves it, added to `out`: its selected
@@ -303,8 +334,11 @@ private:
             return;
         }
         matched_ = true;
-        if (Dropped(action_, selector_, target_, block_.Size(), names)) return;
-        WriteUpdated(block_, SelectedLine(parsed_, selector_), newLine_, out_);
+        switch (OutcomeOf(action_, selector_, target_, block_.Size(), names)) {
+            case Outcome::Drop: return;
+            case Outcome::AsProgram: WriteAsProgram(block_, parsed_, out_); return;
+            case Outcome::Update: WriteUpdated(block_, SelectedLine(parsed_, selector_), newLine_, out_); return;
+        }
     }
 
     std::string& out_;
@@ -335,13 +369,13 @@ std::optional<bool> EditIndexed(BlockIndex& index, model::CScreenModel& model, A
     });
     if (block == nullptr) return false;
     KeptNames names(*block, lookups);
-    if (Dropped(action, selector, target, block->lines.Size(), names)) {
-        if (!index.Remove(*block)) return std::nullopt;
-        return true;
-    }
     std::string updated;
-    WriteUpdated(block->lines, SelectedLine(block->Parsed(), selector), newLine, updated);
-    if (!index.Replace(*block, updated)) return std::nullopt;
+    switch (OutcomeOf(action, selector, target, block->lines.Size(), names)) {
+        case Outcome::Drop: break;
+        case Outcome::AsProgram: WriteAsProgram(block->lines, block->Parsed(), updated); break;
+        case Outcome::Update: WriteUpdated(block->lines, SelectedLine(block->Parsed(), selector), newLine, updated); break;
+    }
+    if (updated.empty() ? !index.Remove(*block) : !index.Replace(*block, updated)) return std::nullopt;
     return true;
 }
 
