@@ -202,6 +202,21 @@ MadeCommand GridMove(Arguments& a) {
                                                   std::move(refusal)));
 }
 
+// A hidden field shown again: in a data grid its column comes back in the
+// program's order among the columns shown (see GridReturnOf).
+MadeCommand Unsuppress(Arguments& a) {
+    if (!a.Count(0, 0)) return Failed(a);
+    const KeyLineUpdate flag{PropertySelector::Unsuppress, FlagLine(keys::kSuppress, false)};
+    const model::FieldItem* item = !a.item                        ? nullptr
+                                   : a.item->display != nullptr ? static_cast<const model::FieldItem*>(a.item->display)
+                                                                : a.item->accept;
+    std::optional<GridReturn> back;
+    if (item != nullptr && item->suppressed.Current()) back = GridReturnOf(a.model, *item);
+    if (!back) return OneLine(a, flag.selector, flag.line);
+    back->shifted.insert(back->shifted.begin(), ShiftedItem{a.key, back->row, back->column});
+    return Made(std::make_unique<GridMoveCommand>(a.name, a.key, flag, std::move(back->shifted)));
+}
+
 MadeCommand Resize(Arguments& a) {
     if (!a.Count(2, 2)) return Failed(a);
     const auto width = a.Integer(0);
@@ -517,7 +532,7 @@ const std::vector<Entry>& Catalogue() {
     using IC = ItemClass;
     static const std::vector<Entry> kEntries = {
         {N(texts::kSuppressDisplay), IC::Display, Flag<PS::Suppress, true>},
-        {N(texts::kUnsuppressDisplay), IC::Display, Flag<PS::Unsuppress, false>},
+        {N(texts::kUnsuppressDisplay), IC::Display, Unsuppress},
         {N(texts::kResetDisplay), IC::Display, Remove},
         {N(texts::kChangeDisplayText), IC::Display, QuotedText<PS::Text, &keys::kText>},
         {N(texts::kModifyDisplayTitle), IC::Display, QuotedText<PS::Title, &keys::kTitle>},
@@ -533,7 +548,7 @@ const std::vector<Entry>& Catalogue() {
         {N(texts::kModifyDisplayTrigger), IC::Display, Trigger<18>},
         {N(texts::kRemoveDisplayTrigger), IC::Display, RemoveTrigger<18>},
         {N(texts::kSuppressAccept), IC::Accept, DefaultAndFlag<PS::Suppress>},
-        {N(texts::kUnsuppressAccept), IC::Accept, Flag<PS::Unsuppress, false>},
+        {N(texts::kUnsuppressAccept), IC::Accept, Unsuppress},
         {N(texts::kResetAccept), IC::Accept, Remove},
         {N(texts::kReadonlyAccept), IC::Accept, DefaultAndFlag<PS::Readonly>},
         {N(texts::kRecoverFromReadonlyAccept), IC::Accept, Flag<PS::RecoverFromReadonly, false>},

@@ -1,9 +1,32 @@
 #include "tessellar/commands/grid_shift.h"
 
+#include <limits>
+
 #include "tessellar/commands/item_reference.h"
 #include "tessellar/overrides/item_placement.h"
 
 namespace commands {
+
+namespace {
+
+// Where the program's order puts an item among the grid's columns: an added
+// one comes after all of the program's own.
+int ProgramRank(const model::FieldItem& item) {
+    return item.added ? std::numeric_limits<int>::max() : item.compiled.column;
+}
+
+bool AnyColumnStated(const model::CScreenModel& model) {
+    auto stated = [](const model::FieldItem& item) { return item.gridColumnKey != -1 && item.statedGridColumn; };
+    for (const model::CDispText& item : model.Displays()) {
+        if (stated(item)) return true;
+    }
+    for (const model::CAcceptFld& item : model.Accepts()) {
+        if (stated(item)) return true;
+    }
+    return false;
+}
+
+}  // namespace
 
 std::vector<ShiftedItem> ItemsShiftedByGridMove(const model::CScreenModel& model, const model::FieldItem& item, int row,
                                                 int column) {
@@ -27,6 +50,34 @@ std::vector<ShiftedItem> ItemsShiftedByGridMove(const model::CScreenModel& model
     for (const model::CDispText& other : model.Displays()) shift(other, KeyOf(other));
     for (const model::CAcceptFld& other : model.Accepts()) shift(other, KeyOf(other));
     return shifted;
+}
+
+std::optional<GridReturn> GridReturnOf(const model::CScreenModel& model, const model::FieldItem& item) {
+    const model::CReviewArea* area = model.ReviewArea();
+    if (area == nullptr || !model.IsDataGrid() || !item.inReviewArea || item.gridColumnKey != -1) return std::nullopt;
+    if (!AnyColumnStated(model)) return std::nullopt;
+    int at = area->columns.EndColumn(area->leftColumn);
+    for (const model::ColumnEntry& entry : area->columns.Entries()) {
+        if (entry.item != nullptr && ProgramRank(*entry.item) > ProgramRank(item)) {
+            at = entry.position;
+            break;
+        }
+    }
+    const int width = item.width.Current();
+    GridReturn back;
+    const model::CellPosition own = overrides::AbsolutePosition(model, {item.position.Current().row, at});
+    back.row = own.row;
+    back.column = own.column;
+    auto shift = [&](const model::FieldItem& other, ItemKey key) {
+        if (other.gridColumnKey == -1) return;
+        const model::CellPosition place = other.position.Current();
+        if (place.column < at) return;
+        const model::CellPosition moved = overrides::AbsolutePosition(model, {place.row, place.column + width});
+        back.shifted.push_back({std::move(key), moved.row, moved.column});
+    };
+    for (const model::CDispText& other : model.Displays()) shift(other, KeyOf(other));
+    for (const model::CAcceptFld& other : model.Accepts()) shift(other, KeyOf(other));
+    return back;
 }
 
 }  // namespace commands

@@ -4,6 +4,7 @@
 // close the gap. Their items' new places are written in the same step, so
 // the file describes what the screen shows.
 
+#include <optional>
 #include <vector>
 
 #include "tessellar/commands/statement_commands.h"
@@ -16,5 +17,19 @@ namespace commands {
 // shifted items' places are statement coordinates too.
 std::vector<ShiftedItem> ItemsShiftedByGridMove(const model::CScreenModel& model, const model::FieldItem& item, int row,
                                                 int column);
+
+// A hidden field of a data grid shown again takes back its column where the
+// program's order puts it among the columns shown, and the columns from
+// there on make room. Once a statement placed a column the grid stands in
+// the order the statements give, so the field's place and theirs are
+// written in the same step; without one the program's order gives the
+// field its place back and nothing needs writing (none). Statement
+// coordinates, as above.
+struct GridReturn {
+    int row = 0;
+    int column = 0;
+    std::vector<ShiftedItem> shifted;
+};
+std::optional<GridReturn> GridReturnOf(const model::CScreenModel& model, const model::FieldItem& item);
 
 }  // namespace commands

@@ -137,6 +137,9 @@ GridMoveCommand::GridMoveCommand(const char* name, ItemKey key, int row, int col
                      {format::PairLine(keys::kCoordinate, row, column)}, std::move(refusal)),
       shifted_(std::move(shifted)) {}
 
+GridMoveCommand::GridMoveCommand(const char* name, ItemKey key, KeyLineUpdate update, std::vector<ShiftedItem> shifted)
+    : KeyLineCommand(name, key, {update}, {update.line}), shifted_(std::move(shifted)) {}
+
 bool GridMoveCommand::Run(CommandContext& context) {
     bool written = KeyLineCommand::Run(context);
     for (const ShiftedItem& item : shifted_) {

@@ -142,6 +142,9 @@ class GridMoveCommand : public KeyLineCommand {
 public:
     GridMoveCommand(const char* name, ItemKey key, int row, int column, std::vector<ShiftedItem> shifted,
                     std::optional<std::string> refusal = std::nullopt);
+    // Another line of the item first (a hidden field shown again), then the
+    // shifted items, the item itself among them.
+    GridMoveCommand(const char* name, ItemKey key, KeyLineUpdate update, std::vector<ShiftedItem> shifted);
     bool Run(CommandContext& context) override;
 
 private:

@@ -437,6 +437,30 @@ TEST_F(DemoDocument, AGridReadBackStandsAsTheCommandsBuiltIt) {
     for (std::size_t i = 0; i + 1 < after.size(); ++i) EXPECT_EQ(after[i].first, built[i + 1].first) << i;
 }
 
+// A column hidden while another moved came back at a place its neighbours'
+// statements, written without it, gave it: between Price and Amount, where
+// it had stood between Description and Price.
+TEST_F(DemoDocument, AGridFieldShownAgainTakesBackItsPlaceAmongTheColumns) {
+    Open(false);
+    model::CScreenModel& grid = Entry("ORDER-LINES");
+    const auto compiled = GridColumns(grid);
+    const model::FieldItem* first = grid.ReviewArea()->columns.Entries().front().item;
+    ASSERT_TRUE(first != nullptr && first->tag > 0);
+    const int firstTag = first->tag;  // the items are made anew by each command
+    ASSERT_TRUE(Run(grid, "Suppress accept", Named("ITEM-QTY"), {B("5")}));
+    ASSERT_TRUE(Run(grid, "Move datagrid accept", Key(3, {}, firstTag), {B("5,85")}));
+    ASSERT_TRUE(Run(grid, "Unsuppress accept", Named("ITEM-QTY"), {}));
+    std::vector<std::string> expected;
+    for (std::size_t i = 1; i < compiled.size(); ++i) expected.push_back(compiled[i].first);
+    expected.push_back(compiled.front().first);
+    std::vector<std::string> shown;
+    for (const auto& column : GridColumns(grid)) shown.push_back(column.first);
+    EXPECT_EQ(shown, expected);
+    const auto built = GridColumns(grid);
+    document_.ReloadEntry(grid, sink_);
+    EXPECT_EQ(GridColumns(grid), built) << WorkFile(grid);
+}
+
 TEST_F(DemoDocument, UndoAndRedoToAnyDepth) {
     Open(false);
     model::CScreenModel& customer = Entry("CUSTOMER");
