@@ -175,6 +175,12 @@ MadeCommand MoveWithTrigger(Arguments& a) {
                                                  CheckMoveDisplay(a.model, *a.item->display, at->first, at->second)));
 }
 
+// The display or entry field a key resolved to; null for other items.
+const model::FieldItem* FieldOf(const ResolvedItem& item) {
+    if (item.display != nullptr) return item.display;
+    return item.accept;
+}
+
 // Where a field moved (or added, null) to a data grid's free end lands: the
 // grid packs it after the other columns, and the file says so.
 overrides::IntegerPair GridPlace(const model::CScreenModel& model, const model::FieldItem* item,
@@ -189,8 +195,7 @@ MadeCommand GridMove(Arguments& a) {
     if (!a.Count(1, 1)) return Failed(a);
     const auto at = a.Pair(0);
     if (!at) return Failed(a);
-    const model::FieldItem* item = a.item->display != nullptr ? static_cast<const model::FieldItem*>(a.item->display)
-                                                                : a.item->accept;
+    const model::FieldItem* item = FieldOf(*a.item);
     Refusal refusal = CheckGridColumnFree(a.model, item, at->first, at->second, texts::kNoColumnForMove);
     std::vector<ShiftedItem> shifted;
     overrides::IntegerPair to = *at;
@@ -207,9 +212,7 @@ MadeCommand GridMove(Arguments& a) {
 MadeCommand Unsuppress(Arguments& a) {
     if (!a.Count(0, 0)) return Failed(a);
     const KeyLineUpdate flag{PropertySelector::Unsuppress, FlagLine(keys::kSuppress, false)};
-    const model::FieldItem* item = !a.item                        ? nullptr
-                                   : a.item->display != nullptr ? static_cast<const model::FieldItem*>(a.item->display)
-                                                                : a.item->accept;
+    const model::FieldItem* item = a.item ? FieldOf(*a.item) : nullptr;
     std::optional<GridReturn> back;
     if (item != nullptr && item->suppressed.Current()) back = GridReturnOf(a.model, *item);
     if (!back) return OneLine(a, flag.selector, flag.line);
