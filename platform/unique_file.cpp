@@ -7,6 +7,9 @@
 #include <random>
 #include <system_error>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "platform/native_path.h"
 
 namespace platform {
@@ -107,6 +110,12 @@ bool CreateUniqueDirectory(const std::string& directory, std::string_view prefix
             return false;
         },
         path);
+}
+
+bool IsPrivateDirectory(const std::string& path) {
+    struct stat status {};
+    if (::lstat(path.c_str(), &status) != 0) return false;
+    return S_ISDIR(status.st_mode) && status.st_uid == ::geteuid() && (status.st_mode & (S_IRWXG | S_IRWXO)) == 0;
 }
 
 }  // namespace platform

@@ -25,5 +25,9 @@ bool LinkUniqueName(const std::string& existing, const std::string& directory, s
 // Creates DIRECTORY/PREFIX + random, readable by its owner only; false (path
 // empty) when none can be made.
 bool CreateUniqueDirectory(const std::string& directory, std::string_view prefix, std::string& path);
+// Whether `path` is such a directory: one of this user's (not a link to
+// one) that nobody else may read, enter or write. A directory in a shared
+// temporary folder that is not may have been put there by someone else.
+bool IsPrivateDirectory(const std::string& path);
 
 }  // namespace platform

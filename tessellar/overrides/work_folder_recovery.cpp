@@ -6,6 +6,7 @@
 
 #include "platform/native_path.h"
 #include "platform/process_identity.h"
+#include "platform/unique_file.h"
 #include "tessellar/overrides/override_texts.h"
 #include "tessellar/overrides/work_file_directory.h"
 
@@ -58,7 +59,11 @@ std::vector<AbandonedWorkFolder> FindAbandonedWorkFolders(const std::string& tem
     for (auto entry = std::filesystem::directory_iterator(temporaryRoot, error);
          !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
         const std::string name = entry->path().filename().string();
-        if (!name.starts_with(texts::kWorkDirectoryPrefix) || !entry->is_directory(error)) continue;
+        // Only a folder this user made as a work folder: one that another
+        // user of the temporary folder put there could name any override file.
+        if (!name.starts_with(texts::kWorkDirectoryPrefix) || !platform::IsPrivateDirectory(entry->path().string())) {
+            continue;
+        }
         AbandonedWorkFolder folder;
         folder.path = entry->path().string();
         if (!ReadOwner(folder.path, folder.owner)) continue;

@@ -29,6 +29,7 @@ protected:
     fs::path LeftFolder(const std::string& name, const std::string& overrideFile, std::time_t age) {
         const fs::path folder = scratch_.Path() / ("tessellar-" + name);
         fs::create_directory(folder);
+        fs::permissions(folder, fs::perms::owner_all, fs::perm_options::replace);
         WriteOwner(folder, overrideFile, age);
         WriteFile((folder / "ZZZ_CUSTOMER.tmp").string(), "window\n\t{\n\ttitle = \"Never saved\"\n\t}\n");
         WriteFile((folder / "ZZZ_REPORTS-MENU%menu.tmp").string(),
@@ -96,6 +97,7 @@ TEST_F(Recovery, TheUndoStepsComeBackWithTheWork) {
     // Killed: its folder stays behind, its process gone.
     const fs::path left = scratch_.Path() / "tessellar-killed";
     fs::copy(document_.Workspace().WorkFiles().Path(), left);
+    fs::permissions(left, fs::perms::owner_all, fs::perm_options::replace);
     WriteOwner(left, overridePath_, 60);
     for (const auto& model : page_.Models()) document_.ForgetEntry(*model);
     program::ClearDirectoryPage(page_);
@@ -132,6 +134,24 @@ TEST_F(Recovery, AJournalIsTrustedNoFurtherThanTheSnapshotsBesideIt) {
     EXPECT_EQ(customer.Title().Current(), "Kept");
     EXPECT_TRUE(document_.UndoLabels(Entry("REPORTS-MENU")).empty());
     EXPECT_TRUE(fs::exists(scratch_.Path() / "demo.scf"));
+}
+
+// The temporary folder is shared: a folder that another user could have
+// made, or a link to one, names any override file it likes. Before, its
+// "changes" were offered, and a week later it was removed.
+TEST_F(Recovery, OnlyThisUsersPrivateFoldersAreOfferedOrRemoved) {
+    const fs::path open = LeftFolder("open", (scratch_.Path() / "demo.scf").string(), 60);
+    fs::permissions(open, fs::perms::group_read | fs::perms::group_exec | fs::perms::others_read |
+                              fs::perms::others_exec, fs::perm_options::add);
+    const fs::path old = LeftFolder("old", "/elsewhere/other.scf", 8 * 24 * 60 * 60);
+    const fs::path link = scratch_.Path() / "tessellar-link";
+    fs::rename(old, scratch_.Path() / "elsewhere");
+    fs::create_directory_symlink(scratch_.Path() / "elsewhere", link);
+    OpenAnswering(true);
+    EXPECT_TRUE(asked_.empty()) << asked_;
+    EXPECT_FALSE(document_.Modified());
+    EXPECT_TRUE(fs::exists(open / "ZZZ_CUSTOMER.tmp"));
+    EXPECT_TRUE(fs::is_symlink(link)) << "a week old, but a link";
 }
 
 // A folder whose process still runs is another customiser's, at work.

@@ -321,6 +321,7 @@ TEST_F(ScfeditRun, RecoverTakesBackAKilledRunsChanges) {
     const fs::path work = scratch_.Path() / "tmp";
     const fs::path left = work / "tessellar-killed";
     fs::create_directories(left);
+    fs::permissions(left, fs::perms::owner_all, fs::perm_options::replace);
     char host[256] = {};
     ::gethostname(host, sizeof host - 1);
     std::ofstream(left / "owner", std::ios::binary)
