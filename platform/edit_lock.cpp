@@ -9,7 +9,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/file_replace.h"
 #include "platform/local_time.h"
 #include "platform/process_identity.h"
 #include "platform/user_identity.h"
@@ -84,12 +83,9 @@ LockResult EditLock::Take(const std::string& overrideFilePath, bool takeOver) {
             holder_ = found;
             return LockResult::HeldByOther;
         }
-        if (takeOver) {
-            if (!platform::ReplaceFile(path, LockText(self))) return LockResult::NotTaken;
-            path_ = path;
-            return LockResult::Taken;
-        }
-        // A killed customiser's lock: taken over, and made again as ours.
+        // Opened anyway, or a killed customiser's lock: taken over, and made
+        // again as ours. The old one goes rather than being written through:
+        // a lock that is a link must not replace the file it leads to.
         ::unlink(path.c_str());
     }
     return LockResult::NotTaken;

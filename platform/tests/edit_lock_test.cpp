@@ -73,6 +73,23 @@ TEST(EditLock, ALiveHolderStopsItAndADeadOneIsTakenOver) {
     EXPECT_TRUE(fs::exists(lockFile));
 }
 
+// Opening anyway over a lock that is a link took the lock by writing the
+// file the link led to: here the user's own override file.
+TEST(EditLock, OpeningAnywayNeverWritesThroughALinkedLock) {
+    testsupport::ScratchDirectory scratch;
+    const std::string scf = (scratch.Path() / "ledger.scf").string();
+    const std::string target = (scratch.Path() / "other.scf").string();
+    WriteLock(target, Host(), 1);
+    const std::string before = testsupport::ReadFile(target);
+    fs::create_symlink(target, LockFilePath(scf));
+    EditLock lock;
+    ASSERT_EQ(lock.Take(scf), LockResult::HeldByOther);
+    EXPECT_EQ(lock.Take(scf, true), LockResult::Taken);
+    EXPECT_EQ(testsupport::ReadFile(target), before);
+    EXPECT_FALSE(fs::is_symlink(LockFilePath(scf)));
+    EXPECT_NE(testsupport::ReadFile(LockFilePath(scf)).find(std::to_string(::getpid())), std::string::npos);
+}
+
 // A folder the user may not write to has no lock: nothing to warn about.
 TEST(EditLock, NoLockWhereNoneCanBeMade) {
     testsupport::ScratchDirectory scratch;
