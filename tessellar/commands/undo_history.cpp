@@ -80,7 +80,9 @@ std::vector<std::string> NewestFirst(const std::vector<UndoRecord>& chain) {
 }
 
 void DeleteSnapshots(std::vector<UndoRecord>& chain) {
-    for (const UndoRecord& record : chain) platform::RemoveFile(record.snapshotPath);
+    for (const UndoRecord& record : chain) {
+        if (!record.snapshotPath.empty()) platform::RemoveFile(record.snapshotPath);
+    }
     chain.clear();
 }
 
@@ -131,7 +133,7 @@ std::size_t UndoHistory::TakeOver(const std::string& folder, const std::vector<J
             if (!path.empty()) platform::RemoveFile(path);
             break;
         }
-        taken.push_back(UndoRecord{0, std::move(path), step->label, {}});
+        taken.push_back(UndoRecord{0, std::move(path), step->label, {}, {}});
     }
     for (auto record = taken.rbegin(); record != taken.rend(); ++record) {
         AddRecord(undo_, std::move(record->snapshotPath), record->label);
@@ -160,11 +162,13 @@ bool UndoHistory::Push(std::vector<UndoRecord>& chain, const char* prefix, const
     return true;
 }
 
-void UndoHistory::AddRecord(std::vector<UndoRecord>& chain, std::string snapshotPath, const std::string& label) {
+void UndoHistory::AddRecord(std::vector<UndoRecord>& chain, std::string snapshotPath, const std::string& label,
+                            std::string renamedFrom) {
     UndoRecord record;
     record.number = static_cast<int>(chain.size());
     record.snapshotPath = std::move(snapshotPath);
     record.label = label;
+    record.renamedFrom = std::move(renamedFrom);
     record.displayText = UndoDisplayText(record.number + 1, label);
     chain.push_back(std::move(record));
 }
@@ -197,6 +201,13 @@ bool UndoHistory::Swap(std::vector<UndoRecord>& from, std::vector<UndoRecord>& t
                        const std::string& workFile, platform::MessageSink& sink) {
     if (from.empty()) return false;
     UndoRecord& step = from.back();
+    if (!step.renamedFrom.empty()) {
+        // No file to swap: the document renamed the section.
+        UndoRecord moved = std::move(step);
+        from.pop_back();
+        AddRecord(to, {}, moved.label, std::move(moved.renamedFrom));
+        return true;
+    }
     std::string path;
     std::FILE* snapshot =
         platform::ScratchStep() ? platform::CreateUniqueFile(directory_, prefix, kSnapshotExtension, path) : nullptr;
@@ -214,9 +225,15 @@ bool UndoHistory::Swap(std::vector<UndoRecord>& from, std::vector<UndoRecord>& t
     return true;
 }
 
+void UndoHistory::RecordSectionRename(const std::string& label, const std::string& oldName) {
+    DiscardRedo();
+    AddRecord(undo_, {}, label, oldName);
+    Journal();
+}
+
 void UndoHistory::DropNewestUndoPoint() {
     if (undo_.empty()) return;
-    platform::RemoveFile(undo_.back().snapshotPath);
+    if (!undo_.back().snapshotPath.empty()) platform::RemoveFile(undo_.back().snapshotPath);
     undo_.pop_back();
     Journal();
 }

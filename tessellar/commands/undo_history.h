@@ -17,6 +17,10 @@ struct UndoRecord {
     std::string snapshotPath;  // the work file before the step
     std::string label;         // the command label
     std::string displayText;   // "No. N: LABEL", cut to 79 characters
+    // A step that gave the entry a section renamed from this name (empty
+    // for the others): it has no snapshot, and the document renames the
+    // section back when it is undone.
+    std::string renamedFrom;
 };
 
 class UndoHistory {
@@ -51,6 +55,12 @@ public:
     // discards it once the command's work file is written, so a command
     // that fails takes no redo step away.
     bool RecordUndoPointByName(const std::string& workFile, const std::string& label, platform::MessageSink& sink);
+    // The step of a section renamed to the entry's name from `oldName`
+    // (the redo history goes, as for a command).
+    void RecordSectionRename(const std::string& label, const std::string& oldName);
+    // The steps an Undo or Redo would take next; null when there is none.
+    const UndoRecord* NewestUndo() const { return undo_.empty() ? nullptr : &undo_.back(); }
+    const UndoRecord* NewestRedo() const { return redo_.empty() ? nullptr : &redo_.back(); }
     // A command whose work file could not be written: its undo point goes,
     // snapshot and all (the work file is as the snapshot holds it).
     void DropNewestUndoPoint();
@@ -83,7 +93,8 @@ private:
     // work file, and the work file as it was goes to `to` under the same label.
     bool Swap(std::vector<UndoRecord>& from, std::vector<UndoRecord>& to, const char* prefix,
               const std::string& workFile, platform::MessageSink& sink);
-    void AddRecord(std::vector<UndoRecord>& chain, std::string snapshotPath, const std::string& label);
+    void AddRecord(std::vector<UndoRecord>& chain, std::string snapshotPath, const std::string& label,
+                   std::string renamedFrom = {});
     bool Push(std::vector<UndoRecord>& chain, const char* prefix, const std::string& workFile,
               const std::string& label, platform::MessageSink& sink);
 

@@ -85,9 +85,14 @@ std::vector<JournalStep> ReadUndoJournal(const std::string& path) {
     if (!std::getline(in, line) || line != kFirstLine) return steps;
     while (std::getline(in, line)) {
         const std::size_t tab = line.find('\t');
-        if (tab == std::string::npos) break;
-        JournalStep step{line.substr(0, tab), Unescaped(std::string_view(line).substr(tab + 1))};
-        if (!IsUndoSnapshotName(step.snapshotName)) break;
+        JournalStep step;
+        if (tab != std::string::npos) step = {line.substr(0, tab), Unescaped(std::string_view(line).substr(tab + 1))};
+        // A step without a snapshot of its own (a section renamed), or a line
+        // that is not a step: no step before it can be undone past it.
+        if (!IsUndoSnapshotName(step.snapshotName)) {
+            steps.clear();
+            continue;
+        }
         steps.push_back(std::move(step));
     }
     return steps;

@@ -23,10 +23,11 @@ struct JournalStep {
 // The journal's text for an undo chain, oldest step first.
 std::string UndoJournalText(const std::vector<UndoRecord>& chain);
 
-// The steps a journal names, oldest first. The file comes from a folder
-// another process left: a line that is not a step, a snapshot name that
-// could reach outside the folder or a file larger than any journal ends the
-// reading, with the steps read before it.
+// The steps a journal names, oldest first, back as far as an unbroken run
+// of them reaches from the newest. The file comes from a folder another
+// process left: a line that is not a step or a snapshot name that could
+// reach outside the folder breaks the run, and a file larger than any
+// journal gives no step.
 std::vector<JournalStep> ReadUndoJournal(const std::string& path);
 
 // Whether a snapshot name is one the undo histories make (udo….tmp).

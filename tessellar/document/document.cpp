@@ -302,7 +302,14 @@ bool Document::Undo(model::CScreenModel& model, platform::MessageSink& sink) {
     commands::UndoHistory& history = History(model);
     const int steps = history.ChosenUndoCount() > 0 ? history.ChosenUndoCount() : 1;
     bool any = false;
+    bool renamed = false;
+    const auto kind = static_cast<overrides::SectionKind>(model.Kind());
     for (int step = 0; step < steps && history.UndoCount() > 0; ++step) {
+        const commands::UndoRecord& next = *history.NewestUndo();
+        if (!next.renamedFrom.empty()) {
+            if (!MoveSection(kind, model.Name(), next.renamedFrom, sink)) break;
+            renamed = true;
+        }
         if (!history.UndoStep(model.OverridePath(), sink)) break;
         any = true;
     }
@@ -310,7 +317,11 @@ bool Document::Undo(model::CScreenModel& model, platform::MessageSink& sink) {
     if (!any) return false;
     savedTexts_.Forget(model.OverridePath());
     modified_ = true;
-    ReloadAfterChange(model, sink);
+    if (renamed) {
+        ReloadEntry(model, sink);
+    } else {
+        ReloadAfterChange(model, sink);
+    }
     return true;
 }
 
@@ -318,7 +329,15 @@ bool Document::Redo(model::CScreenModel& model, platform::MessageSink& sink) {
     commands::UndoHistory& history = History(model);
     const int steps = history.ChosenRedoCount() > 0 ? history.ChosenRedoCount() : 1;
     bool any = false;
+    bool renamed = false;
+    const auto kind = static_cast<overrides::SectionKind>(model.Kind());
     for (int step = 0; step < steps && history.RedoCount() > 0; ++step) {
+        const commands::UndoRecord& next = *history.NewestRedo();
+        if (!next.renamedFrom.empty()) {
+            if (!MoveSection(kind, next.renamedFrom, model.Name(), sink)) break;
+            renamed = true;
+            workspace_.AttachWorkFile(model);
+        }
         if (!history.RedoStep(model.OverridePath(), sink)) break;
         any = true;
     }
@@ -326,7 +345,58 @@ bool Document::Redo(model::CScreenModel& model, platform::MessageSink& sink) {
     if (!any) return false;
     savedTexts_.Forget(model.OverridePath());
     modified_ = true;
-    ReloadAfterChange(model, sink);
+    if (renamed) {
+        ReloadEntry(model, sink);
+    } else {
+        ReloadAfterChange(model, sink);
+    }
+    return true;
+}
+
+bool Document::RenameSection(model::CScreenModel& entry, const std::string& oldName, const std::string& label,
+                             platform::MessageSink& sink) {
+    if (RefusedAsReadOnly(sink)) return false;
+    const auto kind = static_cast<overrides::SectionKind>(entry.Kind());
+    overrides::SectionList& sections = workspace_.Sections();
+    if (oldName == entry.Name() || sections.Find(oldName, kind) == nullptr) return false;
+    std::optional<overrides::SectionEntry> emptied;
+    if (const overrides::SectionEntry* own = sections.Find(entry.Name(), kind)) {
+        // Only a section its steps left empty gives way, with those steps.
+        std::error_code error;
+        if (!own->workFilePath.empty() && std::filesystem::file_size(own->workFilePath, error) > 0 && !error) {
+            return false;
+        }
+        emptied = *own;
+        sections.Remove(entry.Name(), kind);
+    }
+    if (!MoveSection(kind, oldName, entry.Name(), sink)) {
+        if (emptied) sections.Register(emptied->name, emptied->workFilePath, kind);
+        return false;
+    }
+    commands::UndoHistory& history = History(entry);
+    history.Clear();
+    history.RecordSectionRename(label, oldName);
+    modified_ = true;
+    ReloadEntry(entry, sink);
+    return true;
+}
+
+bool Document::MoveSection(overrides::SectionKind kind, const std::string& from, const std::string& to,
+                           platform::MessageSink& sink) {
+    overrides::SectionEntry* section = workspace_.Sections().Find(from, kind);
+    if (section == nullptr || workspace_.Sections().Find(to, kind) != nullptr) return false;
+    const std::string path =
+        workspace_.WorkFiles().FilePath(to, static_cast<int>(kind), overrides::texts::kWorkFileExtension);
+    if (path.empty() || !platform::MoveFileOver(section->workFilePath, path)) {
+        const std::string reason = platform::SystemReason();
+        sink.ShowMessage(platform::FormatText(texts::kWorkFileNotWritten, path.empty() ? WorkFolder().c_str() : path.c_str(),
+                                              reason.c_str()));
+        return false;
+    }
+    savedTexts_.Forget(section->workFilePath);
+    savedTexts_.Forget(path);
+    section->name = to;
+    section->workFilePath = path;
     return true;
 }
 

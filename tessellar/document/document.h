@@ -147,6 +147,13 @@ public:
     // entry rebuilt, the chosen count back to 0. False when nothing was done.
     bool Undo(model::CScreenModel& model, platform::MessageSink& sink);
     bool Redo(model::CScreenModel& model, platform::MessageSink& sink);
+    // A section the program's renamed entry left under its old name becomes
+    // the entry's, renamed where it stands in the file, as one undo step of
+    // the entry labelled LABEL. False, with nothing changed, when there is
+    // no such section, the entry has a section that holds statements, or the
+    // work file cannot be moved.
+    bool RenameSection(model::CScreenModel& entry, const std::string& oldName, const std::string& label,
+                       platform::MessageSink& sink);
     // Enabled exactly when the history holds a step.
     bool CanUndo(const model::CScreenModel& model) const;
     bool CanRedo(const model::CScreenModel& model) const;
@@ -204,6 +211,9 @@ private:
     static EntryId IdOf(const model::CScreenModel& model);
     const commands::UndoHistory* FindHistory(const model::CScreenModel& model) const;
     commands::UndoHistory& History(const EntryId& entry);
+    // The section `from` of the kind named `to`, its work file moved along.
+    bool MoveSection(overrides::SectionKind kind, const std::string& from, const std::string& to,
+                     platform::MessageSink& sink);
     // Brings the entry up to date after its own section changed, without
     // decoding it again; only messages its previous apply did not give are
     // shown.

@@ -1,7 +1,9 @@
 #include "tessellar/document/document_fixes.h"
 
 #include "tessellar/checks/override_sections.h"
+#include "platform/message_format.h"
 #include "tessellar/commands/command_batch.h"
+#include "tessellar/commands/command_texts.h"
 #include "tessellar/commands/line_fix_command.h"
 #include "tessellar/document/document_problems.h"
 
@@ -38,14 +40,35 @@ std::optional<std::size_t> OccurrenceOf(const std::string& text, const checks::F
     return std::nullopt;
 }
 
+bool IsHeaderFix(const checks::Finding& finding) {
+    return finding.fix.has_value() && finding.kind == checks::FindingKind::UnknownSection;
+}
+
+// A section header fix renames the finding's section to the entry the fix names.
+bool ApplyHeaderFix(Document& document, model::CScreenModel& entry, const checks::Finding& finding,
+                    platform::MessageSink& sink) {
+    const std::optional<ProblemEntry> from = EntryOf(finding);
+    if (!from || EntryFixedBy(finding) != ProblemEntry{static_cast<overrides::SectionKind>(entry.Kind()), entry.Name()}) {
+        return false;
+    }
+    const std::string label =
+        platform::FormatText(commands::texts::kLabelFormat, commands::texts::kApplyFix, finding.fix->replacement.c_str());
+    return document.RenameSection(entry, from->name, label, sink);
+}
+
 }  // namespace
 
-bool HasApplicableFix(const checks::Finding& finding) {
-    return finding.fix.has_value() && finding.kind != checks::FindingKind::UnknownSection;
+bool HasApplicableFix(const checks::Finding& finding) { return finding.fix.has_value(); }
+
+std::optional<ProblemEntry> EntryFixedBy(const checks::Finding& finding) {
+    if (!IsHeaderFix(finding)) return EntryOf(finding);
+    checks::Finding renamed;
+    renamed.section = finding.fix->replacement;
+    return EntryOf(renamed);
 }
 
 std::unique_ptr<commands::Command> FixCommand(const Document& document, const checks::Finding& finding) {
-    if (!HasApplicableFix(finding)) return nullptr;
+    if (!HasApplicableFix(finding) || IsHeaderFix(finding)) return nullptr;
     const std::optional<std::size_t> occurrence = OccurrenceOf(CurrentOverrideText(document), finding);
     if (!occurrence) return nullptr;
     return std::make_unique<commands::LineFixCommand>(finding.fix->old, finding.fix->replacement, *occurrence);
@@ -61,6 +84,7 @@ std::string FixText(const checks::Finding& finding) {
 
 bool ApplyFix(Document& document, model::CScreenModel& entry, const checks::Finding& finding,
               platform::MessageSink& sink) {
+    if (IsHeaderFix(finding)) return ApplyHeaderFix(document, entry, finding, sink);
     if (finding.section != TitleOf(entry)) return false;
     std::unique_ptr<commands::Command> command = FixCommand(document, finding);
     if (!command) return false;
@@ -69,6 +93,12 @@ bool ApplyFix(Document& document, model::CScreenModel& entry, const checks::Find
 
 bool ApplyCertainFixes(Document& document, model::CScreenModel& entry, const std::vector<checks::Finding>& findings,
                        platform::MessageSink& sink) {
+    for (const checks::Finding& finding : findings) {
+        if (IsHeaderFix(finding) && finding.fix->confidence == checks::FixConfidence::Certain &&
+            ApplyHeaderFix(document, entry, finding, sink)) {
+            return true;
+        }
+    }
     commands::CommandBatch batch;
     for (const checks::Finding& finding : findings) {
         if (!finding.fix || finding.fix->confidence != checks::FixConfidence::Certain) continue;

@@ -33,6 +33,13 @@ bool SectionList::Register(std::string_view name, std::string workFilePath, Sect
     return true;
 }
 
+bool SectionList::Remove(std::string_view name, SectionKind kind) {
+    const SectionEntry* found = Find(name, kind);
+    if (found == nullptr) return false;
+    entries_.erase(entries_.begin() + (found - entries_.data()));
+    return true;
+}
+
 std::string SectionList::WorkFileOf(std::string_view name, SectionKind kind) const {
     const SectionEntry* entry = Find(name, kind);
     return entry == nullptr ? std::string() : entry->workFilePath;

@@ -26,6 +26,8 @@ public:
     SectionEntry& FindOrAdd(std::string_view name, SectionKind kind = SectionKind::Screen);
     // Adds an entry when none has that name and kind; false when one had.
     bool Register(std::string_view name, std::string workFilePath, SectionKind kind);
+    // Takes the entry of that name and kind out; false when there was none.
+    bool Remove(std::string_view name, SectionKind kind);
     // The work file of a section, or empty.
     std::string WorkFileOf(std::string_view name, SectionKind kind = SectionKind::Screen) const;
 

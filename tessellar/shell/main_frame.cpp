@@ -423,8 +423,11 @@ void CMainFrame::ApplyProblemsPreference() {
 }
 
 model::CScreenModel* CMainFrame::SelectEntryOf(const checks::Finding& finding) {
+    return SelectEntry(document::EntryOf(finding));
+}
+
+model::CScreenModel* CMainFrame::SelectEntry(const std::optional<document::ProblemEntry>& entry) {
     if (editingScreenFile_ || !document_->HasProgram()) return nullptr;
-    const std::optional<document::ProblemEntry> entry = document::EntryOf(finding);
     if (!entry) return nullptr;
     const program::BrowserPage page = program::BrowserPage::All;
     browser_->ActivatePage(page);

@@ -146,6 +146,7 @@ private:
     // Selects the entry a finding names in the browser; null when the
     // program has no such entry.
     model::CScreenModel* SelectEntryOf(const checks::Finding& finding);
+    model::CScreenModel* SelectEntry(const std::optional<document::ProblemEntry>& entry);
     // After every change: the current text checked again when it changed.
     void RefreshProblems();
     // The Preferences switch: applying's messages to the panel alone.

@@ -34,7 +34,7 @@ QWidget* CMainFrame::ProblemsWithFixes() {
 }
 
 void CMainFrame::ApplyFix(const checks::Finding& finding) {
-    model::CScreenModel* screen = SelectEntryOf(finding);
+    model::CScreenModel* screen = SelectEntry(document::EntryFixedBy(finding));
     if (screen == nullptr) return;
     if (document::ApplyFix(document_->Core(), *screen, finding, *messages_)) ShowOnCanvas(screen);
     AfterChange();
@@ -49,7 +49,12 @@ void CMainFrame::ApplyAllCertainFixes() {
                                   finding.fix->confidence == checks::FixConfidence::Certain);
         }
         if (!certain) continue;
-        model::CScreenModel* screen = SelectEntryOf(group.findings.front());
+        // A section header's fix is for the entry the program renamed it to.
+        std::optional<document::ProblemEntry> entry = document::EntryOf(group.findings.front());
+        for (const checks::Finding& finding : group.findings) {
+            if (finding.fix && finding.kind == checks::FindingKind::UnknownSection) entry = document::EntryFixedBy(finding);
+        }
+        model::CScreenModel* screen = SelectEntry(entry);
         if (screen == nullptr) continue;
         if (document::ApplyCertainFixes(document_->Core(), *screen, group.findings, *messages_)) ShowOnCanvas(screen);
     }

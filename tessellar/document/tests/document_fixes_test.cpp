@@ -5,6 +5,8 @@
 
 #include <fstream>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/message_sink.h"
 #include "tessellar/checks/identifier_fixes.h"
@@ -91,6 +93,78 @@ TEST(DocumentFixes, EachIsOneUndoStepAndTheSaveEqualsScfcheckFix) {
     // And Undo takes the last fix back.
     EXPECT_TRUE(document.Undo(*customer, sink));
     EXPECT_EQ(checks::FixCount(CheckOpenDocument(document), true), 1u);
+}
+
+// The program renamed CUSTOMER's entry from CLIENT: its section stays under
+// the old name, first in the file. The window left such a fix to scfcheck.
+constexpr const char* kRenamed =
+    "#ORVALE Screen Customiser File (Override statements only).\n"
+    "screen CLIENT\n"
+    "\t{\n"
+    "\tdisplay\n"
+    "\t\t{\n"
+    "\t\torig_text = \"Name:\"\n"
+    "\t\ttext = \"Nome:\"\n"
+    "\t\t}\n"
+    "\t}\n"
+    "screen ORDER\n"
+    "\t{\n"
+    "\twindow\n"
+    "\t\t{\n"
+    "\t\ttitle = \"Orders\"\n"
+    "\t\t}\n"
+    "\t}\n";
+
+TEST(DocumentFixes, AHeaderFixGivesTheRenamedEntryItsSectionInPlaceAsOneUndoStep) {
+    testsupport::ScratchDirectory scratch;
+    testsupport::ScratchDirectory workFiles;
+    const std::string path = (scratch.Path() / "demo.scf").string();
+    std::ofstream(path, std::ios::binary) << kRenamed;
+    platform::RecordingMessageSink sink;
+    Document document(workFiles.Path().string());
+    ASSERT_TRUE(document.LoadProgram(TESSELLAR_DEMO_PROGRAM, sink));
+    ASSERT_EQ(document.OpenOverrideFile(path, sink), overrides::OpenResult::Opened);
+    program::DirectoryPage page(program::BrowserPage::All);
+    program::FillDirectoryPage(page, *document.Image(), "", sink);
+    model::CScreenModel* customer = nullptr;
+    for (std::size_t row = 0; row < page.Rows().size(); ++row) {
+        if (page.Rows()[row].name == "CUSTOMER") customer = page.Models()[row].get();
+    }
+    ASSERT_NE(customer, nullptr);
+    document.ReloadEntry(*customer, sink);
+    auto name = [&] { return customer->FindDisplayByOriginalText("Name:")->text.Current(); };
+    ASSERT_EQ(name(), "Name:");
+
+    const std::vector<checks::Finding> findings = CheckOpenDocument(document);
+    const std::string fixed = checks::ApplyFixes(kRenamed, checks::CheckProgram(*document.Image(), path, kRenamed), false);
+    ASSERT_NE(fixed.find("screen CUSTOMER\n"), std::string::npos) << fixed;
+    bool offered = false;
+    for (const checks::Finding& finding : findings) {
+        if (finding.kind != checks::FindingKind::UnknownSection || !finding.fix) continue;
+        offered = true;
+        EXPECT_TRUE(HasApplicableFix(finding));
+        EXPECT_EQ(EntryFixedBy(finding), (ProblemEntry{overrides::SectionKind::Screen, "CUSTOMER"}));
+        EXPECT_EQ(FixText(finding), "Rename the section to screen CUSTOMER");
+    }
+    ASSERT_TRUE(offered);
+
+    ASSERT_TRUE(ApplyCertainFixes(document, *customer, findings, sink));
+    EXPECT_EQ(name(), "Nome:");
+    EXPECT_EQ(document.UndoLabels(*customer), std::vector<std::string>{"No. 1: Apply fix(screen CUSTOMER)"});
+    ASSERT_TRUE(document.Save(sink));
+    EXPECT_EQ(testsupport::ReadFile(path), fixed) << "what scfcheck --fix writes";
+    EXPECT_TRUE(CheckOpenDocument(document).empty());
+
+    ASSERT_TRUE(document.Undo(*customer, sink));
+    EXPECT_EQ(name(), "Name:");
+    ASSERT_TRUE(document.Save(sink));
+    EXPECT_EQ(testsupport::ReadFile(path), kRenamed) << "the section back under its old name, in its place";
+
+    ASSERT_TRUE(document.Redo(*customer, sink));
+    EXPECT_EQ(name(), "Nome:");
+    ASSERT_TRUE(document.Save(sink));
+    EXPECT_EQ(testsupport::ReadFile(path), fixed);
+    EXPECT_TRUE(sink.Messages().empty()) << sink.Messages().front();
 }
 
 }  // namespace

@@ -245,6 +245,36 @@ private slots:
         QCOMPARE(saved.readAll(), fixed.readAll());
     }
 
+    // Apply All Certain Fixes on a section left under a renamed entry's old
+    // name: the entry gets it as one undo step, saved as scfcheck --fix saves it.
+    void applyAllCertainRenamesASectionLeftUnderAnOldName() {
+        std::ofstream(Bytes(spoilt_), std::ios::binary | std::ios::trunc)
+            << "#ORVALE Screen Customiser File (Override statements only).\nscreen CLIENT\n\t{\n\twindow\n\t\t{\n\t\ttitle = \"Clients\"\n\t\t}\n"
+               "\tdisplay\n\t\t{\n\t\torig_text = \"Name:\"\n\t\ttext = \"Nome:\"\n\t\t}\n\t}\n";
+        const QString twin = scratch_->Path(QStringLiteral("twin.scf"));
+        QVERIFY(QFile::copy(spoilt_, twin));
+        QProcess fixer;
+        fixer.start(QStringLiteral(SCFCHECK_PROGRAM), {TESSELLAR_DEMO_PROGRAM, "-m", twin, "--fix"});
+        QVERIFY(fixer.waitForFinished(30000));
+
+        auto window = Start({"-s", "ORDER"});
+        shell::ProblemFixBar* bar = window->FixBar();
+        QVERIFY(RowHolding(*window, QStringLiteral("certain fix: screen CUSTOMER")) != nullptr);
+        QVERIFY(bar->ApplyAllButton()->isEnabled());
+        QTest::mouseClick(bar->ApplyAllButton(), Qt::LeftButton);
+
+        QCOMPARE(window->Document().CurrentScreenName(), std::string("CUSTOMER"));
+        model::CScreenModel& screen = *window->Document().CurrentScreen();
+        QCOMPARE(screen.Title().Current(), std::string("Clients"));
+        QCOMPARE(window->Document().Core().UndoLabels(screen),
+                 std::vector<std::string>{"No. 1: Apply fix(screen CUSTOMER)"});
+        QCOMPARE(Count(*window), std::size_t{0});
+        QVERIFY(window->SaveCommand());
+        QFile saved(spoilt_), fixed(twin);
+        QVERIFY(saved.open(QIODevice::ReadOnly) && fixed.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), fixed.readAll());
+    }
+
     void panelClosedOrOpenIsKeptBetweenRuns() {
         {
             auto window = Start();
