@@ -389,8 +389,8 @@ bool Document::MoveSection(overrides::SectionKind kind, const std::string& from,
         workspace_.WorkFiles().FilePath(to, static_cast<int>(kind), overrides::texts::kWorkFileExtension);
     if (path.empty() || !platform::MoveFileOver(section->workFilePath, path)) {
         const std::string reason = platform::SystemReason();
-        sink.ShowMessage(platform::FormatText(texts::kWorkFileNotWritten, path.empty() ? WorkFolder().c_str() : path.c_str(),
-                                              reason.c_str()));
+        const std::string where = path.empty() ? WorkFolder() : path;
+        sink.ShowMessage(platform::FormatText(texts::kWorkFileNotWritten, where.c_str(), reason.c_str()));
         return false;
     }
     savedTexts_.Forget(section->workFilePath);
@@ -430,7 +430,8 @@ commands::UndoHistory& Document::History(const EntryId& entry) {
     if (!history) {
         history = std::make_unique<commands::UndoHistory>(SnapshotDirectory());
         // Its steps are written beside the entry's work file, for a recovery after a crash.
-        history->KeepJournal(workspace_.WorkFiles().FilePath(entry.second, entry.first, commands::kUndoJournalExtension));
+        history->KeepJournal(
+            workspace_.WorkFiles().FilePath(entry.second, entry.first, commands::kUndoJournalExtension));
     }
     return *history;
 }

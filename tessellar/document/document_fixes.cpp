@@ -48,11 +48,10 @@ bool IsHeaderFix(const checks::Finding& finding) {
 bool ApplyHeaderFix(Document& document, model::CScreenModel& entry, const checks::Finding& finding,
                     platform::MessageSink& sink) {
     const std::optional<ProblemEntry> from = EntryOf(finding);
-    if (!from || EntryFixedBy(finding) != ProblemEntry{static_cast<overrides::SectionKind>(entry.Kind()), entry.Name()}) {
-        return false;
-    }
-    const std::string label =
-        platform::FormatText(commands::texts::kLabelFormat, commands::texts::kApplyFix, finding.fix->replacement.c_str());
+    const ProblemEntry to{static_cast<overrides::SectionKind>(entry.Kind()), entry.Name()};
+    if (!from || EntryFixedBy(finding) != to) return false;
+    const std::string label = platform::FormatText(commands::texts::kLabelFormat, commands::texts::kApplyFix,
+                                                   finding.fix->replacement.c_str());
     return document.RenameSection(entry, from->name, label, sink);
 }
 
