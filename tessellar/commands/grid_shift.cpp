@@ -15,15 +15,19 @@ int ProgramRank(const model::FieldItem& item) {
     return item.added ? std::numeric_limits<int>::max() : item.compiled.column;
 }
 
+// Every display and entry field with the key a statement names it by.
+template <typename Visit>
+void EachField(const model::CScreenModel& model, Visit visit) {
+    for (const model::CDispText& item : model.Displays()) visit(item, KeyOf(item));
+    for (const model::CAcceptFld& item : model.Accepts()) visit(item, KeyOf(item));
+}
+
 bool AnyColumnStated(const model::CScreenModel& model) {
-    auto stated = [](const model::FieldItem& item) { return item.gridColumnKey != -1 && item.statedGridColumn; };
-    for (const model::CDispText& item : model.Displays()) {
-        if (stated(item)) return true;
-    }
-    for (const model::CAcceptFld& item : model.Accepts()) {
-        if (stated(item)) return true;
-    }
-    return false;
+    bool stated = false;
+    EachField(model, [&stated](const model::FieldItem& item, const ItemKey&) {
+        stated = stated || (item.gridColumnKey != -1 && item.statedGridColumn);
+    });
+    return stated;
 }
 
 }  // namespace
@@ -47,8 +51,7 @@ std::vector<ShiftedItem> ItemsShiftedByGridMove(const model::CScreenModel& model
         const model::CellPosition moved = overrides::AbsolutePosition(model, {at.row, at.column - own->width});
         shifted.push_back({std::move(key), moved.row, moved.column});
     };
-    for (const model::CDispText& other : model.Displays()) shift(other, KeyOf(other));
-    for (const model::CAcceptFld& other : model.Accepts()) shift(other, KeyOf(other));
+    EachField(model, shift);
     return shifted;
 }
 
@@ -75,8 +78,7 @@ std::optional<GridReturn> GridReturnOf(const model::CScreenModel& model, const m
         const model::CellPosition moved = overrides::AbsolutePosition(model, {place.row, place.column + width});
         back.shifted.push_back({std::move(key), moved.row, moved.column});
     };
-    for (const model::CDispText& other : model.Displays()) shift(other, KeyOf(other));
-    for (const model::CAcceptFld& other : model.Accepts()) shift(other, KeyOf(other));
+    EachField(model, shift);
     return back;
 }
 

@@ -17,9 +17,8 @@ namespace commands {
 
 namespace {
 
-constexpr const char* kUndoPrefix = "udo";
-constexpr const char* kRedoPrefix = "rdo";
-constexpr const char* kSnapshotExtension = ".tmp";
+constexpr std::string_view kUndoPrefix = kUndoSnapshotPrefix;
+constexpr std::string_view kRedoPrefix = "rdo";
 
 // Copies a file's bytes into an open file; a missing source leaves it
 // empty. False when the source cannot be read or a write fails.
@@ -142,7 +141,7 @@ std::size_t UndoHistory::TakeOver(const std::string& folder, const std::vector<J
     return taken.size();
 }
 
-bool UndoHistory::Push(std::vector<UndoRecord>& chain, const char* prefix, const std::string& workFile,
+bool UndoHistory::Push(std::vector<UndoRecord>& chain, std::string_view prefix, const std::string& workFile,
                        const std::string& label, platform::MessageSink& sink) {
     std::string path;
     std::FILE* snapshot =
@@ -197,7 +196,7 @@ bool UndoHistory::RecordUndoPointByName(const std::string& workFile, const std::
     return true;
 }
 
-bool UndoHistory::Swap(std::vector<UndoRecord>& from, std::vector<UndoRecord>& to, const char* prefix,
+bool UndoHistory::Swap(std::vector<UndoRecord>& from, std::vector<UndoRecord>& to, std::string_view prefix,
                        const std::string& workFile, platform::MessageSink& sink) {
     if (from.empty()) return false;
     UndoRecord& step = from.back();

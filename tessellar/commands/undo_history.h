@@ -91,11 +91,11 @@ public:
 private:
     // One undo or redo step: the newest record of `from` is put back as the
     // work file, and the work file as it was goes to `to` under the same label.
-    bool Swap(std::vector<UndoRecord>& from, std::vector<UndoRecord>& to, const char* prefix,
+    bool Swap(std::vector<UndoRecord>& from, std::vector<UndoRecord>& to, std::string_view prefix,
               const std::string& workFile, platform::MessageSink& sink);
     void AddRecord(std::vector<UndoRecord>& chain, std::string snapshotPath, const std::string& label,
                    std::string renamedFrom = {});
-    bool Push(std::vector<UndoRecord>& chain, const char* prefix, const std::string& workFile,
+    bool Push(std::vector<UndoRecord>& chain, std::string_view prefix, const std::string& workFile,
               const std::string& label, platform::MessageSink& sink);
 
     // Writes the undo chain to the journal, or removes it when that fails.

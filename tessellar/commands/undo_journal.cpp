@@ -5,6 +5,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "platform/line_escapes.h"
 #include "tessellar/commands/undo_history.h"
 
 namespace commands {
@@ -12,46 +13,15 @@ namespace commands {
 namespace {
 
 constexpr std::string_view kFirstLine = "tessellar undo steps";
-constexpr std::string_view kSnapshotPrefix = "udo";
-constexpr std::string_view kSnapshotSuffix = ".tmp";
 // Far more than a day's steps: a larger file is not one of ours.
 constexpr std::uintmax_t kLargestJournal = 16u * 1024 * 1024;
 constexpr std::size_t kLongestSnapshotName = 255;
 
-// A label may hold any character; a line end or tab in it would split its line.
-std::string Escaped(std::string_view label) {
-    std::string out;
-    for (const char c : label) {
-        if (c == '\\') out += "\\\\";
-        else if (c == '\t') out += "\\t";
-        else if (c == '\n') out += "\\n";
-        else if (c == '\r') out += "\\r";
-        else out += c;
-    }
-    return out;
-}
-
-std::string Unescaped(std::string_view text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\\' || i + 1 == text.size()) {
-            out += text[i];
-            continue;
-        }
-        const char next = text[++i];
-        out += next == 't' ? '\t' : next == 'n' ? '\n' : next == 'r' ? '\r' : next;
-    }
-    return out;
-}
-
 }  // namespace
 
 bool IsUndoSnapshotName(const std::string& name) {
-    if (name.size() > kLongestSnapshotName || name.size() <= kSnapshotPrefix.size() + kSnapshotSuffix.size()) {
-        return false;
-    }
-    if (name.compare(0, kSnapshotPrefix.size(), kSnapshotPrefix) != 0 ||
-        name.compare(name.size() - kSnapshotSuffix.size(), kSnapshotSuffix.size(), kSnapshotSuffix) != 0) {
+    if (name.size() > kLongestSnapshotName || name.size() <= kUndoSnapshotPrefix.size() + kSnapshotExtension.size() ||
+        !name.starts_with(kUndoSnapshotPrefix) || !name.ends_with(kSnapshotExtension)) {
         return false;
     }
     for (const char c : name) {
@@ -68,7 +38,7 @@ std::string UndoJournalText(const std::vector<UndoRecord>& chain) {
     for (const UndoRecord& record : chain) {
         text += std::filesystem::path(record.snapshotPath).filename().string();
         text += '\t';
-        text += Escaped(record.label);
+        text += platform::EscapedLineBreaks(record.label);
         text += '\n';
     }
     return text;
@@ -86,7 +56,7 @@ std::vector<JournalStep> ReadUndoJournal(const std::string& path) {
     while (std::getline(in, line)) {
         const std::size_t tab = line.find('\t');
         JournalStep step;
-        if (tab != std::string::npos) step = {line.substr(0, tab), Unescaped(std::string_view(line).substr(tab + 1))};
+        if (tab != std::string::npos) step = {line.substr(0, tab), platform::UnescapedLineBreaks(std::string_view(line).substr(tab + 1))};
         // A step without a snapshot of its own (a section renamed), or a line
         // that is not a step: no step before it can be undone past it.
         if (!IsUndoSnapshotName(step.snapshotName)) {

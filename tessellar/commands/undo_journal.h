@@ -6,11 +6,16 @@
 // written is removed, never a reason to refuse a command.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace commands {
 
 struct UndoRecord;
+
+// An undo snapshot's file name: the prefix, a random part, the extension.
+inline constexpr std::string_view kUndoSnapshotPrefix = "udo";
+inline constexpr std::string_view kSnapshotExtension = ".tmp";
 
 // The journal beside the work file ZZZ_NAME.tmp is ZZZ_NAME.steps.
 inline constexpr const char* kUndoJournalExtension = ".steps";

@@ -52,6 +52,13 @@ bool SameItem(Item* block, Item* wanted, const ItemIdentifier& blockId, const It
     return SameIdentifier(blockId, wantedId);
 }
 
+// A look-up made on first need and kept.
+template <typename Item, typename Find>
+Item* Once(std::optional<Item*>& kept, Find find) {
+    if (!kept) kept = find();
+    return *kept;
+}
+
 // The items the target names, each looked up once for all the blocks a
 // command passes.
 class WantedItem {
@@ -71,12 +78,6 @@ public:
     }
 
 private:
-    template <typename Item, typename Find>
-    static Item* Once(std::optional<Item*>& kept, Find find) {
-        if (!kept) kept = find();
-        return *kept;
-    }
-
     ItemLookups& lookups_;
     std::optional<model::CDispText*> display_;
     std::optional<model::CAcceptFld*> accept_;
@@ -128,12 +129,6 @@ public:
     model::CModeItem* Mode() { return Once(items_.mode, [&] { return lookups_.Mode(block_.identifier); }); }
 
 private:
-    template <typename Item, typename Find>
-    static Item* Once(std::optional<Item*>& kept, Find find) {
-        if (!kept) kept = find();
-        return *kept;
-    }
-
     const OverrideStatement& block_;
     BlockItems& items_;
     ItemLookups& lookups_;

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "platform/line_escapes.h"
 #include "tessellar/commands/value_words.h"
 
 namespace scfedit {
@@ -162,16 +163,7 @@ bool SplitWords(std::string_view line, std::vector<Word>& words, std::string& er
     return true;
 }
 
-std::string Escaped(std::string_view text) {
-    std::string result;
-    for (char c : text) {
-        if (c == '\t') result += "\\t";
-        else if (c == '\n') result += "\\n";
-        else if (c == '\\') result += "\\\\";
-        else result += c;
-    }
-    return result;
-}
+std::string Escaped(std::string_view text) { return platform::EscapedLineBreaks(text); }
 
 ReadLine ReadScriptLine(std::string_view line, int lineNumber) {
     if (line.size() > kMaxScriptLineLength) return Fail(kLineTooLong);

@@ -20,6 +20,30 @@
 namespace document {
 namespace {
 
+// The demo program with an override file of the given text, CUSTOMER opened.
+class DocumentFixes : public ::testing::Test {
+protected:
+    void Open(const char* text) {
+        std::ofstream(path, std::ios::binary) << text;
+        ASSERT_TRUE(document.LoadProgram(TESSELLAR_DEMO_PROGRAM, sink));
+        ASSERT_EQ(document.OpenOverrideFile(path, sink), overrides::OpenResult::Opened);
+        program::FillDirectoryPage(page, *document.Image(), "", sink);
+        for (std::size_t row = 0; row < page.Rows().size(); ++row) {
+            if (page.Rows()[row].name == "CUSTOMER") customer = page.Models()[row].get();
+        }
+        ASSERT_NE(customer, nullptr);
+        document.ReloadEntry(*customer, sink);
+    }
+
+    testsupport::ScratchDirectory scratch;
+    testsupport::ScratchDirectory workFiles;
+    const std::string path = (scratch.Path() / "demo.scf").string();
+    platform::RecordingMessageSink sink;
+    Document document{workFiles.Path().string()};
+    program::DirectoryPage page{program::BrowserPage::All};
+    model::CScreenModel* customer = nullptr;
+};
+
 // Written for an older build: the prompt was "Customer cod:", the field
 // CUST-NAM. A comment and a block that still applies sit between them.
 constexpr const char* kOlder =
@@ -44,23 +68,8 @@ constexpr const char* kOlder =
     "\t\t}\n"
     "\t}\n";
 
-TEST(DocumentFixes, EachIsOneUndoStepAndTheSaveEqualsScfcheckFix) {
-    testsupport::ScratchDirectory scratch;
-    testsupport::ScratchDirectory workFiles;
-    const std::string path = (scratch.Path() / "demo.scf").string();
-    std::ofstream(path, std::ios::binary) << kOlder;
-    platform::RecordingMessageSink sink;
-    Document document(workFiles.Path().string());
-    ASSERT_TRUE(document.LoadProgram(TESSELLAR_DEMO_PROGRAM, sink));
-    ASSERT_EQ(document.OpenOverrideFile(path, sink), overrides::OpenResult::Opened);
-    program::DirectoryPage page(program::BrowserPage::All);
-    program::FillDirectoryPage(page, *document.Image(), "", sink);
-    model::CScreenModel* customer = nullptr;
-    for (std::size_t row = 0; row < page.Rows().size(); ++row) {
-        if (page.Rows()[row].name == "CUSTOMER") customer = page.Models()[row].get();
-    }
-    ASSERT_NE(customer, nullptr);
-    document.ReloadEntry(*customer, sink);
+TEST_F(DocumentFixes, EachIsOneUndoStepAndTheSaveEqualsScfcheckFix) {
+    ASSERT_NO_FATAL_FAILURE(Open(kOlder));
 
     // What scfcheck --fix --likely makes of the same file.
     const std::vector<checks::Finding> findings = CheckOpenDocument(document);
@@ -115,23 +124,8 @@ constexpr const char* kRenamed =
     "\t\t}\n"
     "\t}\n";
 
-TEST(DocumentFixes, AHeaderFixGivesTheRenamedEntryItsSectionInPlaceAsOneUndoStep) {
-    testsupport::ScratchDirectory scratch;
-    testsupport::ScratchDirectory workFiles;
-    const std::string path = (scratch.Path() / "demo.scf").string();
-    std::ofstream(path, std::ios::binary) << kRenamed;
-    platform::RecordingMessageSink sink;
-    Document document(workFiles.Path().string());
-    ASSERT_TRUE(document.LoadProgram(TESSELLAR_DEMO_PROGRAM, sink));
-    ASSERT_EQ(document.OpenOverrideFile(path, sink), overrides::OpenResult::Opened);
-    program::DirectoryPage page(program::BrowserPage::All);
-    program::FillDirectoryPage(page, *document.Image(), "", sink);
-    model::CScreenModel* customer = nullptr;
-    for (std::size_t row = 0; row < page.Rows().size(); ++row) {
-        if (page.Rows()[row].name == "CUSTOMER") customer = page.Models()[row].get();
-    }
-    ASSERT_NE(customer, nullptr);
-    document.ReloadEntry(*customer, sink);
+TEST_F(DocumentFixes, AHeaderFixGivesTheRenamedEntryItsSectionInPlaceAsOneUndoStep) {
+    ASSERT_NO_FATAL_FAILURE(Open(kRenamed));
     auto name = [&] { return customer->FindDisplayByOriginalText("Name:")->text.Current(); };
     ASSERT_EQ(name(), "Name:");
 
