@@ -315,13 +315,7 @@ bool Document::Undo(model::CScreenModel& model, platform::MessageSink& sink) {
     }
     history.ChooseUndoCount(0);
     if (!any) return false;
-    savedTexts_.Forget(model.OverridePath());
-    modified_ = true;
-    if (renamed) {
-        ReloadEntry(model, sink);
-    } else {
-        ReloadAfterChange(model, sink);
-    }
+    AfterSteps(model, renamed, sink);
     return true;
 }
 
@@ -343,14 +337,19 @@ bool Document::Redo(model::CScreenModel& model, platform::MessageSink& sink) {
     }
     history.ChooseRedoCount(0);
     if (!any) return false;
+    AfterSteps(model, renamed, sink);
+    return true;
+}
+
+void Document::AfterSteps(model::CScreenModel& model, bool renamed, platform::MessageSink& sink) {
     savedTexts_.Forget(model.OverridePath());
     modified_ = true;
+    // A renamed section has another work file: the entry is opened on it afresh.
     if (renamed) {
         ReloadEntry(model, sink);
     } else {
         ReloadAfterChange(model, sink);
     }
-    return true;
 }
 
 bool Document::RenameSection(model::CScreenModel& entry, const std::string& oldName, const std::string& label,

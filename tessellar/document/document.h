@@ -211,6 +211,8 @@ private:
     static EntryId IdOf(const model::CScreenModel& model);
     const commands::UndoHistory* FindHistory(const model::CScreenModel& model) const;
     commands::UndoHistory& History(const EntryId& entry);
+    // After undo or redo steps: the entry brought up to date, the document modified.
+    void AfterSteps(model::CScreenModel& model, bool renamed, platform::MessageSink& sink);
     // The section `from` of the kind named `to`, its work file moved along.
     bool MoveSection(overrides::SectionKind kind, const std::string& from, const std::string& to,
                      platform::MessageSink& sink);
